@@ -1,0 +1,32 @@
+# Two commands: `make run` starts the drum machine, `make test` runs every test.
+# Both install what is missing first.
+
+JOBS ?= $(shell nproc)
+RUN_DIR := build/run
+TEST_DIR := build/test
+GEN := -G Ninja
+
+.PHONY: run test deps build-run build-test bench clean
+
+deps:
+	@./tools/install-deps.sh
+
+build-run: deps
+	@[ -f $(RUN_DIR)/build.ninja ] || cmake -S . -B $(RUN_DIR) $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(RUN_DIR) -j $(JOBS)
+
+run: build-run
+	@./tools/start-program.sh $(RUN_DIR)/program
+
+build-test: deps
+	@[ -f $(TEST_DIR)/build.ninja ] || cmake -S . -B $(TEST_DIR) $(GEN) -DCMAKE_BUILD_TYPE=Debug -DDRUMS_SANITIZE=ON -DDRUMS_BENCH=OFF
+	@cmake --build $(TEST_DIR) -j $(JOBS)
+
+test: build-test
+	@cd $(TEST_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 300
+
+bench: build-run
+	@for b in $(RUN_DIR)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf build

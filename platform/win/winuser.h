@@ -1,0 +1,3 @@
+#pragma once
+#include "platform/win/windef.h"
+#include "platform/win/winuser_draw.h"

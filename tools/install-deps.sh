@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with.
+# Asks apt only for packages that are missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build ccache g++ make pkg-config
+  # libraries
+  libsdl2-dev libfreetype-dev libfontconfig-dev libjpeg62-turbo-dev libpng-dev
+  # fonts the text layer maps the classic face names onto
+  fonts-dejavu-core fonts-liberation2
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # a real display for the window tests, sound and MIDI checks
+  xvfb xauth sox python3-mido timidity
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

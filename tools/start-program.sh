@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Starts the drum machine from its program folder (the data folders it reads
+# lie there). Until the drum machine exists, the host layer's demo stands in.
+set -euo pipefail
+dir="$1"
+cd "$dir"
+for prog in prj_mallowen host_demo; do
+  if [ -x "./$prog" ]; then
+    if [ "${DRUMS_HOST:-sdl}" = sdl ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "No desktop here (DISPLAY is not set): starting $prog on a virtual display with xvfb-run." >&2
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" "./$prog"
+    fi
+    exec "./$prog"
+  fi
+done
+echo "Nothing to start in $dir" >&2
+exit 1
