@@ -129,6 +129,7 @@ public:
     virtual void SetHitTest(HitTestFn fn) = 0;     // one callback for all windows
     virtual Surface GetSurface(WindowId id) = 0;
     // Shows the changed rectangles of the surface on the desktop.
+    // An empty list shows the whole surface; rectangles are clipped to it.
     virtual void Present(WindowId id, const std::vector<Rect>& dirty) = 0;
     // Saves the window's surface as a PNG file; false when it could not.
     virtual bool Screenshot(WindowId id, const std::string& path) = 0;
@@ -151,7 +152,8 @@ public:
     virtual Rect WorkArea() = 0;
 
     // Events. PollEvent takes one pending event without waiting. WaitEvent
-    // waits at most timeoutMs (-1: no limit) for an event or a Wake().
+    // waits at most timeoutMs (-1: no limit) for an event or a Wake(); true
+    // when an event is ready for PollEvent. A Wake() before the wait is kept.
     virtual bool PollEvent(Event& event) = 0;
     virtual bool WaitEvent(int timeoutMs) = 0;
     // Ends a WaitEvent early; safe from any thread.

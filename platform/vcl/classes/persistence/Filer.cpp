@@ -1,0 +1,3 @@
+#include "platform/vcl/classes/persistence/Filer.h"
+
+TFiler::~TFiler() = default;

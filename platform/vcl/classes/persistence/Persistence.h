@@ -1,0 +1,23 @@
+// The class library's object model and component streaming.
+#pragma once
+
+#include "platform/vcl/classes/persistence/ClassDecl.h"
+#include "platform/vcl/classes/persistence/ClassRegistry.h"
+#include "platform/vcl/classes/persistence/Collection.h"
+#include "platform/vcl/classes/persistence/Component.h"
+#include "platform/vcl/classes/persistence/ComponentResources.h"
+#include "platform/vcl/classes/persistence/Event.h"
+#include "platform/vcl/classes/persistence/Filer.h"
+#include "platform/vcl/classes/persistence/Fixups.h"
+#include "platform/vcl/classes/persistence/FormResources.h"
+#include "platform/vcl/classes/persistence/IntegerIdents.h"
+#include "platform/vcl/classes/persistence/Object.h"
+#include "platform/vcl/classes/persistence/Persistent.h"
+#include "platform/vcl/classes/persistence/Published.h"
+#include "platform/vcl/classes/persistence/Reader.h"
+#include "platform/vcl/classes/persistence/ResourceStream.h"
+#include "platform/vcl/classes/persistence/Set.h"
+#include "platform/vcl/classes/persistence/StringList.h"
+#include "platform/vcl/classes/persistence/Strings.h"
+#include "platform/vcl/classes/persistence/TextForm.h"
+#include "platform/vcl/classes/persistence/Writer.h"

@@ -1,0 +1,172 @@
+#include "platform/vcl/jpeg/JpegCodec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace vcl::jpeg {
+
+namespace {
+
+// Only plain data lives in the frames libjpeg may jump out of.
+struct ErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+  int code;
+  char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void ErrorExit(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  manager->code = info->err->msg_code;
+  info->err->format_message(info, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+// Warnings are silent, but data that runs out early is an error: a cut file
+// would otherwise decode into a picture with a grey remainder.
+void EmitMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) ErrorExit(info);
+}
+
+void InstallErrorManager(jpeg_error_mgr* pub, ErrorManager* manager) {
+  jpeg_std_error(pub);
+  pub->error_exit = ErrorExit;
+  pub->emit_message = EmitMessage;
+  pub->output_message = [](j_common_ptr) {};
+  manager->code = 0;
+  manager->message[0] = '\0';
+}
+
+void Report(const ErrorManager& manager, JpegError* error) {
+  if (error == nullptr) return;
+  error->code = manager.code;
+  error->message = manager.message;
+}
+
+bool SizeFits(std::size_t size) { return size > 0 && size <= static_cast<std::size_t>(~0ul >> 1); }
+
+}  // namespace
+
+bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader* out, JpegError* error) {
+  if (!SizeFits(size)) {
+    if (error) *error = JpegError{0, "Empty input"};
+    return false;
+  }
+  jpeg_decompress_struct info;
+  ErrorManager manager;
+  InstallErrorManager(&manager.pub, &manager);
+  info.err = &manager.pub;
+  if (setjmp(manager.jump)) {
+    jpeg_destroy_decompress(&info);
+    Report(manager, error);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  out->width = static_cast<int>(info.image_width);
+  out->height = static_cast<int>(info.image_height);
+  out->grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeOptions& options, RgbImage* out,
+                JpegError* error) {
+  if (!SizeFits(size)) {
+    if (error) *error = JpegError{0, "Empty input"};
+    return false;
+  }
+  jpeg_decompress_struct info;
+  ErrorManager manager;
+  InstallErrorManager(&manager.pub, &manager);
+  info.err = &manager.pub;
+  if (setjmp(manager.jump)) {
+    jpeg_destroy_decompress(&info);
+    Report(manager, error);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = options.grayscale ? JCS_GRAYSCALE : JCS_RGB;
+  info.scale_num = 1;
+  info.scale_denom = static_cast<unsigned>(options.scaleDenominator);
+  info.do_fancy_upsampling = options.smoothing ? TRUE : FALSE;
+  jpeg_start_decompress(&info);
+  const int width = static_cast<int>(info.output_width);
+  const int height = static_cast<int>(info.output_height);
+  const int components = info.output_components;
+  out->width = width;
+  out->height = height;
+  out->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
+  // One row buffer from libjpeg's own pool: freed with the decompressor.
+  JSAMPARRAY row = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                          static_cast<JDIMENSION>(width * components), 1);
+  while (info.output_scanline < info.output_height) {
+    const int y = static_cast<int>(info.output_scanline);
+    jpeg_read_scanlines(&info, row, 1);
+    std::uint8_t* target = out->pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
+    for (int x = 0; x < width; ++x) {
+      if (components == 1) {
+        target[x * 3] = target[x * 3 + 1] = target[x * 3 + 2] = row[0][x];
+      } else {
+        target[x * 3] = row[0][x * components];
+        target[x * 3 + 1] = row[0][x * components + 1];
+        target[x * 3 + 2] = row[0][x * components + 2];
+      }
+    }
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+bool EncodeJpeg(const RgbImage& image, int quality, bool grayscale, std::vector<std::uint8_t>* out, JpegError* error) {
+  if (image.width <= 0 || image.height <= 0 ||
+      image.pixels.size() < static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3) {
+    if (error) *error = JpegError{0, "Empty image"};
+    return false;
+  }
+  jpeg_compress_struct info;
+  ErrorManager manager;
+  InstallErrorManager(&manager.pub, &manager);
+  info.err = &manager.pub;
+  // libjpeg grows this buffer with malloc; it is ours to free on every path.
+  struct Buffer {
+    unsigned char* data = nullptr;
+    unsigned long size = 0;
+  } buffer;
+  if (setjmp(manager.jump)) {
+    jpeg_destroy_compress(&info);
+    std::free(buffer.data);
+    Report(manager, error);
+    return false;
+  }
+  jpeg_create_compress(&info);
+  jpeg_mem_dest(&info, &buffer.data, &buffer.size);
+  info.image_width = static_cast<JDIMENSION>(image.width);
+  info.image_height = static_cast<JDIMENSION>(image.height);
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  if (grayscale) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+  jpeg_set_quality(&info, quality, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(image.pixels.data() + static_cast<std::size_t>(info.next_scanline) *
+                                                                  static_cast<std::size_t>(image.width) * 3);
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  out->assign(buffer.data, buffer.data + buffer.size);
+  jpeg_destroy_compress(&info);
+  std::free(buffer.data);
+  return true;
+}
+
+}  // namespace vcl::jpeg
