@@ -46,7 +46,9 @@ int LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax)
 // returns FALSE.
 BOOL EnumResourceNamesA(HMODULE hModule, LPCSTR lpType, ENUMRESNAMEPROCA lpEnumFunc, LONG_PTR lParam);
 
-#define FindResource FindResourceA
-#define FindResourceEx FindResourceExA
-#define LoadString LoadStringA
-#define EnumResourceNames EnumResourceNamesA
+// The undecorated names are functions, not macros, so that class members of
+// the same name elsewhere stay untouched.
+inline HRSRC FindResource(HMODULE m, LPCSTR name, LPCSTR type) { return FindResourceA(m, name, type); }
+inline HRSRC FindResourceEx(HMODULE m, LPCSTR type, LPCSTR name, WORD lang) { return FindResourceExA(m, type, name, lang); }
+inline int LoadString(HINSTANCE i, UINT id, LPSTR buf, int max) { return LoadStringA(i, id, buf, max); }
+inline BOOL EnumResourceNames(HMODULE m, LPCSTR type, ENUMRESNAMEPROCA fn, LONG_PTR lp) { return EnumResourceNamesA(m, type, fn, lp); }

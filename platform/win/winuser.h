@@ -484,8 +484,10 @@ ULONG_PTR GetClassLongPtrA(HWND hwnd, int index);
 ULONG_PTR SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value);
 DWORD GetClassLongA(HWND hwnd, int index);
 DWORD SetClassLongA(HWND hwnd, int index, LONG value);
-inline constexpr auto& RegisterClass = RegisterClassA;
-inline constexpr auto& RegisterClassEx = RegisterClassExA;
+// Functions rather than references: the class library has a RegisterClass of
+// its own (for class references), and the two must overload.
+inline ATOM RegisterClass(const WNDCLASSA* wc) { return RegisterClassA(wc); }
+inline ATOM RegisterClassEx(const WNDCLASSEXA* wc) { return RegisterClassExA(wc); }
 inline constexpr auto& UnregisterClass = UnregisterClassA;
 inline constexpr auto& GetClassInfo = GetClassInfoA;
 inline constexpr auto& GetClassInfoEx = GetClassInfoExA;

@@ -235,7 +235,9 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
 // IMAGE_BITMAP, IMAGE_ICON or IMAGE_CURSOR from a resource or, with
 // LR_LOADFROMFILE, a .bmp / .ico / .cur file.
 HANDLE WINAPI LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
-#define LoadBitmap LoadBitmapA
-#define LoadIcon LoadIconA
-#define LoadCursor LoadCursorA
-#define LoadImage LoadImageA
+// The undecorated names are functions, not macros, so that class members of
+// the same name elsewhere stay untouched.
+inline HBITMAP LoadBitmap(HINSTANCE i, LPCSTR name) { return LoadBitmapA(i, name); }
+inline HICON LoadIcon(HINSTANCE i, LPCSTR name) { return LoadIconA(i, name); }
+inline HCURSOR LoadCursor(HINSTANCE i, LPCSTR name) { return LoadCursorA(i, name); }
+inline HANDLE LoadImage(HINSTANCE i, LPCSTR name, UINT type, int w, int h, UINT flags) { return LoadImageA(i, name, type, w, h, flags); }

@@ -159,16 +159,6 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     if (height < 0) height = 0;
     w->rect = {x, y, x + width, y + height};
     w->client = w->rect;
-    if (!parent) {
-        host::WindowParams hp;
-        hp.bounds = {x, y, std::max(width, 1), std::max(height, 1)};
-        hp.title = w->text;
-        hp.popup = (style & WS_POPUP) && !(style & WS_CAPTION) && (exStyle & WS_EX_TOOLWINDOW);
-        hp.topmost = (exStyle & WS_EX_TOPMOST) != 0;
-        hp.owner = owner ? owner->hostId : 0;
-        w->hostId = host::Get().CreateWindow(hp);
-        InstallHostHitTest();
-    }
 
     CREATESTRUCTA cs{};
     cs.lpCreateParams = param;
@@ -202,13 +192,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED,
                  MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
     if (!FromHandle(hwnd)) return nullptr;
-    POINT cpos{w->client.left, w->client.top};
-    if (parent) {
-        // Relative to the parent's client area already.
-    } else {
-        cpos = {w->client.left, w->client.top};
-    }
-    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(cpos.x, cpos.y));
+    // The client corner: in the parent's client coordinates, or on the screen.
+    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
     if (!FromHandle(hwnd)) return nullptr;
 
     NotifyParents(w, WM_CREATE);

@@ -9,6 +9,7 @@
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/state.h"
 #include "platform/win/user/window.h"
+#include "platform/win/wingdi.h"
 
 using namespace win::user;
 
@@ -107,14 +108,11 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_PRINT: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
+    case WM_PRINT:
         if ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return 0;
         if (lParam & PRF_ERASEBKGND) SendMessageA(hwnd, WM_ERASEBKGND, wParam, 0);
         if (lParam & PRF_CLIENT) SendMessageA(hwnd, WM_PRINTCLIENT, wParam, lParam);
-        (void)dc;
         return 0;
-    }
     case WM_SETCURSOR: return SetCursorDefault(w, wParam, lParam);
     case WM_MOUSEACTIVATE:
         if (w->parent && (w->style & WS_CHILD)) {
@@ -215,6 +213,16 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         else w->style &= ~WS_VISIBLE;
         return 0;
     case WM_QUERYENDSESSION: return TRUE;
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: {
+        // Edits and list boxes on the window colour, everything else on the face colour.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        bool window = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
+        if (msg == WM_CTLCOLORSCROLLBAR) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_SCROLLBAR));
+        SetTextColor(dc, GetSysColor(window ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(window ? COLOR_WINDOW : COLOR_3DFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(window ? COLOR_WINDOW : COLOR_3DFACE));
+    }
     case WM_VKEYTOITEM: case WM_CHARTOITEM: return -1;
     case WM_GETICON: case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(w->cls ? (wParam == 0 && w->cls->iconSm ? w->cls->iconSm : w->cls->icon) : nullptr);

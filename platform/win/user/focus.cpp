@@ -61,10 +61,6 @@ void Activate(Window* top, int how) {
         if (!IsIconic(newActive)) ChangeFocus(newActive);
         else ChangeFocus(nullptr);
     }
-    Window* t = FromHandle(newActive);
-    if (t && t->hostId && how != WA_CLICKACTIVE) {
-        // The host follows; its own focus event for us is then a no-op.
-    }
 }
 
 void AppActivation(bool active, Window* top) {

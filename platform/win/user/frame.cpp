@@ -43,10 +43,6 @@ FrameLayout LayoutFrame(Window* w) {
     FrameLayout f;
     int width = w->rect.right - w->rect.left;
     int height = w->rect.bottom - w->rect.top;
-    if (w->minimized && !w->parent) {
-        // A minimised top-level window keeps its size on our desktop; the
-        // frame stays drawn as usual.
-    }
     int b = OuterBorder(w->style, w->exStyle);
     f.border = b;
     int y = b;

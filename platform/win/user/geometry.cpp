@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win/user/frame.h"
+#include "platform/win/user/nonclient.h"
 #include "platform/win/user/paint.h"
 #include "platform/win/user/queue.h"
 #include "platform/win/user/state.h"
@@ -48,17 +49,12 @@ void Reorder(Window* w, HWND after) {
         if (it == sib.end()) sib.insert(sib.begin(), w);
         else sib.insert(it + 1, w);
     }
-    if (top && w->hostId && (after != HWND_BOTTOM)) {
-        // The desktop's own stacking follows for top-level windows.
-    }
 }
 
 // The area of the parent (client coordinates) a child covered, to repaint
 // after it moved away or disappeared.
 void ExposeParent(Window* w, const RECT& oldRect) {
     if (!w->parent) return;
-    RECT pc = w->parent->client;
-    (void)pc;
     gdi::Region r(oldRect);
     InvalidateWindow(w->parent, &r, true, true, false);
 }
@@ -66,11 +62,17 @@ void ExposeParent(Window* w, const RECT& oldRect) {
 }  // namespace
 
 RECT ScreenRect(Window* w) {
+    if (w == Desktop()) {
+        // The screen may have changed size since the desktop window was made.
+        host::Rect s = host::Get().ScreenBounds();
+        w->rect = w->client = {s.x, s.y, s.x + s.w, s.y + s.h};
+    }
     POINT o = ParentClientOrigin(w);
     return {w->rect.left + o.x, w->rect.top + o.y, w->rect.right + o.x, w->rect.bottom + o.y};
 }
 
 RECT ScreenClient(Window* w) {
+    if (w == Desktop()) return ScreenRect(w);
     POINT o = ParentClientOrigin(w);
     return {w->client.left + o.x, w->client.top + o.y, w->client.right + o.x, w->client.bottom + o.y};
 }
@@ -82,6 +84,22 @@ void RecalcClient(Window* w) {
     p.rgrc[2] = w->client;
     SendMessageA(w->handle, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&p.rgrc[0]));
     if (FromHandle(w->handle)) w->client = p.rgrc[0];
+}
+
+void EnsureHostWindow(Window* top) {
+    if (top->hostId || top->parent) return;
+    host::WindowParams hp;
+    hp.bounds = {top->rect.left, top->rect.top, std::max<int>(1, top->rect.right - top->rect.left),
+                 std::max<int>(1, top->rect.bottom - top->rect.top)};
+    hp.title = top->text;
+    hp.popup = (top->style & WS_POPUP) && !HasCaption(top->style) && (top->exStyle & WS_EX_TOOLWINDOW);
+    hp.topmost = (top->exStyle & WS_EX_TOPMOST) != 0;
+    if (top->owner) {
+        EnsureHostWindow(top->owner);
+        hp.owner = top->owner->hostId;
+    }
+    top->hostId = host::Get().CreateWindow(hp);
+    InstallHostHitTest();
 }
 
 void SyncHostBounds(Window* top) {
@@ -137,6 +155,7 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
     if (flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     bool nowShown = IsReallyVisible(w);
+    if (nowShown && !w->parent) EnsureHostWindow(w);
 
     if (!w->parent && w->hostId) {
         SyncHostBounds(w);
@@ -158,10 +177,8 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
         w->ncPaint = true;
     }
 
-    if (!(flags & SWP_NOACTIVATE) && !w->parent && nowShown && (flags & (SWP_SHOWWINDOW)) ) {
-        Activate(w, WA_ACTIVE);
-        if (!(w = FromHandle(hwnd))) return TRUE;
-    } else if (!(flags & SWP_NOACTIVATE) && !w->parent && nowShown && !(flags & SWP_NOZORDER)) {
+    // Showing or raising a top-level window activates it unless asked not to.
+    if (!(flags & SWP_NOACTIVATE) && !w->parent && nowShown && (flags & SWP_SHOWWINDOW || !(flags & SWP_NOZORDER))) {
         Activate(w, WA_ACTIVE);
         if (!(w = FromHandle(hwnd))) return TRUE;
     }
@@ -209,6 +226,7 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
 BOOL GetClientRect(HWND hwnd, LPRECT rect) {
     Window* w = FromHandle(hwnd);
     if (!w || !rect) return FALSE;
+    if (w == Desktop()) ScreenRect(w);
     *rect = {0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
     return TRUE;
 }

@@ -14,6 +14,9 @@ RECT ScreenClient(Window* w);
 void RecalcClient(Window* w);
 // The host moved or sized a top-level window (or it was minimised/restored).
 void HostMovedOrSized(Window* top, const RECT& screenRect);
+// A top-level window gets its host window when it is first shown, so that
+// hidden utility windows never reach the desktop.
+void EnsureHostWindow(Window* top);
 // The host window of a top-level follows its rectangle.
 void SyncHostBounds(Window* top);
 // The window under a screen point (honouring HTTRANSPARENT), or nullptr.

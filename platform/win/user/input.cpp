@@ -204,6 +204,17 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
         }
     }
 
+    if (type == host::EventType::MouseDown && (w->style & WS_CHILD)) {
+        // Parents hear of clicks on their children, up the chain.
+        for (Window* c = w; c && (c->style & WS_CHILD) && !(c->exStyle & WS_EX_NOPARENTNOTIFY) && c->parent;
+             c = c->parent) {
+            POINT pp = screen;
+            ScreenToClient(c->parent->handle, &pp);
+            UINT down = ClientMessage(type, button, false);
+            SendMessageA(c->parent->handle, WM_PARENTNOTIFY, MAKEWPARAM(down, 0), MAKELPARAM(pp.x, pp.y));
+        }
+        if (!(w = FromHandle(hwnd))) return;
+    }
     if (ht == HTCLIENT) {
         POINT c = screen;
         ScreenToClient(hwnd, &c);

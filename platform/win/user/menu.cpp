@@ -269,9 +269,7 @@ BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFOA in
         holder = m;
     }
     holder->items.insert(holder->items.begin() + static_cast<long>(at), MenuItem{});
-    MENUITEMINFOA copy = *info;
-    if ((copy.fMask & MIIM_TYPE) == 0 && (copy.fMask & (MIIM_FTYPE | MIIM_STRING)) == 0) copy.fMask |= 0;
-    return SetMenuItemInfoA(holder->handle, static_cast<UINT>(at), TRUE, &copy);
+    return SetMenuItemInfoA(holder->handle, static_cast<UINT>(at), TRUE, info);
 }
 
 DWORD CheckMenuItem(HMENU menu, UINT id, UINT check) {

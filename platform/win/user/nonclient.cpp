@@ -195,9 +195,10 @@ host::HitArea ToHostArea(LRESULT hit) {
 }  // namespace
 
 void InstallHostHitTest() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
+    // Once per back end (tests may change it).
+    static host::Backend* installedOn = nullptr;
+    if (installedOn == &host::Get()) return;
+    installedOn = &host::Get();
     // On a real desktop, the desktop itself moves and sizes our borderless
     // windows where WM_NCHITTEST says caption or border.
     host::Get().SetHitTest([](host::WindowId id, int x, int y) {

@@ -338,7 +338,6 @@ BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags) {
     if (flags & RDW_VALIDATE) {
         std::vector<Window*> targets{w};
         if (children) {
-            std::vector<Window*> all;
             std::vector<Window*> stack{w};
             while (!stack.empty()) {
                 Window* x = stack.back();

@@ -42,7 +42,8 @@ void EnsureClockListener() {
 bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
     if (filter == reinterpret_cast<HWND>(-1)) {
         if (m.hwnd) return false;
-    } else if (filter && m.hwnd != filter) {
+    } else if (filter && m.hwnd != filter && !IsChild(filter, m.hwnd)) {
+        // A window filter takes the window's children's messages too.
         return false;
     }
     if (lo == 0 && hi == 0) return true;

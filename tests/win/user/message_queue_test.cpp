@@ -163,3 +163,34 @@ TEST_F(Queue, RegisteredMessagesAreSharedByName) {
 }
 
 }  // namespace
+
+namespace {
+
+class MsgWait : public UserTest {};
+
+// Kernel objects and the queue at once; the timeout follows the clock seam.
+TEST_F(MsgWait, EndsOnAnObjectOnTheQueueOrOnTimeout) {
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread setter([&] { SetEvent(event); });
+    EXPECT_EQ(WAIT_OBJECT_0, MsgWaitForMultipleObjects(1, &event, FALSE, INFINITE, QS_ALLINPUT));
+    setter.join();
+    ResetEvent(event);
+
+    PostMessageA(nullptr, WM_USER, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0 + 1, MsgWaitForMultipleObjects(1, &event, FALSE, INFINITE, QS_ALLINPUT));
+    Pump();
+
+    std::atomic<bool> done{false};
+    std::thread clock([&] {
+        while (!done) {
+            win::clock::Advance(10'000);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    EXPECT_EQ(DWORD(WAIT_TIMEOUT), MsgWaitForMultipleObjects(1, &event, FALSE, 100, QS_ALLINPUT));
+    done = true;
+    clock.join();
+    CloseHandle(event);
+}
+
+}  // namespace

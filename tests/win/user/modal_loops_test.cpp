@@ -124,7 +124,7 @@ TEST_F(Modal, MenuLoopNotifiesInOrder) {
     MessageLog::Get().Clear();
     Script({});
     for (int vk : {int('F'), int(VK_RETURN)}) {
-        QueueKey(vk, true, vk == 'F' ? host::ModAlt : 0, top);
+        QueueKey(vk, true, vk == 'F' ? std::uint32_t(host::ModAlt) : 0u, top);
         QueueKey(vk, false, 0, top);
     }
     Pump();

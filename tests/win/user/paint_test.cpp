@@ -1,6 +1,7 @@
 // Painting: update regions, WM_PAINT and WM_ERASEBKGND, clipping, presenting.
 #include "fixture.h"
 #include "platform/win/user/draw_util.h"
+#include "platform/win/wingdi.h"
 
 using namespace usertest;
 using win::user::FillSolid;
@@ -136,6 +137,38 @@ TEST_F(Paint, ScrollWindowMovesPixelsAndInvalidatesTheUncoveredStrip) {
     ASSERT_TRUE(GetUpdateRect(w, &u, FALSE));
     EXPECT_EQ((RECT{0, 0, 100, 20}).bottom, u.bottom);
     EXPECT_EQ(0, u.top);
+}
+
+}  // namespace
+
+namespace {
+
+class ScreenAndRegions : public UserTest {};
+
+// A screen DC draws onto our active window in screen coordinates (a drag
+// frame or focus rectangle over our own windows); a window region clips
+// drawing and hit tests.
+TEST_F(ScreenAndRegions, ScreenDCDrawsOntoTheActiveWindow) {
+    HWND w = Make("w", WS_POPUP | WS_VISIBLE, 200, 100, 100, 100);
+    Pump();
+    HDC screen = GetDC(nullptr);
+    FillSolid(screen, {210, 110, 220, 120}, kRed);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(kRedPixel, Pixel(w, 15, 15));
+    EXPECT_NE(kRedPixel, Pixel(w, 25, 25));
+}
+
+TEST_F(ScreenAndRegions, WindowRegionClipsHitTests) {
+    HWND top = Make("top", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND child = Make("child", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, top);
+    Pump();
+    EXPECT_EQ(child, WindowFromPoint({80, 80}));
+    SetWindowRgn(child, CreateRectRgn(0, 0, 50, 50), TRUE);
+    EXPECT_EQ(child, WindowFromPoint({40, 40}));
+    EXPECT_EQ(top, WindowFromPoint({80, 80}));
+    HRGN copy = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(0, GetWindowRgn(child, copy));
+    DeleteObject(copy);
 }
 
 }  // namespace

@@ -114,3 +114,26 @@ TEST_F(Lifecycle, ClassInUseCannotBeUnregistered) {
 }
 
 }  // namespace
+
+namespace {
+
+class HostWindows : public UserTest {};
+
+// Hidden utility windows (timer and notification windows) never reach the
+// desktop; a top-level window gets its desktop window when first shown.
+TEST_F(HostWindows, MadeOnFirstShowWithTheWindowsBounds) {
+    HWND w = Make("w", WS_POPUP, 30, 40, 120, 90);
+    EXPECT_EQ(0u, HostOf(w));
+    ShowWindow(w, SW_SHOW);
+    ASSERT_NE(0u, HostOf(w));
+    host::headless::WindowState st;
+    ASSERT_TRUE(host::headless::GetWindowState(HostOf(w), st));
+    EXPECT_TRUE(st.visible);
+    EXPECT_EQ(30, st.bounds.x);
+    EXPECT_EQ(90, st.bounds.h);
+    ShowWindow(w, SW_HIDE);
+    ASSERT_TRUE(host::headless::GetWindowState(HostOf(w), st));
+    EXPECT_FALSE(st.visible);
+}
+
+}  // namespace
