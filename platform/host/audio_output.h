@@ -42,7 +42,6 @@ public:
     ~ClockAudio() { Stop(); }
     void Start(AudioOutput& output);
     void Stop();
-    bool Running() const { return thread_.joinable(); }
 
 private:
     void Run(AudioOutput* output);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/host/clip_rect.h"
 #include "platform/host/png_file.h"
 
 namespace host {
@@ -22,14 +23,6 @@ headless::AudioDriver DefaultAudioDriver() {
     const std::string suffix = "_tests";
     const bool isTest = name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
     return isTest ? headless::AudioDriver::Pulled : headless::AudioDriver::Clock;
-}
-
-bool Clip(Rect& r, int width, int height) {
-    const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
-    const int x1 = std::min(r.x + r.w, width), y1 = std::min(r.y + r.h, height);
-    if (x1 <= x0 || y1 <= y0) return false;
-    r = {x0, y0, x1 - x0, y1 - y0};
-    return true;
 }
 
 }  // namespace
@@ -224,7 +217,7 @@ void HeadlessBackend::Present(WindowId id, const std::vector<Rect>& dirty) {
     std::vector<Rect> rects = dirty.empty() ? std::vector<Rect>{{0, 0, width, height}} : dirty;
     w->lastDirty.clear();
     for (Rect r : rects) {
-        if (!Clip(r, width, height)) continue;
+        if (!ClipRect(r, width, height)) continue;
         for (int y = r.y; y < r.y + r.h; ++y)
             std::copy_n(&w->pixels[static_cast<size_t>(y) * width + r.x], r.w, &w->shown[static_cast<size_t>(y) * width + r.x]);
         w->lastDirty.push_back(r);

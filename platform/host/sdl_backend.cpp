@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/host/clip_rect.h"
 #include "platform/host/headless.h"
 #include "platform/host/launch.h"
 #include "platform/host/png_file.h"
@@ -52,14 +53,6 @@ SDL_SystemCursor ToSdl(SystemCursor c) {
     case SystemCursor::AppStarting: return SDL_SYSTEM_CURSOR_WAITARROW;
     }
     return SDL_SYSTEM_CURSOR_ARROW;
-}
-
-bool Clip(Rect& r, int width, int height) {
-    const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
-    const int x1 = std::min(r.x + r.w, width), y1 = std::min(r.y + r.h, height);
-    if (x1 <= x0 || y1 <= y0) return false;
-    r = {x0, y0, x1 - x0, y1 - y0};
-    return true;
 }
 
 std::uint32_t KeyModifiers(std::uint16_t mod) {
@@ -242,7 +235,7 @@ void SdlBackend::Present(WindowId id, const std::vector<Rect>& dirty) {
     std::vector<SDL_Rect> rects;
     const std::vector<Rect> all = dirty.empty() ? std::vector<Rect>{{0, 0, w->width, w->height}} : dirty;
     for (Rect r : all) {
-        if (!Clip(r, std::min(w->width, target->w), std::min(w->height, target->h))) continue;
+        if (!ClipRect(r, std::min(w->width, target->w), std::min(w->height, target->h))) continue;
         SDL_Rect s{r.x, r.y, r.w, r.h};
         SDL_Rect d = s;
         SDL_BlitSurface(source, &s, target, &d);

@@ -103,6 +103,9 @@ HANDLE CreateEventA(LPSECURITY_ATTRIBUTES lpEventAttributes, BOOL bManualReset, 
                     LPCSTR lpName);
 BOOL SetEvent(HANDLE hEvent);
 BOOL ResetEvent(HANDLE hEvent);
+// Releases the threads waiting at this moment (all of them for a
+// manual-reset event, one for auto-reset) and leaves the event reset.
+BOOL PulseEvent(HANDLE hEvent);
 
 // Named mutexes are one per user of the machine: a second process creating
 // the same name gets ERROR_ALREADY_EXISTS. Ownership by waiting works between

@@ -255,7 +255,8 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect,
 // within the text's own bytes (and its terminator when cchText is -1), so a
 // text shorter than its ellipsis form comes back cut, never overrun.
 // GrayStringA lays every other pixel of the text in the brush's colour;
-// DrawStateA supports DST_TEXT, DST_PREFIXTEXT, DST_BITMAP and DST_COMPLEX.
+// DrawStateA supports DST_TEXT, DST_PREFIXTEXT, DST_BITMAP, DST_ICON (drawn
+// at its own size) and DST_COMPLEX.
 int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 int WINAPI DrawTextExA(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format,
                        LPDRAWTEXTPARAMS lpdtp);

@@ -1214,6 +1214,25 @@ int MessageBoxExA(HWND owner, LPCSTR text, LPCSTR caption, UINT type, WORD langu
 inline constexpr auto& MessageBox = MessageBoxA;
 inline constexpr auto& MessageBoxEx = MessageBoxExA;
 
+// The box of MessageBoxExA described by a record. With MB_USERICON the icon
+// is lpszIcon from hInstance's resources; help (MB_HELP) is never offered,
+// so the context id and callback are kept but not called.
+struct tagHELPINFO;
+typedef void(CALLBACK* MSGBOXCALLBACK)(struct tagHELPINFO* lpHelpInfo);
+typedef struct tagMSGBOXPARAMSA {
+    UINT cbSize;
+    HWND hwndOwner;
+    HINSTANCE hInstance;
+    LPCSTR lpszText;
+    LPCSTR lpszCaption;
+    DWORD dwStyle;
+    LPCSTR lpszIcon;
+    DWORD_PTR dwContextHelpId;
+    MSGBOXCALLBACK lpfnMsgBoxCallback;
+    DWORD dwLanguageId;
+} MSGBOXPARAMSA, *PMSGBOXPARAMSA, *LPMSGBOXPARAMSA;
+int MessageBoxIndirectA(const MSGBOXPARAMSA* lpmbp);
+
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
 #define MB_ABORTRETRYIGNORE 0x00000002L

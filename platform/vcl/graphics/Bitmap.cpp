@@ -20,6 +20,18 @@ constexpr TColor kPaletteRelative = 0x02000000;
 
 [[noreturn]] void InvalidBitmap() { throw EInvalidGraphic("Bitmap image is not valid"); }
 
+// An image that keeps the bits read from a file or resource until a handle
+// is needed; bits that do not fill the described format are refused.
+std::shared_ptr<BitmapImage> SavedImage(win::gdi::DibImage dib) {
+  auto image = std::make_shared<BitmapImage>();
+  image->format = dib;
+  image->format.bits.clear();
+  image->device = false;
+  image->saved = std::move(dib.bits);
+  if (image->saved.size() != image->ImageBytes()) InvalidBitmap();
+  return image;
+}
+
 }  // namespace
 
 TBitmap::TBitmap() : FImage(std::make_shared<BitmapImage>()) {}
@@ -384,13 +396,7 @@ void TBitmap::LoadFromBytes(const unsigned char* data, std::size_t size) {
   }
   win::gdi::DibImage dib;
   if (!win::gdi::ReadBmp(data, size, &dib)) InvalidBitmap();
-  auto image = std::make_shared<BitmapImage>();
-  image->format = dib;
-  image->format.bits.clear();
-  image->device = false;
-  image->saved = std::move(dib.bits);
-  if (image->saved.size() != image->ImageBytes()) InvalidBitmap();
-  NewImage(std::move(image));
+  NewImage(SavedImage(std::move(dib)));
   Changed(this);
 }
 
@@ -440,13 +446,7 @@ void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) 
   DWORD size = SizeofResource(instance, info);
   win::gdi::DibImage dib;
   if (data == nullptr || !win::gdi::ReadPackedDib(data, size, &dib)) InvalidBitmap();
-  auto image = std::make_shared<BitmapImage>();
-  image->format = dib;
-  image->format.bits.clear();
-  image->device = false;
-  image->saved = std::move(dib.bits);
-  if (image->saved.size() != image->ImageBytes()) InvalidBitmap();
-  NewImage(std::move(image));
+  NewImage(SavedImage(std::move(dib)));
   Changed(this);
 }
 

@@ -49,9 +49,11 @@ void Report(const ErrorManager& manager, JpegError* error) {
 
 bool SizeFits(std::size_t size) { return size > 0 && size <= static_cast<std::size_t>(~0ul >> 1); }
 
-}  // namespace
-
-bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader* out, JpegError* error) {
+// Runs `body` on a decompressor that has read the header of `data`. A libjpeg
+// error anywhere, in `body` too, jumps back here and becomes a false return
+// with the error reported; `body` must keep only plain data in its frame.
+template <class Body>
+bool Decompress(const std::uint8_t* data, std::size_t size, JpegError* error, Body&& body) {
   if (!SizeFits(size)) {
     if (error) *error = JpegError{0, "Empty input"};
     return false;
@@ -68,62 +70,54 @@ bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader* out,
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  out->width = static_cast<int>(info.image_width);
-  out->height = static_cast<int>(info.image_height);
-  out->grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
+  body(info);
   jpeg_destroy_decompress(&info);
   return true;
 }
 
+}  // namespace
+
+bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, JpegHeader* out, JpegError* error) {
+  return Decompress(data, size, error, [out](jpeg_decompress_struct& info) {
+    out->width = static_cast<int>(info.image_width);
+    out->height = static_cast<int>(info.image_height);
+    out->grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
+  });
+}
+
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeOptions& options, RgbImage* out,
                 JpegError* error) {
-  if (!SizeFits(size)) {
-    if (error) *error = JpegError{0, "Empty input"};
-    return false;
-  }
-  jpeg_decompress_struct info;
-  ErrorManager manager;
-  InstallErrorManager(&manager.pub, &manager);
-  info.err = &manager.pub;
-  if (setjmp(manager.jump)) {
-    jpeg_destroy_decompress(&info);
-    Report(manager, error);
-    return false;
-  }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = options.grayscale ? JCS_GRAYSCALE : JCS_RGB;
-  info.scale_num = 1;
-  info.scale_denom = static_cast<unsigned>(options.scaleDenominator);
-  info.do_fancy_upsampling = options.smoothing ? TRUE : FALSE;
-  jpeg_start_decompress(&info);
-  const int width = static_cast<int>(info.output_width);
-  const int height = static_cast<int>(info.output_height);
-  const int components = info.output_components;
-  out->width = width;
-  out->height = height;
-  out->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
-  // One row buffer from libjpeg's own pool: freed with the decompressor.
-  JSAMPARRAY row = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                          static_cast<JDIMENSION>(width * components), 1);
-  while (info.output_scanline < info.output_height) {
-    const int y = static_cast<int>(info.output_scanline);
-    jpeg_read_scanlines(&info, row, 1);
-    std::uint8_t* target = out->pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
-    for (int x = 0; x < width; ++x) {
-      if (components == 1) {
-        target[x * 3] = target[x * 3 + 1] = target[x * 3 + 2] = row[0][x];
-      } else {
-        target[x * 3] = row[0][x * components];
-        target[x * 3 + 1] = row[0][x * components + 1];
-        target[x * 3 + 2] = row[0][x * components + 2];
+  return Decompress(data, size, error, [&options, out](jpeg_decompress_struct& info) {
+    info.out_color_space = options.grayscale ? JCS_GRAYSCALE : JCS_RGB;
+    info.scale_num = 1;
+    info.scale_denom = static_cast<unsigned>(options.scaleDenominator);
+    info.do_fancy_upsampling = options.smoothing ? TRUE : FALSE;
+    jpeg_start_decompress(&info);
+    const int width = static_cast<int>(info.output_width);
+    const int height = static_cast<int>(info.output_height);
+    const int components = info.output_components;
+    out->width = width;
+    out->height = height;
+    out->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
+    // One row buffer from libjpeg's own pool: freed with the decompressor.
+    JSAMPARRAY row = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                            static_cast<JDIMENSION>(width * components), 1);
+    while (info.output_scanline < info.output_height) {
+      const int y = static_cast<int>(info.output_scanline);
+      jpeg_read_scanlines(&info, row, 1);
+      std::uint8_t* target = out->pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
+      for (int x = 0; x < width; ++x) {
+        if (components == 1) {
+          target[x * 3] = target[x * 3 + 1] = target[x * 3 + 2] = row[0][x];
+        } else {
+          target[x * 3] = row[0][x * components];
+          target[x * 3 + 1] = row[0][x * components + 1];
+          target[x * 3 + 2] = row[0][x * components + 2];
+        }
       }
     }
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return true;
+    jpeg_finish_decompress(&info);
+  });
 }
 
 bool EncodeJpeg(const RgbImage& image, int quality, bool grayscale, std::vector<std::uint8_t>* out, JpegError* error) {

@@ -70,25 +70,7 @@ BitmapObject::BitmapObject(int width, int height, int bitsPerPixel, bool topDown
 }
 
 Surface BitmapObject::surface() {
-  Surface s;
-  s.width = width_;
-  s.height = height_;
-  s.bitsPerPixel = bpp_;
-  if (topDown_) {
-    s.top = storage_.data();
-    s.pitch = rowBytes_;
-  } else {
-    s.top = storage_.data() + static_cast<std::ptrdiff_t>(rowBytes_) * (height_ - 1);
-    s.pitch = -static_cast<std::ptrdiff_t>(rowBytes_);
-  }
-  s.redMask = masks_[0];
-  s.greenMask = masks_[1];
-  s.blueMask = masks_[2];
-  if (bpp_ <= 8) {
-    s.colors = colors_.data();
-    s.colorCount = static_cast<int>(colors_.size());
-  }
-  return s;
+  return SurfaceOver(storage_.data(), width_, height_, bpp_, rowBytes_, topDown_, masks_, colors_);
 }
 
 int BitmapObject::Describe(int size, void* buffer) const {

@@ -43,12 +43,6 @@ class Brush : public GdiObject {
   // LOGBRUSH for GetObjectA.
   int Describe(int size, void* buffer) const override;
 
-  // The pattern's pixels (see MakePattern).
-  int patternWidth() const { return patternWidth_; }
-  int patternHeight() const { return patternHeight_; }
-  bool monochromePattern() const { return monochrome_; }
-  const std::vector<std::uint32_t>& pattern() const { return pattern_; }
-
   // LOGBRUSH lbStyle to report (BS_PATTERN, BS_DIBPATTERNPT ...).
   void SetReportedStyle(UINT style) { reportedStyle_ = style; }
 

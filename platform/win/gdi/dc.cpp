@@ -278,7 +278,6 @@ void DeviceContext::BlendSpan(int y, int x0, const BYTE* coverage, int count, CO
 
 // ---- SaveDC / RestoreDC --------------------------------------------------
 
-int DeviceContext::SaveLevel() const { return static_cast<int>(saved_.size()); }
 
 int DeviceContext::Save() {
   Saved s{attr, pen_, brush_, font_, bitmap_, palette_, clip_};

@@ -87,10 +87,6 @@ class DeviceContext : public GdiObject {
   void SetVisibleRegion(std::optional<Region> visible);
   // target bounds ∩ visible ∩ clip, as canonical rectangles.
   const Region& EffectiveClip() const;
-  template <class F>
-  void ForEachClipRect(F&& f) const {
-    for (const RECT& r : EffectiveClip().Rects()) f(r);
-  }
   bool IsVisible(int x, int y) const { return EffectiveClip().Contains(x, y); }
 
   // ---- coordinates -----------------------------------------------------
@@ -131,7 +127,6 @@ class DeviceContext : public GdiObject {
   // ---- SaveDC / RestoreDC ----------------------------------------------
   int Save();                    // returns the new save level (1 for the first)
   bool Restore(int level);       // negative: relative to the top
-  int SaveLevel() const;
 
  private:
   struct Saved;

@@ -16,26 +16,8 @@ int DibStride(int width, int bitsPerPixel) {
 }
 
 Surface DibLayout::SurfaceOver(const void* bits) const {
-  Surface s;
-  BYTE* base = static_cast<BYTE*>(const_cast<void*>(bits));
-  s.width = width;
-  s.height = height;
-  s.bitsPerPixel = bitsPerPixel;
-  if (topDown) {
-    s.top = base;
-    s.pitch = stride;
-  } else {
-    s.top = base + static_cast<std::ptrdiff_t>(stride) * (height - 1);
-    s.pitch = -static_cast<std::ptrdiff_t>(stride);
-  }
-  s.redMask = masks[0];
-  s.greenMask = masks[1];
-  s.blueMask = masks[2];
-  if (bitsPerPixel <= 8) {
-    s.colors = colors.data();
-    s.colorCount = static_cast<int>(colors.size());
-  }
-  return s;
+  return gdi::SurfaceOver(static_cast<BYTE*>(const_cast<void*>(bits)), width, height, bitsPerPixel, stride, topDown,
+                          masks, colors);
 }
 
 bool ReadDibInfo(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, DibLayout* out) {

@@ -1,45 +1,35 @@
 #include "platform/win/gdi/objects.h"
 
-#include <mutex>
-#include <unordered_map>
+#include "platform/win/kernel/handle_table.h"
 
 namespace win::gdi {
 namespace {
 
 // Drawing runs on the user-interface thread, but the sound engine may free
-// bitmaps of its own elsewhere: a lock keeps the table consistent.
-struct Table {
-  std::mutex lock;
-  std::unordered_map<std::uintptr_t, std::unique_ptr<GdiObject>> objects;
-  // Handles look like small aligned pointers and are never reused.
-  std::uintptr_t next = 0x10000;
-};
+// bitmaps of its own elsewhere: the table's lock keeps it consistent.
+using Table = win::kernel::HandleTable<std::unique_ptr<GdiObject>>;
 
 Table& TheTable() {
-  static Table* table = new Table;  // lives past static destruction
+  // Handles look like small aligned pointers.
+  static Table* table = new Table(0x10000);  // lives past static destruction
   return *table;
 }
+
+std::uintptr_t KeyOf(HGDIOBJ handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
 }  // namespace
 
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object) {
   if (!object) return nullptr;
-  Table& t = TheTable();
-  std::lock_guard<std::mutex> guard(t.lock);
-  std::uintptr_t key = t.next;
-  t.next += 4;
-  object->handle_ = reinterpret_cast<HGDIOBJ>(key);
-  HGDIOBJ handle = object->handle_;
-  t.objects.emplace(key, std::move(object));
-  return handle;
+  auto stamp = [](std::unique_ptr<GdiObject>& stored, std::uintptr_t key) {
+    stored->handle_ = reinterpret_cast<HGDIOBJ>(key);
+  };
+  return reinterpret_cast<HGDIOBJ>(TheTable().Add(std::move(object), stamp));
 }
 
 GdiObject* LookupObject(HGDIOBJ handle) {
   if (!handle) return nullptr;
-  Table& t = TheTable();
-  std::lock_guard<std::mutex> guard(t.lock);
-  auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
-  return it == t.objects.end() ? nullptr : it->second.get();
+  return TheTable().Get(KeyOf(handle));
 }
 
 GdiObject* LookupObject(HGDIOBJ handle, ObjectKind kind) {
@@ -48,29 +38,22 @@ GdiObject* LookupObject(HGDIOBJ handle, ObjectKind kind) {
 }
 
 bool RemoveObject(HGDIOBJ handle) {
+  // Destroyed after the table lets go of its lock: a destructor may release
+  // other objects.
   std::unique_ptr<GdiObject> doomed;
-  {
-    Table& t = TheTable();
-    std::lock_guard<std::mutex> guard(t.lock);
-    auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == t.objects.end()) return false;
-    if (it->second->IsStock()) return true;
-    if (it->second->IsSelected()) return false;
-    doomed = std::move(it->second);
-    t.objects.erase(it);
-  }
-  // Destroyed outside the lock: a destructor may release other objects.
-  return true;
+  return TheTable().With(KeyOf(handle), [&](std::unique_ptr<GdiObject>* slot) {
+    if (!slot) return false;
+    if ((*slot)->IsStock()) return true;
+    if ((*slot)->IsSelected()) return false;
+    doomed = std::move(*slot);
+    return true;
+  });
 }
 
 void MarkStock(HGDIOBJ handle) {
   if (GdiObject* object = LookupObject(handle)) object->MarkStock();
 }
 
-std::size_t LiveObjectCount() {
-  Table& t = TheTable();
-  std::lock_guard<std::mutex> guard(t.lock);
-  return t.objects.size();
-}
+std::size_t LiveObjectCount() { return TheTable().Size(); }
 
 }  // namespace win::gdi

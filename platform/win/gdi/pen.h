@@ -16,7 +16,6 @@ class PenObject : public GdiObject {
   PenObject(DWORD style, int width, COLORREF color, bool extended = false,
             std::vector<DWORD> userStyle = {});
 
-  DWORD FullStyle() const { return style_; }
   // PS_SOLID .. PS_ALTERNATE.
   UINT LineStyle() const;
   UINT EndCap() const;
@@ -27,7 +26,6 @@ class PenObject : public GdiObject {
   // Width in logical units; never below 1 for a drawing pen (0 means 1).
   int Width() const { return width_; }
   COLORREF Color() const { return color_; }
-  const std::vector<DWORD>& UserStyle() const { return userStyle_; }
   // The on/off pattern in pixels for a styled one-pixel pen, empty for solid.
   // Starts with an "on" run; wider styled pens draw solid.
   std::vector<int> DashPattern() const;

@@ -46,6 +46,29 @@ void Masks(const Surface& s, DWORD& r, DWORD& g, DWORD& b) {
 
 }  // namespace
 
+Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown,
+                    const DWORD* masks, const std::vector<std::uint32_t>& colors) {
+  Surface s;
+  s.width = width;
+  s.height = height;
+  s.bitsPerPixel = bitsPerPixel;
+  if (topDown) {
+    s.top = bits;
+    s.pitch = stride;
+  } else {
+    s.top = bits + static_cast<std::ptrdiff_t>(stride) * (height - 1);
+    s.pitch = -static_cast<std::ptrdiff_t>(stride);
+  }
+  s.redMask = masks[0];
+  s.greenMask = masks[1];
+  s.blueMask = masks[2];
+  if (bitsPerPixel <= 8) {
+    s.colors = colors.data();
+    s.colorCount = static_cast<int>(colors.size());
+  }
+  return s;
+}
+
 std::uint32_t RawMask(const Surface& s) {
   switch (s.bitsPerPixel) {
     case 1: return 1;

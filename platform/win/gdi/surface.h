@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/win/windef.h"
 
@@ -34,6 +35,12 @@ struct Surface {
                              (blueMask == 0 || blueMask == 0x000000FFu); }
   bool IsMonochrome() const { return bitsPerPixel == 1; }
 };
+
+// A surface over stored bits: `bits` is the first byte as stored (the lowest
+// row when the rows run bottom-up), `stride` the bytes of one row. `masks`
+// (three) and `colors` are referred to, not copied.
+Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown,
+                    const DWORD* masks, const std::vector<std::uint32_t>& colors);
 
 // All bits of one raw pixel (0x00FFFFFF at 32 bits: the top byte stays 0).
 std::uint32_t RawMask(const Surface& s);

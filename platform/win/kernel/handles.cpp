@@ -4,21 +4,17 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <unordered_map>
 
+#include "platform/win/kernel/handle_table.h"
 #include "platform/win/winbase.h"
 
 namespace win::kernel {
 namespace {
 
-struct Table {
-    std::mutex lock;
-    std::unordered_map<std::uintptr_t, std::shared_ptr<Object>> objects;
-    std::uintptr_t next = 4;
-};
+using Table = HandleTable<std::shared_ptr<Object>>;
 
 Table& TheTable() {
-    static Table* table = new Table;  // outlives every static destructor
+    static Table* table = new Table(4);  // outlives every static destructor
     return *table;
 }
 
@@ -30,29 +26,15 @@ std::mutex& WaitLock() {
 }
 
 HANDLE AddHandle(std::shared_ptr<Object> object) {
-    Table& t = TheTable();
-    std::lock_guard guard(t.lock);
-    std::uintptr_t id = t.next;
-    t.next += 4;
-    t.objects.emplace(id, std::move(object));
-    return reinterpret_cast<HANDLE>(id);
+    return reinterpret_cast<HANDLE>(TheTable().Add(std::move(object)));
 }
 
 std::shared_ptr<Object> FindHandle(HANDLE handle) {
-    Table& t = TheTable();
-    std::lock_guard guard(t.lock);
-    auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
-    return it == t.objects.end() ? nullptr : it->second;
+    return TheTable().Find(reinterpret_cast<std::uintptr_t>(handle));
 }
 
 std::shared_ptr<Object> TakeHandle(HANDLE handle) {
-    Table& t = TheTable();
-    std::lock_guard guard(t.lock);
-    auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == t.objects.end()) return nullptr;
-    auto object = std::move(it->second);
-    t.objects.erase(it);
-    return object;
+    return TheTable().Take(reinterpret_cast<std::uintptr_t>(handle));
 }
 
 long CurrentTid() {

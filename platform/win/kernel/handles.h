@@ -24,6 +24,10 @@ public:
     virtual void Acquire(long tid) { (void)tid; }
     // Readable whenever Ready may have turned true; waits poll it.
     virtual int PollFd() = 0;
+    // A wait by thread `tid` on this object begins or ends (under WaitLock),
+    // for objects that act on whoever is waiting at one moment.
+    virtual void WaitBegins(long tid) { (void)tid; }
+    virtual void WaitEnds(long tid) { (void)tid; }
 };
 
 // One lock for every waitable state change.

@@ -34,9 +34,12 @@ void* Allocate(SIZE_T bytes, bool zero) {
     return p;
 }
 
+// The block behind a handle; a handle that is not one fails as invalid.
 Block* Find(Heap& heap, HGLOBAL handle) {
     auto it = heap.blocks.find(handle);
-    return it == heap.blocks.end() ? nullptr : &it->second;
+    if (it != heap.blocks.end()) return &it->second;
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
 }
 
 }  // namespace
@@ -61,10 +64,7 @@ LPVOID GlobalLock(HGLOBAL hMem) {
     Heap& heap = TheHeap();
     std::lock_guard guard(heap.lock);
     Block* block = Find(heap, hMem);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
+    if (!block) return nullptr;
     if (block->moveable) ++block->locks;
     return block->data;
 }
@@ -73,10 +73,7 @@ BOOL GlobalUnlock(HGLOBAL hMem) {
     Heap& heap = TheHeap();
     std::lock_guard guard(heap.lock);
     Block* block = Find(heap, hMem);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+    if (!block) return FALSE;
     if (block->locks == 0) {
         SetLastError(block->moveable ? ERROR_NOT_LOCKED : ERROR_SUCCESS);
         return FALSE;
@@ -90,10 +87,7 @@ SIZE_T GlobalSize(HGLOBAL hMem) {
     Heap& heap = TheHeap();
     std::lock_guard guard(heap.lock);
     Block* block = Find(heap, hMem);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
+    if (!block) return 0;
     return block->size;
 }
 
@@ -101,10 +95,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags) {
     Heap& heap = TheHeap();
     std::lock_guard guard(heap.lock);
     Block* block = Find(heap, hMem);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
+    if (!block) return nullptr;
     // A fixed block may move only when the caller allows it.
     if (!block->moveable && !(uFlags & GMEM_MOVEABLE) && dwBytes > block->size) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -134,10 +125,7 @@ HGLOBAL GlobalFree(HGLOBAL hMem) {
     Heap& heap = TheHeap();
     std::lock_guard guard(heap.lock);
     Block* block = Find(heap, hMem);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return hMem;
-    }
+    if (!block) return hMem;
     std::free(block->data);
     if (block->moveable) delete static_cast<char*>(hMem);
     heap.blocks.erase(hMem);

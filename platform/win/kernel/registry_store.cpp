@@ -188,8 +188,6 @@ RegValue* RegKey::FindValue(std::string_view valueName) {
     return nullptr;
 }
 
-const char* RegistryStore::RootName(int root) { return kRootNames[root]; }
-
 int RegistryStore::RootIndex(HKEY key) {
     for (int i = 0; i < kRootCount; ++i)
         if (key == reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000u + static_cast<unsigned>(i))))) return i;

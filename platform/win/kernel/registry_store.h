@@ -41,7 +41,6 @@ struct RegKey {
 class RegistryStore {
 public:
     static constexpr int kRootCount = 7;
-    static const char* RootName(int root);
     // HKEY_CLASSES_ROOT.. as 0..6; -1 for anything else.
     static int RootIndex(HKEY key);
 

@@ -48,8 +48,29 @@ int TryComplete(const std::vector<std::shared_ptr<Waitable>>& objects, bool wait
     return -1;
 }
 
+// Tells the objects who waits on them for as long as the wait lasts.
+class WaitRegistration {
+public:
+    WaitRegistration(const std::vector<std::shared_ptr<Waitable>>& objects, long tid)
+        : objects_(objects), tid_(tid) {
+        std::lock_guard guard(win::kernel::WaitLock());
+        for (auto& o : objects_) o->WaitBegins(tid_);
+    }
+    ~WaitRegistration() {
+        std::lock_guard guard(win::kernel::WaitLock());
+        for (auto& o : objects_) o->WaitEnds(tid_);
+    }
+    WaitRegistration(const WaitRegistration&) = delete;
+    WaitRegistration& operator=(const WaitRegistration&) = delete;
+
+private:
+    const std::vector<std::shared_ptr<Waitable>>& objects_;
+    long tid_;
+};
+
 DWORD WaitOn(const std::vector<std::shared_ptr<Waitable>>& objects, bool waitAll, DWORD ms) {
     const long tid = win::kernel::CurrentTid();
+    WaitRegistration registration(objects, tid);
     const bool infinite = ms == INFINITE;
     const std::uint64_t start = win::clock::NowMicros();
     const std::uint64_t deadline = start + static_cast<std::uint64_t>(ms) * 1000;

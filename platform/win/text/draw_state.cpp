@@ -1,5 +1,5 @@
-// DrawStateA and GrayStringA: an image (text, bitmap or the caller's own
-// drawing) put on the DC normally, embossed as disabled, dithered or as a
+// DrawStateA and GrayStringA: an image (text, bitmap, icon or the caller's
+// own drawing) put on the DC normally, embossed as disabled, dithered or as a
 // one-colour silhouette.
 //
 // Every state but the plain one works from a silhouette: the image is drawn
@@ -12,6 +12,7 @@
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/user_draw/icon.h"
 #include "platform/win/windows.h"
 
 namespace {
@@ -131,6 +132,9 @@ bool DrawImage(HDC hdc, const Image& image, int x, int y, int cx, int cy) {
       DeleteDC(source);
       return ok;
     }
+    case DST_ICON:
+      // At the icon's own size: the box only bounds the state effects.
+      return DrawIconEx(hdc, x, y, reinterpret_cast<HICON>(image.data), 0, 0, 0, nullptr, DI_NORMAL);
     case DST_COMPLEX: {
       if (!image.proc) return false;
       POINT old{};
@@ -155,6 +159,10 @@ SIZE NaturalSize(HDC hdc, const Image& image) {
   } else if (image.kind == DST_BITMAP) {
     BITMAP bm{};
     if (GetObjectA(reinterpret_cast<HGDIOBJ>(image.data), sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
+  } else if (image.kind == DST_ICON) {
+    if (const auto icon = win::user::LookupIcon(reinterpret_cast<HICON>(image.data))) {
+      size = {icon->width, icon->height};
+    }
   }
   return size;
 }

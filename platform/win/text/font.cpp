@@ -56,6 +56,27 @@ int WeightedAverageWidth(SizedFace& face) {
   return (sum + 500) / 1000;
 }
 
+// Width in pixels of the stem of a lowercase l, as drawn.
+int StemWidth(SizedFace& face) {
+  int left = 0, right = 0;
+  face.InkExtent(face.GlyphIndex(U'l'), left, right);
+  return right - left;
+}
+
+// At small one-bit sizes the bold face's hinting can snap its stems to the
+// regular face's single pixel, and bold text would read as regular.
+bool BoldStemsLookRegular(const SizedFaceKey& boldKey, const LOGFONTA& lf) {
+  if (boldKey.rendering != Rendering::Mono) return false;
+  const ResolvedFace regular = ResolveFace(lf.lfFaceName, FW_NORMAL, lf.lfItalic != 0, lf.lfPitchAndFamily, lf.lfCharSet);
+  if (regular.file.empty() || regular.isBold) return false;
+  SizedFaceKey regularKey = boldKey;
+  regularKey.file = regular.file;
+  regularKey.index = regular.index;
+  auto bold = SizedFace::Get(boldKey);
+  auto plain = SizedFace::Get(regularKey);
+  return bold && plain && StemWidth(*bold) <= StemWidth(*plain);
+}
+
 }  // namespace
 
 std::shared_ptr<const Font> Font::Create(const LOGFONTA& logFont) {
@@ -90,6 +111,7 @@ std::shared_ptr<const Font> Font::Create(const LOGFONTA& logFont) {
   key.synthBold = bold && !font->resolved_.isBold;
   key.synthItalic = italic && !font->resolved_.isItalic;
   key.rendering = ChooseRendering(lf.lfQuality, ppem);
+  key.widenStems = bold && font->resolved_.isBold && BoldStemsLookRegular(key, lf);
   font->face_ = SizedFace::Get(key);
   if (!font->face_) return nullptr;
 

@@ -122,6 +122,12 @@ bool SizedFace::LoadGlyph(unsigned glyph, int angleTenths) {
   if (key_.synthBold && face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
     FT_GlyphSlot_Embolden(face->glyph);
   }
+  if (key_.widenStems && face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
+    // Half a pixel wider in all, moved right by half of that so the hinted
+    // left edges stay put: a one-pixel stem then covers two pixels.
+    FT_Outline_EmboldenXY(&face->glyph->outline, 32, 0);
+    FT_Outline_Translate(&face->glyph->outline, 16, 0);
+  }
   return true;
 }
 

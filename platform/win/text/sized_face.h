@@ -24,8 +24,11 @@ struct SizedFaceKey {
   int ppem64 = 0;  // em size in 1/64 pixel
   bool synthBold = false;
   bool synthItalic = false;
+  // A bold face whose hinted stems come out no wider than the regular
+  // face's at this size gets them one pixel wider, advances unchanged.
+  bool widenStems = false;
   Rendering rendering = Rendering::Mono;
-  auto Tie() const { return std::tie(file, index, ppem64, synthBold, synthItalic, rendering); }
+  auto Tie() const { return std::tie(file, index, ppem64, synthBold, synthItalic, widenStems, rendering); }
   bool operator<(const SizedFaceKey& other) const { return Tie() < other.Tie(); }
 };
 

@@ -29,6 +29,7 @@ struct Box {
     HWND hwnd = nullptr;
     std::string text;
     UINT type = 0;
+    HICON userIcon = nullptr;  // MB_USERICON's picture, when it loaded
     std::vector<Button> buttons;
     int focus = 0;
     int pressed = -1;
@@ -167,7 +168,11 @@ void Paint(HWND hwnd, HDC dc) {
     FillSolid(dc, r, Sys(COLOR_BTNFACE));
     if (!g_box) return;
     UINT icon = g_box->type & MB_ICONMASK;
-    if (icon) DrawIcon(dc, kMargin, kMargin, icon);
+    if (icon == MB_USERICON) {
+        if (g_box->userIcon) DrawIconEx(dc, kMargin, kMargin, g_box->userIcon, kIcon, kIcon, 0, nullptr, DI_NORMAL);
+    } else if (icon) {
+        DrawIcon(dc, kMargin, kMargin, icon);
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Sys(COLOR_WINDOWTEXT));
     HGDIOBJ old = SelectObject(dc, MessageFont());
@@ -290,7 +295,10 @@ int DefaultAnswer(UINT type) {
 
 using namespace win::user;
 
-int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+namespace {
+
+// The one box behind every message box call; userIcon is MB_USERICON's.
+int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON userIcon) {
     MessageBoxRecord rec;
     rec.text = text ? text : "";
     rec.caption = caption ? caption : "Error";
@@ -314,11 +322,13 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         g_records.push_back(rec);
         return rec.result;
     }
-    MessageBeep(type & MB_ICONMASK);
+    const bool ownIcon = (type & MB_ICONMASK) == MB_USERICON;
+    MessageBeep(ownIcon ? MB_OK : type & MB_ICONMASK);
     RegisterBoxClass();
     Box box;
     box.text = rec.text;
     box.type = type;
+    box.userIcon = ownIcon ? userIcon : nullptr;
     box.buttons = ButtonsFor(type);
     box.focus = DefaultIndex(type, box.buttons.size());
 
@@ -329,7 +339,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     DrawTextA(measure, box.text.c_str(), static_cast<int>(box.text.size()), &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     if (old) SelectObject(measure, old);
     win::gdi::DeleteDeviceDC(measure);
-    bool icon = (type & MB_ICONMASK) != 0;
+    // A user icon that did not load leaves no room for itself.
+    bool icon = ownIcon ? box.userIcon != nullptr : (type & MB_ICONMASK) != 0;
     int textLeft = kMargin + (icon ? kIcon + kMargin : 0);
     int textHeight = std::max<int>(tr.bottom - tr.top, icon ? kIcon : 0);
     int buttonsWidth = static_cast<int>(box.buttons.size()) * (kButtonWidth + kGap) - kGap;
@@ -409,6 +420,20 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     return box.result;
 }
 
+}  // namespace
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    return ShowMessageBox(owner, text, caption, type, nullptr);
+}
+
 int MessageBoxExA(HWND owner, LPCSTR text, LPCSTR caption, UINT type, WORD) {
     return MessageBoxA(owner, text, caption, type);
+}
+
+int MessageBoxIndirectA(const MSGBOXPARAMSA* params) {
+    if (!params) return 0;
+    HICON icon = nullptr;
+    if ((params->dwStyle & MB_ICONMASK) == MB_USERICON && params->lpszIcon)
+        icon = LoadIconA(params->hInstance, params->lpszIcon);
+    return ShowMessageBox(params->hwndOwner, params->lpszText, params->lpszCaption, params->dwStyle, icon);
 }

@@ -39,6 +39,19 @@ HWND g_locked = nullptr;
 
 RECT Offset(RECT r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
+// Copies the pixels of `from` to `to`, rectangles of one size on the same
+// surface, row by row in the order that reads each source row before a
+// vertical move of `dy` overwrites it.
+void MovePixels(const gdi::DeviceSurface& s, const RECT& to, const RECT& from, int dy) {
+    const int rows = to.bottom - to.top, cols = to.right - to.left;
+    auto copyRow = [&](int i) {
+        std::memmove(s.pixels + (to.top + i) * s.stride + to.left,
+                     s.pixels + (from.top + i) * s.stride + from.left, sizeof(std::uint32_t) * cols);
+    };
+    if (dy > 0) for (int i = rows - 1; i >= 0; i--) copyRow(i);
+    else for (int i = 0; i < rows; i++) copyRow(i);
+}
+
 RECT ClientBounds(Window* w) { return {0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}; }
 
 // The window's shape (window rectangle and region) in surface coordinates.
@@ -564,13 +577,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     RECT destS = Offset(dest, o.x, o.y), srcS = Offset(dest, o.x - dx, o.y - dy);
     if (s.pixels && vis.ContainsRect(destS) && vis.ContainsRect(srcS) && dest.right > dest.left &&
         dest.bottom > dest.top) {
-        int rows = dest.bottom - dest.top, cols = dest.right - dest.left;
-        auto copyRow = [&](int i) {
-            std::memmove(s.pixels + (destS.top + i) * s.stride + destS.left,
-                         s.pixels + (srcS.top + i) * s.stride + srcS.left, sizeof(std::uint32_t) * cols);
-        };
-        if (dy > 0) for (int i = rows - 1; i >= 0; i--) copyRow(i);
-        else for (int i = 0; i < rows; i++) copyRow(i);
+        MovePixels(s, destS, srcS, dy);
         invalid.Subtract(gdi::Region(dest));
         MarkDirty(TopLevelOf(w), destS);
     }
@@ -616,13 +623,7 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
     RECT bounds{0, 0, s.width, s.height};
     gdi::Region invalid(area);
     if (s.pixels && gdi::Region(bounds).ContainsRect(destS) && gdi::Region(bounds).ContainsRect(srcS)) {
-        int rows = dest.bottom - dest.top, cols = dest.right - dest.left;
-        auto copyRow = [&](int i) {
-            std::memmove(s.pixels + (destS.top + i) * s.stride + destS.left,
-                         s.pixels + (srcS.top + i) * s.stride + srcS.left, sizeof(std::uint32_t) * cols);
-        };
-        if (dy > 0) for (int i = rows - 1; i >= 0; i--) copyRow(i);
-        else for (int i = 0; i < rows; i++) copyRow(i);
+        MovePixels(s, destS, srcS, dy);
         invalid.Subtract(gdi::Region(dest));
         MarkDirty(TopLevelOf(w), destS);
     }

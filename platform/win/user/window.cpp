@@ -58,17 +58,6 @@ std::vector<Window*>& TopLevels() {
     return tops;
 }
 
-static void Collect(Window* w, std::vector<Window*>& out) {
-    out.push_back(w);
-    for (Window* c : w->children) Collect(c, out);
-}
-
-std::vector<Window*> AllWindows() {
-    std::vector<Window*> out;
-    for (Window* w : TopLevels()) Collect(w, out);
-    return out;
-}
-
 Window* Desktop() {
     static Window* desktop = [] {
         auto w = std::make_unique<Window>();

@@ -90,8 +90,6 @@ HWND AddWindow(std::unique_ptr<Window> w);
 void RemoveWindow(HWND hwnd);
 // Every live window, top-level ones in z-order (topmost first).
 std::vector<Window*>& TopLevels();
-// Top-level windows and all their descendants, parents before children.
-std::vector<Window*> AllWindows();
 
 // The pseudo window for the whole screen.
 Window* Desktop();

@@ -294,7 +294,9 @@ TEST(ShapesPixels, ArcsDrawTheirPartOfTheOutlineAndArcToMovesOn) {
   EXPECT_GT(arc.Count(kBlack), 8);
   for (int y = 0; y < 17; ++y)
     for (int x = 0; x < 17; ++x)
-      if (arc.At(x, y) == kBlack) ASSERT_EQ(whole.At(x, y), kBlack) << "on the ellipse's outline at " << x << "," << y;
+      if (arc.At(x, y) == kBlack) {
+        ASSERT_EQ(whole.At(x, y), kBlack) << "on the ellipse's outline at " << x << "," << y;
+      }
 
   // ArcTo: a line from the current position to the arc's start, then the arc;
   // the current position ends at the arc's end.

@@ -45,7 +45,9 @@ TEST(ShapesRaster, AVeryLongLineDrawsWhatCrossesTheSurface) {
   int on = 0;
   for (int y = 0; y < 16; ++y) {
     if (y != 5) on += c.At(3, y) == RGB(0, 0, 0);
-    if (y + 6 < 16 && y != 5 && y + 6 != 5) EXPECT_EQ(c.At(3, y), c.At(3, y + 6)) << y << c.Picture();
+    if (y + 6 < 16 && y != 5 && y + 6 != 5) {
+      EXPECT_EQ(c.At(3, y), c.At(3, y + 6)) << y << c.Picture();
+    }
   }
   EXPECT_GE(on, 6);
   EXPECT_LE(on, 9);

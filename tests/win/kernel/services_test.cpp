@@ -111,6 +111,9 @@ TEST(GlobalMemory, MoveableBlocksLockToTheirDataAndGrowKeepingIt) {
     GlobalUnlock(grown);
     EXPECT_EQ(GlobalFree(grown), nullptr);
     EXPECT_EQ(GlobalFree(grown), grown) << "a freed handle is refused";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_EQ(GlobalSize(grown), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 
     HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 8);
     EXPECT_EQ(GlobalLock(fixed), fixed) << "a fixed block's handle is its address";

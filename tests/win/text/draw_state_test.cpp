@@ -84,4 +84,91 @@ TEST(GrayString, DrawsTheTextDitheredInTheBrushColour) {
   DeleteObject(blue);
 }
 
+// An 8 x 8 icon: columns 0-3 see-through, 4-5 navy, 6-7 white. Its dark
+// part (4-5) is the shape the state effects paint.
+class StateIcon {
+ public:
+  StateIcon() {
+    std::vector<BYTE> mask(2 * 8, 0);  // word-aligned rows
+    for (int y = 0; y < 8; ++y) mask[y * 2] = 0xF0;
+    std::vector<std::uint32_t> color(64, 0);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 4; x < 8; ++x) color[y * 8 + x] = x < 6 ? 0x000080u : 0xFFFFFFu;
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = CreateBitmap(8, 8, 1, 1, mask.data());
+    info.hbmColor = CreateBitmap(8, 8, 1, 32, color.data());
+    icon_ = CreateIconIndirect(&info);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+  }
+  ~StateIcon() { DestroyIcon(icon_); }
+  LPARAM data() const { return reinterpret_cast<LPARAM>(icon_); }
+
+ private:
+  HICON icon_;
+};
+
+TEST(DrawState, IconStatesKeepTheMaskAndPaintTheDarkShape) {
+  constexpr int kX = 10, kY = 5;
+  constexpr std::uint32_t kGround = 0x008000, kNavy = 0x000080, kRed = 0xFF0000;
+  const std::uint32_t shadow = Rgb(GetSysColor(COLOR_3DSHADOW));
+  const std::uint32_t light = Rgb(GetSysColor(COLOR_3DHILIGHT));
+  // What each state leaves at icon-relative (c, r); the canvas is green.
+  struct Case {
+    const char* name;
+    UINT state;
+    std::uint32_t (*expect)(int c, int r, std::uint32_t shadow, std::uint32_t light);
+  };
+  const Case cases[] = {
+      {"normal", DSS_NORMAL,
+       [](int c, int r, std::uint32_t, std::uint32_t) -> std::uint32_t {
+         if (r < 0 || r >= 8 || c < 0 || c >= 8 || c < 4) return kGround;
+         return c < 6 ? kNavy : 0xFFFFFFu;
+       }},
+      {"disabled", DSS_DISABLED,
+       [](int c, int r, std::uint32_t sh, std::uint32_t li) -> std::uint32_t {
+         if (c >= 4 && c < 6 && r >= 0 && r < 8) return sh;
+         if (c >= 5 && c < 7 && r >= 1 && r < 9) return li;  // highlight one down-right
+         return kGround;
+       }},
+      {"mono", DSS_MONO,
+       [](int c, int r, std::uint32_t, std::uint32_t) -> std::uint32_t {
+         return c >= 4 && c < 6 && r >= 0 && r < 8 ? kRed : kGround;
+       }},
+      {"union", DSS_UNION,
+       [](int c, int r, std::uint32_t, std::uint32_t) -> std::uint32_t {
+         if (r < 0 || r >= 8 || c < 4 || c >= 8) return kGround;
+         if (c >= 6) return 0xFFFFFFu;
+         return ((kX + c + kY + r) & 1) ? kNavy : kRed;  // every other pixel in the brush
+       }},
+  };
+  StateIcon icon;
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  HBRUSH green = CreateSolidBrush(RGB(0, 128, 0));
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    TextCanvas canvas(kW, kH);
+    RECT all{0, 0, kW, kH};
+    FillRect(canvas.dc(), &all, green);
+    ASSERT_TRUE(DrawStateA(canvas.dc(), red, nullptr, icon.data(), 0, kX, kY, 0, 0, DST_ICON | test.state));
+    int wrong = 0;
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x)
+        if (canvas.At(x, y) != test.expect(x - kX, y - kY, shadow, light) && ++wrong < 4)
+          ADD_FAILURE() << "pixel " << (x - kX) << "," << (y - kY) << " is " << std::hex << canvas.At(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
+  DeleteObject(red);
+  DeleteObject(green);
+}
+
+TEST(DrawState, IconFailsForAHandleThatIsNoIcon) {
+  TextCanvas canvas(kW, kH);
+  for (UINT state : {DSS_NORMAL, DSS_DISABLED}) {
+    EXPECT_FALSE(DrawStateA(canvas.dc(), nullptr, nullptr, 0x1234, 0, 0, 0, 0, 0, DST_ICON | state));
+  }
+  EXPECT_EQ(canvas.InkCount(), 0);
+}
+
 }  // namespace

@@ -126,6 +126,34 @@ TEST(FontMetrics, WeightAndStyleFlagsAreReported) {
   DeleteObject(bold);
 }
 
+// How dark the stem of an "l" is across its middle row: the sum of its
+// pixels' coverage, so one- and eight-bit renderings compare alike.
+int StemDarkness(const char* face, int height, int weight) {
+  TextCanvas canvas(20, 40);
+  canvas.UseFont(face, height, weight);
+  TextOutA(canvas.dc(), 4, 2, "l", 1);
+  const RECT ink = canvas.InkBox();
+  const int row = (ink.top + ink.bottom) / 2;
+  int darkness = 0;
+  for (int x = 0; x < canvas.width(); ++x) darkness += 255 - static_cast<int>(canvas.At(x, row) & 0xFF);
+  return darkness;
+}
+
+// Bold text must read as bold: at small one-bit sizes the bold face's own
+// hinting can leave its stems as thin as the regular face's.
+TEST(FontRendering, BoldStemsAreHeavierThanRegularOnes) {
+  const struct {
+    const char* face;
+    int height;
+  } cases[] = {{"Tahoma", -8}, {"Tahoma", -11}, {"MS Sans Serif", -11}, {"Arial", -13}, {"Arial", -20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.face << " " << c.height);
+    const int regular = StemDarkness(c.face, c.height, FW_NORMAL);
+    ASSERT_GT(regular, 0);
+    EXPECT_GE(StemDarkness(c.face, c.height, FW_BOLD) * 10, regular * 14);
+  }
+}
+
 TEST(FontObject, GetObjectReturnsTheLogicalFontAndTheFaceIsTheRequestedOne) {
   LOGFONTA lf = Logical("Tahoma", -13);
   lf.lfEscapement = 450;

@@ -5,6 +5,18 @@
 
 namespace usertest {
 
+namespace {
+
+host::Event ButtonEvent(host::EventType type, host::MouseButton b, std::uint32_t mods) {
+    host::Event e;
+    e.type = type;
+    e.button = b;
+    e.modifiers = mods;
+    return e;
+}
+
+}  // namespace
+
 void UserTest::SetUp() {
     win::clock::UseManual(1'000'000'000);
     host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
@@ -86,20 +98,12 @@ void UserTest::MouseMove(int sx, int sy, std::uint32_t mods) {
 }
 
 void UserTest::MouseDown(int sx, int sy, host::MouseButton b, std::uint32_t mods) {
-    host::Event e;
-    e.type = host::EventType::MouseDown;
-    e.button = b;
-    e.modifiers = mods;
-    Push(e, sx, sy);
+    Push(ButtonEvent(host::EventType::MouseDown, b, mods), sx, sy);
     Pump();
 }
 
 void UserTest::MouseUp(int sx, int sy, host::MouseButton b, std::uint32_t mods) {
-    host::Event e;
-    e.type = host::EventType::MouseUp;
-    e.button = b;
-    e.modifiers = mods;
-    Push(e, sx, sy);
+    Push(ButtonEvent(host::EventType::MouseUp, b, mods), sx, sy);
     Pump();
 }
 

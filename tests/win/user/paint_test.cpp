@@ -139,6 +139,31 @@ TEST_F(Paint, ScrollWindowMovesPixelsAndInvalidatesTheUncoveredStrip) {
     EXPECT_EQ(0, u.top);
 }
 
+// Scrolling by less than a band's height moves rows over rows not yet read:
+// a copy in the wrong order for the direction smears one band over the next.
+TEST_F(Paint, ScrollingKeepsOverlappingBandsApartBothWays) {
+    struct Case {
+        int dy;
+        bool throughDc;
+    };
+    for (const Case& c : {Case{5, false}, Case{-5, false}, Case{5, true}, Case{-5, true}}) {
+        HWND w = Make("w", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+        Pump();
+        HDC dc = GetDC(w);
+        FillSolid(dc, {0, 40, 100, 50}, kRed);
+        FillSolid(dc, {0, 50, 100, 60}, kBlue);
+        if (c.throughDc) {
+            const RECT all{0, 0, 100, 100};
+            EXPECT_TRUE(ScrollDC(dc, 0, c.dy, &all, nullptr, nullptr, nullptr));
+        }
+        ReleaseDC(w, dc);
+        if (!c.throughDc) ScrollWindowEx(w, 0, c.dy, nullptr, nullptr, nullptr, nullptr, 0);
+        for (int y : {40, 49}) EXPECT_EQ(kRedPixel, Pixel(w, 50, y + c.dy)) << c.dy << (c.throughDc ? " dc" : "");
+        for (int y : {50, 59}) EXPECT_EQ(kBluePixel, Pixel(w, 50, y + c.dy)) << c.dy << (c.throughDc ? " dc" : "");
+        DestroyWindow(w);
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/persistence/Updating.h"
 #include "platform/vcl/rtl/Exceptions.h"
 
 namespace vcl::detail {
@@ -134,15 +135,10 @@ void TCollection::Notify(TCollectionItem*, TCollectionNotification) {}
 void TCollection::Assign(TPersistent* source) {
   if (auto* other = dynamic_cast<TCollection*>(source)) {
     if (other == this) return;
-    BeginUpdate();
-    try {
+    vcl::detail::WhileUpdating(*this, [&] {
       Clear();
       for (TCollectionItem* item : other->FItems) Add()->Assign(item);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    });
     return;
   }
   TPersistent::Assign(source);

@@ -34,6 +34,25 @@ TComponent* AsComponent(TObject* object) {
 
 }  // namespace vcl::detail
 
+namespace {
+
+// The class asked is the one the owner is now: while a form's destructor
+// runs, the fields of the classes already destroyed are out of reach.
+const TFieldInfo* FieldOf(const TComponent* owner, const std::string& name) {
+  if (owner == nullptr || name.empty()) return nullptr;
+  return owner->ClassType()->Published().FindField(name);
+}
+
+}  // namespace
+
+std::string vcl::detail::FieldMismatch(const TComponent* owner, const std::string& name,
+                                       const TComponent* component) {
+  const TFieldInfo* field = FieldOf(owner, name);
+  if (field == nullptr || component->InheritsFrom(field->FieldClass)) return {};
+  return "Field " + owner->ClassName() + "." + field->Name + " needs a " + field->FieldClass->Name + ", not a " +
+         component->ClassName();
+}
+
 void TComponent::Publish(TPublisher<TComponent>& p) {
   // The name travels in the component's header, not as a property.
   p.Prop("Name", &TComponent::GetName, &TComponent::SetName).Stored(false);
@@ -97,13 +116,30 @@ void TComponent::SetName(const std::string& value) {
     FOwner->ValidateRename(this, FName, value);
   else
     ValidateRename(nullptr, FName, value);
+  SetReference(false);
   ChangeName(value);
+  SetReference(true);
+}
+
+void TComponent::SetReference(bool enable) {
+  const TFieldInfo* field = FieldOf(FOwner, FName);
+  if (field == nullptr) return;
+  if (enable) {
+    if (InheritsFrom(field->FieldClass)) field->Set(*FOwner, this);
+  } else if (field->Get(*FOwner) == this) {
+    // A field code pointed elsewhere is not this component's to clear.
+    field->Set(*FOwner, nullptr);
+  }
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
   if (component != nullptr && !vcl::detail::SameName(curName, newName) && component->FOwner == this &&
       FindComponent(newName) != nullptr)
     throw EComponentError("A component named %s already exists", {newName});
+  if (component != nullptr) {
+    std::string mismatch = vcl::detail::FieldMismatch(this, newName, component);
+    if (!mismatch.empty()) throw EComponentError(mismatch);
+  }
 }
 
 void TComponent::ValidateContainer(TComponent* component) {
@@ -135,11 +171,13 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
+  component->SetReference(true);
 }
 
 void TComponent::Remove(TComponent* component) {
   auto it = std::find(FComponents.begin(), FComponents.end(), component);
   if (it != FComponents.end()) FComponents.erase(it);
+  component->SetReference(false);
   component->FOwner = nullptr;
 }
 

@@ -50,6 +50,8 @@ class TComponent : public TPersistent {
   const std::string& GetName() const { return FName; }
   // A valid identifier or empty; EComponentError "A component named %s
   // already exists" when the owner has another component of that name.
+  // The owner's published field of the old name is cleared and the one of
+  // the new name set (EComponentError when it is for another class).
   virtual void SetName(const std::string& value);
   std::intptr_t GetTag() const { return FTag; }
   void SetTag(std::intptr_t value) { FTag = value; }
@@ -95,6 +97,9 @@ class TComponent : public TPersistent {
  private:
   void Insert(TComponent* component);
   void Remove(TComponent* component);
+  // Puts this component in (enable) or takes it out of the owner's published
+  // field of its name.
+  void SetReference(bool enable);
   void RemoveNotification(TComponent* component);
 
   TComponent* FOwner = nullptr;
@@ -114,4 +119,7 @@ namespace vcl::detail {
 void MarkNextComponentLoading();
 void ClearNextComponentLoading();
 bool IsValidIdent(const std::string& name);
+// Why component may not be owner's component named name: the owner's class
+// has a field of that name for another class. Empty when it may.
+std::string FieldMismatch(const TComponent* owner, const std::string& name, const TComponent* component);
 }  // namespace vcl::detail

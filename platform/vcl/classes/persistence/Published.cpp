@@ -56,6 +56,12 @@ const TMethodInfo* TPublishedTable::FindMethod(std::string_view name) const {
   return nullptr;
 }
 
+const TFieldInfo* TPublishedTable::FindField(std::string_view name) const {
+  for (const TFieldInfo& f : FFields)
+    if (vcl::detail::SameName(f.Name, name)) return &f;
+  return nullptr;
+}
+
 TPropInfo& TPublishedTable::AddProp(TPropInfo info) {
   for (TPropInfo& p : FProps)
     if (vcl::detail::SameName(p.Name, info.Name)) {
@@ -73,4 +79,13 @@ void TPublishedTable::AddMethod(TMethodInfo info) {
       return;
     }
   FMethods.push_back(std::move(info));
+}
+
+void TPublishedTable::AddField(TFieldInfo info) {
+  for (TFieldInfo& f : FFields)
+    if (vcl::detail::SameName(f.Name, info.Name)) {
+      f = std::move(info);
+      return;
+    }
+  FFields.push_back(std::move(info));
 }

@@ -13,6 +13,7 @@
 //       p.Prop("Font", &TKnob::GetFont, &TKnob::SetFont);      // nested persistent
 //       p.Prop("OnChange", &TKnob::FOnChange);                 // event
 //       p.Method("KnobChange", &TKnob::KnobChange);            // handler method
+//       p.Field("btnReset", &TKnob::btnReset);                 // owned component by name
 //     }
 //   };
 //
@@ -20,9 +21,11 @@
 // integers of any size, enumerations with names (DRUMS_ENUM_NAMES), TSet of
 // such an enumeration, floating point, std::string, pointers to persistent
 // classes (nested objects, collections, string lists), pointers to components
-// (references resolved by name) and TEvent (bound by method name). A class's
-// table starts as a copy of its parent's; publishing a name again replaces
-// the inherited entry in place.
+// (references resolved by name) and TEvent (bound by method name). A field
+// holds the component its owner owns under the field's name, whether read
+// from a stream or named in code, and is cleared when that component goes or
+// is renamed. A class's table starts as a copy of its parent's; publishing a
+// name again replaces the inherited entry in place.
 #pragma once
 
 #include <any>
@@ -98,20 +101,35 @@ struct TPropInfo {
   bool ShouldWrite(TObject& instance) const;
 };
 
+// A component pointer of the class that its owned component of that name
+// is put in (and taken out of again when it goes), so that form code can say
+// btnOk->... without looking the component up.
+struct TFieldInfo {
+  std::string Name;
+  TClass FieldClass = nullptr;  // the pointee's class: a component must inherit from it
+  std::function<TComponent*(TObject& owner)> Get;
+  // Stores value, or null when value is not of the field's C++ type.
+  std::function<void(TObject& owner, TComponent* value)> Set;
+};
+
 class TPublishedTable {
  public:
   const TPropInfo* FindProp(std::string_view name) const;
   const TMethodInfo* FindMethod(std::string_view name) const;
+  const TFieldInfo* FindField(std::string_view name) const;
   const std::deque<TPropInfo>& Props() const { return FProps; }
   const std::deque<TMethodInfo>& Methods() const { return FMethods; }
+  const std::deque<TFieldInfo>& Fields() const { return FFields; }
 
   // Adds or, for a name already present, replaces in place.
   TPropInfo& AddProp(TPropInfo info);
   void AddMethod(TMethodInfo info);
+  void AddField(TFieldInfo info);
 
  private:
   std::deque<TPropInfo> FProps;
   std::deque<TMethodInfo> FMethods;
+  std::deque<TFieldInfo> FFields;
 };
 
 namespace vcl::detail {
@@ -234,6 +252,19 @@ class TPublisher {
       return std::function<Sig>(BindMember<Sig>::Make(self, method));
     };
     FTable.AddMethod(std::move(info));
+  }
+  // A component pointer of T (or of a base of T) that the owned component
+  // of this name is bound to:  p.Field("btnOk", &TfrmMain::btnOk);
+  template <class C, class U>
+    requires std::is_base_of_v<C, T>
+  void Field(const char* name, U* C::*member) {
+    static_assert(std::is_base_of_v<TComponent, U>, "a published field must point to a component");
+    TFieldInfo info;
+    info.Name = name;
+    info.FieldClass = U::StaticClass();
+    info.Get = [member](TObject& o) -> TComponent* { return static_cast<T&>(o).*member; };
+    info.Set = [member](TObject& o, TComponent* value) { static_cast<T&>(o).*member = dynamic_cast<U*>(value); };
+    FTable.AddField(std::move(info));
   }
 
  private:

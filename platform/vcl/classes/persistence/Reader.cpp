@@ -502,7 +502,13 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   }
   try {
     result->SetComponentStateFlag(csLoading, true);
-    if (!flags.Contains(ffInherited)) result->SetName(name);
+    if (!flags.Contains(ffInherited)) {
+      // Checked here so that a form whose field has another class fails as a
+      // read; the name setter then binds the field.
+      std::string mismatch = vcl::detail::FieldMismatch(result->GetOwner(), name, result);
+      if (!mismatch.empty()) throw EReadError(mismatch);
+      result->SetName(name);
+    }
     if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) FLoaded.push_back(result);
     if (!flags.Contains(ffInherited) && FParent != nullptr && FParent != result) result->SetParentComponent(FParent);
     result->SetComponentStateFlag(csReading, true);

@@ -2,8 +2,11 @@
 //
 // Reading a root reads its properties and children, then resolves component
 // references and binds events by method name, then calls Loaded on every
-// component read, in the order they were created. Every length read from the
-// stream is checked against what the stream still holds.
+// component read, in the order they were created. Naming a component read
+// puts it in its owner's published field of that name; a field for another
+// class fails the read (EReadError "Field TOwner.name needs a TX, not a TY").
+// Every length read from the stream is checked against what the stream
+// still holds.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "platform/vcl/classes/persistence/Strings.h"
 
 #include "platform/vcl/classes/persistence/Reader.h"
+#include "platform/vcl/classes/persistence/Updating.h"
 #include "platform/vcl/classes/persistence/Writer.h"
 #include "platform/vcl/classes/streams/Streams.h"
 #include "platform/vcl/rtl/Exceptions.h"
@@ -25,28 +26,18 @@ int TStrings::AddObject(const std::string& s, TObject* object) {
 }
 
 void TStrings::AddStrings(TStrings* strings) {
-  BeginUpdate();
-  try {
+  vcl::detail::WhileUpdating(*this, [&] {
     for (int i = 0; i < strings->GetCount(); ++i) AddObject(strings->Get(i), strings->GetObject(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::Assign(TPersistent* source) {
   if (auto* strings = dynamic_cast<TStrings*>(source)) {
     if (strings == this) return;
-    BeginUpdate();
-    try {
+    vcl::detail::WhileUpdating(*this, [&] {
       Clear();
       AddStrings(strings);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    });
     return;
   }
   TPersistent::Assign(source);
@@ -65,19 +56,14 @@ void TStrings::EndUpdate() {
 void TStrings::SetUpdateState(bool) {}
 
 void TStrings::Exchange(int index1, int index2) {
-  BeginUpdate();
-  try {
+  vcl::detail::WhileUpdating(*this, [&] {
     std::string s = Get(index1);
     TObject* o = GetObject(index1);
     Put(index1, Get(index2));
     PutObject(index1, GetObject(index2));
     Put(index2, s);
     PutObject(index2, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::InsertObject(int index, const std::string& s, TObject* object) {
@@ -112,17 +98,12 @@ int TStrings::IndexOfObject(TObject* object) {
 
 void TStrings::Move(int curIndex, int newIndex) {
   if (curIndex == newIndex) return;
-  BeginUpdate();
-  try {
+  vcl::detail::WhileUpdating(*this, [&] {
     std::string s = Get(curIndex);
     TObject* o = GetObject(curIndex);
     Delete(curIndex);
     InsertObject(newIndex, s, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 bool TStrings::Equals(TStrings* strings) {
@@ -154,8 +135,7 @@ std::string TStrings::GetText() const {
 }
 
 void TStrings::SetText(const std::string& text) {
-  BeginUpdate();
-  try {
+  vcl::detail::WhileUpdating(*this, [&] {
     Clear();
     std::size_t p = 0, n = text.size();
     while (p < n) {
@@ -165,11 +145,7 @@ void TStrings::SetText(const std::string& text) {
       if (p < n && text[p] == '\r') ++p;
       if (p < n && text[p] == '\n') ++p;
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 std::string TStrings::GetDelimitedText() const {
@@ -198,8 +174,7 @@ std::string TStrings::GetDelimitedText() const {
 
 void TStrings::SetDelimitedText(const std::string& text) {
   auto blank = [](char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; };
-  BeginUpdate();
-  try {
+  vcl::detail::WhileUpdating(*this, [&] {
     Clear();
     std::size_t p = 0, n = text.size();
     while (p < n && blank(text[p])) ++p;
@@ -233,11 +208,7 @@ void TStrings::SetDelimitedText(const std::string& text) {
         } while (p < n && blank(text[p]));
       }
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 std::string TStrings::GetCommaText() const {
@@ -330,15 +301,10 @@ void TStrings::DefineProperties(TFiler* filer) {
       "Strings",
       [this](TReader* reader) {
         reader->ReadListBegin();
-        BeginUpdate();
-        try {
+        vcl::detail::WhileUpdating(*this, [&] {
           Clear();
           while (!reader->EndOfList()) Add(reader->ReadString());
-        } catch (...) {
-          EndUpdate();
-          throw;
-        }
-        EndUpdate();
+        });
         reader->ReadListEnd();
       },
       [this](TWriter* writer) {

@@ -1,0 +1,342 @@
+#include "platform/vcl/forms/Application.h"
+
+#include <algorithm>
+
+#include "platform/vcl/classes/threads/Thread.h"
+#include "platform/vcl/controls/ControlHooks.h"
+#include "platform/vcl/controls/WinControl.h"
+#include "platform/vcl/forms/ExceptionText.h"
+#include "platform/vcl/forms/Form.h"
+#include "platform/vcl/forms/HelpRoute.h"
+#include "platform/vcl/rtl/Exceptions.h"
+#include "platform/win/user/idle_hook.h"
+#include "platform/win/winbase.h"
+
+TApplication* Application = nullptr;
+
+namespace vcl::forms {
+void RegisterFormClasses();  // ApplicationForms.cpp
+}
+
+namespace {
+
+constexpr const char* kAppWindowClass = "TApplication";
+
+LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (Application == nullptr || !Application->HandleAllocated() || Application->GetHandle() != hwnd)
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  TMessage message;
+  message.Msg = msg;
+  message.WParam = wParam;
+  message.LParam = lParam;
+  // Exceptions never travel through the window manager: they are reported here.
+  try {
+    Application->WndProc(message);
+  } catch (...) {
+    Application->HandleException(Application);
+  }
+  return message.Result;
+}
+
+void RegisterAppWindowClass() {
+  WNDCLASSA wc{};
+  if (GetClassInfoA(nullptr, kAppWindowClass, &wc)) return;
+  wc.lpfnWndProc = AppWindowProc;
+  wc.lpszClassName = kAppWindowClass;
+  RegisterClassA(&wc);
+}
+
+}  // namespace
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  // The title starts as the program's file name without folder or extension.
+  std::string exe = GetExeName();
+  std::size_t slash = exe.find_last_of("\\/");
+  std::string name = slash == std::string::npos ? exe : exe.substr(slash + 1);
+  std::size_t dot = name.find_last_of('.');
+  FTitle = dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+TApplication::~TApplication() {
+  Destroying();
+  win::user::SetIdleHook(nullptr);
+  SetWakeMainThread(nullptr);
+  vcl::SetWindowProcExceptionHook(nullptr);
+  vcl::SetHintMouseHook(nullptr);
+  CancelHint();
+  // The forms are owned components: they go first, while the window exists,
+  // each told before its deletion begins (OnDestroy).
+  for (int i = GetComponentCount() - 1; i >= 0; i--)
+    if (auto* form = dynamic_cast<TCustomForm*>(GetComponents(i))) form->BeforeDestruction();
+  DestroyComponents();
+  if (FHandle != nullptr) {
+    HWND handle = FHandle;
+    FHandle = nullptr;
+    DestroyWindow(handle);
+  }
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  GetHandle();
+}
+
+void TApplication::CreateHandle() {
+  RegisterAppWindowClass();
+  FHandle = CreateWindowExA(0, kAppWindowClass, FTitle.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  // Every modal loop of the window manager runs the same idle handler as ours.
+  win::user::SetIdleHook([this] { return DoIdle(); });
+  // A thread handing a call over wakes the loop so that it runs at once.
+  HWND handle = FHandle;
+  SetWakeMainThread([handle] { PostMessageA(handle, WM_NULL, 0, 0); });
+  // An exception leaving a control's window procedure is reported here and
+  // the program goes on.
+  vcl::SetWindowProcExceptionHook([this](std::exception_ptr error) { HandleException(this, error); });
+  vcl::SetHintMouseHook([this](TControl* control, TMessage& message) { HintMouseMessage(control, message); });
+}
+
+HWND TApplication::GetHandle() {
+  if (FHandle == nullptr) CreateHandle();
+  return FHandle;
+}
+
+std::string TApplication::GetExeName() const {
+  char path[4096] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof(path));
+  return std::string(path, n);
+}
+
+void TApplication::SetTitle(const std::string& value) {
+  if (value == FTitle) return;
+  FTitle = value;
+  if (FHandle != nullptr) SetWindowTextA(FHandle, FTitle.c_str());
+}
+
+// ---- The message loop -------------------------------------------------
+
+bool TApplication::IsKeyMsg(MSG& msg) {
+  // Dialog keys (Tab, arrows, Enter, Escape) go to the controls first.
+  return vcl::IsKeyMsg(msg);
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminate = true;
+    return true;
+  }
+  bool handled = false;
+  if (OnMessage) OnMessage(msg, handled);
+  if (!handled && msg.message == CM_RELEASE && ReleaseForm(msg.hwnd)) return true;
+  if (!handled && !IsKeyMsg(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) Idle();
+}
+
+void TApplication::Idle() {
+  // The window manager's helper runs our idle hook (DoIdle) and then waits
+  // for a message, or only until the next millisecond when not done.
+  win::user::IdleThenWait();
+}
+
+bool TApplication::DoIdle() {
+  bool done = true;
+  try {
+    if (OnIdle) OnIdle(this, done);
+  } catch (...) {
+    HandleException(this);
+  }
+  // Calls other threads handed over run here; then the loop looks around
+  // once more at once (a message in the queue ends the wait before it
+  // starts), since what ran may have left work behind.
+  if (IsMainThread() && CheckSynchronize()) PostMessageA(FHandle, WM_NULL, 0, 0);
+  return done;
+}
+
+void TApplication::Terminate() {
+  PostQuitMessage(0);
+}
+
+// ---- Exceptions ---------------------------------------------------------
+
+void TApplication::HandleException(TObject* Sender) { HandleException(Sender, std::current_exception()); }
+
+void TApplication::HandleException(TObject* Sender, const std::exception_ptr& error) {
+  if (!error || vcl::forms::IsSilent(error)) return;
+  if (OnException) {
+    try {
+      std::rethrow_exception(error);
+    } catch (Exception& e) {
+      OnException(Sender, e);
+      return;
+    } catch (...) {
+      // Not one of the library's exceptions: the handler cannot take it.
+    }
+  }
+  ShowException(error);
+}
+
+void TApplication::ShowException(Exception& E) {
+  std::string text = vcl::forms::ReportText(E.GetMessage());
+  MessageBox(text, GetTitle(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::ShowException(const std::exception_ptr& error) {
+  if (!error || vcl::forms::IsSilent(error)) return;
+  std::string text = vcl::forms::ReportText(vcl::forms::MessageOf(error));
+  MessageBox(text, GetTitle(), MB_OK | MB_ICONSTOP);
+}
+
+// ---- Help ---------------------------------------------------------------
+
+bool TApplication::HelpContext(int context) {
+  return vcl::forms::RouteHelp(FHelpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+}
+
+bool TApplication::HelpCommand(int command, LONG_PTR data) {
+  return vcl::forms::RouteHelp(FHelpFile, static_cast<UINT>(command), static_cast<ULONG_PTR>(data));
+}
+
+bool TApplication::HelpJump(const std::string& jumpId) {
+  std::string macro = "JumpID(\"\",\"" + jumpId + "\")";
+  return vcl::forms::RouteHelp(FHelpFile, HELP_COMMAND, reinterpret_cast<ULONG_PTR>(macro.c_str()));
+}
+
+// ---- Hints --------------------------------------------------------------
+
+void TApplication::SetHint(const std::string& value) {
+  if (value == FHint) return;
+  FHint = value;
+  if (OnHint) OnHint(this);
+}
+
+void TApplication::SetShowHint(bool value) {
+  if (value == FShowHint) return;
+  FShowHint = value;
+  if (!value) CancelHint();
+}
+
+
+// ---- Hooks and the application window -----------------------------------
+
+void TApplication::HookMainWindow(const void* owner, TWindowHook hook) {
+  FHooks.push_back({owner, std::move(hook)});
+}
+
+void TApplication::UnhookMainWindow(const void* owner) {
+  std::erase_if(FHooks, [owner](const Hook& h) { return h.owner == owner; });
+}
+
+bool TApplication::CallHooks(TMessage& Message) {
+  // A hook may unhook itself (or others) while it runs: walk a copy.
+  std::vector<Hook> hooks = FHooks;
+  for (const Hook& h : hooks) {
+    bool stillThere = std::any_of(FHooks.begin(), FHooks.end(), [&](const Hook& k) { return k.owner == h.owner; });
+    if (stillThere && h.hook && h.hook(Message)) return true;
+  }
+  return false;
+}
+
+void TApplication::WndProc(TMessage& Message) {
+  if (CallHooks(Message)) return;
+  switch (Message.Msg) {
+    case WM_ACTIVATEAPP:
+      FActive = Message.WParam != 0;
+      if (FActive) {
+        RestoreTopMosts();
+        PostMessageA(FHandle, CM_ACTIVATE, 0, 0);
+      } else {
+        NormalizeTopMosts();
+        PostMessageA(FHandle, CM_DEACTIVATE, 0, 0);
+      }
+      return;
+    case CM_ACTIVATE:
+      if (OnActivate) OnActivate(this);
+      return;
+    case CM_DEACTIVATE:
+      if (OnDeactivate) OnDeactivate(this);
+      return;
+    case WM_SYSCOMMAND:
+      switch (Message.WParam & 0xFFF0) {
+        case SC_MINIMIZE:
+          Minimize();
+          return;
+        case SC_RESTORE:
+          Restore();
+          return;
+      }
+      break;
+    case WM_CLOSE:
+      AppWindowClose();
+      return;
+    case WM_TIMER:
+      HintTimerExpired(Message.WParam);
+      return;
+    case WM_ENDSESSION:
+      if (Message.WParam != 0) Terminate();
+      return;
+  }
+  Message.Result = DefWindowProcA(FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void TApplication::NormalizeTopMosts() {
+  if (FHandle == nullptr) return;
+  if (FTopMostLevel++ > 0) return;
+  // Windows that stay on top would cover a message box or another program.
+  FTopMostList.clear();
+  EnumWindows(
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* self = reinterpret_cast<TApplication*>(data);
+        if (hwnd != self->FHandle && IsWindowVisible(hwnd) &&
+            (static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0)
+          self->FTopMostList.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(this));
+  for (HWND hwnd : FTopMostList)
+    SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TApplication::RestoreTopMosts() {
+  if (FTopMostLevel == 0) return;
+  if (--FTopMostLevel > 0) return;
+  for (auto it = FTopMostList.rbegin(); it != FTopMostList.rend(); ++it)
+    if (IsWindow(*it)) SetWindowPos(*it, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  FTopMostList.clear();
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr) owner = FHandle;
+  NormalizeTopMosts();
+  int result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  RestoreTopMosts();
+  return result;
+}
+
+// ---- The one object -----------------------------------------------------
+
+void InitApplication() {
+  if (Application != nullptr) return;
+  vcl::forms::RegisterFormClasses();
+  Application = new TApplication(nullptr);
+}
+
+void DoneApplication() {
+  delete Application;
+  Application = nullptr;
+}

@@ -1,0 +1,203 @@
+// TApplication: the program as a whole. It owns the hidden application
+// window (the owner of every form), runs the message loop and the idle
+// handler, reports exceptions that reach the loop, and hands the
+// application-wide activation to whoever hooked its window.
+//
+// One object exists per process, made by InitApplication() at start-up.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/vcl/classes/persistence/ClassDecl.h"
+#include "platform/vcl/classes/persistence/Component.h"
+#include "platform/vcl/classes/persistence/Event.h"
+#include "platform/vcl/controls/ControlMessages.h"
+#include "platform/vcl/graphics/Colors.h"
+#include "platform/vcl/graphics/Geometry.h"
+#include "platform/win/winuser.h"
+
+class Exception;
+class TControl;
+class TCustomForm;
+class THintWindow;
+
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
+using TExceptionEvent = TEvent<void(TObject* Sender, Exception& E)>;
+// A hook on the application window: true when it handled the message (the
+// window then does nothing more with it).
+using TWindowHook = std::function<bool(TMessage& Message)>;
+
+class TApplication : public TComponent {
+  DRUMS_CLASS(TApplication, TComponent)
+
+ public:
+  explicit TApplication(TComponent* AOwner);
+  ~TApplication() override;
+
+  // Makes the application window (if not yet made) and installs the idle
+  // hook of the window manager's modal loops.
+  void Initialize();
+
+  const std::string& GetTitle() const { return FTitle; }
+  void SetTitle(const std::string& value);
+  // The hidden application window; made on first use.
+  HWND GetHandle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  std::string GetExeName() const;
+
+  // Builds a form of the class T owned by the application, stores it in
+  // reference before its creation handler runs, and makes the first form
+  // the main form.
+  template <class T>
+  void CreateForm(T*& reference) {
+    CreateFormOfClass(T::StaticClass(), [&reference](TCustomForm* f) { reference = static_cast<T*>(f); });
+  }
+  // The same for a class reference; reference may be null.
+  void CreateForm(TClass formClass, TCustomForm** reference);
+
+  // Shows the main form (when ShowMainForm) and runs the message loop until
+  // Terminate; returns when the main form has closed.
+  void Run();
+  // Ends the loop: posts WM_QUIT.
+  void Terminate();
+  bool GetTerminated() const { return FTerminate; }
+  // Handles every waiting message, then returns (no idle, no wait).
+  void ProcessMessages();
+  // Handles one message; with none waiting, runs the idle handler and waits.
+  void HandleMessage();
+  // Runs the idle handler once and, as it asks, waits for a message or for
+  // the next millisecond of the clock. The loops of modal forms use it.
+  void Idle();
+
+  TCustomForm* GetMainForm() const { return FMainForm; }
+  bool GetActive() const { return FActive; }
+  bool GetShowMainForm() const { return FShowMainForm; }
+  void SetShowMainForm(bool value) { FShowMainForm = value; }
+  bool GetRunning() const { return FRunning; }
+
+  // Help: routed to the help viewer, which is not attached yet (false).
+  const std::string& GetHelpFile() const { return FHelpFile; }
+  void SetHelpFile(const std::string& value) { FHelpFile = value; }
+  bool HelpContext(int context);
+  bool HelpCommand(int command, LONG_PTR data);
+  bool HelpJump(const std::string& jumpId);
+
+  // Hints.
+  const std::string& GetHint() const { return FHint; }
+  void SetHint(const std::string& value);
+  bool GetShowHint() const { return FShowHint; }
+  void SetShowHint(bool value);
+  int GetHintPause() const { return FHintPause; }
+  void SetHintPause(int value) { FHintPause = value; }
+  int GetHintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int value) { FHintHidePause = value; }
+  int GetHintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int value) { FHintShortPause = value; }
+  TColor GetHintColor() const { return FHintColor; }
+  void SetHintColor(TColor value) { FHintColor = value; }
+  void CancelHint();
+  void HideHint();
+  // The control whose hint the application is timing or showing, or null.
+  TControl* GetHintControl() const { return FHintControl; }
+  bool HintShowing() const;
+
+  // Exceptions that reach the loop. Call HandleException inside a catch
+  // block: it reports the exception being handled.
+  void HandleException(TObject* Sender);
+  // The same for an exception caught elsewhere (a control's window procedure).
+  void HandleException(TObject* Sender, const std::exception_ptr& error);
+  void ShowException(Exception& E);
+  // The same report for any exception.
+  void ShowException(const std::exception_ptr& error);
+
+  // Hooks see every message of the application window first, in the order
+  // installed; the owner identifies the hook for UnhookMainWindow.
+  void HookMainWindow(const void* owner, TWindowHook hook);
+  void UnhookMainWindow(const void* owner);
+
+  void Minimize();
+  void Restore();
+  void BringToFront();
+  void NormalizeTopMosts();
+  void RestoreTopMosts();
+  int MessageBox(const std::string& text, const std::string& caption, UINT flags = MB_OK);
+
+  // Events.
+  TIdleEvent OnIdle;
+  TMessageEvent OnMessage;
+  TExceptionEvent OnException;
+  TNotifyEvent OnHint;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
+
+  // The forms' part: a form tells the application about itself.
+  void FormDestroyed(TCustomForm* form);
+
+  // The window procedure of the application window.
+  void WndProc(TMessage& Message);
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  void CreateFormOfClass(TClass formClass, const std::function<void(TCustomForm*)>& store);
+  bool ProcessMessage(MSG& msg);
+  // Runs OnIdle and the idle-time chores; returns "done".
+  bool DoIdle();
+  void CreateHandle();
+  bool CallHooks(TMessage& Message);
+  bool IsKeyMsg(MSG& msg);
+  void ShowMainFormNow();
+  // A form asked to be freed (CM_RELEASE) is deleted here, outside its
+  // window procedure; false when hwnd is no form's.
+  bool ReleaseForm(HWND hwnd);
+  // WM_CLOSE of the application window: closes the main form.
+  void AppWindowClose();
+
+  // Hints: every mouse move over a control comes here; two timers of the
+  // application window time the pause before showing and the hiding.
+  void HintMouseMessage(TControl* control, TMessage& message);
+  void HintTimerExpired(UINT_PTR id);
+  void ShowHintNow();
+
+  struct Hook {
+    const void* owner;
+    TWindowHook hook;
+  };
+
+  HWND FHandle = nullptr;
+  std::string FTitle;
+  std::string FHelpFile;
+  std::string FHint;
+  TCustomForm* FMainForm = nullptr;
+  bool FTerminate = false;
+  bool FActive = true;
+  bool FShowMainForm = true;
+  bool FRunning = false;
+  bool FShowHint = true;
+  bool FHandleCreatedHere = false;
+  int FHintPause = 500;
+  int FHintHidePause = 2500;
+  int FHintShortPause = 50;
+  TColor FHintColor = clInfoBk;
+  int FTopMostLevel = 0;
+  std::vector<HWND> FTopMostList;
+  std::vector<Hook> FHooks;
+  TControl* FHintControl = nullptr;
+  THintWindow* FHintWindow = nullptr;
+  TPoint FHintCursor;
+};
+
+// The process's application object (null before InitApplication).
+extern TApplication* Application;
+
+// Makes the application object; call once at start-up, after the host and
+// before any form. DoneApplication frees it (and the forms it owns).
+void InitApplication();
+void DoneApplication();
