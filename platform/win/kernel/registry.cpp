@@ -92,6 +92,18 @@ LONG KeyOf(Registry& r, HKEY handle, RegKey*& key) {
     return key ? ERROR_SUCCESS : ERROR_KEY_DELETED;
 }
 
+// Runs `body` on the key behind `handle`, with the registry locked and fresh
+// from its file (another process may have changed it).
+template <class Body>
+LONG WithKey(HKEY handle, Body body) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    Refresh(r);
+    RegKey* key = nullptr;
+    if (LONG error = KeyOf(r, handle, key); error != ERROR_SUCCESS) return error;
+    return body(r, key);
+}
+
 HKEY NewHandle(Registry& r, OpenKey key) {
     std::uintptr_t id = r.nextHandle;
     r.nextHandle += 4;
@@ -197,125 +209,104 @@ LONG RegFlushKey(HKEY hKey) {
 }
 
 LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    RegValue* value = key->FindValue(lpValueName ? lpValueName : "");
-    if (!value) return ERROR_FILE_NOT_FOUND;
-    return CopyData(*value, lpType, lpData, lpcbData);
+    return WithKey(hKey, [&](Registry&, RegKey* key) -> LONG {
+        RegValue* value = key->FindValue(lpValueName ? lpValueName : "");
+        if (!value) return ERROR_FILE_NOT_FOUND;
+        return CopyData(*value, lpType, lpData, lpcbData);
+    });
 }
 
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData, DWORD cbData) {
     if (!lpData && cbData) return ERROR_INVALID_PARAMETER;
     if (dwType == REG_DWORD && cbData != 4) return ERROR_INVALID_PARAMETER;
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    RegValue value;
-    value.name = lpValueName ? lpValueName : "";
-    value.type = dwType;
-    if (cbData) value.data.assign(lpData, lpData + cbData);
-    if (dwType == REG_SZ || dwType == REG_EXPAND_SZ) {
-        // Kept up to the terminator, whether or not the size counted it.
-        auto nul = std::find(value.data.begin(), value.data.end(), BYTE{0});
-        value.data.erase(nul, value.data.end());
-    }
-    if (RegValue* existing = key->FindValue(value.name)) {
-        value.name = existing->name;
-        *existing = std::move(value);
-    } else {
-        key->values.push_back(std::move(value));
-    }
-    return Save(r);
+    return WithKey(hKey, [&](Registry& r, RegKey* key) -> LONG {
+        RegValue value;
+        value.name = lpValueName ? lpValueName : "";
+        value.type = dwType;
+        if (cbData) value.data.assign(lpData, lpData + cbData);
+        if (dwType == REG_SZ || dwType == REG_EXPAND_SZ) {
+            // Kept up to the terminator, whether or not the size counted it.
+            auto nul = std::find(value.data.begin(), value.data.end(), BYTE{0});
+            value.data.erase(nul, value.data.end());
+        }
+        if (RegValue* existing = key->FindValue(value.name)) {
+            value.name = existing->name;
+            *existing = std::move(value);
+        } else {
+            key->values.push_back(std::move(value));
+        }
+        return Save(r);
+    });
 }
 
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    RegValue* value = key->FindValue(lpValueName ? lpValueName : "");
-    if (!value) return ERROR_FILE_NOT_FOUND;
-    key->values.erase(key->values.begin() + (value - key->values.data()));
-    return Save(r);
+    return WithKey(hKey, [&](Registry& r, RegKey* key) -> LONG {
+        RegValue* value = key->FindValue(lpValueName ? lpValueName : "");
+        if (!value) return ERROR_FILE_NOT_FOUND;
+        key->values.erase(key->values.begin() + (value - key->values.data()));
+        return Save(r);
+    });
 }
 
 LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* parent = nullptr;
-    if (LONG error = KeyOf(r, hKey, parent); error != ERROR_SUCCESS) return error;
-    auto parts = win::kernel::SplitKeyPath(lpSubKey ? lpSubKey : "");
-    if (parts.empty()) return ERROR_ACCESS_DENIED;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) {
-        parent = parent->Find(parts[i]);
-        if (!parent) return ERROR_FILE_NOT_FOUND;
-    }
-    RegKey* victim = parent->Find(parts.back());
-    if (!victim) return ERROR_FILE_NOT_FOUND;
-    if (!victim->subkeys.empty()) return ERROR_ACCESS_DENIED;
-    parent->Remove(parts.back());
-    return Save(r);
+    return WithKey(hKey, [&](Registry& r, RegKey* parent) -> LONG {
+        auto parts = win::kernel::SplitKeyPath(lpSubKey ? lpSubKey : "");
+        if (parts.empty()) return ERROR_ACCESS_DENIED;
+        for (size_t i = 0; i + 1 < parts.size(); ++i) {
+            parent = parent->Find(parts[i]);
+            if (!parent) return ERROR_FILE_NOT_FOUND;
+        }
+        RegKey* victim = parent->Find(parts.back());
+        if (!victim) return ERROR_FILE_NOT_FOUND;
+        if (!victim->subkeys.empty()) return ERROR_ACCESS_DENIED;
+        parent->Remove(parts.back());
+        return Save(r);
+    });
 }
 
 LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD, LPSTR lpClass,
                    LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    if (dwIndex >= key->subkeys.size()) return ERROR_NO_MORE_ITEMS;
-    if (LONG error = CopyName(key->subkeys[dwIndex]->name, lpName, lpcchName); error != ERROR_SUCCESS) return error;
-    if (lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
-    if (lpcchClass) *lpcchClass = 0;
-    if (lpftLastWriteTime) GetSystemTimeAsFileTime(lpftLastWriteTime);
-    return ERROR_SUCCESS;
+    return WithKey(hKey, [&](Registry&, RegKey* key) -> LONG {
+        if (dwIndex >= key->subkeys.size()) return ERROR_NO_MORE_ITEMS;
+        if (LONG error = CopyName(key->subkeys[dwIndex]->name, lpName, lpcchName); error != ERROR_SUCCESS) return error;
+        if (lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
+        if (lpcchClass) *lpcchClass = 0;
+        if (lpftLastWriteTime) GetSystemTimeAsFileTime(lpftLastWriteTime);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD, LPDWORD lpType,
                    LPBYTE lpData, LPDWORD lpcbData) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    if (dwIndex >= key->values.size()) return ERROR_NO_MORE_ITEMS;
-    const RegValue& value = key->values[dwIndex];
-    if (LONG error = CopyName(value.name, lpValueName, lpcchValueName); error != ERROR_SUCCESS) return error;
-    return CopyData(value, lpType, lpData, lpcbData);
+    return WithKey(hKey, [&](Registry&, RegKey* key) -> LONG {
+        if (dwIndex >= key->values.size()) return ERROR_NO_MORE_ITEMS;
+        const RegValue& value = key->values[dwIndex];
+        if (LONG error = CopyName(value.name, lpValueName, lpcchValueName); error != ERROR_SUCCESS) return error;
+        return CopyData(value, lpType, lpData, lpcbData);
+    });
 }
 
 LONG RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD, LPDWORD lpcSubKeys,
                       LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen, LPDWORD lpcValues,
                       LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen, LPDWORD lpcbSecurityDescriptor,
                       PFILETIME lpftLastWriteTime) {
-    Registry& r = TheRegistry();
-    std::lock_guard guard(r.lock);
-    Refresh(r);
-    RegKey* key = nullptr;
-    if (LONG error = KeyOf(r, hKey, key); error != ERROR_SUCCESS) return error;
-    DWORD maxSubKey = 0, maxName = 0, maxData = 0;
-    for (auto& k : key->subkeys) maxSubKey = std::max<DWORD>(maxSubKey, static_cast<DWORD>(k->name.size()));
-    for (auto& v : key->values) {
-        maxName = std::max<DWORD>(maxName, static_cast<DWORD>(v.name.size()));
-        maxData = std::max<DWORD>(maxData, static_cast<DWORD>(Readable(v).size()));
-    }
-    if (lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
-    if (lpcchClass) *lpcchClass = 0;
-    if (lpcSubKeys) *lpcSubKeys = static_cast<DWORD>(key->subkeys.size());
-    if (lpcbMaxSubKeyLen) *lpcbMaxSubKeyLen = maxSubKey;
-    if (lpcbMaxClassLen) *lpcbMaxClassLen = 0;
-    if (lpcValues) *lpcValues = static_cast<DWORD>(key->values.size());
-    if (lpcbMaxValueNameLen) *lpcbMaxValueNameLen = maxName;
-    if (lpcbMaxValueLen) *lpcbMaxValueLen = maxData;
-    if (lpcbSecurityDescriptor) *lpcbSecurityDescriptor = 0;
-    if (lpftLastWriteTime) GetSystemTimeAsFileTime(lpftLastWriteTime);
-    return ERROR_SUCCESS;
+    return WithKey(hKey, [&](Registry&, RegKey* key) -> LONG {
+        DWORD maxSubKey = 0, maxName = 0, maxData = 0;
+        for (auto& k : key->subkeys) maxSubKey = std::max<DWORD>(maxSubKey, static_cast<DWORD>(k->name.size()));
+        for (auto& v : key->values) {
+            maxName = std::max<DWORD>(maxName, static_cast<DWORD>(v.name.size()));
+            maxData = std::max<DWORD>(maxData, static_cast<DWORD>(Readable(v).size()));
+        }
+        if (lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
+        if (lpcchClass) *lpcchClass = 0;
+        if (lpcSubKeys) *lpcSubKeys = static_cast<DWORD>(key->subkeys.size());
+        if (lpcbMaxSubKeyLen) *lpcbMaxSubKeyLen = maxSubKey;
+        if (lpcbMaxClassLen) *lpcbMaxClassLen = 0;
+        if (lpcValues) *lpcValues = static_cast<DWORD>(key->values.size());
+        if (lpcbMaxValueNameLen) *lpcbMaxValueNameLen = maxName;
+        if (lpcbMaxValueLen) *lpcbMaxValueLen = maxData;
+        if (lpcbSecurityDescriptor) *lpcbSecurityDescriptor = 0;
+        if (lpftLastWriteTime) GetSystemTimeAsFileTime(lpftLastWriteTime);
+        return ERROR_SUCCESS;
+    });
 }
