@@ -59,8 +59,8 @@ struct Scene {
   }
   void Cell(int track, int step) {
     const int face = (track + step) % kFaces;
-    BitBlt(window, 150 + step * (kCellW + 14), 120 + track * (kCellH + 10), kCellW, kCellH, cellsDC, face * kCellW,
-           0, SRCCOPY);
+    BitBlt(window, 150 + step * (kCellW + 14), 120 + track * (kCellH + 10), kCellW, kCellH, cellsDC, face * kCellW, 0,
+           SRCCOPY);
   }
 };
 

@@ -49,18 +49,18 @@ size_t PendingEvents();
 void SetScreen(const Rect& screen, const Rect& workArea);
 
 struct WindowState {
-    Rect bounds;
-    std::string title;
-    bool visible = false;
-    bool minimized = false;
-    bool popup = false;
-    bool topmost = false;
-    WindowId owner = 0;
+  Rect bounds;
+  std::string title;
+  bool visible = false;
+  bool minimized = false;
+  bool popup = false;
+  bool topmost = false;
+  WindowId owner = 0;
 };
 // False when there is no such window.
 bool GetWindowState(WindowId id, WindowState& state);
 std::vector<WindowId> Windows();  // in creation order
-WindowId FocusedWindow();         // 0: none of ours
+WindowId FocusedWindow();  // 0: none of ours
 bool AppActive();
 // Focus goes to another program: FocusLost for ours, then AppDeactivated.
 void FocusOtherProgram();
@@ -72,10 +72,10 @@ int PresentCount(WindowId id);
 std::vector<Rect> LastPresentDirty(WindowId id);
 
 struct CursorState {
-    bool custom = false;
-    SystemCursor system = SystemCursor::Arrow;
-    CursorId customId = 0;
-    int customWidth = 0, customHeight = 0, hotX = 0, hotY = 0;
+  bool custom = false;
+  SystemCursor system = SystemCursor::Arrow;
+  CursorId customId = 0;
+  int customWidth = 0, customHeight = 0, hotX = 0, hotY = 0;
 };
 CursorState Cursor();
 void SetCursorPos(int x, int y);

@@ -10,22 +10,22 @@
 namespace host {
 
 class ScreenshotRecorder {
-public:
-    // Reads the folder from the environment; without it every call does nothing.
-    ScreenshotRecorder();
-    bool Enabled() const { return !folder_.empty(); }
+ public:
+  // Reads the folder from the environment; without it every call does nothing.
+  ScreenshotRecorder();
+  bool Enabled() const { return !folder_.empty(); }
 
-    void Shown(WindowId id);
-    void Presented(WindowId id, const std::string& title, const Surface& surface);
-    void Forget(WindowId id);
-    // At shutdown, for each window still open.
-    void Final(const std::string& title, const Surface& surface);
+  void Shown(WindowId id);
+  void Presented(WindowId id, const std::string& title, const Surface& surface);
+  void Forget(WindowId id);
+  // At shutdown, for each window still open.
+  void Final(const std::string& title, const Surface& surface);
 
-private:
-    void Save(const std::string& title, const char* when, const Surface& surface);
-    std::string folder_;
-    std::set<WindowId> waiting_;   // shown, not yet presented
-    std::set<WindowId> taken_;     // first picture done
+ private:
+  void Save(const std::string& title, const char* when, const Surface& surface);
+  std::string folder_;
+  std::set<WindowId> waiting_;  // shown, not yet presented
+  std::set<WindowId> taken_;  // first picture done
 };
 
 // "<folder>/<NNN>-<title>-<when>.png" with the first counter not yet used by a

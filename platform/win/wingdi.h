@@ -307,7 +307,9 @@ BOOL WINAPI DeleteObject(HGDIOBJ object);
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
 // A function, not a macro, so that class methods named GetObject stay themselves.
-inline int GetObject(HGDIOBJ object, int size, LPVOID buffer) { return GetObjectA(object, size, buffer); }
+inline int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
+  return GetObjectA(object, size, buffer);
+}
 DWORD WINAPI GetObjectType(HGDIOBJ object);
 BOOL WINAPI UnrealizeObject(HGDIOBJ object);
 
@@ -348,16 +350,15 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int s
 BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                        int srcHeight, DWORD rop);
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
-BOOL WINAPI MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, HBITMAP mask,
-                    int maskX, int maskY, DWORD rop4);
+BOOL WINAPI MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, HBITMAP mask, int maskX,
+                    int maskY, DWORD rop4);
 
 // ---- bitmaps ------------------------------------------------------------
 
 HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP WINAPI CreateBitmapIndirect(const BITMAP* bitmap);
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height);
-HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                                DWORD offset);
+HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
 HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
                               const BITMAPINFO* info, UINT usage);
 int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info, UINT usage);
@@ -365,8 +366,8 @@ int WINAPI SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void
                      UINT usage);
 int WINAPI SetDIBitsToDevice(HDC hdc, int x, int y, DWORD width, DWORD height, int srcX, int srcY, UINT startScan,
                              UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
-int WINAPI StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
-                         int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
+int WINAPI StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth, int srcHeight,
+                         const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
 LONG WINAPI GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
 LONG WINAPI SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 BOOL WINAPI GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE size);

@@ -224,32 +224,31 @@ typedef struct tagDRAWTEXTPARAMS {
 #define DSS_PREFIXONLY 0x0400
 #define DSS_RIGHT 0x8000
 
-typedef BOOL (CALLBACK* GRAYSTRINGPROC)(HDC hdc, LPARAM lParam, int cchData);
-typedef BOOL (CALLBACK* DRAWSTATEPROC)(HDC hdc, LPARAM lData, WPARAM wData, int cx, int cy);
+typedef BOOL(CALLBACK* GRAYSTRINGPROC)(HDC hdc, LPARAM lParam, int cchData);
+typedef BOOL(CALLBACK* DRAWSTATEPROC)(HDC hdc, LPARAM lData, WPARAM wData, int cx, int cy);
 
 // Fonts. Face names resolve as in platform/win/text/face_resolver.h; the
 // font keeps the requested name, which GetTextFaceA reports.
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf);
-HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
-                         DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
-                         DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
-                         DWORD iPitchAndFamily, LPCSTR pszFaceName);
+HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight, DWORD bItalic,
+                         DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet, DWORD iOutPrecision, DWORD iClipPrecision,
+                         DWORD iQuality, DWORD iPitchAndFamily, LPCSTR pszFaceName);
 
 // Metrics and measuring, in the font selected into the device context.
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm);
 int WINAPI GetTextFaceA(HDC hdc, int c, LPSTR lpName);
 BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
 BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz);
-BOOL WINAPI GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent,
-                                  LPINT lpnFit, LPINT lpnDx, LPSIZE lpSize);
+BOOL WINAPI GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
+                                  LPSIZE lpSize);
 BOOL WINAPI GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
 BOOL WINAPI GetCharWidthA(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
 BOOL WINAPI GetCharABCWidthsA(HDC hdc, UINT wFirst, UINT wLast, LPABC lpABC);
 
 // Output.
 BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
-BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString,
-                        UINT c, const INT* lpDx);
+BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
+                        const INT* lpDx);
 
 // Layout (user32). DT_MODIFYSTRING writes the shortened text back only
 // within the text's own bytes (and its terminator when cchText is -1), so a
@@ -258,34 +257,40 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect,
 // DrawStateA supports DST_TEXT, DST_PREFIXTEXT, DST_BITMAP, DST_ICON (drawn
 // at its own size) and DST_COMPLEX.
 int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
-int WINAPI DrawTextExA(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format,
-                       LPDRAWTEXTPARAMS lpdtp);
-BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPARAM lpData,
-                        int nCount, int X, int Y, int nWidth, int nHeight);
-BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData,
-                       WPARAM wData, int x, int y, int cx, int cy, UINT uFlags);
+int WINAPI DrawTextExA(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format, LPDRAWTEXTPARAMS lpdtp);
+BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPARAM lpData, int nCount, int X, int Y,
+                        int nWidth, int nHeight);
+BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData, WPARAM wData, int x, int y,
+                       int cx, int cy, UINT uFlags);
 
 // The undecorated names are inline functions rather than macros, so that class
 // members of the same name (a canvas's TextOut, a helper's CreateFont) stay
 // untouched.
-inline HFONT CreateFont(int h, int w, int esc, int orient, int weight, DWORD italic, DWORD underline,
-                        DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                        DWORD quality, DWORD pitchAndFamily, LPCSTR face) {
-  return CreateFontA(h, w, esc, orient, weight, italic, underline, strikeOut, charSet, outPrecision,
-                     clipPrecision, quality, pitchAndFamily, face);
+inline HFONT CreateFont(int h, int w, int esc, int orient, int weight, DWORD italic, DWORD underline, DWORD strikeOut,
+                        DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+                        LPCSTR face) {
+  return CreateFontA(h, w, esc, orient, weight, italic, underline, strikeOut, charSet, outPrecision, clipPrecision,
+                     quality, pitchAndFamily, face);
 }
-inline HFONT CreateFontIndirect(const LOGFONTA* lplf) { return CreateFontIndirectA(lplf); }
-inline BOOL GetTextMetrics(HDC hdc, LPTEXTMETRICA lptm) { return GetTextMetricsA(hdc, lptm); }
-inline int GetTextFace(HDC hdc, int c, LPSTR name) { return GetTextFaceA(hdc, c, name); }
+inline HFONT CreateFontIndirect(const LOGFONTA* lplf) {
+  return CreateFontIndirectA(lplf);
+}
+inline BOOL GetTextMetrics(HDC hdc, LPTEXTMETRICA lptm) {
+  return GetTextMetricsA(hdc, lptm);
+}
+inline int GetTextFace(HDC hdc, int c, LPSTR name) {
+  return GetTextFaceA(hdc, c, name);
+}
 inline BOOL GetTextExtentPoint32(HDC hdc, LPCSTR s, int c, LPSIZE size) {
   return GetTextExtentPoint32A(hdc, s, c, size);
 }
 inline BOOL GetTextExtentPoint(HDC hdc, LPCSTR s, int c, LPSIZE size) {
   return GetTextExtentPointA(hdc, s, c, size);
 }
-inline BOOL TextOut(HDC hdc, int x, int y, LPCSTR s, int c) { return TextOutA(hdc, x, y, s, c); }
-inline BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR s, UINT c,
-                       const INT* dx) {
+inline BOOL TextOut(HDC hdc, int x, int y, LPCSTR s, int c) {
+  return TextOutA(hdc, x, y, s, c);
+}
+inline BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR s, UINT c, const INT* dx) {
   return ExtTextOutA(hdc, x, y, options, rect, s, c, dx);
 }
 inline int DrawText(HDC hdc, LPCSTR s, int c, LPRECT rect, UINT format) {

@@ -28,7 +28,7 @@
 #define ERROR_RESOURCE_ENUM_USER_STOP 15106L
 #endif
 
-typedef BOOL (CALLBACK* ENUMRESNAMEPROCA)(HMODULE hModule, LPCSTR lpType, LPSTR lpName, LONG_PTR lParam);
+typedef BOOL(CALLBACK* ENUMRESNAMEPROCA)(HMODULE hModule, LPCSTR lpType, LPSTR lpName, LONG_PTR lParam);
 
 HRSRC FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType);
 HRSRC FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage);
@@ -48,7 +48,15 @@ BOOL EnumResourceNamesA(HMODULE hModule, LPCSTR lpType, ENUMRESNAMEPROCA lpEnumF
 
 // The undecorated names are functions, not macros, so that class members of
 // the same name elsewhere stay untouched.
-inline HRSRC FindResource(HMODULE m, LPCSTR name, LPCSTR type) { return FindResourceA(m, name, type); }
-inline HRSRC FindResourceEx(HMODULE m, LPCSTR type, LPCSTR name, WORD lang) { return FindResourceExA(m, type, name, lang); }
-inline int LoadString(HINSTANCE i, UINT id, LPSTR buf, int max) { return LoadStringA(i, id, buf, max); }
-inline BOOL EnumResourceNames(HMODULE m, LPCSTR type, ENUMRESNAMEPROCA fn, LONG_PTR lp) { return EnumResourceNamesA(m, type, fn, lp); }
+inline HRSRC FindResource(HMODULE m, LPCSTR name, LPCSTR type) {
+  return FindResourceA(m, name, type);
+}
+inline HRSRC FindResourceEx(HMODULE m, LPCSTR type, LPCSTR name, WORD lang) {
+  return FindResourceExA(m, type, name, lang);
+}
+inline int LoadString(HINSTANCE i, UINT id, LPSTR buf, int max) {
+  return LoadStringA(i, id, buf, max);
+}
+inline BOOL EnumResourceNames(HMODULE m, LPCSTR type, ENUMRESNAMEPROCA fn, LONG_PTR lp) {
+  return EnumResourceNamesA(m, type, fn, lp);
+}

@@ -307,110 +307,110 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 typedef int(CALLBACK* PROPENUMPROCA)(HWND, LPCSTR, HANDLE);
 
 typedef struct tagWNDCLASSA {
-    UINT style;
-    WNDPROC lpfnWndProc;
-    int cbClsExtra;
-    int cbWndExtra;
-    HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
-    HBRUSH hbrBackground;
-    LPCSTR lpszMenuName;
-    LPCSTR lpszClassName;
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCSTR lpszMenuName;
+  LPCSTR lpszClassName;
 } WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
 typedef WNDCLASSA WNDCLASS;
 
 typedef struct tagWNDCLASSEXA {
-    UINT cbSize;
-    UINT style;
-    WNDPROC lpfnWndProc;
-    int cbClsExtra;
-    int cbWndExtra;
-    HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
-    HBRUSH hbrBackground;
-    LPCSTR lpszMenuName;
-    LPCSTR lpszClassName;
-    HICON hIconSm;
+  UINT cbSize;
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCSTR lpszMenuName;
+  LPCSTR lpszClassName;
+  HICON hIconSm;
 } WNDCLASSEXA, *PWNDCLASSEXA, *LPWNDCLASSEXA;
 
 typedef struct tagCREATESTRUCTA {
-    LPVOID lpCreateParams;
-    HINSTANCE hInstance;
-    HMENU hMenu;
-    HWND hwndParent;
-    int cy;
-    int cx;
-    int y;
-    int x;
-    LONG style;
-    LPCSTR lpszName;
-    LPCSTR lpszClass;
-    DWORD dwExStyle;
+  LPVOID lpCreateParams;
+  HINSTANCE hInstance;
+  HMENU hMenu;
+  HWND hwndParent;
+  int cy;
+  int cx;
+  int y;
+  int x;
+  LONG style;
+  LPCSTR lpszName;
+  LPCSTR lpszClass;
+  DWORD dwExStyle;
 } CREATESTRUCTA, *LPCREATESTRUCTA;
 typedef CREATESTRUCTA CREATESTRUCT;
 
 typedef struct tagMSG {
-    HWND hwnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    DWORD time;
-    POINT pt;
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
 } MSG, *PMSG, *LPMSG;
 
 typedef struct tagWINDOWPOS {
-    HWND hwnd;
-    HWND hwndInsertAfter;
-    int x;
-    int y;
-    int cx;
-    int cy;
-    UINT flags;
+  HWND hwnd;
+  HWND hwndInsertAfter;
+  int x;
+  int y;
+  int cx;
+  int cy;
+  UINT flags;
 } WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
 
 typedef struct tagNCCALCSIZE_PARAMS {
-    RECT rgrc[3];
-    PWINDOWPOS lppos;
+  RECT rgrc[3];
+  PWINDOWPOS lppos;
 } NCCALCSIZE_PARAMS, *LPNCCALCSIZE_PARAMS;
 
 typedef struct tagMINMAXINFO {
-    POINT ptReserved;
-    POINT ptMaxSize;
-    POINT ptMaxPosition;
-    POINT ptMinTrackSize;
-    POINT ptMaxTrackSize;
+  POINT ptReserved;
+  POINT ptMaxSize;
+  POINT ptMaxPosition;
+  POINT ptMinTrackSize;
+  POINT ptMaxTrackSize;
 } MINMAXINFO, *PMINMAXINFO, *LPMINMAXINFO;
 
 typedef struct tagSTYLESTRUCT {
-    DWORD styleOld;
-    DWORD styleNew;
+  DWORD styleOld;
+  DWORD styleNew;
 } STYLESTRUCT, *LPSTYLESTRUCT;
 
 typedef struct tagPAINTSTRUCT {
-    HDC hdc;
-    BOOL fErase;
-    RECT rcPaint;
-    BOOL fRestore;
-    BOOL fIncUpdate;
-    BYTE rgbReserved[32];
+  HDC hdc;
+  BOOL fErase;
+  RECT rcPaint;
+  BOOL fRestore;
+  BOOL fIncUpdate;
+  BYTE rgbReserved[32];
 } PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
 
 typedef struct tagWINDOWPLACEMENT {
-    UINT length;
-    UINT flags;
-    UINT showCmd;
-    POINT ptMinPosition;
-    POINT ptMaxPosition;
-    RECT rcNormalPosition;
+  UINT length;
+  UINT flags;
+  UINT showCmd;
+  POINT ptMinPosition;
+  POINT ptMaxPosition;
+  RECT rcNormalPosition;
 } WINDOWPLACEMENT, *PWINDOWPLACEMENT, *LPWINDOWPLACEMENT;
 
 typedef struct tagTRACKMOUSEEVENT {
-    DWORD cbSize;
-    DWORD dwFlags;
-    HWND hwndTrack;
-    DWORD dwHoverTime;
+  DWORD cbSize;
+  DWORD dwFlags;
+  HWND hwndTrack;
+  DWORD dwHoverTime;
 } TRACKMOUSEEVENT, *LPTRACKMOUSEEVENT;
 #define TME_HOVER 0x00000001
 #define TME_LEAVE 0x00000002
@@ -420,32 +420,32 @@ typedef struct tagTRACKMOUSEEVENT {
 #define HOVER_DEFAULT 0xFFFFFFFF
 
 typedef struct tagMEASUREITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemWidth;
-    UINT itemHeight;
-    ULONG_PTR itemData;
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemWidth;
+  UINT itemHeight;
+  ULONG_PTR itemData;
 } MEASUREITEMSTRUCT, *LPMEASUREITEMSTRUCT;
 
 typedef struct tagDRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemAction;
+  UINT itemState;
+  HWND hwndItem;
+  HDC hDC;
+  RECT rcItem;
+  ULONG_PTR itemData;
 } DRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
 
 typedef struct tagDELETEITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    HWND hwndItem;
-    ULONG_PTR itemData;
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  HWND hwndItem;
+  ULONG_PTR itemData;
 } DELETEITEMSTRUCT, *LPDELETEITEMSTRUCT;
 
 #define ODT_MENU 1
@@ -468,9 +468,9 @@ typedef struct tagDELETEITEMSTRUCT {
 #define ODS_COMBOBOXEDIT 0x1000
 
 typedef struct tagNMHDR {
-    HWND hwndFrom;
-    UINT_PTR idFrom;
-    UINT code;
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
 } NMHDR, *LPNMHDR;
 
 // ---------------------------------------------------------------- classes
@@ -486,8 +486,12 @@ DWORD GetClassLongA(HWND hwnd, int index);
 DWORD SetClassLongA(HWND hwnd, int index, LONG value);
 // Functions rather than references: the class library has a RegisterClass of
 // its own (for class references), and the two must overload.
-inline ATOM RegisterClass(const WNDCLASSA* wc) { return RegisterClassA(wc); }
-inline ATOM RegisterClassEx(const WNDCLASSEXA* wc) { return RegisterClassExA(wc); }
+inline ATOM RegisterClass(const WNDCLASSA* wc) {
+  return RegisterClassA(wc);
+}
+inline ATOM RegisterClassEx(const WNDCLASSEXA* wc) {
+  return RegisterClassExA(wc);
+}
 inline constexpr auto& UnregisterClass = UnregisterClassA;
 inline constexpr auto& GetClassInfo = GetClassInfoA;
 inline constexpr auto& GetClassInfoEx = GetClassInfoExA;
@@ -508,11 +512,11 @@ inline constexpr auto& SetClassLongPtr = SetClassLongPtrA;
 #define GCLP_HICONSM (-34)
 
 // ---------------------------------------------------------------- windows
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
 inline HWND CreateWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
                           HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    return CreateWindowExA(0, className, windowName, style, x, y, width, height, parent, menu, instance, param);
+  return CreateWindowExA(0, className, windowName, style, x, y, width, height, parent, menu, instance, param);
 }
 inline constexpr auto& CreateWindowEx = CreateWindowExA;
 inline constexpr auto& CreateWindow = CreateWindowA;
@@ -843,7 +847,8 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 HWND WindowFromDC(HDC dc);
-int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update, LPRECT updateRect, UINT flags);
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update, LPRECT updateRect,
+                   UINT flags);
 BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
 BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update, LPRECT updateRect);
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw);
@@ -880,13 +885,13 @@ BOOL PrintWindow(HWND hwnd, HDC dc, UINT flags);
 
 // ---------------------------------------------------------------- scroll bars
 typedef struct tagSCROLLINFO {
-    UINT cbSize;
-    UINT fMask;
-    int nMin;
-    int nMax;
-    UINT nPage;
-    int nPos;
-    int nTrackPos;
+  UINT cbSize;
+  UINT fMask;
+  int nMin;
+  int nMax;
+  UINT nPage;
+  int nPos;
+  int nTrackPos;
 } SCROLLINFO, *LPSCROLLINFO;
 typedef const SCROLLINFO* LPCSCROLLINFO;
 int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
@@ -931,21 +936,21 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 
 // ---------------------------------------------------------------- system values
 typedef struct tagNONCLIENTMETRICSA {
-    UINT cbSize;
-    int iBorderWidth;
-    int iScrollWidth;
-    int iScrollHeight;
-    int iCaptionWidth;
-    int iCaptionHeight;
-    LOGFONTA lfCaptionFont;
-    int iSmCaptionWidth;
-    int iSmCaptionHeight;
-    LOGFONTA lfSmCaptionFont;
-    int iMenuWidth;
-    int iMenuHeight;
-    LOGFONTA lfMenuFont;
-    LOGFONTA lfStatusFont;
-    LOGFONTA lfMessageFont;
+  UINT cbSize;
+  int iBorderWidth;
+  int iScrollWidth;
+  int iScrollHeight;
+  int iCaptionWidth;
+  int iCaptionHeight;
+  LOGFONTA lfCaptionFont;
+  int iSmCaptionWidth;
+  int iSmCaptionHeight;
+  LOGFONTA lfSmCaptionFont;
+  int iMenuWidth;
+  int iMenuHeight;
+  LOGFONTA lfMenuFont;
+  LOGFONTA lfStatusFont;
+  LOGFONTA lfMessageFont;
 } NONCLIENTMETRICSA, *LPNONCLIENTMETRICSA;
 typedef NONCLIENTMETRICSA NONCLIENTMETRICS;
 
@@ -1075,25 +1080,25 @@ BOOL MessageBeep(UINT type);
 
 // ---------------------------------------------------------------- menus
 typedef struct tagMENUITEMINFOA {
-    UINT cbSize;
-    UINT fMask;
-    UINT fType;
-    UINT fState;
-    UINT wID;
-    HMENU hSubMenu;
-    HBITMAP hbmpChecked;
-    HBITMAP hbmpUnchecked;
-    ULONG_PTR dwItemData;
-    LPSTR dwTypeData;
-    UINT cch;
-    HBITMAP hbmpItem;
+  UINT cbSize;
+  UINT fMask;
+  UINT fType;
+  UINT fState;
+  UINT wID;
+  HMENU hSubMenu;
+  HBITMAP hbmpChecked;
+  HBITMAP hbmpUnchecked;
+  ULONG_PTR dwItemData;
+  LPSTR dwTypeData;
+  UINT cch;
+  HBITMAP hbmpItem;
 } MENUITEMINFOA, *LPMENUITEMINFOA;
 typedef const MENUITEMINFOA* LPCMENUITEMINFOA;
 typedef MENUITEMINFOA MENUITEMINFO;
 
 typedef struct tagTPMPARAMS {
-    UINT cbSize;
-    RECT rcExclude;
+  UINT cbSize;
+  RECT rcExclude;
 } TPMPARAMS, *LPTPMPARAMS;
 
 HMENU CreateMenu();
@@ -1220,16 +1225,16 @@ inline constexpr auto& MessageBoxEx = MessageBoxExA;
 struct tagHELPINFO;
 typedef void(CALLBACK* MSGBOXCALLBACK)(struct tagHELPINFO* lpHelpInfo);
 typedef struct tagMSGBOXPARAMSA {
-    UINT cbSize;
-    HWND hwndOwner;
-    HINSTANCE hInstance;
-    LPCSTR lpszText;
-    LPCSTR lpszCaption;
-    DWORD dwStyle;
-    LPCSTR lpszIcon;
-    DWORD_PTR dwContextHelpId;
-    MSGBOXCALLBACK lpfnMsgBoxCallback;
-    DWORD dwLanguageId;
+  UINT cbSize;
+  HWND hwndOwner;
+  HINSTANCE hInstance;
+  LPCSTR lpszText;
+  LPCSTR lpszCaption;
+  DWORD dwStyle;
+  LPCSTR lpszIcon;
+  DWORD_PTR dwContextHelpId;
+  MSGBOXCALLBACK lpfnMsgBoxCallback;
+  DWORD dwLanguageId;
 } MSGBOXPARAMSA, *PMSGBOXPARAMSA, *LPMSGBOXPARAMSA;
 int MessageBoxIndirectA(const MSGBOXPARAMSA* lpmbp);
 
@@ -1286,16 +1291,16 @@ int MessageBoxIndirectA(const MSGBOXPARAMSA* lpmbp);
 #define DBTF_MEDIA 0x0001
 #define DBTF_NET 0x0002
 typedef struct _DEV_BROADCAST_HDR {
-    DWORD dbch_size;
-    DWORD dbch_devicetype;
-    DWORD dbch_reserved;
+  DWORD dbch_size;
+  DWORD dbch_devicetype;
+  DWORD dbch_reserved;
 } DEV_BROADCAST_HDR, *PDEV_BROADCAST_HDR;
 typedef struct _DEV_BROADCAST_VOLUME {
-    DWORD dbcv_size;
-    DWORD dbcv_devicetype;
-    DWORD dbcv_reserved;
-    DWORD dbcv_unitmask;
-    WORD dbcv_flags;
+  DWORD dbcv_size;
+  DWORD dbcv_devicetype;
+  DWORD dbcv_reserved;
+  DWORD dbcv_unitmask;
+  WORD dbcv_flags;
 } DEV_BROADCAST_VOLUME, *PDEV_BROADCAST_VOLUME;
 
 #include "platform/win/winuser_draw.h"

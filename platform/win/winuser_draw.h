@@ -218,8 +218,8 @@ HICON WINAPI CopyIcon(HICON icon);
 BOOL WINAPI DestroyIcon(HICON icon);
 BOOL WINAPI DestroyCursor(HCURSOR cursor);
 BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON icon);
-BOOL WINAPI DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step,
-                       HBRUSH flickerFreeBrush, UINT flags);
+BOOL WINAPI DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush,
+                       UINT flags);
 // One image of an icon or cursor resource (for a cursor, the hot spot first):
 // a DIB with its AND mask. PNG images are refused.
 HICON WINAPI CreateIconFromResourceEx(PBYTE bits, DWORD size, BOOL icon, DWORD version, int width, int height,
@@ -237,7 +237,15 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
 HANDLE WINAPI LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
 // The undecorated names are functions, not macros, so that class members of
 // the same name elsewhere stay untouched.
-inline HBITMAP LoadBitmap(HINSTANCE i, LPCSTR name) { return LoadBitmapA(i, name); }
-inline HICON LoadIcon(HINSTANCE i, LPCSTR name) { return LoadIconA(i, name); }
-inline HCURSOR LoadCursor(HINSTANCE i, LPCSTR name) { return LoadCursorA(i, name); }
-inline HANDLE LoadImage(HINSTANCE i, LPCSTR name, UINT type, int w, int h, UINT flags) { return LoadImageA(i, name, type, w, h, flags); }
+inline HBITMAP LoadBitmap(HINSTANCE i, LPCSTR name) {
+  return LoadBitmapA(i, name);
+}
+inline HICON LoadIcon(HINSTANCE i, LPCSTR name) {
+  return LoadIconA(i, name);
+}
+inline HCURSOR LoadCursor(HINSTANCE i, LPCSTR name) {
+  return LoadCursorA(i, name);
+}
+inline HANDLE LoadImage(HINSTANCE i, LPCSTR name, UINT type, int w, int h, UINT flags) {
+  return LoadImageA(i, name, type, w, h, flags);
+}

@@ -14,109 +14,110 @@ using hosttest::ScratchFolder;
 
 // A callback that counts on from sample to sample, so every block differs.
 struct Ramp {
-    int next = 0;
-    int calls = 0;
-    void operator()(std::int16_t* samples, int frames) {
-        ++calls;
-        for (int i = 0; i < frames * 2; ++i) samples[i] = static_cast<std::int16_t>(next++);
-    }
+  int next = 0;
+  int calls = 0;
+  void operator()(std::int16_t* samples, int frames) {
+    ++calls;
+    for (int i = 0; i < frames * 2; ++i) samples[i] = static_cast<std::int16_t>(next++);
+  }
 };
 
 std::uint32_t Le32(const std::string& b, size_t at) {
-    return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8) |
-           (static_cast<unsigned char>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24);
+  return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8) |
+         (static_cast<unsigned char>(b[at + 2]) << 16) |
+         (static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24);
 }
 unsigned Le16(const std::string& b, size_t at) {
-    return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
+  return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
 }
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 TEST_F(Headless, PulledAudioRunsTheCallbackOnDemand) {
-    host::Backend& b = Start();
-    EXPECT_EQ(host::headless::CurrentAudioDriver(), host::headless::AudioDriver::Pulled);  // in a test program
-    EXPECT_TRUE(host::headless::RenderAudio(10).empty());  // no device open
+  host::Backend& b = Start();
+  EXPECT_EQ(host::headless::CurrentAudioDriver(), host::headless::AudioDriver::Pulled);  // in a test program
+  EXPECT_TRUE(host::headless::RenderAudio(10).empty());  // no device open
 
-    Ramp ramp;
-    EXPECT_FALSE(b.OpenAudio({}, std::ref(ramp)));  // nothing is heard headless
-    EXPECT_TRUE(host::headless::AudioOpen());
-    EXPECT_EQ(ramp.calls, 0);  // nothing runs until pulled
-    const auto first = host::headless::RenderAudio(3);
-    ASSERT_EQ(first.size(), 6u);
-    EXPECT_EQ(first[5], 5);
-    EXPECT_EQ(host::headless::RenderAudio(1)[0], 6);
-    EXPECT_EQ(ramp.calls, 2);
+  Ramp ramp;
+  EXPECT_FALSE(b.OpenAudio({}, std::ref(ramp)));  // nothing is heard headless
+  EXPECT_TRUE(host::headless::AudioOpen());
+  EXPECT_EQ(ramp.calls, 0);  // nothing runs until pulled
+  const auto first = host::headless::RenderAudio(3);
+  ASSERT_EQ(first.size(), 6u);
+  EXPECT_EQ(first[5], 5);
+  EXPECT_EQ(host::headless::RenderAudio(1)[0], 6);
+  EXPECT_EQ(ramp.calls, 2);
 
-    b.CloseAudio();
-    EXPECT_FALSE(host::headless::AudioOpen());
-    EXPECT_TRUE(host::headless::RenderAudio(10).empty());
-    EXPECT_EQ(ramp.calls, 2);
+  b.CloseAudio();
+  EXPECT_FALSE(host::headless::AudioOpen());
+  EXPECT_TRUE(host::headless::RenderAudio(10).empty());
+  EXPECT_EQ(ramp.calls, 2);
 }
 
 TEST_F(Headless, ClockDriverCallsBackOnItsOwnThread) {
-    host::Backend& b = Start();
-    host::headless::UseAudioDriver(host::headless::AudioDriver::Clock);
-    std::mutex mutex;
-    std::condition_variable called;
-    std::thread::id callbackThread;
-    int frames = 0;
-    b.OpenAudio({}, [&](std::int16_t*, int n) {
-        std::lock_guard<std::mutex> lock(mutex);
-        callbackThread = std::this_thread::get_id();
-        frames = n;
-        called.notify_all();
-    });
-    EXPECT_TRUE(host::headless::RenderAudio(10).empty());  // the clock drives it, not the test
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        // Waits for the first block; the limit only keeps a broken driver from hanging the run.
-        ASSERT_TRUE(called.wait_for(lock, std::chrono::seconds(20), [&] { return frames > 0; }));
-        EXPECT_NE(callbackThread, std::this_thread::get_id());
-        EXPECT_EQ(frames, 441);  // 10 ms blocks
-    }
-    b.CloseAudio();  // joins the thread: no callback after this
+  host::Backend& b = Start();
+  host::headless::UseAudioDriver(host::headless::AudioDriver::Clock);
+  std::mutex mutex;
+  std::condition_variable called;
+  std::thread::id callbackThread;
+  int frames = 0;
+  b.OpenAudio({}, [&](std::int16_t*, int n) {
     std::lock_guard<std::mutex> lock(mutex);
-    frames = 0;
+    callbackThread = std::this_thread::get_id();
+    frames = n;
+    called.notify_all();
+  });
+  EXPECT_TRUE(host::headless::RenderAudio(10).empty());  // the clock drives it, not the test
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    // Waits for the first block; the limit only keeps a broken driver from hanging the run.
+    ASSERT_TRUE(called.wait_for(lock, std::chrono::seconds(20), [&] { return frames > 0; }));
+    EXPECT_NE(callbackThread, std::this_thread::get_id());
+    EXPECT_EQ(frames, 441);  // 10 ms blocks
+  }
+  b.CloseAudio();  // joins the thread: no callback after this
+  std::lock_guard<std::mutex> lock(mutex);
+  frames = 0;
 }
 
 TEST_F(Headless, CaptureFileHoldsEverythingTheCallbackMade) {
-    ScratchFolder folder;
-    const std::string wav = folder / "out.wav";
-    ::setenv("DRUMS_AUDIO_CAPTURE", wav.c_str(), 1);
-    host::Backend& b = Start();
-    Ramp ramp;
-    b.OpenAudio({}, std::ref(ramp));
-    host::headless::RenderAudio(100);
-    host::headless::RenderAudio(50);
-    b.CloseAudio();  // the header is right as soon as the device closes
+  ScratchFolder folder;
+  const std::string wav = folder / "out.wav";
+  ::setenv("DRUMS_AUDIO_CAPTURE", wav.c_str(), 1);
+  host::Backend& b = Start();
+  Ramp ramp;
+  b.OpenAudio({}, std::ref(ramp));
+  host::headless::RenderAudio(100);
+  host::headless::RenderAudio(50);
+  b.CloseAudio();  // the header is right as soon as the device closes
 
-    std::string file = ReadAll(wav);
-    ASSERT_EQ(file.size(), 44u + 150 * 4);
-    EXPECT_EQ(file.substr(0, 4), "RIFF");
-    EXPECT_EQ(Le32(file, 4), 36u + 600);
-    EXPECT_EQ(file.substr(8, 8), "WAVEfmt ");
-    EXPECT_EQ(Le32(file, 16), 16u);
-    EXPECT_EQ(Le16(file, 20), 1u);  // PCM
-    EXPECT_EQ(Le16(file, 22), 2u);
-    EXPECT_EQ(Le32(file, 24), 44100u);
-    EXPECT_EQ(Le32(file, 28), 44100u * 4);
-    EXPECT_EQ(Le16(file, 32), 4u);
-    EXPECT_EQ(Le16(file, 34), 16u);
-    EXPECT_EQ(file.substr(36, 4), "data");
-    EXPECT_EQ(Le32(file, 40), 600u);
-    for (int i : {0, 1, 199, 299}) EXPECT_EQ(static_cast<std::int16_t>(Le16(file, 44 + 2 * i)), i);
+  std::string file = ReadAll(wav);
+  ASSERT_EQ(file.size(), 44u + 150 * 4);
+  EXPECT_EQ(file.substr(0, 4), "RIFF");
+  EXPECT_EQ(Le32(file, 4), 36u + 600);
+  EXPECT_EQ(file.substr(8, 8), "WAVEfmt ");
+  EXPECT_EQ(Le32(file, 16), 16u);
+  EXPECT_EQ(Le16(file, 20), 1u);  // PCM
+  EXPECT_EQ(Le16(file, 22), 2u);
+  EXPECT_EQ(Le32(file, 24), 44100u);
+  EXPECT_EQ(Le32(file, 28), 44100u * 4);
+  EXPECT_EQ(Le16(file, 32), 4u);
+  EXPECT_EQ(Le16(file, 34), 16u);
+  EXPECT_EQ(file.substr(36, 4), "data");
+  EXPECT_EQ(Le32(file, 40), 600u);
+  for (int i : {0, 1, 199, 299}) EXPECT_EQ(static_cast<std::int16_t>(Le16(file, 44 + 2 * i)), i);
 
-    // A device opened again goes on in the same file; shutdown fixes the header.
-    b.OpenAudio({}, std::ref(ramp));
-    host::headless::RenderAudio(25);
-    host::Shutdown();
-    file = ReadAll(wav);
-    ASSERT_EQ(file.size(), 44u + 175 * 4);
-    EXPECT_EQ(Le32(file, 4), 36u + 700);
-    EXPECT_EQ(Le32(file, 40), 700u);
-    EXPECT_EQ(static_cast<std::int16_t>(Le16(file, 44 + 2 * 349)), 349);
+  // A device opened again goes on in the same file; shutdown fixes the header.
+  b.OpenAudio({}, std::ref(ramp));
+  host::headless::RenderAudio(25);
+  host::Shutdown();
+  file = ReadAll(wav);
+  ASSERT_EQ(file.size(), 44u + 175 * 4);
+  EXPECT_EQ(Le32(file, 4), 36u + 700);
+  EXPECT_EQ(Le32(file, 40), 700u);
+  EXPECT_EQ(static_cast<std::int16_t>(Le16(file, 44 + 2 * 349)), 349);
 }
 
 }  // namespace

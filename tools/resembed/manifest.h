@@ -20,8 +20,8 @@
 namespace resembed {
 
 struct Loaded {
-    std::vector<Resource> resources;
-    std::vector<std::string> inputs;  // every file read, for the build's dependency list
+  std::vector<Resource> resources;
+  std::vector<std::string> inputs;  // every file read, for the build's dependency list
 };
 
 // Throws Failure with file and line.

@@ -60,16 +60,17 @@ void TControl::Publish(TPublisher<TControl>& p) {
   p.Prop("ParentCtl3D", &TControl::GetParentCtl3D, &TControl::SetParentCtl3D).Default(true);
   p.Prop("Visible", &TControl::GetVisible, &TControl::SetVisible).Default(true);
   p.Prop("Enabled", &TControl::GetEnabled, &TControl::SetEnabled).Default(true);
-  p.Prop("Color", &TControl::GetColor, &TControl::SetColor)
-      .Idents("TColor")
-      .Stored([](TControl& c) { return !c.FParentColor; });
+  p.Prop("Color", &TControl::GetColor, &TControl::SetColor).Idents("TColor").Stored([](TControl& c) {
+    return !c.FParentColor;
+  });
   p.Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor).Default(true);
   p.Prop("Font", &TControl::GetFont, &TControl::SetFont).Stored([](TControl& c) { return !c.FParentFont; });
   p.Prop("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont).Default(true);
   p.Prop("Caption", &TControl::GetCaption, &TControl::SetCaption);
   p.Prop("Hint", &TControl::GetHint, &TControl::SetHint);
-  p.Prop("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
-      .Stored([](TControl& c) { return !c.FParentShowHint; });
+  p.Prop("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint).Stored([](TControl& c) {
+    return !c.FParentShowHint;
+  });
   p.Prop("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint).Default(true);
   p.Prop("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault);
   p.Prop("OnClick", &TControl::OnClick);
@@ -141,17 +142,14 @@ void TControl::DefaultHandler(TMessage& message) {
       message.Result = static_cast<LRESULT>(n);
       return;
     }
-    case WM_GETTEXTLENGTH:
-      message.Result = static_cast<LRESULT>(FText.size());
-      return;
+    case WM_GETTEXTLENGTH: message.Result = static_cast<LRESULT>(FText.size()); return;
     case WM_SETTEXT: {
       auto* text = reinterpret_cast<const char*>(message.LParam);
       FText = text ? text : "";
       message.Result = TRUE;
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -182,8 +180,7 @@ void TControl::SendCancelMode(TControl* sender) {
 }
 
 void TControl::DoMouseDown(TMessage& m, TMouseButton button, TShiftState extra) {
-  if (!FControlStyle.Contains(csNoStdEvents))
-    MouseDown(button, KeysToShiftState(m.WParam) + extra, m.XPos(), m.YPos());
+  if (!FControlStyle.Contains(csNoStdEvents)) MouseDown(button, KeysToShiftState(m.WParam) + extra, m.XPos(), m.YPos());
 }
 
 void TControl::DoMouseUp(TMessage& m, TMouseButton button) {
@@ -258,7 +255,9 @@ void TControl::WMMouseWheel(TMessage& m) {
     DefaultHandler(m);
 }
 
-bool TControl::DoMouseWheel(TShiftState, int, TPoint) { return false; }
+bool TControl::DoMouseWheel(TShiftState, int, TPoint) {
+  return false;
+}
 
 void TControl::WMContextMenu(TMessage& m) {
   if (m.Result != 0) return;
@@ -278,7 +277,9 @@ void TControl::WMContextMenu(TMessage& m) {
   DefaultHandler(m);
 }
 
-bool TControl::DoContextPopup(TPoint mousePos) { return OnContextPopup && OnContextPopup(this, mousePos); }
+bool TControl::DoContextPopup(TPoint mousePos) {
+  return OnContextPopup && OnContextPopup(this, mousePos);
+}
 
 void TControl::WMCancelMode(TMessage& m) {
   DefaultHandler(m);
@@ -301,7 +302,9 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 
-bool TControl::GetMouseCapture() { return GetCaptureControl() == this; }
+bool TControl::GetMouseCapture() {
+  return GetCaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool value) {
   if (GetMouseCapture() == value) return;
@@ -320,7 +323,9 @@ void TControl::SetParent(TWinControl* AParent) {
   }
 }
 
-TComponent* TControl::GetParentComponent() { return FParent; }
+TComponent* TControl::GetParentComponent() {
+  return FParent;
+}
 
 void TControl::SetParentComponent(TComponent* value) {
   if (auto* p = dynamic_cast<TWinControl*>(value)) SetParent(p);
@@ -402,10 +407,16 @@ void TControl::CMParentCtl3DChanged(TMessage&) {
   FParentCtl3D = true;
 }
 
-TRect TControl::GetClientRect() { return TRect(0, 0, FWidth, FHeight); }
+TRect TControl::GetClientRect() {
+  return TRect(0, 0, FWidth, FHeight);
+}
 
-void TControl::SetClientWidth(int value) { SetWidth(FWidth - GetClientWidth() + value); }
-void TControl::SetClientHeight(int value) { SetHeight(FHeight - GetClientHeight() + value); }
+void TControl::SetClientWidth(int value) {
+  SetWidth(FWidth - GetClientWidth() + value);
+}
+void TControl::SetClientHeight(int value) {
+  SetHeight(FHeight - GetClientHeight() + value);
+}
 
 TPoint TControl::GetClientOrigin() {
   if (!FParent) return TPoint(FLeft, FTop);
@@ -450,7 +461,9 @@ void TControl::Show() {
   SetVisible(true);
 }
 
-void TControl::Hide() { SetVisible(false); }
+void TControl::Hide() {
+  SetVisible(false);
+}
 
 void TControl::SetEnabled(bool value) {
   if (FEnabled == value) return;
@@ -482,8 +495,12 @@ void TControl::FontChanged(TObject*) {
   Perform(CM_FONTCHANGED, 0, 0);
 }
 
-void TControl::ParentFontChanged() { Perform(CM_PARENTFONTCHANGED, 0, 0); }
-void TControl::ParentColorChanged() { Perform(CM_PARENTCOLORCHANGED, 0, 0); }
+void TControl::ParentFontChanged() {
+  Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+void TControl::ParentColorChanged() {
+  Perform(CM_PARENTCOLORCHANGED, 0, 0);
+}
 
 void TControl::CMParentFontChanged(TMessage& m) {
   if (!FParentFont) return;
@@ -550,11 +567,15 @@ void TControl::Loaded() {
   }
 }
 
-void TControl::Changed() { Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this)); }
+void TControl::Changed() {
+  Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this));
+}
 
 // Text ------------------------------------------------------------------------
 
-int TControl::GetTextLen() { return static_cast<int>(Perform(WM_GETTEXTLENGTH, 0, 0)); }
+int TControl::GetTextLen() {
+  return static_cast<int>(Perform(WM_GETTEXTLENGTH, 0, 0));
+}
 
 int TControl::GetTextBuf(char* buffer, int bufSize) {
   return static_cast<int>(Perform(WM_GETTEXT, static_cast<WPARAM>(bufSize), reinterpret_cast<LPARAM>(buffer)));
@@ -579,11 +600,21 @@ void TControl::SetText(const std::string& value) {
 
 // Painting --------------------------------------------------------------------
 
-void TControl::CMVisibleChanged(TMessage&) { InvalidateControl(true, FVisible && FControlStyle.Contains(csOpaque)); }
-void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
-void TControl::CMFontChanged(TMessage&) { Invalidate(); }
-void TControl::CMColorChanged(TMessage&) { Invalidate(); }
-void TControl::CMHitTest(TMessage& m) { m.Result = HTCLIENT; }
+void TControl::CMVisibleChanged(TMessage&) {
+  InvalidateControl(true, FVisible && FControlStyle.Contains(csOpaque));
+}
+void TControl::CMEnabledChanged(TMessage&) {
+  Invalidate();
+}
+void TControl::CMFontChanged(TMessage&) {
+  Invalidate();
+}
+void TControl::CMColorChanged(TMessage&) {
+  Invalidate();
+}
+void TControl::CMHitTest(TMessage& m) {
+  m.Result = HTCLIENT;
+}
 
 void TControl::InvalidateControl(bool isVisible, bool isOpaque) {
   if (!(isVisible || GetComponentState().Contains(csDesigning)) || !FParent || !FParent->HandleAllocated()) return;
@@ -592,7 +623,9 @@ void TControl::InvalidateControl(bool isVisible, bool isOpaque) {
   InvalidateRect(FParent->GetHandle(), &r, erase ? TRUE : FALSE);
 }
 
-void TControl::Invalidate() { InvalidateControl(FVisible, FControlStyle.Contains(csOpaque)); }
+void TControl::Invalidate() {
+  InvalidateControl(FVisible, FControlStyle.Contains(csOpaque));
+}
 
 void TControl::Update() {
   if (FParent) FParent->Update();
@@ -614,10 +647,16 @@ void TControl::Repaint() {
   }
 }
 
-bool TControl::Showing() { return FVisible && FParent && FParent->Showing(); }
+bool TControl::Showing() {
+  return FVisible && FParent && FParent->Showing();
+}
 
-void TControl::BringToFront() { SetZOrder(true); }
-void TControl::SendToBack() { SetZOrder(false); }
+void TControl::BringToFront() {
+  SetZOrder(true);
+}
+void TControl::SendToBack() {
+  SetZOrder(false);
+}
 
 void TControl::SetZOrder(bool topMost) {
   if (!FParent) return;

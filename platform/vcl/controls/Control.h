@@ -206,8 +206,8 @@ class TControl : public TComponent {
   TCursor FDragCursor = crDrag;
   bool FCtl3D = true;
   bool FParentCtl3D = true;
-  TRect FAnchorRules;           // left, top, right and bottom distances
-  TPoint FOriginalParentSize;   // the parent's client size they were taken at
+  TRect FAnchorRules;  // left, top, right and bottom distances
+  TPoint FOriginalParentSize;  // the parent's client size they were taken at
   bool FAnchorMove = false;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;

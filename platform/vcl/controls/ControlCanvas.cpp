@@ -21,7 +21,9 @@ void FreeDeviceContexts() {
 }
 }  // namespace vcl
 
-TControlCanvas::~TControlCanvas() { FreeHandle(); }
+TControlCanvas::~TControlCanvas() {
+  FreeHandle();
+}
 
 void TControlCanvas::SetControl(TControl* value) {
   if (FControl == value) return;

@@ -19,14 +19,28 @@ TExceptionHook& ExceptionHook() {
 TControl* mouseControl = nullptr;
 }  // namespace
 
-void SetHintMouseHook(THintMouseHook hook) { HintHook() = std::move(hook); }
-const THintMouseHook& GetHintMouseHook() { return HintHook(); }
-void SetPopupMenuHook(TPopupMenuHook hook) { PopupHook() = std::move(hook); }
-const TPopupMenuHook& GetPopupMenuHook() { return PopupHook(); }
-void SetWindowProcExceptionHook(TExceptionHook hook) { ExceptionHook() = std::move(hook); }
-const TExceptionHook& GetWindowProcExceptionHook() { return ExceptionHook(); }
+void SetHintMouseHook(THintMouseHook hook) {
+  HintHook() = std::move(hook);
+}
+const THintMouseHook& GetHintMouseHook() {
+  return HintHook();
+}
+void SetPopupMenuHook(TPopupMenuHook hook) {
+  PopupHook() = std::move(hook);
+}
+const TPopupMenuHook& GetPopupMenuHook() {
+  return PopupHook();
+}
+void SetWindowProcExceptionHook(TExceptionHook hook) {
+  ExceptionHook() = std::move(hook);
+}
+const TExceptionHook& GetWindowProcExceptionHook() {
+  return ExceptionHook();
+}
 
-TControl* GetMouseControl() { return mouseControl; }
+TControl* GetMouseControl() {
+  return mouseControl;
+}
 
 void SetMouseControl(TControl* control) {
   if (control == mouseControl) return;

@@ -70,7 +70,6 @@ DRUMS_ENUM_NAMES(TDragMode, "dmManual", "dmAutomatic")
 enum TBorderStyle { bsNone, bsSingle };
 DRUMS_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle")
 
-
 // Cursors: built-in ones are negative; programs add their own (often -255 and
 // below) through Screen->SetCursors.
 using TCursor = int;

@@ -1,7 +1,6 @@
 #include "platform/vcl/controls/CustomControl.h"
 
-TCustomControl::TCustomControl(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
   FCanvas->SetControl(this);
   FControlState.Include(csCustomPaint);
 }

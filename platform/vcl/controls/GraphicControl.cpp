@@ -1,13 +1,16 @@
 #include "platform/vcl/controls/GraphicControl.h"
 
-TGraphicControl::TGraphicControl(TComponent* AOwner)
-    : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
   FCanvas->SetControl(this);
 }
 
-TGraphicControl::~TGraphicControl() { FCanvas->FreeHandle(); }
+TGraphicControl::~TGraphicControl() {
+  FCanvas->FreeHandle();
+}
 
-void TGraphicControl::Messages(TMessageMap<TGraphicControl>& m) { m.On(WM_PAINT, &TGraphicControl::WMPaint); }
+void TGraphicControl::Messages(TMessageMap<TGraphicControl>& m) {
+  m.On(WM_PAINT, &TGraphicControl::WMPaint);
+}
 
 void TGraphicControl::WMPaint(TMessage& m) {
   if (!m.WParam) return;

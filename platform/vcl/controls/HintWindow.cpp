@@ -51,8 +51,7 @@ void THintWindow::ActivateHint(TRect rect, const std::string& hint) {
     rect.Bottom = rect.Top + h;
   }
   HWND handle = GetHandle();
-  SetWindowPos(handle, HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(),
-               SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  SetWindowPos(handle, HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
   UpdateBounds();
   Invalidate();
 }
@@ -66,9 +65,13 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
   return r;
 }
 
-void THintWindow::ReleaseHandle() { DestroyHandle(); }
+void THintWindow::ReleaseHandle() {
+  DestroyHandle();
+}
 
-bool THintWindow::IsHintShowing() { return HandleAllocated() && IsWindowVisible(FHandle); }
+bool THintWindow::IsHintShowing() {
+  return HandleAllocated() && IsWindowVisible(FHandle);
+}
 
 void THintWindow::Paint() {
   RECT r = GetClientRect();
@@ -90,4 +93,6 @@ void THintWindow::CMTextChanged(TMessage& m) {
 }
 
 // The mouse goes through a hint to what lies below it.
-void THintWindow::WMNCHitTest(TMessage& m) { m.Result = HTTRANSPARENT; }
+void THintWindow::WMNCHitTest(TMessage& m) {
+  m.Result = HTTRANSPARENT;
+}

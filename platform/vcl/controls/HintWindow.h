@@ -14,11 +14,11 @@ class THintWindow;
 struct THintInfo {
   TControl* HintControl = nullptr;
   TClass HintWindowClass = nullptr;
-  TPoint HintPos;       // screen position of the hint window
+  TPoint HintPos;  // screen position of the hint window
   int HintMaxWidth = 0;
   TColor HintColor = clInfoBk;
-  TRect CursorRect;     // client area where the hint stays valid
-  TPoint CursorPos;     // pointer, client coordinates of HintControl
+  TRect CursorRect;  // client area where the hint stays valid
+  TPoint CursorPos;  // pointer, client coordinates of HintControl
   int ReshowTimeout = 0;
   int HideTimeout = 0;
   std::string HintStr;

@@ -162,8 +162,8 @@ int TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
              SRCCOPY);
       if (mask && !mask->Empty()) {
         partMask.SetSize(FWidth, FHeight);
-        BitBlt(partMask.GetCanvas()->GetHandle(), 0, 0, FWidth, FHeight, mask->GetCanvas()->GetHandle(), k * FWidth,
-               0, SRCCOPY);
+        BitBlt(partMask.GetCanvas()->GetHandle(), 0, 0, FWidth, FHeight, mask->GetCanvas()->GetHandle(), k * FWidth, 0,
+               SRCCOPY);
       }
       FImages.push_back(Read(&part, mask ? &partMask : nullptr, false, clNone));
     }
@@ -238,8 +238,8 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabl
   Draw(canvas, x, y, index, FDrawingStyle, FImageType, enabled);
 }
 
-void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle drawingStyle,
-                            TImageType imageType, bool enabled) {
+void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle drawingStyle, TImageType imageType,
+                            bool enabled) {
   if (!canvas || index < 0 || index >= GetCount()) return;
   DoDraw(index, canvas, x, y, drawingStyle, imageType, enabled);
 }

@@ -95,7 +95,7 @@ class TCustomImageList : public TComponent {
  private:
   struct Image {
     std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
-    std::vector<std::uint8_t> clear;    // 1: transparent
+    std::vector<std::uint8_t> clear;  // 1: transparent
   };
   Image Read(TBitmap* image, TBitmap* mask, bool byColor, TColor maskColor);
   void CheckIndex(int index) const;

@@ -51,19 +51,19 @@ const TMessageMap<T>& MessageMapOf() {
 
 // Declares Self's dispatch over Self::Messages and InheritedMessage, which
 // hands a message on to the parent classes' handlers.
-#define DRUMS_MESSAGE_MAP(Self)                                                  \
- protected:                                                                      \
-  bool DispatchMessageTable(TMessage& message) override {                        \
-    if (auto handler = ::vcl::detail::MessageMapOf<Self>().Find(message.Msg)) {  \
-      (this->*handler)(message);                                                 \
-      return true;                                                               \
-    }                                                                            \
-    return inherited::DispatchMessageTable(message);                             \
-  }                                                                              \
-  void InheritedMessage(TMessage& message) {                                     \
-    if (!inherited::DispatchMessageTable(message)) DefaultHandler(message);      \
-  }                                                                              \
-  template <class X>                                                             \
-  friend const TMessageMap<X>& ::vcl::detail::MessageMapOf();                    \
-                                                                                 \
+#define DRUMS_MESSAGE_MAP(Self)                                                 \
+ protected:                                                                     \
+  bool DispatchMessageTable(TMessage& message) override {                       \
+    if (auto handler = ::vcl::detail::MessageMapOf<Self>().Find(message.Msg)) { \
+      (this->*handler)(message);                                                \
+      return true;                                                              \
+    }                                                                           \
+    return inherited::DispatchMessageTable(message);                            \
+  }                                                                             \
+  void InheritedMessage(TMessage& message) {                                    \
+    if (!inherited::DispatchMessageTable(message)) DefaultHandler(message);     \
+  }                                                                             \
+  template <class X>                                                            \
+  friend const TMessageMap<X>& ::vcl::detail::MessageMapOf();                   \
+                                                                                \
  private:

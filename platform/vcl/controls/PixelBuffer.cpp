@@ -25,8 +25,12 @@ PixelBuffer::~PixelBuffer() {
   DeleteObject(FBitmap);
 }
 
-void PixelBuffer::CopyFrom(HDC source, int x, int y) { BitBlt(FDC, 0, 0, FWidth, FHeight, source, x, y, SRCCOPY); }
+void PixelBuffer::CopyFrom(HDC source, int x, int y) {
+  BitBlt(FDC, 0, 0, FWidth, FHeight, source, x, y, SRCCOPY);
+}
 
-void PixelBuffer::CopyTo(HDC dest, int x, int y) const { BitBlt(dest, x, y, FWidth, FHeight, FDC, 0, 0, SRCCOPY); }
+void PixelBuffer::CopyTo(HDC dest, int x, int y) const {
+  BitBlt(dest, x, y, FWidth, FHeight, FDC, 0, 0, SRCCOPY);
+}
 
 }  // namespace vcl::controls

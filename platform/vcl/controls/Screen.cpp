@@ -24,13 +24,11 @@ TScreen::TScreen(TComponent* AOwner)
       FMenuFont(std::make_unique<TFont>()) {
   FDefaultCursor = LoadCursorA(nullptr, IDC_ARROW);
   const BuiltInCursor builtIn[] = {
-      {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},          {crIBeam, IDC_IBEAM},
-      {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},        {crSizeNWSE, IDC_SIZENWSE},
-      {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},      {crHourGlass, IDC_WAIT},
-      {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},            {crHSplit, IDC_SIZEWE},
-      {crVSplit, IDC_SIZENS},     {crMultiDrag, IDC_ARROW},      {crSQLWait, IDC_WAIT},
-      {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
-      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+      {crArrow, IDC_ARROW},          {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},    {crSizeNESW, IDC_SIZENESW},
+      {crSizeNS, IDC_SIZENS},        {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},  {crUpArrow, IDC_UPARROW},
+      {crHourGlass, IDC_WAIT},       {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},      {crHSplit, IDC_SIZEWE},
+      {crVSplit, IDC_SIZENS},        {crMultiDrag, IDC_ARROW},   {crSQLWait, IDC_WAIT},   {crNo, IDC_NO},
+      {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},         {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL},
   };
   for (const auto& c : builtIn) FCursors[c.index] = LoadCursorA(nullptr, c.id);
   FCursors[crNone] = nullptr;
@@ -41,8 +39,12 @@ TScreen::TScreen(TComponent* AOwner)
 
 TScreen::~TScreen() = default;
 
-int TScreen::GetWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::GetHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
+int TScreen::GetWidth() const {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
+int TScreen::GetHeight() const {
+  return GetSystemMetrics(SM_CYSCREEN);
+}
 
 TRect TScreen::GetWorkAreaRect() const {
   RECT r{0, 0, GetWidth(), GetHeight()};
@@ -125,8 +127,12 @@ TPoint TMouse::GetCursorPos() const {
   return p;
 }
 
-void TMouse::SetCursorPos(const TPoint& value) { ::SetCursorPos(value.X, value.Y); }
-HWND TMouse::GetCapture() const { return ::GetCapture(); }
+void TMouse::SetCursorPos(const TPoint& value) {
+  ::SetCursorPos(value.X, value.Y);
+}
+HWND TMouse::GetCapture() const {
+  return ::GetCapture();
+}
 void TMouse::SetCapture(HWND value) {
   if (value)
     ::SetCapture(value);

@@ -35,9 +35,13 @@ int TControlScrollBar::ClientExtent() {
   return FKind == sbHorizontal ? r.Width() : r.Height();
 }
 
-int TControlScrollBar::GetScrollPosMax() { return std::max(0, FRange - ClientExtent()); }
+int TControlScrollBar::GetScrollPosMax() {
+  return std::max(0, FRange - ClientExtent());
+}
 
-bool TControlScrollBar::IsScrollBarVisible() { return FVisible && FRange > ClientExtent(); }
+bool TControlScrollBar::IsScrollBarVisible() {
+  return FVisible && FRange > ClientExtent();
+}
 
 void TControlScrollBar::SetPosition(int value) {
   value = std::clamp(value, 0, GetScrollPosMax());

@@ -355,7 +355,9 @@ void TWinControl::SetParent(TWinControl* AParent) {
   FReparenting = false;
 }
 
-int TWinControl::GetWinControlCount() const { return static_cast<int>(FWinControls.size()); }
+int TWinControl::GetWinControlCount() const {
+  return static_cast<int>(FWinControls.size());
+}
 
 TControl* TWinControl::GetControls(int index) const {
   size_t i = static_cast<size_t>(index);
@@ -505,8 +507,8 @@ void TWinControl::UpdateShowing() {
   // parent is the top of its tree.
   for (TWinControl* p = FParent; p; p = p->FParent)
     if (!p->FShowing) return;
-  bool show = (FVisible || GetComponentState().Contains(csDesigning)) &&
-              !FControlState.Contains(csReadingState) && !GetComponentState().Contains(csLoading);
+  bool show = (FVisible || GetComponentState().Contains(csDesigning)) && !FControlState.Contains(csReadingState) &&
+              !GetComponentState().Contains(csLoading);
   if (show) {
     if (!FHandle) CreateHandle();
     if (!FShowing) {
@@ -529,8 +531,7 @@ void TWinControl::UpdateShowing() {
 
 void TWinControl::CMShowingChanged(TMessage&) {
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                   (FShowing ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (FShowing ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void TWinControl::CMVisibleChanged(TMessage& m) {
@@ -607,13 +608,17 @@ TPoint TWinControl::GetClientOrigin() {
 
 // Alignment -------------------------------------------------------------------
 
-void TWinControl::DisableAlign() { FAlignLevel++; }
+void TWinControl::DisableAlign() {
+  FAlignLevel++;
+}
 
 void TWinControl::EnableAlign() {
   if (--FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
 }
 
-void TWinControl::Realign() { AlignControl(nullptr); }
+void TWinControl::Realign() {
+  AlignControl(nullptr);
+}
 
 void TWinControl::AlignControl(TControl* control) {
   if (GetComponentState().Contains(csDestroying)) return;
@@ -674,8 +679,7 @@ void DoPosition(TControl* c, TAlign align, TRect& r) {
       width = r.Width();
       height = r.Height();
       break;
-    default:
-      return;
+    default: return;
   }
   c->SetBounds(left, top, std::max<LONG>(width, 0), std::max<LONG>(height, 0));
 }
@@ -730,7 +734,9 @@ void TWinControl::Repaint() {
   Update();
 }
 
-void TWinControl::CMInvalidate(TMessage&) { Invalidate(); }
+void TWinControl::CMInvalidate(TMessage&) {
+  Invalidate();
+}
 
 void TWinControl::WMPaint(TMessage& m) {
   if (!FDoubleBuffered || m.WParam != 0) {
@@ -774,8 +780,8 @@ void TWinControl::PaintHandler(TMessage& message) {
     for (TControl* c : FControls)
       if ((c->GetVisible() || c->GetComponentState().Contains(csDesigning)) &&
           c->GetControlStyle().Contains(csOpaque)) {
-        clip = ExcludeClipRect(dc, c->GetLeft(), c->GetTop(), c->GetLeft() + c->GetWidth(),
-                               c->GetTop() + c->GetHeight());
+        clip =
+            ExcludeClipRect(dc, c->GetLeft(), c->GetTop(), c->GetLeft() + c->GetWidth(), c->GetTop() + c->GetHeight());
         if (clip == NULLREGION) break;
       }
     if (clip != NULLREGION) PaintWindow(dc);
@@ -848,9 +854,13 @@ void TWinControl::CMFontChanged(TMessage& m) {
   Invalidate();
 }
 
-void TWinControl::CMCtl3DChanged(TMessage&) { NotifyControls(CM_PARENTCTL3DCHANGED); }
+void TWinControl::CMCtl3DChanged(TMessage&) {
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
 
-void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+void TWinControl::CMShowHintChanged(TMessage&) {
+  NotifyControls(CM_PARENTSHOWHINTCHANGED);
+}
 
 void TWinControl::CMEnabledChanged(TMessage&) {
   if (!GetEnabled() && FParent) {
@@ -872,7 +882,9 @@ void TWinControl::ReflectTo(TMessage& message, HWND child) {
   DefaultHandler(message);
 }
 
-void TWinControl::WMCommand(TMessage& m) { ReflectTo(m, reinterpret_cast<HWND>(m.LParam)); }
+void TWinControl::WMCommand(TMessage& m) {
+  ReflectTo(m, reinterpret_cast<HWND>(m.LParam));
+}
 
 void TWinControl::WMNotify(TMessage& m) {
   auto* header = reinterpret_cast<NMHDR*>(m.LParam);
@@ -886,7 +898,8 @@ void TWinControl::WMDrawItem(TMessage& m) {
 
 void TWinControl::WMMeasureItem(TMessage& m) {
   auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-  HWND child = item && item->CtlType != ODT_MENU && FHandle ? GetDlgItem(FHandle, static_cast<int>(item->CtlID)) : nullptr;
+  HWND child =
+      item && item->CtlType != ODT_MENU && FHandle ? GetDlgItem(FHandle, static_cast<int>(item->CtlID)) : nullptr;
   ReflectTo(m, child);
 }
 
@@ -909,9 +922,13 @@ void TWinControl::WMCompareItem(TMessage& m) {
   ReflectTo(m, item ? item->hwndItem : nullptr);
 }
 
-void TWinControl::WMScroll(TMessage& m) { ReflectTo(m, reinterpret_cast<HWND>(m.LParam)); }
+void TWinControl::WMScroll(TMessage& m) {
+  ReflectTo(m, reinterpret_cast<HWND>(m.LParam));
+}
 
-void TWinControl::WMCtlColor(TMessage& m) { ReflectTo(m, reinterpret_cast<HWND>(m.LParam)); }
+void TWinControl::WMCtlColor(TMessage& m) {
+  ReflectTo(m, reinterpret_cast<HWND>(m.LParam));
+}
 
 // Window procedure, mouse -----------------------------------------------------
 
@@ -926,8 +943,7 @@ void TWinControl::WndProc(TMessage& message) {
       if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK) {
         TrackMouseControl(message);
         if (IsControlMouseMsg(message)) {
-          if (message.Result == 0 && FHandle)
-            DefWindowProcA(FHandle, message.Msg, message.WParam, message.LParam);
+          if (message.Result == 0 && FHandle) DefWindowProcA(FHandle, message.Msg, message.WParam, message.LParam);
           return;
         }
       }
@@ -945,9 +961,9 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     control = ControlAtPos(TPoint(message.XPos(), message.YPos()), false);
   }
   if (!control) return false;
-  message.Result = control->Perform(message.Msg, message.WParam,
-                                    PointToLParam(message.XPos() - control->GetLeft(),
-                                                  message.YPos() - control->GetTop()));
+  message.Result =
+      control->Perform(message.Msg, message.WParam,
+                       PointToLParam(message.XPos() - control->GetLeft(), message.YPos() - control->GetTop()));
   return true;
 }
 
@@ -1019,8 +1035,8 @@ void TWinControl::DefaultHandler(TMessage& message) {
     TControl::DefaultHandler(message);
     return;
   }
-  message.Result = CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, message.Msg, message.WParam,
-                                   message.LParam);
+  message.Result =
+      CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, message.Msg, message.WParam, message.LParam);
 }
 
 // Focus -----------------------------------------------------------------------
@@ -1062,7 +1078,9 @@ bool TWinControl::CanFocus() {
   return true;
 }
 
-bool TWinControl::Focused() { return FHandle && GetFocus() == FHandle; }
+bool TWinControl::Focused() {
+  return FHandle && GetFocus() == FHandle;
+}
 
 void TWinControl::SetFocus() {
   TWinControl* top = GetTopParent(this);
@@ -1094,8 +1112,7 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {
   }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
-                                          bool checkParent) {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
   if (list.empty()) return nullptr;
@@ -1127,11 +1144,19 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
   if (c) c->SetFocus();
 }
 
-void TWinControl::WMSetFocus(TMessage& m) { DefaultHandler(m); }
-void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
+void TWinControl::WMSetFocus(TMessage& m) {
+  DefaultHandler(m);
+}
+void TWinControl::WMKillFocus(TMessage& m) {
+  DefaultHandler(m);
+}
 
-void TWinControl::CMEnter(TMessage&) { DoEnter(); }
-void TWinControl::CMExit(TMessage&) { DoExit(); }
+void TWinControl::CMEnter(TMessage&) {
+  DoEnter();
+}
+void TWinControl::CMExit(TMessage&) {
+  DoExit();
+}
 void TWinControl::DoEnter() {
   if (OnEnter) OnEnter(this);
 }
@@ -1250,8 +1275,8 @@ void TWinControl::CMDialogKey(TMessage& m) {
       case VK_UP:
       case VK_DOWN:
         if (FFocusedControl && FFocusedControl->FParent) {
-          FFocusedControl->FParent->SelectNext(FFocusedControl,
-                                               m.CharCode() == VK_RIGHT || m.CharCode() == VK_DOWN, false);
+          FFocusedControl->FParent->SelectNext(FFocusedControl, m.CharCode() == VK_RIGHT || m.CharCode() == VK_DOWN,
+                                               false);
           m.Result = 1;
         }
         return;
@@ -1261,4 +1286,6 @@ void TWinControl::CMDialogKey(TMessage& m) {
   Broadcast(m);
 }
 
-void TWinControl::CMDialogChar(TMessage& m) { Broadcast(m); }
+void TWinControl::CMDialogChar(TMessage& m) {
+  Broadcast(m);
+}

@@ -150,7 +150,7 @@ class TWinControl : public TControl {
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;
   HWND FParentWindow = nullptr;
-  std::vector<TControl*> FControls;     // window-less children, back to front
+  std::vector<TControl*> FControls;  // window-less children, back to front
   std::vector<TWinControl*> FWinControls;  // windowed children, back to front
   std::vector<TWinControl*> FTabList;
   std::unique_ptr<TBrush> FBrush;

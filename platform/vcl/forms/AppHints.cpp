@@ -9,7 +9,9 @@ constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
 }  // namespace
 
-bool TApplication::HintShowing() const { return FHintWindow != nullptr && FHintWindow->IsHintShowing(); }
+bool TApplication::HintShowing() const {
+  return FHintWindow != nullptr && FHintWindow->IsHintShowing();
+}
 
 void TApplication::HintMouseMessage(TControl* control, TMessage& message) {
   if (message.Msg != WM_MOUSEMOVE || control == nullptr) return;

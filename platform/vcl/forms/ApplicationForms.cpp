@@ -9,7 +9,9 @@
 
 namespace vcl::forms {
 // The classes form resources may name from this unit.
-void RegisterFormClasses() { RegisterClasses({TForm::StaticClass(), TButton::StaticClass()}); }
+void RegisterFormClasses() {
+  RegisterClasses({TForm::StaticClass(), TButton::StaticClass()});
+}
 }  // namespace vcl::forms
 
 void TApplication::CreateFormOfClass(TClass formClass, const std::function<void(TCustomForm*)>& store) {
@@ -43,8 +45,7 @@ void TApplication::CreateForm(TClass formClass, TCustomForm** reference) {
 
 void TApplication::ShowMainFormNow() {
   if (FMainForm == nullptr || !FShowMainForm) return;
-  if (FMainForm->GetWindowState() == wsMinimized)
-    Minimize();
+  if (FMainForm->GetWindowState() == wsMinimized) Minimize();
   FMainForm->SetVisible(true);
 }
 

@@ -38,9 +38,13 @@ void EnableWindowsAgain(const std::vector<HWND>& list) {
 
 }  // namespace
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TScrollingWinControl(AOwner) { Init(false); }
+TCustomForm::TCustomForm(TComponent* AOwner) : TScrollingWinControl(AOwner) {
+  Init(false);
+}
 
-TCustomForm::TCustomForm(TComponent* AOwner, TCreateNew) : TScrollingWinControl(AOwner) { Init(true); }
+TCustomForm::TCustomForm(TComponent* AOwner, TCreateNew) : TScrollingWinControl(AOwner) {
+  Init(true);
+}
 
 void TCustomForm::Init(bool createdNew) {
   FCreatedNew = createdNew;
@@ -222,8 +226,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     if (framed && FBorderIcons.Contains(biMinimize)) style |= WS_MINIMIZEBOX;
     if (framed && FBorderIcons.Contains(biMaximize)) style |= WS_MAXIMIZEBOX;
     // The help button only shows where there are no minimise/maximise boxes.
-    if (FBorderIcons.Contains(biHelp) && (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0)
-      exStyle |= WS_EX_CONTEXTHELP;
+    if (FBorderIcons.Contains(biHelp) && (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0) exStyle |= WS_EX_CONTEXTHELP;
   }
   if (FFormStyle == fsStayOnTop) exStyle |= WS_EX_TOPMOST;
   params.Style |= style;
@@ -255,12 +258,13 @@ void TCustomForm::SetBorderIcons(TBorderIcons value) {
   UpdateWindowStyle();
 }
 
-void TCustomForm::SetPosition(TPosition value) { FPosition = value; }
+void TCustomForm::SetPosition(TPosition value) {
+  FPosition = value;
+}
 
 void TCustomForm::SetFormStyle(TFormStyle value) {
   if (value == FFormStyle) return;
-  if (value == fsMDIChild || value == fsMDIForm)
-    throw EInvalidOperation("MDI forms are not supported");
+  if (value == fsMDIChild || value == fsMDIForm) throw EInvalidOperation("MDI forms are not supported");
   FFormStyle = value;
   if (HandleAllocated() && !GetComponentState().Contains(csLoading))
     SetWindowPos(GetHandle(), value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -278,8 +282,7 @@ void TCustomForm::SetWindowState(TWindowState value) {
 
 void TCustomForm::SetIcon(TIcon* value) {
   FIcon->Assign(value);
-  if (HandleAllocated())
-    SendMessageA(GetHandle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon->GetHandle()));
+  if (HandleAllocated()) SendMessageA(GetHandle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon->GetHandle()));
 }
 
 void TCustomForm::SetMenu(TComponent* value) {
@@ -330,7 +333,9 @@ void TCustomForm::Show() {
   BringToFront();
 }
 
-void TCustomForm::Hide() { SetVisible(false); }
+void TCustomForm::Hide() {
+  SetVisible(false);
+}
 
 void TCustomForm::PlaceWindow() {
   TCustomForm* center = nullptr;
@@ -344,10 +349,8 @@ void TCustomForm::PlaceWindow() {
         center = Application->GetMainForm();
       break;
     case poScreenCenter:
-    case poDesktopCenter:
-      break;
-    default:
-      return;
+    case poDesktopCenter: break;
+    default: return;
   }
   int x, y;
   if (center != nullptr && center->HandleAllocated()) {
@@ -411,8 +414,12 @@ void TCustomForm::SetActive(bool value) {
   }
 }
 
-void TCustomForm::CMActivate(TMessage&) { Activate(); }
-void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
+void TCustomForm::CMActivate(TMessage&) {
+  Activate();
+}
+void TCustomForm::CMDeactivate(TMessage&) {
+  Deactivate();
+}
 
 void TCustomForm::Activate() {
   if (OnActivate) OnActivate(this);
@@ -510,9 +517,13 @@ void TCustomForm::CMRelease(TMessage&) {
   delete this;
 }
 
-void TCustomForm::WMClose(TMessage&) { Close(); }
+void TCustomForm::WMClose(TMessage&) {
+  Close();
+}
 
-void TCustomForm::WMQueryEndSession(TMessage& m) { m.Result = CloseQuery() ? 1 : 0; }
+void TCustomForm::WMQueryEndSession(TMessage& m) {
+  m.Result = CloseQuery() ? 1 : 0;
+}
 
 void TCustomForm::WMSize(TMessage& m) {
   InheritedMessage(m);

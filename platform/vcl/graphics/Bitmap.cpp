@@ -18,7 +18,9 @@ namespace {
 
 constexpr TColor kPaletteRelative = 0x02000000;
 
-[[noreturn]] void InvalidBitmap() { throw EInvalidGraphic("Bitmap image is not valid"); }
+[[noreturn]] void InvalidBitmap() {
+  throw EInvalidGraphic("Bitmap image is not valid");
+}
 
 // An image that keeps the bits read from a file or resource until a handle
 // is needed; bits that do not fill the described format are refused.
@@ -36,7 +38,9 @@ std::shared_ptr<BitmapImage> SavedImage(win::gdi::DibImage dib) {
 
 TBitmap::TBitmap() : FImage(std::make_shared<BitmapImage>()) {}
 
-TBitmap::~TBitmap() { FCanvas.reset(); }
+TBitmap::~TBitmap() {
+  FCanvas.reset();
+}
 
 // ---- image sharing -------------------------------------------------------
 
@@ -92,11 +96,21 @@ void TBitmap::Assign(TPersistent* source) {
 
 // ---- size and format -----------------------------------------------------
 
-bool TBitmap::Empty() { return FImage->Empty(); }
-int TBitmap::GetWidth() { return FImage->format.width; }
-int TBitmap::GetHeight() { return FImage->format.height; }
-void TBitmap::SetWidth(int value) { SetSize(value, GetHeight()); }
-void TBitmap::SetHeight(int value) { SetSize(GetWidth(), value); }
+bool TBitmap::Empty() {
+  return FImage->Empty();
+}
+int TBitmap::GetWidth() {
+  return FImage->format.width;
+}
+int TBitmap::GetHeight() {
+  return FImage->format.height;
+}
+void TBitmap::SetWidth(int value) {
+  SetSize(value, GetHeight());
+}
+void TBitmap::SetHeight(int value) {
+  SetSize(GetWidth(), value);
+}
 
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
@@ -301,7 +315,9 @@ HBITMAP TBitmap::GetHandle() {
   return FImage->handle;
 }
 
-bool TBitmap::HandleAllocated() { return FImage->handle != nullptr; }
+bool TBitmap::HandleAllocated() {
+  return FImage->handle != nullptr;
+}
 
 void TBitmap::SetHandle(HBITMAP value) {
   win::gdi::DibImage dib;

@@ -5,7 +5,9 @@
 
 namespace vcl::graphics {
 
-BitmapCanvas::~BitmapCanvas() { FreeContext(); }
+BitmapCanvas::~BitmapCanvas() {
+  FreeContext();
+}
 
 void BitmapCanvas::CreateHandle() {
   FBitmap->Unshare();

@@ -97,13 +97,15 @@ win::gdi::DibImage BitmapImage::ToDib() {
 
 namespace {
 
-RGBQUAD Quad(BYTE r, BYTE g, BYTE b) { return RGBQUAD{b, g, r, 0}; }
+RGBQUAD Quad(BYTE r, BYTE g, BYTE b) {
+  return RGBQUAD{b, g, r, 0};
+}
 
 std::vector<RGBQUAD> StandardSixteen() {
-  return {Quad(0, 0, 0),       Quad(0x80, 0, 0),    Quad(0, 0x80, 0),    Quad(0x80, 0x80, 0),
-          Quad(0, 0, 0x80),    Quad(0x80, 0, 0x80), Quad(0, 0x80, 0x80), Quad(0xC0, 0xC0, 0xC0),
-          Quad(0x80, 0x80, 0x80), Quad(0xFF, 0, 0), Quad(0, 0xFF, 0),    Quad(0xFF, 0xFF, 0),
-          Quad(0, 0, 0xFF),    Quad(0xFF, 0, 0xFF), Quad(0, 0xFF, 0xFF), Quad(0xFF, 0xFF, 0xFF)};
+  return {Quad(0, 0, 0),          Quad(0x80, 0, 0),    Quad(0, 0x80, 0),    Quad(0x80, 0x80, 0),
+          Quad(0, 0, 0x80),       Quad(0x80, 0, 0x80), Quad(0, 0x80, 0x80), Quad(0xC0, 0xC0, 0xC0),
+          Quad(0x80, 0x80, 0x80), Quad(0xFF, 0, 0),    Quad(0, 0xFF, 0),    Quad(0xFF, 0xFF, 0),
+          Quad(0, 0, 0xFF),       Quad(0xFF, 0, 0xFF), Quad(0, 0xFF, 0xFF), Quad(0xFF, 0xFF, 0xFF)};
 }
 
 std::vector<RGBQUAD> Halftone() {

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr DWORD kMaskNotSource = 0x00220326;        // D & ~S
+constexpr DWORD kMaskNotSource = 0x00220326;  // D & ~S
 constexpr DWORD kMergePatternInSource = 0x00EA02E9;  // D | (P & S)
 
 const POINT* AsPoints(const std::vector<TPoint>& points) {
@@ -16,7 +16,8 @@ const POINT* AsPoints(const std::vector<TPoint>& points) {
 
 }  // namespace
 
-TCanvas::TCanvas() : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>()) {
+TCanvas::TCanvas()
+    : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>()) {
   InitializeCriticalSection(&FLock);
   FFont->OnChange = [this](TObject* sender) { FontChanged(sender); };
   FPen->OnChange = [this](TObject* sender) { PenChanged(sender); };
@@ -112,7 +113,9 @@ void TCanvas::BrushChanged(TObject*) {
   }
 }
 
-void TCanvas::Refresh() { DeselectHandles(); }
+void TCanvas::Refresh() {
+  DeselectHandles();
+}
 
 void TCanvas::Changing() {
   if (OnChanging) OnChanging(this);

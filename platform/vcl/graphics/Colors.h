@@ -11,7 +11,9 @@
 using TColor = std::int32_t;
 
 constexpr TColor SystemColorBase = static_cast<TColor>(0x80000000u);
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index)); }
+constexpr TColor SystemColor(int index) {
+  return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index));
+}
 
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);

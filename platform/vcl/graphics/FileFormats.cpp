@@ -64,8 +64,7 @@ std::string GraphicFilter(TGraphicClass graphicClass) {
   std::string all = GraphicFileMask(graphicClass);
   std::string filter = "All (" + all + ")|" + all;
   for (const auto& f : vcl::graphics::FileFormats())
-    if (Matches(f, graphicClass))
-      filter += "|" + f.description + " (*." + f.extension + ")|*." + f.extension;
+    if (Matches(f, graphicClass)) filter += "|" + f.description + " (*." + f.extension + ")|*." + f.extension;
   return filter;
 }
 

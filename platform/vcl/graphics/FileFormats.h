@@ -10,7 +10,7 @@
 namespace vcl::graphics {
 
 struct FileFormat {
-  std::string extension;    // lower case, without the dot
+  std::string extension;  // lower case, without the dot
   std::string description;  // "Bitmaps"
   TGraphicClass graphicClass;
 };

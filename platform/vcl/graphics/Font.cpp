@@ -24,8 +24,7 @@ void TFont::Assign(TPersistent* source) {
   Changing();
   FName = font->FName;
   // Across resolutions the point size is what stays the same.
-  FHeight = font->FPixelsPerInch == FPixelsPerInch ? font->FHeight
-                                                   : -MulDiv(font->GetSize(), FPixelsPerInch, 72);
+  FHeight = font->FPixelsPerInch == FPixelsPerInch ? font->FHeight : -MulDiv(font->GetSize(), FPixelsPerInch, 72);
   FStyle = font->FStyle;
   FColor = font->FColor;
   FPitch = font->FPitch;
@@ -76,9 +75,13 @@ void TFont::SetName(const std::string& value) {
   Changed();
 }
 
-int TFont::GetSize() const { return -MulDiv(FHeight, 72, FPixelsPerInch); }
+int TFont::GetSize() const {
+  return -MulDiv(FHeight, 72, FPixelsPerInch);
+}
 
-void TFont::SetSize(int value) { SetHeight(-MulDiv(value, FPixelsPerInch, 72)); }
+void TFont::SetSize(int value) {
+  SetHeight(-MulDiv(value, FPixelsPerInch, 72));
+}
 
 void TFont::SetHeight(int value) {
   if (value == FHeight) return;

@@ -22,8 +22,7 @@ struct TRect {
   LONG Bottom = 0;
 
   constexpr TRect() = default;
-  constexpr TRect(LONG left, LONG top, LONG right, LONG bottom)
-      : Left(left), Top(top), Right(right), Bottom(bottom) {}
+  constexpr TRect(LONG left, LONG top, LONG right, LONG bottom) : Left(left), Top(top), Right(right), Bottom(bottom) {}
   constexpr TRect(const RECT& r) : Left(r.left), Top(r.top), Right(r.right), Bottom(r.bottom) {}
   constexpr operator RECT() const { return RECT{Left, Top, Right, Bottom}; }
   constexpr LONG Width() const { return Right - Left; }
@@ -38,8 +37,12 @@ using TSize = SIZE;
 
 static_assert(sizeof(TPoint) == sizeof(POINT) && sizeof(TRect) == sizeof(RECT), "layout of the API's types");
 
-constexpr TPoint Point(LONG x, LONG y) { return TPoint(x, y); }
-constexpr TRect Rect(LONG left, LONG top, LONG right, LONG bottom) { return TRect(left, top, right, bottom); }
+constexpr TPoint Point(LONG x, LONG y) {
+  return TPoint(x, y);
+}
+constexpr TRect Rect(LONG left, LONG top, LONG right, LONG bottom) {
+  return TRect(left, top, right, bottom);
+}
 constexpr TRect Bounds(LONG left, LONG top, LONG width, LONG height) {
   return TRect(left, top, left + width, top + height);
 }

@@ -10,7 +10,9 @@ void TGraphicsObject::Changing() {
   if (OnChanging) OnChanging(this);
 }
 
-void TGraphicsObject::Changed() { ReplaceHandle(nullptr); }
+void TGraphicsObject::Changed() {
+  ReplaceHandle(nullptr);
+}
 
 void TGraphicsObject::ReplaceHandle(HGDIOBJ handle) {
   HGDIOBJ old = FHandle;

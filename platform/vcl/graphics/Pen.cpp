@@ -3,10 +3,10 @@
 #include <iterator>
 
 int PenModeToROP2(TPenMode mode) {
-  static constexpr int codes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,        R2_NOT,
+  static constexpr int codes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
                                   R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
-                                  R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,   R2_NOTMERGEPEN,
-                                  R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,     R2_NOTXORPEN};
+                                  R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                  R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
   unsigned index = static_cast<unsigned>(mode);
   return index < std::size(codes) ? codes[index] : R2_COPYPEN;
 }

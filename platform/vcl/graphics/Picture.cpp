@@ -50,17 +50,25 @@ TBitmap* TPicture::GetBitmap() {
   return static_cast<TBitmap*>(FGraphic.get());
 }
 
-void TPicture::SetBitmap(TBitmap* value) { SetGraphic(value); }
+void TPicture::SetBitmap(TBitmap* value) {
+  SetGraphic(value);
+}
 
 TIcon* TPicture::GetIcon() {
   if (dynamic_cast<TIcon*>(FGraphic.get()) == nullptr) Install(std::make_unique<TIcon>());
   return static_cast<TIcon*>(FGraphic.get());
 }
 
-void TPicture::SetIcon(TIcon* value) { SetGraphic(value); }
+void TPicture::SetIcon(TIcon* value) {
+  SetGraphic(value);
+}
 
-int TPicture::GetWidth() const { return FGraphic ? FGraphic->GetWidth() : 0; }
-int TPicture::GetHeight() const { return FGraphic ? FGraphic->GetHeight() : 0; }
+int TPicture::GetWidth() const {
+  return FGraphic ? FGraphic->GetWidth() : 0;
+}
+int TPicture::GetHeight() const {
+  return FGraphic ? FGraphic->GetHeight() : 0;
+}
 
 void TPicture::Assign(TPersistent* source) {
   if (source == nullptr) {
@@ -100,7 +108,9 @@ void TPicture::RegisterFileFormat(const std::string& extension, const std::strin
   vcl::graphics::AddFileFormat(extension, description, graphicClass);
 }
 
-void TPicture::UnregisterGraphicClass(TGraphicClass graphicClass) { vcl::graphics::RemoveFileFormats(graphicClass); }
+void TPicture::UnregisterGraphicClass(TGraphicClass graphicClass) {
+  vcl::graphics::RemoveFileFormats(graphicClass);
+}
 
 void TPicture::DefineProperties(TFiler* filer) {
   filer->DefineBinaryProperty(

@@ -47,7 +47,9 @@ void Report(const ErrorManager& manager, JpegError* error) {
   error->message = manager.message;
 }
 
-bool SizeFits(std::size_t size) { return size > 0 && size <= static_cast<std::size_t>(~0ul >> 1); }
+bool SizeFits(std::size_t size) {
+  return size > 0 && size <= static_cast<std::size_t>(~0ul >> 1);
+}
 
 // Runs `body` on a decompressor that has read the header of `data`. A libjpeg
 // error anywhere, in `body` too, jumps back here and becomes a false return

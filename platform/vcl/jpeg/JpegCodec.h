@@ -11,7 +11,7 @@
 namespace vcl::jpeg {
 
 struct JpegError {
-  int code = 0;         // libjpeg's message code
+  int code = 0;  // libjpeg's message code
   std::string message;  // libjpeg's text
 };
 
@@ -24,7 +24,7 @@ struct JpegHeader {
 struct DecodeOptions {
   bool grayscale = false;  // decode as grey even when the data has colour
   int scaleDenominator = 1;  // 1, 2, 4 or 8
-  bool smoothing = true;     // smooth upsampling of the colour channels
+  bool smoothing = true;  // smooth upsampling of the colour channels
 };
 
 // Rows top-down, 3 bytes (R, G, B) a pixel, no padding.

@@ -10,16 +10,22 @@
 
 namespace {
 
-[[noreturn]] void RaiseJpeg(const vcl::jpeg::JpegError& error) { throw EJPEG("JPEG error #%d", {error.code}); }
+[[noreturn]] void RaiseJpeg(const vcl::jpeg::JpegError& error) {
+  throw EJPEG("JPEG error #%d", {error.code});
+}
 
-int ScaleDenominator(TJPEGScale scale) { return 1 << static_cast<int>(scale); }
+int ScaleDenominator(TJPEGScale scale) {
+  return 1 << static_cast<int>(scale);
+}
 
 }  // namespace
 
 TJPEGImage::TJPEGImage() = default;
 TJPEGImage::~TJPEGImage() = default;
 
-bool TJPEGImage::Empty() { return FData.empty() && (!FBitmap || FBitmap->Empty()); }
+bool TJPEGImage::Empty() {
+  return FData.empty() && (!FBitmap || FBitmap->Empty());
+}
 
 int TJPEGImage::GetWidth() {
   int d = ScaleDenominator(FScale);
@@ -31,8 +37,12 @@ int TJPEGImage::GetHeight() {
   return (FImageHeight + d - 1) / d;
 }
 
-void TJPEGImage::SetWidth(int) { throw EInvalidGraphicOperation("Cannot change the size of a JPEG image"); }
-void TJPEGImage::SetHeight(int) { throw EInvalidGraphicOperation("Cannot change the size of a JPEG image"); }
+void TJPEGImage::SetWidth(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
+void TJPEGImage::SetHeight(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
 
 void TJPEGImage::DropBitmap() {
   // A picture that exists only as a bitmap keeps it: it is all there is.
@@ -92,7 +102,8 @@ void TJPEGImage::DIBNeeded() {
   bitmap->SetSize(rgb.width, rgb.height);
   for (int y = 0; y < rgb.height; ++y) {
     auto* row = static_cast<std::uint8_t*>(bitmap->GetScanLine(y));
-    const std::uint8_t* from = rgb.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width) * 3;
+    const std::uint8_t* from =
+        rgb.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width) * 3;
     for (int x = 0; x < rgb.width; ++x) {
       row[x * 3] = from[x * 3 + 2];
       row[x * 3 + 1] = from[x * 3 + 1];

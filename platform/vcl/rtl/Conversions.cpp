@@ -10,7 +10,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string TrimBlanks(const std::string& s) {
   std::size_t b = 0, e = s.size();
@@ -46,9 +48,12 @@ bool ParseInt64(const std::string& text, std::int64_t& out, bool* isHex = nullpt
   for (; i < s.size(); ++i) {
     int digit;
     char c = s[i];
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c))) digit = std::toupper(c) - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c)))
+      digit = std::toupper(c) - 'A' + 10;
+    else
+      return false;
     if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base) return false;
     value = value * base + digit;
   }
@@ -65,7 +70,9 @@ bool ParseInt64(const std::string& text, std::int64_t& out, bool* isHex = nullpt
 
 }  // namespace
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+  return std::to_string(value);
+}
 
 std::string IntToHex(std::int64_t value, int digits) {
   static const char* hex = "0123456789ABCDEF";
@@ -79,7 +86,9 @@ std::string IntToHex(std::int64_t value, int digits) {
   return out;
 }
 
-bool TryStrToInt64(const std::string& s, std::int64_t& value) { return ParseInt64(s, value); }
+bool TryStrToInt64(const std::string& s, std::int64_t& value) {
+  return ParseInt64(s, value);
+}
 
 bool TryStrToInt(const std::string& s, int& value) {
   std::int64_t v;

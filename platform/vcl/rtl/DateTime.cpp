@@ -68,7 +68,8 @@ class DateFormatter {
         i = end + 1;
         continue;
       }
-      if (lc == 'a' && (StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") || StartsWithNoCase(f, i, "ampm"))) {
+      if (lc == 'a' &&
+          (StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") || StartsWithNoCase(f, i, "ampm"))) {
         bool pm = FHour >= 12;
         if (StartsWithNoCase(f, i, "am/pm")) {
           out += Cased(pm ? "pm" : "am", f[i]);
@@ -91,12 +92,18 @@ class DateFormatter {
           i += 1;
           continue;
         case 'd':
-          if (run >= 6 && depth < 2) out += Run(kLongDateFormat, depth + 1), run = 6;
-          else if (run == 5 && depth < 2) out += Run(kShortDateFormat, depth + 1);
-          else if (run == 4) out += kLongDays[DayOfWeek(FTime) - 1];
-          else if (run == 3) out += kShortDays[DayOfWeek(FTime) - 1];
-          else if (run == 2) out += Pad(FDay, 2);
-          else out += std::to_string(FDay), run = 1;
+          if (run >= 6 && depth < 2)
+            out += Run(kLongDateFormat, depth + 1), run = 6;
+          else if (run == 5 && depth < 2)
+            out += Run(kShortDateFormat, depth + 1);
+          else if (run == 4)
+            out += kLongDays[DayOfWeek(FTime) - 1];
+          else if (run == 3)
+            out += kShortDays[DayOfWeek(FTime) - 1];
+          else if (run == 2)
+            out += Pad(FDay, 2);
+          else
+            out += std::to_string(FDay), run = 1;
           i += std::min<std::size_t>(run, 6);
           continue;
         case 'm':
@@ -114,8 +121,10 @@ class DateFormatter {
           i += run;
           continue;
         case 'y':
-          if (run >= 3) out += Pad(FYear, 4), run = std::max<std::size_t>(run, 4);
-          else out += Pad(FYear % 100, 2), run = 2;
+          if (run >= 3)
+            out += Pad(FYear, 4), run = std::max<std::size_t>(run, 4);
+          else
+            out += Pad(FYear % 100, 2), run = 2;
           i += run;
           continue;
         case 'h': {
@@ -162,7 +171,8 @@ class DateFormatter {
  private:
   static bool HasAmPm(const std::string& f) {
     for (std::size_t i = 0; i < f.size(); ++i)
-      if (StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") || StartsWithNoCase(f, i, "ampm")) return true;
+      if (StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") || StartsWithNoCase(f, i, "ampm"))
+        return true;
     return false;
   }
 
@@ -180,7 +190,9 @@ class DateFormatter {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& date) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return false;
@@ -253,15 +265,23 @@ TDateTime Now() {
          EncodeTime(st.wHour, st.wMinute, std::min<int>(st.wSecond, 59), st.wMilliseconds);
 }
 
-TDateTime Date() { return std::trunc(Now()); }
+TDateTime Date() {
+  return std::trunc(Now());
+}
 TDateTime Time() {
   TDateTime n = Now();
   return n - std::trunc(n);
 }
 
-std::string DateToStr(TDateTime date) { return FormatDateTime("ddddd", date); }
-std::string TimeToStr(TDateTime time) { return FormatDateTime("tt", time); }
-std::string DateTimeToStr(TDateTime dateTime) { return FormatDateTime("c", dateTime); }
+std::string DateToStr(TDateTime date) {
+  return FormatDateTime("ddddd", date);
+}
+std::string TimeToStr(TDateTime time) {
+  return FormatDateTime("tt", time);
+}
+std::string DateTimeToStr(TDateTime dateTime) {
+  return FormatDateTime("c", dateTime);
+}
 
 std::string FormatDateTime(const std::string& format, TDateTime dateTime) {
   return DateFormatter(dateTime).Run(format.empty() ? std::string("c") : format);

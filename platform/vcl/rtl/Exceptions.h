@@ -32,11 +32,11 @@ class Exception : public std::exception {
 };
 
 // Declares an exception class that adds nothing to its parent.
-#define DRUMS_DECLARE_EXCEPTION(Name, Parent)                          \
-  class Name : public Parent {                                         \
-   public:                                                             \
-    using Parent::Parent;                                              \
-    const char* ClassName() const override { return #Name; }           \
+#define DRUMS_DECLARE_EXCEPTION(Name, Parent)                \
+  class Name : public Parent {                               \
+   public:                                                   \
+    using Parent::Parent;                                    \
+    const char* ClassName() const override { return #Name; } \
   }
 
 // Silent: the application's error report ignores it (Abort raises it).

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsSep(char c) { return c == '\\' || c == '/'; }
+bool IsSep(char c) {
+  return c == '\\' || c == '/';
+}
 
 // Index just after the last separator or drive colon (0 when none).
 std::size_t NameStart(const std::string& s) {
@@ -17,7 +19,9 @@ std::size_t NameStart(const std::string& s) {
 
 }  // namespace
 
-std::string ExtractFilePath(const std::string& fileName) { return fileName.substr(0, NameStart(fileName)); }
+std::string ExtractFilePath(const std::string& fileName) {
+  return fileName.substr(0, NameStart(fileName));
+}
 
 std::string ExtractFileDir(const std::string& fileName) {
   std::size_t n = NameStart(fileName);
@@ -26,7 +30,9 @@ std::string ExtractFileDir(const std::string& fileName) {
   return fileName.substr(0, n);
 }
 
-std::string ExtractFileName(const std::string& fileName) { return fileName.substr(NameStart(fileName)); }
+std::string ExtractFileName(const std::string& fileName) {
+  return fileName.substr(NameStart(fileName));
+}
 
 std::string ExtractFileExt(const std::string& fileName) {
   std::size_t start = NameStart(fileName);
@@ -94,14 +100,18 @@ std::string IncludeTrailingPathDelimiter(const std::string& s) {
   return s + PathDelim;
 }
 
-std::string IncludeTrailingBackslash(const std::string& s) { return IncludeTrailingPathDelimiter(s); }
+std::string IncludeTrailingBackslash(const std::string& s) {
+  return IncludeTrailingPathDelimiter(s);
+}
 
 std::string ExcludeTrailingPathDelimiter(const std::string& s) {
   if (!s.empty() && IsSep(s.back())) return s.substr(0, s.size() - 1);
   return s;
 }
 
-std::string ExcludeTrailingBackslash(const std::string& s) { return ExcludeTrailingPathDelimiter(s); }
+std::string ExcludeTrailingBackslash(const std::string& s) {
+  return ExcludeTrailingPathDelimiter(s);
+}
 
 bool IsPathDelimiter(const std::string& s, int index) {
   return index >= 1 && index <= static_cast<int>(s.size()) && IsSep(s[index - 1]);

@@ -18,7 +18,9 @@ using vcl::rtl::NativePath;
 
 namespace {
 
-bool Stat(const std::string& nativeName, struct stat& st) { return ::stat(nativeName.c_str(), &st) == 0; }
+bool Stat(const std::string& nativeName, struct stat& st) {
+  return ::stat(nativeName.c_str(), &st) == 0;
+}
 
 int PackDosTime(std::time_t t) {
   std::tm tm{};
@@ -44,7 +46,8 @@ bool Matches(const char* pattern, const char* name) {
       }
     }
     if (!*name) return false;
-    if (*pattern != '?' && std::toupper(static_cast<unsigned char>(*pattern)) != std::toupper(static_cast<unsigned char>(*name)))
+    if (*pattern != '?' &&
+        std::toupper(static_cast<unsigned char>(*pattern)) != std::toupper(static_cast<unsigned char>(*name)))
       return false;
   }
   return !*name;
@@ -77,8 +80,12 @@ bool DirectoryExists(const std::string& name) {
   return Stat(NativePath(name), st) && S_ISDIR(st.st_mode);
 }
 
-bool CreateDir(const std::string& name) { return ::mkdir(NativePath(name).c_str(), 0777) == 0; }
-bool RemoveDir(const std::string& name) { return ::rmdir(NativePath(name).c_str()) == 0; }
+bool CreateDir(const std::string& name) {
+  return ::mkdir(NativePath(name).c_str(), 0777) == 0;
+}
+bool RemoveDir(const std::string& name) {
+  return ::rmdir(NativePath(name).c_str()) == 0;
+}
 
 bool ForceDirectories(const std::string& name) {
   if (name.empty()) return false;
@@ -115,7 +122,9 @@ std::string GetCurrentDir() {
   return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
 }
 
-bool SetCurrentDir(const std::string& name) { return ::chdir(NativePath(name).c_str()) == 0; }
+bool SetCurrentDir(const std::string& name) {
+  return ::chdir(NativePath(name).c_str()) == 0;
+}
 
 int FileAge(const std::string& fileName) {
   struct stat st;
@@ -128,9 +137,11 @@ double FileDateToDateTime(int fileDate) {
   unsigned date = static_cast<unsigned>(fileDate) >> 16;
   unsigned time = static_cast<unsigned>(fileDate) & 0xFFFF;
   TDateTime d = 0, t = 0;
-  if (!TryEncodeDate(static_cast<int>((date >> 9) + 1980), static_cast<int>((date >> 5) & 15), static_cast<int>(date & 31), d))
+  if (!TryEncodeDate(static_cast<int>((date >> 9) + 1980), static_cast<int>((date >> 5) & 15),
+                     static_cast<int>(date & 31), d))
     return 0;
-  TryEncodeTime(static_cast<int>(time >> 11), static_cast<int>((time >> 5) & 63), static_cast<int>((time & 31) * 2), 0, t);
+  TryEncodeTime(static_cast<int>(time >> 11), static_cast<int>((time >> 5) & 63), static_cast<int>((time & 31) * 2), 0,
+                t);
   return d + t;
 }
 
@@ -208,4 +219,6 @@ int FindNext(TSearchRec& f) {
   return FindMatching(f);
 }
 
-void FindClose(TSearchRec& f) { f.FindHandle.reset(); }
+void FindClose(TSearchRec& f) {
+  f.FindHandle.reset();
+}

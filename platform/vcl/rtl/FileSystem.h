@@ -7,14 +7,14 @@
 #include <string>
 
 constexpr int faReadOnly = 0x01;
-constexpr int faHidden = 0x02;   // names starting with "."
+constexpr int faHidden = 0x02;  // names starting with "."
 constexpr int faSysFile = 0x04;
 constexpr int faVolumeID = 0x08;
 constexpr int faDirectory = 0x10;
 constexpr int faArchive = 0x20;
 constexpr int faAnyFile = 0x3F;
 
-bool FileExists(const std::string& fileName);      // a file, not a folder
+bool FileExists(const std::string& fileName);  // a file, not a folder
 bool DirectoryExists(const std::string& name);
 bool CreateDir(const std::string& name);
 bool RemoveDir(const std::string& name);
@@ -33,7 +33,7 @@ int DateTimeToFileDate(double dateTime);
 int FileGetAttr(const std::string& fileName);
 
 struct TSearchRec {
-  int Time = 0;             // packed DOS date-time
+  int Time = 0;  // packed DOS date-time
   std::int64_t Size = 0;
   int Attr = 0;
   std::string Name;

@@ -13,8 +13,7 @@ using vcl::rtl::FloatToText;
 
 class Formatter {
  public:
-  Formatter(const std::string& fmt, const TVarRec* args, std::size_t count)
-      : FFmt(fmt), FArgs(args), FCount(count) {}
+  Formatter(const std::string& fmt, const TVarRec* args, std::size_t count) : FFmt(fmt), FArgs(args), FCount(count) {}
 
   std::string Run() {
     std::string out;
@@ -37,9 +36,7 @@ class Formatter {
   }
 
  private:
-  [[noreturn]] void Fail() const {
-    throw EConvertError("Format '" + FFmt + "' invalid or incompatible with argument");
-  }
+  [[noreturn]] void Fail() const { throw EConvertError("Format '" + FFmt + "' invalid or incompatible with argument"); }
 
   const TVarRec& Next() {
     if (FNext >= FCount) Fail();
@@ -123,24 +120,21 @@ class Formatter {
       }
       case 's': {
         std::string s;
-        if (a.VType() == TVarRec::vtString) s = a.AsString();
-        else if (a.VType() == TVarRec::vtChar) s = std::string(1, a.AsChar());
-        else Fail();
+        if (a.VType() == TVarRec::vtString)
+          s = a.AsString();
+        else if (a.VType() == TVarRec::vtChar)
+          s = std::string(1, a.AsChar());
+        else
+          Fail();
         if (precision >= 0 && precision < static_cast<int>(s.size())) s.resize(precision);
         return s;
       }
-      case 'e':
-        return FloatToText(Float(a), FloatStyle::Exponent, precision < 0 ? 15 : precision);
-      case 'f':
-        return FloatToText(Float(a), FloatStyle::Fixed, precision < 0 ? 2 : precision);
-      case 'g':
-        return FloatToText(Float(a), FloatStyle::General, precision < 0 ? 15 : precision);
-      case 'n':
-        return FloatToText(Float(a), FloatStyle::Number, precision < 0 ? 2 : precision);
-      case 'm':
-        return FloatToText(Float(a), FloatStyle::Currency, precision < 0 ? 2 : precision);
-      default:
-        Fail();
+      case 'e': return FloatToText(Float(a), FloatStyle::Exponent, precision < 0 ? 15 : precision);
+      case 'f': return FloatToText(Float(a), FloatStyle::Fixed, precision < 0 ? 2 : precision);
+      case 'g': return FloatToText(Float(a), FloatStyle::General, precision < 0 ? 15 : precision);
+      case 'n': return FloatToText(Float(a), FloatStyle::Number, precision < 0 ? 2 : precision);
+      case 'm': return FloatToText(Float(a), FloatStyle::Currency, precision < 0 ? 2 : precision);
+      default: Fail();
     }
   }
 

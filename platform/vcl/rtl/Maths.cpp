@@ -27,9 +27,12 @@ std::int64_t Round(double x) {
   double f = std::floor(x);
   double diff = x - f;
   double r;
-  if (diff > 0.5) r = f + 1;
-  else if (diff < 0.5) r = f;
-  else r = std::fmod(f, 2.0) == 0 ? f : f + 1;
+  if (diff > 0.5)
+    r = f + 1;
+  else if (diff < 0.5)
+    r = f;
+  else
+    r = std::fmod(f, 2.0) == 0 ? f : f + 1;
   CheckIntegral(r);
   return static_cast<std::int64_t>(r);
 }
@@ -40,10 +43,18 @@ std::int64_t Trunc(double x) {
   return static_cast<std::int64_t>(t);
 }
 
-double Frac(double x) { return x - std::trunc(x); }
-double Int(double x) { return std::trunc(x); }
-int Floor(double x) { return static_cast<int>(std::floor(x)); }
-int Ceil(double x) { return static_cast<int>(std::ceil(x)); }
+double Frac(double x) {
+  return x - std::trunc(x);
+}
+double Int(double x) {
+  return std::trunc(x);
+}
+int Floor(double x) {
+  return static_cast<int>(std::floor(x));
+}
+int Ceil(double x) {
+  return static_cast<int>(std::ceil(x));
+}
 
 double IntPower(double base, int exponent) {
   double result = 1.0;

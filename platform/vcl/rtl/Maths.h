@@ -17,13 +17,21 @@ int Ceil(double x);
 double IntPower(double base, int exponent);
 
 template <class A, class B>
-constexpr std::common_type_t<A, B> Max(A a, B b) { return a > b ? a : b; }
+constexpr std::common_type_t<A, B> Max(A a, B b) {
+  return a > b ? a : b;
+}
 template <class A, class B>
-constexpr std::common_type_t<A, B> Min(A a, B b) { return a < b ? a : b; }
+constexpr std::common_type_t<A, B> Min(A a, B b) {
+  return a < b ? a : b;
+}
 template <class T>
-constexpr T Abs(T x) { return x < 0 ? -x : x; }
+constexpr T Abs(T x) {
+  return x < 0 ? -x : x;
+}
 template <class T>
-constexpr T Sqr(T x) { return x * x; }
+constexpr T Sqr(T x) {
+  return x * x;
+}
 
 // The generator's state: each draw does RandSeed := RandSeed * 134775813 + 1
 // and Random(n) is the high 32 bits of the unsigned seed times n. Tests set

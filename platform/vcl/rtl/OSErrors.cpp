@@ -14,23 +14,30 @@ thread_local int lastError = 0;
 int OSErrorFromErrno(int err) {
   switch (err) {
     case 0: return 0;
-    case ENOENT: return 2;         // file not found
-    case ENOTDIR: return 3;        // path not found
-    case EMFILE: case ENFILE: return 4;
-    case EACCES: case EPERM: case EISDIR: case EROFS: return 5;
+    case ENOENT: return 2;  // file not found
+    case ENOTDIR: return 3;  // path not found
+    case EMFILE:
+    case ENFILE: return 4;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return 5;
     case EBADF: return 6;
     case ENOMEM: return 8;
-    case EBUSY: case ETXTBSY: return 32;  // sharing violation
+    case EBUSY:
+    case ETXTBSY: return 32;  // sharing violation
     case ENOSPC: return 112;
-    case EEXIST: return 80;        // file exists
+    case EEXIST: return 80;  // file exists
     case ENOTEMPTY: return 145;
     case ENAMETOOLONG: return 206;
     case EINVAL: return 87;
-    default: return 31;            // a device attached to the system is not functioning
+    default: return 31;  // a device attached to the system is not functioning
   }
 }
 
-int GetLastOSError() { return lastError; }
+int GetLastOSError() {
+  return lastError;
+}
 
 int OSErrorOfOpen(const std::string& nativeName, int err) {
   if (err == ENOENT) {
@@ -41,7 +48,9 @@ int OSErrorOfOpen(const std::string& nativeName, int err) {
   }
   return OSErrorFromErrno(err);
 }
-void SetLastOSError(int code) { lastError = code; }
+void SetLastOSError(int code) {
+  lastError = code;
+}
 
 }  // namespace vcl::rtl
 

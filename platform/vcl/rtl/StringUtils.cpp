@@ -5,13 +5,21 @@
 
 namespace {
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+bool IsTrimmed(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+char Upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 }  // namespace
 
-std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(const std::string& s) {
+  return TrimLeft(TrimRight(s));
+}
 
 std::string TrimLeft(const std::string& s) {
   std::size_t i = 0;
@@ -37,8 +45,12 @@ std::string LowerCase(const std::string& s) {
   return r;
 }
 
-std::string AnsiUpperCase(const std::string& s) { return UpperCase(s); }
-std::string AnsiLowerCase(const std::string& s) { return LowerCase(s); }
+std::string AnsiUpperCase(const std::string& s) {
+  return UpperCase(s);
+}
+std::string AnsiLowerCase(const std::string& s) {
+  return LowerCase(s);
+}
 
 int CompareText(const std::string& a, const std::string& b) {
   std::size_t n = std::min(a.size(), b.size());
@@ -58,10 +70,18 @@ int CompareStr(const std::string& a, const std::string& b) {
   return static_cast<int>(a.size()) - static_cast<int>(b.size());
 }
 
-bool SameText(const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }
-int AnsiCompareText(const std::string& a, const std::string& b) { return CompareText(a, b); }
-int AnsiCompareStr(const std::string& a, const std::string& b) { return CompareStr(a, b); }
-bool AnsiSameText(const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }
+bool SameText(const std::string& a, const std::string& b) {
+  return CompareText(a, b) == 0;
+}
+int AnsiCompareText(const std::string& a, const std::string& b) {
+  return CompareText(a, b);
+}
+int AnsiCompareStr(const std::string& a, const std::string& b) {
+  return CompareStr(a, b);
+}
+bool AnsiSameText(const std::string& a, const std::string& b) {
+  return CompareText(a, b) == 0;
+}
 
 int Pos(const std::string& sub, const std::string& s) {
   if (sub.empty()) return 0;
@@ -90,9 +110,13 @@ void Insert(const std::string& source, std::string& s, int index) {
   s.insert(index - 1, source);
 }
 
-std::string StringOfChar(char c, int count) { return count > 0 ? std::string(count, c) : std::string(); }
+std::string StringOfChar(char c, int count) {
+  return count > 0 ? std::string(count, c) : std::string();
+}
 
-std::string QuotedStr(const std::string& s) { return AnsiQuotedStr(s, '\''); }
+std::string QuotedStr(const std::string& s) {
+  return AnsiQuotedStr(s, '\'');
+}
 
 std::string AnsiQuotedStr(const std::string& s, char quote) {
   std::string r(1, quote);

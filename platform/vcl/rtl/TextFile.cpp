@@ -32,8 +32,12 @@ int OpenErrorCode(const std::string& native, int err) {
   return code == 2 || code == 3 || code == 4 ? code : 5;
 }
 
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(int c) {
+  return c == '\r' || c == '\n';
+}
+bool IsBlank(int c) {
+  return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -138,11 +142,21 @@ TextFile::~TextFile() {
   if (FFile) std::fclose(FFile);
 }
 
-void AssignFile(TextFile& f, const std::string& fileName) { TextFileAccess::Assign(f, fileName); }
-void Assign(TextFile& f, const std::string& fileName) { TextFileAccess::Assign(f, fileName); }
-void Reset(TextFile& f) { TextFileAccess::Open(f, TextFile::Mode::Input, "rb"); }
-void Rewrite(TextFile& f) { TextFileAccess::Open(f, TextFile::Mode::Output, "wb"); }
-void Append(TextFile& f) { TextFileAccess::Open(f, TextFile::Mode::Output, "ab"); }
+void AssignFile(TextFile& f, const std::string& fileName) {
+  TextFileAccess::Assign(f, fileName);
+}
+void Assign(TextFile& f, const std::string& fileName) {
+  TextFileAccess::Assign(f, fileName);
+}
+void Reset(TextFile& f) {
+  TextFileAccess::Open(f, TextFile::Mode::Input, "rb");
+}
+void Rewrite(TextFile& f) {
+  TextFileAccess::Open(f, TextFile::Mode::Output, "wb");
+}
+void Append(TextFile& f) {
+  TextFileAccess::Open(f, TextFile::Mode::Output, "ab");
+}
 
 void CloseFile(TextFile& f) {
   if (!TextFileAccess::Ready()) return;
@@ -181,8 +195,12 @@ int IOResult() {
   return r;
 }
 
-IOCheckingOff::IOCheckingOff() : FWasOn(ioChecking) { ioChecking = false; }
-IOCheckingOff::~IOCheckingOff() { ioChecking = FWasOn; }
+IOCheckingOff::IOCheckingOff() : FWasOn(ioChecking) {
+  ioChecking = false;
+}
+IOCheckingOff::~IOCheckingOff() {
+  ioChecking = FWasOn;
+}
 
 std::string InOutErrorMessage(int code) {
   switch (code) {
@@ -277,6 +295,8 @@ void WriteText(TextFile& f, const std::string& s) {
   if (TextFileAccess::Output(f)) TextFileAccess::Write(f, s);
 }
 
-void WriteLineEnd(TextFile& f) { WriteText(f, "\r\n"); }
+void WriteLineEnd(TextFile& f) {
+  WriteText(f, "\r\n");
+}
 
 }  // namespace vcl::rtl::text

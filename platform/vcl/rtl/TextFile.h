@@ -105,9 +105,15 @@ void ReadOne(TextFile& f, T& v) {
   ReadInteger(f, x, lo, hi);
   v = static_cast<T>(x);
 }
-inline void ReadOne(TextFile& f, double& v) { ReadFloat(f, v); }
-inline void ReadOne(TextFile& f, char& c) { ReadChar(f, c); }
-inline void ReadOne(TextFile& f, std::string& s) { ReadString(f, s, std::string::npos); }
+inline void ReadOne(TextFile& f, double& v) {
+  ReadFloat(f, v);
+}
+inline void ReadOne(TextFile& f, char& c) {
+  ReadChar(f, c);
+}
+inline void ReadOne(TextFile& f, std::string& s) {
+  ReadString(f, s, std::string::npos);
+}
 template <std::size_t N>
 void ReadOne(TextFile& f, ShortString<N>& s) {
   std::string text = s.Get();
@@ -116,13 +122,25 @@ void ReadOne(TextFile& f, ShortString<N>& s) {
 }
 
 template <Integer T>
-void WriteOne(TextFile& f, T v) { WriteText(f, std::to_string(v)); }
-inline void WriteOne(TextFile& f, bool v) { WriteText(f, v ? "TRUE" : "FALSE"); }
-inline void WriteOne(TextFile& f, char c) { WriteText(f, std::string(1, c)); }
-inline void WriteOne(TextFile& f, const std::string& s) { WriteText(f, s); }
-inline void WriteOne(TextFile& f, const char* s) { WriteText(f, s ? s : ""); }
+void WriteOne(TextFile& f, T v) {
+  WriteText(f, std::to_string(v));
+}
+inline void WriteOne(TextFile& f, bool v) {
+  WriteText(f, v ? "TRUE" : "FALSE");
+}
+inline void WriteOne(TextFile& f, char c) {
+  WriteText(f, std::string(1, c));
+}
+inline void WriteOne(TextFile& f, const std::string& s) {
+  WriteText(f, s);
+}
+inline void WriteOne(TextFile& f, const char* s) {
+  WriteText(f, s ? s : "");
+}
 template <std::size_t N>
-void WriteOne(TextFile& f, const ShortString<N>& s) { WriteText(f, s.Get()); }
+void WriteOne(TextFile& f, const ShortString<N>& s) {
+  WriteText(f, s.Get());
+}
 
 }  // namespace vcl::rtl::text
 

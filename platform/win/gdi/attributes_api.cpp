@@ -30,22 +30,30 @@ T Read(HDC hdc, T win::gdi::DcAttributes::*field, T invalid) {
 int WINAPI SetROP2(HDC hdc, int rop2) {
   return Exchange(hdc, &win::gdi::DcAttributes::rop2, rop2, 0, rop2 >= R2_BLACK && rop2 <= R2_WHITE);
 }
-int WINAPI GetROP2(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::rop2, 0); }
+int WINAPI GetROP2(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::rop2, 0);
+}
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
   return Exchange(hdc, &win::gdi::DcAttributes::bkMode, mode, 0, mode == TRANSPARENT || mode == OPAQUE);
 }
-int WINAPI GetBkMode(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::bkMode, 0); }
+int WINAPI GetBkMode(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::bkMode, 0);
+}
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &win::gdi::DcAttributes::bkColor, color, CLR_INVALID);
 }
-COLORREF WINAPI GetBkColor(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::bkColor, CLR_INVALID); }
+COLORREF WINAPI GetBkColor(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::bkColor, CLR_INVALID);
+}
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &win::gdi::DcAttributes::textColor, color, CLR_INVALID);
 }
-COLORREF WINAPI GetTextColor(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::textColor, CLR_INVALID); }
+COLORREF WINAPI GetTextColor(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::textColor, CLR_INVALID);
+}
 
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
   return Exchange(hdc, &win::gdi::DcAttributes::textAlign, align, static_cast<UINT>(GDI_ERROR));
@@ -64,18 +72,26 @@ int WINAPI GetTextCharacterExtra(HDC hdc) {
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
   return Exchange(hdc, &win::gdi::DcAttributes::stretchMode, mode, 0, mode >= BLACKONWHITE && mode <= HALFTONE);
 }
-int WINAPI GetStretchBltMode(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::stretchMode, 0); }
+int WINAPI GetStretchBltMode(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::stretchMode, 0);
+}
 
 int WINAPI SetPolyFillMode(HDC hdc, int mode) {
   return Exchange(hdc, &win::gdi::DcAttributes::polyFillMode, mode, 0, mode == ALTERNATE || mode == WINDING);
 }
-int WINAPI GetPolyFillMode(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::polyFillMode, 0); }
+int WINAPI GetPolyFillMode(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::polyFillMode, 0);
+}
 
 COLORREF WINAPI SetDCBrushColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &win::gdi::DcAttributes::dcBrushColor, color, CLR_INVALID);
 }
-COLORREF WINAPI GetDCBrushColor(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::dcBrushColor, CLR_INVALID); }
+COLORREF WINAPI GetDCBrushColor(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::dcBrushColor, CLR_INVALID);
+}
 COLORREF WINAPI SetDCPenColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &win::gdi::DcAttributes::dcPenColor, color, CLR_INVALID);
 }
-COLORREF WINAPI GetDCPenColor(HDC hdc) { return Read(hdc, &win::gdi::DcAttributes::dcPenColor, CLR_INVALID); }
+COLORREF WINAPI GetDCPenColor(HDC hdc) {
+  return Read(hdc, &win::gdi::DcAttributes::dcPenColor, CLR_INVALID);
+}

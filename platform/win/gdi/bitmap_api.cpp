@@ -13,18 +13,25 @@ using win::gdi::LookupBitmap;
 
 namespace {
 
-bool ValidDepth(UINT bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32; }
+bool ValidDepth(UINT bpp) {
+  return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+}
 
 // Refuses sizes whose pixels would not fit in 2 GiB.
 bool ValidSize(int width, int height, int bpp) {
   if (width <= 0 || height <= 0) return false;
-  return (static_cast<unsigned long long>(width) * bpp / 8 + 4) * static_cast<unsigned long long>(height) < (1ull << 31);
+  return (static_cast<unsigned long long>(width) * bpp / 8 + 4) * static_cast<unsigned long long>(height) <
+         (1ull << 31);
 }
 
-HBITMAP Add(std::unique_ptr<BitmapObject> b) { return static_cast<HBITMAP>(win::gdi::AddObject(std::move(b))); }
+HBITMAP Add(std::unique_ptr<BitmapObject> b) {
+  return static_cast<HBITMAP>(win::gdi::AddObject(std::move(b)));
+}
 
 // Device-dependent rows: top-down, each a multiple of 2 bytes.
-int DdbRowBytes(int width, int bpp) { return ((width * bpp + 15) / 16) * 2; }
+int DdbRowBytes(int width, int bpp) {
+  return ((width * bpp + 15) / 16) * 2;
+}
 
 // Copies between a bitmap and device-dependent rows; `toBitmap` picks the direction.
 LONG CopyDdbBits(BitmapObject& b, BYTE* bytes, LONG size, bool toBitmap) {

@@ -245,7 +245,8 @@ bool Blit(DeviceContext& dest, int x, int y, int w, int h, const BlitSource* sou
           sb += rgb & 0xFF;
           ++n;
         }
-      std::uint32_t avg = static_cast<std::uint32_t>(((sr + n / 2) / n) << 16 | ((sg + n / 2) / n) << 8 | ((sb + n / 2) / n));
+      std::uint32_t avg =
+          static_cast<std::uint32_t>(((sr + n / 2) / n) << 16 | ((sg + n / 2) / n) << 8 | ((sb + n / 2) / n));
       *out = convert->FromRgb(avg);
       return true;
     }
@@ -285,7 +286,8 @@ bool Blit(DeviceContext& dest, int x, int y, int w, int h, const BlitSource* sou
           if (usesS) {
             const int scol = cols.first(ix(c));
             if (scol < 0) continue;
-            s = raw32 ? reinterpret_cast<const std::uint32_t*>(ss.Row(srow))[scol] : (*convert)(ReadRaw(ss, scol, srow));
+            s = raw32 ? reinterpret_cast<const std::uint32_t*>(ss.Row(srow))[scol]
+                      : (*convert)(ReadRaw(ss, scol, srow));
           }
           if (usesP) {
             if (solidPattern) {

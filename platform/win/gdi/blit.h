@@ -26,10 +26,10 @@ class BitmapObject;
 
 // Where the source pixels come from.
 struct BlitSource {
-  Surface surface;            // the pixels
-  POINT origin{0, 0};         // device (0, 0) of the source lies here in the surface
-  LONG dx = 0, dy = 0;        // logical -> device offset of the source
-  bool fromDC = true;         // false: caller's DIB bits (colours through the colour table)
+  Surface surface;  // the pixels
+  POINT origin{0, 0};  // device (0, 0) of the source lies here in the surface
+  LONG dx = 0, dy = 0;  // logical -> device offset of the source
+  bool fromDC = true;  // false: caller's DIB bits (colours through the colour table)
   std::uint32_t bkRgb = 0xFFFFFF;  // source DC's background colour (colour -> monochrome)
 };
 
@@ -38,7 +38,7 @@ BlitSource SourceOf(const DeviceContext& dc);
 struct BlitMask {
   const BitmapObject* bitmap = nullptr;  // monochrome
   int x = 0, y = 0;
-  std::uint8_t backRop = 0xAA;           // where the mask is 0
+  std::uint8_t backRop = 0xAA;  // where the mask is 0
 };
 
 // x, y, w, h: destination in logical units (negative sizes mirror);

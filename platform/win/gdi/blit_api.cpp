@@ -11,7 +11,9 @@ using win::gdi::LookupDC;
 
 namespace {
 
-std::uint8_t RopCode(DWORD rop) { return static_cast<std::uint8_t>((rop >> 16) & 0xFF); }
+std::uint8_t RopCode(DWORD rop) {
+  return static_cast<std::uint8_t>((rop >> 16) & 0xFF);
+}
 
 // A source DC is needed only when the operation reads the source.
 bool SourceFor(HDC src, std::uint8_t code, std::optional<BlitSource>* out) {
@@ -65,8 +67,8 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
   return win::gdi::Blit(*d, x, y, width, height, nullptr, 0, 0, width, height, code, COLORONCOLOR) ? TRUE : FALSE;
 }
 
-BOOL WINAPI MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, HBITMAP mask,
-                    int maskX, int maskY, DWORD rop4) {
+BOOL WINAPI MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, HBITMAP mask, int maskX,
+                    int maskY, DWORD rop4) {
   DeviceContext* d = LookupDC(dest);
   if (!d) return FALSE;
   const std::uint8_t fore = RopCode(rop4);

@@ -71,7 +71,12 @@ bool ReadHeader(const BYTE* data, std::size_t size, Header* h, std::string* erro
   if (planes != 1) return Fail(error, "planes must be 1");
   if (h->width <= 0 || h->height <= 0) return Fail(error, "empty or negative size");
   switch (h->bpp) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
     default: return Fail(error, "unsupported depth");
   }
   switch (h->compression) {
@@ -226,7 +231,9 @@ bool ReadDib(const BYTE* info, std::size_t infoSize, std::size_t bitsAt, bool bi
 
 }  // namespace
 
-int DibImage::Stride() const { return DibStride(width, bitsPerPixel); }
+int DibImage::Stride() const {
+  return DibStride(width, bitsPerPixel);
+}
 
 std::vector<BYTE> DibImage::Info() const {
   std::vector<BYTE> out(sizeof(BITMAPINFOHEADER) + (compression == BI_BITFIELDS ? 12 : 0) + colors.size() * 4);
@@ -240,9 +247,8 @@ std::vector<BYTE> DibImage::Info() const {
   h.biSizeImage = static_cast<DWORD>(bits.size());
   h.biXPelsPerMeter = xPelsPerMeter;
   h.biYPelsPerMeter = yPelsPerMeter;
-  h.biClrUsed = bitsPerPixel <= 8 && colors.size() != (std::size_t{1} << bitsPerPixel)
-                    ? static_cast<DWORD>(colors.size())
-                    : 0;
+  h.biClrUsed =
+      bitsPerPixel <= 8 && colors.size() != (std::size_t{1} << bitsPerPixel) ? static_cast<DWORD>(colors.size()) : 0;
   std::memcpy(out.data(), &h, sizeof h);
   std::size_t at = sizeof h;
   if (compression == BI_BITFIELDS) {
@@ -302,8 +308,8 @@ HBITMAP CreateBitmapFromDib(const DibImage& image) {
   if (image.width <= 0 || image.height <= 0 || image.bits.size() < need) return nullptr;
   std::vector<BYTE> info = image.Info();
   void* bits = nullptr;
-  HBITMAP h = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
-                               nullptr, 0);
+  HBITMAP h =
+      CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits, nullptr, 0);
   if (h && bits) std::memcpy(bits, image.bits.data(), need);
   return h;
 }

@@ -17,13 +17,13 @@ namespace win::gdi {
 // A device-independent bitmap in memory.
 struct DibImage {
   int width = 0;
-  int height = 0;               // rows, always positive
-  bool topDown = false;         // rows stored top row first
-  int bitsPerPixel = 0;         // 1, 4, 8, 16, 24 or 32
-  DWORD compression = BI_RGB;   // BI_RGB or BI_BITFIELDS (RLE is decoded on reading)
-  DWORD masks[3] = {0, 0, 0};   // red, green, blue for BI_BITFIELDS
+  int height = 0;  // rows, always positive
+  bool topDown = false;  // rows stored top row first
+  int bitsPerPixel = 0;  // 1, 4, 8, 16, 24 or 32
+  DWORD compression = BI_RGB;  // BI_RGB or BI_BITFIELDS (RLE is decoded on reading)
+  DWORD masks[3] = {0, 0, 0};  // red, green, blue for BI_BITFIELDS
   std::vector<RGBQUAD> colors;  // colour table (up to 8 bits a pixel)
-  std::vector<BYTE> bits;       // Stride() bytes a row, rows in storage order
+  std::vector<BYTE> bits;  // Stride() bytes a row, rows in storage order
   LONG xPelsPerMeter = 0;
   LONG yPelsPerMeter = 0;
 

@@ -13,8 +13,8 @@ bool HatchBit(int hatch, int x, int y) {
   switch (hatch) {
     case HS_HORIZONTAL: return y == 7;
     case HS_VERTICAL: return x == 7;
-    case HS_FDIAGONAL: return x == y;          // "\": top-left to bottom-right
-    case HS_BDIAGONAL: return x + y == 7;      // "/"
+    case HS_FDIAGONAL: return x == y;  // "\": top-left to bottom-right
+    case HS_BDIAGONAL: return x + y == 7;  // "/"
     case HS_CROSS: return x == 7 || y == 7;
     case HS_DIAGCROSS: return x == y || x + y == 7;
     default: return false;
@@ -64,7 +64,9 @@ std::unique_ptr<Brush> Brush::MakeDcBrush() {
   return b;
 }
 
-COLORREF Brush::SolidColor(const DeviceContext& dc) const { return dcBrush_ ? dc.attr.dcBrushColor : color_; }
+COLORREF Brush::SolidColor(const DeviceContext& dc) const {
+  return dcBrush_ ? dc.attr.dcBrushColor : color_;
+}
 
 bool Brush::PixelAt(const DeviceContext& dc, int x, int y, std::uint32_t* rgb) const {
   switch (style_) {

@@ -21,8 +21,7 @@ class Brush : public GdiObject {
   static std::unique_ptr<Brush> MakeHatched(int hatch, COLORREF color);
   // Pixels top-down, width*height values. Monochrome: 0 or 1 each (0 takes the
   // DC's text colour, 1 its background colour); colour: 0x00RRGGBB each.
-  static std::unique_ptr<Brush> MakePattern(int width, int height, bool monochrome,
-                                            std::vector<std::uint32_t> pixels);
+  static std::unique_ptr<Brush> MakePattern(int width, int height, bool monochrome, std::vector<std::uint32_t> pixels);
   // The DC_BRUSH stock brush: draws in the DC's DC-brush colour.
   static std::unique_ptr<Brush> MakeDcBrush();
 

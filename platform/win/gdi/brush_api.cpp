@@ -29,7 +29,9 @@ std::vector<std::uint32_t> PatternPixels(const win::gdi::Surface& s, bool monoch
 
 }  // namespace
 
-HBRUSH WINAPI CreateSolidBrush(COLORREF color) { return Add(Brush::MakeSolid(color)); }
+HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
+  return Add(Brush::MakeSolid(color));
+}
 
 HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF color) {
   if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS) return nullptr;

@@ -50,7 +50,9 @@ static RECT DeviceBoundsOf(const Surface& s, POINT origin) {
   return RECT{-origin.x, -origin.y, s.width - origin.x, s.height - origin.y};
 }
 
-RECT DeviceContext::DeviceBounds() const { return DeviceBoundsOf(target_, origin_); }
+RECT DeviceContext::DeviceBounds() const {
+  return DeviceBoundsOf(target_, origin_);
+}
 
 // ---- selection -----------------------------------------------------------
 
@@ -129,8 +131,12 @@ const Region& DeviceContext::EffectiveClip() const {
 
 // ---- coordinates ---------------------------------------------------------
 
-POINT DeviceContext::ToDevice(POINT p) const { return POINT{p.x + DeviceDx(), p.y + DeviceDy()}; }
-POINT DeviceContext::ToLogical(POINT p) const { return POINT{p.x - DeviceDx(), p.y - DeviceDy()}; }
+POINT DeviceContext::ToDevice(POINT p) const {
+  return POINT{p.x + DeviceDx(), p.y + DeviceDy()};
+}
+POINT DeviceContext::ToLogical(POINT p) const {
+  return POINT{p.x - DeviceDx(), p.y - DeviceDy()};
+}
 RECT DeviceContext::ToDevice(const RECT& r) const {
   return RECT{r.left + DeviceDx(), r.top + DeviceDy(), r.right + DeviceDx(), r.bottom + DeviceDy()};
 }
@@ -277,7 +283,6 @@ void DeviceContext::BlendSpan(int y, int x0, const BYTE* coverage, int count, CO
 }
 
 // ---- SaveDC / RestoreDC --------------------------------------------------
-
 
 int DeviceContext::Save() {
   Saved s{attr, pen_, brush_, font_, bitmap_, palette_, clip_};

@@ -30,19 +30,19 @@ struct DcAttributes {
   POINT windowOrg{0, 0};
   POINT viewportOrg{0, 0};
   POINT brushOrg{0, 0};
-  POINT currentPos{0, 0};             // MoveToEx / LineTo, logical
-  int rop2 = 13;                      // R2_COPYPEN
-  int bkMode = 2;                     // OPAQUE
+  POINT currentPos{0, 0};  // MoveToEx / LineTo, logical
+  int rop2 = 13;  // R2_COPYPEN
+  int bkMode = 2;  // OPAQUE
   COLORREF bkColor = 0x00FFFFFF;
   COLORREF textColor = 0x00000000;
-  UINT textAlign = 0;                 // TA_LEFT | TA_TOP | TA_NOUPDATECP
+  UINT textAlign = 0;  // TA_LEFT | TA_TOP | TA_NOUPDATECP
   int charExtra = 0;
-  int stretchMode = 1;                // BLACKONWHITE
-  int polyFillMode = 1;               // ALTERNATE
-  int arcDirection = 1;               // AD_COUNTERCLOCKWISE
-  int mapMode = 1;                    // MM_TEXT
-  COLORREF dcBrushColor = 0x00FFFFFF; // DC_BRUSH
-  COLORREF dcPenColor = 0x00000000;   // DC_PEN
+  int stretchMode = 1;  // BLACKONWHITE
+  int polyFillMode = 1;  // ALTERNATE
+  int arcDirection = 1;  // AD_COUNTERCLOCKWISE
+  int mapMode = 1;  // MM_TEXT
+  COLORREF dcBrushColor = 0x00FFFFFF;  // DC_BRUSH
+  COLORREF dcPenColor = 0x00000000;  // DC_PEN
 };
 
 class DeviceContext : public GdiObject {
@@ -125,8 +125,8 @@ class DeviceContext : public GdiObject {
   void BlendSpan(int y, int x0, const BYTE* coverage, int count, COLORREF color);
 
   // ---- SaveDC / RestoreDC ----------------------------------------------
-  int Save();                    // returns the new save level (1 for the first)
-  bool Restore(int level);       // negative: relative to the top
+  int Save();  // returns the new save level (1 for the first)
+  bool Restore(int level);  // negative: relative to the top
 
  private:
   struct Saved;

@@ -12,8 +12,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
   // Any DC (or none, the screen) gives the same kind of memory DC: it starts
   // with the stock 1x1 monochrome bitmap, as on Windows.
   if (hdc && !LookupDC(hdc)) return nullptr;
-  return static_cast<HDC>(
-      win::gdi::AddObject(std::make_unique<DeviceContext>(win::gdi::ObjectKind::MemDC)));
+  return static_cast<HDC>(win::gdi::AddObject(std::make_unique<DeviceContext>(win::gdi::ObjectKind::MemDC)));
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
@@ -109,7 +108,9 @@ BOOL WINAPI DPtoLP(HDC hdc, LPPOINT points, int count) {
 }
 
 namespace {
-host::Rect ScreenSize() { return host::Get().ScreenBounds(); }
+host::Rect ScreenSize() {
+  return host::Get().ScreenBounds();
+}
 }  // namespace
 
 int WINAPI GetDeviceCaps(HDC hdc, int index) {
@@ -155,4 +156,6 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
   }
 }
 
-BOOL WINAPI GdiFlush() { return TRUE; }
+BOOL WINAPI GdiFlush() {
+  return TRUE;
+}

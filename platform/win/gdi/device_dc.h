@@ -30,8 +30,7 @@ HDC CreateDeviceDC();
 // Points the DC at a surface. originInSurface: where device (0, 0) lies in
 // the surface. visibleInSurface: the visible part in surface coordinates,
 // nullptr for the whole surface. The region is copied.
-void SetDeviceTarget(HDC hdc, const DeviceSurface& surface, POINT originInSurface,
-                     const Region* visibleInSurface);
+void SetDeviceTarget(HDC hdc, const DeviceSurface& surface, POINT originInSurface, const Region* visibleInSurface);
 
 // Frees a DC made by CreateDeviceDC (DeleteDC does the same).
 void DeleteDeviceDC(HDC hdc);

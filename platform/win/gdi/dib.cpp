@@ -88,14 +88,19 @@ bool ReadDibInfo(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, Di
     for (std::size_t i = 0; i < count; ++i) {
       RGBTRIPLE t;
       std::memcpy(&t, raw + size + 3 * i, 3);
-      d.colors[i] = (static_cast<std::uint32_t>(t.rgbtRed) << 16) | (static_cast<std::uint32_t>(t.rgbtGreen) << 8) |
-                    t.rgbtBlue;
+      d.colors[i] =
+          (static_cast<std::uint32_t>(t.rgbtRed) << 16) | (static_cast<std::uint32_t>(t.rgbtGreen) << 8) | t.rgbtBlue;
     }
     d.infoBytes = size + count * 3;
   }
   if (planes != 1 || d.width <= 0 || d.height <= 0) return false;
   switch (d.bitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
     default: return false;
   }
   d.stride = DibStride(d.width, d.bitsPerPixel);

@@ -15,14 +15,14 @@ class DeviceContext;
 
 struct DibLayout {
   int width = 0;
-  int height = 0;        // always positive
+  int height = 0;  // always positive
   bool topDown = false;  // biHeight < 0
   int bitsPerPixel = 0;  // 1, 4, 8, 16, 24, 32
   DWORD compression = BI_RGB;
-  DWORD masks[3] = {0, 0, 0};          // 16/32 bits; zero: the default layout
-  std::vector<std::uint32_t> colors;   // colour table as 0x00RRGGBB (<= 8 bits)
-  std::size_t infoBytes = 0;           // header + masks + colour table, as passed
-  int stride = 0;                      // bytes of one row (a multiple of 4)
+  DWORD masks[3] = {0, 0, 0};  // 16/32 bits; zero: the default layout
+  std::vector<std::uint32_t> colors;  // colour table as 0x00RRGGBB (<= 8 bits)
+  std::size_t infoBytes = 0;  // header + masks + colour table, as passed
+  int stride = 0;  // bytes of one row (a multiple of 4)
 
   std::size_t ImageBytes() const { return static_cast<std::size_t>(stride) * static_cast<std::size_t>(height); }
   // A surface over bits laid out this way (rows top-down through the pitch).

@@ -25,8 +25,8 @@ namespace {
 void CopyRows(const Surface& from, int fromRow, const Surface& to, int toRow, int count) {
   const int width = std::min(from.width, to.width);
   const bool same = from.bitsPerPixel == to.bitsPerPixel && from.bitsPerPixel > 8 &&
-                    (from.bitsPerPixel == 24 || (from.redMask == to.redMask && from.greenMask == to.greenMask &&
-                                                 from.blueMask == to.blueMask) ||
+                    (from.bitsPerPixel == 24 ||
+                     (from.redMask == to.redMask && from.greenMask == to.greenMask && from.blueMask == to.blueMask) ||
                      (from.Is32() && to.Is32()));
   std::uint32_t lastIn = 0, lastOut = 0;
   bool cached = false;
@@ -70,7 +70,9 @@ void WriteTable(BITMAPINFO* info, const std::vector<std::uint32_t>& table, UINT 
 }
 
 // Surface row of DIB scan line `scan` (scan 0 is the bottom row of a bottom-up DIB).
-int RowOfScan(const DibLayout& d, int scan) { return d.topDown ? scan : d.height - 1 - scan; }
+int RowOfScan(const DibLayout& d, int scan) {
+  return d.topDown ? scan : d.height - 1 - scan;
+}
 
 }  // namespace
 
@@ -202,8 +204,8 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int x, int y, DWORD width, DWORD height, i
                  usage, 0xCC, false);
 }
 
-int WINAPI StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
-                         int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
+int WINAPI StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth, int srcHeight,
+                         const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
   DibLayout d;
   if (!info || !win::gdi::ReadDibInfo(info, usage, LookupDC(hdc), &d)) return 0;
   int result = DrawDib(hdc, x, y, width, height, srcX, srcY, srcWidth, srcHeight, 0, d.height, bits, info, usage,

@@ -11,7 +11,9 @@ using win::gdi::LookupDC;
 using win::gdi::LookupObject;
 using win::gdi::ObjectKind;
 
-HGDIOBJ WINAPI GetStockObject(int index) { return win::gdi::StockObject(index); }
+HGDIOBJ WINAPI GetStockObject(int index) {
+  return win::gdi::StockObject(index);
+}
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
   DeviceContext* dc = LookupDC(hdc);

@@ -15,7 +15,9 @@ Table& TheTable() {
   return *table;
 }
 
-std::uintptr_t KeyOf(HGDIOBJ handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+std::uintptr_t KeyOf(HGDIOBJ handle) {
+  return reinterpret_cast<std::uintptr_t>(handle);
+}
 
 }  // namespace
 
@@ -54,6 +56,8 @@ void MarkStock(HGDIOBJ handle) {
   if (GdiObject* object = LookupObject(handle)) object->MarkStock();
 }
 
-std::size_t LiveObjectCount() { return TheTable().Size(); }
+std::size_t LiveObjectCount() {
+  return TheTable().Size();
+}
 
 }  // namespace win::gdi

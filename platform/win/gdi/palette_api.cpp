@@ -29,8 +29,8 @@ HPALETTE WINAPI CreateHalftonePalette(HDC) {
   for (int r = 0; r < 6; ++r)
     for (int g = 0; g < 6; ++g)
       for (int b = 0; b < 6; ++b)
-        entries.push_back(PALETTEENTRY{static_cast<BYTE>(r * 51), static_cast<BYTE>(g * 51),
-                                       static_cast<BYTE>(b * 51), 0});
+        entries.push_back(
+            PALETTEENTRY{static_cast<BYTE>(r * 51), static_cast<BYTE>(g * 51), static_cast<BYTE>(b * 51), 0});
   return static_cast<HPALETTE>(win::gdi::AddObject(std::make_unique<PaletteObject>(std::move(entries))));
 }
 

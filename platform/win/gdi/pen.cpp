@@ -19,12 +19,24 @@ PenObject::PenObject(DWORD style, int width, COLORREF color, bool extended, std:
   if (width <= 0) width_ = 1;
 }
 
-UINT PenObject::LineStyle() const { return style_ & PS_STYLE_MASK; }
-UINT PenObject::EndCap() const { return style_ & PS_ENDCAP_MASK; }
-UINT PenObject::Join() const { return style_ & PS_JOIN_MASK; }
-bool PenObject::IsGeometric() const { return (style_ & PS_TYPE_MASK) == PS_GEOMETRIC; }
-bool PenObject::IsNull() const { return LineStyle() == PS_NULL; }
-bool PenObject::IsInsideFrame() const { return LineStyle() == PS_INSIDEFRAME; }
+UINT PenObject::LineStyle() const {
+  return style_ & PS_STYLE_MASK;
+}
+UINT PenObject::EndCap() const {
+  return style_ & PS_ENDCAP_MASK;
+}
+UINT PenObject::Join() const {
+  return style_ & PS_JOIN_MASK;
+}
+bool PenObject::IsGeometric() const {
+  return (style_ & PS_TYPE_MASK) == PS_GEOMETRIC;
+}
+bool PenObject::IsNull() const {
+  return LineStyle() == PS_NULL;
+}
+bool PenObject::IsInsideFrame() const {
+  return LineStyle() == PS_INSIDEFRAME;
+}
 
 std::vector<int> PenObject::DashPattern() const {
   // Styled lines exist only for one-pixel pens; a wider styled pen draws solid.
@@ -78,15 +90,17 @@ int PenObject::Describe(int size, void* buffer) const {
   return n;
 }
 
-PenObject* LookupPen(HGDIOBJ handle) { return LookupAs<PenObject>(handle); }
+PenObject* LookupPen(HGDIOBJ handle) {
+  return LookupAs<PenObject>(handle);
+}
 
 HGDIOBJ CreateStockPen(int index) {
   COLORREF color = 0;
   DWORD style = PS_SOLID;
   switch (index) {
-    case 6: color = 0xFFFFFF; break;   // WHITE_PEN
-    case 7: color = 0x000000; break;   // BLACK_PEN
-    case 8: style = PS_NULL; break;    // NULL_PEN
+    case 6: color = 0xFFFFFF; break;  // WHITE_PEN
+    case 7: color = 0x000000; break;  // BLACK_PEN
+    case 8: style = PS_NULL; break;  // NULL_PEN
     case 19: color = 0x000000; break;  // DC_PEN
     default: return nullptr;
   }

@@ -13,8 +13,7 @@ class PenObject : public GdiObject {
  public:
   // style: the full PS_ word (line style, end cap, join, type). Extended pens
   // (ExtCreatePen) report themselves as OBJ_EXTPEN and describe an EXTLOGPEN.
-  PenObject(DWORD style, int width, COLORREF color, bool extended = false,
-            std::vector<DWORD> userStyle = {});
+  PenObject(DWORD style, int width, COLORREF color, bool extended = false, std::vector<DWORD> userStyle = {});
 
   // PS_SOLID .. PS_ALTERNATE.
   UINT LineStyle() const;

@@ -19,8 +19,7 @@ HPEN WINAPI CreatePenIndirect(const LOGPEN* logPen) {
   return CreatePen(static_cast<int>(logPen->lopnStyle), logPen->lopnWidth.x, logPen->lopnColor);
 }
 
-HPEN WINAPI ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount,
-                         const DWORD* styleEntries) {
+HPEN WINAPI ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styleEntries) {
   if (!brush) return nullptr;
   const DWORD type = style & PS_TYPE_MASK;
   const DWORD line = style & PS_STYLE_MASK;
@@ -33,6 +32,6 @@ HPEN WINAPI ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD 
   if (line == PS_USERSTYLE) entries.assign(styleEntries, styleEntries + styleCount);
   // A hollow brush makes a pen that draws nothing.
   if (brush->lbStyle == BS_NULL) style = (style & ~static_cast<DWORD>(PS_STYLE_MASK)) | PS_NULL;
-  return static_cast<HPEN>(AddObject(std::make_unique<PenObject>(style, static_cast<int>(width), brush->lbColor,
-                                                                  true, std::move(entries))));
+  return static_cast<HPEN>(
+      AddObject(std::make_unique<PenObject>(style, static_cast<int>(width), brush->lbColor, true, std::move(entries))));
 }

@@ -19,7 +19,9 @@ RECT Normalised(const RECT& r) {
               std::max(r.top, r.bottom)};
 }
 
-bool IsEmptyRect(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsEmptyRect(const RECT& r) {
+  return r.right <= r.left || r.bottom <= r.top;
+}
 
 // Appends bands in y order and keeps the canonical form: a band that starts
 // where the previous one ended with the same x extents extends it instead.
@@ -77,8 +79,7 @@ bool Apply(RegionOp op, bool inA, bool inB) {
 
 // Combines the x extents of one band of a (rects [a0, a1)) with one band of b
 // by sweeping the sorted edges of both; an empty range stands for "outside".
-void CombineBand(const RECT* a0, const RECT* a1, const RECT* b0, const RECT* b1, RegionOp op,
-                 Intervals& out) {
+void CombineBand(const RECT* a0, const RECT* a1, const RECT* b0, const RECT* b1, RegionOp op, Intervals& out) {
   out.clear();
   constexpr LONG kEnd = std::numeric_limits<LONG>::max();
   // Edge k of a range: even k is a left edge, odd k a right edge.
@@ -109,7 +110,9 @@ void CombineBand(const RECT* a0, const RECT* a1, const RECT* b0, const RECT* b1,
 
 }  // namespace
 
-Region::Region(const RECT& r) { SetRect(r); }
+Region::Region(const RECT& r) {
+  SetRect(r);
+}
 
 Region::Region(LONG left, LONG top, LONG right, LONG bottom) : Region(RECT{left, top, right, bottom}) {}
 
@@ -143,9 +146,8 @@ void Region::UpdateBounds() {
 
 Region Region::FromSpans(std::vector<Span> spans) {
   std::erase_if(spans, [](const Span& s) { return s.x1 <= s.x0; });
-  std::sort(spans.begin(), spans.end(), [](const Span& p, const Span& q) {
-    return p.y != q.y ? p.y < q.y : p.x0 < q.x0;
-  });
+  std::sort(spans.begin(), spans.end(),
+            [](const Span& p, const Span& q) { return p.y != q.y ? p.y < q.y : p.x0 < q.x0; });
   Region result;
   BandWriter writer(result.rects_);
   Intervals row;
@@ -249,8 +251,7 @@ Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
       if (ib < rb.size()) eb = BandEnd(rb, ib);
     }
     // Nothing more can appear once the operand that bounds the result is done.
-    if ((op == RegionOp::And && (ia >= ra.size() || ib >= rb.size())) ||
-        (op == RegionOp::Diff && ia >= ra.size())) {
+    if ((op == RegionOp::And && (ia >= ra.size() || ib >= rb.size())) || (op == RegionOp::Diff && ia >= ra.size())) {
       break;
     }
   }
@@ -262,8 +263,7 @@ Region Region::IntersectRect(const RECT& clip) const {
   const RECT c = Normalised(clip);
   Region result;
   if (IsEmpty() || IsEmptyRect(c)) return result;
-  if (c.left <= bounds_.left && c.top <= bounds_.top && c.right >= bounds_.right &&
-      c.bottom >= bounds_.bottom) {
+  if (c.left <= bounds_.left && c.top <= bounds_.top && c.right >= bounds_.right && c.bottom >= bounds_.bottom) {
     return *this;
   }
   BandWriter writer(result.rects_);
@@ -313,7 +313,8 @@ void Region::Offset(LONG dx, LONG dy) {
   };
   std::vector<RECT> moved;
   moved.reserve(rects_.size());
-  for (const RECT& r : rects_) moved.push_back(RECT{add(r.left, dx), add(r.top, dy), add(r.right, dx), add(r.bottom, dy)});
+  for (const RECT& r : rects_)
+    moved.push_back(RECT{add(r.left, dx), add(r.top, dy), add(r.right, dx), add(r.bottom, dy)});
   *this = FromRects(moved);
 }
 

@@ -24,8 +24,8 @@ HRGN WINAPI CreateRectRgnIndirect(const RECT* rect) {
 
 HRGN WINAPI CreateRoundRectRgn(int left, int top, int right, int bottom, int widthEllipse, int heightEllipse) {
   const RECT box = NormaliseRect(RECT{left, top, right, bottom});
-  return MakeRegionHandle(Region::FromSpans(
-      win::gdi::shapes::RoundRectSpans(box, std::abs(widthEllipse), std::abs(heightEllipse))));
+  return MakeRegionHandle(
+      Region::FromSpans(win::gdi::shapes::RoundRectSpans(box, std::abs(widthEllipse), std::abs(heightEllipse))));
 }
 
 HRGN WINAPI CreateEllipticRgn(int left, int top, int right, int bottom) {

@@ -17,7 +17,9 @@ using win::gdi::RegionOp;
 
 namespace {
 
-int ClipComplexity(const DeviceContext& dc) { return RegionComplexity(dc.EffectiveClip()); }
+int ClipComplexity(const DeviceContext& dc) {
+  return RegionComplexity(dc.EffectiveClip());
+}
 
 // The clip as it stands: with none set, everything the DC can draw on.
 Region CurrentClip(const DeviceContext& dc) {
@@ -45,7 +47,9 @@ int WINAPI ExtSelectClipRgn(HDC hdc, HRGN rgn, int mode) {
   return ClipComplexity(*dc);
 }
 
-int WINAPI SelectClipRgn(HDC hdc, HRGN rgn) { return ExtSelectClipRgn(hdc, rgn, RGN_COPY); }
+int WINAPI SelectClipRgn(HDC hdc, HRGN rgn) {
+  return ExtSelectClipRgn(hdc, rgn, RGN_COPY);
+}
 
 int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
   DeviceContext* dc = LookupDC(hdc);

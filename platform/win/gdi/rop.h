@@ -52,8 +52,14 @@ inline std::uint32_t ApplyRop3(std::uint8_t code, std::uint32_t p, std::uint32_t
 }
 
 // Which inputs a ternary operation reads.
-inline bool Rop3UsesSource(std::uint8_t code) { return ((code >> 2) & 0x33) != (code & 0x33); }
-inline bool Rop3UsesPattern(std::uint8_t code) { return ((code >> 4) & 0x0F) != (code & 0x0F); }
-inline bool Rop3UsesDest(std::uint8_t code) { return ((code >> 1) & 0x55) != (code & 0x55); }
+inline bool Rop3UsesSource(std::uint8_t code) {
+  return ((code >> 2) & 0x33) != (code & 0x33);
+}
+inline bool Rop3UsesPattern(std::uint8_t code) {
+  return ((code >> 4) & 0x0F) != (code & 0x0F);
+}
+inline bool Rop3UsesDest(std::uint8_t code) {
+  return ((code >> 1) & 0x55) != (code & 0x55);
+}
 
 }  // namespace win::gdi

@@ -46,8 +46,8 @@ void Masks(const Surface& s, DWORD& r, DWORD& g, DWORD& b) {
 
 }  // namespace
 
-Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown,
-                    const DWORD* masks, const std::vector<std::uint32_t>& colors) {
+Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown, const DWORD* masks,
+                    const std::vector<std::uint32_t>& colors) {
   Surface s;
   s.width = width;
   s.height = height;
@@ -101,7 +101,10 @@ void WriteRaw(const Surface& s, int x, int y, std::uint32_t raw) {
   switch (s.bitsPerPixel) {
     case 1: {
       BYTE bit = static_cast<BYTE>(0x80 >> (x & 7));
-      if (raw & 1) row[x >> 3] |= bit; else row[x >> 3] &= static_cast<BYTE>(~bit);
+      if (raw & 1)
+        row[x >> 3] |= bit;
+      else
+        row[x >> 3] &= static_cast<BYTE>(~bit);
       break;
     }
     case 4: {

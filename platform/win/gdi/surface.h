@@ -16,11 +16,11 @@
 namespace win::gdi {
 
 struct Surface {
-  BYTE* top = nullptr;          // first byte of the top row
-  std::ptrdiff_t pitch = 0;     // bytes from a row to the row below (negative: bottom-up)
+  BYTE* top = nullptr;  // first byte of the top row
+  std::ptrdiff_t pitch = 0;  // bytes from a row to the row below (negative: bottom-up)
   int width = 0;
   int height = 0;
-  int bitsPerPixel = 32;        // 1, 4, 8, 16, 24 or 32
+  int bitsPerPixel = 32;  // 1, 4, 8, 16, 24 or 32
   // 16 and 32 bits: the channel masks. All zero means the default layout
   // (5-5-5 at 16 bits, 0x00RRGGBB at 32).
   DWORD redMask = 0, greenMask = 0, blueMask = 0;
@@ -30,17 +30,18 @@ struct Surface {
 
   BYTE* Row(int y) const { return top + pitch * y; }
   bool IsValid() const { return top && width > 0 && height > 0; }
-  bool Is32() const { return bitsPerPixel == 32 && (redMask == 0 || redMask == 0x00FF0000u) &&
-                             (greenMask == 0 || greenMask == 0x0000FF00u) &&
-                             (blueMask == 0 || blueMask == 0x000000FFu); }
+  bool Is32() const {
+    return bitsPerPixel == 32 && (redMask == 0 || redMask == 0x00FF0000u) &&
+           (greenMask == 0 || greenMask == 0x0000FF00u) && (blueMask == 0 || blueMask == 0x000000FFu);
+  }
   bool IsMonochrome() const { return bitsPerPixel == 1; }
 };
 
 // A surface over stored bits: `bits` is the first byte as stored (the lowest
 // row when the rows run bottom-up), `stride` the bytes of one row. `masks`
 // (three) and `colors` are referred to, not copied.
-Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown,
-                    const DWORD* masks, const std::vector<std::uint32_t>& colors);
+Surface SurfaceOver(BYTE* bits, int width, int height, int bitsPerPixel, int stride, bool topDown, const DWORD* masks,
+                    const std::vector<std::uint32_t>& colors);
 
 // All bits of one raw pixel (0x00FFFFFF at 32 bits: the top byte stays 0).
 std::uint32_t RawMask(const Surface& s);

@@ -12,11 +12,11 @@ int ThreadWakeFd();
 void DrainThreadWakeFd();
 
 class AdvanceWaiter {
-public:
-    AdvanceWaiter();   // registers the calling thread's wake-up descriptor
-    ~AdvanceWaiter();
-    AdvanceWaiter(const AdvanceWaiter&) = delete;
-    AdvanceWaiter& operator=(const AdvanceWaiter&) = delete;
+ public:
+  AdvanceWaiter();  // registers the calling thread's wake-up descriptor
+  ~AdvanceWaiter();
+  AdvanceWaiter(const AdvanceWaiter&) = delete;
+  AdvanceWaiter& operator=(const AdvanceWaiter&) = delete;
 };
 
 // Wall-clock time in microseconds since 1970 that goes with NowMicros: under

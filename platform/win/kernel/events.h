@@ -7,8 +7,8 @@
 namespace win::kernel {
 
 struct EventWaiters {
-    int waiting = 0;   // waits in progress on the event
-    int released = 0;  // of those, released by a pulse but not yet returned
+  int waiting = 0;  // waits in progress on the event
+  int released = 0;  // of those, released by a pulse but not yet returned
 };
 
 // False for a handle that is no event.

@@ -10,24 +10,24 @@
 namespace win::kernel {
 
 class Object {
-public:
-    virtual ~Object() = default;
+ public:
+  virtual ~Object() = default;
 };
 
 // A waitable object. Ready and Acquire run under WaitLock(), so checking the
 // states of several objects and consuming them is one atomic step.
 class Waitable : public Object {
-public:
-    // True when a wait by thread `tid` would be satisfied now.
-    virtual bool Ready(long tid) = 0;
-    // The wait reports this object: consume it (auto-reset, ownership).
-    virtual void Acquire(long tid) { (void)tid; }
-    // Readable whenever Ready may have turned true; waits poll it.
-    virtual int PollFd() = 0;
-    // A wait by thread `tid` on this object begins or ends (under WaitLock),
-    // for objects that act on whoever is waiting at one moment.
-    virtual void WaitBegins(long tid) { (void)tid; }
-    virtual void WaitEnds(long tid) { (void)tid; }
+ public:
+  // True when a wait by thread `tid` would be satisfied now.
+  virtual bool Ready(long tid) = 0;
+  // The wait reports this object: consume it (auto-reset, ownership).
+  virtual void Acquire(long tid) { (void)tid; }
+  // Readable whenever Ready may have turned true; waits poll it.
+  virtual int PollFd() = 0;
+  // A wait by thread `tid` on this object begins or ends (under WaitLock),
+  // for objects that act on whoever is waiting at one moment.
+  virtual void WaitBegins(long tid) { (void)tid; }
+  virtual void WaitEnds(long tid) { (void)tid; }
 };
 
 // One lock for every waitable state change.
@@ -41,7 +41,7 @@ std::shared_ptr<Object> TakeHandle(HANDLE handle);  // removes it
 
 template <class T>
 std::shared_ptr<T> FindHandleAs(HANDLE handle) {
-    return std::dynamic_pointer_cast<T>(FindHandle(handle));
+  return std::dynamic_pointer_cast<T>(FindHandle(handle));
 }
 
 // The calling thread's kernel id (gettid).

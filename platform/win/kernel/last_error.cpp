@@ -4,5 +4,9 @@ namespace {
 thread_local DWORD lastError = ERROR_SUCCESS;
 }
 
-DWORD GetLastError() { return lastError; }
-void SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
+DWORD GetLastError() {
+  return lastError;
+}
+void SetLastError(DWORD dwErrCode) {
+  lastError = dwErrCode;
+}

@@ -22,37 +22,37 @@
 namespace win::kernel {
 
 struct RegValue {
-    std::string name;  // empty: the key's default value
-    DWORD type = 0;
-    std::vector<BYTE> data;
+  std::string name;  // empty: the key's default value
+  DWORD type = 0;
+  std::vector<BYTE> data;
 };
 
 struct RegKey {
-    std::string name;
-    std::vector<std::unique_ptr<RegKey>> subkeys;  // sorted ignoring case
-    std::vector<RegValue> values;                  // in the order made
+  std::string name;
+  std::vector<std::unique_ptr<RegKey>> subkeys;  // sorted ignoring case
+  std::vector<RegValue> values;  // in the order made
 
-    RegKey* Find(std::string_view child);
-    RegKey& Add(std::string_view child);  // the existing one when there is one
-    bool Remove(std::string_view child);
-    RegValue* FindValue(std::string_view valueName);
+  RegKey* Find(std::string_view child);
+  RegKey& Add(std::string_view child);  // the existing one when there is one
+  bool Remove(std::string_view child);
+  RegValue* FindValue(std::string_view valueName);
 };
 
 class RegistryStore {
-public:
-    static constexpr int kRootCount = 7;
-    // HKEY_CLASSES_ROOT.. as 0..6; -1 for anything else.
-    static int RootIndex(HKEY key);
+ public:
+  static constexpr int kRootCount = 7;
+  // HKEY_CLASSES_ROOT.. as 0..6; -1 for anything else.
+  static int RootIndex(HKEY key);
 
-    RegKey& Root(int root) { return roots_[root]; }
-    // The key at `path` ("A\B\C") below the root, or null.
-    RegKey* Walk(int root, std::string_view path);
+  RegKey& Root(int root) { return roots_[root]; }
+  // The key at `path` ("A\B\C") below the root, or null.
+  RegKey* Walk(int root, std::string_view path);
 
-    std::string Serialise() const;
-    static RegistryStore Parse(std::string_view text);
+  std::string Serialise() const;
+  static RegistryStore Parse(std::string_view text);
 
-private:
-    RegKey roots_[kRootCount];
+ private:
+  RegKey roots_[kRootCount];
 };
 
 // "a\\b\\" -> {"a", "b"}; empty parts dropped.

@@ -5,20 +5,20 @@
 namespace win::kernel {
 
 class SignalFd {
-public:
-    SignalFd();
-    ~SignalFd();
-    SignalFd(const SignalFd&) = delete;
-    SignalFd& operator=(const SignalFd&) = delete;
+ public:
+  SignalFd();
+  ~SignalFd();
+  SignalFd(const SignalFd&) = delete;
+  SignalFd& operator=(const SignalFd&) = delete;
 
-    void Set();
-    void Clear();
-    bool IsSet() const { return set_; }
-    int Fd() const { return fd_; }
+  void Set();
+  void Clear();
+  bool IsSet() const { return set_; }
+  int Fd() const { return fd_; }
 
-private:
-    int fd_;
-    bool set_ = false;
+ private:
+  int fd_;
+  bool set_ = false;
 };
 
 }  // namespace win::kernel

@@ -13,12 +13,12 @@ namespace win::resource {
 // One embedded resource, as the build's generated sources list them. A type
 // or name is either a number (typeName / name null) or a string.
 struct Record {
-    WORD typeId;
-    const char* typeName;
-    WORD nameId;
-    const char* name;
-    const unsigned char* data;
-    std::size_t size;
+  WORD typeId;
+  const char* typeName;
+  WORD nameId;
+  const char* name;
+  const unsigned char* data;
+  std::size_t size;
 };
 
 // The program's own module: what a NULL module means; the same handle as
@@ -37,9 +37,9 @@ void RegisterModule(const char* moduleName, bool mainModule, const Record* recor
 
 // The bytes of a resource, without touching the last error. Null module: main.
 struct Bytes {
-    const BYTE* data = nullptr;
-    DWORD size = 0;
-    explicit operator bool() const { return data != nullptr; }
+  const BYTE* data = nullptr;
+  DWORD size = 0;
+  explicit operator bool() const { return data != nullptr; }
 };
 Bytes Find(HINSTANCE module, LPCSTR type, LPCSTR name);
 
@@ -52,11 +52,11 @@ Bytes FindBitmap(HINSTANCE module, LPCSTR name);
 // XOR and AND masks; height counts both masks) or a PNG stream; for cursors
 // the 4-byte hot spot in front of it is already taken off into hotX / hotY.
 struct GroupImage {
-    int width = 0, height = 0;  // pixels of the picture (height of one mask)
-    int bitCount = 0;
-    WORD id = 0;
-    int hotX = 0, hotY = 0;
-    Bytes image;
+  int width = 0, height = 0;  // pixels of the picture (height of one mask)
+  int bitCount = 0;
+  WORD id = 0;
+  int hotX = 0, hotY = 0;
+  Bytes image;
 };
 // The images of the RT_GROUP_ICON (cursor false) or RT_GROUP_CURSOR group
 // `name`, in the group's order; empty when it is missing.

@@ -11,12 +11,12 @@ namespace win::resource {
 // A type or name as the functions take it: a number, "#number", or a string
 // (kept upper-case, since names compare without case).
 struct Key {
-    bool isId = false;
-    WORD id = 0;
-    std::string text;
-    static Key From(LPCSTR typeOrName);
-    static Key Of(WORD id, const char* text);
-    bool operator==(const Key& other) const { return isId == other.isId && (isId ? id == other.id : text == other.text); }
+  bool isId = false;
+  WORD id = 0;
+  std::string text;
+  static Key From(LPCSTR typeOrName);
+  static Key Of(WORD id, const char* text);
+  bool operator==(const Key& other) const { return isId == other.isId && (isId ? id == other.id : text == other.text); }
 };
 
 // Finds a record; on failure `error` is the error code for SetLastError:

@@ -71,8 +71,8 @@ class Scratch {
 };
 
 // Paints the silhouette at (x, y); with dither only every other pixel.
-void PaintSilhouette(HDC hdc, const std::vector<bool>& mask, int width, int height, int x, int y,
-                     COLORREF color, bool dither) {
+void PaintSilhouette(HDC hdc, const std::vector<bool>& mask, int width, int height, int x, int y, COLORREF color,
+                     bool dither) {
   win::gdi::DeviceContext* dc = win::gdi::LookupDC(hdc);
   if (!dc) return;
   const POINT origin = dc->ToDevice(POINT{x, y});
@@ -143,8 +143,7 @@ bool DrawImage(HDC hdc, const Image& image, int x, int y, int cx, int cy) {
       SetViewportOrgEx(hdc, old.x, old.y, nullptr);
       return ok;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -198,8 +197,8 @@ BOOL DrawStateImage(HDC hdc, HBRUSH brush, const Image& image, int x, int y, int
 
 }  // namespace
 
-BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData, WPARAM wData,
-                       int x, int y, int cx, int cy, UINT uFlags) {
+BOOL WINAPI DrawStateA(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData, WPARAM wData, int x, int y,
+                       int cx, int cy, UINT uFlags) {
   Image image{uFlags & 0x000F, lData, wData, qfnCallBack, uFlags & ~0x000Fu};
   // Text without a callback draws itself; with one, the callback draws it.
   if ((image.kind == DST_TEXT || image.kind == DST_PREFIXTEXT) && qfnCallBack && cx > 0 && cy > 0) {
@@ -225,8 +224,8 @@ BOOL CALLBACK CallGrayProc(HDC hdc, LPARAM call, WPARAM count, int, int) {
 
 // The grey is the brush's colour (the system's grey text colour without one),
 // laid over every other pixel of the text's shape.
-BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPARAM lpData, int nCount,
-                        int X, int Y, int nWidth, int nHeight) {
+BOOL WINAPI GrayStringA(HDC hDC, HBRUSH hBrush, GRAYSTRINGPROC lpOutputFunc, LPARAM lpData, int nCount, int X, int Y,
+                        int nWidth, int nHeight) {
   Image image{DST_TEXT, lpData, static_cast<WPARAM>(nCount > 0 ? nCount : 0), nullptr, DSS_UNION};
   GrayCall call{lpOutputFunc, lpData};
   if (lpOutputFunc) {

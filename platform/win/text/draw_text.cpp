@@ -64,8 +64,7 @@ void WriteBack(LPSTR buffer, int cchText, std::size_t length, const std::string&
 
 }  // namespace
 
-int WINAPI DrawTextExA(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format,
-                       LPDRAWTEXTPARAMS lpdtp) {
+int WINAPI DrawTextExA(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format, LPDRAWTEXTPARAMS lpdtp) {
   using namespace win;
   gdi::DeviceContext* dc = gdi::LookupDC(hdc);
   if (!dc || !lprc) return 0;

@@ -10,7 +10,9 @@ namespace {
 constexpr std::string_view kEllipsis = "...";
 constexpr int kDefaultTabChars = 8;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 struct Paragraph {
   std::string text;
@@ -78,11 +80,9 @@ std::vector<Range> BreakWords(std::string_view s, int avail, bool editControl,
       std::size_t wordEnd = j;
       while (wordEnd < s.size() && IsBlank(s[wordEnd])) ++wordEnd;
       while (wordEnd < s.size() && !IsBlank(s[wordEnd])) ++wordEnd;
-      if (keepEnd != std::string_view::npos &&
-          lineWidth(s.substr(lineStart, wordEnd - lineStart)) > avail)
-        break;
-      if (keepEnd == std::string_view::npos &&
-          lineWidth(s.substr(lineStart, wordEnd - lineStart)) > avail && editControl) {
+      if (keepEnd != std::string_view::npos && lineWidth(s.substr(lineStart, wordEnd - lineStart)) > avail) break;
+      if (keepEnd == std::string_view::npos && lineWidth(s.substr(lineStart, wordEnd - lineStart)) > avail &&
+          editControl) {
         // Break inside the first word: as many characters as fit, at least one.
         std::size_t cut = lineStart, next = lineStart;
         while (next < wordEnd) {
@@ -108,8 +108,7 @@ std::vector<Range> BreakWords(std::string_view s, int avail, bool editControl,
 }
 
 // The longest prefix of text that fits with "..." after it, plus "...".
-std::string EndEllipsis(std::string_view text, int avail,
-                        const std::function<int(std::string_view)>& lineWidth) {
+std::string EndEllipsis(std::string_view text, int avail, const std::function<int(std::string_view)>& lineWidth) {
   std::size_t best = 0;
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t next = pos + DecodeUtf8At(text, pos).length;
@@ -123,8 +122,7 @@ std::string EndEllipsis(std::string_view text, int avail,
 
 // Keeps the last path component and as much of the start as fits:
 // "C:\Music\Kits\Rock.kit" -> "C:\Mu...\Rock.kit".
-std::string PathEllipsis(std::string_view text, int avail,
-                         const std::function<int(std::string_view)>& lineWidth) {
+std::string PathEllipsis(std::string_view text, int avail, const std::function<int(std::string_view)>& lineWidth) {
   const std::size_t slash = text.find_last_of("\\/");
   if (slash == std::string_view::npos || slash == 0) return EndEllipsis(text, avail, lineWidth);
   const std::string_view head = text.substr(0, slash), tail = text.substr(slash);
@@ -173,8 +171,8 @@ int LayOutSegments(std::string_view line, int tabWidth, const TextMeasure& measu
   return end;
 }
 
-DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT format,
-                              const DRAWTEXTPARAMS* params, const TextMeasure& measure) {
+DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT format, const DRAWTEXTPARAMS* params,
+                              const TextMeasure& measure) {
   const int tabWidth = TabWidthFor(format, params, measure);
   // With DT_TABSTOP the second byte is the tab length, not flags.
   if (format & DT_TABSTOP) format &= ~0xFF00u;
@@ -187,9 +185,7 @@ DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT form
   const bool singleLine = format & DT_SINGLELINE;
   const bool wordBreak = (format & DT_WORDBREAK) && !singleLine;
   std::vector<LineSegment> scratch;
-  const auto lineWidth = [&](std::string_view line) {
-    return LayOutSegments(line, tabWidth, measure, scratch);
-  };
+  const auto lineWidth = [&](std::string_view line) { return LayOutSegments(line, tabWidth, measure, scratch); };
 
   if (!text.empty()) {
     for (std::string_view source : SplitParagraphs(text, singleLine)) {
@@ -257,8 +253,10 @@ DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT form
     line.width = LayOutSegments(line.text, tabWidth, measure, line.segments);
     maxWidth = std::max(maxWidth, line.width);
     line.x = rect.left + leftMargin;
-    if (format & DT_CENTER) line.x += (avail - line.width) / 2;
-    else if (format & DT_RIGHT) line.x = rect.right - rightMargin - line.width;
+    if (format & DT_CENTER)
+      line.x += (avail - line.width) / 2;
+    else if (format & DT_RIGHT)
+      line.x = rect.right - rightMargin - line.width;
     line.y = y;
     y += layout.lineHeight;
   }
@@ -268,8 +266,10 @@ DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT form
     layout.calcRect.bottom = rect.top + total;
     // Alignment within the measured rectangle: it is as wide as the text.
     for (LaidLine& line : layout.lines) {
-      if (format & DT_CENTER) line.x = rect.left + leftMargin + (maxWidth - line.width) / 2;
-      else if (format & DT_RIGHT) line.x = rect.left + leftMargin + maxWidth - line.width;
+      if (format & DT_CENTER)
+        line.x = rect.left + leftMargin + (maxWidth - line.width) / 2;
+      else if (format & DT_RIGHT)
+        line.x = rect.left + leftMargin + maxWidth - line.width;
     }
   }
   layout.result = total;

@@ -16,9 +16,9 @@ namespace win::text {
 struct TextMeasure {
   // Width of a string without tabs or line breaks.
   std::function<int(std::string_view)> width;
-  int height = 0;           // tmHeight
+  int height = 0;  // tmHeight
   int externalLeading = 0;  // tmExternalLeading
-  int aveCharWidth = 1;     // tmAveCharWidth
+  int aveCharWidth = 1;  // tmAveCharWidth
 };
 
 // A piece of a line between tabs, at x from the line's left.
@@ -28,8 +28,8 @@ struct LineSegment {
 };
 
 struct LaidLine {
-  std::string text;          // as displayed: prefixes resolved, ellipsis applied
-  int x = 0, y = 0;          // top-left, in the rectangle's coordinates
+  std::string text;  // as displayed: prefixes resolved, ellipsis applied
+  int x = 0, y = 0;  // top-left, in the rectangle's coordinates
   int width = 0;
   std::vector<LineSegment> segments;
   // The prefixed character to underline: byte range in text; -1 for none.
@@ -40,12 +40,12 @@ struct LaidLine {
 struct DrawTextLayout {
   std::vector<LaidLine> lines;
   int lineHeight = 0;
-  RECT calcRect{};        // the rectangle DT_CALCRECT reports
-  int result = 0;         // DrawText's return value
-  bool drawText = true;   // false with DT_PREFIXONLY
+  RECT calcRect{};  // the rectangle DT_CALCRECT reports
+  int result = 0;  // DrawText's return value
+  bool drawText = true;  // false with DT_PREFIXONLY
   bool drawUnderline = true;  // false with DT_HIDEPREFIX
   bool ellipsized = false;
-  std::string modified;   // the shortened text, when an ellipsis was applied
+  std::string modified;  // the shortened text, when an ellipsis was applied
 };
 
 // The tab width in pixels for a format and its parameters (0: tabs are not
@@ -54,10 +54,9 @@ int TabWidthFor(UINT format, const DRAWTEXTPARAMS* params, const TextMeasure& me
 
 // Splits a line at tabs into segments placed on tab stops (tabWidth > 0), or
 // into one segment; returns the line's width.
-int LayOutSegments(std::string_view line, int tabWidth, const TextMeasure& measure,
-                   std::vector<LineSegment>& segments);
+int LayOutSegments(std::string_view line, int tabWidth, const TextMeasure& measure, std::vector<LineSegment>& segments);
 
-DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT format,
-                              const DRAWTEXTPARAMS* params, const TextMeasure& measure);
+DrawTextLayout LayOutDrawText(std::string_view text, const RECT& rect, UINT format, const DRAWTEXTPARAMS* params,
+                              const TextMeasure& measure);
 
 }  // namespace win::text

@@ -26,8 +26,7 @@ bool SameName(const std::string& a, const std::string& b) {
 // first, then by family, as Windows' mapper weighs them.
 // An empty name asks for the system's default face, a sans.
 std::string FallbackFamily(BYTE pitchAndFamily, BYTE charSet, bool nameGiven) {
-  if (charSet == OEM_CHARSET || (pitchAndFamily & 0x03) == FIXED_PITCH ||
-      (pitchAndFamily & 0xF0) == FF_MODERN)
+  if (charSet == OEM_CHARSET || (pitchAndFamily & 0x03) == FIXED_PITCH || (pitchAndFamily & 0xF0) == FF_MODERN)
     return kMono;
   if ((pitchAndFamily & 0xF0) == FF_ROMAN) return kSerif;
   if ((pitchAndFamily & 0xF0) == FF_SWISS || !nameGiven) return kSans;
@@ -103,10 +102,18 @@ Match FcMatchFamily(const std::string& family, int weight, bool italic) {
 
 std::string TableFamily(const std::string& windowsFace) {
   static const std::pair<const char*, const char*> kTable[] = {
-      {"MS Sans Serif", kSans}, {"MS Shell Dlg", kSans}, {"MS Shell Dlg 2", kSans},
-      {"Microsoft Sans Serif", kSans}, {"Arial", kSans}, {"Tahoma", kSans},
-      {"Verdana", kSans}, {"System", kSans}, {"Courier New", kMono},
-      {"Courier", kMono}, {"Fixedsys", kMono}, {"Terminal", kMono},
+      {"MS Sans Serif", kSans},
+      {"MS Shell Dlg", kSans},
+      {"MS Shell Dlg 2", kSans},
+      {"Microsoft Sans Serif", kSans},
+      {"Arial", kSans},
+      {"Tahoma", kSans},
+      {"Verdana", kSans},
+      {"System", kSans},
+      {"Courier New", kMono},
+      {"Courier", kMono},
+      {"Fixedsys", kMono},
+      {"Terminal", kMono},
       {"Times New Roman", kSerif},
   };
   for (const auto& [name, family] : kTable) {
@@ -115,8 +122,7 @@ std::string TableFamily(const std::string& windowsFace) {
   return {};
 }
 
-ResolvedFace ResolveFace(const std::string& windowsFace, int weight, bool italic,
-                         BYTE pitchAndFamily, BYTE charSet) {
+ResolvedFace ResolveFace(const std::string& windowsFace, int weight, bool italic, BYTE pitchAndFamily, BYTE charSet) {
   static std::mutex mutex;
   static std::map<std::tuple<std::string, bool, bool, BYTE, BYTE>, ResolvedFace> cache;
   std::lock_guard lock(mutex);

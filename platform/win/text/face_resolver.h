@@ -13,17 +13,16 @@ namespace win::text {
 
 struct ResolvedFace {
   std::string file;
-  int index = 0;         // face index inside the file
-  std::string family;    // the installed family that was found
-  bool isBold = false;   // the file itself is bold (otherwise bold is synthesised)
-  bool isItalic = false; // the file itself is italic or oblique
+  int index = 0;  // face index inside the file
+  std::string family;  // the installed family that was found
+  bool isBold = false;  // the file itself is bold (otherwise bold is synthesised)
+  bool isItalic = false;  // the file itself is italic or oblique
 };
 
 // The installed family a Windows face name maps to, or "" when the name is
 // not in the fixed table.
 std::string TableFamily(const std::string& windowsFace);
 
-ResolvedFace ResolveFace(const std::string& windowsFace, int weight, bool italic,
-                         BYTE pitchAndFamily, BYTE charSet);
+ResolvedFace ResolveFace(const std::string& windowsFace, int weight, bool italic, BYTE pitchAndFamily, BYTE charSet);
 
 }  // namespace win::text

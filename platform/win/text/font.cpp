@@ -19,7 +19,9 @@ Rendering ChooseRendering(BYTE quality, double ppem) {
   return ppem < kGreyFromPixels ? Rendering::Mono : Rendering::Grey;
 }
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+  return static_cast<int>(std::lround(value));
+}
 
 // How far the ink of a few tall and deep characters reaches above and below
 // the baseline, so that the cell box of a font always holds its ink.
@@ -44,8 +46,8 @@ void InkReach(SizedFace& face, int& above, int& below) {
 // over 1000. Measured on the hinted advances, so that dialog units and tab
 // stops agree with what is drawn.
 int WeightedAverageWidth(SizedFace& face) {
-  static const int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
-                                   56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2, 166};
+  static const int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                   56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
   int sum = 0;
   for (int i = 0; i < 27; ++i) {
     const char32_t ch = i < 26 ? static_cast<char32_t>(U'a' + i) : U' ';
@@ -67,7 +69,8 @@ int StemWidth(SizedFace& face) {
 // regular face's single pixel, and bold text would read as regular.
 bool BoldStemsLookRegular(const SizedFaceKey& boldKey, const LOGFONTA& lf) {
   if (boldKey.rendering != Rendering::Mono) return false;
-  const ResolvedFace regular = ResolveFace(lf.lfFaceName, FW_NORMAL, lf.lfItalic != 0, lf.lfPitchAndFamily, lf.lfCharSet);
+  const ResolvedFace regular =
+      ResolveFace(lf.lfFaceName, FW_NORMAL, lf.lfItalic != 0, lf.lfPitchAndFamily, lf.lfCharSet);
   if (regular.file.empty() || regular.isBold) return false;
   SizedFaceKey regularKey = boldKey;
   regularKey.file = regular.file;
@@ -142,7 +145,8 @@ std::shared_ptr<const Font> Font::Create(const LOGFONTA& logFont) {
   m.maxCharWidth = std::max(m.aveCharWidth, Round((design.xMax - design.xMin) * scale));
   if (key.synthBold) m.maxCharWidth += 1;
   m.underlineThickness = std::max(1, Round(design.underlineThickness * scale));
-  m.underlineOffset = std::clamp(Round(-design.underlinePosition * scale), 1, std::max(1, m.descent - m.underlineThickness + 1));
+  m.underlineOffset =
+      std::clamp(Round(-design.underlinePosition * scale), 1, std::max(1, m.descent - m.underlineThickness + 1));
   m.strikeThickness = std::max(1, Round(design.strikeoutSize * scale));
   m.strikeOffset = std::max(1, Round(design.strikeoutPosition * scale));
 
@@ -176,9 +180,9 @@ void Font::FillTextMetrics(TEXTMETRICA& tm) const {
   tm.tmStruckOut = log_.lfStrikeOut ? 255 : 0;
   const FaceDesign& design = face_->Design();
   BYTE family = FF_SWISS;
-  if (design.fixedPitch) family = FF_MODERN;
-  else if (resolved_.family.find("Serif") != std::string::npos &&
-           resolved_.family.find("Sans") == std::string::npos)
+  if (design.fixedPitch)
+    family = FF_MODERN;
+  else if (resolved_.family.find("Serif") != std::string::npos && resolved_.family.find("Sans") == std::string::npos)
     family = FF_ROMAN;
   // The pitch bit is set for a variable-pitch font, as Windows defines it.
   tm.tmPitchAndFamily = static_cast<BYTE>(family | (design.fixedPitch ? 0 : TMPF_FIXED_PITCH) |

@@ -10,8 +10,7 @@ namespace win::text {
 
 class FontObject : public gdi::GdiObject {
  public:
-  explicit FontObject(std::shared_ptr<const Font> font)
-      : GdiObject(gdi::ObjectKind::Font), font_(std::move(font)) {}
+  explicit FontObject(std::shared_ptr<const Font> font) : GdiObject(gdi::ObjectKind::Font), font_(std::move(font)) {}
   const Font& Get() const { return *font_; }
   std::shared_ptr<const Font> Shared() const { return font_; }
   // GetObjectA: the LOGFONTA the font was made from.

@@ -27,7 +27,9 @@ FT_Library Library() {
   return library;
 }
 
-FT_Face AsFace(void* face) { return static_cast<FT_Face>(face); }
+FT_Face AsFace(void* face) {
+  return static_cast<FT_Face>(face);
+}
 
 FT_Int32 LoadFlags(Rendering rendering) {
   return rendering == Rendering::Mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_LIGHT;

@@ -58,11 +58,14 @@ HGDIOBJ StockFont(int index) {
   static std::mutex mutex;
   static HGDIOBJ fonts[DEFAULT_GUI_FONT + 1] = {};
   switch (index) {
-    case SYSTEM_FONT: case DEVICE_DEFAULT_FONT: case DEFAULT_GUI_FONT: case ANSI_VAR_FONT:
-    case ANSI_FIXED_FONT: case OEM_FIXED_FONT: case SYSTEM_FIXED_FONT:
-      break;
-    default:
-      return nullptr;
+    case SYSTEM_FONT:
+    case DEVICE_DEFAULT_FONT:
+    case DEFAULT_GUI_FONT:
+    case ANSI_VAR_FONT:
+    case ANSI_FIXED_FONT:
+    case OEM_FIXED_FONT:
+    case SYSTEM_FIXED_FONT: break;
+    default: return nullptr;
   }
   std::lock_guard lock(mutex);
   HGDIOBJ& slot = fonts[index];

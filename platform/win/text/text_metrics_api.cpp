@@ -54,10 +54,9 @@ BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz) {
 // nFit counts the bytes of the whole characters that fit; the partial extents
 // are per byte (the bytes of one character share its end). With lpnFit given
 // only the fitting entries are written, otherwise all cchString of them.
-BOOL WINAPI GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent,
-                                  LPINT lpnFit, LPINT lpnDx, LPSIZE lpSize) {
-  if (!lpSize || cchString < 0 || (!lpszString && cchString > 0) || !win::gdi::LookupDC(hdc))
-    return FALSE;
+BOOL WINAPI GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
+                                  LPSIZE lpSize) {
+  if (!lpSize || cchString < 0 || (!lpszString && cchString > 0) || !win::gdi::LookupDC(hdc)) return FALSE;
   const win::text::Font* font = win::text::FontOfDc(hdc);
   if (!font) return FALSE;
   const win::text::TextRun run =

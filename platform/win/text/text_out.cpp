@@ -21,8 +21,8 @@ RECT Normalised(RECT r) {
 
 }  // namespace
 
-BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString,
-                        UINT c, const INT* lpDx) {
+BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
+                        const INT* lpDx) {
   using namespace win;
   gdi::DeviceContext* dc = gdi::LookupDC(hdc);
   if (!dc || (!lpString && c > 0)) return FALSE;

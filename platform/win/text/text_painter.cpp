@@ -29,14 +29,13 @@ struct Axes {
 };
 
 RECT Intersect(const RECT& a, const RECT& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-          std::min(a.bottom, b.bottom)};
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 // Fills the text-space rectangle [x0, x1) x [y0, y1) turned about the
 // placement, sampling pixel centres.
-void FillTextRect(gdi::DeviceContext& dc, const RunPlacement& at, double x0, double x1, double y0,
-                  double y1, COLORREF color, const std::optional<RECT>& clip) {
+void FillTextRect(gdi::DeviceContext& dc, const RunPlacement& at, double x0, double x1, double y0, double y1,
+                  COLORREF color, const std::optional<RECT>& clip) {
   if (x1 <= x0 || y1 <= y0) return;
   const Axes axes(at.angleTenths);
   if (at.angleTenths == 0) {
@@ -87,9 +86,9 @@ RunPlacement PlaceRun(const Font& font, int runWidth, int refX, int refY, UINT t
     default: break;
   }
   switch (textAlign & 24) {
-    case 24: ty = 0; break;                // TA_BASELINE
-    case 8: ty = -m.descent; break;        // TA_BOTTOM
-    default: ty = m.ascent; break;         // TA_TOP
+    case 24: ty = 0; break;  // TA_BASELINE
+    case 8: ty = -m.descent; break;  // TA_BOTTOM
+    default: ty = m.ascent; break;  // TA_TOP
   }
   RunPlacement at;
   at.angleTenths = font.Angle();
@@ -99,20 +98,20 @@ RunPlacement PlaceRun(const Font& font, int runWidth, int refX, int refY, UINT t
   return at;
 }
 
-void FillRunBox(gdi::DeviceContext& dc, const Font& font, int runWidth, const RunPlacement& at,
-                COLORREF color, const std::optional<RECT>& clip) {
+void FillRunBox(gdi::DeviceContext& dc, const Font& font, int runWidth, const RunPlacement& at, COLORREF color,
+                const std::optional<RECT>& clip) {
   const FontMetrics& m = font.Metrics();
   FillTextRect(dc, at, 0, runWidth, -m.ascent, m.descent, color, clip);
 }
 
-void PaintUnderline(gdi::DeviceContext& dc, const Font& font, int x0, int x1, const RunPlacement& at,
-                    COLORREF color, const std::optional<RECT>& clip) {
+void PaintUnderline(gdi::DeviceContext& dc, const Font& font, int x0, int x1, const RunPlacement& at, COLORREF color,
+                    const std::optional<RECT>& clip) {
   const FontMetrics& m = font.Metrics();
   FillTextRect(dc, at, x0, x1, m.underlineOffset, m.underlineOffset + m.underlineThickness, color, clip);
 }
 
-void PaintRun(gdi::DeviceContext& dc, const Font& font, const TextRun& run, const RunPlacement& at,
-              COLORREF color, const std::optional<RECT>& clip) {
+void PaintRun(gdi::DeviceContext& dc, const Font& font, const TextRun& run, const RunPlacement& at, COLORREF color,
+              const std::optional<RECT>& clip) {
   const Axes axes(at.angleTenths);
   SizedFace& face = font.Face();
   for (const PlacedGlyph& placed : run.glyphs) {
@@ -136,8 +135,7 @@ void PaintRun(gdi::DeviceContext& dc, const Font& font, const TextRun& run, cons
   }
   const FontMetrics& m = font.Metrics();
   if (font.Log().lfUnderline) {
-    FillTextRect(dc, at, 0, run.width, m.underlineOffset, m.underlineOffset + m.underlineThickness,
-                 color, clip);
+    FillTextRect(dc, at, 0, run.width, m.underlineOffset, m.underlineOffset + m.underlineThickness, color, clip);
   }
   if (font.Log().lfStrikeOut) {
     FillTextRect(dc, at, 0, run.width, -m.strikeOffset, -m.strikeOffset + m.strikeThickness, color, clip);

@@ -26,16 +26,16 @@ struct RunPlacement {
 RunPlacement PlaceRun(const Font& font, int runWidth, int refX, int refY, UINT textAlign);
 
 // Fills the run's cell box (its advance by ascent + descent) in colour.
-void FillRunBox(gdi::DeviceContext& dc, const Font& font, int runWidth, const RunPlacement& at,
-                COLORREF color, const std::optional<RECT>& clip);
+void FillRunBox(gdi::DeviceContext& dc, const Font& font, int runWidth, const RunPlacement& at, COLORREF color,
+                const std::optional<RECT>& clip);
 
 // Draws the glyphs, then underline and strike-out when the font has them.
-void PaintRun(gdi::DeviceContext& dc, const Font& font, const TextRun& run, const RunPlacement& at,
-              COLORREF color, const std::optional<RECT>& clip);
+void PaintRun(gdi::DeviceContext& dc, const Font& font, const TextRun& run, const RunPlacement& at, COLORREF color,
+              const std::optional<RECT>& clip);
 
 // A line under [x0, x1) of the run (text-space x), as the underline of a
 // prefixed character is drawn.
-void PaintUnderline(gdi::DeviceContext& dc, const Font& font, int x0, int x1,
-                    const RunPlacement& at, COLORREF color, const std::optional<RECT>& clip);
+void PaintUnderline(gdi::DeviceContext& dc, const Font& font, int x0, int x1, const RunPlacement& at, COLORREF color,
+                    const std::optional<RECT>& clip);
 
 }  // namespace win::text

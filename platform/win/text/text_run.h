@@ -28,8 +28,7 @@ struct TextRun {
 // DC's character extra); dx, when given, holds one advance per byte and
 // replaces the font's advances (a character advances by the sum over its
 // bytes). Control characters other than tab have no glyph and no width.
-TextRun LayOutRun(const Font& font, std::string_view text, int charExtra = 0,
-                  const int* dx = nullptr);
+TextRun LayOutRun(const Font& font, std::string_view text, int charExtra = 0, const int* dx = nullptr);
 
 // Width of text in the font (the x extent GetTextExtentPoint32A reports).
 int RunWidth(const Font& font, std::string_view text, int charExtra = 0);

@@ -18,77 +18,76 @@ std::vector<std::string> g_known;
 bool g_knownRead = false;
 
 std::vector<std::string> ReadMountPoints() {
-    std::vector<std::string> out;
-    std::ifstream in("/proc/self/mountinfo");
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string id, parent, dev, root, mountPoint;
-        fields >> id >> parent >> dev >> root >> mountPoint;
-        if (!mountPoint.empty()) out.push_back(mountPoint);
-    }
-    std::sort(out.begin(), out.end());
-    out.erase(std::unique(out.begin(), out.end()), out.end());
-    return out;
+  std::vector<std::string> out;
+  std::ifstream in("/proc/self/mountinfo");
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string id, parent, dev, root, mountPoint;
+    fields >> id >> parent >> dev >> root >> mountPoint;
+    if (!mountPoint.empty()) out.push_back(mountPoint);
+  }
+  std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
+  return out;
 }
 
 // Unit masks name drive letters; only C exists here, so every volume is
 // reported as drive D onwards by its place in the sorted list of mounts.
 DWORD UnitMaskFor(const std::string& mountPoint, const std::vector<std::string>& all) {
-    auto it = std::find(all.begin(), all.end(), mountPoint);
-    int index = it == all.end() ? 0 : static_cast<int>(it - all.begin());
-    return 1u << (3 + index % 23);
+  auto it = std::find(all.begin(), all.end(), mountPoint);
+  int index = it == all.end() ? 0 : static_cast<int>(it - all.begin());
+  return 1u << (3 + index % 23);
 }
 
 void Broadcast(WPARAM event, DWORD unitMask) {
-    DEV_BROADCAST_VOLUME v{};
-    v.dbcv_size = sizeof v;
-    v.dbcv_devicetype = DBT_DEVTYP_VOLUME;
-    v.dbcv_unitmask = unitMask;
-    v.dbcv_flags = 0;
-    for (Window* t : std::vector<Window*>(TopLevels()))
-        if (FromHandle(t->handle)) SendMessageA(t->handle, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&v));
+  DEV_BROADCAST_VOLUME v{};
+  v.dbcv_size = sizeof v;
+  v.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  v.dbcv_unitmask = unitMask;
+  v.dbcv_flags = 0;
+  for (Window* t : std::vector<Window*>(TopLevels()))
+    if (FromHandle(t->handle)) SendMessageA(t->handle, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&v));
 }
 
 }  // namespace
 
 void VolumesChanged(const std::vector<std::string>& now) {
-    std::vector<std::string> sorted = now;
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<std::string> before = g_known;
-    g_known = sorted;
-    g_knownRead = true;
-    for (const std::string& m : sorted)
-        if (!std::binary_search(before.begin(), before.end(), m)) Broadcast(DBT_DEVICEARRIVAL, UnitMaskFor(m, sorted));
-    for (const std::string& m : before)
-        if (!std::binary_search(sorted.begin(), sorted.end(), m))
-            Broadcast(DBT_DEVICEREMOVECOMPLETE, UnitMaskFor(m, before));
+  std::vector<std::string> sorted = now;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<std::string> before = g_known;
+  g_known = sorted;
+  g_knownRead = true;
+  for (const std::string& m : sorted)
+    if (!std::binary_search(before.begin(), before.end(), m)) Broadcast(DBT_DEVICEARRIVAL, UnitMaskFor(m, sorted));
+  for (const std::string& m : before)
+    if (!std::binary_search(sorted.begin(), sorted.end(), m))
+      Broadcast(DBT_DEVICEREMOVECOMPLETE, UnitMaskFor(m, before));
 }
 
 void CheckVolumes() {
-    if (!g_knownRead) {
-        g_known = ReadMountPoints();
-        g_knownRead = true;
-        return;
-    }
-    VolumesChanged(ReadMountPoints());
+  if (!g_knownRead) {
+    g_known = ReadMountPoints();
+    g_knownRead = true;
+    return;
+  }
+  VolumesChanged(ReadMountPoints());
 }
 
 void PollVolumes() {
-    if (g_fd == -2) {
-        g_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-        CheckVolumes();
-    }
-    if (g_fd < 0) return;
-    pollfd p{g_fd, POLLPRI, 0};
-    if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR))) {
-        // Reading the file again clears the change mark.
-        ::lseek(g_fd, 0, SEEK_SET);
-        char buffer[4096];
-        while (::read(g_fd, buffer, sizeof buffer) > 0) {
-        }
-        CheckVolumes();
-    }
+  if (g_fd == -2) {
+    g_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    CheckVolumes();
+  }
+  if (g_fd < 0) return;
+  pollfd p{g_fd, POLLPRI, 0};
+  if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR))) {
+    // Reading the file again clears the change mark.
+    ::lseek(g_fd, 0, SEEK_SET);
+    char buffer[4096];
+    while (::read(g_fd, buffer, sizeof buffer) > 0) {}
+    CheckVolumes();
+  }
 }
 
 }  // namespace win::user

@@ -18,11 +18,11 @@ RECT DefaultClientRect(Window* w, const RECT& windowRect);
 
 // Parts of the frame, in window coordinates (0, 0 at the window corner).
 struct FrameLayout {
-    RECT caption{};                // empty without one
-    RECT closeButton{}, maxButton{}, minButton{};
-    RECT menuBar{};
-    RECT vscroll{}, hscroll{}, sizeBox{};
-    int border = 0;
+  RECT caption{};  // empty without one
+  RECT closeButton{}, maxButton{}, minButton{};
+  RECT menuBar{};
+  RECT vscroll{}, hscroll{}, sizeBox{};
+  int border = 0;
 };
 FrameLayout LayoutFrame(Window* w);
 

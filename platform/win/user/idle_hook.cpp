@@ -6,28 +6,30 @@
 namespace win::user {
 namespace {
 std::function<bool()>& Hook() {
-    static std::function<bool()> hook;
-    return hook;
+  static std::function<bool()> hook;
+  return hook;
 }
 }  // namespace
 
-void SetIdleHook(std::function<bool()> hook) { Hook() = std::move(hook); }
+void SetIdleHook(std::function<bool()> hook) {
+  Hook() = std::move(hook);
+}
 
 void IdleThenWait() {
-    if (QueueHasWork()) return;
-    bool done = true;
-    if (Hook()) {
-        // The hook may itself install another; call a copy.
-        auto hook = Hook();
-        done = hook();
-    }
-    if (QueueHasWork()) return;
-    if (done) {
-        WaitForQueue(std::nullopt);
-    } else {
-        std::uint64_t now = clock::NowMicros();
-        WaitForQueue((now / 1000 + 1) * 1000);
-    }
+  if (QueueHasWork()) return;
+  bool done = true;
+  if (Hook()) {
+    // The hook may itself install another; call a copy.
+    auto hook = Hook();
+    done = hook();
+  }
+  if (QueueHasWork()) return;
+  if (done) {
+    WaitForQueue(std::nullopt);
+  } else {
+    std::uint64_t now = clock::NowMicros();
+    WaitForQueue((now / 1000 + 1) * 1000);
+  }
 }
 
 }  // namespace win::user

@@ -10,20 +10,20 @@
 namespace win::user {
 
 struct MenuItem {
-    UINT type = MFT_STRING;   // MFT_ bits (separator, owner-draw, radio, breaks, bitmap)
-    UINT state = 0;           // MFS_ bits (grayed, checked, default, hilite)
-    UINT id = 0;
-    HMENU sub = nullptr;
-    std::string text;
-    ULONG_PTR data = 0;
-    HBITMAP bmpChecked = nullptr, bmpUnchecked = nullptr, bmpItem = nullptr;
-    RECT rect{};              // from the last layout: bar (window coordinates) or popup (client)
+  UINT type = MFT_STRING;  // MFT_ bits (separator, owner-draw, radio, breaks, bitmap)
+  UINT state = 0;  // MFS_ bits (grayed, checked, default, hilite)
+  UINT id = 0;
+  HMENU sub = nullptr;
+  std::string text;
+  ULONG_PTR data = 0;
+  HBITMAP bmpChecked = nullptr, bmpUnchecked = nullptr, bmpItem = nullptr;
+  RECT rect{};  // from the last layout: bar (window coordinates) or popup (client)
 };
 
 struct Menu {
-    HMENU handle = nullptr;
-    bool popup = false;
-    std::vector<MenuItem> items;
+  HMENU handle = nullptr;
+  bool popup = false;
+  std::vector<MenuItem> items;
 };
 
 Menu* MenuFromHandle(HMENU menu);

@@ -22,486 +22,502 @@ constexpr UINT kMenuMouse = WM_USER - 0x20;
 const char* const kPopupClass = "#32768";
 
 struct Level {
-    HMENU menu = nullptr;
-    HWND window = nullptr;
-    int selected = -1;
+  HMENU menu = nullptr;
+  HWND window = nullptr;
+  int selected = -1;
 };
 
 struct Loop {
-    HWND owner = nullptr;
-    bool popupMode = false;
-    UINT flags = 0;
-    HWND bar = nullptr;         // the window whose menu bar is in use
-    int barSelected = -1;
-    std::vector<Level> levels;
-    bool done = false;
-    bool chose = false;
-    UINT chosen = 0;
-    bool buttonDown = false;
+  HWND owner = nullptr;
+  bool popupMode = false;
+  UINT flags = 0;
+  HWND bar = nullptr;  // the window whose menu bar is in use
+  int barSelected = -1;
+  std::vector<Level> levels;
+  bool done = false;
+  bool chose = false;
+  UINT chosen = 0;
+  bool buttonDown = false;
 };
 Loop* g_loop = nullptr;
 
-bool Notify() { return !(g_loop->flags & TPM_NONOTIFY); }
+bool Notify() {
+  return !(g_loop->flags & TPM_NONOTIFY);
+}
 
 Level* LevelOf(HWND popup) {
-    if (!g_loop) return nullptr;
-    for (Level& l : g_loop->levels)
-        if (l.window == popup) return &l;
-    return nullptr;
+  if (!g_loop) return nullptr;
+  for (Level& l : g_loop->levels)
+    if (l.window == popup) return &l;
+  return nullptr;
 }
 
 void PaintPopup(HWND hwnd, HDC dc) {
-    Level* l = LevelOf(hwnd);
-    Menu* m = l ? MenuFromHandle(l->menu) : nullptr;
-    RECT r;
-    GetClientRect(hwnd, &r);
-    FillSolid(dc, r, Sys(COLOR_MENU));
-    Edge3D(dc, r, true);
-    if (!m) return;
-    for (size_t i = 0; i < m->items.size(); i++)
-        DrawMenuItem(dc, m, static_cast<int>(i), false, l->selected == static_cast<int>(i), g_loop->owner);
+  Level* l = LevelOf(hwnd);
+  Menu* m = l ? MenuFromHandle(l->menu) : nullptr;
+  RECT r;
+  GetClientRect(hwnd, &r);
+  FillSolid(dc, r, Sys(COLOR_MENU));
+  Edge3D(dc, r, true);
+  if (!m) return;
+  for (size_t i = 0; i < m->items.size(); i++)
+    DrawMenuItem(dc, m, static_cast<int>(i), false, l->selected == static_cast<int>(i), g_loop->owner);
 }
 
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
+  switch (msg) {
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        PaintPopup(hwnd, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      PaintPopup(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
     }
     default: return DefWindowProcA(hwnd, msg, wp, lp);
-    }
+  }
 }
 
 void RegisterPopupClass() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    WNDCLASSA wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = PopupProc;
-    wc.lpszClassName = kPopupClass;
-    RegisterClassA(&wc);
+  static bool done = false;
+  if (done) return;
+  done = true;
+  WNDCLASSA wc{};
+  wc.style = CS_SAVEBITS;
+  wc.lpfnWndProc = PopupProc;
+  wc.lpszClassName = kPopupClass;
+  RegisterClassA(&wc);
 }
 
 void RepaintBar() {
-    if (!g_loop || !g_loop->bar) return;
-    if (Window* w = FromHandle(g_loop->bar)) {
-        w->ncPaint = true;
-        PaintFrame(w);
-        FlushPresents();
-    }
+  if (!g_loop || !g_loop->bar) return;
+  if (Window* w = FromHandle(g_loop->bar)) {
+    w->ncPaint = true;
+    PaintFrame(w);
+    FlushPresents();
+  }
 }
 
 void SendMenuSelect(HMENU menu, int index) {
-    if (!Notify()) return;
-    Menu* m = MenuFromHandle(menu);
-    if (!m || index < 0 || static_cast<size_t>(index) >= m->items.size()) return;
-    const MenuItem& it = m->items[static_cast<size_t>(index)];
-    UINT flags = (it.state & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_DEFAULT)) | MF_HILITE |
-                 (it.sub ? MF_POPUP : 0) | (it.type & (MF_SEPARATOR | MF_OWNERDRAW | MF_BITMAP));
-    UINT id = it.sub ? static_cast<UINT>(index) : it.id;
-    SendMessageA(g_loop->owner, WM_MENUSELECT, MAKEWPARAM(id, flags), reinterpret_cast<LPARAM>(menu));
+  if (!Notify()) return;
+  Menu* m = MenuFromHandle(menu);
+  if (!m || index < 0 || static_cast<size_t>(index) >= m->items.size()) return;
+  const MenuItem& it = m->items[static_cast<size_t>(index)];
+  UINT flags = (it.state & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_DEFAULT)) | MF_HILITE | (it.sub ? MF_POPUP : 0) |
+               (it.type & (MF_SEPARATOR | MF_OWNERDRAW | MF_BITMAP));
+  UINT id = it.sub ? static_cast<UINT>(index) : it.id;
+  SendMessageA(g_loop->owner, WM_MENUSELECT, MAKEWPARAM(id, flags), reinterpret_cast<LPARAM>(menu));
 }
 
 void RedrawLevel(Level& l) {
-    InvalidateRect(l.window, nullptr, FALSE);
-    UpdateWindow(l.window);
+  InvalidateRect(l.window, nullptr, FALSE);
+  UpdateWindow(l.window);
 }
 
 void CloseFrom(size_t depth) {
-    while (g_loop->levels.size() > depth) {
-        Level l = g_loop->levels.back();
-        g_loop->levels.pop_back();
-        DestroyWindow(l.window);
-        if (Notify()) SendMessageA(g_loop->owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(l.menu), 0);
-    }
+  while (g_loop->levels.size() > depth) {
+    Level l = g_loop->levels.back();
+    g_loop->levels.pop_back();
+    DestroyWindow(l.window);
+    if (Notify()) SendMessageA(g_loop->owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(l.menu), 0);
+  }
 }
 
 // Opens a popup at a screen point, aligned as the flags say, kept inside the
 // work area (flipping above or left of `avoid` when it does not fit).
 void OpenPopup(HMENU menu, int x, int y, UINT align, const RECT* avoid, int indexInParent) {
-    Menu* m = MenuFromHandle(menu);
-    if (!m) return;
-    if (Notify())
-        SendMessageA(g_loop->owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(indexInParent, FALSE));
-    if (!(m = MenuFromHandle(menu)) || m->items.empty()) return;
-    SIZE size = LayoutPopup(m, g_loop->owner);
-    if (align & TPM_RIGHTALIGN) x -= size.cx;
-    else if (align & TPM_CENTERALIGN) x -= size.cx / 2;
-    if (align & TPM_BOTTOMALIGN) y -= size.cy;
-    else if (align & TPM_VCENTERALIGN) y -= size.cy / 2;
-    RECT wa;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
-    if (x + size.cx > wa.right) x = avoid ? avoid->left - size.cx : wa.right - size.cx;
-    if (y + size.cy > wa.bottom) y = avoid && avoid->top - size.cy >= wa.top ? avoid->top - size.cy : wa.bottom - size.cy;
-    x = std::max<int>(x, wa.left);
-    y = std::max<int>(y, wa.top);
-    RegisterPopupClass();
-    Level l;
-    l.menu = menu;
-    g_loop->levels.push_back(l);
-    HWND owner = g_loop->owner ? GetAncestor(g_loop->owner, GA_ROOT) : nullptr;
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, "", WS_POPUP, x, y, size.cx, size.cy,
-                             owner, nullptr, nullptr, nullptr);
-    g_loop->levels.back().window = w;
-    ShowWindow(w, SW_SHOWNOACTIVATE);
-    UpdateWindow(w);
+  Menu* m = MenuFromHandle(menu);
+  if (!m) return;
+  if (Notify())
+    SendMessageA(g_loop->owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(indexInParent, FALSE));
+  if (!(m = MenuFromHandle(menu)) || m->items.empty()) return;
+  SIZE size = LayoutPopup(m, g_loop->owner);
+  if (align & TPM_RIGHTALIGN)
+    x -= size.cx;
+  else if (align & TPM_CENTERALIGN)
+    x -= size.cx / 2;
+  if (align & TPM_BOTTOMALIGN)
+    y -= size.cy;
+  else if (align & TPM_VCENTERALIGN)
+    y -= size.cy / 2;
+  RECT wa;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
+  if (x + size.cx > wa.right) x = avoid ? avoid->left - size.cx : wa.right - size.cx;
+  if (y + size.cy > wa.bottom) y = avoid && avoid->top - size.cy >= wa.top ? avoid->top - size.cy : wa.bottom - size.cy;
+  x = std::max<int>(x, wa.left);
+  y = std::max<int>(y, wa.top);
+  RegisterPopupClass();
+  Level l;
+  l.menu = menu;
+  g_loop->levels.push_back(l);
+  HWND owner = g_loop->owner ? GetAncestor(g_loop->owner, GA_ROOT) : nullptr;
+  HWND w = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, "", WS_POPUP, x, y, size.cx, size.cy, owner,
+                           nullptr, nullptr, nullptr);
+  g_loop->levels.back().window = w;
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  UpdateWindow(w);
 }
 
-bool Selectable(const MenuItem& it) { return !(it.type & MFT_SEPARATOR); }
+bool Selectable(const MenuItem& it) {
+  return !(it.type & MFT_SEPARATOR);
+}
 
 void Select(size_t depth, int index) {
-    Level& l = g_loop->levels[depth];
-    if (l.selected == index) return;
-    CloseFrom(depth + 1);
-    Level& again = g_loop->levels[depth];
-    again.selected = index;
-    RedrawLevel(again);
-    SendMenuSelect(again.menu, index);
+  Level& l = g_loop->levels[depth];
+  if (l.selected == index) return;
+  CloseFrom(depth + 1);
+  Level& again = g_loop->levels[depth];
+  again.selected = index;
+  RedrawLevel(again);
+  SendMenuSelect(again.menu, index);
 }
 
 void OpenSubmenu(size_t depth) {
-    Level& l = g_loop->levels[depth];
-    Menu* m = MenuFromHandle(l.menu);
-    if (!m || l.selected < 0) return;
-    MenuItem& it = m->items[static_cast<size_t>(l.selected)];
-    if (!it.sub || (it.state & MFS_GRAYED) || g_loop->levels.size() > depth + 1) return;
-    RECT wr;
-    GetWindowRect(l.window, &wr);
-    RECT ir = it.rect;
-    OffsetRect(&ir, wr.left, wr.top);
-    RECT avoid = wr;
-    OpenPopup(it.sub, ir.right - 3, ir.top - 3, 0, &avoid, l.selected);
+  Level& l = g_loop->levels[depth];
+  Menu* m = MenuFromHandle(l.menu);
+  if (!m || l.selected < 0) return;
+  MenuItem& it = m->items[static_cast<size_t>(l.selected)];
+  if (!it.sub || (it.state & MFS_GRAYED) || g_loop->levels.size() > depth + 1) return;
+  RECT wr;
+  GetWindowRect(l.window, &wr);
+  RECT ir = it.rect;
+  OffsetRect(&ir, wr.left, wr.top);
+  RECT avoid = wr;
+  OpenPopup(it.sub, ir.right - 3, ir.top - 3, 0, &avoid, l.selected);
 }
 
 // Opens the popup of a menu bar item (or only highlights it).
 void SelectBar(int index, bool open) {
-    Window* w = FromHandle(g_loop->bar);
-    Menu* m = w ? MenuFromHandle(w->menu) : nullptr;
-    if (!m) return;
-    CloseFrom(0);
-    g_loop->barSelected = index;
-    RepaintBar();
-    SendMenuSelect(w->menu, index);
-    if (!open || index < 0) return;
-    MenuItem& it = m->items[static_cast<size_t>(index)];
-    if (!it.sub || (it.state & MFS_GRAYED)) return;
-    RECT wr = ScreenRect(w);
-    RECT ir = it.rect;
-    OffsetRect(&ir, wr.left, wr.top);
-    OpenPopup(it.sub, ir.left, ir.bottom, 0, &ir, index);
+  Window* w = FromHandle(g_loop->bar);
+  Menu* m = w ? MenuFromHandle(w->menu) : nullptr;
+  if (!m) return;
+  CloseFrom(0);
+  g_loop->barSelected = index;
+  RepaintBar();
+  SendMenuSelect(w->menu, index);
+  if (!open || index < 0) return;
+  MenuItem& it = m->items[static_cast<size_t>(index)];
+  if (!it.sub || (it.state & MFS_GRAYED)) return;
+  RECT wr = ScreenRect(w);
+  RECT ir = it.rect;
+  OffsetRect(&ir, wr.left, wr.top);
+  OpenPopup(it.sub, ir.left, ir.bottom, 0, &ir, index);
 }
 
 void Choose(const MenuItem& it) {
-    if (it.state & MFS_GRAYED) return;
-    g_loop->done = true;
-    g_loop->chose = true;
-    g_loop->chosen = it.id;
+  if (it.state & MFS_GRAYED) return;
+  g_loop->done = true;
+  g_loop->chose = true;
+  g_loop->chosen = it.id;
 }
 
 int NextSelectable(Menu* m, int from, int step) {
-    int n = static_cast<int>(m->items.size());
-    if (n == 0) return -1;
-    int i = from;
-    for (int tries = 0; tries < n; tries++) {
-        i = from < 0 && tries == 0 ? (step > 0 ? 0 : n - 1) : (i + step + n) % n;
-        if (Selectable(m->items[static_cast<size_t>(i)])) return i;
-    }
-    return -1;
+  int n = static_cast<int>(m->items.size());
+  if (n == 0) return -1;
+  int i = from;
+  for (int tries = 0; tries < n; tries++) {
+    i = from < 0 && tries == 0 ? (step > 0 ? 0 : n - 1) : (i + step + n) % n;
+    if (Selectable(m->items[static_cast<size_t>(i)])) return i;
+  }
+  return -1;
 }
 
 Menu* CurrentMenu() {
-    if (!g_loop->levels.empty()) return MenuFromHandle(g_loop->levels.back().menu);
-    if (Window* w = FromHandle(g_loop->bar)) return MenuFromHandle(w->menu);
-    return nullptr;
+  if (!g_loop->levels.empty()) return MenuFromHandle(g_loop->levels.back().menu);
+  if (Window* w = FromHandle(g_loop->bar)) return MenuFromHandle(w->menu);
+  return nullptr;
 }
 
 // Runs the item at index of the current menu: a submenu opens, a command is chosen.
 void Execute(int index) {
-    if (!g_loop->levels.empty()) {
-        size_t depth = g_loop->levels.size() - 1;
-        Select(depth, index);
-        Menu* m = MenuFromHandle(g_loop->levels[depth].menu);
-        MenuItem& it = m->items[static_cast<size_t>(index)];
-        if (it.sub) {
-            OpenSubmenu(depth);
-            if (g_loop->levels.size() > depth + 1) Select(depth + 1, NextSelectable(MenuFromHandle(it.sub), -1, 1));
-        } else {
-            Choose(it);
-        }
+  if (!g_loop->levels.empty()) {
+    size_t depth = g_loop->levels.size() - 1;
+    Select(depth, index);
+    Menu* m = MenuFromHandle(g_loop->levels[depth].menu);
+    MenuItem& it = m->items[static_cast<size_t>(index)];
+    if (it.sub) {
+      OpenSubmenu(depth);
+      if (g_loop->levels.size() > depth + 1) Select(depth + 1, NextSelectable(MenuFromHandle(it.sub), -1, 1));
     } else {
-        SelectBar(index, true);
-        if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+      Choose(it);
     }
+  } else {
+    SelectBar(index, true);
+    if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+  }
 }
 
 void OnChar(char ch) {
-    Menu* m = CurrentMenu();
-    if (!m) return;
-    ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    std::vector<int> hits;
-    for (size_t i = 0; i < m->items.size(); i++)
-        if (Selectable(m->items[i]) && Mnemonic(m->items[i].text) == ch) hits.push_back(static_cast<int>(i));
-    if (hits.size() == 1) {
-        Execute(hits[0]);
-        return;
-    }
-    if (hits.size() > 1) {
-        // Several share the letter: move among them.
-        int cur = g_loop->levels.empty() ? g_loop->barSelected : g_loop->levels.back().selected;
-        auto next = std::upper_bound(hits.begin(), hits.end(), cur);
-        int target = next == hits.end() ? hits[0] : *next;
-        if (g_loop->levels.empty()) SelectBar(target, false);
-        else Select(g_loop->levels.size() - 1, target);
-        return;
-    }
-    LRESULT r = SendMessageA(g_loop->owner, WM_MENUCHAR, MAKEWPARAM(static_cast<unsigned char>(ch),
-                             g_loop->levels.empty() ? 0 : MF_POPUP), reinterpret_cast<LPARAM>(m->handle));
-    switch (HIWORD(r)) {
+  Menu* m = CurrentMenu();
+  if (!m) return;
+  ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  std::vector<int> hits;
+  for (size_t i = 0; i < m->items.size(); i++)
+    if (Selectable(m->items[i]) && Mnemonic(m->items[i].text) == ch) hits.push_back(static_cast<int>(i));
+  if (hits.size() == 1) {
+    Execute(hits[0]);
+    return;
+  }
+  if (hits.size() > 1) {
+    // Several share the letter: move among them.
+    int cur = g_loop->levels.empty() ? g_loop->barSelected : g_loop->levels.back().selected;
+    auto next = std::upper_bound(hits.begin(), hits.end(), cur);
+    int target = next == hits.end() ? hits[0] : *next;
+    if (g_loop->levels.empty())
+      SelectBar(target, false);
+    else
+      Select(g_loop->levels.size() - 1, target);
+    return;
+  }
+  LRESULT r = SendMessageA(g_loop->owner, WM_MENUCHAR,
+                           MAKEWPARAM(static_cast<unsigned char>(ch), g_loop->levels.empty() ? 0 : MF_POPUP),
+                           reinterpret_cast<LPARAM>(m->handle));
+  switch (HIWORD(r)) {
     case MNC_EXECUTE: Execute(LOWORD(r)); break;
     case MNC_SELECT:
-        if (g_loop->levels.empty()) SelectBar(LOWORD(r), false);
-        else Select(g_loop->levels.size() - 1, LOWORD(r));
-        break;
+      if (g_loop->levels.empty())
+        SelectBar(LOWORD(r), false);
+      else
+        Select(g_loop->levels.size() - 1, LOWORD(r));
+      break;
     case MNC_CLOSE: g_loop->done = true; break;
     default: MessageBeep(0); break;
-    }
+  }
 }
 
 void OnKey(WPARAM vk) {
-    bool inBar = g_loop->bar != nullptr;
-    size_t depth = g_loop->levels.size();
-    switch (vk) {
+  bool inBar = g_loop->bar != nullptr;
+  size_t depth = g_loop->levels.size();
+  switch (vk) {
     case VK_ESCAPE:
-        if (depth > 0 && !(depth == 1 && !inBar)) {
-            CloseFrom(depth - 1);
-            if (depth == 1 && inBar) RepaintBar();
-        } else {
-            g_loop->done = true;
-        }
-        return;
-    case VK_MENU: case VK_F10:
+      if (depth > 0 && !(depth == 1 && !inBar)) {
+        CloseFrom(depth - 1);
+        if (depth == 1 && inBar) RepaintBar();
+      } else {
         g_loop->done = true;
+      }
+      return;
+    case VK_MENU:
+    case VK_F10: g_loop->done = true; return;
+    case VK_UP:
+    case VK_DOWN: {
+      if (depth == 0) {
+        if (inBar) SelectBar(std::max(g_loop->barSelected, 0), true);
+        if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
         return;
-    case VK_UP: case VK_DOWN: {
-        if (depth == 0) {
-            if (inBar) SelectBar(std::max(g_loop->barSelected, 0), true);
-            if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
-            return;
-        }
-        Level& l = g_loop->levels.back();
-        int next = NextSelectable(MenuFromHandle(l.menu), l.selected, vk == VK_DOWN ? 1 : -1);
-        if (next >= 0) Select(depth - 1, next);
-        return;
+      }
+      Level& l = g_loop->levels.back();
+      int next = NextSelectable(MenuFromHandle(l.menu), l.selected, vk == VK_DOWN ? 1 : -1);
+      if (next >= 0) Select(depth - 1, next);
+      return;
     }
     case VK_RIGHT: {
-        if (depth > 0) {
-            Level& l = g_loop->levels.back();
-            Menu* m = MenuFromHandle(l.menu);
-            if (m && l.selected >= 0 && m->items[static_cast<size_t>(l.selected)].sub) {
-                OpenSubmenu(depth - 1);
-                if (g_loop->levels.size() > depth)
-                    Select(depth, NextSelectable(MenuFromHandle(g_loop->levels[depth].menu), -1, 1));
-                return;
-            }
+      if (depth > 0) {
+        Level& l = g_loop->levels.back();
+        Menu* m = MenuFromHandle(l.menu);
+        if (m && l.selected >= 0 && m->items[static_cast<size_t>(l.selected)].sub) {
+          OpenSubmenu(depth - 1);
+          if (g_loop->levels.size() > depth)
+            Select(depth, NextSelectable(MenuFromHandle(g_loop->levels[depth].menu), -1, 1));
+          return;
         }
-        if (inBar) {
-            Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
-            bool open = depth > 0;
-            SelectBar(NextSelectable(bar, g_loop->barSelected, 1), open);
-            if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
-        }
-        return;
+      }
+      if (inBar) {
+        Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
+        bool open = depth > 0;
+        SelectBar(NextSelectable(bar, g_loop->barSelected, 1), open);
+        if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+      }
+      return;
     }
     case VK_LEFT:
-        if (depth > 1) {
-            CloseFrom(depth - 1);
-            return;
-        }
-        if (inBar) {
-            Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
-            bool open = depth > 0;
-            SelectBar(NextSelectable(bar, g_loop->barSelected, -1), open);
-            if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
-        }
+      if (depth > 1) {
+        CloseFrom(depth - 1);
         return;
-    case VK_RETURN: case VK_SPACE:
-        if (depth > 0 && g_loop->levels.back().selected >= 0) Execute(g_loop->levels.back().selected);
-        else if (depth == 0 && inBar && g_loop->barSelected >= 0) Execute(g_loop->barSelected);
-        return;
+      }
+      if (inBar) {
+        Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
+        bool open = depth > 0;
+        SelectBar(NextSelectable(bar, g_loop->barSelected, -1), open);
+        if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+      }
+      return;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (depth > 0 && g_loop->levels.back().selected >= 0)
+        Execute(g_loop->levels.back().selected);
+      else if (depth == 0 && inBar && g_loop->barSelected >= 0)
+        Execute(g_loop->barSelected);
+      return;
     default:
-        if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) OnChar(static_cast<char>(vk));
-        return;
-    }
+      if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) OnChar(static_cast<char>(vk));
+      return;
+  }
 }
 
 struct Hit {
-    int depth = -1;     // popup level, or -1 for the bar
-    int item = -1;
-    bool inMenu = false;
+  int depth = -1;  // popup level, or -1 for the bar
+  int item = -1;
+  bool inMenu = false;
 };
 
 Hit HitAt(POINT screen) {
-    Hit h;
-    for (int d = static_cast<int>(g_loop->levels.size()) - 1; d >= 0; d--) {
-        Level& l = g_loop->levels[static_cast<size_t>(d)];
-        RECT wr;
-        GetWindowRect(l.window, &wr);
-        if (!PtInRect(&wr, screen)) continue;
-        h.depth = d;
-        h.inMenu = true;
-        Menu* m = MenuFromHandle(l.menu);
-        POINT p{screen.x - wr.left, screen.y - wr.top};
-        for (size_t i = 0; m && i < m->items.size(); i++)
-            if (PtInRect(&m->items[i].rect, p) && Selectable(m->items[i])) h.item = static_cast<int>(i);
-        return h;
-    }
-    if (Window* w = FromHandle(g_loop->bar)) {
-        FrameLayout f = LayoutFrame(w);
-        RECT wr = ScreenRect(w);
-        POINT p{screen.x - wr.left, screen.y - wr.top};
-        if (PtInRect(&f.menuBar, p)) {
-            h.inMenu = true;
-            Menu* m = MenuFromHandle(w->menu);
-            for (size_t i = 0; m && i < m->items.size(); i++)
-                if (PtInRect(&m->items[i].rect, p)) h.item = static_cast<int>(i);
-        }
-    }
+  Hit h;
+  for (int d = static_cast<int>(g_loop->levels.size()) - 1; d >= 0; d--) {
+    Level& l = g_loop->levels[static_cast<size_t>(d)];
+    RECT wr;
+    GetWindowRect(l.window, &wr);
+    if (!PtInRect(&wr, screen)) continue;
+    h.depth = d;
+    h.inMenu = true;
+    Menu* m = MenuFromHandle(l.menu);
+    POINT p{screen.x - wr.left, screen.y - wr.top};
+    for (size_t i = 0; m && i < m->items.size(); i++)
+      if (PtInRect(&m->items[i].rect, p) && Selectable(m->items[i])) h.item = static_cast<int>(i);
     return h;
+  }
+  if (Window* w = FromHandle(g_loop->bar)) {
+    FrameLayout f = LayoutFrame(w);
+    RECT wr = ScreenRect(w);
+    POINT p{screen.x - wr.left, screen.y - wr.top};
+    if (PtInRect(&f.menuBar, p)) {
+      h.inMenu = true;
+      Menu* m = MenuFromHandle(w->menu);
+      for (size_t i = 0; m && i < m->items.size(); i++)
+        if (PtInRect(&m->items[i].rect, p)) h.item = static_cast<int>(i);
+    }
+  }
+  return h;
 }
 
 void OnMouse(host::EventType type, host::MouseButton button, POINT screen) {
-    Hit h = HitAt(screen);
-    bool chooseButton = button == host::MouseButton::Left ||
-                        (button == host::MouseButton::Right && (g_loop->flags & TPM_RIGHTBUTTON)) ||
-                        (button == host::MouseButton::Right && g_loop->popupMode);
-    if (type == host::EventType::MouseMove) {
-        if (h.depth >= 0 && h.item >= 0) {
-            Select(static_cast<size_t>(h.depth), h.item);
-            OpenSubmenu(static_cast<size_t>(h.depth));
-        } else if (h.depth < 0 && h.inMenu && h.item >= 0 && !g_loop->levels.empty() && h.item != g_loop->barSelected) {
-            SelectBar(h.item, true);  // sliding along an open menu bar
-        }
-        return;
+  Hit h = HitAt(screen);
+  bool chooseButton = button == host::MouseButton::Left ||
+                      (button == host::MouseButton::Right && (g_loop->flags & TPM_RIGHTBUTTON)) ||
+                      (button == host::MouseButton::Right && g_loop->popupMode);
+  if (type == host::EventType::MouseMove) {
+    if (h.depth >= 0 && h.item >= 0) {
+      Select(static_cast<size_t>(h.depth), h.item);
+      OpenSubmenu(static_cast<size_t>(h.depth));
+    } else if (h.depth < 0 && h.inMenu && h.item >= 0 && !g_loop->levels.empty() && h.item != g_loop->barSelected) {
+      SelectBar(h.item, true);  // sliding along an open menu bar
     }
-    if (type == host::EventType::MouseDown) {
-        if (!h.inMenu) {
-            g_loop->done = true;  // a click outside closes the menus
-            return;
-        }
-        g_loop->buttonDown = true;
-        if (h.depth < 0 && h.item >= 0) {
-            bool wasOpen = !g_loop->levels.empty() && h.item == g_loop->barSelected;
-            if (wasOpen) {
-                CloseFrom(0);
-                RepaintBar();
-            } else {
-                SelectBar(h.item, true);
-            }
-        }
-        return;
+    return;
+  }
+  if (type == host::EventType::MouseDown) {
+    if (!h.inMenu) {
+      g_loop->done = true;  // a click outside closes the menus
+      return;
     }
-    if (type == host::EventType::MouseUp && chooseButton && h.depth >= 0 && h.item >= 0) {
-        Menu* m = MenuFromHandle(g_loop->levels[static_cast<size_t>(h.depth)].menu);
-        const MenuItem& it = m->items[static_cast<size_t>(h.item)];
-        if (!it.sub) Choose(it);
+    g_loop->buttonDown = true;
+    if (h.depth < 0 && h.item >= 0) {
+      bool wasOpen = !g_loop->levels.empty() && h.item == g_loop->barSelected;
+      if (wasOpen) {
+        CloseFrom(0);
+        RepaintBar();
+      } else {
+        SelectBar(h.item, true);
+      }
     }
+    return;
+  }
+  if (type == host::EventType::MouseUp && chooseButton && h.depth >= 0 && h.item >= 0) {
+    Menu* m = MenuFromHandle(g_loop->levels[static_cast<size_t>(h.depth)].menu);
+    const MenuItem& it = m->items[static_cast<size_t>(h.item)];
+    if (!it.sub) Choose(it);
+  }
 }
 
 UINT RunLoop() {
-    HWND owner = g_loop->owner;
-    if (GetCapture()) ReleaseCapture();
-    SetMouseFilter([](host::EventType type, POINT screen, host::MouseButton button) {
-        PostThreadMessageA(CurrentThreadId(), kMenuMouse, MAKEWPARAM(static_cast<int>(type), static_cast<int>(button)),
-                           MAKELPARAM(screen.x, screen.y));
-        return true;
-    });
-    MSG m;
-    while (!g_loop->done) {
-        if (!NextModalMessage(m)) break;
-        if (m.message == kMenuMouse && !m.hwnd) {
-            OnMouse(static_cast<host::EventType>(LOWORD(m.wParam)), static_cast<host::MouseButton>(HIWORD(m.wParam)),
-                    {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
-        } else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) {
-            OnKey(m.wParam);
-        } else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_CHAR ||
-                   m.message == WM_SYSCHAR) {
-            // Keys belong to the menu while it is open.
-        } else {
-            DispatchMessageA(&m);
-        }
-        if (!IsWindow(owner)) break;
+  HWND owner = g_loop->owner;
+  if (GetCapture()) ReleaseCapture();
+  SetMouseFilter([](host::EventType type, POINT screen, host::MouseButton button) {
+    PostThreadMessageA(CurrentThreadId(), kMenuMouse, MAKEWPARAM(static_cast<int>(type), static_cast<int>(button)),
+                       MAKELPARAM(screen.x, screen.y));
+    return true;
+  });
+  MSG m;
+  while (!g_loop->done) {
+    if (!NextModalMessage(m)) break;
+    if (m.message == kMenuMouse && !m.hwnd) {
+      OnMouse(static_cast<host::EventType>(LOWORD(m.wParam)), static_cast<host::MouseButton>(HIWORD(m.wParam)),
+              {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
+    } else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) {
+      OnKey(m.wParam);
+    } else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_CHAR || m.message == WM_SYSCHAR) {
+      // Keys belong to the menu while it is open.
+    } else {
+      DispatchMessageA(&m);
     }
-    SetMouseFilter(nullptr);
-    CloseFrom(0);
-    while (PeekMessageA(&m, nullptr, kMenuMouse, kMenuMouse, PM_REMOVE)) {
-    }
-    return g_loop->chose ? g_loop->chosen : 0;
+    if (!IsWindow(owner)) break;
+  }
+  SetMouseFilter(nullptr);
+  CloseFrom(0);
+  while (PeekMessageA(&m, nullptr, kMenuMouse, kMenuMouse, PM_REMOVE)) {}
+  return g_loop->chose ? g_loop->chosen : 0;
 }
 
 void Finish(HWND owner, bool popupMode, bool notify) {
-    if (!IsWindow(owner)) return;
-    if (notify) SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    SendMessageA(owner, WM_EXITMENULOOP, popupMode, 0);
+  if (!IsWindow(owner)) return;
+  if (notify) SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  SendMessageA(owner, WM_EXITMENULOOP, popupMode, 0);
 }
 
 }  // namespace
 
 void PaintMenuBar(Window* w, HDC dc, const RECT& bar) {
-    Menu* m = MenuFromHandle(w->menu);
-    FillSolid(dc, bar, Sys(COLOR_MENU));
-    if (!m) return;
-    LayoutBar(m, bar, dc);
-    int selected = g_loop && g_loop->bar == w->handle ? g_loop->barSelected : -1;
-    for (size_t i = 0; i < m->items.size(); i++)
-        DrawMenuItem(dc, m, static_cast<int>(i), true, selected == static_cast<int>(i) && !g_loop->levels.empty(),
-                     w->handle);
-    if (selected >= 0 && g_loop->levels.empty()) {
-        // Highlighted but closed: a raised frame.
-        RECT r = m->items[static_cast<size_t>(selected)].rect;
-        Frame3D(dc, r, Sys(COLOR_3DHIGHLIGHT), Sys(COLOR_3DSHADOW));
-    }
+  Menu* m = MenuFromHandle(w->menu);
+  FillSolid(dc, bar, Sys(COLOR_MENU));
+  if (!m) return;
+  LayoutBar(m, bar, dc);
+  int selected = g_loop && g_loop->bar == w->handle ? g_loop->barSelected : -1;
+  for (size_t i = 0; i < m->items.size(); i++)
+    DrawMenuItem(dc, m, static_cast<int>(i), true, selected == static_cast<int>(i) && !g_loop->levels.empty(),
+                 w->handle);
+  if (selected >= 0 && g_loop->levels.empty()) {
+    // Highlighted but closed: a raised frame.
+    RECT r = m->items[static_cast<size_t>(selected)].rect;
+    Frame3D(dc, r, Sys(COLOR_3DHIGHLIGHT), Sys(COLOR_3DSHADOW));
+  }
 }
 
 void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
-    if (g_loop) return;
-    Window* top = TopLevelOf(w);
-    HWND hwnd = top->handle;
-    Menu* m = MenuFromHandle(top->menu);
-    if (!m || m->items.empty()) {
-        if (key) MessageBeep(0);
-        return;
-    }
-    Loop loop;
-    loop.owner = hwnd;
-    loop.bar = hwnd;
-    g_loop = &loop;
-    SendMessageA(hwnd, WM_ENTERMENULOOP, FALSE, 0);
-    SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(top->menu), 0);
-    if (byMouse) {
-        Hit h = HitAt(screen);
-        if (h.item >= 0) SelectBar(h.item, true);
-        else loop.done = true;
-    } else if (key) {
-        SelectBar(-1, false);
-        OnChar(static_cast<char>(key));
-        if (loop.levels.empty() && !loop.done && loop.barSelected < 0) loop.done = true;
-    } else {
-        SelectBar(NextSelectable(m, -1, 1), false);
-    }
-    UINT id = loop.done && !loop.chose ? 0 : RunLoop();
-    if (loop.chose) id = loop.chosen;
-    CloseFrom(0);
-    loop.barSelected = -1;
-    RepaintBar();
-    g_loop = nullptr;
-    Finish(hwnd, false, true);
-    if (id && IsWindow(hwnd)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  if (g_loop) return;
+  Window* top = TopLevelOf(w);
+  HWND hwnd = top->handle;
+  Menu* m = MenuFromHandle(top->menu);
+  if (!m || m->items.empty()) {
+    if (key) MessageBeep(0);
+    return;
+  }
+  Loop loop;
+  loop.owner = hwnd;
+  loop.bar = hwnd;
+  g_loop = &loop;
+  SendMessageA(hwnd, WM_ENTERMENULOOP, FALSE, 0);
+  SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(top->menu), 0);
+  if (byMouse) {
+    Hit h = HitAt(screen);
+    if (h.item >= 0)
+      SelectBar(h.item, true);
+    else
+      loop.done = true;
+  } else if (key) {
+    SelectBar(-1, false);
+    OnChar(static_cast<char>(key));
+    if (loop.levels.empty() && !loop.done && loop.barSelected < 0) loop.done = true;
+  } else {
+    SelectBar(NextSelectable(m, -1, 1), false);
+  }
+  UINT id = loop.done && !loop.chose ? 0 : RunLoop();
+  if (loop.chose) id = loop.chosen;
+  CloseFrom(0);
+  loop.barSelected = -1;
+  RepaintBar();
+  g_loop = nullptr;
+  Finish(hwnd, false, true);
+  if (id && IsWindow(hwnd)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 }  // namespace win::user
@@ -509,30 +525,30 @@ void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
 using namespace win::user;
 
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND hwnd, LPTPMPARAMS params) {
-    if (!MenuFromHandle(menu) || !IsWindow(hwnd) || g_loop) return FALSE;
-    Loop loop;
-    loop.owner = hwnd;
-    loop.popupMode = true;
-    loop.flags = flags;
-    g_loop = &loop;
-    SendMessageA(hwnd, WM_ENTERMENULOOP, TRUE, 0);
-    if (Notify()) SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    OpenPopup(menu, x, y, flags, params ? &params->rcExclude : nullptr, 0);
-    UINT id = loop.levels.empty() ? 0 : RunLoop();
-    g_loop = nullptr;
-    Finish(hwnd, true, !(flags & TPM_NONOTIFY));
-    if (flags & TPM_RETURNCMD) return static_cast<BOOL>(id);
-    if (id && !(flags & TPM_NONOTIFY)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    return TRUE;
+  if (!MenuFromHandle(menu) || !IsWindow(hwnd) || g_loop) return FALSE;
+  Loop loop;
+  loop.owner = hwnd;
+  loop.popupMode = true;
+  loop.flags = flags;
+  g_loop = &loop;
+  SendMessageA(hwnd, WM_ENTERMENULOOP, TRUE, 0);
+  if (Notify()) SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+  OpenPopup(menu, x, y, flags, params ? &params->rcExclude : nullptr, 0);
+  UINT id = loop.levels.empty() ? 0 : RunLoop();
+  g_loop = nullptr;
+  Finish(hwnd, true, !(flags & TPM_NONOTIFY));
+  if (flags & TPM_RETURNCMD) return static_cast<BOOL>(id);
+  if (id && !(flags & TPM_NONOTIFY)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  return TRUE;
 }
 
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND hwnd, const RECT*) {
-    return TrackPopupMenuEx(menu, flags, x, y, hwnd, nullptr);
+  return TrackPopupMenuEx(menu, flags, x, y, hwnd, nullptr);
 }
 
 BOOL EndMenu() {
-    if (!g_loop) return FALSE;
-    g_loop->done = true;
-    PostThreadMessageA(CurrentThreadId(), WM_NULL, 0, 0);
-    return TRUE;
+  if (!g_loop) return FALSE;
+  g_loop->done = true;
+  PostThreadMessageA(CurrentThreadId(), WM_NULL, 0, 0);
+  return TRUE;
 }

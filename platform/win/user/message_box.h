@@ -16,11 +16,11 @@
 namespace win::user {
 
 struct MessageBoxRecord {
-    std::string text;
-    std::string caption;
-    UINT type = 0;
-    int result = 0;
-    bool automatic = false;  // answered without showing
+  std::string text;
+  std::string caption;
+  UINT type = 0;
+  int result = 0;
+  bool automatic = false;  // answered without showing
 };
 
 // The function answers a box before it is shown; 0 shows it as usual.

@@ -15,39 +15,39 @@
 namespace win::user {
 
 struct SentMessage {
-    HWND hwnd = nullptr;
-    UINT msg = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    LRESULT result = 0;
-    bool done = false;
-    bool notifyOnly = false;  // SendNotifyMessage: nobody waits
-    DWORD senderThread = 0;
+  HWND hwnd = nullptr;
+  UINT msg = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  LRESULT result = 0;
+  bool done = false;
+  bool notifyOnly = false;  // SendNotifyMessage: nobody waits
+  DWORD senderThread = 0;
 };
 
 struct Timer {
-    HWND hwnd = nullptr;
-    UINT_PTR id = 0;
-    UINT interval = 0;
-    TIMERPROC proc = nullptr;
-    std::uint64_t dueMicros = 0;
+  HWND hwnd = nullptr;
+  UINT_PTR id = 0;
+  UINT interval = 0;
+  TIMERPROC proc = nullptr;
+  std::uint64_t dueMicros = 0;
 };
 
 struct Queue {
-    DWORD threadId = 0;
-    std::mutex m;
-    std::condition_variable cv;
-    bool woken = false;
-    std::deque<MSG> posted;
-    std::deque<MSG> input;
-    std::deque<std::shared_ptr<SentMessage>> sent;
-    bool quit = false;
-    int quitCode = 0;
-    std::vector<Timer> timers;  // touched only by the owning thread
-    // The sent message being handled (InSendMessage, ReplyMessage).
-    SentMessage* current = nullptr;
-    DWORD lastTime = 0;
-    POINT lastPos{};
+  DWORD threadId = 0;
+  std::mutex m;
+  std::condition_variable cv;
+  bool woken = false;
+  std::deque<MSG> posted;
+  std::deque<MSG> input;
+  std::deque<std::shared_ptr<SentMessage>> sent;
+  bool quit = false;
+  int quitCode = 0;
+  std::vector<Timer> timers;  // touched only by the owning thread
+  // The sent message being handled (InSendMessage, ReplyMessage).
+  SentMessage* current = nullptr;
+  DWORD lastTime = 0;
+  POINT lastPos{};
 };
 
 Queue& QueueOf(DWORD threadId);

@@ -6,10 +6,10 @@
 namespace win::user {
 
 struct FocusState {
-    HWND focus = nullptr;
-    HWND active = nullptr;     // a top-level window
-    HWND capture = nullptr;
-    bool appActive = false;
+  HWND focus = nullptr;
+  HWND active = nullptr;  // a top-level window
+  HWND capture = nullptr;
+  bool appActive = false;
 };
 FocusState& Focus();
 

@@ -16,72 +16,72 @@
 namespace win::user {
 
 struct WndClass {
-    std::string name;
-    ATOM atom = 0;
-    UINT style = 0;
-    WNDPROC proc = nullptr;
-    int cbClsExtra = 0;
-    int cbWndExtra = 0;
-    HINSTANCE instance = nullptr;
-    HICON icon = nullptr;
-    HICON iconSm = nullptr;
-    HCURSOR cursor = nullptr;
-    HBRUSH background = nullptr;
-    std::string menuName;
-    std::vector<BYTE> extra;
-    int windows = 0;  // live windows of this class
+  std::string name;
+  ATOM atom = 0;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+  int cbClsExtra = 0;
+  int cbWndExtra = 0;
+  HINSTANCE instance = nullptr;
+  HICON icon = nullptr;
+  HICON iconSm = nullptr;
+  HCURSOR cursor = nullptr;
+  HBRUSH background = nullptr;
+  std::string menuName;
+  std::vector<BYTE> extra;
+  int windows = 0;  // live windows of this class
 };
 
 struct ScrollBarState {
-    int min = 0, max = 100;
-    UINT page = 0;
-    int pos = 0;
-    int trackPos = 0;
-    bool tracking = false;
-    UINT disabledArrows = 0;
-    bool shown = true;  // only meaningful while the window has the style bit
+  int min = 0, max = 100;
+  UINT page = 0;
+  int pos = 0;
+  int trackPos = 0;
+  bool tracking = false;
+  UINT disabledArrows = 0;
+  bool shown = true;  // only meaningful while the window has the style bit
 };
 
 struct Window {
-    HWND handle = nullptr;
-    WndClass* cls = nullptr;
-    WNDPROC proc = nullptr;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    std::string text;
-    Window* parent = nullptr;            // nullptr: a top-level window
-    Window* owner = nullptr;             // top-level windows only
-    std::vector<Window*> children;       // z-order, topmost first
-    RECT rect{};                         // window rectangle: parent client coordinates, or screen
-    RECT client{};                       // client rectangle, same coordinates as rect
-    LONG_PTR id = 0;                     // child id (GWLP_ID)
-    LONG_PTR userData = 0;
-    HINSTANCE instance = nullptr;
-    std::vector<BYTE> extra;             // cbWndExtra bytes
-    std::vector<std::pair<std::string, HANDLE>> props;
-    HMENU menu = nullptr;                // menu bar of a top-level window
-    host::WindowId hostId = 0;           // top-level windows only
-    DWORD threadId = 0;
+  HWND handle = nullptr;
+  WndClass* cls = nullptr;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  std::string text;
+  Window* parent = nullptr;  // nullptr: a top-level window
+  Window* owner = nullptr;  // top-level windows only
+  std::vector<Window*> children;  // z-order, topmost first
+  RECT rect{};  // window rectangle: parent client coordinates, or screen
+  RECT client{};  // client rectangle, same coordinates as rect
+  LONG_PTR id = 0;  // child id (GWLP_ID)
+  LONG_PTR userData = 0;
+  HINSTANCE instance = nullptr;
+  std::vector<BYTE> extra;  // cbWndExtra bytes
+  std::vector<std::pair<std::string, HANDLE>> props;
+  HMENU menu = nullptr;  // menu bar of a top-level window
+  host::WindowId hostId = 0;  // top-level windows only
+  DWORD threadId = 0;
 
-    // Painting.
-    gdi::Region update;                  // client coordinates
-    bool erase = false;                  // WM_ERASEBKGND due before the next paint
-    bool ncPaint = false;                // the frame needs drawing
-    bool internalPaint = false;
-    bool inPaint = false;
-    std::optional<gdi::Region> windowRgn; // window coordinates
-    HDC ownDC = nullptr;
+  // Painting.
+  gdi::Region update;  // client coordinates
+  bool erase = false;  // WM_ERASEBKGND due before the next paint
+  bool ncPaint = false;  // the frame needs drawing
+  bool internalPaint = false;
+  bool inPaint = false;
+  std::optional<gdi::Region> windowRgn;  // window coordinates
+  HDC ownDC = nullptr;
 
-    ScrollBarState hscroll, vscroll;
-    bool minimized = false;
-    bool maximized = false;
-    RECT restoreRect{};                  // normal position while minimized or maximized
+  ScrollBarState hscroll, vscroll;
+  bool minimized = false;
+  bool maximized = false;
+  RECT restoreRect{};  // normal position while minimized or maximized
 
-    bool destroying = false;
-    bool created = false;                // WM_NCCREATE answered
-    bool acceptFiles = false;
-    HFONT font = nullptr;
-    HCURSOR cursorOverride = nullptr;
+  bool destroying = false;
+  bool created = false;  // WM_NCCREATE answered
+  bool acceptFiles = false;
+  HFONT font = nullptr;
+  HCURSOR cursorOverride = nullptr;
 };
 
 // The handle table. Handles are never reused, so a stale one fails lookup.

@@ -9,8 +9,12 @@
 
 namespace {
 
-void* P(std::intptr_t v) { return reinterpret_cast<void*>(v); }
-std::intptr_t V(void* p) { return reinterpret_cast<std::intptr_t>(p); }
+void* P(std::intptr_t v) {
+  return reinterpret_cast<void*>(v);
+}
+std::intptr_t V(void* p) {
+  return reinterpret_cast<std::intptr_t>(p);
+}
 
 std::vector<std::intptr_t> Items(const TList& list) {
   std::vector<std::intptr_t> out;
@@ -35,9 +39,9 @@ TEST(TList, BadIndexesRaiseListErrorWithTheIndex) {
   list.Add(P(1));
   list.Add(P(2));
   const std::vector<std::pair<std::function<void()>, int>> cases = {
-      {[&] { list.Get(2); }, 2},         {[&] { list.Get(-1); }, -1},    {[&] { list.Put(5, P(0)); }, 5},
-      {[&] { list.Delete(2); }, 2},      {[&] { list.Insert(3, P(0)); }, 3}, {[&] { list.Exchange(0, 9); }, 9},
-      {[&] { list.Move(0, 2); }, 2},     {[&] { list.Move(-1, 0); }, -1},
+      {[&] { list.Get(2); }, 2},     {[&] { list.Get(-1); }, -1},        {[&] { list.Put(5, P(0)); }, 5},
+      {[&] { list.Delete(2); }, 2},  {[&] { list.Insert(3, P(0)); }, 3}, {[&] { list.Exchange(0, 9); }, 9},
+      {[&] { list.Move(0, 2); }, 2}, {[&] { list.Move(-1, 0); }, -1},
   };
   for (const auto& [action, index] : cases) {
     try {
@@ -110,8 +114,8 @@ TEST(TList, NotificationsFollowAddRemoveAndExtract) {
   EXPECT_EQ(list.Extract(P(2)), P(2));
   EXPECT_EQ(list.Extract(P(9)), nullptr);
   list.Clear();
-  EXPECT_EQ(list.log, (std::vector<std::string>{"added 1", "added 2", "deleted 1", "added 3", "extracted 2",
-                                                "deleted 3"}));
+  EXPECT_EQ(list.log,
+            (std::vector<std::string>{"added 1", "added 2", "deleted 1", "added 3", "extracted 2", "deleted 3"}));
 }
 
 TEST(TThreadList, LockedAccessAndDuplicates) {

@@ -20,7 +20,9 @@ class FixedStream : public TCustomMemoryStream {
   std::string FBytes;
 };
 
-std::string Contents(TMemoryStream& m) { return std::string(static_cast<char*>(m.GetMemory()), m.GetSize()); }
+std::string Contents(TMemoryStream& m) {
+  return std::string(static_cast<char*>(m.GetMemory()), m.GetSize());
+}
 
 TEST(Streams, ShortTransfersRaise) {
   FixedStream s("abc");

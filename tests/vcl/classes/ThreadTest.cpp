@@ -138,7 +138,9 @@ TEST(TThread, FreeOnTerminateDeletesTheObjectWhenItEnds) {
   struct SelfFreeing : TThread {
     SelfFreeing() : TThread(true) { SetFreeOnTerminate(true); }
     ~SelfFreeing() override { destroyed = true; }
-    void Execute() override { Synchronize([] {}); }
+    void Execute() override {
+      Synchronize([] {});
+    }
   };
   MainLoop loop;
   auto* thread = new SelfFreeing;

@@ -35,7 +35,9 @@ void ControlsTest::Pump() {
   }
 }
 
-void ControlsTest::PaintNow() { UpdateWindow(host->GetHandle()); }
+void ControlsTest::PaintNow() {
+  UpdateWindow(host->GetHandle());
+}
 
 COLORREF ControlsTest::Pixel(int x, int y) {
   HDC dc = GetDC(host->GetHandle());

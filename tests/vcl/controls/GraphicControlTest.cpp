@@ -17,23 +17,23 @@ TProbe* MakeProbe(TWinControl* parent, TRect bounds, TColor fill = clBlue) {
 
 TEST_F(ControlsTest, GraphicChildIsPaintedAfterTheParentAndClippedToItself) {
   for (bool doubleBuffered : {false, true}) {
-  SCOPED_TRACE(doubleBuffered);
-  host->SetDoubleBuffered(doubleBuffered);
-  auto* probe = MakeProbe(host, Bounds(10, 10, 20, 20));
-  auto* over = MakeProbe(host, Bounds(25, 25, 10, 10), clLime);  // later: above
-  InvalidateRect(host->GetHandle(), nullptr, TRUE);
-  PaintNow();
-  EXPECT_EQ(Pixel(15, 15), RGB(0, 0, 255));
-  EXPECT_EQ(Pixel(29, 12), RGB(0, 0, 255));
-  EXPECT_EQ(Pixel(5, 5), RGB(255, 0, 0));    // the parent's background
-  EXPECT_EQ(Pixel(31, 12), RGB(255, 0, 0));  // the probe's paint stopped at its edge
-  EXPECT_EQ(Pixel(27, 27), RGB(0, 255, 0));  // z-order
-  EXPECT_EQ(Pixel(40, 40), RGB(255, 0, 0));
-  probe->BringToFront();
-  PaintNow();
-  EXPECT_EQ(Pixel(27, 27), RGB(0, 0, 255));
-  delete probe;
-  delete over;
+    SCOPED_TRACE(doubleBuffered);
+    host->SetDoubleBuffered(doubleBuffered);
+    auto* probe = MakeProbe(host, Bounds(10, 10, 20, 20));
+    auto* over = MakeProbe(host, Bounds(25, 25, 10, 10), clLime);  // later: above
+    InvalidateRect(host->GetHandle(), nullptr, TRUE);
+    PaintNow();
+    EXPECT_EQ(Pixel(15, 15), RGB(0, 0, 255));
+    EXPECT_EQ(Pixel(29, 12), RGB(0, 0, 255));
+    EXPECT_EQ(Pixel(5, 5), RGB(255, 0, 0));  // the parent's background
+    EXPECT_EQ(Pixel(31, 12), RGB(255, 0, 0));  // the probe's paint stopped at its edge
+    EXPECT_EQ(Pixel(27, 27), RGB(0, 255, 0));  // z-order
+    EXPECT_EQ(Pixel(40, 40), RGB(255, 0, 0));
+    probe->BringToFront();
+    PaintNow();
+    EXPECT_EQ(Pixel(27, 27), RGB(0, 0, 255));
+    delete probe;
+    delete over;
   }
 }
 

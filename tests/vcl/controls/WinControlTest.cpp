@@ -85,7 +85,8 @@ TEST_F(ControlsTest, AlignLaysChildrenOutInTheLibrarysOrder) {
         {alLeft, Bounds(0, 0, 30, 5), Rect(0, 10, 30, 80)},
         {alRight, Bounds(0, 0, 40, 5), Rect(160, 10, 200, 80)}}},
       // A control aligned later at the top edge goes above the others.
-      {"new top goes first", {{alTop, Bounds(0, 0, 5, 10), Rect(0, 20, 200, 30)}, {alTop, Bounds(0, 0, 5, 20), Rect(0, 0, 200, 20)}}},
+      {"new top goes first",
+       {{alTop, Bounds(0, 0, 5, 10), Rect(0, 20, 200, 30)}, {alTop, Bounds(0, 0, 5, 20), Rect(0, 0, 200, 20)}}},
       {"lower top goes below",
        {{alTop, Bounds(0, 0, 5, 10), Rect(0, 0, 200, 10)}, {alTop, Bounds(0, 50, 5, 20), Rect(0, 10, 200, 30)}}},
       {"bottoms stack upwards",
@@ -322,7 +323,7 @@ TEST(Accelerators, AmpersandMarksTheKey) {
     bool accel;
   };
   const Case cases[] = {
-      {'S', "&Save", true}, {'s', "&Save", true}, {'A', "S&ave", true},  {'S', "Save", false},
+      {'S', "&Save", true},   {'s', "&Save", true},        {'A', "S&ave", true},   {'S', "Save", false},
       {'S', "&&Save", false}, {'A', "Drum && &All", true}, {'X', "Ends &", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsAccel(c.ch, c.caption), c.accel) << c.caption << " " << char(c.ch);
@@ -363,7 +364,7 @@ TEST_F(ControlsTest, SubclassedWindowClassAnswersWhatTheControlLeaves) {
   c->SetParent(host);
   HWND h = c->GetHandle();
   EXPECT_EQ(SendMessageA(h, WM_USER + 5, 0, 0), 99);  // the base class's procedure
-  EXPECT_EQ(SendMessageA(h, WM_PROBE, 0, 0), 42);     // the control's own handler first
+  EXPECT_EQ(SendMessageA(h, WM_PROBE, 0, 0), 42);  // the control's own handler first
   EXPECT_EQ(FindControl(h), c);
   delete c;
   UnregisterClassA("CtlTestBase", nullptr);

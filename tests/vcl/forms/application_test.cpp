@@ -17,8 +17,8 @@ TEST(ReportText, AddsAPeriodAfterCharactersThatSortAfterIt) {
   } cases[] = {
       {"Disk full", "Disk full."},
       {"Done.", "Done."},
-      {"Stop!", "Stop!"},       // '!' sorts before '.'
-      {"Why?", "Why?."},        // '?' sorts after it, as the library has it
+      {"Stop!", "Stop!"},  // '!' sorts before '.'
+      {"Why?", "Why?."},  // '?' sorts after it, as the library has it
       {"", ""},
       {"File \"a\"", "File \"a\""},
   };

@@ -31,11 +31,9 @@ void FormsTest::TearDown() {
   DoneApplication();
   vcl::DoneControls();
   MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-  }
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
   win::clock::UseReal();
 }
-
 
 host::WindowId FormsTest::HostOf(HWND hwnd) {
   win::user::Window* w = win::user::FromHandle(hwnd);

@@ -22,12 +22,14 @@ namespace {
 constexpr UINT kPing = WM_APP + 1;
 
 struct Seen {
-  char kind;           // 'i': idle handler, 'm': the posted message
+  char kind;  // 'i': idle handler, 'm': the posted message
   std::uint64_t atUs;  // clock seam, relative to the test's start
   bool operator==(const Seen&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const Seen& s) { return os << s.kind << "@" << s.atUs; }
+std::ostream& operator<<(std::ostream& os, const Seen& s) {
+  return os << s.kind << "@" << s.atUs;
+}
 
 class IdleLoop : public FormsTest {
  protected:
@@ -123,8 +125,7 @@ TEST_F(IdleLoop, NotDoneRunsAgainAtEachMillisecondAndMessagesAreNotHeldBack) {
     }
     WaitUntilLoopSleeps();
   });
-  std::vector<Seen> expected{{'i', 0},    {'m', 250},  {'i', 250}, {'i', 1000},
-                             {'i', 2000}, {'i', 3000}, {'i', 4000}};
+  std::vector<Seen> expected{{'i', 0}, {'m', 250}, {'i', 250}, {'i', 1000}, {'i', 2000}, {'i', 3000}, {'i', 4000}};
   std::vector<Seen> got = Seen_();
   // The driver's last wake-up may add one more idle pass at the end.
   if (got.size() == expected.size() + 1 && got.back() == Seen{'i', 4000}) got.pop_back();

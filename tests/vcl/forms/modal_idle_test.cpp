@@ -8,7 +8,6 @@
 namespace formstest {
 namespace {
 
-
 // The main form of these tests is made in code (CreateNew): none of them
 // needs a resource.
 class ModalLoops : public FormsTest {};

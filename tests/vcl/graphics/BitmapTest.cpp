@@ -255,8 +255,8 @@ TEST(Bitmap, BrokenBitmapDataRaisesInvalidGraphic) {
   std::string bytes = Bytes(stream);
   std::vector<std::string> broken = {
       bytes.substr(0, bytes.size() - 7),  // rows cut short
-      bytes.substr(0, 30),                // header cut short
-      "XX" + bytes.substr(2),             // not a BMP
+      bytes.substr(0, 30),  // header cut short
+      "XX" + bytes.substr(2),  // not a BMP
   };
   for (const std::string& b : broken) {
     TMemoryStream in;
@@ -354,8 +354,8 @@ TEST(Bitmap, SetHandleAdoptsAForeignBitmap) {
 TEST(Bitmap, LoadsBitmapResourcesByNameAndNumber) {
   // A packed DIB: 2 x 1 pixels at 24 bits, bottom-up.
   static const unsigned char dib[] = {
-      40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0,
-      0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // header
+      40,   0,    0,    0,    2,    0,    0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
+      8,    0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0,  // header
       0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0, 0,  // red, blue, padding
   };
   static const win::resource::Record records[] = {

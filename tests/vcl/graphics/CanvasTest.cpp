@@ -108,12 +108,8 @@ TEST(Canvas, CopyRectUsesTheCopyMode) {
     TColor destBefore;
     TColor redBecomes;
   } cases[] = {
-      {cmSrcCopy, clWhite, clRed},
-      {cmNotSrcCopy, clWhite, clAqua},
-      {cmSrcAnd, clYellow, clRed},
-      {cmSrcPaint, clBlue, clFuchsia},
-      {cmSrcInvert, clWhite, clAqua},
-      {cmBlackness, clWhite, clBlack},
+      {cmSrcCopy, clWhite, clRed},     {cmNotSrcCopy, clWhite, clAqua}, {cmSrcAnd, clYellow, clRed},
+      {cmSrcPaint, clBlue, clFuchsia}, {cmSrcInvert, clWhite, clAqua},  {cmBlackness, clWhite, clBlack},
   };
   for (const Case& k : cases) {
     Fill(dest, 10, 10, k.destBefore);
@@ -197,9 +193,18 @@ TEST(Canvas, ShapesTouchOnlyTheirBounds) {
       {"Pie", [](TCanvas* c) { c->Pie(4, 4, 16, 16, 16, 10, 10, 4); }},
       {"Chord", [](TCanvas* c) { c->Chord(4, 4, 16, 16, 16, 10, 10, 4); }},
       {"Arc", [](TCanvas* c) { c->Arc(4, 4, 16, 16, 16, 10, 10, 4); }},
-      {"Polygon", [](TCanvas* c) { c->Polygon({Point(4, 4), Point(15, 4), Point(10, 15)}); }},
-      {"Polyline", [](TCanvas* c) { c->Polyline({Point(4, 4), Point(15, 4), Point(10, 15)}); }},
-      {"PolyBezier", [](TCanvas* c) { c->PolyBezier({Point(4, 4), Point(15, 4), Point(4, 15), Point(15, 15)}); }},
+      {"Polygon",
+       [](TCanvas* c) {
+         c->Polygon({Point(4, 4), Point(15, 4), Point(10, 15)});
+       }},
+      {"Polyline",
+       [](TCanvas* c) {
+         c->Polyline({Point(4, 4), Point(15, 4), Point(10, 15)});
+       }},
+      {"PolyBezier",
+       [](TCanvas* c) {
+         c->PolyBezier({Point(4, 4), Point(15, 4), Point(4, 15), Point(15, 15)});
+       }},
   };
   for (const Case& k : cases) {
     Fill(bitmap, 20, 20, clWhite);
@@ -229,7 +234,7 @@ TEST(Canvas, ChangingAndChangeSurroundEveryDrawingCall) {
   canvas.OnChange = [&](TObject*) { log += ">"; };
   canvas.Rectangle(0, 0, 2, 2);
   canvas.TextOut(0, 0, "a");
-  canvas.GetPixels(0, 0);   // reading is no change
+  canvas.GetPixels(0, 0);  // reading is no change
   canvas.TextExtent("a");
   canvas.FillRect(Rect(0, 0, 1, 1));
   EXPECT_EQ(log, "<><><>");

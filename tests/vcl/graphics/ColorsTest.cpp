@@ -39,7 +39,8 @@ TEST(Colors, StringToColorTakesAnyCaseAndDecimalAndRefusesTheRest) {
   EXPECT_EQ(StringToColor("$FF0000"), clBlue);
   EXPECT_EQ(StringToColor("-2147483633"), clBtnFace);  // the same bits as $8000000F
   EXPECT_EQ(StringToColor("$8000000F"), clBtnFace);
-  for (const char* bad : {"", "clNoSuchColour", "$XYZ", "12abc"}) EXPECT_THROW(StringToColor(bad), EConvertError) << bad;
+  for (const char* bad : {"", "clNoSuchColour", "$XYZ", "12abc"})
+    EXPECT_THROW(StringToColor(bad), EConvertError) << bad;
 }
 
 TEST(Colors, AliasesShareTheFirstName) {
@@ -59,8 +60,8 @@ TEST(Colors, GetColorValuesWalksTheTableInOrder) {
   std::vector<std::string> names;
   GetColorValues([&](const std::string& s) { names.push_back(s); });
   ASSERT_GE(names.size(), 20u);
-  const char* first[] = {"clBlack", "clMaroon", "clGreen", "clOlive", "clNavy", "clPurple", "clTeal", "clGray",
-                         "clSilver", "clRed", "clLime", "clYellow", "clBlue", "clFuchsia", "clAqua", "clWhite"};
+  const char* first[] = {"clBlack",  "clMaroon", "clGreen", "clOlive",  "clNavy", "clPurple",  "clTeal", "clGray",
+                         "clSilver", "clRed",    "clLime",  "clYellow", "clBlue", "clFuchsia", "clAqua", "clWhite"};
   for (int i = 0; i < 16; ++i) EXPECT_EQ(names[i], first[i]);
   // Every name converts to a colour and back to the same name.
   for (const std::string& name : names) EXPECT_EQ(ColorToString(StringToColor(name)), name);

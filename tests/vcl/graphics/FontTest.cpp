@@ -130,9 +130,9 @@ TEST(Font, StreamsByNameInAForm) {
   holder.GetPen()->SetWidth(3);
   holder.GetBrush()->SetStyle(bsCross);
   std::string text = AsText(holder);
-  for (const char* line : {"Font.Charset = DEFAULT_CHARSET", "Font.Color = clRed", "Font.Height = -11",
-                           "Font.Name = 'Arial'", "Font.Style = [fsBold, fsItalic]", "Pen.Width = 3",
-                           "Brush.Style = bsCross"})
+  for (const char* line :
+       {"Font.Charset = DEFAULT_CHARSET", "Font.Color = clRed", "Font.Height = -11", "Font.Name = 'Arial'",
+        "Font.Style = [fsBold, fsItalic]", "Pen.Width = 3", "Brush.Style = bsCross"})
     EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
   EXPECT_EQ(text.find("Font.Size"), std::string::npos);
   EXPECT_EQ(text.find("Pen.Color"), std::string::npos);  // the default

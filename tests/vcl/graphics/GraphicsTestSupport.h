@@ -21,7 +21,9 @@ inline void Fill(TBitmap& bitmap, int width, int height, TColor color, TPixelFor
   bitmap.GetCanvas()->FillRect(Rect(0, 0, width, height));
 }
 
-inline TColor At(TBitmap& bitmap, int x, int y) { return bitmap.GetCanvas()->GetPixels(x, y) & 0x00FFFFFF; }
+inline TColor At(TBitmap& bitmap, int x, int y) {
+  return bitmap.GetCanvas()->GetPixels(x, y) & 0x00FFFFFF;
+}
 
 // Every pixel, row by row.
 inline std::vector<TColor> Pixels(TBitmap& bitmap) {
@@ -111,7 +113,8 @@ inline std::string BinaryProperty(const std::string& text, const std::string& na
   for (std::size_t i = at + name.size() + 4; i < end; ++i)
     if (std::isxdigit(static_cast<unsigned char>(text[i]))) hex += text[i];
   std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
   return bytes;
 }
 

@@ -12,13 +12,13 @@ namespace {
 // A 2 x 2 icon at 32 bits: red, lime on top; see-through, blue below.
 std::string IconFile() {
   const unsigned char bytes[] = {
-      0, 0, 1, 0, 1, 0,                                      // directory: one icon
-      2, 2, 0, 0, 1, 0, 32, 0, 64, 0, 0, 0, 22, 0, 0, 0,     // 2 x 2, 32 bits, 64 bytes at 22
-      40, 0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 1, 0, 32, 0,      // header: height counts both masks
-      0, 0, 0, 0, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-      0, 0, 0, 0, 0xFF, 0, 0, 0xFF,                          // bottom row: see-through, blue
-      0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF,                    // top row: red, lime
-      0x80, 0, 0, 0, 0, 0, 0, 0,                             // AND mask, bottom row first
+      0,    0, 1,    0,    1,  0,  // directory: one icon
+      2,    2, 0,    0,    1,  0,    32, 0,    64, 0, 0, 0, 22,   0, 0,  0,  // 2 x 2, 32 bits, 64 bytes at 22
+      40,   0, 0,    0,    2,  0,    0,  0,    4,  0, 0, 0, 1,    0, 32, 0,  // header: height counts both masks
+      0,    0, 0,    0,    24, 0,    0,  0,    0,  0, 0, 0, 0,    0, 0,  0,
+      0,    0, 0,    0,    0,  0,    0,  0,    0,  0, 0, 0, 0xFF, 0, 0,  0xFF,  // bottom row: see-through, blue
+      0,    0, 0xFF, 0xFF, 0,  0xFF, 0,  0xFF,  // top row: red, lime
+      0x80, 0, 0,    0,    0,  0,    0,  0,  // AND mask, bottom row first
   };
   return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }

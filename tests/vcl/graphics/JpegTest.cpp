@@ -17,7 +17,9 @@ void Gradient(TBitmap& bitmap) {
     for (int x = 0; x < 32; ++x) bitmap.GetCanvas()->SetPixels(x, y, static_cast<TColor>(RGB(x * 8, y * 10, 128)));
 }
 
-int Channel(TColor c, int shift) { return (c >> shift) & 0xFF; }
+int Channel(TColor c, int shift) {
+  return (c >> shift) & 0xFF;
+}
 
 std::string Compressed(TBitmap& bitmap, int quality = 95) {
   TJPEGImage jpeg;
@@ -122,8 +124,7 @@ TEST(Jpeg, BrokenDataRaisesWithoutCrashing) {
       Load(jpeg, damaged);
       TBitmap bitmap;
       bitmap.Assign(&jpeg);
-    } catch (const EInvalidGraphic&) {
-    }
+    } catch (const EInvalidGraphic&) {}
   }
 }
 

@@ -9,7 +9,9 @@ using namespace graphics_test;
 
 namespace {
 
-std::string TempFile(const std::string& name) { return testing::TempDir() + "graphics_picture_" + name; }
+std::string TempFile(const std::string& name) {
+  return testing::TempDir() + "graphics_picture_" + name;
+}
 
 void SaveBitmapFile(const std::string& path) {
   TBitmap bitmap;

@@ -12,8 +12,15 @@ namespace {
 
 TEST(StrToInt, AcceptsDecimalHexAndLeadingBlanks) {
   const std::vector<std::pair<std::string, int>> cases = {
-      {"12", 12},   {"  -5", -5},        {"+7", 7},          {"$FF", 255},           {"0x10", 16},
-      {"-$10", -16}, {"$FFFFFFFF", -1}, {"2147483647", 2147483647}, {"-2147483648", std::numeric_limits<int>::min()},
+      {"12", 12},
+      {"  -5", -5},
+      {"+7", 7},
+      {"$FF", 255},
+      {"0x10", 16},
+      {"-$10", -16},
+      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},
+      {"-2147483648", std::numeric_limits<int>::min()},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(StrToInt(text), value) << text;
 }

@@ -29,7 +29,8 @@ TEST(FileSystem, FindFirstMatchesCaseInsensitivelyAndHonoursAttributes) {
 
   EXPECT_EQ(FindAll(kits + "*.dsw", faAnyFile & ~faDirectory & ~faHidden), (std::vector<std::string>{"Funk_01.DSW"}));
   EXPECT_EQ(FindAll(kits + "*.dsw", faAnyFile), (std::vector<std::string>{".hidden.dsw", "Funk_01.DSW"}));
-  EXPECT_EQ(FindAll(kits + "*.*", faDirectory), (std::vector<std::string>{".", "..", "Funk_01.DSW", "Sub", "funk.kit"}));
+  EXPECT_EQ(FindAll(kits + "*.*", faDirectory),
+            (std::vector<std::string>{".", "..", "Funk_01.DSW", "Sub", "funk.kit"}));
   EXPECT_EQ(FindAll(kits + "FUNK?01.*", 0), (std::vector<std::string>{"Funk_01.DSW"}));
 
   TSearchRec rec;

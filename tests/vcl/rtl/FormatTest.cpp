@@ -32,7 +32,7 @@ TEST(Format, SpecifiersProduceTheLibrarysText) {
       {"%.0n", {-1234.0}, "-1,234"},
       {"%n", {0.004}, "0.00"},
       {"%.2f", {0.125}, "0.13"},  // decimal rounding, halves away from zero
-      {"%.1f", {-0.04}, "0.0"},   // no sign on a value that rounds to zero
+      {"%.1f", {-0.04}, "0.0"},  // no sign on a value that rounds to zero
       {"%f", {2.0}, "2.00"},
       {"%e", {1234.5}, "1.23450000000000E+003"},
       {"%.3e", {-0.00012345}, "-1.23E-004"},
@@ -49,8 +49,8 @@ TEST(Format, SpecifiersProduceTheLibrarysText) {
 
 TEST(Format, MismatchedOrMalformedSpecifiersRaiseConvertError) {
   const std::vector<FormatCase> cases = {
-      {"%d", {"text"}, nullptr}, {"%s", {5}, nullptr},   {"%f", {5}, nullptr},  {"%x", {1.5}, nullptr},
-      {"%d %d", {1}, nullptr},   {"50%", {}, nullptr},   {"%y", {1}, nullptr},  {"%*d", {"w", 1}, nullptr},
+      {"%d", {"text"}, nullptr}, {"%s", {5}, nullptr},   {"%f", {5}, nullptr}, {"%x", {1.5}, nullptr},
+      {"%d %d", {1}, nullptr},   {"50%", {}, nullptr},   {"%y", {1}, nullptr}, {"%*d", {"w", 1}, nullptr},
       {"%p", {3}, nullptr},      {"%5:d", {1}, nullptr},
   };
   for (const auto& c : cases) {

@@ -10,8 +10,18 @@ namespace {
 
 TEST(Round, ExactHalvesGoToTheEvenNeighbour) {
   const std::vector<std::pair<double, long long>> cases = {
-      {0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},       {-0.5, 0},      {-1.5, -2},
-      {-2.5, -2}, {2.49, 2},  {2.51, 3},  {-2.51, -3},    {1e15 + 0.5, 1000000000000000}, {7.0, 7},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {3.5, 4},
+      {-0.5, 0},
+      {-1.5, -2},
+      {-2.5, -2},
+      {2.49, 2},
+      {2.51, 3},
+      {-2.51, -3},
+      {1e15 + 0.5, 1000000000000000},
+      {7.0, 7},
   };
   for (const auto& [x, expected] : cases) EXPECT_EQ(Round(x), expected) << x;
 }

@@ -8,12 +8,24 @@
 namespace {
 
 TEST(StringUtils, OneBasedCopyDeleteInsertClampToTheString) {
-  struct CopyCase { int index, count; const char* expected; };
-  for (const auto& c : std::vector<CopyCase>{{1, 3, "abc"}, {4, 99, "def"}, {0, 2, "ab"}, {7, 1, ""},
-                                            {-5, 2, "ab"}, {3, 0, ""}, {3, -1, ""}, {6, 1, "f"}})
+  struct CopyCase {
+    int index, count;
+    const char* expected;
+  };
+  for (const auto& c : std::vector<CopyCase>{{1, 3, "abc"},
+                                             {4, 99, "def"},
+                                             {0, 2, "ab"},
+                                             {7, 1, ""},
+                                             {-5, 2, "ab"},
+                                             {3, 0, ""},
+                                             {3, -1, ""},
+                                             {6, 1, "f"}})
     EXPECT_EQ(Copy("abcdef", c.index, c.count), c.expected) << c.index << "," << c.count;
 
-  struct DeleteCase { int index, count; const char* expected; };
+  struct DeleteCase {
+    int index, count;
+    const char* expected;
+  };
   for (const auto& c : std::vector<DeleteCase>{{2, 2, "adef"}, {5, 10, "abcd"}, {0, 2, "abcdef"}, {7, 1, "abcdef"}}) {
     std::string s = "abcdef";
     Delete(s, c.index, c.count);
@@ -36,7 +48,7 @@ TEST(StringUtils, PosTrimAndComparisons) {
   EXPECT_EQ(TrimRight("  a "), "  a");
   EXPECT_EQ(CompareText("Kit", "KIT"), 0);
   EXPECT_LT(CompareText("a", "B"), 0);  // case folded before comparing
-  EXPECT_GT(CompareStr("a", "B"), 0);   // plain byte order
+  EXPECT_GT(CompareStr("a", "B"), 0);  // plain byte order
   EXPECT_LT(CompareText("ab", "abc"), 0);
   EXPECT_TRUE(SameText("Song.BKV", "song.bkv"));
   EXPECT_EQ(UpperCase("abc-é"), "ABC-é");  // ASCII letters only; UTF-8 bytes untouched

@@ -117,11 +117,26 @@ TEST_F(TextFiles, ShortStringsKeepWholeUtf8SequencesAndDropTheRestOfTheLine) {
 }
 
 TEST_F(TextFiles, ErrorsCarryTheRunTimeNumbers) {
-  EXPECT_EQ(ErrorOf([&] { AssignFile(f, dir / "missing.txt"); Reset(f); }),
+  EXPECT_EQ(ErrorOf([&] {
+              AssignFile(f, dir / "missing.txt");
+              Reset(f);
+            }),
             std::make_pair(2, std::string("File not found")));
-  EXPECT_EQ(ErrorOf([&] { AssignFile(f, dir / "no/such/dir.txt"); Rewrite(f); }).first, 3);
-  EXPECT_EQ(ErrorOf([&] { AssignFile(f, dir.Path()); Reset(f); }).first, 5);
-  EXPECT_EQ(ErrorOf([&] { TextFile g; AssignFile(g, dir / "x"); CloseFile(g); }),
+  EXPECT_EQ(ErrorOf([&] {
+              AssignFile(f, dir / "no/such/dir.txt");
+              Rewrite(f);
+            }).first,
+            3);
+  EXPECT_EQ(ErrorOf([&] {
+              AssignFile(f, dir.Path());
+              Reset(f);
+            }).first,
+            5);
+  EXPECT_EQ(ErrorOf([&] {
+              TextFile g;
+              AssignFile(g, dir / "x");
+              CloseFile(g);
+            }),
             std::make_pair(103, std::string("File not open")));
 
   OpenWith("7 oops\r\n 12x\r\n");

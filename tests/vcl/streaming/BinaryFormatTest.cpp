@@ -67,23 +67,17 @@ class BinaryFormat : public ::testing::Test {
 TEST_F(BinaryFormat, WritesEveryKindOfPropertyInItsExactBytes) {
   TSample sample(nullptr);
   Fill(sample);
-  const std::string expected = Header() +
-      Str("Small") + Bytes({2, 100}) +                  // fits a signed byte
-      Str("Medium") + Bytes({3, 0xC8, 0x00}) +          // 200: two bytes
-      Str("Large") + Bytes({4, 0x40, 0x9C, 0, 0}) +     // 40000: four bytes
-      Str("Enabled") + Bytes({8}) +                     // false; true is the default
-      Str("Caption") + Bytes({6}) + Str("Hi") +
-      Str("Notes") + Bytes({12, 0x2C, 0x01, 0, 0}) + std::string(300, 'n') +
-      Str("Styles") + Bytes({11}) + Str("ssBold") + Str("ssUnderline") + Bytes({0}) +
-      Str("Align") + Bytes({7}) + Str("saClient") +
-      Str("Bevel.Width") + Bytes({2, 3}) +
-      Str("Items") + Bytes({14, 1}) +
-          Str("Name") + Bytes({6}) + Str("Kick") +
-          Str("Looped") + Bytes({9}) +
-          Str("Voices") + Bytes({2, 0xFE}) +
-      Bytes({0, 0}) +                                   // end of item, end of collection
-      Str("Payload") + Bytes({10, 3, 0, 0, 0, 1, 2, 3}) +
-      Bytes({0, 0});                                    // end of properties, of children
+  const std::string expected =
+      Header() + Str("Small") + Bytes({2, 100}) +  // fits a signed byte
+      Str("Medium") + Bytes({3, 0xC8, 0x00}) +  // 200: two bytes
+      Str("Large") + Bytes({4, 0x40, 0x9C, 0, 0}) +  // 40000: four bytes
+      Str("Enabled") + Bytes({8}) +  // false; true is the default
+      Str("Caption") + Bytes({6}) + Str("Hi") + Str("Notes") + Bytes({12, 0x2C, 0x01, 0, 0}) + std::string(300, 'n') +
+      Str("Styles") + Bytes({11}) + Str("ssBold") + Str("ssUnderline") + Bytes({0}) + Str("Align") + Bytes({7}) +
+      Str("saClient") + Str("Bevel.Width") + Bytes({2, 3}) + Str("Items") + Bytes({14, 1}) + Str("Name") + Bytes({6}) +
+      Str("Kick") + Str("Looped") + Bytes({9}) + Str("Voices") + Bytes({2, 0xFE}) +
+      Bytes({0, 0}) +  // end of item, end of collection
+      Str("Payload") + Bytes({10, 3, 0, 0, 0, 1, 2, 3}) + Bytes({0, 0});  // end of properties, of children
   EXPECT_EQ(Write(sample), expected);
 }
 
@@ -171,8 +165,8 @@ TEST_F(BinaryFormat, FloatsAreTenByteExtendedReals) {
 }
 
 TEST_F(BinaryFormat, UnknownPropertyStopsReadingAndKeepsWhatCameBefore) {
-  const std::string bytes = Header() + Str("Small") + Bytes({2, 100}) + Str("Bogus") + Bytes({2, 1}) +
-                            Str("Medium") + Bytes({2, 7}) + Bytes({0, 0});
+  const std::string bytes = Header() + Str("Small") + Bytes({2, 100}) + Str("Bogus") + Bytes({2, 1}) + Str("Medium") +
+                            Bytes({2, 7}) + Bytes({0, 0});
   TSample target(nullptr);
   try {
     Read(bytes, &target);
@@ -188,15 +182,15 @@ TEST_F(BinaryFormat, UnknownPropertyStopsReadingAndKeepsWhatCameBefore) {
 
 TEST_F(BinaryFormat, ValueOfTheWrongTypeIsAnInvalidPropertyValue) {
   const std::string cases[] = {
-      Str("Small") + Bytes({6}) + Str("xy"),             // string for an integer
-      Str("Enabled") + Bytes({2, 1}),                    // integer for a boolean
-      Str("Align") + Bytes({7}) + Str("saDiagonal"),     // no such value name
+      Str("Small") + Bytes({6}) + Str("xy"),  // string for an integer
+      Str("Enabled") + Bytes({2, 1}),  // integer for a boolean
+      Str("Align") + Bytes({7}) + Str("saDiagonal"),  // no such value name
       Str("Styles") + Bytes({11}) + Str("ssShadow") + Bytes({0}),
-      Str("Caption") + Bytes({2, 5}),                    // integer for a string
-      Str("Mark") + Bytes({6}) + Str("ab"),              // two characters for a char
-      Str("Items") + Bytes({2, 1}),                      // integer for a collection
-      Str("Payload") + Bytes({6}) + Str("x"),            // string for binary data
-      Str("Buddy") + Bytes({2, 1}),                      // integer for a reference
+      Str("Caption") + Bytes({2, 5}),  // integer for a string
+      Str("Mark") + Bytes({6}) + Str("ab"),  // two characters for a char
+      Str("Items") + Bytes({2, 1}),  // integer for a collection
+      Str("Payload") + Bytes({6}) + Str("x"),  // string for binary data
+      Str("Buddy") + Bytes({2, 1}),  // integer for a reference
   };
   for (const std::string& property : cases) {
     TSample target(nullptr);
@@ -212,7 +206,7 @@ TEST_F(BinaryFormat, ValueOfTheWrongTypeIsAnInvalidPropertyValue) {
 TEST_F(BinaryFormat, BinaryValueLongerThanTheStreamRaisesInsteadOfReadingPastIt) {
   const std::string cases[] = {
       Str("Payload") + Bytes({10, 0xE8, 0x03, 0, 0, 1, 2, 3}),  // 1000 bytes announced, 3 there
-      Str("Payload") + Bytes({10, 0xFF, 0xFF, 0xFF, 0xFF}),     // a negative length
+      Str("Payload") + Bytes({10, 0xFF, 0xFF, 0xFF, 0xFF}),  // a negative length
       Str("Notes") + Bytes({12, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc",
       Str("Caption") + Bytes({6, 200}) + "abc",
       Bytes({40}) + "Small",

@@ -123,7 +123,8 @@ TEST_F(FieldBinding, AComponentLeavingItsNameOrOwnerClearsTheField) {
       {"freed", [](TFieldRoot&, TSample* pad) { delete pad; }},
       {"renamed", [](TFieldRoot&, TSample* pad) { pad->SetName("Drum"); }},
       {"unnamed", [](TFieldRoot&, TSample* pad) { pad->SetName(""); }},
-      {"removed from its owner", [](TFieldRoot& root, TSample* pad) {
+      {"removed from its owner",
+       [](TFieldRoot& root, TSample* pad) {
          root.RemoveComponent(pad);
          delete pad;
        }},

@@ -53,15 +53,21 @@ class Publishing : public ::testing::Test {
     RegisterIntegerConsts(
         "TTestColor",
         [](const std::string& ident, std::int64_t& value) {
-          if (ident == "clRed") value = 0xFF;
-          else if (ident == "clBtnFace") value = static_cast<std::int32_t>(0x8000000F);
-          else return false;
+          if (ident == "clRed")
+            value = 0xFF;
+          else if (ident == "clBtnFace")
+            value = static_cast<std::int32_t>(0x8000000F);
+          else
+            return false;
           return true;
         },
         [](std::int64_t value, std::string& ident) {
-          if (value == 0xFF) ident = "clRed";
-          else if (value == static_cast<std::int32_t>(0x8000000F)) ident = "clBtnFace";
-          else return false;
+          if (value == 0xFF)
+            ident = "clRed";
+          else if (value == static_cast<std::int32_t>(0x8000000F))
+            ident = "clBtnFace";
+          else
+            return false;
           return true;
         });
     RegisterClasses({TTinted::StaticClass(), TWideTinted::StaticClass()});

@@ -91,8 +91,8 @@ TEST_F(Resources, ComponentResourceHeaderNamesTheResourceInCapitalsAndItsSize) {
   TMemoryStream stream;
   WriteComponentRes(&stream, "DrumKitWaveCollection", &sample);
   const std::string bytes = StreamBytes(stream);
-  const std::string body = "TPF0" + Bytes({7}) + "TSample" + Bytes({1}) + "S" + Bytes({5}) + "Items" +
-                           Bytes({14, 0, 0, 0});
+  const std::string body =
+      "TPF0" + Bytes({7}) + "TSample" + Bytes({1}) + "S" + Bytes({5}) + "Items" + Bytes({14, 0, 0, 0});
   const std::string header = Bytes({0xFF, 0x0A, 0x00}) + "DRUMKITWAVECOLLECTION" + Bytes({0, 0x30, 0x10}) +
                              Bytes({static_cast<int>(body.size()), 0, 0, 0});
   EXPECT_EQ(bytes, header + body);
@@ -109,8 +109,8 @@ TEST_F(Resources, DamagedResourceHeadersAreRefused) {
       "",
       Bytes({0xFE, 0x0A, 0x00}) + "NAME" + Bytes({0, 0x30, 0x10, 0, 0, 0, 0}),  // first byte
       Bytes({0xFF, 0x0B, 0x00}) + "NAME" + Bytes({0, 0x30, 0x10, 0, 0, 0, 0}),  // type
-      Bytes({0xFF, 0x0A, 0x00}) + std::string(90, 'N'),                         // no end of name
-      Bytes({0xFF, 0x0A, 0x00}) + "NAME" + Bytes({0, 0x30}),                     // cut in the flags
+      Bytes({0xFF, 0x0A, 0x00}) + std::string(90, 'N'),  // no end of name
+      Bytes({0xFF, 0x0A, 0x00}) + "NAME" + Bytes({0, 0x30}),  // cut in the flags
   };
   for (const std::string& bytes : cases) {
     TStringStream stream(bytes);

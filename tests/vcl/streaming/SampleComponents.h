@@ -122,8 +122,7 @@ class TSample : public TComponent {
           FPayload.assign(static_cast<std::size_t>(s->GetSize()), '\0');
           s->ReadBuffer(FPayload.data(), static_cast<int>(FPayload.size()));
         },
-        [this](TStream* s) { s->WriteBuffer(FPayload.data(), static_cast<int>(FPayload.size())); },
-        !FPayload.empty());
+        [this](TStream* s) { s->WriteBuffer(FPayload.data(), static_cast<int>(FPayload.size())); }, !FPayload.empty());
   }
   void Loaded() override {
     TComponent::Loaded();

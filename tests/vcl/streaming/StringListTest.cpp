@@ -25,8 +25,8 @@ TEST(StringLists, TextSplitsAtEveryKindOfLineBreak) {
     std::string text;
     V lines;
   } cases[] = {
-      {"a\r\nb", {"a", "b"}},   {"a\nb\rc", {"a", "b", "c"}}, {"a\r\n", {"a"}},
-      {"\r\n", {""}},           {"a\n\nb", {"a", "", "b"}},   {"", {}},
+      {"a\r\nb", {"a", "b"}}, {"a\nb\rc", {"a", "b", "c"}}, {"a\r\n", {"a"}},
+      {"\r\n", {""}},         {"a\n\nb", {"a", "", "b"}},   {"", {}},
       {"a\n\r", {"a", ""}},
   };
   for (const Case& c : cases) {
@@ -171,9 +171,7 @@ TEST(StringLists, MovesKeepTheirObjects) {
   EXPECT_EQ(list.GetObjects(0), &z);
   EXPECT_EQ(list.GetObjects(2), &x);
   EXPECT_EQ(list.IndexOfObject(&y), 1);
-  list.CustomSort([](TStringList* l, int a, int b) {
-    return l->GetStrings(a).compare(l->GetStrings(b));
-  });
+  list.CustomSort([](TStringList* l, int a, int b) { return l->GetStrings(a).compare(l->GetStrings(b)); });
   EXPECT_EQ(Lines(list), (V{"x", "y", "z"}));
   EXPECT_EQ(list.GetObjects(0), &x);
 }

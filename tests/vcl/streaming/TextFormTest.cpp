@@ -233,8 +233,7 @@ TEST_F(TextForm, HandlersAndReferencesThatDoNotExistOrDoNotFitAreRejected) {
   // A handler of another shape, or a reference to a component of another class.
   for (const char* property : {"OnPing = NoSuchHandler", "OnPing = WrongShape", "Buddy = Root"}) {
     TSampleRoot root(nullptr);
-    std::string text = std::string("object Root: TSampleRoot\n  object A: TSample\n    ") + property +
-                       "\n  end\nend\n";
+    std::string text = std::string("object Root: TSampleRoot\n  object A: TSample\n    ") + property + "\n  end\nend\n";
     EXPECT_THROW(ReadText(text, &root), EReadError) << property;
     EXPECT_FALSE(root.GetComponentState().Contains(csLoading));
   }
@@ -279,9 +278,8 @@ TEST_F(TextForm, ReferenceToAnotherRootWaitsUntilThatRootIsFound) {
   auto* a = static_cast<TSample*>(root.FindComponent("A"));
   EXPECT_EQ(a->GetBuddy(), nullptr);
   other.SetName("Other");
-  int id = RegisterFindGlobalComponent([&](const std::string& name) -> TComponent* {
-    return name == "Other" ? &other : nullptr;
-  });
+  int id = RegisterFindGlobalComponent(
+      [&](const std::string& name) -> TComponent* { return name == "Other" ? &other : nullptr; });
   GlobalFixupReferences();
   UnRegisterFindGlobalComponent(id);
   EXPECT_EQ(a->GetBuddy(), target);

@@ -36,7 +36,8 @@ TEST(Bitmaps, CompatibleAndDibBitmapsFollowTheDc) {
     HDC dc;
     int depth;
   };
-  const Case cases[] = {{"window DC", screen, 32}, {"fresh memory DC", fresh, 1}, {"DC with an 8-bit DIB", holding8, 8}};
+  const Case cases[] = {
+      {"window DC", screen, 32}, {"fresh memory DC", fresh, 1}, {"DC with an 8-bit DIB", holding8, 8}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     HBITMAP compatible = CreateCompatibleBitmap(c.dc, 3, 3);
@@ -95,5 +96,5 @@ TEST(Bitmaps, BitmapBitsAreWordAlignedRowsAndBounded) {
   EXPECT_EQ(CreateBitmap(-1, 2, 1, 1, nullptr), nullptr);
   EXPECT_EQ(CreateBitmap(2, 2, 1, 3, nullptr), nullptr);
   EXPECT_EQ(CreateBitmap(100000, 100000, 1, 32, nullptr), nullptr);  // too large to hold
-  EXPECT_EQ(Depth(CreateBitmap(0, 5, 1, 32, nullptr)), 1);            // the stock 1x1 bitmap
+  EXPECT_EQ(Depth(CreateBitmap(0, 5, 1, 32, nullptr)), 1);  // the stock 1x1 bitmap
 }

@@ -75,9 +75,9 @@ TEST(StretchBlt, ShrinkingModesCombineTheDroppedPixels) {
     std::vector<std::uint32_t> expected;
   };
   const Case cases[] = {
-      {BLACKONWHITE, {W, K, W, W}, {K, W}},      // AND keeps a black line
-      {WHITEONBLACK, {K, W, K, K}, {W, K}},      // OR keeps a white line
-      {COLORONCOLOR, {W, K, W, W}, {W, W}},      // drops it
+      {BLACKONWHITE, {W, K, W, W}, {K, W}},  // AND keeps a black line
+      {WHITEONBLACK, {K, W, K, K}, {W, K}},  // OR keeps a white line
+      {COLORONCOLOR, {W, K, W, W}, {W, W}},  // drops it
       {HALFTONE, {0x000000, 0x0000FE, 0x204060, 0x204060}, {0x00007F, 0x204060}},  // averages
   };
   for (const Case& c : cases) {
@@ -125,7 +125,7 @@ TEST(BlitGeometry, ClipRegionStaysInDeviceCoordinates) {
   SelectObject(c.dc, rgn);  // copied: the handle stays ours
   DeleteObject(rgn);
   SetWindowOrgEx(c.dc, 2, 0, nullptr);  // moving the logical origin does not move the clip
-  PatBlt(c.dc, 0, 0, 6, 1, BLACKNESS);   // device [-2, 4) cut to the clip [1, 3)
+  PatBlt(c.dc, 0, 0, 6, 1, BLACKNESS);  // device [-2, 4) cut to the clip [1, 3)
   EXPECT_EQ(Row(c), (std::vector<std::uint32_t>{Z, 0, 0, Z, Z, Z}));
   EXPECT_EQ(GetPixel(c.dc, 2, 0), CLR_INVALID);  // device 0 is outside the clip
   EXPECT_EQ(GetPixel(c.dc, 3, 0), RGB(0, 0, 0));

@@ -43,12 +43,21 @@ DibImage MakeImage(int bpp, bool topDown, bool bitfields) {
       const unsigned v = static_cast<unsigned>(y * 5 + x + 1) * 2654435761u;
       BYTE* row = img.bits.data() + img.Stride() * y;
       switch (bpp) {
-        case 1: if (v & 0x100) row[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8)); break;
+        case 1:
+          if (v & 0x100) row[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+          break;
         case 4: row[x / 2] |= static_cast<BYTE>(((v >> 8) & 0xF) << ((x & 1) ? 0 : 4)); break;
         case 8: row[x] = static_cast<BYTE>(v >> 8); break;
-        case 16: row[2 * x] = static_cast<BYTE>(v >> 8); row[2 * x + 1] = static_cast<BYTE>((v >> 16) & 0x7F); break;
+        case 16:
+          row[2 * x] = static_cast<BYTE>(v >> 8);
+          row[2 * x + 1] = static_cast<BYTE>((v >> 16) & 0x7F);
+          break;
         case 24: std::memcpy(row + 3 * x, &v, 3); break;
-        case 32: { std::uint32_t w = v & 0xFFFFFF; std::memcpy(row + 4 * x, &w, 4); break; }
+        case 32: {
+          std::uint32_t w = v & 0xFFFFFF;
+          std::memcpy(row + 4 * x, &w, 4);
+          break;
+        }
       }
     }
   return img;
@@ -98,8 +107,8 @@ TEST(BmpFile, EveryDepthReadsBackWhatWasWritten) {
     int bpp;
     bool bitfields;
   };
-  const Format formats[] = {{1, false}, {4, false}, {8, false}, {16, false}, {16, true},
-                            {24, false}, {32, false}, {32, true}};
+  const Format formats[] = {{1, false}, {4, false},  {8, false},  {16, false},
+                            {16, true}, {24, false}, {32, false}, {32, true}};
   for (const Format& f : formats)
     for (bool topDown : {false, true}) {
       SCOPED_TRACE(testing::Message() << f.bpp << " bits" << (f.bitfields ? " bit fields" : "")
@@ -208,8 +217,10 @@ TEST(BmpFile, LyingFilesAreRefused) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::vector<BYTE> file = good;
-    if (c.size == 2) Poke<WORD>(file, c.at, static_cast<WORD>(c.value));
-    else Poke<DWORD>(file, c.at, c.value);
+    if (c.size == 2)
+      Poke<WORD>(file, c.at, static_cast<WORD>(c.value));
+    else
+      Poke<DWORD>(file, c.at, c.value);
     DibImage img;
     EXPECT_FALSE(ReadExact(file, file.size(), &img));
   }

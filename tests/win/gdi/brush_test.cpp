@@ -98,7 +98,7 @@ TEST(Brush, MonochromePatternTakesTextAndBackgroundColours) {
   HBRUSH brush = CreatePatternBrush(bits.bitmap);
   Canvas c(4, 1);
   SetTextColor(c.dc, RGB(255, 0, 0));  // for 0 bits
-  SetBkColor(c.dc, RGB(0, 0, 255));    // for 1 bits
+  SetBkColor(c.dc, RGB(0, 0, 255));  // for 1 bits
   HGDIOBJ old = SelectObject(c.dc, brush);
   PatBlt(c.dc, 0, 0, 4, 1, PATCOPY);
   EXPECT_EQ(c.At(0, 0), 0xFF0000u);
@@ -145,9 +145,7 @@ TEST(Brush, DibPatternCarriesItsOwnColours) {
     BITMAPINFOHEADER header;
     RGBQUAD colors[2];
     DWORD row;
-  } packed{{sizeof(BITMAPINFOHEADER), 2, 1, 1, 1, BI_RGB, 0, 0, 0, 0, 0},
-           {{0, 0, 255, 0}, {0, 255, 0, 0}},
-           0x80};
+  } packed{{sizeof(BITMAPINFOHEADER), 2, 1, 1, 1, BI_RGB, 0, 0, 0, 0, 0}, {{0, 0, 255, 0}, {0, 255, 0, 0}}, 0x80};
   LOGBRUSH lb{BS_DIBPATTERNPT, DIB_RGB_COLORS, reinterpret_cast<ULONG_PTR>(&packed)};
   HBRUSH brush = CreateBrushIndirect(&lb);
   ASSERT_NE(brush, nullptr);

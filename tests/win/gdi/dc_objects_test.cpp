@@ -39,11 +39,11 @@ TEST(GdiObjects, StockObjectsAndTheirKinds) {
     int index;
     DWORD type;
   };
-  const Case cases[] = {{WHITE_BRUSH, OBJ_BRUSH}, {LTGRAY_BRUSH, OBJ_BRUSH}, {GRAY_BRUSH, OBJ_BRUSH},
-                        {DKGRAY_BRUSH, OBJ_BRUSH}, {BLACK_BRUSH, OBJ_BRUSH}, {NULL_BRUSH, OBJ_BRUSH},
-                        {DC_BRUSH, OBJ_BRUSH},     {WHITE_PEN, OBJ_PEN},     {BLACK_PEN, OBJ_PEN},
-                        {NULL_PEN, OBJ_PEN},       {DC_PEN, OBJ_PEN},        {DEFAULT_PALETTE, OBJ_PAL},
-                        {SYSTEM_FONT, OBJ_FONT},   {DEFAULT_GUI_FONT, OBJ_FONT}, {ANSI_FIXED_FONT, OBJ_FONT}};
+  const Case cases[] = {
+      {WHITE_BRUSH, OBJ_BRUSH}, {LTGRAY_BRUSH, OBJ_BRUSH},    {GRAY_BRUSH, OBJ_BRUSH},    {DKGRAY_BRUSH, OBJ_BRUSH},
+      {BLACK_BRUSH, OBJ_BRUSH}, {NULL_BRUSH, OBJ_BRUSH},      {DC_BRUSH, OBJ_BRUSH},      {WHITE_PEN, OBJ_PEN},
+      {BLACK_PEN, OBJ_PEN},     {NULL_PEN, OBJ_PEN},          {DC_PEN, OBJ_PEN},          {DEFAULT_PALETTE, OBJ_PAL},
+      {SYSTEM_FONT, OBJ_FONT},  {DEFAULT_GUI_FONT, OBJ_FONT}, {ANSI_FIXED_FONT, OBJ_FONT}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     HGDIOBJ h = GetStockObject(c.index);

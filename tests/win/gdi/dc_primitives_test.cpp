@@ -19,8 +19,8 @@ TEST(DcPrimitives, BlendSpanMixesByCoverageInsideTheClip) {
   dc->BlendSpan(0, 0, coverage, 4, RGB(0xFF, 0x80, 0x40));
   EXPECT_EQ(c.At(0, 0), 0xFF8040u);  // full coverage: the colour itself
   EXPECT_EQ(c.At(1, 0), 0x804020u);  // half way
-  EXPECT_EQ(c.At(2, 0), 0u);         // none
-  EXPECT_EQ(c.At(3, 0), 0u);         // clipped
+  EXPECT_EQ(c.At(2, 0), 0u);  // none
+  EXPECT_EQ(c.At(3, 0), 0u);  // clipped
 }
 
 TEST(DcPrimitives, PixelsAndSpansOnAPaletteBitmapWorkOnIndexes) {

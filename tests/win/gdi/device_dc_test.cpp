@@ -42,7 +42,7 @@ TEST(DeviceDC, DrawsRelativeToItsOriginInsideTheVisibleRegion) {
   EXPECT_EQ(s.At(2, 2), kBack);
   EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
   EXPECT_EQ(GetPixel(dc, 0, 3), CLR_INVALID);  // outside the visible region
-  EXPECT_EQ(s.pixels[10], kBack);              // stride padding
+  EXPECT_EQ(s.pixels[10], kBack);  // stride padding
 
   // The application's clip region is in the DC's device coordinates and
   // intersects the visible region.

@@ -184,7 +184,7 @@ TEST(Palette, IndexAndPaletteRelativeColoursResolveAgainstTheSelectedPalette) {
   RealizePalette(c.dc);
   SetPixel(c.dc, 0, 0, PALETTEINDEX(1));
   SetPixel(c.dc, 1, 0, PALETTERGB(250, 10, 10));  // nearest entry: 1
-  SetPixel(c.dc, 2, 0, RGB(250, 10, 10));         // a plain colour stays itself
+  SetPixel(c.dc, 2, 0, RGB(250, 10, 10));  // a plain colour stays itself
   EXPECT_EQ(c.At(0, 0), 0xC80000u);
   EXPECT_EQ(c.At(1, 0), 0xC80000u);
   EXPECT_EQ(c.At(2, 0), 0xFA0A0Au);

@@ -78,7 +78,10 @@ struct MonoCanvas {
     GetBitmapBits(bitmap, static_cast<LONG>(bytes.size()), bytes.data());
     const int row = (width + 15) / 16 * 2;
     BYTE& b = bytes[static_cast<std::size_t>(row * y + x / 8)];
-    if (v) b |= static_cast<BYTE>(0x80 >> (x % 8)); else b &= static_cast<BYTE>(~(0x80 >> (x % 8)));
+    if (v)
+      b |= static_cast<BYTE>(0x80 >> (x % 8));
+    else
+      b &= static_cast<BYTE>(~(0x80 >> (x % 8)));
     SetBitmapBits(bitmap, static_cast<DWORD>(bytes.size()), bytes.data());
   }
 };

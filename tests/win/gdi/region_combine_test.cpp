@@ -53,11 +53,12 @@ Region RandomRegion(std::mt19937& rng) {
 
 TEST(RegionCombine, AgreesWithAPixelModelForEveryOperation) {
   std::mt19937 rng(12345);
-  const struct { RegionOp op; bool (*f)(bool, bool); } ops[] = {
-      {RegionOp::And, [](bool a, bool b) { return a && b; }},
-      {RegionOp::Or, [](bool a, bool b) { return a || b; }},
-      {RegionOp::Xor, [](bool a, bool b) { return a != b; }},
-      {RegionOp::Diff, [](bool a, bool b) { return a && !b; }},
+  const struct {
+    RegionOp op;
+    bool (*f)(bool, bool);
+  } ops[] = {
+      {RegionOp::And, [](bool a, bool b) { return a && b; }}, {RegionOp::Or, [](bool a, bool b) { return a || b; }},
+      {RegionOp::Xor, [](bool a, bool b) { return a != b; }}, {RegionOp::Diff, [](bool a, bool b) { return a && !b; }},
       {RegionOp::Copy, [](bool a, bool) { return a; }},
   };
   for (int trial = 0; trial < 300; ++trial) {

@@ -15,7 +15,9 @@ constexpr std::uint32_t kOn = 0xFFFFFF;
 
 // Column i holds the combination P = bit 2, S = bit 1, D = bit 0 of i, so the
 // expected result of code c at column i is bit i of c.
-std::uint32_t Bit(int i, int which) { return ((i >> which) & 1) ? kOn : 0; }
+std::uint32_t Bit(int i, int which) {
+  return ((i >> which) & 1) ? kOn : 0;
+}
 
 HBRUSH ColourPatternBrush() {
   Canvas pattern(8, 1);
@@ -50,8 +52,8 @@ TEST(Rop3, EveryCodeMatchesItsTruthTableOnColourPixels) {
         SelectObject(dst.dc, old);
       }
       for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(dst.At(i, 0), ((code >> i) & 1) ? kOn : 0u) << "pass " << pass << ", P S D = " << (i >> 2)
-                                                              << (i >> 1 & 1) << (i & 1);
+        EXPECT_EQ(dst.At(i, 0), ((code >> i) & 1) ? kOn : 0u)
+            << "pass " << pass << ", P S D = " << (i >> 2) << (i >> 1 & 1) << (i & 1);
     }
   }
   DeleteObject(pattern);

@@ -19,8 +19,9 @@ namespace shapes_test {
 class Canvas {
  public:
   explicit Canvas(int width, int height, COLORREF background = RGB(255, 255, 255))
-      : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height),
-                                                win::gdi::ColorRefToRgb(background)) {
+      : width_(width),
+        height_(height),
+        pixels_(static_cast<std::size_t>(width * height), win::gdi::ColorRefToRgb(background)) {
     auto dc = std::make_unique<win::gdi::DeviceContext>(win::gdi::ObjectKind::MemDC);
     dc_ = dc.get();
     hdc_ = static_cast<HDC>(win::gdi::AddObject(std::move(dc)));
@@ -50,9 +51,7 @@ class Canvas {
   void UseBrush(COLORREF color) { Use(win::gdi::AddObject(win::gdi::Brush::MakeSolid(color))); }
   void UseNullBrush() { Use(win::gdi::AddObject(win::gdi::Brush::MakeNull())); }
 
-  COLORREF At(int x, int y) const {
-    return win::gdi::RgbToColorRef(pixels_[static_cast<std::size_t>(y * width_ + x)]);
-  }
+  COLORREF At(int x, int y) const { return win::gdi::RgbToColorRef(pixels_[static_cast<std::size_t>(y * width_ + x)]); }
   int Count(COLORREF color) const {
     int n = 0;
     for (int y = 0; y < height_; ++y)

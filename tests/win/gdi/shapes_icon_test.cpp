@@ -91,7 +91,9 @@ std::string WriteTemp(const std::string& name, const std::vector<BYTE>& bytes) {
   return path;
 }
 
-bool LeftHalf(int x, int) { return x < 4; }
+bool LeftHalf(int x, int) {
+  return x < 4;
+}
 
 TEST(Icons, EveryDepthDrawsItsColoursAndLetsTheMaskedPartShowThrough) {
   const std::vector<std::uint32_t> twoColours = {0x000000, 0x0000FF};  // black, blue (RGBQUAD order)
@@ -108,7 +110,8 @@ TEST(Icons, EveryDepthDrawsItsColoursAndLetsTheMaskedPartShowThrough) {
   for (const auto& d : depths) {
     SCOPED_TRACE(testing::Message() << d.bits << " bits");
     // The left half is masked and black (screen shows), the right half blue.
-    auto dib = IconDib(8, 8, d.bits, d.table, [&](int x, int) { return x < 4 ? 0u : d.blue; }, LeftHalf);
+    auto dib = IconDib(
+        8, 8, d.bits, d.table, [&](int x, int) { return x < 4 ? 0u : d.blue; }, LeftHalf);
     HICON icon = CreateIconFromResourceEx(dib.data(), static_cast<DWORD>(dib.size()), TRUE, 0x30000, 0, 0, 0);
     ASSERT_NE(icon, nullptr);
     Canvas c(8, 8, kRed);
@@ -127,8 +130,11 @@ TEST(Icons, EveryDepthDrawsItsColoursAndLetsTheMaskedPartShowThrough) {
 TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
   // Four columns: opaque green, transparent, screen-inverting white, and a
   // half-transparent blue in a 32-bit image.
-  auto dib = IconDib(4, 1, 24, {}, [](int x, int) { return x == 0 ? 0x00FF00u : x == 2 ? 0xFFFFFFu : 0u; },
-                     [](int x, int) { return x >= 1; });
+  auto dib = IconDib(
+      4, 1, 24, {}, [](int x, int) { return x == 0   ? 0x00FF00u
+                                            : x == 2 ? 0xFFFFFFu
+                                                     : 0u; },
+      [](int x, int) { return x >= 1; });
   HICON icon = CreateIconFromResourceEx(dib.data(), static_cast<DWORD>(dib.size()), TRUE, 0x30000, 0, 0, 0);
   Canvas c(4, 1, RGB(200, 100, 50));
   DrawIconEx(c.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
@@ -141,7 +147,8 @@ TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
   EXPECT_EQ(maskOnly.At(1, 0), RGB(255, 255, 255));
   DestroyIcon(icon);
 
-  auto alpha = IconDib(1, 1, 32, {}, [](int, int) { return 0x800000FFu; }, [](int, int) { return false; });
+  auto alpha = IconDib(
+      1, 1, 32, {}, [](int, int) { return 0x800000FFu; }, [](int, int) { return false; });
   HICON blended = CreateIconFromResourceEx(alpha.data(), static_cast<DWORD>(alpha.size()), TRUE, 0x30000, 0, 0, 0);
   Canvas b(1, 1, RGB(255, 255, 255));
   DrawIconEx(b.dc(), 0, 0, blended, 0, 0, 0, nullptr, DI_NORMAL);
@@ -155,7 +162,8 @@ TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
 }
 
 TEST(Icons, FilesGiveIconsAndCursorsWithTheirHotSpot) {
-  auto dib = IconDib(16, 16, 24, {}, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }, [](int x, int) { return x >= 8; });
+  auto dib = IconDib(
+      16, 16, 24, {}, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }, [](int x, int) { return x >= 8; });
   const std::string ico = WriteTemp("shapes_test.ico", IconFile(dib, 16, 16, false));
   const std::string cur = WriteTemp("shapes_test.cur", IconFile(dib, 16, 16, true, 3, 5));
 
@@ -178,7 +186,8 @@ TEST(Icons, FilesGiveIconsAndCursorsWithTheirHotSpot) {
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
 
-  HICON scaled = static_cast<HICON>(LoadImageA(nullptr, ico.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+  HICON scaled =
+      static_cast<HICON>(LoadImageA(nullptr, ico.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
   Canvas big(32, 32, kRed);
   DrawIconEx(big.dc(), 0, 0, scaled, 0, 0, 0, nullptr, DI_NORMAL);
   EXPECT_EQ(big.At(15, 20), RGB(0, 0, 255)) << "stretched to 32 x 32";

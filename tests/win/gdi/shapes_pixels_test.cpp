@@ -32,8 +32,12 @@ struct PixelCase {
   int count = -1;
 };
 
-void UsePen(Canvas& c, int style, int width, COLORREF color) { c.Use(CreatePen(style, width, color)); }
-void UseNullPen(Canvas& c) { c.Use(win::gdi::CreateStockPen(NULL_PEN)); }
+void UsePen(Canvas& c, int style, int width, COLORREF color) {
+  c.Use(CreatePen(style, width, color));
+}
+void UseNullPen(Canvas& c) {
+  c.Use(win::gdi::CreateStockPen(NULL_PEN));
+}
 
 const std::vector<PixelCase>& Cases() {
   static const std::vector<PixelCase> cases = {
@@ -44,7 +48,9 @@ const std::vector<PixelCase>& Cases() {
          Rectangle(c.dc(), 0, 0, 10, 10);
        },
        {{8, 8, kRed}, {9, 0, kWhite}, {0, 9, kWhite}},
-       kRed, "{0,0,9,9}", 81},
+       kRed,
+       "{0,0,9,9}",
+       81},
       {"a one-pixel pen outlines [left, right-1] and the brush fills inside",
        [](Canvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
@@ -52,7 +58,9 @@ const std::vector<PixelCase>& Cases() {
          Rectangle(c.dc(), 1, 1, 11, 11);
        },
        {{1, 1, kBlack}, {10, 10, kBlack}, {11, 11, kWhite}, {2, 2, kRed}, {9, 9, kRed}},
-       kRed, "{2,2,10,10}", 64},
+       kRed,
+       "{2,2,10,10}",
+       64},
       {"an inverted rectangle is put in order",
        [](Canvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
@@ -60,21 +68,27 @@ const std::vector<PixelCase>& Cases() {
          Rectangle(c.dc(), 11, 11, 1, 1);
        },
        {{1, 1, kBlack}, {10, 10, kBlack}},
-       kRed, "{2,2,10,10}", 64},
+       kRed,
+       "{2,2,10,10}",
+       64},
       {"LineTo does not set its end pixel",
        [](Canvas& c) {
          MoveToEx(c.dc(), 1, 1, nullptr);
          LineTo(c.dc(), 8, 1);
        },
        {{1, 1, kBlack}, {7, 1, kBlack}, {8, 1, kWhite}},
-       kBlack, "{1,1,8,2}", 7},
+       kBlack,
+       "{1,1,8,2}",
+       7},
       {"a diagonal line steps one pixel per column and leaves its end out",
        [](Canvas& c) {
          MoveToEx(c.dc(), 0, 0, nullptr);
          LineTo(c.dc(), 5, 5);
        },
        {{0, 0, kBlack}, {4, 4, kBlack}, {5, 5, kWhite}},
-       kBlack, "{0,0,5,5}", 5},
+       kBlack,
+       "{0,0,5,5}",
+       5},
       {"a wide pen is centred on the outline",
        [](Canvas& c) {
          UsePen(c, PS_SOLID, 3, kBlack);
@@ -82,7 +96,9 @@ const std::vector<PixelCase>& Cases() {
          Rectangle(c.dc(), 2, 2, 12, 12);
        },
        {{1, 1, kBlack}, {12, 12, kBlack}, {4, 4, kWhite}},
-       kBlack, "{1,1,13,13}", 144 - 36},
+       kBlack,
+       "{1,1,13,13}",
+       144 - 36},
       {"PS_INSIDEFRAME keeps a wide pen inside the box",
        [](Canvas& c) {
          UsePen(c, PS_INSIDEFRAME, 3, kBlack);
@@ -90,7 +106,9 @@ const std::vector<PixelCase>& Cases() {
          Rectangle(c.dc(), 2, 2, 12, 12);
        },
        {{1, 1, kWhite}, {2, 2, kBlack}, {11, 11, kBlack}, {5, 5, kRed}},
-       kBlack, "{2,2,12,12}", 100 - 16},
+       kBlack,
+       "{2,2,12,12}",
+       100 - 16},
       {"a dotted pen paints its gaps in the background colour when opaque",
        [](Canvas& c) {
          UsePen(c, PS_DOT, 1, kBlack);
@@ -100,7 +118,9 @@ const std::vector<PixelCase>& Cases() {
          LineTo(c.dc(), 12, 0);
        },
        {{0, 0, kBlack}, {2, 0, kBlack}, {3, 0, kGreen}, {5, 0, kGreen}, {6, 0, kBlack}, {12, 0, kWhite}},
-       kBlack, "{0,0,9,1}", 6},
+       kBlack,
+       "{0,0,9,1}",
+       6},
       {"a dotted pen leaves its gaps alone when transparent",
        [](Canvas& c) {
          UsePen(c, PS_DOT, 1, kBlack);
@@ -110,7 +130,9 @@ const std::vector<PixelCase>& Cases() {
          LineTo(c.dc(), 12, 0);
        },
        {{3, 0, kWhite}, {6, 0, kBlack}},
-       kGreen, nullptr, 0},
+       kGreen,
+       nullptr,
+       0},
       {"a wider styled pen draws solid",
        [](Canvas& c) {
          UsePen(c, PS_DASHDOT, 2, kBlack);
@@ -119,7 +141,9 @@ const std::vector<PixelCase>& Cases() {
          LineTo(c.dc(), 14, 4);
        },
        {{8, 4, kBlack}, {8, 3, kBlack}},
-       kGreen, nullptr, 0},
+       kGreen,
+       nullptr,
+       0},
       {"an ellipse stays in its box and is symmetric",
        [](Canvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
@@ -127,7 +151,9 @@ const std::vector<PixelCase>& Cases() {
          Ellipse(c.dc(), 0, 0, 10, 8);
        },
        {{0, 0, kWhite}, {9, 7, kWhite}, {0, 4, kBlack}, {9, 3, kBlack}, {5, 4, kRed}},
-       kBlack, "{0,0,10,8}", -1},
+       kBlack,
+       "{0,0,10,8}",
+       -1},
       {"a null-pen ellipse shrinks by one pixel",
        [](Canvas& c) {
          UseNullPen(c);
@@ -135,7 +161,9 @@ const std::vector<PixelCase>& Cases() {
          Ellipse(c.dc(), 0, 0, 11, 11);
        },
        {{5, 5, kRed}},
-       kRed, "{0,0,10,10}", -1},
+       kRed,
+       "{0,0,10,10}",
+       -1},
       {"a round rectangle cuts its corners but keeps its edges",
        [](Canvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
@@ -143,7 +171,9 @@ const std::vector<PixelCase>& Cases() {
          RoundRect(c.dc(), 0, 0, 14, 10, 6, 6);
        },
        {{0, 0, kWhite}, {13, 9, kWhite}, {7, 0, kBlack}, {0, 5, kBlack}, {13, 5, kBlack}, {7, 5, kRed}},
-       kBlack, "{0,0,14,10}", -1},
+       kBlack,
+       "{0,0,14,10}",
+       -1},
       {"a polygon fills its inside including the top-left edges only",
        [](Canvas& c) {
          UseNullPen(c);
@@ -152,7 +182,9 @@ const std::vector<PixelCase>& Cases() {
          Polygon(c.dc(), square, 4);
        },
        {{2, 2, kRed}, {7, 7, kRed}, {8, 8, kWhite}},
-       kRed, "{2,2,8,8}", 36},
+       kRed,
+       "{2,2,8,8}",
+       36},
       {"a pie takes the counter-clockwise quarter from the right radial to the top one",
        [](Canvas& c) {
          UseNullPen(c);
@@ -160,7 +192,9 @@ const std::vector<PixelCase>& Cases() {
          Pie(c.dc(), 0, 0, 17, 17, 16, 8, 8, 0);
        },
        {{12, 4, kRed}, {4, 4, kWhite}, {12, 12, kWhite}, {4, 12, kWhite}},
-       kRed, nullptr, -1},
+       kRed,
+       nullptr,
+       -1},
       {"the clockwise arc direction takes the other three quarters",
        [](Canvas& c) {
          UseNullPen(c);
@@ -169,7 +203,9 @@ const std::vector<PixelCase>& Cases() {
          Pie(c.dc(), 0, 0, 17, 17, 16, 8, 8, 0);
        },
        {{12, 4, kWhite}, {4, 4, kRed}, {12, 12, kRed}, {4, 12, kRed}},
-       kRed, nullptr, -1},
+       kRed,
+       nullptr,
+       -1},
       {"a chord fills the side of its chord line where the arc is",
        [](Canvas& c) {
          UseNullPen(c);
@@ -177,7 +213,9 @@ const std::vector<PixelCase>& Cases() {
          Chord(c.dc(), 0, 0, 17, 17, 16, 8, 0, 8);  // the upper half
        },
        {{8, 3, kRed}, {8, 13, kWhite}},
-       kRed, nullptr, -1},
+       kRed,
+       nullptr,
+       -1},
   };
   return cases;
 }
@@ -212,8 +250,7 @@ TEST(ShapesPixels, EllipseOutlineIsClosedAndMirrorSymmetric) {
           ASSERT_EQ(c.At(x, y), c.At(x, h - 1 - y));
           // The fill never touches the outside: the outline closes it in.
           if (c.At(x, y) == kRed) {
-            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-              ASSERT_NE(c.At(x + dx, y + dy), kWhite);
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) ASSERT_NE(c.At(x + dx, y + dy), kWhite);
           }
         }
       EXPECT_EQ(Str(c.BoxOf(kBlack)), Str(RECT{0, 0, w, h}));

@@ -16,10 +16,10 @@ TEST(UserDrawColors, ClassicSchemeAndItsBrushes) {
     int index;
     COLORREF color;
   } expected[] = {
-      {COLOR_BTNFACE, RGB(192, 192, 192)},   {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
-      {COLOR_BTNSHADOW, RGB(128, 128, 128)}, {COLOR_3DDKSHADOW, RGB(0, 0, 0)},
-      {COLOR_3DLIGHT, RGB(192, 192, 192)},   {COLOR_WINDOW, RGB(255, 255, 255)},
-      {COLOR_WINDOWTEXT, RGB(0, 0, 0)},      {COLOR_HIGHLIGHT, RGB(0, 0, 128)},
+      {COLOR_BTNFACE, RGB(192, 192, 192)},       {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+      {COLOR_BTNSHADOW, RGB(128, 128, 128)},     {COLOR_3DDKSHADOW, RGB(0, 0, 0)},
+      {COLOR_3DLIGHT, RGB(192, 192, 192)},       {COLOR_WINDOW, RGB(255, 255, 255)},
+      {COLOR_WINDOWTEXT, RGB(0, 0, 0)},          {COLOR_HIGHLIGHT, RGB(0, 0, 128)},
       {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
   };
   for (const auto& e : expected) EXPECT_EQ(GetSysColor(e.index), e.color) << "index " << e.index;
@@ -47,24 +47,57 @@ TEST(UserDrawEdges, ColoursSitWhereTheEdgeTypeSaysSo) {
     UINT edge, flags;
     std::vector<EdgeProbe> probes;
   } cases[] = {
-      {"raised", EDGE_RAISED, BF_RECT,
-       {{0, 0, COLOR_3DLIGHT}, {8, 0, COLOR_3DLIGHT}, {0, 8, COLOR_3DLIGHT},
-        {9, 0, COLOR_3DDKSHADOW}, {0, 9, COLOR_3DDKSHADOW}, {9, 9, COLOR_3DDKSHADOW},
-        {1, 1, COLOR_BTNHIGHLIGHT}, {7, 1, COLOR_BTNHIGHLIGHT}, {8, 1, COLOR_BTNSHADOW},
-        {1, 8, COLOR_BTNSHADOW}, {8, 8, COLOR_BTNSHADOW}}},
-      {"sunken", EDGE_SUNKEN, BF_RECT,
+      {"raised",
+       EDGE_RAISED,
+       BF_RECT,
+       {{0, 0, COLOR_3DLIGHT},
+        {8, 0, COLOR_3DLIGHT},
+        {0, 8, COLOR_3DLIGHT},
+        {9, 0, COLOR_3DDKSHADOW},
+        {0, 9, COLOR_3DDKSHADOW},
+        {9, 9, COLOR_3DDKSHADOW},
+        {1, 1, COLOR_BTNHIGHLIGHT},
+        {7, 1, COLOR_BTNHIGHLIGHT},
+        {8, 1, COLOR_BTNSHADOW},
+        {1, 8, COLOR_BTNSHADOW},
+        {8, 8, COLOR_BTNSHADOW}}},
+      {"sunken",
+       EDGE_SUNKEN,
+       BF_RECT,
        {{0, 0, COLOR_BTNSHADOW}, {9, 9, COLOR_BTNHIGHLIGHT}, {1, 1, COLOR_3DDKSHADOW}, {8, 8, COLOR_3DLIGHT}}},
-      {"etched", EDGE_ETCHED, BF_RECT,
+      {"etched",
+       EDGE_ETCHED,
+       BF_RECT,
        {{0, 0, COLOR_BTNSHADOW}, {9, 9, COLOR_BTNHIGHLIGHT}, {1, 1, COLOR_BTNHIGHLIGHT}, {8, 8, COLOR_BTNSHADOW}}},
-      {"bump", EDGE_BUMP, BF_RECT,
+      {"bump",
+       EDGE_BUMP,
+       BF_RECT,
        {{0, 0, COLOR_3DLIGHT}, {9, 9, COLOR_3DDKSHADOW}, {1, 1, COLOR_3DDKSHADOW}, {8, 8, COLOR_3DLIGHT}}},
-      {"soft raised puts the brighter colour outside", EDGE_RAISED, BF_RECT | BF_SOFT,
+      {"soft raised puts the brighter colour outside",
+       EDGE_RAISED,
+       BF_RECT | BF_SOFT,
        {{0, 0, COLOR_BTNHIGHLIGHT}, {1, 1, COLOR_3DLIGHT}, {9, 9, COLOR_3DDKSHADOW}}},
-      {"flat", EDGE_RAISED, BF_RECT | BF_FLAT, {{0, 0, COLOR_BTNSHADOW}, {9, 9, COLOR_BTNSHADOW}, {1, 1, COLOR_BTNFACE}}},
-      {"mono", EDGE_SUNKEN, BF_RECT | BF_MONO, {{0, 0, COLOR_WINDOWFRAME}, {9, 9, COLOR_WINDOWFRAME}, {1, 1, COLOR_WINDOW}}},
-      {"middle fills the inside", BDR_RAISEDINNER, BF_RECT | BF_MIDDLE, {{0, 0, COLOR_BTNHIGHLIGHT}, {5, 5, COLOR_BTNFACE}}},
-      {"only the bottom-right sides", EDGE_RAISED, BF_BOTTOMRIGHT,
-       {{9, 0, COLOR_3DDKSHADOW}, {8, 0, COLOR_BTNSHADOW}, {0, 9, COLOR_3DDKSHADOW}, {0, 8, COLOR_BTNSHADOW}, {0, 0, -1}, {7, 7, -1}}},
+      {"flat",
+       EDGE_RAISED,
+       BF_RECT | BF_FLAT,
+       {{0, 0, COLOR_BTNSHADOW}, {9, 9, COLOR_BTNSHADOW}, {1, 1, COLOR_BTNFACE}}},
+      {"mono",
+       EDGE_SUNKEN,
+       BF_RECT | BF_MONO,
+       {{0, 0, COLOR_WINDOWFRAME}, {9, 9, COLOR_WINDOWFRAME}, {1, 1, COLOR_WINDOW}}},
+      {"middle fills the inside",
+       BDR_RAISEDINNER,
+       BF_RECT | BF_MIDDLE,
+       {{0, 0, COLOR_BTNHIGHLIGHT}, {5, 5, COLOR_BTNFACE}}},
+      {"only the bottom-right sides",
+       EDGE_RAISED,
+       BF_BOTTOMRIGHT,
+       {{9, 0, COLOR_3DDKSHADOW},
+        {8, 0, COLOR_BTNSHADOW},
+        {0, 9, COLOR_3DDKSHADOW},
+        {0, 8, COLOR_BTNSHADOW},
+        {0, 0, -1},
+        {7, 7, -1}}},
   };
   for (const auto& t : cases) {
     SCOPED_TRACE(t.name);
@@ -155,10 +188,10 @@ TEST(UserDrawRects, ArithmeticOnHalfOpenRectangles) {
     const char* result;
     BOOL nonEmpty;
   } subtract[] = {
-      {{5, -1, 11, 11}, "{0,0,5,10}", TRUE},    // right part gone
-      {{-1, -1, 11, 4}, "{0,4,10,10}", TRUE},   // top part gone
-      {{3, 3, 6, 6}, "{0,0,10,10}", TRUE},      // a hole cannot be cut out
-      {{-5, -5, 20, 20}, "{0,0,0,0}", FALSE},   // all gone
+      {{5, -1, 11, 11}, "{0,0,5,10}", TRUE},  // right part gone
+      {{-1, -1, 11, 4}, "{0,4,10,10}", TRUE},  // top part gone
+      {{3, 3, 6, 6}, "{0,0,10,10}", TRUE},  // a hole cannot be cut out
+      {{-5, -5, 20, 20}, "{0,0,0,0}", FALSE},  // all gone
   };
   for (const auto& s : subtract) {
     EXPECT_EQ(SubtractRect(&r, &a, &s.cut), s.nonEmpty) << s.result;
@@ -192,10 +225,16 @@ TEST(UserDrawFrameControl, StatesChangeEdgesAndMarks) {
     std::vector<EdgeProbe> probes;
     bool ink;  // a black mark inside
   } cases[] = {
-      {"push button", DFC_BUTTON, DFCS_BUTTONPUSH,
-       {{0, 0, COLOR_BTNHIGHLIGHT}, {15, 15, COLOR_3DDKSHADOW}, {8, 8, COLOR_BTNFACE}}, false},
-      {"pushed button", DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED,
-       {{0, 0, COLOR_BTNSHADOW}, {15, 15, COLOR_BTNHIGHLIGHT}, {8, 8, COLOR_BTNFACE}}, false},
+      {"push button",
+       DFC_BUTTON,
+       DFCS_BUTTONPUSH,
+       {{0, 0, COLOR_BTNHIGHLIGHT}, {15, 15, COLOR_3DDKSHADOW}, {8, 8, COLOR_BTNFACE}},
+       false},
+      {"pushed button",
+       DFC_BUTTON,
+       DFCS_BUTTONPUSH | DFCS_PUSHED,
+       {{0, 0, COLOR_BTNSHADOW}, {15, 15, COLOR_BTNHIGHLIGHT}, {8, 8, COLOR_BTNFACE}},
+       false},
       {"check box", DFC_BUTTON, DFCS_BUTTONCHECK, {{0, 0, COLOR_BTNSHADOW}, {3, 3, COLOR_WINDOW}}, false},
       {"checked box", DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED, {{3, 3, COLOR_WINDOW}}, true},
       {"disabled box", DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_INACTIVE, {{3, 3, COLOR_BTNFACE}}, false},

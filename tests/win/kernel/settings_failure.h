@@ -13,16 +13,16 @@ namespace kernel_test {
 
 // True when `write` reported failure in the limited child.
 inline bool FailsUnderFileSizeLimit(rlim_t limitBytes, const std::function<bool()>& write) {
-    pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-        rlimit limit{limitBytes, limitBytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(write() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+  pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+    rlimit limit{limitBytes, limitBytes};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(write() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 1;
 }
 
 }  // namespace kernel_test

@@ -24,7 +24,9 @@ std::vector<bool> InkOf(const TextCanvas& canvas) {
   return out;
 }
 
-std::uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+std::uint32_t Rgb(COLORREF c) {
+  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
 TEST(DrawState, TextStatesPaintTheTextsShape) {
   TextCanvas normal(kW, kH);

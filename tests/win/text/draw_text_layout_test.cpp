@@ -142,12 +142,8 @@ struct PrefixCase {
 
 TEST(DrawTextLayout, ResolvesPrefixes) {
   const PrefixCase cases[] = {
-      {"&File", 0, "File", 0},
-      {"Sa&ve as", 0, "Save as", 2},
-      {"Fish && Chips", 0, "Fish & Chips", -1},
-      {"A&&&B", 0, "A&B", 2},
-      {"Trailing&", 0, "Trailing", -1},
-      {"&File", DT_NOPREFIX, "&File", -1},
+      {"&File", 0, "File", 0}, {"Sa&ve as", 0, "Save as", 2},    {"Fish && Chips", 0, "Fish & Chips", -1},
+      {"A&&&B", 0, "A&B", 2},  {"Trailing&", 0, "Trailing", -1}, {"&File", DT_NOPREFIX, "&File", -1},
   };
   for (const PrefixCase& c : cases) {
     const DrawTextLayout layout = LayOutDrawText(c.text, RECT{0, 0, 500, 50}, c.format, nullptr, FakeFont());
@@ -193,8 +189,8 @@ TEST(DrawTextLayout, ShortensWithEllipses) {
 }
 
 TEST(DrawTextLayout, WordEllipsisCutsEveryOverlongWord) {
-  const DrawTextLayout layout = LayOutDrawText("aa ccccccc dd", RECT{0, 0, 50, 100},
-                                               DT_WORDBREAK | DT_WORD_ELLIPSIS, nullptr, FakeFont());
+  const DrawTextLayout layout =
+      LayOutDrawText("aa ccccccc dd", RECT{0, 0, 50, 100}, DT_WORDBREAK | DT_WORD_ELLIPSIS, nullptr, FakeFont());
   EXPECT_EQ(Lines(layout), (std::vector<std::string>{"aa", "cc...", "dd"}));
 }
 

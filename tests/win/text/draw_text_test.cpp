@@ -17,8 +17,9 @@ bool InsideRect(const RECT& inner, const RECT& outer) {
 
 // DT_CALCRECT gives the rectangle that drawing then fills.
 TEST(DrawText, CalcRectHoldsTheDrawnText) {
-  const char* text = "Drum kits, patterns and songs: everything the machine plays fits in one folder. "
-                     "Wrapping keeps words whole; a tab\tstays.";
+  const char* text =
+      "Drum kits, patterns and songs: everything the machine plays fits in one folder. "
+      "Wrapping keeps words whole; a tab\tstays.";
   const UINT formats[] = {DT_WORDBREAK, DT_WORDBREAK | DT_CENTER, DT_WORDBREAK | DT_RIGHT | DT_EXPANDTABS,
                           DT_WORDBREAK | DT_NOPREFIX};
   for (int width : {60, 120, 250}) {
@@ -35,8 +36,8 @@ TEST(DrawText, CalcRectHoldsTheDrawnText) {
       EXPECT_GT(height / tm.tmHeight, 1);
       EXPECT_EQ(DrawTextA(canvas.dc(), text, -1, &rect, format), height);
       const RECT ink = canvas.InkBox();
-      EXPECT_TRUE(InsideRect(ink, rect)) << width << " format " << format << ": ink (" << ink.left << ","
-                                         << ink.top << ")-(" << ink.right << "," << ink.bottom << ")";
+      EXPECT_TRUE(InsideRect(ink, rect)) << width << " format " << format << ": ink (" << ink.left << "," << ink.top
+                                         << ")-(" << ink.right << "," << ink.bottom << ")";
       // The last line's ink reaches into the last line's band.
       EXPECT_GT(ink.bottom, rect.bottom - tm.tmHeight) << width;
       // And the widest line reaches the measured right edge (left for DT_RIGHT).

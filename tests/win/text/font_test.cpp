@@ -179,7 +179,7 @@ TEST(FontObject, GetObjectReturnsTheLogicalFontAndTheFaceIsTheRequestedOne) {
 }
 
 TEST(FontObject, StockFontsExistAndSurviveDeletion) {
-  const int indexes[] = {SYSTEM_FONT, DEFAULT_GUI_FONT, ANSI_VAR_FONT, ANSI_FIXED_FONT,
+  const int indexes[] = {SYSTEM_FONT,    DEFAULT_GUI_FONT,  ANSI_VAR_FONT,      ANSI_FIXED_FONT,
                          OEM_FIXED_FONT, SYSTEM_FIXED_FONT, DEVICE_DEFAULT_FONT};
   TextCanvas canvas(10, 10);
   for (int index : indexes) {

@@ -17,7 +17,11 @@ TEST(TextSampleSheet, RendersWhenAsked) {
   text_test::TextCanvas canvas(640, 420);
   HDC dc = canvas.dc();
   int y = 4;
-  struct Row { const char* face; int height; int weight; };
+  struct Row {
+    const char* face;
+    int height;
+    int weight;
+  };
   const Row rows[] = {
       {"MS Sans Serif", -11, FW_NORMAL}, {"MS Sans Serif", -11, FW_BOLD}, {"Tahoma", -11, FW_NORMAL},
       {"Arial", -12, FW_NORMAL},         {"Arial", -13, FW_NORMAL},       {"Arial", -16, FW_NORMAL},

@@ -39,10 +39,9 @@ class TextCanvas {
   int height() const { return height_; }
 
   // Selects a new font (the canvas owns it).
-  void UseFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0,
-               bool underline = false) {
-    HFONT font = CreateFontA(height, 0, escapement, escapement, weight, FALSE, underline, FALSE,
-                             DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+  void UseFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, bool underline = false) {
+    HFONT font = CreateFontA(height, 0, escapement, escapement, weight, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0,
+                             DEFAULT_QUALITY, DEFAULT_PITCH, face);
     HGDIOBJ old = SelectObject(dc_, font);
     if (!oldFont_) oldFont_ = old;
     if (font_) DeleteObject(font_);

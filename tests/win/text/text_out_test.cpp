@@ -28,7 +28,9 @@ TEST(TextOut, MeasuringEqualsDrawing) {
       {"Courier New", -12, FW_NORMAL, 0, "fixed pitch"},
       {"Times New Roman", -15, FW_NORMAL, 0, "Serif AV"},
       {"Arial", -11, FW_NORMAL, 3, "tracked text"},
-      {"Arial", -11, FW_NORMAL, 0, "caf\xC3\xA9 \xC3\xBC" "ber N"},
+      {"Arial", -11, FW_NORMAL, 0,
+       "caf\xC3\xA9 \xC3\xBC"
+       "ber N"},
   };
   TextCanvas canvas(400, 60);
   for (const MeasureCase& c : cases) {
@@ -58,7 +60,9 @@ TEST(TextOut, MeasuringEqualsDrawing) {
 TEST(TextOut, PartialExtentsAndFitCountFollowTheLayout) {
   TextCanvas canvas(10, 10);
   canvas.UseFont("Arial", -11);
-  const std::string text = "ab\xC3\xA9" "cd";  // 6 bytes, 5 characters
+  const std::string text =
+      "ab\xC3\xA9"
+      "cd";  // 6 bytes, 5 characters
   std::vector<int> dx(text.size());
   SIZE size{};
   int fit = -1;
@@ -78,15 +82,15 @@ TEST(TextOut, PartialExtentsAndFitCountFollowTheLayout) {
 
 struct AlignCase {
   UINT align;
-  int dx;   // box left relative to x, in widths: 0, -1 or -1/2
-  int dy;   // 0 top, 1 bottom, 2 baseline
+  int dx;  // box left relative to x, in widths: 0, -1 or -1/2
+  int dy;  // 0 top, 1 bottom, 2 baseline
 };
 
 // With an opaque background the cell box shows exactly where the run sits.
 TEST(TextOut, AlignmentPlacesTheCellBox) {
   const AlignCase cases[] = {
-      {TA_LEFT | TA_TOP, 0, 0},      {TA_RIGHT | TA_TOP, -2, 0},  {TA_CENTER | TA_TOP, -1, 0},
-      {TA_LEFT | TA_BOTTOM, 0, 1},   {TA_LEFT | TA_BASELINE, 0, 2}, {TA_CENTER | TA_BASELINE, -1, 2},
+      {TA_LEFT | TA_TOP, 0, 0},    {TA_RIGHT | TA_TOP, -2, 0},    {TA_CENTER | TA_TOP, -1, 0},
+      {TA_LEFT | TA_BOTTOM, 0, 1}, {TA_LEFT | TA_BASELINE, 0, 2}, {TA_CENTER | TA_BASELINE, -1, 2},
   };
   TextCanvas canvas(300, 100);
   canvas.UseFont("Arial", -13);

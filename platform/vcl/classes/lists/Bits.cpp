@@ -3,7 +3,9 @@
 #include "platform/vcl/rtl/Exceptions.h"
 
 namespace {
-[[noreturn]] void BitsError() { throw EBitsError("Bits index out of range"); }
+[[noreturn]] void BitsError() {
+  throw EBitsError("Bits index out of range");
+}
 }  // namespace
 
 bool TBits::GetBits(int index) const {

@@ -8,7 +8,9 @@ TList::~TList() {
   // Derived lists clear in their own destructors; here only the storage goes.
 }
 
-void TList::Error(const char* message, int data) { throw EListError(message, {data}); }
+void TList::Error(const char* message, int data) {
+  throw EListError(message, {data});
+}
 
 void TList::Grow() {
   int delta = FCapacity > 64 ? FCapacity / 4 : FCapacity > 8 ? 16 : 4;
@@ -110,8 +112,12 @@ void TList::Sort(const TListSortCompare& compare) {
   if (GetCount() > 1) QuickSort(FList, 0, GetCount() - 1, compare);
 }
 
-void* TList::First() const { return Get(0); }
-void* TList::Last() const { return Get(GetCount() - 1); }
+void* TList::First() const {
+  return Get(0);
+}
+void* TList::Last() const {
+  return Get(GetCount() - 1);
+}
 
 TList* TList::Expand() {
   if (GetCount() == FCapacity) Grow();

@@ -26,4 +26,6 @@ TList* TThreadList::LockList() {
   return &FList;
 }
 
-void TThreadList::UnlockList() { FLock.unlock(); }
+void TThreadList::UnlockList() {
+  FLock.unlock();
+}

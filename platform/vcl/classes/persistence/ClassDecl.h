@@ -20,7 +20,7 @@ TCollection* AsCollection(TObject* object);
 // A friend of every declared class, so that Publish may be private.
 template <class T>
 struct ClassAccess {
-  static constexpr bool HasPublish = requires(TPublisher<T>& p) { T::Publish(p); };
+  static constexpr bool HasPublish = requires(TPublisher<T> & p) { T::Publish(p); };
   static void Publish(TPublisher<T>& p) { T::Publish(p); }
 };
 
@@ -63,12 +63,16 @@ TClass ClassInfoOf(const char* name) {
 
 }  // namespace vcl::detail
 
-#define DRUMS_CLASS(Self, Parent)                                                 \
- public:                                                                          \
-  using inherited = Parent;                                                       \
-  static TClass StaticClass() { return ::vcl::detail::ClassInfoOf<Self>(#Self); } \
-  TClass ClassType() const override { return StaticClass(); }                     \
-                                                                                  \
- private:                                                                         \
-  template <class>                                                                \
+#define DRUMS_CLASS(Self, Parent)                   \
+ public:                                            \
+  using inherited = Parent;                         \
+  static TClass StaticClass() {                     \
+    return ::vcl::detail::ClassInfoOf<Self>(#Self); \
+  }                                                 \
+  TClass ClassType() const override {               \
+    return StaticClass();                           \
+  }                                                 \
+                                                    \
+ private:                                           \
+  template <class>                                  \
   friend struct ::vcl::detail::ClassAccess;

@@ -45,8 +45,7 @@ const TFieldInfo* FieldOf(const TComponent* owner, const std::string& name) {
 
 }  // namespace
 
-std::string vcl::detail::FieldMismatch(const TComponent* owner, const std::string& name,
-                                       const TComponent* component) {
+std::string vcl::detail::FieldMismatch(const TComponent* owner, const std::string& name, const TComponent* component) {
   const TFieldInfo* field = FieldOf(owner, name);
   if (field == nullptr || component->InheritsFrom(field->FieldClass)) return {};
   return "Field " + owner->ClassName() + "." + field->Name + " needs a " + field->FieldClass->Name + ", not a " +

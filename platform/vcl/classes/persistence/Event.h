@@ -25,8 +25,8 @@ class TEvent<R(A...)> {
   TEvent() = default;
   TEvent(std::nullptr_t) {}
   template <class F>
-    requires(!std::is_same_v<std::remove_cvref_t<F>, TEvent> && std::is_invocable_r_v<R, F&, A...>)
-  TEvent(F fn) : FFunction(std::move(fn)) {}
+  requires(!std::is_same_v<std::remove_cvref_t<F>, TEvent> && std::is_invocable_r_v<R, F&, A...>) TEvent(F fn)
+      : FFunction(std::move(fn)) {}
   // An event bound to the published method methodName of data.
   TEvent(Function fn, std::string methodName, TObject* data)
       : FFunction(std::move(fn)), FMethodName(std::move(methodName)), FData(data) {}

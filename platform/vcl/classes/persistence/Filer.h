@@ -59,8 +59,7 @@ class TFiler {
 
   // Streams a value through the reader or writer callback under name;
   // hasData false: the writer leaves it out.
-  virtual void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData,
-                              bool hasData) = 0;
+  virtual void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData, bool hasData) = 0;
   // The same for raw bytes: the reader callback gets a stream holding
   // exactly the stored bytes.
   virtual void DefineBinaryProperty(const std::string& name, TStreamProc readData, TStreamProc writeData,

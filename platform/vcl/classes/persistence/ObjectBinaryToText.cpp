@@ -79,34 +79,20 @@ class BinaryToText {
       case vaInt8:
       case vaInt16:
       case vaInt32:
-      case vaInt64:
-        FText += std::to_string(FReader.ReadInt64());
-        break;
-      case vaExtended:
-        FText += FloatText(FReader.ReadFloat());
-        break;
-      case vaSingle:
-        FText += FloatText(FReader.ReadSingle()) + "s";
-        break;
-      case vaCurrency:
-        FText += FloatText(FReader.ReadCurrency()) + "c";
-        break;
-      case vaDate:
-        FText += FloatText(FReader.ReadDate()) + "d";
-        break;
+      case vaInt64: FText += std::to_string(FReader.ReadInt64()); break;
+      case vaExtended: FText += FloatText(FReader.ReadFloat()); break;
+      case vaSingle: FText += FloatText(FReader.ReadSingle()) + "s"; break;
+      case vaCurrency: FText += FloatText(FReader.ReadCurrency()) + "c"; break;
+      case vaDate: FText += FloatText(FReader.ReadDate()) + "d"; break;
       case vaString:
       case vaLString:
       case vaWString:
-      case vaUTF8String:
-        StringLiteral(FReader.ReadString(), level);
-        break;
+      case vaUTF8String: StringLiteral(FReader.ReadString(), level); break;
       case vaIdent:
       case vaFalse:
       case vaTrue:
       case vaNil:
-      case vaNull:
-        FText += FReader.ReadIdent();
-        break;
+      case vaNull: FText += FReader.ReadIdent(); break;
       case vaBinary: ConvertBinary(level); break;
       case vaSet: {
         FReader.ReadValue();
@@ -142,8 +128,7 @@ class BinaryToText {
         FReader.ReadListEnd();
         FText += ">";
         break;
-      default:
-        throw EReadError("Invalid stream format");
+      default: throw EReadError("Invalid stream format");
     }
   }
 

@@ -31,9 +31,7 @@ class Lexer {
   bool Is(char c) const { return FKind == Token::Char && FToken[0] == c; }
   bool IsSymbol(const char* word) const { return FKind == Token::Symbol && SameName(FToken, word); }
 
-  [[noreturn]] void Error(const std::string& what) const {
-    throw EParserError("%s on line %d", {what, FLine});
-  }
+  [[noreturn]] void Error(const std::string& what) const { throw EParserError("%s on line %d", {what, FLine}); }
   void Expect(char c) {
     if (!Is(c)) Error(std::string("'") + c + "' expected");
     Next();
@@ -242,9 +240,7 @@ class TextToBinary {
   }
 
  private:
-  bool AtObject() const {
-    return FLex.IsSymbol("object") || FLex.IsSymbol("inherited") || FLex.IsSymbol("inline");
-  }
+  bool AtObject() const { return FLex.IsSymbol("object") || FLex.IsSymbol("inherited") || FLex.IsSymbol("inline"); }
 
   void ParseObject() {
     TFilerFlags flags;
@@ -323,10 +319,8 @@ class TextToBinary {
         FWriter.WriteIdent(ident);
         return;
       }
-      case Token::End:
-        FLex.Error("Value expected");
-      case Token::Char:
-        break;
+      case Token::End: FLex.Error("Value expected");
+      case Token::Char: break;
     }
     if (FLex.Is('[')) {
       FLex.Next();

@@ -29,17 +29,12 @@ bool TPropInfo::ShouldWrite(TObject& instance) const {
     case TPropKind::Char:
     case TPropKind::Enumeration:
     case TPropKind::Boolean:
-    case TPropKind::Set:
-      return !DefaultOrd || GetOrd(instance) != *DefaultOrd;
-    case TPropKind::Float:
-      return GetFloat(instance) != 0.0;
-    case TPropKind::String:
-      return !GetStr(instance).empty();
+    case TPropKind::Set: return !DefaultOrd || GetOrd(instance) != *DefaultOrd;
+    case TPropKind::Float: return GetFloat(instance) != 0.0;
+    case TPropKind::String: return !GetStr(instance).empty();
     case TPropKind::Class:
-    case TPropKind::Component:
-      return GetObject(instance) != nullptr;
-    case TPropKind::Method:
-      return HasMethod(instance) && !GetMethodName(instance).empty();
+    case TPropKind::Component: return GetObject(instance) != nullptr;
+    case TPropKind::Method: return HasMethod(instance) && !GetMethodName(instance).empty();
   }
   return false;
 }

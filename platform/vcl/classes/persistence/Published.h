@@ -50,10 +50,10 @@ class TPersistent;
 // Value names of an enumeration, found by argument-dependent lookup; declare
 // them in the enumeration's own namespace, in ordinal order:
 //   DRUMS_ENUM_NAMES(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
-#define DRUMS_ENUM_NAMES(Enum, ...)                                        \
-  [[maybe_unused]] inline std::span<const char* const> EnumNames(Enum) {  \
-    static constexpr const char* names[] = {__VA_ARGS__};                  \
-    return names;                                                          \
+#define DRUMS_ENUM_NAMES(Enum, ...)                                      \
+  [[maybe_unused]] inline std::span<const char* const> EnumNames(Enum) { \
+    static constexpr const char* names[] = {__VA_ARGS__};                \
+    return names;                                                        \
   }
 
 enum class TPropKind { Integer, Char, Enumeration, Boolean, Set, Float, String, Class, Component, Method };
@@ -68,10 +68,10 @@ struct TMethodInfo {
 struct TPropInfo {
   std::string Name;
   TPropKind Kind = TPropKind::Integer;
-  int OrdSize = 4;        // bytes of an integer property
+  int OrdSize = 4;  // bytes of an integer property
   bool OrdSigned = true;
   std::span<const char* const> ValueNames;  // enumerations and sets
-  std::string IdentMap;   // integers written by name through a registered map
+  std::string IdentMap;  // integers written by name through a registered map
   TClass PropClass = nullptr;  // Class and Component: the declared class
   std::optional<std::int64_t> DefaultOrd;  // ordinals and sets; none: always written
   // Brings a value to what the property's own type holds, so that a default
@@ -140,7 +140,9 @@ TPersistent* AsPersistent(TObject* object);
 [[noreturn]] void RaiseInvalidPropertyValue();
 
 template <class E>
-concept NamedEnum = std::is_enum_v<E> && requires(E e) { EnumNames(e); };
+concept NamedEnum = std::is_enum_v<E> && requires(E e) {
+  EnumNames(e);
+};
 
 template <class V>
 struct IsTSet : std::false_type {};
@@ -187,8 +189,7 @@ class TPropBuilder {
   // A predicate of the instance: a member function (bool (T::*)() const or
   // non-const) or any callable taking T&.
   template <class P>
-    requires(!std::is_same_v<P, bool>)
-  TPropBuilder& Stored(P predicate) {
+  requires(!std::is_same_v<P, bool>) TPropBuilder& Stored(P predicate) {
     FInfo.IsStored = [predicate](TObject& o) { return static_cast<bool>(std::invoke(predicate, static_cast<T&>(o))); };
     return *this;
   }
@@ -256,7 +257,7 @@ class TPublisher {
   // A component pointer of T (or of a base of T) that the owned component
   // of this name is bound to:  p.Field("btnOk", &TfrmMain::btnOk);
   template <class C, class U>
-    requires std::is_base_of_v<C, T>
+  requires std::is_base_of_v<C, T>
   void Field(const char* name, U* C::*member) {
     static_assert(std::is_base_of_v<TComponent, U>, "a published field must point to a component");
     TFieldInfo info;
@@ -324,7 +325,9 @@ class TPublisher {
     } else if constexpr (IsTEvent<V>::value) {
       info.Kind = TPropKind::Method;
       info.MethodSignature = typeid(typename V::Signature);
-      info.GetMethodName = [get](TObject& o) -> std::string { return std::invoke(get, static_cast<T&>(o)).MethodName(); };
+      info.GetMethodName = [get](TObject& o) -> std::string {
+        return std::invoke(get, static_cast<T&>(o)).MethodName();
+      };
       info.HasMethod = [get](TObject& o) -> bool { return static_cast<bool>(std::invoke(get, static_cast<T&>(o))); };
       info.GetMethodData = [get](TObject& o) -> TObject* { return std::invoke(get, static_cast<T&>(o)).Data(); };
     } else if constexpr (std::is_pointer_v<V>) {

@@ -157,7 +157,10 @@ std::string TReader::ReadIdent() {
 double TReader::ReadFloat() {
   std::uint8_t b[10];
   switch (NextValue()) {
-    case vaExtended: ReadValue(); Read(b, 10); return vcl::streaming::ExtendedToDouble(b);
+    case vaExtended:
+      ReadValue();
+      Read(b, 10);
+      return vcl::streaming::ExtendedToDouble(b);
     case vaSingle: return ReadSingle();
     case vaCurrency: return ReadCurrency();
     case vaDate: return ReadDate();
@@ -214,19 +217,33 @@ void TReader::SkipValue() {
     ReadListEnd();
   };
   switch (ReadValue()) {
-    case vaNull: case vaFalse: case vaTrue: case vaNil: break;
+    case vaNull:
+    case vaFalse:
+    case vaTrue:
+    case vaNil: break;
     case vaList: skipList(); break;
     case vaInt8: skip(1); break;
     case vaInt16: skip(2); break;
-    case vaInt32: case vaSingle: skip(4); break;
-    case vaInt64: case vaCurrency: case vaDate: skip(8); break;
+    case vaInt32:
+    case vaSingle: skip(4); break;
+    case vaInt64:
+    case vaCurrency:
+    case vaDate: skip(8); break;
     case vaExtended: skip(10); break;
-    case vaString: case vaIdent: ReadStr(); break;
-    case vaBinary: case vaLString: case vaUTF8String: Read(b, 4); skip(FromLittleEndian<std::int32_t>(b)); break;
-    case vaWString: Read(b, 4); skip(std::int64_t{FromLittleEndian<std::int32_t>(b)} * 2); break;
+    case vaString:
+    case vaIdent: ReadStr(); break;
+    case vaBinary:
+    case vaLString:
+    case vaUTF8String:
+      Read(b, 4);
+      skip(FromLittleEndian<std::int32_t>(b));
+      break;
+    case vaWString:
+      Read(b, 4);
+      skip(std::int64_t{FromLittleEndian<std::int32_t>(b)} * 2);
+      break;
     case vaSet:
-      while (!ReadStr().empty()) {
-      }
+      while (!ReadStr().empty()) {}
       break;
     case vaCollection:
       while (!EndOfList()) {
@@ -319,9 +336,7 @@ void TReader::ReadPropValue(TObject& instance, const TPropInfo& prop) {
       prop.SetOrd(instance, value);
       break;
     }
-    case TPropKind::Char:
-      prop.SetOrd(instance, static_cast<unsigned char>(ReadChar()));
-      break;
+    case TPropKind::Char: prop.SetOrd(instance, static_cast<unsigned char>(ReadChar())); break;
     case TPropKind::Enumeration: {
       std::string ident = ReadIdent();
       auto it = std::find_if(prop.ValueNames.begin(), prop.ValueNames.end(),
@@ -330,18 +345,10 @@ void TReader::ReadPropValue(TObject& instance, const TPropInfo& prop) {
       prop.SetOrd(instance, it - prop.ValueNames.begin());
       break;
     }
-    case TPropKind::Boolean:
-      prop.SetOrd(instance, ReadBoolean() ? 1 : 0);
-      break;
-    case TPropKind::Set:
-      prop.SetOrd(instance, static_cast<std::int64_t>(ReadSet(prop.ValueNames)));
-      break;
-    case TPropKind::Float:
-      prop.SetFloat(instance, ReadFloat());
-      break;
-    case TPropKind::String:
-      prop.SetStr(instance, ReadString());
-      break;
+    case TPropKind::Boolean: prop.SetOrd(instance, ReadBoolean() ? 1 : 0); break;
+    case TPropKind::Set: prop.SetOrd(instance, static_cast<std::int64_t>(ReadSet(prop.ValueNames))); break;
+    case TPropKind::Float: prop.SetFloat(instance, ReadFloat()); break;
+    case TPropKind::String: prop.SetStr(instance, ReadString()); break;
     case TPropKind::Class: {
       TValueType next = NextValue();
       if (next == vaNil && prop.SetObject) {
@@ -519,8 +526,9 @@ TComponent* TReader::ReadComponent(TComponent* component) {
     if (created) {
       // A half-read component is not kept.
       FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
-      FFixups.erase(std::remove_if(FFixups.begin(), FFixups.end(), [&](const Fixup& f) { return f.component == result; }),
-                    FFixups.end());
+      FFixups.erase(
+          std::remove_if(FFixups.begin(), FFixups.end(), [&](const Fixup& f) { return f.component == result; }),
+          FFixups.end());
       delete result;
     }
     throw;

@@ -25,8 +25,7 @@ class TReader : public TFiler {
   explicit TReader(TStream* stream);
   ~TReader() override;
 
-  void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData,
-                      bool hasData) override;
+  void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData, bool hasData) override;
   void DefineBinaryProperty(const std::string& name, TStreamProc readData, TStreamProc writeData,
                             bool hasData) override;
 
@@ -72,7 +71,7 @@ class TReader : public TFiler {
  private:
   struct Fixup {
     TComponent* component;  // the component whose property it is
-    TObject* instance;      // the object holding the property
+    TObject* instance;  // the object holding the property
     const TPropInfo* prop;
     std::string name;
   };

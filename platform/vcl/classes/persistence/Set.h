@@ -23,8 +23,14 @@ class TSet {
   }
   constexpr std::uint64_t Bits() const { return FBits; }
 
-  constexpr TSet& Include(E v) { FBits |= Bit(v); return *this; }
-  constexpr TSet& Exclude(E v) { FBits &= ~Bit(v); return *this; }
+  constexpr TSet& Include(E v) {
+    FBits |= Bit(v);
+    return *this;
+  }
+  constexpr TSet& Exclude(E v) {
+    FBits &= ~Bit(v);
+    return *this;
+  }
   constexpr bool Contains(E v) const { return (FBits & Bit(v)) != 0; }
   constexpr bool Empty() const { return FBits == 0; }
   constexpr void Clear() { FBits = 0; }
@@ -36,9 +42,18 @@ class TSet {
   // a <= b: every element of a is in b.
   friend constexpr bool operator<=(TSet a, TSet b) { return (a.FBits & ~b.FBits) == 0; }
   friend constexpr bool operator>=(TSet a, TSet b) { return b <= a; }
-  constexpr TSet& operator+=(TSet b) { FBits |= b.FBits; return *this; }
-  constexpr TSet& operator-=(TSet b) { FBits &= ~b.FBits; return *this; }
-  constexpr TSet& operator*=(TSet b) { FBits &= b.FBits; return *this; }
+  constexpr TSet& operator+=(TSet b) {
+    FBits |= b.FBits;
+    return *this;
+  }
+  constexpr TSet& operator-=(TSet b) {
+    FBits &= ~b.FBits;
+    return *this;
+  }
+  constexpr TSet& operator*=(TSet b) {
+    FBits &= b.FBits;
+    return *this;
+  }
 
  private:
   static constexpr std::uint64_t Bit(E v) { return std::uint64_t{1} << static_cast<unsigned>(v); }

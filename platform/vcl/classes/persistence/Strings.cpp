@@ -196,7 +196,7 @@ void TStrings::SetDelimitedText(const std::string& text) {
         }
       } else {
         std::size_t start = p;
-        while (p < n && static_cast<unsigned char>(text[p]) > ' ' && text[p] != FDelimiter) ++p;
+        while (p<n&& static_cast<unsigned char>(text[p])> ' ' && text[p] != FDelimiter) ++p;
         s = text.substr(start, p - start);
       }
       Add(s);

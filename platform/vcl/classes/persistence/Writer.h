@@ -20,8 +20,7 @@ class TWriter : public TFiler {
   explicit TWriter(TStream* stream);
   ~TWriter() override;
 
-  void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData,
-                      bool hasData) override;
+  void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData, bool hasData) override;
   void DefineBinaryProperty(const std::string& name, TStreamProc readData, TStreamProc writeData,
                             bool hasData) override;
 

@@ -23,22 +23,21 @@ void THandleStream::SetSize(std::int64_t newSize) {
   if (pos > newSize) Seek(newSize, soBeginning);
 }
 
-TFileStream::TFileStream(const std::string& fileName, unsigned short mode)
-    : TFileStream(fileName, mode, 0) {}
+TFileStream::TFileStream(const std::string& fileName, unsigned short mode) : TFileStream(fileName, mode, 0) {}
 
 TFileStream::TFileStream(const std::string& fileName, unsigned short mode, unsigned)
     : THandleStream(-1), FFileName(fileName) {
   if ((mode & fmCreate) == fmCreate) {
     FHandle = FileCreate(fileName);
     if (FHandle < 0)
-      throw EFCreateError("Cannot create file \"%s\". %s",
-                          {fileName, SysErrorMessage(vcl::rtl::GetLastOSError())});
+      throw EFCreateError("Cannot create file \"%s\". %s", {fileName, SysErrorMessage(vcl::rtl::GetLastOSError())});
   } else {
     FHandle = FileOpen(fileName, mode);
     if (FHandle < 0)
-      throw EFOpenError("Cannot open file \"%s\". %s",
-                        {fileName, SysErrorMessage(vcl::rtl::GetLastOSError())});
+      throw EFOpenError("Cannot open file \"%s\". %s", {fileName, SysErrorMessage(vcl::rtl::GetLastOSError())});
   }
 }
 
-TFileStream::~TFileStream() { FileClose(FHandle); }
+TFileStream::~TFileStream() {
+  FileClose(FHandle);
+}

@@ -15,7 +15,9 @@ int TCustomMemoryStream::Read(void* buffer, int count) {
   return static_cast<int>(n);
 }
 
-int TCustomMemoryStream::Write(const void*, int) { return 0; }
+int TCustomMemoryStream::Write(const void*, int) {
+  return 0;
+}
 
 std::int64_t TCustomMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   switch (origin) {
@@ -40,7 +42,9 @@ void TCustomMemoryStream::SetPointer(void* memory, std::int64_t size) {
   FSize = size;
 }
 
-TMemoryStream::~TMemoryStream() { std::free(FMemory); }
+TMemoryStream::~TMemoryStream() {
+  std::free(FMemory);
+}
 
 void TMemoryStream::SetCapacity(std::int64_t newCapacity) {
   constexpr std::int64_t kDelta = 0x2000;
@@ -140,4 +144,6 @@ std::string TStringStream::ReadString(int count) {
   return s;
 }
 
-void TStringStream::WriteString(const std::string& s) { Write(s.data(), static_cast<int>(s.size())); }
+void TStringStream::WriteString(const std::string& s) {
+  Write(s.data(), static_cast<int>(s.size()));
+}

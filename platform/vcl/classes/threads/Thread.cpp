@@ -35,11 +35,15 @@ std::function<void()>& WakeHook() {
   return hook;
 }
 
-DWORD CurrentThreadId() { return static_cast<DWORD>(::syscall(SYS_gettid)); }
+DWORD CurrentThreadId() {
+  return static_cast<DWORD>(::syscall(SYS_gettid));
+}
 
 }  // namespace
 
-bool IsMainThread() { return CurrentThreadId() == static_cast<DWORD>(::getpid()); }
+bool IsMainThread() {
+  return CurrentThreadId() == static_cast<DWORD>(::getpid());
+}
 
 void SetWakeMainThread(std::function<void()> wake) {
   std::lock_guard<std::mutex> guard(SyncLock());
@@ -152,7 +156,9 @@ void TThread::DoTerminate() {
   if (FOnTerminate) Synchronize([this] { FOnTerminate(this); });
 }
 
-void TThread::Terminate() { FTerminated = true; }
+void TThread::Terminate() {
+  FTerminated = true;
+}
 
 int TThread::WaitFor() {
   if (FThread.joinable() && FThread.get_id() == std::this_thread::get_id())

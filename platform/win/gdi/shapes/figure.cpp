@@ -21,7 +21,9 @@ std::vector<Span> FigureSpans(const RECT& box, FigureKind kind, int cw, int ch, 
   return {};
 }
 
-RECT Shrink(const RECT& r, int by) { return RECT{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
+RECT Shrink(const RECT& r, int by) {
+  return RECT{r.left + by, r.top + by, r.right - by, r.bottom - by};
+}
 
 // Where the pen's outline lies for a figure drawn in `box` (device).
 RECT OuterBox(const RECT& box, const PenInfo& pen) {
@@ -54,8 +56,8 @@ std::vector<POINT> AroundCentre(const std::vector<Span>& spans, double cx, doubl
 }
 
 // The outline ring (pen) and the inside (brush) of a figure in outer box O.
-void SplitFigure(const RECT& outer, FigureKind kind, int cw, int ch, int w, RowRange rows,
-                 std::vector<Span>& ring, std::vector<Span>& inside) {
+void SplitFigure(const RECT& outer, FigureKind kind, int cw, int ch, int w, RowRange rows, std::vector<Span>& ring,
+                 std::vector<Span>& inside) {
   const auto full = FigureSpans(outer, kind, cw, ch, rows);
   if (w <= 1) {
     SplitOutline(full, &ring, &inside);
@@ -64,8 +66,8 @@ void SplitFigure(const RECT& outer, FigureKind kind, int cw, int ch, int w, RowR
   const RECT inner = Shrink(outer, w);
   std::vector<Span> edge;
   SplitOutline(full, &edge, nullptr);
-  const Region innerRegion = Region::FromSpans(FigureSpans(inner, kind, std::max(0, cw - 2 * w),
-                                                           std::max(0, ch - 2 * w), rows));
+  const Region innerRegion =
+      Region::FromSpans(FigureSpans(inner, kind, std::max(0, cw - 2 * w), std::max(0, ch - 2 * w), rows));
   // The outermost pixels always belong to the ring, so no gap opens between
   // the two curves where they run steeply.
   Region ringRegion = Region::Combine(Region::FromSpans(full), innerRegion, RegionOp::Diff);
@@ -112,8 +114,8 @@ void DrawFigure(DeviceContext& dc, RECT logicalBox, FigureKind kind, int cornerW
     // A styled frame runs its pattern clockwise from the top-left corner.
     StrokePixels stroke;
     StrokePath(pen,
-               {POINT{outer.left, outer.top}, POINT{outer.right - 1, outer.top}, POINT{outer.right - 1, outer.bottom - 1},
-                POINT{outer.left, outer.bottom - 1}},
+               {POINT{outer.left, outer.top}, POINT{outer.right - 1, outer.top},
+                POINT{outer.right - 1, outer.bottom - 1}, POINT{outer.left, outer.bottom - 1}},
                true, stroke);
     PaintStroke(dc, pen, stroke);
     return;
@@ -128,7 +130,7 @@ struct ArcGeometry {
   RECT box;
   double cx, cy;
   double a0, sweep;  // counter-clockwise from a0
-  POINT p0, p1;      // first and last pixel of the counter-clockwise run
+  POINT p0, p1;  // first and last pixel of the counter-clockwise run
 };
 
 ArcGeometry MeasureArc(const DeviceContext& dc, RECT logicalBox, POINT start, POINT end) {

@@ -58,4 +58,6 @@ BOOL WINAPI ExtFloodFill(HDC hdc, int x, int y, COLORREF color, UINT type) {
   return TRUE;
 }
 
-BOOL WINAPI FloodFill(HDC hdc, int x, int y, COLORREF color) { return ExtFloodFill(hdc, x, y, color, FLOODFILLBORDER); }
+BOOL WINAPI FloodFill(HDC hdc, int x, int y, COLORREF color) {
+  return ExtFloodFill(hdc, x, y, color, FLOODFILLBORDER);
+}

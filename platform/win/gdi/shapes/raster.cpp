@@ -9,7 +9,9 @@ namespace win::gdi::shapes {
 namespace {
 
 // Half-open pixel range [first, end) whose centres lie in [x0, x1).
-LONG FirstPixelAtOrAfter(double x) { return static_cast<LONG>(std::ceil(x - 0.5 - 1e-9)); }
+LONG FirstPixelAtOrAfter(double x) {
+  return static_cast<LONG>(std::ceil(x - 0.5 - 1e-9));
+}
 
 // How far in from the box edge the corner curve sits on corner row i
 // (0 = the outermost row), for a corner ellipse cw x ch.

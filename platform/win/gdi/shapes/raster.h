@@ -38,11 +38,9 @@ inline std::vector<Span> EllipseSpans(const RECT& box, RowRange rows = {}) {
 
 // Polygons (each closed implicitly) filled by ALTERNATE (even-odd) or WINDING
 // (non-zero) rule.
-std::vector<Span> PolygonSpans(const std::vector<std::vector<PointF>>& polygons, int fillMode,
-                               RowRange rows = {});
+std::vector<Span> PolygonSpans(const std::vector<std::vector<PointF>>& polygons, int fillMode, RowRange rows = {});
 // Integer vertices given as pixel corners, as CreatePolygonRgn and Polygon take them.
-std::vector<Span> PolygonSpans(const POINT* points, const INT* counts, int polygons, int fillMode,
-                               RowRange rows = {});
+std::vector<Span> PolygonSpans(const POINT* points, const INT* counts, int polygons, int fillMode, RowRange rows = {});
 
 // Splits a figure of one span per consecutive row (a convex figure as above)
 // into its outline, the pixels with a 4-neighbour outside, and the rest.

@@ -54,8 +54,8 @@ BOOL WINAPI PolyPolygon(HDC hdc, const POINT* points, const INT* counts, int pol
     StrokePath(pen, ring, true, stroke);
     at += sizes[k];
   }
-  Region fill = Region::FromSpans(PolygonSpans(device.data(), sizes.data(), polygons, dc->attr.polyFillMode,
-                                               VisibleRows(*dc, 1)));
+  Region fill = Region::FromSpans(
+      PolygonSpans(device.data(), sizes.data(), polygons, dc->attr.polyFillMode, VisibleRows(*dc, 1)));
   // The outline is drawn over the fill; keep them apart so each pixel is set once.
   if (!stroke.pen.empty()) fill.Subtract(Region::FromSpans(stroke.pen));
   if (!stroke.gap.empty()) fill.Subtract(Region::FromSpans(stroke.gap));
@@ -64,7 +64,9 @@ BOOL WINAPI PolyPolygon(HDC hdc, const POINT* points, const INT* counts, int pol
   return TRUE;
 }
 
-BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count) { return PolyPolygon(hdc, points, &count, 1); }
+BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count) {
+  return PolyPolygon(hdc, points, &count, 1);
+}
 
 BOOL WINAPI Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
   DeviceContext* dc = LookupDC(hdc);

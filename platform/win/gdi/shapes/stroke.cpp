@@ -33,7 +33,9 @@ void AddSquare(std::vector<Span>& out, LONG x, LONG y, int w) {
   for (LONG row = y - w / 2; row < y - w / 2 + w; ++row) out.push_back(Span{x - w / 2, x - w / 2 + w, row});
 }
 
-PointF Centre(POINT p) { return PointF{p.x + 0.5, p.y + 0.5}; }
+PointF Centre(POINT p) {
+  return PointF{p.x + 0.5, p.y + 0.5};
+}
 
 void StrokeWide(const PenInfo& pen, const std::vector<POINT>& pts, bool closed, std::vector<Span>& out) {
   const int w = pen.width;

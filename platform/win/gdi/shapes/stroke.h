@@ -21,8 +21,8 @@ struct PenInfo {
   UINT endCap = 0;
   UINT join = 0;
   std::vector<int> dashes;  // on/off runs; empty for solid
-  RowRange rows;            // device rows worth drawing (the clip's)
-  RECT visible{};           // the clip's bounds, widened by the pen
+  RowRange rows;  // device rows worth drawing (the clip's)
+  RECT visible{};  // the clip's bounds, widened by the pen
 };
 PenInfo CurrentPen(const DeviceContext& dc);
 

@@ -26,8 +26,7 @@ EdgeColors OuterColors(UINT edge, UINT flags) {
   if (flags & BF_MONO) return {SysColor(COLOR_WINDOWFRAME), SysColor(COLOR_WINDOWFRAME)};
   if (flags & BF_FLAT) return {SysColor(COLOR_BTNSHADOW), SysColor(COLOR_BTNSHADOW)};
   const bool soft = flags & BF_SOFT;
-  if (edge & BDR_RAISEDOUTER)
-    return {SysColor(soft ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT), SysColor(COLOR_3DDKSHADOW)};
+  if (edge & BDR_RAISEDOUTER) return {SysColor(soft ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT), SysColor(COLOR_3DDKSHADOW)};
   return {SysColor(soft ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW), SysColor(COLOR_BTNHIGHLIGHT)};
 }
 
@@ -35,8 +34,7 @@ EdgeColors InnerColors(UINT edge, UINT flags) {
   if (flags & BF_MONO) return {SysColor(COLOR_WINDOW), SysColor(COLOR_WINDOW)};
   if (flags & BF_FLAT) return {SysColor(COLOR_BTNFACE), SysColor(COLOR_BTNFACE)};
   const bool soft = flags & BF_SOFT;
-  if (edge & BDR_RAISEDINNER)
-    return {SysColor(soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNSHADOW)};
+  if (edge & BDR_RAISEDINNER) return {SysColor(soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNSHADOW)};
   return {SysColor(soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW), SysColor(COLOR_3DLIGHT)};
 }
 

@@ -93,8 +93,8 @@ void DrawCheckBox(DeviceContext& dc, const RECT& r, UINT state) {
   const bool grey = (state & (DFCS_PUSHED | DFCS_INACTIVE)) || (state & DFCS_BUTTON3STATE && state & DFCS_CHECKED);
   FillDevice(dc, inside, SysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW));
   if (state & DFCS_CHECKED) {
-    const COLORREF mark = (state & (DFCS_INACTIVE | DFCS_BUTTON3STATE)) ? SysColor(COLOR_BTNSHADOW)
-                                                                        : SysColor(COLOR_WINDOWTEXT);
+    const COLORREF mark =
+        (state & (DFCS_INACTIVE | DFCS_BUTTON3STATE)) ? SysColor(COLOR_BTNSHADOW) : SysColor(COLOR_WINDOWTEXT);
     PaintCheck(dc, CentredSquare(inside, 70), mark, 0, 0);
   }
 }
@@ -233,7 +233,8 @@ void DrawScroll(DeviceContext& dc, const RECT& r, UINT state) {
   }
   const RECT face = DrawButtonFace(dc, r, state & ~DFCS_CHECKED);
   const int direction = which == DFCS_SCROLLUP ? 0 : which == DFCS_SCROLLLEFT ? 2 : which == DFCS_SCROLLRIGHT ? 3 : 1;
-  DrawGlyph(state, SysColor(COLOR_BTNTEXT), [&](COLORREF c, LONG dx, LONG dy) { Arrow(dc, face, direction, c, dx, dy); });
+  DrawGlyph(state, SysColor(COLOR_BTNTEXT),
+            [&](COLORREF c, LONG dx, LONG dy) { Arrow(dc, face, direction, c, dx, dy); });
 }
 
 void DrawMenuMark(DeviceContext& dc, const RECT& r, UINT state) {

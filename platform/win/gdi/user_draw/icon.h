@@ -22,8 +22,8 @@ struct IconImage {
   int hotX = 0;
   int hotY = 0;
   std::vector<std::uint32_t> color;  // 0x00RRGGBB, top-down
-  std::vector<std::uint8_t> mask;    // 1: screen shows through
-  std::vector<std::uint8_t> alpha;   // empty unless the image carries alpha
+  std::vector<std::uint8_t> mask;  // 1: screen shows through
+  std::vector<std::uint8_t> alpha;  // empty unless the image carries alpha
 
   bool IsValid() const;
   // A copy scaled (nearest pixel) to width x height.

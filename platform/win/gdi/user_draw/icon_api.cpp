@@ -108,11 +108,15 @@ HICON WINAPI CopyIcon(HICON icon) {
   return img ? win::user::AddIcon(*img) : nullptr;
 }
 
-BOOL WINAPI DestroyIcon(HICON icon) { return win::user::RemoveIcon(icon) ? TRUE : FALSE; }
-BOOL WINAPI DestroyCursor(HCURSOR cursor) { return DestroyIcon(cursor); }
+BOOL WINAPI DestroyIcon(HICON icon) {
+  return win::user::RemoveIcon(icon) ? TRUE : FALSE;
+}
+BOOL WINAPI DestroyCursor(HCURSOR cursor) {
+  return DestroyIcon(cursor);
+}
 
-BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step,
-                       HBRUSH flickerFreeBrush, UINT flags) {
+BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush,
+                       UINT flags) {
   (void)step;
   win::gdi::DeviceContext* dc = win::gdi::LookupDC(hdc);
   const auto found = win::user::LookupIcon(icon);

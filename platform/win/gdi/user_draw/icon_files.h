@@ -18,7 +18,7 @@ struct DirectoryEntry {
   int bitsOrHotY = 0;
   std::uint32_t bytes = 0;
   std::uint32_t offset = 0;  // files
-  WORD id = 0;               // group resources
+  WORD id = 0;  // group resources
 };
 
 // Empty when the bytes are no icon (type 1) or cursor (type 2) directory.

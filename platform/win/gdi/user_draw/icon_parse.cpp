@@ -12,8 +12,12 @@
 namespace win::user {
 namespace {
 
-std::uint32_t U32(const BYTE* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24); }
-unsigned U16(const BYTE* p) { return p[0] | (p[1] << 8); }
+std::uint32_t U32(const BYTE* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24);
+}
+unsigned U16(const BYTE* p) {
+  return p[0] | (p[1] << 8);
+}
 
 bool IsPng(const BYTE* data, std::size_t size) {
   static const BYTE kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -30,8 +34,8 @@ bool ParseIconDib(const BYTE* data, std::size_t size, IconImage* out) {
   const unsigned bits = U16(data + 14);
   const std::uint32_t compression = U32(data + 16);
   std::uint32_t colorsUsed = U32(data + 32);
-  if (headerSize < 40 || headerSize > size || width <= 0 || width > 1024 || doubleHeight <= 0 ||
-      doubleHeight > 2048 || (compression != BI_RGB && compression != BI_BITFIELDS)) {
+  if (headerSize < 40 || headerSize > size || width <= 0 || width > 1024 || doubleHeight <= 0 || doubleHeight > 2048 ||
+      (compression != BI_RGB && compression != BI_BITFIELDS)) {
     return false;
   }
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;

@@ -28,7 +28,9 @@ Table& TheTable() {
   return *table;
 }
 
-bool IsStandardCursorId(std::uintptr_t v) { return v >= 32512 && v <= 32651; }
+bool IsStandardCursorId(std::uintptr_t v) {
+  return v >= 32512 && v <= 32651;
+}
 
 // Shows picture cursors on the desktop; the window manager asks it first.
 bool ApplyPictureCursor(HCURSOR cursor) {

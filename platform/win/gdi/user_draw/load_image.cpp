@@ -26,7 +26,9 @@ namespace {
 constexpr int kFirstStandardCursor = 32512, kLastStandardCursor = 32651;
 constexpr int kFirstStandardIcon = 32512, kLastStandardIcon = 32517;
 
-int IdOf(LPCSTR name) { return IS_INTRESOURCE(name) ? static_cast<int>(reinterpret_cast<ULONG_PTR>(name)) : -1; }
+int IdOf(LPCSTR name) {
+  return IS_INTRESOURCE(name) ? static_cast<int>(reinterpret_cast<ULONG_PTR>(name)) : -1;
+}
 
 // Shared pictures are made once per module, name, kind and size.
 using ShareKey = std::tuple<HINSTANCE, std::string, UINT, int, int>;
@@ -42,8 +44,8 @@ ShareKey KeyOf(HINSTANCE module, LPCSTR name, UINT type, int w, int h) {
 }
 
 bool ReadWholeFile(LPCSTR path, std::vector<BYTE>* bytes) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE || !file) return false;
   const DWORD size = GetFileSize(file, nullptr);
   bool ok = size != 0xFFFFFFFF;
@@ -60,8 +62,8 @@ bool ReadWholeFile(LPCSTR path, std::vector<BYTE>* bytes) {
 void MakeTransparent(DibImage& dib) {
   if (dib.width <= 0 || dib.height <= 0) return;
   const std::uint32_t window = win::gdi::ColorRefToRgb(win::user::SysColor(COLOR_WINDOW));
-  const RGBQUAD windowQuad{static_cast<BYTE>(window), static_cast<BYTE>(window >> 8),
-                           static_cast<BYTE>(window >> 16), 0};
+  const RGBQUAD windowQuad{static_cast<BYTE>(window), static_cast<BYTE>(window >> 8), static_cast<BYTE>(window >> 16),
+                           0};
   if (dib.bitsPerPixel <= 8) {
     const int row = dib.topDown ? 0 : dib.height - 1;
     const BYTE* p = dib.bits.data() + static_cast<std::size_t>(row) * dib.Stride();
@@ -106,8 +108,7 @@ HANDLE IconFromFile(const std::vector<BYTE>& file, UINT type, int w, int h, UINT
 HANDLE IconFromResource(HINSTANCE module, LPCSTR name, UINT type, int w, int h, UINT flags) {
   const bool cursor = type == IMAGE_CURSOR;
   const auto images = win::resource::FindGroup(module, name, cursor);
-  const win::resource::GroupImage* best =
-      win::resource::BestImage(images, w ? w : 32, h ? h : 32);
+  const win::resource::GroupImage* best = win::resource::BestImage(images, w ? w : 32, h ? h : 32);
   if (!best) return nullptr;
   IconImage img;
   if (!win::user::ParseIconDib(best->image.data, best->image.size, &img)) return nullptr;

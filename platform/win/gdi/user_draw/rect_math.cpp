@@ -6,11 +6,17 @@
 #include "platform/win/winuser_draw.h"
 
 namespace {
-bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool Empty(const RECT& r) {
+  return r.right <= r.left || r.bottom <= r.top;
+}
 // 32-bit arithmetic that wraps on overflow as the platform's does, instead of
 // being undefined.
-LONG Add(LONG a, int b) { return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b)); }
-LONG Sub(LONG a, int b) { return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b)); }
+LONG Add(LONG a, int b) {
+  return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+LONG Sub(LONG a, int b) {
+  return static_cast<LONG>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
 }  // namespace
 
 BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
@@ -19,7 +25,9 @@ BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
   return TRUE;
 }
 
-BOOL WINAPI SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
+BOOL WINAPI SetRectEmpty(LPRECT rect) {
+  return SetRect(rect, 0, 0, 0, 0);
+}
 
 BOOL WINAPI CopyRect(LPRECT dest, const RECT* src) {
   if (!dest || !src) return FALSE;
@@ -104,7 +112,9 @@ BOOL WINAPI EqualRect(const RECT* a, const RECT* b) {
   return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
 }
 
-BOOL WINAPI IsRectEmpty(const RECT* rect) { return !rect || Empty(*rect); }
+BOOL WINAPI IsRectEmpty(const RECT* rect) {
+  return !rect || Empty(*rect);
+}
 
 BOOL WINAPI PtInRect(const RECT* rect, POINT p) {
   if (!rect) return FALSE;

@@ -88,10 +88,9 @@ void SizingArrow(IconImage& img, double x0, double y0, double x1, double y1) {
 }
 
 void Arrow(IconImage& img, int x0, int y0) {
-  Art(img, x0, y0,
-      {"B", "BB", "BWB", "BWWB", "BWWWB", "BWWWWB", "BWWWWWB", "BWWWWWWB", "BWWWWWWWB", "BWWWWWWWWB",
-       "BWWWWWWWWWB", "BWWWWWWBBBBB", "BWWWBWWB", "BWWB BWWB", "BWB  BWWB", "BB    BWWB", "B     BWWB",
-       "       BWWB", "       BWWB", "        BB"});
+  Art(img, x0, y0, {"B",         "BB",         "BWB",        "BWWB",        "BWWWB",        "BWWWWB",    "BWWWWWB",
+                    "BWWWWWWB",  "BWWWWWWWB",  "BWWWWWWWWB", "BWWWWWWWWWB", "BWWWWWWBBBBB", "BWWWBWWB",  "BWWB BWWB",
+                    "BWB  BWWB", "BB    BWWB", "B     BWWB", "       BWWB", "       BWWB",  "        BB"});
 }
 
 }  // namespace
@@ -100,15 +99,16 @@ IconImage StandardCursor(int id) {
   IconImage img = Blank(false);
   switch (id) {
     case 32513:  // IDC_IBEAM
-      Art(img, 12, 8, {"BBB BBB", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B",
-                       "   B", "   B", "   B", "   B", "BBB BBB"});
+      Art(img, 12, 8,
+          {"BBB BBB", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B", "   B",
+           "   B", "   B", "BBB BBB"});
       img.hotX = 15;
       img.hotY = 16;
       break;
     case 32514:  // IDC_WAIT: an hourglass
       Art(img, 10, 6,
-          {"BBBBBBBBBBB", "BWWWWWWWWWB", " BWWWWWWWB", " BWWBBBWWB", "  BWWBWWB", "   BWBWB", "    BWB",
-           "    BWB", "   BWWWB", "  BWWBWWB", " BWWWBWWWB", " BWWBBBWWB", "BWBBBBBBBWB", "BBBBBBBBBBB"});
+          {"BBBBBBBBBBB", "BWWWWWWWWWB", " BWWWWWWWB", " BWWBBBWWB", "  BWWBWWB", "   BWBWB", "    BWB", "    BWB",
+           "   BWWWB", "  BWWBWWB", " BWWWBWWWB", " BWWBBBWWB", "BWBBBBBBBWB", "BBBBBBBBBBB"});
       img.hotX = 15;
       img.hotY = 13;
       break;
@@ -124,12 +124,24 @@ IconImage StandardCursor(int id) {
       img.hotX = 15;
       img.hotY = 4;
       break;
-    case 32642: SizingArrow(img, 7, 7, 24, 24); img.hotX = img.hotY = 15; break;   // IDC_SIZENWSE
-    case 32643: SizingArrow(img, 24, 7, 7, 24); img.hotX = img.hotY = 15; break;   // IDC_SIZENESW
-    case 32644: SizingArrow(img, 4, 15.5, 27, 15.5); img.hotX = img.hotY = 15; break;  // IDC_SIZEWE
-    case 32645: SizingArrow(img, 15.5, 4, 15.5, 27); img.hotX = img.hotY = 15; break;  // IDC_SIZENS
-    case 32640:                                                                   // IDC_SIZE
-    case 32646:                                                                   // IDC_SIZEALL
+    case 32642:
+      SizingArrow(img, 7, 7, 24, 24);
+      img.hotX = img.hotY = 15;
+      break;  // IDC_SIZENWSE
+    case 32643:
+      SizingArrow(img, 24, 7, 7, 24);
+      img.hotX = img.hotY = 15;
+      break;  // IDC_SIZENESW
+    case 32644:
+      SizingArrow(img, 4, 15.5, 27, 15.5);
+      img.hotX = img.hotY = 15;
+      break;  // IDC_SIZEWE
+    case 32645:
+      SizingArrow(img, 15.5, 4, 15.5, 27);
+      img.hotX = img.hotY = 15;
+      break;  // IDC_SIZENS
+    case 32640:  // IDC_SIZE
+    case 32646:  // IDC_SIZEALL
       SizingArrow(img, 4, 15.5, 27, 15.5);
       SizingArrow(img, 15.5, 4, 15.5, 27);
       img.hotX = img.hotY = 15;
