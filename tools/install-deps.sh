@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build ccache g++ make pkg-config
+  cmake ninja-build ccache g++ make pkg-config clang-format
   # libraries
   libsdl2-dev libfreetype-dev libfontconfig-dev libjpeg62-turbo-dev libpng-dev
   # fonts the text layer maps the classic face names onto

@@ -9,7 +9,7 @@
 #include "platform/vcl/forms/Form.h"
 #include "platform/vcl/forms/HelpRoute.h"
 #include "platform/vcl/rtl/Exceptions.h"
-#include "platform/win/user/idle_hook.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/winbase.h"
 
 TApplication* Application = nullptr;
@@ -83,8 +83,8 @@ void TApplication::Initialize() {
 
 void TApplication::CreateHandle() {
   RegisterAppWindowClass();
-  FHandle = CreateWindowExA(0, kAppWindowClass, FTitle.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  FHandle = CreateWindowExA(0, kAppWindowClass, FTitle.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                            0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   // Every modal loop of the window manager runs the same idle handler as ours.
   win::user::SetIdleHook([this] { return DoIdle(); });
   // A thread handing a call over wakes the loop so that it runs at once.
@@ -138,8 +138,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (ProcessMessage(msg)) {
-  }
+  while (ProcessMessage(msg)) {}
 }
 
 void TApplication::HandleMessage() {
@@ -173,7 +172,9 @@ void TApplication::Terminate() {
 
 // ---- Exceptions ---------------------------------------------------------
 
-void TApplication::HandleException(TObject* Sender) { HandleException(Sender, std::current_exception()); }
+void TApplication::HandleException(TObject* Sender) {
+  HandleException(Sender, std::current_exception());
+}
 
 void TApplication::HandleException(TObject* Sender, const std::exception_ptr& error) {
   if (!error || vcl::forms::IsSilent(error)) return;
@@ -230,7 +231,6 @@ void TApplication::SetShowHint(bool value) {
   if (!value) CancelHint();
 }
 
-
 // ---- Hooks and the application window -----------------------------------
 
 void TApplication::HookMainWindow(const void* owner, TWindowHook hook) {
@@ -272,20 +272,12 @@ void TApplication::WndProc(TMessage& Message) {
       return;
     case WM_SYSCOMMAND:
       switch (Message.WParam & 0xFFF0) {
-        case SC_MINIMIZE:
-          Minimize();
-          return;
-        case SC_RESTORE:
-          Restore();
-          return;
+        case SC_MINIMIZE: Minimize(); return;
+        case SC_RESTORE: Restore(); return;
       }
       break;
-    case WM_CLOSE:
-      AppWindowClose();
-      return;
-    case WM_TIMER:
-      HintTimerExpired(Message.WParam);
-      return;
+    case WM_CLOSE: AppWindowClose(); return;
+    case WM_TIMER: HintTimerExpired(Message.WParam); return;
     case WM_ENDSESSION:
       if (Message.WParam != 0) Terminate();
       return;

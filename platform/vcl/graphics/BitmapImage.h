@@ -6,19 +6,19 @@
 #include <memory>
 #include <vector>
 
-#include "platform/win/gdi/bmp_file.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/windef.h"
 
 namespace vcl::graphics {
 
 struct BitmapImage {
   win::gdi::DibImage format;  // width, height, depth, masks, colours; bits unused
-  bool device = true;         // made without asking for a pixel format
+  bool device = true;  // made without asking for a pixel format
   HBITMAP handle = nullptr;
-  BYTE* bits = nullptr;       // the DIB section's bits
-  std::vector<BYTE> saved;    // the bits while there is no handle
+  BYTE* bits = nullptr;  // the DIB section's bits
+  std::vector<BYTE> saved;  // the bits while there is no handle
   HBITMAP mask = nullptr;
-  COLORREF maskColor = 0;     // the colour the mask was made for
+  COLORREF maskColor = 0;  // the colour the mask was made for
   HPALETTE palette = nullptr;
 
   BitmapImage() = default;

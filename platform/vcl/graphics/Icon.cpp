@@ -8,14 +8,18 @@
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/vcl/graphics/Canvas.h"
-#include "platform/win/gdi/bmp_file.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/winuser_draw.h"
 
 namespace {
 
-[[noreturn]] void InvalidIcon() { throw EInvalidGraphic("Icon image is not valid"); }
+[[noreturn]] void InvalidIcon() {
+  throw EInvalidGraphic("Icon image is not valid");
+}
 
-std::uint16_t Word16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Word16(const unsigned char* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 std::uint32_t Word32(const unsigned char* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
@@ -120,8 +124,12 @@ void TIcon::Assign(TPersistent* source) {
   Replace(icon->FHandle != nullptr ? CopyIcon(icon->FHandle) : nullptr, icon->FData);
 }
 
-void TIcon::SetWidth(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
-void TIcon::SetHeight(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
+void TIcon::SetWidth(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of an icon");
+}
+void TIcon::SetHeight(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of an icon");
+}
 
 void TIcon::SetHandle(HICON value) {
   if (value == FHandle) return;

@@ -1,6 +1,6 @@
 #include "platform/vcl/rtl/NativePath.h"
 
-#include "platform/win/kernel/paths.h"
+#include "platform/win/drums_ext.h"
 
 namespace vcl::rtl {
 

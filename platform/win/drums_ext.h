@@ -1,0 +1,17 @@
+#pragma once
+// The few services of the Windows stand-in that higher layers need and that
+// have no Windows name. Everything here is part of the layer's public face;
+// every other header below platform/win/<folder>/ is private to the layer.
+//
+// - win::clock: the one clock seam behind GetTickCount, timeGetTime, the
+//   microsecond clock and every timed wait; tests switch it to a manual clock
+//   and advance it by hand.
+// - win::kernel path helpers: Windows-style paths ("\" separators, names that
+//   differ only in case) resolved onto the file system.
+// - win::user idle hook: how the class library's message loop idles.
+// - win::gdi DIB files: reading and writing BMP data without a device.
+
+#include "platform/win/kernel/clock.h"
+#include "platform/win/kernel/paths.h"
+#include "platform/win/user/idle_hook.h"
+#include "platform/win/gdi/bmp_file.h"
