@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/Filer.h"
-#include "platform/vcl/classes/persistence/Reader.h"
-#include "platform/vcl/classes/persistence/TextForm.h"
+#include "platform/vcl/classes/streaming/Filer.h"
+#include "platform/vcl/classes/streaming/Reader.h"
+#include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/Streams.h"
 
 namespace {

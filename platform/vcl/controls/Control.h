@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/vcl/classes/persistence/Component.h"
+#include "platform/vcl/classes/components/Component.h"
 #include "platform/vcl/controls/ControlMessages.h"
 #include "platform/vcl/controls/ControlTypes.h"
 #include "platform/vcl/controls/MessageMap.h"

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/vcl/classes/persistence/Event.h"
-#include "platform/vcl/classes/persistence/Published.h"
-#include "platform/vcl/classes/persistence/Set.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
+#include "platform/vcl/classes/typeinfo/Published.h"
+#include "platform/vcl/classes/typeinfo/Set.h"
 #include "platform/win/windef.h"
 #include "platform/win/winuser.h"
 

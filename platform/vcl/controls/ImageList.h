@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/Component.h"
+#include "platform/vcl/classes/components/Component.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
 #include "platform/vcl/graphics/Colors.h"

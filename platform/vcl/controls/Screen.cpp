@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/vcl/classes/persistence/StringList.h"
+#include "platform/vcl/classes/strings/StringList.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/windows.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/Component.h"
+#include "platform/vcl/classes/components/Component.h"
 #include "platform/vcl/controls/ControlTypes.h"
 #include "platform/vcl/graphics/Font.h"
 #include "platform/vcl/graphics/Geometry.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/vcl/classes/persistence/Persistent.h"
+#include "platform/vcl/classes/components/Persistent.h"
 #include "platform/vcl/controls/WinControl.h"
 
 enum TScrollBarKind { sbHorizontal, sbVertical };

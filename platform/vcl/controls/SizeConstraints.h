@@ -2,8 +2,8 @@
 // (0: no limit); SetBounds keeps the control within them.
 #pragma once
 
-#include "platform/vcl/classes/persistence/Event.h"
-#include "platform/vcl/classes/persistence/Persistent.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
+#include "platform/vcl/classes/components/Persistent.h"
 
 class TControl;
 

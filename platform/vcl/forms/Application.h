@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/ClassDecl.h"
-#include "platform/vcl/classes/persistence/Component.h"
-#include "platform/vcl/classes/persistence/Event.h"
+#include "platform/vcl/classes/typeinfo/ClassDecl.h"
+#include "platform/vcl/classes/components/Component.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
 #include "platform/vcl/controls/ControlMessages.h"
 #include "platform/vcl/graphics/Colors.h"
 #include "platform/vcl/graphics/Geometry.h"

@@ -4,7 +4,7 @@
 #include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/forms/Form.h"
 #include "platform/vcl/forms/StdCtrls_Button.h"
-#include "platform/vcl/classes/persistence/ClassRegistry.h"
+#include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 #include "platform/vcl/rtl/Exceptions.h"
 
 namespace vcl::forms {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/FormResources.h"
+#include "platform/vcl/classes/streaming/FormResources.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/rtl/Exceptions.h"

@@ -1,9 +1,9 @@
 // The enumerations, sets and events of forms.
 #pragma once
 
-#include "platform/vcl/classes/persistence/Event.h"
-#include "platform/vcl/classes/persistence/Published.h"
-#include "platform/vcl/classes/persistence/Set.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
+#include "platform/vcl/classes/typeinfo/Published.h"
+#include "platform/vcl/classes/typeinfo/Set.h"
 #include "platform/vcl/controls/ControlTypes.h"
 
 // The window frame of a form. bsNone and bsSingle are TBorderStyle's values

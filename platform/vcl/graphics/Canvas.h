@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/Persistent.h"
-#include "platform/vcl/classes/persistence/Set.h"
+#include "platform/vcl/classes/components/Persistent.h"
+#include "platform/vcl/classes/typeinfo/Set.h"
 #include "platform/vcl/graphics/Brush.h"
 #include "platform/vcl/graphics/Font.h"
 #include "platform/vcl/graphics/Geometry.h"

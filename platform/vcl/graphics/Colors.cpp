@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "platform/vcl/SysUtils.h"
-#include "platform/vcl/classes/persistence/IntegerIdents.h"
+#include "platform/vcl/classes/typeinfo/IntegerIdents.h"
 #include "platform/win/winuser_draw.h"
 
 namespace {

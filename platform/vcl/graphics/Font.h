@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/vcl/classes/persistence/Set.h"
+#include "platform/vcl/classes/typeinfo/Set.h"
 #include "platform/vcl/graphics/Colors.h"
 #include "platform/vcl/graphics/GraphicsObject.h"
 #include "platform/win/wingdi.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/vcl/classes/persistence/Event.h"
-#include "platform/vcl/classes/persistence/Persistent.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
+#include "platform/vcl/classes/components/Persistent.h"
 #include "platform/vcl/graphics/Geometry.h"
 #include "platform/win/windef.h"
 

@@ -3,8 +3,8 @@
 // changed setting drops the object, so the next Handle reflects it.
 #pragma once
 
-#include "platform/vcl/classes/persistence/Event.h"
-#include "platform/vcl/classes/persistence/Persistent.h"
+#include "platform/vcl/classes/typeinfo/Event.h"
+#include "platform/vcl/classes/components/Persistent.h"
 #include "platform/win/windef.h"
 
 class TGraphicsObject : public TPersistent {

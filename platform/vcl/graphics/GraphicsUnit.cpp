@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/vcl/SysUtils.h"
-#include "platform/vcl/classes/persistence/IntegerIdents.h"
+#include "platform/vcl/classes/typeinfo/IntegerIdents.h"
 #include "platform/vcl/graphics/Colors.h"
 #include "platform/win/wingdi_font.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fixture.h"
-#include "platform/vcl/classes/persistence/ClassRegistry.h"
+#include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 #include "platform/vcl/controls/GraphicControl.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/rtl/Exceptions.h"

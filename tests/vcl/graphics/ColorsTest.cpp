@@ -6,7 +6,7 @@
 
 #include "platform/vcl/Graphics.h"
 #include "platform/vcl/SysUtils.h"
-#include "platform/vcl/classes/persistence/IntegerIdents.h"
+#include "platform/vcl/classes/typeinfo/IntegerIdents.h"
 #include "platform/win/winuser_draw.h"
 
 TEST(Colors, NamesAndHexRoundTrip) {

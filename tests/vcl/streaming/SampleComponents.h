@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/persistence/Persistence.h"
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/classes/streams/Streams.h"
 
 namespace sample {

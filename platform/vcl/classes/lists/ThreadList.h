@@ -4,7 +4,7 @@
 #include <mutex>
 
 // TDuplicates (dupIgnore, dupAccept, dupError) is shared with TStringList.
-#include "platform/vcl/classes/persistence/StringList.h"
+#include "platform/vcl/classes/strings/StringList.h"
 #include "platform/vcl/classes/lists/List.h"
 
 class TThreadList {

@@ -1,3 +1,0 @@
-#include "platform/vcl/classes/persistence/Filer.h"
-
-TFiler::~TFiler() = default;

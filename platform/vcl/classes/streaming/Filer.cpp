@@ -1,0 +1,3 @@
+#include "platform/vcl/classes/streaming/Filer.h"
+
+TFiler::~TFiler() = default;

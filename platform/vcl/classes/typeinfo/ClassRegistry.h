@@ -1,0 +1,21 @@
+// The process-wide registry of classes that form streams create by name.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "platform/vcl/classes/typeinfo/Object.h"
+
+// Registers cls and its ancestors; registering again does nothing.
+void RegisterClass(TClass cls);
+void RegisterClasses(std::initializer_list<TClass> classes);
+void UnRegisterClass(TClass cls);
+// The registered class of that name (case-insensitive), or null.
+TClass GetClass(const std::string& name);
+// As GetClass; raises EClassNotFound "Class %s not found" when missing.
+TClass FindClass(const std::string& name);
+
+template <class T>
+void RegisterClass() {
+  RegisterClass(T::StaticClass());
+}
