@@ -21,6 +21,9 @@ class Edit {
   Edit(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) {
     if (cs.lpszName) text_ = cs.lpszName;
     if (cs.style & ES_PASSWORD) password_ = '*';
+    // Hiding a scroll bar clears its style bit; the edit keeps the ones it was made with.
+    vscroll_ = cs.style & WS_VSCROLL;
+    hscroll_ = cs.style & WS_HSCROLL;
   }
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -530,17 +533,16 @@ class Edit {
   }
 
   void UpdateScrollBars() {
-    LONG style = Style();
     int lh = std::max(1, LineHeight());
-    if (style & WS_VSCROLL) {
-      SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+    if (vscroll_) {
+      SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
       si.nMax = static_cast<int>(LineStarts().size()) - 1;
       si.nPage = static_cast<UINT>(std::max(1, static_cast<int>(rect_.bottom - rect_.top) / lh));
       si.nPos = firstLine_;
       SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
     }
-    if (style & WS_HSCROLL) {
-      SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+    if (hscroll_) {
+      SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
       si.nMax = std::max(static_cast<int>(rect_.right - rect_.left), WidestLine() + 1);
       si.nPage = static_cast<UINT>(std::max(1, static_cast<int>(rect_.right - rect_.left)));
       si.nPos = xOffset_;
@@ -659,6 +661,7 @@ class Edit {
   int leftMargin_ = 1, rightMargin_ = 1;
   int firstLine_ = 0, xOffset_ = 0;
   bool modified_ = false, focused_ = false, tracking_ = false;
+  bool vscroll_ = false, hscroll_ = false;
   char password_ = 0;
   std::string undoText_;
   int undoAnchor_ = 0, undoCaret_ = 0;

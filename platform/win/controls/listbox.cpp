@@ -23,6 +23,7 @@ class ListBox {
  public:
   ListBox(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) {
     if (cs.style & LBS_COMBOBOX) combo_ = static_cast<HWND>(cs.lpCreateParams);
+    vscroll_ = cs.style & WS_VSCROLL;  // hiding the bar clears the style bit
   }
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -426,7 +427,7 @@ class ListBox {
   }
 
   void UpdateScrollBar() {
-    if (!(Style() & WS_VSCROLL)) return;
+    if (!vscroll_) return;
     SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, Count() - 1), 0, top_, 0};
     si.nPage = static_cast<UINT>(VisibleCount(top_));
     if (Style() & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
@@ -689,7 +690,7 @@ class ListBox {
   std::vector<Item> items_;
   int itemHeight_ = 13;
   int top_ = 0, caret_ = 0, anchor_ = -1;
-  bool focused_ = false, tracking_ = false, pressedInside_ = false;
+  bool focused_ = false, tracking_ = false, pressedInside_ = false, vscroll_ = false;
 };
 
 }  // namespace
