@@ -285,7 +285,9 @@ class ListBox {
       it.data = static_cast<ULONG_PTR>(lp);
     items_.insert(items_.begin() + at, it);
     if (Style() & LBS_OWNERDRAWVARIABLE) items_[Idx(at)].height = Measure(at, items_[Idx(at)].data, itemHeight_);
-    if (caret_ >= at && Count() > 1) caret_++;
+    // The caret stays with its item; in a list without a selection it stays first.
+    bool anySelected = std::any_of(items_.begin(), items_.end(), [](const Item& x) { return x.selected; });
+    if (anySelected && caret_ >= at && Count() > 1) caret_++;
     if (anchor_ >= at && anchor_ >= 0 && Count() > 1) anchor_++;
     UpdateScrollBar();
     InvalidateRect(hwnd_, nullptr, FALSE);
@@ -574,9 +576,11 @@ class ListBox {
     if (!Count()) return;
     int page = VisibleCount(top_);
     int target = caret_;
+    // Without a selection the first arrow selects the caret's item.
+    bool none = !Multi() && SingleSelection() < 0;
     switch (vk) {
-      case VK_UP: target--; break;
-      case VK_DOWN: target++; break;
+      case VK_UP: target -= none ? 0 : 1; break;
+      case VK_DOWN: target += none ? 0 : 1; break;
       case VK_PRIOR: target -= page - 1; break;
       case VK_NEXT: target += page - 1; break;
       case VK_HOME: target = 0; break;
