@@ -1304,3 +1304,4 @@ typedef struct _DEV_BROADCAST_VOLUME {
 } DEV_BROADCAST_VOLUME, *PDEV_BROADCAST_VOLUME;
 
 #include "platform/win/winuser_draw.h"
+#include "platform/win/winuser_controls.h"

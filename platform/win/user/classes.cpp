@@ -4,6 +4,7 @@
 #include <list>
 #include <strings.h>
 
+#include "platform/win/controls/system_classes.h"
 #include "platform/win/user/window.h"
 
 namespace win::user {
@@ -20,6 +21,12 @@ ATOM g_nextAtom = 0xC000;
 }  // namespace
 
 WndClass* FindClass(LPCSTR nameOrAtom) {
+  // The standard controls are there for every program without a set-up call.
+  static bool systemControls = false;
+  if (!systemControls) {
+    systemControls = true;
+    win::controls::RegisterSystemControls();
+  }
   if (!nameOrAtom) return nullptr;
   for (WndClass& c : Classes()) {
     if (IS_INTRESOURCE(nameOrAtom)) {

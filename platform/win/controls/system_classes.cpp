@@ -1,0 +1,16 @@
+#include "platform/win/controls/system_classes.h"
+
+namespace win::controls {
+
+void RegisterSystemControls() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterButtonClass();
+  RegisterEditClass();
+  RegisterStaticClass();
+  RegisterListBoxClass();
+  RegisterComboBoxClass();
+}
+
+}  // namespace win::controls

@@ -1,0 +1,16 @@
+// The standard controls the window manager offers as system classes.
+#pragma once
+
+namespace win::controls {
+
+// Registers "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX", and
+// "ComboLBox" once; later calls do nothing.
+void RegisterSystemControls();
+
+void RegisterButtonClass();
+void RegisterEditClass();
+void RegisterStaticClass();
+void RegisterListBoxClass();
+void RegisterComboBoxClass();
+
+}  // namespace win::controls
