@@ -25,13 +25,3 @@ LRESULT NotifyCode(HWND hwnd, UINT code, NMHDR* header) {
 }
 
 }  // namespace win::comctl
-
-void InitCommonControls() {
-  win::comctl::RegisterSmallControls();
-}
-
-BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
-  if (!init || init->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
-  win::comctl::RegisterSmallControls();
-  return TRUE;
-}
