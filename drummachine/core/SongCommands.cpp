@@ -54,7 +54,7 @@ TSongFileExtras LoadFile(TMainModel& model, const std::string& name, bool openAs
   }
   if (openAssociatedKit) {
     if (!IsSafeKitName(scratch.KitName))
-      throw EInOutError("The song names an invalid kit \"" + scratch.KitName.Get() + "\"", 106);
+      throw EInOutError("The song names an invalid kit \"" + scratch.KitName.Get() + "\"");
   } else {
     scratch.KitName = model.Song.KitName;
     scratch.TrackSample = model.Song.TrackSample;

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "drummachine/core/MainModel.h"
+#include "drummachine/core/RandomSource.h"
 #include "drummachine/core/StepInterval.h"
 
 namespace {
@@ -69,6 +70,18 @@ TEST(SongModel, StartValues) {
   int notes[] = {36, 38, 46, 44, 45, 48, 50, 51, 54, 54, 54, 54};
   for (int t = 1; t <= SongTracks; ++t) EXPECT_EQ(m.MidiNoteOfTrack[t], notes[t - 1]);
   for (const auto& cell : m.Song.StepOn.Cells()) ASSERT_EQ(cell, 0);
+}
+
+TEST(LibraryRandom, ARangeOfZeroStillTakesADrawAsTheLibraryDoes) {
+  TLibraryRandom random;
+  RandSeed = 42;
+  EXPECT_EQ(random.Random(0), 0);
+  std::int32_t afterOne = RandSeed;
+  EXPECT_NE(afterOne, 42);
+  RandSeed = 42;
+  ::Random(7);
+  EXPECT_EQ(RandSeed, afterOne);
+  EXPECT_EQ(random.Random(-5), 0);
 }
 
 struct IntervalCase {

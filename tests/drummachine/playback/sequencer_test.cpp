@@ -160,6 +160,23 @@ TEST(Sequencer, SwitchingToSequencerModeFinishesThePatternAndGoesOnWithTheSecond
   EXPECT_EQ(rig.view.status[3], "Normal");
 }
 
+TEST(Sequencer, StopSequencerGoesBackToNormalModeAtTheStartOfTheOrder) {
+  Rig rig;
+  SetOrder(rig.model.Song, {"3", "5"});
+  rig.engine.btnplayseqClick();
+  rig.Tick(20);
+  int focusMoves = rig.view.focusMoves;
+  rig.engine.btnplayseqClick();
+  EXPECT_FALSE(rig.model.Playing);
+  EXPECT_FALSE(rig.model.SequencerMode);
+  EXPECT_EQ(rig.model.SequenceColumn, 0);
+  EXPECT_EQ(rig.view.selection, std::make_pair(0, 0));
+  EXPECT_EQ(rig.view.status[3], "Normal");
+  EXPECT_EQ(rig.view.playSequencerCaption, "Play Sequencer");
+  EXPECT_EQ(rig.view.focusMoves, focusMoves + 1);
+  EXPECT_EQ(rig.model.PlayPattern, 5);
+}
+
 TEST(Sequencer, KeyUpReplacesEveryBadCellByOneWithAMessageEach) {
   Rig rig;
   SetOrder(rig.model.Song, {"3", "x", "", "17", "16"});
