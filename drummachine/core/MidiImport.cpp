@@ -1,0 +1,148 @@
+#include "drummachine/core/MidiImport.h"
+
+#include <vector>
+
+#include "drummachine/core/MIDIRead.h"
+#include "platform/vcl/SysUtils.h"
+
+namespace {
+
+// The cursor never takes more positions than the song's 16 patterns hold:
+// every advance counts, notes are taken below this count, and one note
+// advances at most three times.
+constexpr int ImportNoteLimit = 254;
+
+std::vector<TMidiEvent> ReadAllEvents(const std::string& name) {
+  std::vector<TMidiEvent> events;
+  ReadMidiFile(name);
+  int format = 0;
+  int trackCount = 0;
+  int division = 0;
+  ReadMidiHeader(format, trackCount, division);
+  for (int track = 0; track < trackCount; ++track) {
+    ReadTrackHeader();
+    do {
+      events.emplace_back();
+      ReadMidiEvent(events.back());
+      CheckTrackEnd();
+    } while (!EndOfTrack());
+  }
+  CheckFileSize();
+  return events;
+}
+
+void ClearSong(TMainModel& model) {
+  TSong& song = model.Song;
+  model.ImportNoteCount = 1;
+  model.SongFileName.clear();
+  model.HasFileName = false;
+  model.SequenceRow = 0;
+  model.SequenceColumn = 0;
+  model.LastRow = 0;
+  model.LastColumn.Fill(0);
+  for (int t = 1; t <= SongTracks; ++t) {
+    song.TrackPitch[t] = 44100;
+    song.TrackVolume[t] = -1000;
+    song.TrackPan[t] = 0;
+    song.TrackMute[t] = false;
+    song.TrackSolo[t] = false;
+    song.TrackHumanize[t] = false;
+    song.TrackOverdrive[t] = 0;
+    song.HumanizeVolume[t] = 0;
+    song.HumanizePan[t] = 0;
+    song.HumanizePitch[t] = 0;
+  }
+  song.SequenceGrid.Clear();
+  song.StepOn.Fill(0);
+  song.StepModified.Fill(0);
+  song.Step32On.Fill(0);
+  song.Step32Modified.Fill(0);
+  model.Playing = false;
+  model.ImportStep = 1;
+  model.CurrentTrack = 1;
+  model.EditedPattern = 1;
+  song.SoloActive = false;
+  model.ImportLastStep.Fill(0);
+}
+
+void AdvanceCursor(TMainModel& model) {
+  ++model.ImportNoteCount;
+  if (++model.ImportStep > SongSteps) {
+    ++model.EditedPattern;
+    model.ImportStep = 1;
+  }
+}
+
+bool IsTakenNote(const TMidiEvent& e, const TMainModel& model) {
+  int kind = e.Status >> 4;
+  int channel = e.Status & 0x0F;
+  return (kind == 0x8 || kind == 0x9) && channel == 9 && e.Data2 != 0 && model.ImportNoteCount < ImportNoteLimit;
+}
+
+void FillSongOrder(TMainModel& model) {
+  for (int p = 1; p <= model.EditedPattern && p <= SequenceColumns * SequenceRows; ++p)
+    model.Song.SequenceGrid.Cells((p - 1) % SequenceColumns, (p - 1) / SequenceColumns) = IntToStr(p);
+}
+
+}  // namespace
+
+int ImportTrackOfNote(int note) {
+  switch (note) {
+    case 35:
+    case 36: return 1;
+    case 38:
+    case 40: return 2;
+    case 46: return 3;
+    case 42:
+    case 44: return 4;
+    case 41:
+    case 43:
+    case 45: return 5;
+    case 47:
+    case 48: return 6;
+    case 50: return 7;
+    case 49:
+    case 51:
+    case 57:
+    case 59: return 8;
+    case 54:
+    case 56: return 9;
+    default: return 0;
+  }
+}
+
+void UpdateMidiX(TMainModel& model) {
+  int t = model.CurrentTrack;
+  if (model.ImportLastStep[t] == model.ImportStep) AdvanceCursor(model);
+  model.ImportLastStep[t] = model.ImportStep;
+  if (model.EditedPattern <= SongPatterns) model.Song.StepOn(model.ImportStep, t, model.EditedPattern) = 1;
+}
+
+bool ImportMidiFile(TMainModel& model, const std::string& name) {
+  if (name.empty()) return false;
+  std::vector<TMidiEvent> events = ReadAllEvents(name);
+
+  ClearSong(model);
+  int notesTaken = 0;
+  std::uint32_t previousDelta = 0;
+  for (const TMidiEvent& e : events) {
+    if (!IsTakenNote(e, model)) continue;
+    if (notesTaken > 0) {
+      if (e.Delta > 20) AdvanceCursor(model);
+      // Unsigned: a delta well below the previous one, or any larger one.
+      if (previousDelta - e.Delta > 100) AdvanceCursor(model);
+    }
+    previousDelta = e.Delta;
+    ++notesTaken;
+    int track = ImportTrackOfNote(e.Data1);
+    if (track != 0) {
+      model.CurrentTrack = track;
+      UpdateMidiX(model);
+    }
+  }
+  FillSongOrder(model);
+  model.ImportStep = 1;
+  model.CurrentTrack = 1;
+  model.EditedPattern = 1;
+  return true;
+}

@@ -1,0 +1,5 @@
+#include "drummachine/core/RangeArray.h"
+
+void RaiseRangeError() {
+  throw ERangeError("Range check error");
+}

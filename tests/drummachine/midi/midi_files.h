@@ -1,0 +1,58 @@
+// Builds Standard MIDI Files byte by byte for the reader's tests, and reads
+// a file through the whole reading sequence.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "drummachine/core/MIDIRead.h"
+#include "drummachine/core_test_support.h"
+#include "platform/vcl/SysUtils.h"
+
+namespace midi_test {
+
+inline std::string Be32(std::uint32_t v) {
+  return core_test::Bytes({int(v >> 24 & 0xFF), int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF)});
+}
+inline std::string Be16(std::uint16_t v) {
+  return core_test::Bytes({v >> 8, v & 0xFF});
+}
+inline std::string Header(int format, int tracks, int division) {
+  return "MThd" + Be32(6) + Be16(format) + Be16(tracks) + Be16(division);
+}
+inline std::string Track(const std::string& events) {
+  return "MTrk" + Be32(static_cast<std::uint32_t>(events.size())) + events;
+}
+inline const std::string EndOfTrackEvent = core_test::Bytes({0x00, 0xFF, 0x2F, 0x00});
+
+// Every event of the file, read in the order the reader's callers use.
+inline std::vector<TMidiEvent> ReadAll(const std::string& path, int* division = nullptr) {
+  std::vector<TMidiEvent> events;
+  ReadMidiFile(path);
+  int format = 0, tracks = 0, ticks = 0;
+  ReadMidiHeader(format, tracks, ticks);
+  if (division) *division = ticks;
+  for (int t = 0; t < tracks; ++t) {
+    ReadTrackHeader();
+    do {
+      events.emplace_back();
+      ReadMidiEvent(events.back());
+      CheckTrackEnd();
+    } while (!EndOfTrack());
+  }
+  CheckFileSize();
+  return events;
+}
+
+// Records the reader's error reports instead of showing them.
+class ErrorReports {
+ public:
+  ErrorReports() {
+    SetMidiErrorReport([this](const std::string& text) { texts.push_back(text); });
+  }
+  ~ErrorReports() { SetMidiErrorReport(nullptr); }
+  std::vector<std::string> texts;
+};
+
+}  // namespace midi_test
