@@ -489,6 +489,47 @@ TEST_F(ListViewTest, SharedImageListsOutliveTheView) {
   EXPECT_TRUE(ImageList_Destroy(small));
 }
 
+TEST_F(ListViewTest, OverlayAndCutStatesChangeHowTheIconIsDrawn) {
+  HWND lv = MakeList(LVS_REPORT | LVS_SHAREIMAGELISTS, {"plain", "overlaid", "cut"});
+  HIMAGELIST small = SolidImages({RGB(0, 0, 255), RGB(255, 0, 0)});
+  ImageList_SetOverlayImage(small, 1, 1);
+  SendMessageA(lv, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small));
+  LVITEMA st{};
+  st.stateMask = LVIS_OVERLAYMASK;
+  st.state = INDEXTOOVERLAYMASK(1);
+  SendMessageA(lv, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&st));
+  st.stateMask = st.state = LVIS_CUT;
+  SendMessageA(lv, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&st));
+  Paint();
+  auto centre = [&](int item) {
+    RECT r = ItemRect(lv, item, LVIR_ICON);
+    return Pixel(lv, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  };
+  EXPECT_EQ(centre(0), 0x0000FFu);
+  EXPECT_EQ(centre(1), 0xFF0000u);
+  EXPECT_NE(centre(2), 0x0000FFu);  // ghosted towards the background
+  EXPECT_GT(centre(2) & 0xFF0000, 0x700000u);
+  DestroyWindow(lv);
+  ImageList_Destroy(small);
+}
+
+TEST_F(ListViewTest, ChangingTextIsOfferedAndReportedAndFocusLossIsAnnounced) {
+  HWND lv = MakeList(LVS_REPORT, {"a", "b"});
+  LVITEMA it{};
+  it.mask = LVIF_TEXT;
+  it.iItem = 1;
+  it.pszText = const_cast<LPSTR>("renamed");
+  EXPECT_TRUE(SendMessageA(lv, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&it)));
+  auto changes = Changes();
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_EQ(changes[0].changed, static_cast<UINT>(LVIF_TEXT));
+  EXPECT_EQ(Text(lv, 1), "renamed");
+  SetFocus(lv);
+  heard.clear();
+  SetFocus(parent);
+  EXPECT_EQ(Codes({NM_KILLFOCUS}).size(), 1u);
+}
+
 TEST_F(ListViewTest, EnsureVisibleScrollsTheReportView) {
   std::vector<std::string> texts;
   for (int i = 0; i < 50; i++) texts.push_back("row " + std::to_string(i));
