@@ -191,6 +191,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case HDM_GETIMAGELIST: return reinterpret_cast<LRESULT>(h->images);
     case HDM_ORDERTOINDEX: return static_cast<LRESULT>(wParam);
+    case HDM_SETORDERARRAY: return lParam && wParam == h->items.size() ? TRUE : FALSE;
     case HDM_GETORDERARRAY: {
       auto* order = reinterpret_cast<int*>(lParam);
       if (!order || wParam != h->items.size()) return FALSE;

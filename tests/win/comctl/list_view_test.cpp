@@ -334,6 +334,19 @@ TEST_F(ListViewTest, LabelEditEndsWithTheNewTextAndEscapeCancels) {
   EXPECT_EQ(SendMessageA(lv, LVM_GETEDITCONTROL, 0, 0), 0);
 }
 
+TEST_F(ListViewTest, DestroyingTheViewWhileEditingEndsTheEditAsLossOfFocusDoes) {
+  HWND lv = MakeList(LVS_REPORT | LVS_EDITLABELS, {"a", "b"});
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(lv, LVM_EDITLABELA, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  Type("typed");
+  DestroyWindow(lv);
+  EXPECT_FALSE(IsWindow(edit));
+  auto ends = Codes({LVN_ENDLABELEDITA});
+  ASSERT_EQ(ends.size(), 1u);
+  for (const Heard& h : heard)
+    if (h.code == LVN_ENDLABELEDITA) EXPECT_EQ(h.text, "typed");
+}
+
 TEST_F(ListViewTest, SlowSecondClickOnTheFocusedItemStartsTheEdit) {
   HWND lv = MakeList(LVS_REPORT | LVS_EDITLABELS, {"alpha", "beta"});
   ClickItem(lv, 0);
