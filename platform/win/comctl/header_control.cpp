@@ -6,6 +6,7 @@
 
 #include "platform/win/comctl/image_list.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 #include "platform/win/comctl/tree_view.h"
 
 namespace win::comctl {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 #include "platform/win/comctl/tree_view.h"
 
 namespace win::comctl {
