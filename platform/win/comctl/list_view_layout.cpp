@@ -113,15 +113,17 @@ LvMetrics MetricsOf(ListView& lv) {
     m.headerHeight = hr.bottom - hr.top;
   }
   if (view == LVS_LIST || view == LVS_SMALLICON) {
-    int widest = 0;
-    if (!lv.listColumnWidth || view == LVS_SMALLICON) {
+    if (lv.widestLabel < 0 && (!lv.listColumnWidth || view == LVS_SMALLICON)) {
+      int widest = 0;
       for (int i = 0; i < ItemCount(lv); i++) {
         std::string text = ItemText(lv, i, 0);
         SIZE size{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
       }
+      lv.widestLabel = widest;
     }
+    int widest = std::max(lv.widestLabel, 0);
     int fromLabels = std::max(widest + m.smallCx + m.stateCx + 12, 40);
     m.cellWidth = view == LVS_LIST && lv.listColumnWidth ? lv.listColumnWidth : fromLabels;
   }
@@ -195,7 +197,9 @@ int HitTest(ListView& lv, POINT p, UINT* flags, int* subItem) {
   if (p.y >= m.client.bottom) *flags |= LVHT_BELOW;
   if (*flags) return -1;
   bool report = ViewOf(lv) == LVS_REPORT;
-  for (int i = ItemCount(lv) - 1; i >= 0; i--) {
+  int first = 0, last = -1;
+  VisibleRange(lv, m, &first, &last);
+  for (int i = last; i >= first; i--) {
     RECT bounds = ItemRect(lv, m, i, LVIR_BOUNDS);
     if (!PtInRect(&bounds, p)) continue;
     RECT icon = ItemRect(lv, m, i, LVIR_ICON), label = ItemRect(lv, m, i, LVIR_LABEL);
@@ -222,10 +226,30 @@ int HitTest(ListView& lv, POINT p, UINT* flags, int* subItem) {
   return -1;
 }
 
+void LayoutChanged(ListView& lv) {
+  lv.widestLabel = -1;
+  lv.layoutStale = true;
+  InvalidateRect(lv.hwnd, nullptr, TRUE);
+}
+
+void VisibleRange(ListView& lv, const LvMetrics& m, int* first, int* last) {
+  int n = ItemCount(lv);
+  *first = 0;
+  *last = n - 1;
+  if (ViewOf(lv) == LVS_REPORT) {
+    *first = std::max(0, static_cast<int>(lv.scroll.y));
+    *last = std::min(n - 1, *first + VisibleRows(m) + 1);
+  } else if (ViewOf(lv) == LVS_LIST) {
+    *first = std::max(0, static_cast<int>(lv.scroll.x) * m.perLine);
+    *last = std::min(n - 1, *first + (VisibleColumns(m) + 1) * m.perLine - 1);
+  }
+}
+
 void UpdateScrollBars(ListView& lv) {
   static int depth = 0;
   if (depth > 2 || !lv.hwnd) return;
   depth++;
+  lv.layoutStale = false;
   if (StyleOf(lv) & LVS_NOSCROLL) {
     ShowScrollBar(lv.hwnd, SB_BOTH, FALSE);
     depth--;
@@ -253,6 +277,7 @@ void UpdateScrollBars(ListView& lv) {
 }
 
 void ScrollBy(ListView& lv, int dx, int dy) {
+  if (lv.layoutStale) UpdateScrollBars(lv);
   POINT before = lv.scroll;
   if (dx) SetScrollPos(lv.hwnd, SB_HORZ, lv.scroll.x + dx, TRUE);
   if (dy) SetScrollPos(lv.hwnd, SB_VERT, lv.scroll.y + dy, TRUE);
@@ -294,6 +319,7 @@ LRESULT ScrollMessage(ListView& lv, int bar, WPARAM wParam) {
 
 bool EnsureVisible(ListView& lv, int item, bool partialOk) {
   if (item < 0 || item >= ItemCount(lv)) return false;
+  if (lv.layoutStale) UpdateScrollBars(lv);
   LvMetrics m = MetricsOf(lv);
   DWORD view = ViewOf(lv);
   if (view == LVS_REPORT) {

@@ -174,7 +174,9 @@ void PaintListView(ListView& lv, HDC dc, const RECT& update) {
   cd.clrTextBk = lv.textBkColour;
   LRESULT paintAnswer = CustomDraw(lv, cd, CDDS_PREPAINT);
   if (!(paintAnswer & CDRF_SKIPDEFAULT)) {
-    for (int i = 0; i < ItemCount(lv); i++) {
+    int first = 0, last = -1;
+    VisibleRange(lv, m, &first, &last);
+    for (int i = first; i <= last && i < ItemCount(lv); i++) {
       RECT bounds = ItemRect(lv, m, i, LVIR_BOUNDS), shown;
       if (ViewOf(lv) == LVS_REPORT && bounds.bottom <= m.headerHeight) continue;
       if (!IntersectRect(&shown, &bounds, &update)) continue;
