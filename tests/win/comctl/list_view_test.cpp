@@ -319,7 +319,9 @@ TEST_F(ListViewTest, LabelEditEndsWithTheNewTextAndEscapeCancels) {
   Press(VK_ESCAPE);
   ASSERT_EQ(Codes({LVN_ENDLABELEDITA}).size(), 1u);
   for (const Heard& h : heard)
-    if (h.code == LVN_ENDLABELEDITA) EXPECT_EQ(h.text, "<null>");
+    if (h.code == LVN_ENDLABELEDITA) {
+      EXPECT_EQ(h.text, "<null>");
+    }
   EXPECT_EQ(Text(lv, 0), "alpha");
 
   // A parent that answers FALSE keeps the old text; one that refuses the
@@ -344,7 +346,9 @@ TEST_F(ListViewTest, DestroyingTheViewWhileEditingEndsTheEditAsLossOfFocusDoes) 
   auto ends = Codes({LVN_ENDLABELEDITA});
   ASSERT_EQ(ends.size(), 1u);
   for (const Heard& h : heard)
-    if (h.code == LVN_ENDLABELEDITA) EXPECT_EQ(h.text, "typed");
+    if (h.code == LVN_ENDLABELEDITA) {
+      EXPECT_EQ(h.text, "typed");
+    }
 }
 
 TEST_F(ListViewTest, SlowSecondClickOnTheFocusedItemStartsTheEdit) {
@@ -431,7 +435,9 @@ TEST_F(ListViewTest, HeaderClickIsAColumnClickAndDraggingADividerResizesTheColum
   Click(header, 150, 8);
   EXPECT_EQ(Codes({LVN_COLUMNCLICK}), (std::vector<UINT>{LVN_COLUMNCLICK}));
   for (const Heard& h : heard)
-    if (h.code == LVN_COLUMNCLICK) EXPECT_EQ(h.item, 1);
+    if (h.code == LVN_COLUMNCLICK) {
+      EXPECT_EQ(h.item, 1);
+    }
   heard.clear();
   AdvanceMs(1000);
   MouseDown(header, 119, 8);
