@@ -120,6 +120,7 @@ LRESULT ScrollMessage(ListView& lv, int bar, WPARAM wParam);
 bool EnsureVisible(ListView& lv, int item, bool partialOk);
 int Neighbour(ListView& lv, int item, UINT vk);  // the item an arrow key moves to
 int TextWidth(ListView& lv, const std::string& text);
+int WrappedLines(ListView& lv, const std::string& text, int width);  // DT_WORDBREAK lines
 void Arrange(ListView& lv);
 void InvalidateItem(ListView& lv, int item);
 

@@ -81,6 +81,18 @@ POINT Centre(const RECT& r) {
 
 }  // namespace
 
+int WrappedLines(ListView& lv, const std::string& text, int width) {
+  HDC dc = GetDC(lv.hwnd);
+  HGDIOBJ old = SelectObject(dc, ControlFont(lv.font));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  RECT r{0, 0, width, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(lv.hwnd, dc);
+  return std::max(1, static_cast<int>((r.bottom + tm.tmHeight - 1) / std::max<LONG>(1, tm.tmHeight)));
+}
+
 int TextWidth(ListView& lv, const std::string& text) {
   HDC dc = GetDC(lv.hwnd);
   HGDIOBJ old = SelectObject(dc, ControlFont(lv.font));
@@ -152,9 +164,13 @@ RECT ItemRect(ListView& lv, const LvMetrics& m, int i, int code) {
       return RECT{icon.left, o.y, label.right, o.y + m.rowHeight};
     }
   } else if (view == LVS_ICON) {
-    int textWidth = TextWidth(lv, ItemText(lv, i, 0));
+    std::string text = ItemText(lv, i, 0);
+    int textWidth = TextWidth(lv, text);
     int avail = m.spacing.cx - 4;
-    int lines = textWidth > avail ? 2 : 1;
+    // Labels wrap to two lines; the focused item's shows whole while the
+    // view has the focus.
+    bool whole = (lv.items[i].state & LVIS_FOCUSED) && GetFocus() == lv.hwnd;
+    int lines = textWidth > avail ? (whole ? WrappedLines(lv, text, avail) : 2) : 1;
     int lw = std::min(textWidth, avail) + 4;
     icon = RECT{o.x, o.y, o.x + m.spacing.cx, o.y + m.largeCy + 4};
     label = RECT{o.x + (m.spacing.cx - lw) / 2, icon.bottom, o.x + (m.spacing.cx - lw) / 2 + lw,
@@ -403,6 +419,11 @@ void Arrange(ListView& lv) {
 
 void InvalidateItem(ListView& lv, int item) {
   if (item < 0 || item >= ItemCount(lv)) return;
+  // A focused icon's label may cover the items below it.
+  if (ViewOf(lv) == LVS_ICON) {
+    InvalidateRect(lv.hwnd, nullptr, TRUE);
+    return;
+  }
   LvMetrics m = MetricsOf(lv);
   RECT r = ItemRect(lv, m, item, LVIR_BOUNDS);
   InflateRect(&r, 2, 2);
