@@ -497,6 +497,23 @@ TEST_F(ListViewTest, IconViewPlacesItemsInAGridAndHitTestsThem) {
   EXPECT_FALSE(ImageList_Destroy(large));  // not shared: the view destroyed it
 }
 
+TEST_F(ListViewTest, FocusedIconShowsItsWholeLabel) {
+  HWND lv = MakeList(LVS_ICON, {"short", "A very long sample name that wraps a lot.wav"});
+  RECT shortLabel = ItemRect(lv, 0, LVIR_LABEL);
+  RECT wrapped = ItemRect(lv, 1, LVIR_LABEL);
+  int line = shortLabel.bottom - shortLabel.top - 2;
+  EXPECT_EQ(wrapped.bottom - wrapped.top, 2 * line + 2);
+  SetFocus(lv);
+  LVITEMA st{};
+  st.stateMask = st.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(lv, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&st));
+  RECT whole = ItemRect(lv, 1, LVIR_LABEL);
+  EXPECT_GT(whole.bottom - whole.top, 2 * line + 2);
+  SetFocus(parent);
+  RECT again = ItemRect(lv, 1, LVIR_LABEL);
+  EXPECT_EQ(again.bottom - again.top, 2 * line + 2);
+}
+
 TEST_F(ListViewTest, SharedImageListsOutliveTheView) {
   HWND lv = MakeList(LVS_REPORT | LVS_SHAREIMAGELISTS, {"a"});
   HIMAGELIST small = SolidImages({RGB(0, 255, 0)});
