@@ -6,6 +6,7 @@
 
 #include "platform/win/comctl/image_list.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {
@@ -191,6 +192,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case HDM_GETIMAGELIST: return reinterpret_cast<LRESULT>(h->images);
     case HDM_ORDERTOINDEX: return static_cast<LRESULT>(wParam);
+    case HDM_SETORDERARRAY: return lParam && wParam == h->items.size() ? TRUE : FALSE;
     case HDM_GETORDERARRAY: {
       auto* order = reinterpret_cast<int*>(lParam);
       if (!order || wParam != h->items.size()) return FALSE;

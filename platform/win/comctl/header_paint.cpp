@@ -4,6 +4,7 @@
 
 #include "platform/win/comctl/header_control.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {

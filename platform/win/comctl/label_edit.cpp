@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win/comctl/label_edit.h"
-#include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {

@@ -251,6 +251,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_SETFONT:
       lv->font = reinterpret_cast<HFONT>(wParam);
+      lv->widestLabel = -1;
       if (lv->header) SendMessageA(lv->header, WM_SETFONT, wParam, lParam);
       UpdateScrollBars(*lv);
       if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
@@ -264,6 +265,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
     case WM_PRINTCLIENT: {
+      if (lv->layoutStale) UpdateScrollBars(*lv);
       PAINTSTRUCT ps{};
       HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &ps);
       RECT update = ps.rcPaint;

@@ -64,6 +64,10 @@ struct ListView {
   std::string search;
   DWORD searchTime = 0;
   bool inSort = false;
+  // Cached layout: the widest label (-1: measure again) and whether the
+  // scroll bars wait for the next paint.
+  int widestLabel = -1;
+  bool layoutStale = false;
 };
 
 ListView* ListViewOf(HWND hwnd);
@@ -107,11 +111,16 @@ RECT ItemRect(ListView& lv, const LvMetrics& m, int item, int code);
 RECT SubItemRect(ListView& lv, const LvMetrics& m, int item, int subItem);
 int HitTest(ListView& lv, POINT p, UINT* flags, int* subItem);
 void UpdateScrollBars(ListView& lv);
+// Items came or went: measure again and set the scroll bars at the next paint.
+void LayoutChanged(ListView& lv);
+// The items that may show in the client area, first to last.
+void VisibleRange(ListView& lv, const LvMetrics& m, int* first, int* last);
 void ScrollBy(ListView& lv, int dx, int dy);  // in the view's units
 LRESULT ScrollMessage(ListView& lv, int bar, WPARAM wParam);
 bool EnsureVisible(ListView& lv, int item, bool partialOk);
 int Neighbour(ListView& lv, int item, UINT vk);  // the item an arrow key moves to
 int TextWidth(ListView& lv, const std::string& text);
+int WrappedLines(ListView& lv, const std::string& text, int width);  // DT_WORDBREAK lines
 void Arrange(ListView& lv);
 void InvalidateItem(ListView& lv, int item);
 

@@ -177,6 +177,14 @@ LRESULT ListViewColumnMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lPar
       return TRUE;
     }
     case LVM_GETHEADER: return reinterpret_cast<LRESULT>(lv.header);
+    case LVM_GETCOLUMNORDERARRAY: {
+      // Columns are shown in their own order; dragging them is not offered.
+      auto* order = reinterpret_cast<int*>(lParam);
+      if (!order || index != count) return FALSE;
+      for (int i = 0; i < count; i++) order[i] = i;
+      return TRUE;
+    }
+    case LVM_SETCOLUMNORDERARRAY: return lParam && index == count ? TRUE : FALSE;
     default: *handled = false; return 0;
   }
 }

@@ -95,8 +95,7 @@ int Insert(ListView& lv, const LVITEMA& in) {
   lv.items.insert(lv.items.begin() + at, item);
   if (lv.selectionMark >= at) lv.selectionMark++;
   if (StyleOf(lv) & LVS_AUTOARRANGE) Arrange(lv);
-  UpdateScrollBars(lv);
-  InvalidateRect(lv.hwnd, nullptr, TRUE);
+  LayoutChanged(lv);
   NMLISTVIEW nm{};
   nm.iItem = at;
   nm.lParam = item.lParam;
@@ -114,6 +113,7 @@ BOOL SetItem(ListView& lv, const LVITEMA& in) {
   if (in.iSubItem > 0) {
     LvSubItem* s = SubItemOf(lv, in.iItem, in.iSubItem, true);
     if (in.mask & LVIF_TEXT) {
+      lv.widestLabel = -1;
       s->textCallback = IsCallback(in.pszText);
       s->text = !s->textCallback && in.pszText ? in.pszText : "";
     }
@@ -141,6 +141,7 @@ BOOL SetItem(ListView& lv, const LVITEMA& in) {
     if (!ValidItem(lv, in.iItem)) return FALSE;
     LvItem& item = lv.items[in.iItem];
     if (changed & LVIF_TEXT) {
+      lv.widestLabel = -1;
       item.textCallback = IsCallback(in.pszText);
       item.text = !item.textCallback && in.pszText ? in.pszText : "";
     }
@@ -188,8 +189,7 @@ BOOL DeleteItem(ListView& lv, int item) {
     lv.selectionMark--;
   if (lv.editItem > item) lv.editItem--;
   if (StyleOf(lv) & LVS_AUTOARRANGE) Arrange(lv);
-  UpdateScrollBars(lv);
-  InvalidateRect(lv.hwnd, nullptr, TRUE);
+  LayoutChanged(lv);
   return TRUE;
 }
 
@@ -293,8 +293,7 @@ void DeleteAllItems(ListView& lv) {
   lv.selectionMark = -1;
   lv.hotItem = -1;
   lv.scroll = POINT{0, 0};
-  UpdateScrollBars(lv);
-  InvalidateRect(lv.hwnd, nullptr, TRUE);
+  LayoutChanged(lv);
 }
 
 LRESULT ListViewItemMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lParam, bool* handled) {
@@ -338,8 +337,7 @@ LRESULT ListViewItemMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lParam
         blank.textCallback = true;
         blank.image = I_IMAGECALLBACK;
         lv.items.resize(static_cast<size_t>(std::max<WPARAM>(wParam, 0)), blank);
-        UpdateScrollBars(lv);
-        InvalidateRect(lv.hwnd, nullptr, TRUE);
+        LayoutChanged(lv);
       } else {
         lv.items.reserve(static_cast<size_t>(wParam));
       }

@@ -9,6 +9,7 @@
 
 #include "platform/win/comctl/list_view.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {
@@ -80,6 +81,18 @@ POINT Centre(const RECT& r) {
 
 }  // namespace
 
+int WrappedLines(ListView& lv, const std::string& text, int width) {
+  HDC dc = GetDC(lv.hwnd);
+  HGDIOBJ old = SelectObject(dc, ControlFont(lv.font));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  RECT r{0, 0, width, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(lv.hwnd, dc);
+  return std::max(1, static_cast<int>((r.bottom + tm.tmHeight - 1) / std::max<LONG>(1, tm.tmHeight)));
+}
+
 int TextWidth(ListView& lv, const std::string& text) {
   HDC dc = GetDC(lv.hwnd);
   HGDIOBJ old = SelectObject(dc, ControlFont(lv.font));
@@ -112,15 +125,17 @@ LvMetrics MetricsOf(ListView& lv) {
     m.headerHeight = hr.bottom - hr.top;
   }
   if (view == LVS_LIST || view == LVS_SMALLICON) {
-    int widest = 0;
-    if (!lv.listColumnWidth || view == LVS_SMALLICON) {
+    if (lv.widestLabel < 0 && (!lv.listColumnWidth || view == LVS_SMALLICON)) {
+      int widest = 0;
       for (int i = 0; i < ItemCount(lv); i++) {
         std::string text = ItemText(lv, i, 0);
         SIZE size{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
       }
+      lv.widestLabel = widest;
     }
+    int widest = std::max(lv.widestLabel, 0);
     int fromLabels = std::max(widest + m.smallCx + m.stateCx + 12, 40);
     m.cellWidth = view == LVS_LIST && lv.listColumnWidth ? lv.listColumnWidth : fromLabels;
   }
@@ -149,9 +164,13 @@ RECT ItemRect(ListView& lv, const LvMetrics& m, int i, int code) {
       return RECT{icon.left, o.y, label.right, o.y + m.rowHeight};
     }
   } else if (view == LVS_ICON) {
-    int textWidth = TextWidth(lv, ItemText(lv, i, 0));
+    std::string text = ItemText(lv, i, 0);
+    int textWidth = TextWidth(lv, text);
     int avail = m.spacing.cx - 4;
-    int lines = textWidth > avail ? 2 : 1;
+    // Labels wrap to two lines; the focused item's shows whole while the
+    // view has the focus.
+    bool whole = (lv.items[i].state & LVIS_FOCUSED) && GetFocus() == lv.hwnd;
+    int lines = textWidth > avail ? (whole ? WrappedLines(lv, text, avail) : 2) : 1;
     int lw = std::min(textWidth, avail) + 4;
     icon = RECT{o.x, o.y, o.x + m.spacing.cx, o.y + m.largeCy + 4};
     label = RECT{o.x + (m.spacing.cx - lw) / 2, icon.bottom, o.x + (m.spacing.cx - lw) / 2 + lw,
@@ -194,7 +213,9 @@ int HitTest(ListView& lv, POINT p, UINT* flags, int* subItem) {
   if (p.y >= m.client.bottom) *flags |= LVHT_BELOW;
   if (*flags) return -1;
   bool report = ViewOf(lv) == LVS_REPORT;
-  for (int i = ItemCount(lv) - 1; i >= 0; i--) {
+  int first = 0, last = -1;
+  VisibleRange(lv, m, &first, &last);
+  for (int i = last; i >= first; i--) {
     RECT bounds = ItemRect(lv, m, i, LVIR_BOUNDS);
     if (!PtInRect(&bounds, p)) continue;
     RECT icon = ItemRect(lv, m, i, LVIR_ICON), label = ItemRect(lv, m, i, LVIR_LABEL);
@@ -221,10 +242,30 @@ int HitTest(ListView& lv, POINT p, UINT* flags, int* subItem) {
   return -1;
 }
 
+void LayoutChanged(ListView& lv) {
+  lv.widestLabel = -1;
+  lv.layoutStale = true;
+  InvalidateRect(lv.hwnd, nullptr, TRUE);
+}
+
+void VisibleRange(ListView& lv, const LvMetrics& m, int* first, int* last) {
+  int n = ItemCount(lv);
+  *first = 0;
+  *last = n - 1;
+  if (ViewOf(lv) == LVS_REPORT) {
+    *first = std::max(0, static_cast<int>(lv.scroll.y));
+    *last = std::min(n - 1, *first + VisibleRows(m) + 1);
+  } else if (ViewOf(lv) == LVS_LIST) {
+    *first = std::max(0, static_cast<int>(lv.scroll.x) * m.perLine);
+    *last = std::min(n - 1, *first + (VisibleColumns(m) + 1) * m.perLine - 1);
+  }
+}
+
 void UpdateScrollBars(ListView& lv) {
   static int depth = 0;
   if (depth > 2 || !lv.hwnd) return;
   depth++;
+  lv.layoutStale = false;
   if (StyleOf(lv) & LVS_NOSCROLL) {
     ShowScrollBar(lv.hwnd, SB_BOTH, FALSE);
     depth--;
@@ -252,6 +293,7 @@ void UpdateScrollBars(ListView& lv) {
 }
 
 void ScrollBy(ListView& lv, int dx, int dy) {
+  if (lv.layoutStale) UpdateScrollBars(lv);
   POINT before = lv.scroll;
   if (dx) SetScrollPos(lv.hwnd, SB_HORZ, lv.scroll.x + dx, TRUE);
   if (dy) SetScrollPos(lv.hwnd, SB_VERT, lv.scroll.y + dy, TRUE);
@@ -293,6 +335,7 @@ LRESULT ScrollMessage(ListView& lv, int bar, WPARAM wParam) {
 
 bool EnsureVisible(ListView& lv, int item, bool partialOk) {
   if (item < 0 || item >= ItemCount(lv)) return false;
+  if (lv.layoutStale) UpdateScrollBars(lv);
   LvMetrics m = MetricsOf(lv);
   DWORD view = ViewOf(lv);
   if (view == LVS_REPORT) {
@@ -376,6 +419,11 @@ void Arrange(ListView& lv) {
 
 void InvalidateItem(ListView& lv, int item) {
   if (item < 0 || item >= ItemCount(lv)) return;
+  // A focused icon's label may cover the items below it.
+  if (ViewOf(lv) == LVS_ICON) {
+    InvalidateRect(lv.hwnd, nullptr, TRUE);
+    return;
+  }
   LvMetrics m = MetricsOf(lv);
   RECT r = ItemRect(lv, m, item, LVIR_BOUNDS);
   InflateRect(&r, 2, 2);

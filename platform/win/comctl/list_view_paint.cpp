@@ -1,9 +1,11 @@
 // The list view: painting in the classic look, with NM_CUSTOMDRAW offered to
 // the parent at the paint, item and (report view) sub-item stages.
 #include <algorithm>
+#include <vector>
 
 #include "platform/win/comctl/list_view.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {
@@ -173,7 +175,16 @@ void PaintListView(ListView& lv, HDC dc, const RECT& update) {
   cd.clrTextBk = lv.textBkColour;
   LRESULT paintAnswer = CustomDraw(lv, cd, CDDS_PREPAINT);
   if (!(paintAnswer & CDRF_SKIPDEFAULT)) {
-    for (int i = 0; i < ItemCount(lv); i++) {
+    int first = 0, last = -1;
+    VisibleRange(lv, m, &first, &last);
+    // The focused icon goes last: its whole label may lie over the next row.
+    std::vector<int> order;
+    int focus = ViewOf(lv) == LVS_ICON ? FocusedItem(lv) : -1;
+    for (int i = first; i <= last; i++)
+      if (i != focus) order.push_back(i);
+    if (focus >= first && focus <= last) order.push_back(focus);
+    for (int i : order) {
+      if (i >= ItemCount(lv)) break;
       RECT bounds = ItemRect(lv, m, i, LVIR_BOUNDS), shown;
       if (ViewOf(lv) == LVS_REPORT && bounds.bottom <= m.headerHeight) continue;
       if (!IntersectRect(&shown, &bounds, &update)) continue;

@@ -17,18 +17,4 @@ LRESULT NotifyCode(HWND from, UINT code) {
   return Notify(from, code, &h);
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  HBRUSH b = CreateSolidBrush(colour);
-  FillRect(dc, &rect, b);
-  DeleteObject(b);
-}
-
-COLORREF SysColour(int index) {
-  return GetSysColor(index);
-}
-
-HFONT ControlFont(HFONT chosen) {
-  return chosen ? chosen : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 }  // namespace win::comctl

@@ -78,6 +78,7 @@ void UpdateTreeScrollBars(TreeView& tv);
 void ScrollTreeTo(TreeView& tv, int topRow, int scrollX);
 LRESULT TreeScrollMessage(TreeView& tv, int bar, WPARAM wParam);
 int NodeTextWidth(TreeView& tv, TvNode* node);
+HFONT BoldFontOf(HFONT font);  // the caller deletes it
 int NodeIndentX(TreeView& tv, TvNode* node);  // left edge of the image (or label)
 
 // Painting, input and editing.

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 #include "platform/win/comctl/tree_view.h"
 
 namespace win::comctl {
@@ -77,15 +78,23 @@ int NodeIndentX(TreeView& tv, TvNode* node) {
   return 2 + Level(node) * tv.indent + (rootColumn ? tv.indent : 0) - tv.scrollX;
 }
 
+HFONT BoldFontOf(HFONT font) {
+  LOGFONTA lf{};
+  GetObjectA(ControlFont(font), sizeof lf, &lf);
+  lf.lfWeight = FW_BOLD;
+  return CreateFontIndirectA(&lf);
+}
+
 int NodeTextWidth(TreeView& tv, TvNode* node) {
   std::string text = NodeText(tv, node);
   HDC dc = GetDC(tv.hwnd);
-  HFONT font = ControlFont(tv.font);
-  HGDIOBJ old = SelectObject(dc, font);
+  HFONT bold = (node->state & TVIS_BOLD) ? BoldFontOf(tv.font) : nullptr;
+  HGDIOBJ old = SelectObject(dc, bold ? bold : ControlFont(tv.font));
   SIZE size{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(tv.hwnd, dc);
+  if (bold) DeleteObject(bold);
   return size.cx;
 }
 

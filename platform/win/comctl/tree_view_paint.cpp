@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 #include "platform/win/comctl/tree_view.h"
 
 namespace win::comctl {
@@ -97,12 +98,10 @@ void DrawNode(TreeView& tv, HDC dc, TvNode* node, int top, int h, const NMTVCUST
   }
   if (back != CLR_NONE) FillSolid(dc, label, back);
   HFONT bold = nullptr;
+  HGDIOBJ before = nullptr;
   if (node->state & TVIS_BOLD) {
-    LOGFONTA lf{};
-    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof lf, &lf);
-    lf.lfWeight = FW_BOLD;
-    bold = CreateFontIndirectA(&lf);
-    SelectObject(dc, bold);
+    bold = BoldFontOf(tv.font);
+    before = SelectObject(dc, bold);
   }
   SetTextColor(dc, textColour);
   SetBkMode(dc, TRANSPARENT);
@@ -110,7 +109,7 @@ void DrawNode(TreeView& tv, HDC dc, TvNode* node, int top, int h, const NMTVCUST
   InflateRect(&inner, -2, 0);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if (bold) {
-    SelectObject(dc, ControlFont(tv.font));
+    SelectObject(dc, before);
     DeleteObject(bold);
   }
   if (selected && focused) {

@@ -318,11 +318,10 @@ TEST_F(ListViewTest, LabelEditEndsWithTheNewTextAndEscapeCancels) {
   Type("zzz");
   Press(VK_ESCAPE);
   ASSERT_EQ(Codes({LVN_ENDLABELEDITA}).size(), 1u);
-  for (const Heard& h : heard) {
+  for (const Heard& h : heard)
     if (h.code == LVN_ENDLABELEDITA) {
       EXPECT_EQ(h.text, "<null>");
     }
-  }
   EXPECT_EQ(Text(lv, 0), "alpha");
 
   // A parent that answers FALSE keeps the old text; one that refuses the
@@ -335,6 +334,21 @@ TEST_F(ListViewTest, LabelEditEndsWithTheNewTextAndEscapeCancels) {
   answers[LVN_BEGINLABELEDITA] = [](NMHDR*) -> LRESULT { return TRUE; };
   EXPECT_EQ(SendMessageA(lv, LVM_EDITLABELA, 0, 0), 0);
   EXPECT_EQ(SendMessageA(lv, LVM_GETEDITCONTROL, 0, 0), 0);
+}
+
+TEST_F(ListViewTest, DestroyingTheViewWhileEditingEndsTheEditAsLossOfFocusDoes) {
+  HWND lv = MakeList(LVS_REPORT | LVS_EDITLABELS, {"a", "b"});
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(lv, LVM_EDITLABELA, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  Type("typed");
+  DestroyWindow(lv);
+  EXPECT_FALSE(IsWindow(edit));
+  auto ends = Codes({LVN_ENDLABELEDITA});
+  ASSERT_EQ(ends.size(), 1u);
+  for (const Heard& h : heard)
+    if (h.code == LVN_ENDLABELEDITA) {
+      EXPECT_EQ(h.text, "typed");
+    }
 }
 
 TEST_F(ListViewTest, SlowSecondClickOnTheFocusedItemStartsTheEdit) {
@@ -420,11 +434,10 @@ TEST_F(ListViewTest, HeaderClickIsAColumnClickAndDraggingADividerResizesTheColum
   HWND header = reinterpret_cast<HWND>(SendMessageA(lv, LVM_GETHEADER, 0, 0));
   Click(header, 150, 8);
   EXPECT_EQ(Codes({LVN_COLUMNCLICK}), (std::vector<UINT>{LVN_COLUMNCLICK}));
-  for (const Heard& h : heard) {
+  for (const Heard& h : heard)
     if (h.code == LVN_COLUMNCLICK) {
       EXPECT_EQ(h.item, 1);
     }
-  }
   heard.clear();
   AdvanceMs(1000);
   MouseDown(header, 119, 8);
@@ -484,6 +497,23 @@ TEST_F(ListViewTest, IconViewPlacesItemsInAGridAndHitTestsThem) {
   EXPECT_FALSE(ImageList_Destroy(large));  // not shared: the view destroyed it
 }
 
+TEST_F(ListViewTest, FocusedIconShowsItsWholeLabel) {
+  HWND lv = MakeList(LVS_ICON, {"short", "A very long sample name that wraps a lot.wav"});
+  RECT shortLabel = ItemRect(lv, 0, LVIR_LABEL);
+  RECT wrapped = ItemRect(lv, 1, LVIR_LABEL);
+  int line = shortLabel.bottom - shortLabel.top - 2;
+  EXPECT_EQ(wrapped.bottom - wrapped.top, 2 * line + 2);
+  SetFocus(lv);
+  LVITEMA st{};
+  st.stateMask = st.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(lv, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&st));
+  RECT whole = ItemRect(lv, 1, LVIR_LABEL);
+  EXPECT_GT(whole.bottom - whole.top, 2 * line + 2);
+  SetFocus(parent);
+  RECT again = ItemRect(lv, 1, LVIR_LABEL);
+  EXPECT_EQ(again.bottom - again.top, 2 * line + 2);
+}
+
 TEST_F(ListViewTest, SharedImageListsOutliveTheView) {
   HWND lv = MakeList(LVS_REPORT | LVS_SHAREIMAGELISTS, {"a"});
   HIMAGELIST small = SolidImages({RGB(0, 255, 0)});
@@ -493,6 +523,47 @@ TEST_F(ListViewTest, SharedImageListsOutliveTheView) {
   EXPECT_EQ(Pixel(lv, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2), 0x00FF00u);
   DestroyWindow(lv);
   EXPECT_TRUE(ImageList_Destroy(small));
+}
+
+TEST_F(ListViewTest, OverlayAndCutStatesChangeHowTheIconIsDrawn) {
+  HWND lv = MakeList(LVS_REPORT | LVS_SHAREIMAGELISTS, {"plain", "overlaid", "cut"});
+  HIMAGELIST small = SolidImages({RGB(0, 0, 255), RGB(255, 0, 0)});
+  ImageList_SetOverlayImage(small, 1, 1);
+  SendMessageA(lv, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small));
+  LVITEMA st{};
+  st.stateMask = LVIS_OVERLAYMASK;
+  st.state = INDEXTOOVERLAYMASK(1);
+  SendMessageA(lv, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&st));
+  st.stateMask = st.state = LVIS_CUT;
+  SendMessageA(lv, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&st));
+  Paint();
+  auto centre = [&](int item) {
+    RECT r = ItemRect(lv, item, LVIR_ICON);
+    return Pixel(lv, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  };
+  EXPECT_EQ(centre(0), 0x0000FFu);
+  EXPECT_EQ(centre(1), 0xFF0000u);
+  EXPECT_NE(centre(2), 0x0000FFu);  // ghosted towards the background
+  EXPECT_GT(centre(2) & 0xFF0000, 0x700000u);
+  DestroyWindow(lv);
+  ImageList_Destroy(small);
+}
+
+TEST_F(ListViewTest, ChangingTextIsOfferedAndReportedAndFocusLossIsAnnounced) {
+  HWND lv = MakeList(LVS_REPORT, {"a", "b"});
+  LVITEMA it{};
+  it.mask = LVIF_TEXT;
+  it.iItem = 1;
+  it.pszText = const_cast<LPSTR>("renamed");
+  EXPECT_TRUE(SendMessageA(lv, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&it)));
+  auto changes = Changes();
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_EQ(changes[0].changed, static_cast<UINT>(LVIF_TEXT));
+  EXPECT_EQ(Text(lv, 1), "renamed");
+  SetFocus(lv);
+  heard.clear();
+  SetFocus(parent);
+  EXPECT_EQ(Codes({NM_KILLFOCUS}).size(), 1u);
 }
 
 TEST_F(ListViewTest, EnsureVisibleScrollsTheReportView) {

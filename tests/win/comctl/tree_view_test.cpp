@@ -300,6 +300,19 @@ TEST_F(TreeViewTest, LabelEditEndsWithTheNewTextAndEscapeCancels) {
   EXPECT_EQ(Text(tv, node), "fresh");
 }
 
+TEST_F(TreeViewTest, DestroyingTheTreeWhileEditingEndsTheEditAndDeletesEveryNode) {
+  HWND tv = MakeTree(TVS_EDITLABELS);
+  HTREEITEM a = Add(tv, TVI_ROOT, "a");
+  Add(tv, a, "a1");
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(tv, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(a)));
+  ASSERT_NE(edit, nullptr);
+  DestroyWindow(tv);
+  EXPECT_FALSE(IsWindow(edit));
+  ASSERT_EQ(Of(TVN_ENDLABELEDITA).size(), 1u);
+  EXPECT_EQ(Of(TVN_ENDLABELEDITA)[0].text, "a");  // the focus left the editor first
+  EXPECT_EQ(Of(TVN_DELETEITEMA).size(), 2u);
+}
+
 TEST_F(TreeViewTest, DragFromANodeBeginsADragUnlessDisabled) {
   HWND tv = MakeTree();
   HTREEITEM a = Add(tv, TVI_ROOT, "alpha");
