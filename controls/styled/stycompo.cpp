@@ -27,7 +27,7 @@ TStyApplication::TStyApplication(TComponent* AOwner) : TComponent(AOwner) {
     FMutexExisted = FInstanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
   }
   if (Screen) {
-    HCURSOR hand = LoadCursorA(GetModuleHandleA("styled"), MAKEINTRESOURCEA(kStyHandCursorResource));
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kStyHandCursorResource));
     if (hand) Screen->SetCursors(crStyHand, hand);
   }
 }
