@@ -99,17 +99,10 @@ std::string SystemDirectory() {
 std::string GetPrefixDirectory(TStyPathPrefix Prefix, bool WithBackslash) {
   std::string dir;
   switch (Prefix) {
-    case ppWindows:
-      dir = WindowsDirectory();
-      break;
-    case ppSystem:
-      dir = SystemDirectory();
-      break;
-    case ppProgram:
-      dir = GetProgramDirectory();
-      break;
-    default:
-      return std::string();
+    case ppWindows: dir = WindowsDirectory(); break;
+    case ppSystem: dir = SystemDirectory(); break;
+    case ppProgram: dir = GetProgramDirectory(); break;
+    default: return std::string();
   }
   return WithBackslash ? AddBackslash(dir) : RemoveBackslash(dir);
 }

@@ -49,8 +49,8 @@ void TStyBevel::SetStandardStyle(TStyBorderStyle value) {
 
 void TStyBevel::Change() {
   FExtent = ComputeExtent();
-  FExtentBottomRight = (FMode == bmCustom && FStyleOuter == bvShadow) ? FWidthInner + FWidthOuter + FBorderInnerWidth
-                                                                      : FExtent;
+  FExtentBottomRight =
+      (FMode == bmCustom && FStyleOuter == bvShadow) ? FWidthInner + FWidthOuter + FBorderInnerWidth : FExtent;
   inherited::Change();
 }
 
@@ -62,12 +62,9 @@ int TStyBevel::ComputeExtent() const {
       return FBorderWidth + FBorderInnerWidth + (FStyleOuter != bvNone ? FWidthOuter : 0) +
              (isFrame(FStyleOuter) ? 1 : 0) + (FStyleInner != bvNone ? FWidthInner : 0) +
              (isFrame(FStyleInner) ? 1 : 0);
-    case bmStandard:
-      return BorderStyleWidth(FStandardStyle) + FBorderInnerWidth;
-    case bmEdge:
-      return (FBorderSides.Empty() ? 0 : 2) + FBorderInnerWidth;
-    case bmWindows:
-      return FWindowBorderSupport ? 0 : FBorderInnerWidth + 2;
+    case bmStandard: return BorderStyleWidth(FStandardStyle) + FBorderInnerWidth;
+    case bmEdge: return (FBorderSides.Empty() ? 0 : 2) + FBorderInnerWidth;
+    case bmWindows: return FWindowBorderSupport ? 0 : FBorderInnerWidth + 2;
   }
   return 0;
 }
@@ -116,9 +113,7 @@ TRect TStyBevel::PaintBevel(TCanvas* Canvas, const TRect& R, bool Transparent) {
         DrawBevel(Canvas, work, FStyleInner, GetLightColor(), GetShadowColor(), FWidthInner);
       }
       break;
-    case bmStandard:
-      DrawBorderStyle(Canvas, work, FStandardStyle, 0);
-      break;
+    case bmStandard: DrawBorderStyle(Canvas, work, FStandardStyle, 0); break;
     case bmEdge:
       if (!FBorderSides.Empty()) {
         UINT flags = 0;
@@ -131,9 +126,7 @@ TRect TStyBevel::PaintBevel(TCanvas* Canvas, const TRect& R, bool Transparent) {
         work = TRect(work.Left + 2, work.Top + 2, work.Right - 2, work.Bottom - 2);
       }
       break;
-    case bmWindows:
-      DrawBorderStyle(Canvas, work, lsLoweredExt, 0);
-      break;
+    case bmWindows: DrawBorderStyle(Canvas, work, lsLoweredExt, 0); break;
   }
   PaintBorder(Canvas, work, FBorderInnerWidth, Transparent);
   return work;

@@ -47,8 +47,8 @@ enum TStyEdgeStyle : std::uint8_t {
   etRaised,
   etSunken
 };
-DRUMS_ENUM_NAMES(TStyEdgeStyle, "etRaisedInner", "etRaisedOuter", "etSunkenInner", "etSunkenOuter", "etBump", "etEtched",
-                 "etRaised", "etSunken")
+DRUMS_ENUM_NAMES(TStyEdgeStyle, "etRaisedInner", "etRaisedOuter", "etSunkenInner", "etSunkenOuter", "etBump",
+                 "etEtched", "etRaised", "etSunken")
 
 enum TStyFrameSide : std::uint8_t { fsBottom, fsLeft, fsRight, fsTop };
 DRUMS_ENUM_NAMES(TStyFrameSide, "fsBottom", "fsLeft", "fsRight", "fsTop")
@@ -68,7 +68,16 @@ enum TStyAlignment : std::uint8_t {
 DRUMS_ENUM_NAMES(TStyAlignment, "agTopLeft", "agTopCenter", "agTopRight", "agCenterLeft", "agCenter", "agCenterRight",
                  "agBottomLeft", "agBottomCenter", "agBottomRight")
 
-enum TStyTextArrange : std::uint8_t { taLeft, taLeftTop, taRight, taRightTop, taTop, taTopLeft, taBottom, taBottomLeft };
+enum TStyTextArrange : std::uint8_t {
+  taLeft,
+  taLeftTop,
+  taRight,
+  taRightTop,
+  taTop,
+  taTopLeft,
+  taBottom,
+  taBottomLeft
+};
 DRUMS_ENUM_NAMES(TStyTextArrange, "taLeft", "taLeftTop", "taRight", "taRightTop", "taTop", "taTopLeft", "taBottom",
                  "taBottomLeft")
 

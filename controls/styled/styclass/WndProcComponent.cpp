@@ -98,9 +98,8 @@ bool TStyWndProcComponent::Hook() {
     FInstance = StyWndProcThunks::Take(this);
     if (FInstance < 0) return false;
     FHookedWindow = target;
-    FPrevWndProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(target, GWLP_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(StyWndProcThunks::entries[static_cast<size_t>(FInstance)])));
+    FPrevWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        target, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StyWndProcThunks::entries[static_cast<size_t>(FInstance)])));
     if (!FPrevWndProc) {
       Unhook();
       return false;

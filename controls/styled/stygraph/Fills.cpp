@@ -47,14 +47,10 @@ bool TStyShapeFill::IsEmpty() const {
 HPALETTE TStyShapeFill::GetPalette() const {
   switch (FStyle) {
     case sfBrushBitmap:
-    case sfBitmap:
-      return FBitmap->GetPalette();
-    case sfBitmapList:
-      return FListBitmap->GetPalette();
-    case sfGradient:
-      return FGradient->GetPalette();
-    default:
-      return nullptr;
+    case sfBitmap: return FBitmap->GetPalette();
+    case sfBitmapList: return FListBitmap->GetPalette();
+    case sfGradient: return FGradient->GetPalette();
+    default: return nullptr;
   }
 }
 
@@ -110,15 +106,11 @@ void TStyFillObject::SetOffset(int index, int value) {
 bool TStyFillObject::IsTransparent() const {
   const bool inner = FOptions.Contains(foFillInner);
   switch (FStyle) {
-    case sfNone:
-      return true;
-    case sfBrush:
-      return FBrush->GetStyle() != bsSolid && !inner;
+    case sfNone: return true;
+    case sfBrush: return FBrush->GetStyle() != bsSolid && !inner;
     case sfBitmap:
-    case sfBitmapList:
-      return (FTileMode == tmNone || FTileMode == tmCenter) && !inner;
-    default:
-      return false;
+    case sfBitmapList: return (FTileMode == tmNone || FTileMode == tmCenter) && !inner;
+    default: return false;
   }
 }
 
@@ -145,8 +137,7 @@ void TStyFillObject::PaintFill(TCanvas* Canvas, const TRect& R, TColor Color) {
     Canvas->FillRect(R);
   };
   switch (FStyle) {
-    case sfNone:
-      break;
+    case sfNone: break;
     case sfBrushBitmap: {
       std::unique_ptr<TBitmap> small;
       TBitmap* pattern = GetBitmap()->Empty() ? nullptr : GetBitmap();
@@ -189,12 +180,8 @@ void TStyFillObject::PaintFill(TCanvas* Canvas, const TRect& R, TColor Color) {
           fillInner();
           DrawBitmap(Canvas, R, bitmap, flags | dfCenter, 0, clNone);
           break;
-        case tmStretch:
-          DrawBitmap(Canvas, R, bitmap, flags | dfStretch, 0, clNone);
-          break;
-        case tmTile:
-          DrawBitmap(Canvas, R, bitmap, flags | dfTile, 0, clNone);
-          break;
+        case tmStretch: DrawBitmap(Canvas, R, bitmap, flags | dfStretch, 0, clNone); break;
+        case tmTile: DrawBitmap(Canvas, R, bitmap, flags | dfTile, 0, clNone); break;
       }
       break;
     }

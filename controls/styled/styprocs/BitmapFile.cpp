@@ -25,18 +25,10 @@ void WriteBitmapFile(TStream* Stream, HBITMAP Bitmap, HPALETTE Palette, int Colo
   if (!GetObjectA(Bitmap, sizeof bm, &bm)) throw EInvalidGraphic("Bitmap image is not valid");
   int bits = 0;
   switch (ColorCount) {
-    case 2:
-      bits = 1;
-      break;
-    case 16:
-      bits = 4;
-      break;
-    case 256:
-      bits = 8;
-      break;
-    default:
-      bits = bm.bmPlanes * bm.bmBitsPixel;
-      break;
+    case 2: bits = 1; break;
+    case 16: bits = 4; break;
+    case 256: bits = 8; break;
+    default: bits = bm.bmPlanes * bm.bmBitsPixel; break;
   }
   if (bits == 16 || bits == 32) bits = 24;
   const int width = bm.bmWidth, height = bm.bmHeight;

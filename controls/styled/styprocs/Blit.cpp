@@ -63,8 +63,8 @@ bool PaletteGateOpen() {
   return true;
 }
 
-void DrawBitmapExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect,
-                   std::uint16_t Flags, TColor TransparentColor, HPALETTE Palette, TPersistent* Aux, TRect& Painted) {
+void DrawBitmapExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect, std::uint16_t Flags,
+                   TColor TransparentColor, HPALETTE Palette, TPersistent* Aux, TRect& Painted) {
   (void)Palette;  // the split images are true colour; the palette matters only on the destination
   Painted = TRect();
   const int DW = DestRect.Width(), DH = DestRect.Height();
@@ -147,8 +147,8 @@ void DrawBitmap(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint
   if (clipped) RestoreClip(Dest->GetHandle(), clip);
 }
 
-void DrawBitmapRect(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags,
-                    TColor TransparentColor, TRect& Painted) {
+void DrawBitmapRect(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags, TColor TransparentColor,
+                    TRect& Painted) {
   Painted = TRect();
   if (!Bitmap) return;
   HPALETTE palette = nullptr;

@@ -35,14 +35,14 @@ bool PaletteGateOpen();
 
 // Aux is the bitmap for $0080 and the mask canvas for $0100, else ignored.
 // An empty source or destination draws nothing.
-void DrawBitmapExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect,
-                   std::uint16_t Flags, TColor TransparentColor, HPALETTE Palette, TPersistent* Aux, TRect& Painted);
+void DrawBitmapExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect, std::uint16_t Flags,
+                   TColor TransparentColor, HPALETTE Palette, TPersistent* Aux, TRect& Painted);
 // With $0001 the drawing is clipped to DestRect moved by Origin; the clip in
 // effect before comes back afterwards.
 void DrawBitmap(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags, TStyPackedOrigin Origin,
                 TColor TransparentColor);
-void DrawBitmapRect(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags,
-                    TColor TransparentColor, TRect& Painted);
+void DrawBitmapRect(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags, TColor TransparentColor,
+                    TRect& Painted);
 // Lays Picture into the opaque part of Work and Work onto Canvas. Picture
 // becomes its own mask on the way.
 void DrawMaskedOnto(TCanvas* Canvas, const TRect& DestRect, TBitmap* Picture, TBitmap* Work,

@@ -32,21 +32,11 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
   if (Style == ubsAutoDetect) Style = NewStyleControls() ? ubsWin40 : ubsWin31;
   int kind;
   switch (Style) {
-    case ubsWin31:
-      kind = 1;
-      break;
-    case ubsWin40:
-      kind = (Flags & bfVariant) ? 2 : 3;
-      break;
-    case ubsClassic:
-      kind = (Flags & bfVariant) ? 5 : 3;
-      break;
-    case ubsIntegrated:
-      kind = 10;
-      break;
-    default:
-      kind = 4;
-      break;
+    case ubsWin31: kind = 1; break;
+    case ubsWin40: kind = (Flags & bfVariant) ? 2 : 3; break;
+    case ubsClassic: kind = (Flags & bfVariant) ? 5 : 3; break;
+    case ubsIntegrated: kind = 10; break;
+    default: kind = 4; break;
   }
   const bool explorer = Style == ubsExplorer || Style == ubsExplorerColored;
   const bool down = State == 3 || State == 4 || State == 6 || State == 7;

@@ -103,32 +103,24 @@ bool DrawShadowBevel(TCanvas* Canvas, TRect& Rect, TColor FrameColor, TColor Sha
 
 int BorderStyleWidth(TStyBorderStyle Style) {
   switch (Style) {
-    case lsNone:
-      return 0;
+    case lsNone: return 0;
     case lsSingle:
     case lsSingleRaised:
-    case lsSingleLowered:
-      return 1;
-    default:
-      return 2;
+    case lsSingleLowered: return 1;
+    default: return 2;
   }
 }
 
 bool DrawBorderStyle(TCanvas* Canvas, TRect& Rect, TStyBorderStyle Style, std::uint16_t ExtraFlags) {
   const UINT x = ExtraFlags | BF_ADJUST;
   switch (Style) {
-    case lsNone:
-      break;
+    case lsNone: break;
     case lsSingle:
       Edge(Canvas, Rect, BDR_SUNKENOUTER, x | BF_SOFT | BF_TOPLEFT);
       Edge(Canvas, Rect, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
       break;
-    case lsLowered:
-      Edge(Canvas, Rect, EDGE_SUNKEN, x | BF_SOFT | BF_RECT);
-      break;
-    case lsRaised:
-      Edge(Canvas, Rect, EDGE_RAISED, x | BF_SOFT | BF_RECT);
-      break;
+    case lsLowered: Edge(Canvas, Rect, EDGE_SUNKEN, x | BF_SOFT | BF_RECT); break;
+    case lsRaised: Edge(Canvas, Rect, EDGE_RAISED, x | BF_SOFT | BF_RECT); break;
     case lsRaisedspb:
     case lsRaisedExt:
       Edge(Canvas, Rect, BDR_RAISEDOUTER, x | BF_SOFT | BF_RECT);
@@ -148,9 +140,7 @@ bool DrawBorderStyle(TCanvas* Canvas, TRect& Rect, TStyBorderStyle Style, std::u
       Rect.Right -= 1;
       Rect.Bottom -= 1;
       break;
-    case lsFrameInset:
-      Edge(Canvas, Rect, EDGE_ETCHED, x | BF_RECT);
-      break;
+    case lsFrameInset: Edge(Canvas, Rect, EDGE_ETCHED, x | BF_RECT); break;
     case lsFrameOffset:
       Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT);
       Edge(Canvas, Rect, BDR_SUNKENOUTER, x | BF_RECT);
@@ -161,12 +151,8 @@ bool DrawBorderStyle(TCanvas* Canvas, TRect& Rect, TStyBorderStyle Style, std::u
       Rect.Top += 1;
       Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT);
       break;
-    case lsSingleRaised:
-      Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT);
-      break;
-    case lsSingleLowered:
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, x | BF_RECT);
-      break;
+    case lsSingleRaised: Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT); break;
+    case lsSingleLowered: Edge(Canvas, Rect, BDR_SUNKENOUTER, x | BF_RECT); break;
     case lsDoubleRaised:
       Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT);
       Edge(Canvas, Rect, BDR_RAISEDINNER, x | BF_RECT);

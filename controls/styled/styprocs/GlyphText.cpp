@@ -72,30 +72,14 @@ void DrawGlyphText(TCanvas* Canvas, const std::string& Text, TSty3DCaption* Capt
   }
   TPoint tp, gp;
   switch (arrange) {
-    case taLeft:
-      tp = TPoint(0, t), gp = TPoint(TR.Width() + spacing, g);
-      break;
-    case taLeftTop:
-      tp = TPoint(0, t), gp = TPoint(TR.Width() + spacing, 0);
-      break;
-    case taRight:
-      tp = TPoint(GR.Width() + spacing, t), gp = TPoint(0, g);
-      break;
-    case taRightTop:
-      tp = TPoint(GR.Width() + spacing, t), gp = TPoint(0, 0);
-      break;
-    case taTop:
-      tp = TPoint(t, 0), gp = TPoint(g, TR.Height() + spacing);
-      break;
-    case taTopLeft:
-      tp = TPoint(t, 0), gp = TPoint(0, TR.Height() + spacing);
-      break;
-    case taBottom:
-      tp = TPoint(t, GR.Height() + spacing), gp = TPoint(g, 0);
-      break;
-    case taBottomLeft:
-      tp = TPoint(t, GR.Height() + spacing), gp = TPoint(0, 0);
-      break;
+    case taLeft: tp = TPoint(0, t), gp = TPoint(TR.Width() + spacing, g); break;
+    case taLeftTop: tp = TPoint(0, t), gp = TPoint(TR.Width() + spacing, 0); break;
+    case taRight: tp = TPoint(GR.Width() + spacing, t), gp = TPoint(0, g); break;
+    case taRightTop: tp = TPoint(GR.Width() + spacing, t), gp = TPoint(0, 0); break;
+    case taTop: tp = TPoint(t, 0), gp = TPoint(g, TR.Height() + spacing); break;
+    case taTopLeft: tp = TPoint(t, 0), gp = TPoint(0, TR.Height() + spacing); break;
+    case taBottom: tp = TPoint(t, GR.Height() + spacing), gp = TPoint(g, 0); break;
+    case taBottomLeft: tp = TPoint(t, GR.Height() + spacing), gp = TPoint(0, 0); break;
   }
   TR = Bounds(tp.X, tp.Y, TR.Width(), TR.Height());
   GR = Bounds(gp.X, gp.Y, GR.Width(), GR.Height());

@@ -40,25 +40,13 @@ void FillGradient(TCanvas* Canvas, const TRect& Rect, TStyGradientStyle Style, c
   TRect B;
   switch (Style) {
     case gstHorizontal:
-    case gstVertical:
-      B = TRect(0, 0, W, H);
-      break;
+    case gstVertical: B = TRect(0, 0, W, H); break;
     case gstSquare:
-    case gstElliptic:
-      B = TRect(W / 2, H / 2, W / 2, H / 2);
-      break;
-    case gstTopLeft:
-      B = TRect(0, 0, 1, 1);
-      break;
-    case gstTopRight:
-      B = TRect(W, 1, W + 1, 0);
-      break;
-    case gstBottomLeft:
-      B = TRect(1, H, 0, H + 1);
-      break;
-    case gstBottomRight:
-      B = TRect(W, H, W + 1, H + 1);
-      break;
+    case gstElliptic: B = TRect(W / 2, H / 2, W / 2, H / 2); break;
+    case gstTopLeft: B = TRect(0, 0, 1, 1); break;
+    case gstTopRight: B = TRect(W, 1, W + 1, 0); break;
+    case gstBottomLeft: B = TRect(1, H, 0, H + 1); break;
+    case gstBottomRight: B = TRect(W, H, W + 1, H + 1); break;
   }
   std::unique_ptr<TBitmap> offscreen;
   TCanvas* target = Canvas;
@@ -108,20 +96,11 @@ void FillGradient(TCanvas* Canvas, const TRect& Rect, TStyGradientStyle Style, c
             target->Ellipse(B.Left - ex, B.Top - ey, B.Left + ex, B.Top + ey);
             break;
           }
-          case gstTopLeft:
-            target->Rectangle(B.Left, B.Top, B.Right + dx, B.Bottom + dy);
-            break;
-          case gstTopRight:
-            target->Rectangle(B.Left - dx, B.Top + dy, B.Right, B.Bottom);
-            break;
-          case gstBottomLeft:
-            target->Rectangle(B.Left + dx, B.Top - dy, B.Right, B.Bottom);
-            break;
-          case gstBottomRight:
-            target->Rectangle(B.Left - dx, B.Top - dy, B.Right, B.Bottom);
-            break;
-          default:
-            break;
+          case gstTopLeft: target->Rectangle(B.Left, B.Top, B.Right + dx, B.Bottom + dy); break;
+          case gstTopRight: target->Rectangle(B.Left - dx, B.Top + dy, B.Right, B.Bottom); break;
+          case gstBottomLeft: target->Rectangle(B.Left + dx, B.Top - dy, B.Right, B.Bottom); break;
+          case gstBottomRight: target->Rectangle(B.Left - dx, B.Top - dy, B.Right, B.Bottom); break;
+          default: break;
         }
       }
     }

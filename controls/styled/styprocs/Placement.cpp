@@ -36,15 +36,9 @@ void GetPlacementRect(TStyDlgPosRel Relation, TRect& Rect) {
       Rect = r;
       return;
     }
-    case brMainForm:
-      Rect = BoundsOf(Application ? Application->GetMainForm() : nullptr);
-      return;
-    case brActiveWindow:
-      Rect = BoundsOf(Screen ? Screen->GetActiveForm() : nullptr);
-      return;
-    default:
-      Rect = TRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-      return;
+    case brMainForm: Rect = BoundsOf(Application ? Application->GetMainForm() : nullptr); return;
+    case brActiveWindow: Rect = BoundsOf(Screen ? Screen->GetActiveForm() : nullptr); return;
+    default: Rect = TRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); return;
   }
 }
 
@@ -56,32 +50,15 @@ void PlaceWindow(HWND Wnd, const TRect& B, TStyDlgPosition Position) {
   int x = B.Left, y = B.Top;
   switch (Position) {
     case bpCustom:
-    case bpTopLeft:
-      break;
-    case bpTopCenter:
-      x = cx;
-      break;
-    case bpTopRight:
-      x = B.Right - w;
-      break;
-    case bpCenterLeft:
-      y = cy;
-      break;
-    case bpCenter:
-      x = cx, y = cy;
-      break;
-    case bpCenterRight:
-      x = B.Right - w, y = cy;
-      break;
-    case bpBottomLeft:
-      y = B.Bottom - h;
-      break;
-    case bpBottomCenter:
-      x = cx, y = B.Bottom - h;
-      break;
-    case bpBottomRight:
-      x = B.Right - w, y = B.Bottom - h;
-      break;
+    case bpTopLeft: break;
+    case bpTopCenter: x = cx; break;
+    case bpTopRight: x = B.Right - w; break;
+    case bpCenterLeft: y = cy; break;
+    case bpCenter: x = cx, y = cy; break;
+    case bpCenterRight: x = B.Right - w, y = cy; break;
+    case bpBottomLeft: y = B.Bottom - h; break;
+    case bpBottomCenter: x = cx, y = B.Bottom - h; break;
+    case bpBottomRight: x = B.Right - w, y = B.Bottom - h; break;
   }
   if (y + h > GetSystemMetrics(SM_CYSCREEN)) y = B.Bottom - h;
   if (x + w > GetSystemMetrics(SM_CXSCREEN)) x = B.Right - w;

@@ -21,34 +21,26 @@ int ModeOf(TSty3DCaption* Caption) {
 int DepthGrowth(TSty3DCaption* c) {
   switch (c->GetStyle()) {
     case tdSunken:
-    case tdRaised:
-      return c->GetLightDepth();
+    case tdRaised: return c->GetLightDepth();
     case tdSunkenShadow:
     case tdRaisedShadow:
     case tdPColorSunken:
-    case tdPColorRaised:
-      return c->GetLightDepth() + c->GetShadowDepth();
-    case tdShadow:
-      return c->GetShadowDepth();
-    default:
-      return 0;
+    case tdPColorRaised: return c->GetLightDepth() + c->GetShadowDepth();
+    case tdShadow: return c->GetShadowDepth();
+    default: return 0;
   }
 }
 
 int DepthMargin(TSty3DCaption* c) {
   switch (c->GetStyle()) {
     case tdSunken:
-    case tdRaised:
-      return c->GetLightDepth() / 2 - 1;
+    case tdRaised: return c->GetLightDepth() / 2 - 1;
     case tdSunkenShadow:
     case tdRaisedShadow:
     case tdPColorSunken:
-    case tdPColorRaised:
-      return (c->GetLightDepth() + c->GetShadowDepth()) / 2 - 1;
-    case tdShadow:
-      return c->GetShadowDepth() / 2 - 1;
-    default:
-      return 0;
+    case tdPColorRaised: return (c->GetLightDepth() + c->GetShadowDepth()) / 2 - 1;
+    case tdShadow: return c->GetShadowDepth() / 2 - 1;
+    default: return 0;
   }
 }
 
@@ -182,9 +174,7 @@ void DrawText3D(TCanvas* Canvas, const std::string& Text, TSty3DCaption* Caption
   std::vector<Pass> passes;
   int reduce = 0;
   switch (style) {
-    case tdNone:
-      passes = {{0, textColor}};
-      break;
+    case tdNone: passes = {{0, textColor}}; break;
     case tdSunken:
       reduce = L;
       passes = {{L, Caption->GetLightColor()}, {-L, textColor}};

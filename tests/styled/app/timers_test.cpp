@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/styled/stycompo.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/drums_ext.h"
 #include "platform/win/user/message_box.h"
 #include "platform/win/windows.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "controls/styled/styclass.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {

@@ -6,7 +6,7 @@
 #include "controls/styled/styclass.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/styprocs.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {

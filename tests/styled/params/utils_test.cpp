@@ -1,7 +1,7 @@
 // Rectangle, string and directory helpers and the caption geometry.
 #include "controls/styled/stysysin.h"
 #include "controls/styled/styutils.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 
 namespace styledtest {
 namespace {
@@ -51,8 +51,8 @@ TEST_F(StyledProcs, CaptionRectanglesOfASizeableWindow) {
   wc.lpszClassName = "StyCaptionProbe";
   RegisterClassA(&wc);
   HWND h = CreateWindowExA(0, "StyCaptionProbe", "Probe",
-                           WS_OVERLAPPED | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CAPTION,
-                           0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+                           WS_OVERLAPPED | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CAPTION, 0,
+                           0, 300, 200, nullptr, nullptr, nullptr, nullptr);
   ShowWindow(h, SW_SHOWNOACTIVATE);
   TRect caption, text;
   WORD flags = 0;

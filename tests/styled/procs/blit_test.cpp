@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "controls/styled/styprocs.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {
@@ -48,8 +48,8 @@ TEST_F(StyledProcs, TilesCoverTheDestinationFromItsCorner) {
   Sheet pic(10, 10, clWhite);
   pic.Canvas()->SetPixels(0, 0, clBlue);
   TRect painted;
-  DrawBitmapExt(dest.Canvas(), TRect(0, 0, 25, 25), pic.Canvas(), TRect(0, 0, 10, 10), dfTile, clNone, nullptr,
-                nullptr, painted);
+  DrawBitmapExt(dest.Canvas(), TRect(0, 0, 25, 25), pic.Canvas(), TRect(0, 0, 10, 10), dfTile, clNone, nullptr, nullptr,
+                painted);
   EXPECT_EQ(painted, TRect(0, 0, 25, 25));
   for (int y : {0, 10, 20})
     for (int x : {0, 10, 20}) EXPECT_EQ(dest.At(x, y), clBlue) << x << "," << y;
@@ -97,8 +97,8 @@ TEST_F(StyledProcs, EmptySourceOrDestinationDrawsNothing) {
   Sheet pic(5, 5, clRed);
   TRect painted(1, 1, 2, 2);
   for (std::uint16_t flags : {0x0000, 0x0008, 0x0010, 0x0610, 0x0410, 0x0210, 0x0020, 0x0040}) {
-    DrawBitmapExt(dest.Canvas(), TRect(0, 0, 10, 10), pic.Canvas(), TRect(0, 0, 0, 5), flags, clNone, nullptr,
-                  nullptr, painted);
+    DrawBitmapExt(dest.Canvas(), TRect(0, 0, 10, 10), pic.Canvas(), TRect(0, 0, 0, 5), flags, clNone, nullptr, nullptr,
+                  painted);
     EXPECT_EQ(painted, TRect()) << flags;
   }
   auto empty = std::make_unique<TBitmap>();

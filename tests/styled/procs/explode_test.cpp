@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "controls/styled/styprocs.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/drums_ext.h"
 #include "platform/win/windows.h"
 
@@ -21,7 +21,7 @@ TEST_F(StyledProcs, PlaceWindowPositionsAndKeepsOnScreen) {
     TPoint at;
   } cases[] = {
       {bpBottomRight, {0, 0, 1024, 768}, {724, 568}}, {bpCenter, {0, 0, 1024, 768}, {362, 284}},
-      {bpTopLeft, {10, 20, 500, 500}, {10, 20}},       {bpTopCenter, {0, 0, 101, 50}, {0, 0}},
+      {bpTopLeft, {10, 20, 500, 500}, {10, 20}},      {bpTopCenter, {0, 0, 101, 50}, {0, 0}},
       {bpTopLeft, {900, 0, 1400, 300}, {1100, 0}},
   };
   for (const Case& c : cases) {
@@ -95,7 +95,8 @@ TEST_F(Explode, FramesTravelFromTheCursorAndGrowIntoTheDialogThenEraseThemselves
   const TRect f = animation.Frame(59);
   int changed = 0;
   for (int x = f.Left; x < f.Right; ++x)
-    changed += during->GetCanvas()->GetPixels(x - 100, f.Top - 100) != before->GetCanvas()->GetPixels(x - 100, f.Top - 100);
+    changed +=
+        during->GetCanvas()->GetPixels(x - 100, f.Top - 100) != before->GetCanvas()->GetPixels(x - 100, f.Top - 100);
   EXPECT_GE(changed, f.Width() / 2 - 1);
   while (animation.Step()) ++frames;
   EXPECT_EQ(frames + 1, 160);

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "controls/styled/styprocs.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {
@@ -81,9 +81,9 @@ TEST_F(StyledProcs, BorderStylesLeaveTheirInnerRectangles) {
     TStyBorderStyle style;
     TRect inner;
   } cases[] = {
-      {lsNone, {0, 0, 20, 20}},        {lsSingle, {1, 1, 20, 20}},       {lsLowered, {2, 2, 18, 18}},
-      {lsRaisedspb, {1, 1, 18, 18}},   {lsLoweredspb, {2, 2, 19, 19}},   {lsRaisedExt, {2, 2, 18, 18}},
-      {lsLoweredExt, {2, 2, 18, 18}},  {lsWindowBorder, {2, 2, 18, 18}}, {lsSingleRaised, {1, 1, 19, 19}},
+      {lsNone, {0, 0, 20, 20}},          {lsSingle, {1, 1, 20, 20}},       {lsLowered, {2, 2, 18, 18}},
+      {lsRaisedspb, {1, 1, 18, 18}},     {lsLoweredspb, {2, 2, 19, 19}},   {lsRaisedExt, {2, 2, 18, 18}},
+      {lsLoweredExt, {2, 2, 18, 18}},    {lsWindowBorder, {2, 2, 18, 18}}, {lsSingleRaised, {1, 1, 19, 19}},
       {lsDoubleLowered, {2, 2, 18, 18}},
   };
   for (const Case& c : cases) {

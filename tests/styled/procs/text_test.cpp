@@ -5,7 +5,7 @@
 #include "controls/styled/styclass.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/styprocs.h"
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {
@@ -18,7 +18,7 @@ TEST_F(StyledProcs, ButtonFrameContentAreas) {
     std::uint16_t flags;
     TRect content;
   } cases[] = {
-      {ubsWin31, 0, 0, {4, 4, 16, 16}},     {ubsWin40, 0, 0x0004, {3, 3, 17, 17}},
+      {ubsWin31, 0, 0, {4, 4, 16, 16}},      {ubsWin40, 0, 0x0004, {3, 3, 17, 17}},
       {ubsWin40, 4, 0x0004, {4, 4, 18, 18}}, {ubsAutoDetect, 0, 0x0004, {3, 3, 17, 17}},
       {ubsWin31, 0, 0x0020, {5, 5, 15, 15}}, {ubsFlat, 2, 0, {3, 3, 17, 17}},
   };
@@ -114,8 +114,8 @@ TEST_F(StyledProcs, MeasuringAnEmptyTextMeasuresASpace) {
 TEST_F(StyledProcs, RotatedTextInEachStyleIsSavedAsPictures) {
   const TStyThreeDStyle styles[] = {tdNone,         tdSunken,       tdRaised,       tdSunkenShadow,
                                     tdRaisedShadow, tdPColorSunken, tdPColorRaised, tdShadow};
-  const char* names[] = {"none",          "sunken",         "raised",         "sunken-shadow",
-                         "raised-shadow", "pcolor-sunken",  "pcolor-raised",  "shadow"};
+  const char* names[] = {"none",          "sunken",        "raised",        "sunken-shadow",
+                         "raised-shadow", "pcolor-sunken", "pcolor-raised", "shadow"};
   Sheet sheet(8 * 110, 120, clSilver);
   for (int i = 0; i < 8; ++i) {
     Sheet s(110, 120, clSilver);
@@ -170,8 +170,8 @@ TEST_F(StyledProcs, GlyphAndTextShareTheFaceWithSpacingOnlyBetweenTwoParts) {
   // Both, measured only: the union of text and glyph grown by 2, nothing drawn.
   Sheet blank(100, 40);
   TRect m(0, 0, 10, 10);
-  DrawGlyphText(blank.Canvas(), "Go", nullptr, TRect(0, 0, 100, 40), glyph.Canvas(), m, nullptr, clNone, &layout,
-                false, false, false, gfMeasureOnly, 0);
+  DrawGlyphText(blank.Canvas(), "Go", nullptr, TRect(0, 0, 100, 40), glyph.Canvas(), m, nullptr, clNone, &layout, false,
+                false, false, gfMeasureOnly, 0);
   for (int y = 0; y < 40; ++y) EXPECT_EQ(blank.Edges(y), std::vector<int>{0});
   TRect textOnly(0, 0, 100, 0);
   MeasureText3D("Go", nullptr, textOnly, blank.Canvas()->GetFont(), false, false, 0, DT_WORDBREAK | DT_EXPANDTABS);

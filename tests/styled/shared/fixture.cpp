@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "styled/shared/fixture.h"
 
 #include <cstdlib>
 #include <filesystem>

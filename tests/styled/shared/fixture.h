@@ -1,4 +1,4 @@
-// The drawing tests' fixture: the headless host, a manual clock, the class
+// The styled tests' fixture: the headless host, a manual clock, the class
 // library's controls and application and the styled library's application
 // object; 32-bit off-screen sheets to draw on and read back.
 #pragma once
