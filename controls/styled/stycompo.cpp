@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -86,6 +87,7 @@ void InitStyApplication() {
   RegisterResources_styled();
   InitSystemInfo();
   RegisterStyClasses();
+  RegisterStyGraphClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
 }
 
