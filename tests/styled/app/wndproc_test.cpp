@@ -50,6 +50,19 @@ TEST_F(WndProcComponent, SeesTheFormsMessagesAndUnhooksWhenFreed) {
   delete form;
 }
 
+TEST_F(WndProcComponent, AHookedFormGoesCleanlyAndFreesItsProcedure) {
+  // Many forms in turn: each component gives its window procedure back, so
+  // the fixed set of procedures never runs out.
+  for (int i = 0; i < 40; ++i) {
+    TForm* form = TCustomForm::CreateNew<TForm>(Application);
+    auto* hook = new TRecorder(form);
+    hook->Activate();
+    ASSERT_TRUE(hook->GetHooked()) << i;
+    EXPECT_EQ(SendMessageA(form->GetHandle(), kProbe, static_cast<WPARAM>(i), 0), 7);
+    delete form;  // the window goes first (WM_DESTROY through the hook), then the component
+  }
+}
+
 TEST_F(WndProcComponent, SecondOneOnAFormRaises) {
   TForm* form = TCustomForm::CreateNew<TForm>(Application);
   new TRecorder(form);

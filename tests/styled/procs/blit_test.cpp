@@ -219,3 +219,27 @@ TEST_F(StyledProcs, ColourRampsRoundTheHalfAwayFromZero) {
 
 }  // namespace
 }  // namespace styledtest
+
+namespace styledtest {
+namespace {
+
+TEST_F(StyledProcs, MaskedOntoLaysThePictureIntoWorkAndWorkOntoTheCanvas) {
+  const TColor workKey = clLime, pictureKey = clFuchsia, shape = clBlue;
+  Sheet canvas(4, 1, clYellow);
+  Sheet work(4, 1, shape);
+  work.Canvas()->SetPixels(0, 0, workKey);
+  work.Canvas()->SetPixels(3, 0, workKey);
+  Sheet picture(4, 1, pictureKey);
+  picture.Canvas()->SetPixels(1, 0, clRed);
+  DrawMaskedOnto(canvas.Canvas(), TRect(0, 0, 4, 1), picture.bitmap.get(), work.bitmap.get(), pictureKey, workKey);
+  EXPECT_EQ(work.At(1, 0), clRed);  // the opaque picture pixel
+  EXPECT_EQ(work.At(2, 0), shape);  // under a transparent one the work stays
+  EXPECT_EQ(canvas.At(0, 0), clYellow);
+  EXPECT_EQ(canvas.At(1, 0), clRed);
+  EXPECT_EQ(canvas.At(2, 0), shape);
+  EXPECT_EQ(canvas.At(3, 0), clYellow);
+  EXPECT_TRUE(picture.bitmap->GetMonochrome());  // the picture became its own mask
+}
+
+}  // namespace
+}  // namespace styledtest

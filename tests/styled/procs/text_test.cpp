@@ -181,3 +181,47 @@ TEST_F(StyledProcs, GlyphAndTextShareTheFaceWithSpacingOnlyBetweenTwoParts) {
 
 }  // namespace
 }  // namespace styledtest
+
+namespace styledtest {
+namespace {
+
+TEST_F(StyledProcs, DropDownArrowFollowsTheText) {
+  Sheet face(120, 40);
+  TStyButtonLayout layout;
+  layout.SetArrow(true);
+  layout.SetArrowColor(clRed);
+  layout.SetArrowSize(4);
+  face.Canvas()->GetFont()->SetColor(clBlue);
+  TRect g;
+  DrawGlyphText(face.Canvas(), "Go", nullptr, TRect(0, 0, 120, 40), nullptr, g, nullptr, clNone, &layout, false, false,
+                false, gfReportText | tfEnabled, 0);
+  int textRight = -1, arrowLeft = 999, arrowRows = 0;
+  for (int y = 0; y < 40; ++y) {
+    bool row = false;
+    for (int x = 0; x < 120; ++x) {
+      if (face.At(x, y) == clBlue) textRight = std::max(textRight, x);
+      if (face.At(x, y) == clRed) arrowLeft = std::min(arrowLeft, x), row = true;
+    }
+    arrowRows += row;
+  }
+  EXPECT_EQ(arrowRows, 4);  // size 4: three lines and the tip
+  EXPECT_GT(arrowLeft, textRight);
+  EXPECT_LE(arrowLeft, g.Right);  // inside the reported text rectangle, which holds the arrow
+
+  // On the left of the text the arrow comes first.
+  Sheet left(120, 40);
+  layout.SetArrowPosition(apLeftText);
+  left.Canvas()->GetFont()->SetColor(clBlue);
+  DrawGlyphText(left.Canvas(), "Go", nullptr, TRect(0, 0, 120, 40), nullptr, g, nullptr, clNone, &layout, false, false,
+                false, tfEnabled, 0);
+  int textLeft = 999, arrowRight = -1;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 120; ++x) {
+      if (left.At(x, y) == clBlue) textLeft = std::min(textLeft, x);
+      if (left.At(x, y) == clRed) arrowRight = std::max(arrowRight, x);
+    }
+  EXPECT_LT(arrowRight, textLeft);
+}
+
+}  // namespace
+}  // namespace styledtest
