@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
 #include <vector>
 
 #include "platform/host/headless.h"
@@ -48,14 +51,22 @@ TColor Rgb(TColor color) {
   return static_cast<TColor>(ColorToRGB(color) & 0xFFFFFF);
 }
 
+namespace {
+// The test program's own folder for pictures, removed when the program ends.
+struct TemporaryPictures {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("styled-pictures-" + std::to_string(getpid()));
+  TemporaryPictures() { std::filesystem::create_directories(dir); }
+  ~TemporaryPictures() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+}  // namespace
+
 std::string PictureDir() {
   if (const char* dir = std::getenv("DRUMS_STYLED_PICTURES")) return dir;
-  static const std::string dir = [] {
-    auto d = std::filesystem::temp_directory_path() / ("styled-pictures-" + std::to_string(getpid()));
-    std::filesystem::create_directories(d);
-    return d.string();
-  }();
-  return dir;
+  static TemporaryPictures temporary;
+  return temporary.dir.string();
 }
 
 bool SavePicture(TBitmap* bitmap, const std::string& name) {

@@ -33,8 +33,8 @@ struct Sheet {
 };
 
 TColor Rgb(TColor color);
-// Where pictures go: $DRUMS_STYLED_PICTURES when set, else the test's
-// temporary folder.
+// Where pictures go: $DRUMS_STYLED_PICTURES when set, else a temporary
+// folder of the test program, removed when it ends.
 std::string PictureDir();
 bool SavePicture(TBitmap* bitmap, const std::string& name);
 
