@@ -47,13 +47,14 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
     brush->SetColor(Color);
     Canvas->FillRect(Rect);
   };
+  // The checkerboard stays the current brush while the frame is drawn, so a
+  // flat style's rectangle keeps it too.
+  bool patterned = false;
   if (!explorer) {
     if (State == 3 && !(kind == 4 && PlainFlatFill) && StyApplication) {
       brush->SetBitmap(StyApplication->GetPattern(Color));
       Canvas->FillRect(Rect);
-      brush->SetBitmap(nullptr);
-      brush->SetStyle(bsSolid);
-      brush->SetColor(Color);
+      patterned = true;
     } else {
       fillFace();
     }
@@ -165,6 +166,11 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
   if (Flags & bfFocused) {
     brush->SetStyle(bsSolid);
     Canvas->DrawFocusRect(Shrunk(content, down ? 4 : 3));
+  }
+  if (patterned) {
+    brush->SetBitmap(nullptr);
+    brush->SetStyle(bsSolid);
+    brush->SetColor(Color);
   }
   content = Shrunk(content, 3);
   if (down) content = TRect(content.Left + 1, content.Top + 1, content.Right + 1, content.Bottom + 1);

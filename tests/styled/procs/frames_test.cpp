@@ -174,3 +174,40 @@ TEST_F(StyledProcs, SplitMaskBlackensTheTransparentPixels) {
 
 }  // namespace
 }  // namespace styledtest
+
+namespace styledtest {
+namespace {
+
+// A sheet of every border style, bevel style and button frame, kept as a
+// picture to look at; each cell must show some frame.
+TEST_F(StyledProcs, FramesSheetIsSavedAsAPicture) {
+  Sheet sheet(15 * 34, 5 * 34, clBtnFace);
+  TCanvas* c = sheet.Canvas();
+  for (int i = 0; i < 15; ++i) {
+    TRect r = Bounds(i * 34 + 2, 2, 30, 30);
+    DrawBorderStyle(c, r, static_cast<TStyBorderStyle>(i), 0);
+  }
+  for (int i = 1; i < 6; ++i) {
+    TRect r = Bounds(i * 34 + 2, 36, 30, 30);
+    DrawBevel(c, r, static_cast<TStyBevelStyle>(i), clBtnHighlight, clBtnShadow, 2);
+  }
+  TRect shadow = Bounds(6 * 34 + 2, 36, 30, 30);
+  DrawShadowBevel(c, shadow, clBlack, clGray, clBtnFace, 4, 1, false);
+  // Button frames: up in the third row, held down in the fourth, latched in the fifth.
+  for (int i = 1; i < 11; ++i) {
+    const int states[] = {0, 4, 3};
+    for (int row = 0; row < 3; ++row) {
+      TRect r = Bounds(i * 34 + 2, (2 + row) * 34 + 2, 30, 30);
+      DrawButtonFrame(c, false, r, static_cast<TStyUserButtonStyle>(i), states[row], 0x0004, clBtnFace);
+    }
+  }
+  for (int i = 1; i < 15; ++i) {
+    int marks = 0;
+    for (int x = i * 34 + 2; x < i * 34 + 32; ++x) marks += sheet.At(x, 2) != Rgb(clBtnFace);
+    EXPECT_GT(marks, 0) << "border style " << i;
+  }
+  EXPECT_TRUE(SavePicture(sheet.bitmap.get(), "frames.png"));
+}
+
+}  // namespace
+}  // namespace styledtest

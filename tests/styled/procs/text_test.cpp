@@ -36,6 +36,11 @@ TEST_F(StyledProcs, LatchedButtonShowsTheCheckerboardOfItsColour) {
   DrawButtonFrame(s.Canvas(), false, r, ubsWin40, 3, 0x0004, clRed);
   for (int y = 6; y < 10; ++y)
     for (int x = 6; x < 10; ++x) EXPECT_EQ(s.At(x, y), (x + y) % 2 ? clRed : clWhite) << x << "," << y;
+  // A flat style's frame rectangle keeps the pattern inside.
+  Sheet flat(20, 20);
+  r = TRect(0, 0, 20, 20);
+  DrawButtonFrame(flat.Canvas(), false, r, ubsClassicFlat, 3, 0, clRed);
+  EXPECT_NE(flat.At(8, 8), flat.At(9, 8));
   // The plain flat fill asks for no pattern.
   Sheet f(20, 20);
   r = TRect(0, 0, 20, 20);
