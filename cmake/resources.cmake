@@ -3,7 +3,9 @@ include_guard(GLOBAL)
 # manifest lists into TARGET and gives it the function RegisterResources_<MODULE>(),
 # which the program calls at start-up. An executable's resources are the
 # program's own (a NULL module finds them); a library's are found through the
-# module handle of MODULE (e.g. "shell32").
+# module handle of MODULE (e.g. "shell32"). A library whose resources belong
+# to the program that links it (as a component library's cursors do) passes
+# MAIN as a fourth argument: they join the program's own.
 #
 # The call may come from another folder than the one that made TARGET: the
 # generating step then hangs on a custom target of the calling folder.
@@ -13,7 +15,7 @@ function(drums_embed_resources target module manifest)
   set(dep "${CMAKE_CURRENT_BINARY_DIR}/resources_${target}_${module}.d")
   get_target_property(type ${target} TYPE)
   set(main_flag)
-  if(type STREQUAL "EXECUTABLE")
+  if(type STREQUAL "EXECUTABLE" OR "${ARGV3}" STREQUAL "MAIN")
     set(main_flag --main)
   endif()
   add_custom_command(

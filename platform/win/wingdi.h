@@ -281,6 +281,8 @@ static_assert(sizeof(RGBQUAD) == 4, "RGBQUAD layout");
 // ---- device contexts ----------------------------------------------------
 
 HDC WINAPI CreateCompatibleDC(HDC hdc);
+// Only the driver "DISPLAY" is known; the other arguments are ignored.
+HDC WINAPI CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const void* initData);
 BOOL WINAPI DeleteDC(HDC hdc);
 int WINAPI SaveDC(HDC hdc);
 BOOL WINAPI RestoreDC(HDC hdc, int savedDC);

@@ -1,4 +1,6 @@
 // Device contexts: memory DCs, save levels, origins and device capabilities.
+#include <strings.h>
+
 #include <memory>
 
 #include "platform/host/host.h"
@@ -13,6 +15,16 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
   // with the stock 1x1 monochrome bitmap, as on Windows.
   if (hdc && !LookupDC(hdc)) return nullptr;
   return static_cast<HDC>(win::gdi::AddObject(std::make_unique<DeviceContext>(win::gdi::ObjectKind::MemDC)));
+}
+
+HDC WINAPI CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const void* initData) {
+  (void)device;
+  (void)output;
+  (void)initData;
+  // Only the display exists; its context answers like the screen's (a
+  // memory DC reports the screen's capabilities) and is freed by DeleteDC.
+  if (!driver || strcasecmp(driver, "DISPLAY") != 0) return nullptr;
+  return CreateCompatibleDC(nullptr);
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {

@@ -208,3 +208,12 @@ TEST(DeviceContext, AttributesReturnTheirOldValuesAndRefuseBadOnes) {
   EXPECT_TRUE(GetDeviceCaps(c.dc, RASTERCAPS) & RC_STRETCHBLT);
   EXPECT_FALSE(GetDeviceCaps(c.dc, RASTERCAPS) & RC_PALETTE);
 }
+
+TEST(DeviceContext, DisplayContextReportsTheScreenAndOtherDriversFail) {
+  HDC dc = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_EQ(GetDeviceCaps(dc, PLANES) * GetDeviceCaps(dc, BITSPIXEL), 32);
+  EXPECT_TRUE(DeleteDC(dc));
+  EXPECT_EQ(CreateDCA("WINSPOOL", nullptr, nullptr, nullptr), nullptr);
+  EXPECT_EQ(CreateDCA(nullptr, nullptr, nullptr, nullptr), nullptr);
+}
