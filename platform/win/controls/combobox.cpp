@@ -20,7 +20,12 @@ LRESULT CALLBACK ComboEditProc(HWND, UINT, WPARAM, LPARAM);
 
 class Combo {
  public:
-  Combo(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) { droppedHeight_ = cs.cy; }
+  Combo(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) {
+    droppedHeight_ = cs.cy;
+    // The scroll bar styles are the list's; the field never paints over its edit.
+    DWORD style = (static_cast<DWORD>(cs.style) & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)) | WS_CLIPCHILDREN;
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
+  }
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
