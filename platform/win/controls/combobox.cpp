@@ -546,7 +546,7 @@ class Combo {
 // The combo's edit hands the combo the keys that work its list.
 LRESULT CALLBACK ComboEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
   HWND comboWnd = reinterpret_cast<HWND>(GetPropA(edit, kComboProp));
-  auto* combo = reinterpret_cast<Combo*>(GetWindowLongPtrA(comboWnd, 0));
+  auto* combo = comboWnd ? static_cast<Combo*>(LoadState(comboWnd)) : nullptr;
   if (!combo)
     return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(edit, GCLP_WNDPROC)), edit, msg, wp, lp);
   if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN || wp == VK_F4 || wp == VK_PRIOR || wp == VK_NEXT ||
