@@ -41,7 +41,7 @@ class ColorDialog {
       SetDialogError(CDERR_STRUCTSIZE);
       return FALSE;
     }
-    DialogFrame frame(cc_.hwndOwner, "Color", 8 * (kSwatchW + 4) + 120, 240);
+    DialogFrame frame(cc_.hwndOwner, "Color", 8 * (kSwatchW + 4) + 130, 240);
     frame_ = &frame;
     Build();
     frame.onCommand = [this](int id, int code) { Command(id, code); };
