@@ -50,6 +50,8 @@ TEST_F(ComboTest, ADropDownListDropsAPopupAndReportsAChoice) {
   EXPECT_EQ(SendMessageA(c, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(Text(c), "Green");
   EXPECT_EQ(CodesOf(21), (std::vector<int>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+  EXPECT_EQ(GetFocus(), c) << "the popup took neither the focus nor the activation";
+  EXPECT_EQ(GetActiveWindow(), parent);
 }
 
 TEST_F(ComboTest, EscapeOrAClickOutsideCancelsAndKeepsTheSelection) {
@@ -71,6 +73,27 @@ TEST_F(ComboTest, EscapeOrAClickOutsideCancelsAndKeepsTheSelection) {
   ClickAt(parent, 400, 300);
   EXPECT_EQ(DroppedList(), nullptr);
   EXPECT_EQ(CodesOf(21), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST_F(ComboTest, TheDroppedListsScrollBarScrollsWithoutClosingIt) {
+  HWND c = MakeCombo(CBS_DROPDOWNLIST, {});
+  for (int i = 0; i < 30; i++) SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
+  ClickAt(c, 20, 8);
+  HWND list = DroppedList();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+  RECT lr;
+  GetWindowRect(list, &lr);
+  // The down arrow of its scroll bar, at the bottom right inside the border.
+  int x = lr.right - 8, y = lr.bottom - 6;
+  QueueMouse(host::EventType::MouseDown, x, y);
+  QueueMouse(host::EventType::MouseUp, x, y);
+  Pump();
+  EXPECT_NE(DroppedList(), nullptr) << "still open";
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
+  EXPECT_EQ(GetCapture(), list) << "the list has the mouse again";
+  Press(VK_ESCAPE);
+  EXPECT_EQ(DroppedList(), nullptr);
 }
 
 TEST_F(ComboTest, KeysWorkTheClosedListAndTheExtendedInterfaceDropsIt) {
