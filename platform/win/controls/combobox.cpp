@@ -111,6 +111,14 @@ class Combo {
         }
         return 0;
       case WM_COMMAND: return Command(wp, lp);
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORLISTBOX:
+      case WM_CTLCOLORSTATIC: {
+        // The edit's and the list's colours are the parent's to give, naming the child.
+        HWND parent = GetParent(hwnd_);
+        LRESULT r = parent ? SendMessageA(parent, msg, wp, lp) : 0;
+        return r ? r : DefWindowProcA(hwnd_, msg, wp, lp);
+      }
       case kComboListDone: CloseUp(wp != 0); return 0;
       case WM_SETTEXT:
         if (edit_) return SendMessageA(edit_, WM_SETTEXT, wp, lp);

@@ -299,10 +299,11 @@ class Edit {
   int LineLeft(HDC dc, int line) const {
     int left = rect_.left - xOffset_;
     LONG align = Style() & (ES_CENTER | ES_RIGHT);
-    if (align && !(Style() & ES_AUTOHSCROLL || Multi())) {
+    if (align && xOffset_ == 0) {
+      // A line shorter than the room stands at the right or in the middle.
       int w = Width(dc, LineStarts()[static_cast<size_t>(line)], LineEnd(line));
       int room = rect_.right - rect_.left;
-      left += align == ES_RIGHT ? room - w : (room - w) / 2;
+      if (w < room) left += align == ES_RIGHT ? room - w - 1 : (room - w) / 2;
     }
     return left;
   }

@@ -659,7 +659,11 @@ class ListBox {
     HDC dc = BeginPaint(hwnd_, &ps);
     RECT client;
     GetClientRect(hwnd_, &client);
-    HBRUSH back = ParentBrush(combo_ ? combo_ : hwnd_, dc, WM_CTLCOLORLISTBOX);
+    // A combo's list asks the combo, which asks its own parent.
+    HBRUSH back = combo_
+                      ? reinterpret_cast<HBRUSH>(SendMessageA(combo_, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                                              reinterpret_cast<LPARAM>(hwnd_)))
+                      : ParentBrush(hwnd_, dc, WM_CTLCOLORLISTBOX);
     COLORREF ink = IsWindowEnabled(hwnd_) ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     FontScope f(dc, font_);
     int y = 0;

@@ -146,6 +146,26 @@ TEST_F(EditTest, MultiLineLinesAndMouseSelection) {
   EXPECT_EQ(Sel(e), (std::pair<DWORD, DWORD>{0, 3}));
 }
 
+TEST_F(EditTest, AlignmentPlacesShortLines) {
+  struct Case {
+    const char* name;
+    DWORD style;
+  };
+  const Case cases[] = {{"single line", ES_AUTOHSCROLL}, {"multi-line", ES_MULTILINE}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND left = Child("EDIT", "42", c.style, 10, 10, 120, 22, 1);
+    HWND right = Child("EDIT", "42", c.style | ES_RIGHT, 10, 40, 120, 22, 2);
+    HWND centre = Child("EDIT", "42", c.style | ES_CENTER, 10, 70, 120, 22, 3);
+    auto x = [](HWND e) { return static_cast<short>(LOWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0))); };
+    EXPECT_LT(x(left), 5);
+    EXPECT_GT(x(right), 90);
+    EXPECT_GT(x(centre), 40);
+    EXPECT_LT(x(centre), 70);
+    for (HWND h : {left, right, centre}) DestroyWindow(h);
+  }
+}
+
 TEST_F(EditTest, AMultiLineEditWithoutHorizontalScrollingWrapsAtWords) {
   const char* text = "kick snare hihat clap tom crash ride cowbell\r\nend";
   HWND wrapped = Child("EDIT", "", ES_MULTILINE, 10, 10, 90, 120, 8, WS_EX_CLIENTEDGE);
