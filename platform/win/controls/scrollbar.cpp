@@ -236,8 +236,18 @@ class ScrollBar {
     DrawFrameControl(dc, &p.arrow2, DFC_SCROLL,
                      kind2 | (off || (arrowsOff_ & ESB_DISABLE_RIGHT) ? DFCS_INACTIVE : 0) |
                          (code_ == SB_LINEDOWN ? DFCS_PUSHED | DFCS_FLAT : 0));
-    HBRUSH track = ParentBrush(hwnd_, dc, WM_CTLCOLORSCROLLBAR);
-    FillRect(dc, &p.track, track);
+    // The parent may colour the track; by default it is the classic dither of face and highlight.
+    HWND parent = GetParent(hwnd_);
+    LRESULT own = parent ? SendMessageA(parent, WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(hwnd_))
+                         : 0;
+    if (own && reinterpret_cast<HBRUSH>(own) != GetSysColorBrush(COLOR_SCROLLBAR)) {
+      FillRect(dc, &p.track, reinterpret_cast<HBRUSH>(own));
+    } else {
+      COLORREF a = GetSysColor(COLOR_3DHIGHLIGHT), b = GetSysColor(COLOR_3DFACE);
+      for (int y = p.track.top; y < p.track.bottom; y++)
+        for (int x = p.track.left; x < p.track.right; x++) SetPixelV(dc, x, y, ((x + y) & 1) ? a : b);
+    }
     if (p.hasThumb) {
       RECT t = p.thumb;
       DrawEdge(dc, &t, EDGE_RAISED, BF_RECT | BF_MIDDLE);

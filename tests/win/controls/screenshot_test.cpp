@@ -74,6 +74,10 @@ TEST_F(ControlsScreenshot, EveryControlInOneWindow) {
   add("STATIC", "Disabled:", SS_LEFT, 336, 90, 60, 16, 20);
   HWND off = add("BUTTON", "Record", BS_PUSHBUTTON, 400, 86, 75, 23, 21);
   EnableWindow(off, FALSE);
+  add("STATIC", "Swing:", SS_LEFT, 336, 124, 50, 16, 23);
+  HWND swing = add("SCROLLBAR", "", SBS_HORZ, 390, 122, 140, 17, 24);
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
+  SetScrollInfo(swing, SB_CTL, &si, TRUE);
   HWND status = add(STATUSCLASSNAMEA, "", SBARS_SIZEGRIP, 0, 0, 0, 0, 22);
   int edges[] = {160, 360, -1};
   SendMessageA(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
