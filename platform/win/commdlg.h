@@ -85,6 +85,9 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 #define edt3 0x0482
 #define chx1 0x0410
 #define chx2 0x0411
+#define grp1 0x0430
+#define grp2 0x0431
+#define stc5 0x0444
 #define psh1 0x0400
 #define psh2 0x0401
 

@@ -308,7 +308,7 @@ class UpDown {
 
 LRESULT CALLBACK BuddyProc(HWND buddy, UINT msg, WPARAM wp, LPARAM lp) {
   HWND owner = reinterpret_cast<HWND>(GetPropA(buddy, kUpDownProp));
-  auto* ud = owner ? reinterpret_cast<UpDown*>(GetWindowLongPtrA(owner, 0)) : nullptr;
+  auto* ud = owner ? static_cast<UpDown*>(win::controls::LoadState(owner)) : nullptr;
   if (!ud || !ud->buddyProc_) return DefWindowProcA(buddy, msg, wp, lp);
   if (msg == WM_KEYDOWN && ud->ArrowKey(static_cast<int>(wp))) return 0;
   return CallWindowProcA(ud->buddyProc_, buddy, msg, wp, lp);

@@ -90,6 +90,7 @@ LRESULT CALLBACK DialogFrame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void DialogFrame::End(int code) {
   done_ = true;
   code_ = code;
+  PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the loop if it waits
 }
 
 void DialogFrame::MoveFocus(bool forward) {

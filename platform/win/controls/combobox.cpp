@@ -20,7 +20,12 @@ LRESULT CALLBACK ComboEditProc(HWND, UINT, WPARAM, LPARAM);
 
 class Combo {
  public:
-  Combo(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) { droppedHeight_ = cs.cy; }
+  Combo(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) {
+    droppedHeight_ = cs.cy;
+    // The scroll bar styles are the list's; the field never paints over its edit.
+    DWORD style = (static_cast<DWORD>(cs.style) & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)) | WS_CLIPCHILDREN;
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
+  }
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -106,6 +111,14 @@ class Combo {
         }
         return 0;
       case WM_COMMAND: return Command(wp, lp);
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORLISTBOX:
+      case WM_CTLCOLORSTATIC: {
+        // The edit's and the list's colours are the parent's to give, naming the child.
+        HWND parent = GetParent(hwnd_);
+        LRESULT r = parent ? SendMessageA(parent, msg, wp, lp) : 0;
+        return r ? r : DefWindowProcA(hwnd_, msg, wp, lp);
+      }
       case kComboListDone: CloseUp(wp != 0); return 0;
       case WM_SETTEXT:
         if (edit_) return SendMessageA(edit_, WM_SETTEXT, wp, lp);
@@ -541,7 +554,7 @@ class Combo {
 // The combo's edit hands the combo the keys that work its list.
 LRESULT CALLBACK ComboEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
   HWND comboWnd = reinterpret_cast<HWND>(GetPropA(edit, kComboProp));
-  auto* combo = reinterpret_cast<Combo*>(GetWindowLongPtrA(comboWnd, 0));
+  auto* combo = comboWnd ? static_cast<Combo*>(LoadState(comboWnd)) : nullptr;
   if (!combo)
     return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(edit, GCLP_WNDPROC)), edit, msg, wp, lp);
   if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN || wp == VK_F4 || wp == VK_PRIOR || wp == VK_NEXT ||

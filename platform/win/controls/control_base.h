@@ -13,20 +13,36 @@ namespace win::controls {
 // Bytes of window extra every control class reserves for its state pointer.
 constexpr int kStateBytes = sizeof(LONG_PTR);
 
+// Where a control keeps its state: the class's extra bytes, or a window
+// property when a program registered a copy of the class without them.
+constexpr char kStateProp[] = "ControlState";
+inline void* LoadState(HWND hwnd) {
+  if (GetClassLongA(hwnd, GCL_CBWNDEXTRA) >= kStateBytes) return reinterpret_cast<void*>(GetWindowLongPtrA(hwnd, 0));
+  return GetPropA(hwnd, kStateProp);
+}
+inline void StoreState(HWND hwnd, void* state) {
+  if (GetClassLongA(hwnd, GCL_CBWNDEXTRA) >= kStateBytes)
+    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
+  else if (state)
+    SetPropA(hwnd, kStateProp, state);
+  else
+    RemovePropA(hwnd, kStateProp);
+}
+
 // The window procedure of a control whose state is a T built at WM_NCCREATE
 // (T(HWND, const CREATESTRUCTA&)) and deleted after WM_NCDESTROY; T::Handle
 // answers every message in between.
 template <class T>
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  T* state = reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, 0));
+  T* state = static_cast<T*>(LoadState(hwnd));
   if (!state) {
     if (msg != WM_NCCREATE) return DefWindowProcA(hwnd, msg, wParam, lParam);
     state = new T(hwnd, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
+    StoreState(hwnd, state);
   }
   if (msg == WM_NCDESTROY) {
     LRESULT r = state->Handle(msg, wParam, lParam);
-    SetWindowLongPtrA(hwnd, 0, 0);
+    StoreState(hwnd, nullptr);
     delete state;
     return r;
   }

@@ -211,11 +211,52 @@ class Edit {
   }
 
   // Starts of the lines: after each line break ("\r\n" or "\n").
+  // A multi-line edit without horizontal scrolling wraps its lines at words.
+  bool Wraps() const { return Multi() && !(Style() & ES_AUTOHSCROLL) && !hscroll_; }
+
   std::vector<int> LineStarts() const {
-    std::vector<int> starts{0};
-    if (!Multi()) return starts;
-    for (size_t i = 0; i < text_.size(); i++)
-      if (text_[i] == '\n') starts.push_back(static_cast<int>(i + 1));
+    if (!Multi()) return {0};
+    int width = rect_.right - rect_.left;
+    if (linesText_ == text_ && linesWidth_ == width && linesFont_ == font_ && linesWrap_ == Wraps()) return lines_;
+    std::vector<int> starts;
+    HDC dc = GetDC(hwnd_);
+    {
+      FontScope f(dc, font_);
+      int n = static_cast<int>(text_.size());
+      for (int s = 0;;) {
+        int e = s;
+        while (e < n && text_[static_cast<size_t>(e)] != '\n') e++;
+        int lineEnd = e > s && text_[static_cast<size_t>(e) - 1] == '\r' ? e - 1 : e;
+        for (int pos = s;;) {
+          starts.push_back(pos);
+          if (!Wraps() || width <= 0 || Width(dc, pos, lineEnd) <= width) break;
+          int fit = pos;
+          for (int next = NextChar(text_, pos); next <= lineEnd && Width(dc, pos, next) <= width;
+               next = NextChar(text_, next)) {
+            fit = next;
+            if (next == lineEnd) break;
+          }
+          if (fit == pos) fit = NextChar(text_, pos);
+          int brk = fit;
+          for (int k = fit; k > pos + 1; k--)
+            if (text_[static_cast<size_t>(k) - 1] == ' ') {
+              brk = k;
+              break;
+            }
+          while (brk < lineEnd && text_[static_cast<size_t>(brk)] == ' ') brk++;
+          if (brk >= lineEnd) break;
+          pos = brk;
+        }
+        if (e >= n) break;
+        s = e + 1;
+      }
+    }
+    ReleaseDC(hwnd_, dc);
+    linesText_ = text_;
+    linesWidth_ = width;
+    linesFont_ = font_;
+    linesWrap_ = Wraps();
+    lines_ = starts;
     return starts;
   }
   int LineOf(int pos) const {
@@ -223,11 +264,13 @@ class Edit {
     auto it = std::upper_bound(starts.begin(), starts.end(), pos);
     return static_cast<int>(it - starts.begin()) - 1;
   }
-  // End of a line's text, before its line break.
+  // End of a line's text, before its line break; a wrapped line ends where the next begins.
   int LineEnd(int line) const {
     auto starts = LineStarts();
     if (line + 1 >= static_cast<int>(starts.size())) return static_cast<int>(text_.size());
-    int end = starts[static_cast<size_t>(line) + 1] - 1;
+    int next = starts[static_cast<size_t>(line) + 1];
+    if (text_[static_cast<size_t>(next) - 1] != '\n') return next;
+    int end = next - 1;
     if (end > 0 && text_[static_cast<size_t>(end) - 1] == '\r') end--;
     return end;
   }
@@ -256,10 +299,11 @@ class Edit {
   int LineLeft(HDC dc, int line) const {
     int left = rect_.left - xOffset_;
     LONG align = Style() & (ES_CENTER | ES_RIGHT);
-    if (align && !(Style() & ES_AUTOHSCROLL || Multi())) {
+    if (align && xOffset_ == 0) {
+      // A line shorter than the room stands at the right or in the middle.
       int w = Width(dc, LineStarts()[static_cast<size_t>(line)], LineEnd(line));
       int room = rect_.right - rect_.left;
-      left += align == ES_RIGHT ? room - w : (room - w) / 2;
+      if (w < room) left += align == ES_RIGHT ? room - w - 1 : (room - w) / 2;
     }
     return left;
   }
@@ -662,6 +706,12 @@ class Edit {
   int firstLine_ = 0, xOffset_ = 0;
   bool modified_ = false, focused_ = false, tracking_ = false;
   bool vscroll_ = false, hscroll_ = false;
+  // The line starts last computed, and what they were computed for.
+  mutable std::vector<int> lines_;
+  mutable std::string linesText_ = std::string(1, '\0');
+  mutable int linesWidth_ = -1;
+  mutable HFONT linesFont_ = nullptr;
+  mutable bool linesWrap_ = false;
   char password_ = 0;
   std::string undoText_;
   int undoAnchor_ = 0, undoCaret_ = 0;

@@ -36,6 +36,10 @@ class ListBox {
       case WM_DESTROY: Reset(); return 0;
       case WM_SIZE: UpdateScrollBar(); return 0;
       case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      case WM_MOUSEACTIVATE:
+        // A dropped list never takes the activation or the focus from its combo.
+        if (combo_) return MA_NOACTIVATE;
+        return DefWindowProcA(hwnd_, msg, wp, lp);
       case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wp);
         if (!OwnerDraw()) itemHeight_ = FontHeight(font_);
@@ -66,7 +70,7 @@ class ListBox {
       case WM_LBUTTONUP: MouseUp(lp); return 0;
       case WM_CAPTURECHANGED:
         tracking_ = false;
-        if (combo_ && IsWindowVisible(hwnd_) && reinterpret_cast<HWND>(lp) != hwnd_)
+        if (combo_ && !inScrollBar_ && IsWindowVisible(hwnd_) && reinterpret_cast<HWND>(lp) != hwnd_)
           SendMessageA(combo_, kComboListDone, FALSE, 0);
         return 0;
       case WM_MOUSEWHEEL: Scroll(GET_WHEEL_DELTA_WPARAM(wp) > 0 ? -3 : 3); return 0;
@@ -494,7 +498,7 @@ class ListBox {
       RECT client;
       GetClientRect(hwnd_, &client);
       if (!PtInRect(&client, p)) {
-        SendMessageA(combo_, kComboListDone, FALSE, 0);
+        if (!ScrollBarPressed(p)) SendMessageA(combo_, kComboListDone, FALSE, 0);
         return;
       }
       pressedInside_ = true;
@@ -525,6 +529,20 @@ class ListBox {
     SetCapture(hwnd_);
     tracking_ = true;
     if (Selection() != before) Notify(LBN_SELCHANGE);
+  }
+
+  // A press on the dropped list's own scroll bar scrolls it and keeps it open.
+  bool ScrollBarPressed(POINT p) {
+    POINT screen = p;
+    ClientToScreen(hwnd_, &screen);
+    LPARAM at = MAKELPARAM(screen.x, screen.y);
+    LRESULT hit = SendMessageA(hwnd_, WM_NCHITTEST, 0, at);
+    if (hit != HTVSCROLL) return false;
+    inScrollBar_ = true;
+    DefWindowProcA(hwnd_, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), at);
+    inScrollBar_ = false;
+    if (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) SetCapture(hwnd_);
+    return true;
   }
 
   void MouseMove(LPARAM lp) {
@@ -641,7 +659,11 @@ class ListBox {
     HDC dc = BeginPaint(hwnd_, &ps);
     RECT client;
     GetClientRect(hwnd_, &client);
-    HBRUSH back = ParentBrush(combo_ ? combo_ : hwnd_, dc, WM_CTLCOLORLISTBOX);
+    // A combo's list asks the combo, which asks its own parent.
+    HBRUSH back = combo_
+                      ? reinterpret_cast<HBRUSH>(SendMessageA(combo_, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                                              reinterpret_cast<LPARAM>(hwnd_)))
+                      : ParentBrush(hwnd_, dc, WM_CTLCOLORLISTBOX);
     COLORREF ink = IsWindowEnabled(hwnd_) ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     FontScope f(dc, font_);
     int y = 0;
@@ -695,6 +717,7 @@ class ListBox {
   int itemHeight_ = 13;
   int top_ = 0, caret_ = 0, anchor_ = -1;
   bool focused_ = false, tracking_ = false, pressedInside_ = false, vscroll_ = false;
+  bool inScrollBar_ = false;
 };
 
 }  // namespace

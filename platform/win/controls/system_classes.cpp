@@ -11,6 +11,7 @@ void RegisterSystemControls() {
   RegisterStaticClass();
   RegisterListBoxClass();
   RegisterComboBoxClass();
+  RegisterScrollBarClass();
 }
 
 }  // namespace win::controls

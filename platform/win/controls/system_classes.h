@@ -3,8 +3,8 @@
 
 namespace win::controls {
 
-// Registers "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX", and
-// "ComboLBox" once; later calls do nothing.
+// Registers "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX",, "ComboLBox"
+// and "SCROLLBAR" once; later calls do nothing.
 void RegisterSystemControls();
 
 void RegisterButtonClass();
@@ -12,5 +12,6 @@ void RegisterEditClass();
 void RegisterStaticClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
+void RegisterScrollBarClass();
 
 }  // namespace win::controls

@@ -220,7 +220,10 @@ static void RepaintBar(Window* w) {
 
 using namespace win::user;
 
+// With SB_CTL the window is a scroll bar control, which answers SBM_ messages.
 int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
+  if (bar == SB_CTL)
+    return static_cast<int>(SendMessageA(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
   Window* w = FromHandle(hwnd);
   ScrollBarState* s = w ? StateOf(w, bar) : nullptr;
   if (!s || !info) return 0;
@@ -248,6 +251,7 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
+  if (bar == SB_CTL) return static_cast<BOOL>(SendMessageA(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
   Window* w = FromHandle(hwnd);
   ScrollBarState* s = w ? StateOf(w, bar) : nullptr;
   if (!s || !info) return FALSE;
@@ -262,6 +266,7 @@ BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
 }
 
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+  if (bar == SB_CTL) return static_cast<int>(SendMessageA(hwnd, SBM_SETPOS, static_cast<WPARAM>(pos), redraw));
   Window* w = FromHandle(hwnd);
   ScrollBarState* s = w ? StateOf(w, bar) : nullptr;
   if (!s) return 0;
@@ -272,12 +277,17 @@ int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
 }
 
 int GetScrollPos(HWND hwnd, int bar) {
+  if (bar == SB_CTL) return static_cast<int>(SendMessageA(hwnd, SBM_GETPOS, 0, 0));
   Window* w = FromHandle(hwnd);
   ScrollBarState* s = w ? StateOf(w, bar) : nullptr;
   return s ? s->pos : 0;
 }
 
 BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
+  if (bar == SB_CTL) {
+    SendMessageA(hwnd, redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, static_cast<WPARAM>(minPos), maxPos);
+    return IsWindow(hwnd);
+  }
   SCROLLINFO si{sizeof si, SIF_RANGE, minPos, maxPos, 0, 0, 0};
   Window* w = FromHandle(hwnd);
   if (!w || !StateOf(w, bar)) return FALSE;
@@ -286,6 +296,10 @@ BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
 }
 
 BOOL GetScrollRange(HWND hwnd, int bar, LPINT minPos, LPINT maxPos) {
+  if (bar == SB_CTL) {
+    SendMessageA(hwnd, SBM_GETRANGE, reinterpret_cast<WPARAM>(minPos), reinterpret_cast<LPARAM>(maxPos));
+    return IsWindow(hwnd);
+  }
   Window* w = FromHandle(hwnd);
   ScrollBarState* s = w ? StateOf(w, bar) : nullptr;
   if (!s) return FALSE;
@@ -295,6 +309,10 @@ BOOL GetScrollRange(HWND hwnd, int bar, LPINT minPos, LPINT maxPos) {
 }
 
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+  if (bar == SB_CTL) {
+    ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
+    return IsWindow(hwnd);
+  }
   Window* w = FromHandle(hwnd);
   if (!w) return FALSE;
   if (bar == SB_HORZ || bar == SB_BOTH) SetBarShown(w, SB_HORZ, show != 0);
@@ -304,6 +322,7 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
 }
 
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
+  if (bar == SB_CTL) return static_cast<BOOL>(SendMessageA(hwnd, SBM_ENABLE_ARROWS, arrows, 0));
   Window* w = FromHandle(hwnd);
   if (!w) return FALSE;
   if (bar == SB_HORZ || bar == SB_BOTH) w->hscroll.disabledArrows = arrows;

@@ -100,4 +100,24 @@ TEST_F(ButtonTest, AnOwnerDrawnButtonIsDrawnByItsParentWithItsState) {
   EXPECT_EQ(CodesOf(5), std::vector<int>{BN_CLICKED});
 }
 
+TEST_F(ButtonTest, ACopyOfTheClassWorksWithOrWithoutItsExtraBytes) {
+  // Programs register their own classes on the system class's procedure.
+  WNDCLASSA wc{};
+  ASSERT_TRUE(GetClassInfoA(nullptr, "BUTTON", &wc));
+  for (int extra : {wc.cbWndExtra, 0}) {
+    SCOPED_TRACE(extra);
+    WNDCLASSA copy = wc;
+    copy.cbWndExtra = extra;
+    copy.lpszClassName = "CopiedButton";
+    ASSERT_TRUE(RegisterClassA(&copy));
+    HWND b = Child("CopiedButton", "Copy", BS_AUTOCHECKBOX, 10, 10, 100, 20, 9);
+    notes.clear();
+    ClickAt(b, 5, 10);
+    EXPECT_EQ(CodesOf(9), std::vector<int>{BN_CLICKED});
+    EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+    DestroyWindow(b);
+    EXPECT_TRUE(UnregisterClassA("CopiedButton", nullptr));
+  }
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 // "COMBOBOX": the dropped list as a popup, the notifications of a choice and
 // of a cancel, the keyboard, and owner drawing with item data.
+#include <algorithm>
+
 #include "controls_fixture.h"
 
 using namespace controlstest;
@@ -50,6 +52,8 @@ TEST_F(ComboTest, ADropDownListDropsAPopupAndReportsAChoice) {
   EXPECT_EQ(SendMessageA(c, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(Text(c), "Green");
   EXPECT_EQ(CodesOf(21), (std::vector<int>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+  EXPECT_EQ(GetFocus(), c) << "the popup took neither the focus nor the activation";
+  EXPECT_EQ(GetActiveWindow(), parent);
 }
 
 TEST_F(ComboTest, EscapeOrAClickOutsideCancelsAndKeepsTheSelection) {
@@ -71,6 +75,56 @@ TEST_F(ComboTest, EscapeOrAClickOutsideCancelsAndKeepsTheSelection) {
   ClickAt(parent, 400, 300);
   EXPECT_EQ(DroppedList(), nullptr);
   EXPECT_EQ(CodesOf(21), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST_F(ComboTest, TheDroppedListsScrollBarScrollsWithoutClosingIt) {
+  HWND c = MakeCombo(CBS_DROPDOWNLIST, {});
+  for (int i = 0; i < 30; i++) SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
+  ClickAt(c, 20, 8);
+  HWND list = DroppedList();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+  RECT lr;
+  GetWindowRect(list, &lr);
+  // The down arrow of its scroll bar, at the bottom right inside the border.
+  int x = lr.right - 8, y = lr.bottom - 6;
+  QueueMouse(host::EventType::MouseDown, x, y);
+  QueueMouse(host::EventType::MouseUp, x, y);
+  Pump();
+  EXPECT_NE(DroppedList(), nullptr) << "still open";
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
+  EXPECT_EQ(GetCapture(), list) << "the list has the mouse again";
+  Press(VK_ESCAPE);
+  EXPECT_EQ(DroppedList(), nullptr);
+}
+
+TEST_F(ComboTest, TheParentGivesTheColoursOfTheEditAndTheList) {
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  std::vector<std::pair<UINT, HWND>> asked;
+  for (UINT msg : {WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX})
+    usertest::MessageLog::Get().answers[{"parent", msg}] = [&, msg](HWND, WPARAM, LPARAM lp) {
+      asked.push_back({msg, reinterpret_cast<HWND>(lp)});
+      return reinterpret_cast<LRESULT>(red);
+    };
+  HWND c = MakeCombo(CBS_DROPDOWN, {"Soft", "Hard"});
+  HWND edit = GetWindow(c, GW_CHILD);
+  UpdateWindow(parent);
+  SendMessageA(c, CB_SHOWDROPDOWN, TRUE, 0);
+  HWND list = DroppedList();
+  ASSERT_NE(list, nullptr);
+  UpdateWindow(list);
+  Pump();
+  auto askedFor = [&](UINT msg, HWND who) {
+    return std::find(asked.begin(), asked.end(), std::make_pair(msg, who)) != asked.end();
+  };
+  EXPECT_TRUE(askedFor(WM_CTLCOLOREDIT, edit)) << "the edit names itself";
+  EXPECT_TRUE(askedFor(WM_CTLCOLORLISTBOX, list)) << "so does the list";
+  RECT lr;
+  GetWindowRect(list, &lr);
+  EXPECT_EQ(Pixel(list, lr.right - lr.left - 24, lr.bottom - lr.top - 4), 0xFF0000u) << "below the items";
+  SendMessageA(c, CB_SHOWDROPDOWN, FALSE, 0);
+  DestroyWindow(c);
+  DeleteObject(red);
 }
 
 TEST_F(ComboTest, KeysWorkTheClosedListAndTheExtendedInterfaceDropsIt) {

@@ -146,4 +146,48 @@ TEST_F(EditTest, MultiLineLinesAndMouseSelection) {
   EXPECT_EQ(Sel(e), (std::pair<DWORD, DWORD>{0, 3}));
 }
 
+TEST_F(EditTest, AlignmentPlacesShortLines) {
+  struct Case {
+    const char* name;
+    DWORD style;
+  };
+  const Case cases[] = {{"single line", ES_AUTOHSCROLL}, {"multi-line", ES_MULTILINE}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND left = Child("EDIT", "42", c.style, 10, 10, 120, 22, 1);
+    HWND right = Child("EDIT", "42", c.style | ES_RIGHT, 10, 40, 120, 22, 2);
+    HWND centre = Child("EDIT", "42", c.style | ES_CENTER, 10, 70, 120, 22, 3);
+    auto x = [](HWND e) { return static_cast<short>(LOWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0))); };
+    EXPECT_LT(x(left), 5);
+    EXPECT_GT(x(right), 90);
+    EXPECT_GT(x(centre), 40);
+    EXPECT_LT(x(centre), 70);
+    for (HWND h : {left, right, centre}) DestroyWindow(h);
+  }
+}
+
+TEST_F(EditTest, AMultiLineEditWithoutHorizontalScrollingWrapsAtWords) {
+  const char* text = "kick snare hihat clap tom crash ride cowbell\r\nend";
+  HWND wrapped = Child("EDIT", "", ES_MULTILINE, 10, 10, 90, 120, 8, WS_EX_CLIENTEDGE);
+  HWND scrolled = Child("EDIT", "", ES_MULTILINE | ES_AUTOHSCROLL, 110, 10, 90, 120, 9, WS_EX_CLIENTEDGE);
+  SetWindowTextA(wrapped, text);
+  SetWindowTextA(scrolled, text);
+  EXPECT_EQ(SendMessageA(scrolled, EM_GETLINECOUNT, 0, 0), 2);
+  int lines = static_cast<int>(SendMessageA(wrapped, EM_GETLINECOUNT, 0, 0));
+  EXPECT_GT(lines, 3);
+  // Every wrapped line starts a word and fits the width.
+  RECT r{};
+  SendMessageA(wrapped, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  std::string all = text;
+  for (int i = 1; i < lines; i++) {
+    int start = static_cast<int>(SendMessageA(wrapped, EM_LINEINDEX, static_cast<WPARAM>(i), 0));
+    ASSERT_GT(start, 0);
+    EXPECT_TRUE(all[static_cast<size_t>(start) - 1] == ' ' || all[static_cast<size_t>(start) - 1] == '\n') << i;
+    int len = static_cast<int>(SendMessageA(wrapped, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+    LRESULT endAt = SendMessageA(wrapped, EM_POSFROMCHAR, static_cast<WPARAM>(start + len - 1), 0);
+    EXPECT_LT(static_cast<short>(LOWORD(endAt)), r.right) << i;
+  }
+  EXPECT_EQ(SendMessageA(wrapped, EM_LINEFROMCHAR, all.size() - 1, 0), lines - 1);
+}
+
 }  // namespace
