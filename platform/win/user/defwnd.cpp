@@ -9,14 +9,12 @@
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/state.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
 
 using namespace win::user;
 
 namespace {
-
-// Alt pressed and released on its own opens the menu bar.
-bool g_altAlone = false;
 
 HCURSOR Standard(int id) {
   return reinterpret_cast<HCURSOR>(static_cast<ULONG_PTR>(id));
@@ -162,27 +160,27 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == VK_APPS) SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
       return 0;
     case WM_KEYDOWN:
-      if (wParam == VK_F10) g_altAlone = true;
+      if (wParam == VK_F10) WM().altAlone = true;
       return 0;
     case WM_SYSKEYDOWN:
       if (wParam == VK_MENU || wParam == VK_F10) {
-        g_altAlone = !(lParam & (1L << 30));
+        WM().altAlone = !(lParam & (1L << 30));
         return 0;
       }
-      g_altAlone = false;
+      WM().altAlone = false;
       if (wParam == VK_F4 && (lParam & (1L << 29))) {
         HWND top = TopLevelOf(w)->handle;
         PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;
     case WM_SYSKEYUP:
-      if ((wParam == VK_MENU || wParam == VK_F10) && g_altAlone) {
-        g_altAlone = false;
+      if ((wParam == VK_MENU || wParam == VK_F10) && WM().altAlone) {
+        WM().altAlone = false;
         SendMessageA(TopLevelOf(w)->handle, WM_SYSCOMMAND, SC_KEYMENU, 0);
       }
       return 0;
     case WM_SYSCHAR:
-      g_altAlone = false;
+      WM().altAlone = false;
       if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
       if (w->parent && (w->style & WS_CHILD)) return SendMessageA(TopLevelOf(w)->handle, msg, wParam, lParam);
       SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));

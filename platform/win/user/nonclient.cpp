@@ -9,6 +9,7 @@
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/modal.h"
 #include "platform/win/user/paint.h"
+#include "platform/win/user/scope_exit.h"
 #include "platform/win/user/state.h"
 #include "platform/win/wingdi.h"
 
@@ -328,6 +329,10 @@ void MoveSizeLoop(Window* w, int hit, POINT start, bool fromKeyboard) {
     UpdateWindow(hwnd);
   };
 
+  // A handler that throws ends the move without leaving the capture behind.
+  ScopeExit release([hwnd] {
+    if (GetCapture() == hwnd) ReleaseCapture();
+  });
   MSG m;
   bool cancelled = false;
   while (IsWindow(hwnd) && GetCapture() == hwnd) {
