@@ -16,7 +16,7 @@
 namespace {
 
 #if defined(__SANITIZE_THREAD__)
-constexpr int kPerThread = 1'000;  // the thread sanitizer runs each access slowly
+constexpr int kPerThread = 5'000;  // the thread sanitizer runs each access slowly
 #else
 constexpr int kPerThread = 25'000;
 #endif
