@@ -378,7 +378,12 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       self.cv.wait_for(lock, std::chrono::milliseconds(20), [&] { return s->done || !self.sent.empty(); });
       if (s->done) return s->result;
     }
-    if (!IsWindow(hwnd)) return 0;
+    // A window destroyed meanwhile answers no more; an answer it gave before
+    // it went still counts (its thread replies before it destroys).
+    if (!IsWindow(hwnd)) {
+      std::lock_guard lock(self.m);
+      return s->done ? s->result : 0;
+    }
   }
 }
 

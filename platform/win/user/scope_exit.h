@@ -1,7 +1,7 @@
 // Runs a function when the scope ends, however it ends: modal loops put
 // their state back with it even when a window procedure throws. The
-// function must not fail; if it throws all the same while an exception is
-// already on its way, its own is dropped so that the first one goes on.
+// function must not fail: an exception it throws all the same is dropped,
+// since a destructor cannot pass it on (and one may already be on its way).
 #pragma once
 
 #include <utility>
