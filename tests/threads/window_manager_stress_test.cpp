@@ -123,6 +123,8 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
       DestroyWindow(old);
       destroyed.insert(old);
       churned++;
+      // The pointer moves too: every post reads its position.
+      SetCursorPos(churned % 200, 300);
     }
   }
   ASSERT_LT(rounds, kMaxRounds) << "the workers did not finish";
