@@ -22,9 +22,10 @@ HCURSOR Standard(int id) {
 
 LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   if (w->parent && (w->style & WS_CHILD)) {
     if (SendMessageA(w->parent->handle, WM_SETCURSOR, wParam, lParam)) return TRUE;
-    if (!(w = FromHandle(hwnd))) return TRUE;
+    if (!self) return TRUE;
   }
   int hit = static_cast<short>(LOWORD(lParam));
   switch (hit) {
@@ -80,6 +81,7 @@ LRESULT CopyText(Window* w, WPARAM size, LPARAM buffer) {
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = FromHandle(hwnd);
   if (!w) return 0;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   switch (msg) {
     case WM_NCCREATE: {
       auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -197,7 +199,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!wp) return 0;
       if (!(wp->flags & 0x1000 /* client did not move */))
         SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
-      if (!(w = FromHandle(hwnd))) return 0;
+      if (!self) return 0;
       if (!(wp->flags & 0x0800 /* client kept its size */)) {
         WPARAM kind = w->maximized ? SIZE_MAXIMIZED : w->minimized ? SIZE_MINIMIZED : SIZE_RESTORED;
         SendMessageA(hwnd, WM_SIZE, kind,

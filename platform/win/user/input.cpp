@@ -144,9 +144,10 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
   WM().underPointer = under;
   if (!w) return;
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   LRESULT ht = HTCLIENT;
   if (!capture) ht = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-  if (!(w = FromHandle(hwnd))) return;
+  if (!self) return;
 
   if (IsEffectivelyDisabled(w) && !capture) {
     // Disabled windows get no mouse messages; a click on one beeps.
@@ -174,7 +175,7 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
   UINT clientMsg = ClientMessage(type, button, dbl);
   if (!capture) {
     SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(static_cast<WORD>(ht), clientMsg));
-    if (!(w = FromHandle(hwnd))) return;
+    if (!self) return;
   }
 
   if (type == host::EventType::MouseDown) {
@@ -182,10 +183,10 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
     if (Focus().active != top->handle) {
       LRESULT r = SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->handle),
                                MAKELPARAM(static_cast<WORD>(ht), clientMsg));
-      if (!FromHandle(hwnd)) return;
+      if (!self) return;
       if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT || r == 0) Activate(top, WA_CLICKACTIVE);
       if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return;
-      if (!FromHandle(hwnd)) return;
+      if (!self) return;
     }
   }
 
@@ -198,7 +199,7 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
       UINT down = ClientMessage(type, button, false);
       SendMessageA(c->parent->handle, WM_PARENTNOTIFY, MAKEWPARAM(down, 0), MAKELPARAM(pp.x, pp.y));
     }
-    if (!(w = FromHandle(hwnd))) return;
+    if (!self) return;
   }
   if (ht == HTCLIENT) {
     POINT c = screen;

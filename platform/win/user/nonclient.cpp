@@ -220,6 +220,7 @@ void PaintFrame(Window* w) {
 
 void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   Window* top = TopLevelOf(w);
   switch (hit) {
     case HTCAPTION:
@@ -228,7 +229,7 @@ void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
         return;
       }
       if (Focus().active != top->handle) Activate(top, WA_CLICKACTIVE);
-      if (!(w = FromHandle(hwnd))) return;
+      if (!self) return;
       if (!w->maximized) SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, MAKELPARAM(screen.x, screen.y));
       return;
     case HTLEFT:
@@ -246,7 +247,7 @@ void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
     case HTMAXBUTTON:
     case HTMINBUTTON:
       if (TrackCaptionButton(w, hit)) {
-        if (!(w = FromHandle(hwnd))) return;
+        if (!self) return;
         WPARAM cmd = hit == HTCLOSE       ? SC_CLOSE
                      : hit == HTMINBUTTON ? SC_MINIMIZE
                      : w->maximized       ? SC_RESTORE
