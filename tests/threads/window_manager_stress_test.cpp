@@ -172,4 +172,47 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
   EXPECT_GE(arrived, kThreads * kPerThread * kLasting / kSlots);
 }
 
+// A broadcast from a worker reaches each top-level window of the window
+// thread once, posted or sent, and no child window.
+constexpr UINT kBroadcast = WM_APP + 3;
+std::map<HWND, int>* g_broadcasts = nullptr;
+
+LRESULT CALLBACK BroadcastProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kBroadcast && g_broadcasts) (*g_broadcasts)[hwnd]++;
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST(WindowManagerThreads, BroadcastFromAWorkerReachesEachTopLevelWindowOnce) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = BroadcastProc;
+  wc.lpszClassName = "BroadcastTarget";
+  RegisterClassA(&wc);
+  std::map<HWND, int> got;
+  g_broadcasts = &got;
+  HWND a = CreateWindowExA(0, "BroadcastTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND b = CreateWindowExA(0, "BroadcastTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "BroadcastTarget", "", WS_CHILD, 0, 0, 5, 5, a, nullptr, nullptr, nullptr);
+  for (bool send : {false, true}) {
+    got.clear();
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+      if (send)
+        SendMessageA(HWND_BROADCAST, kBroadcast, 0, 0);
+      else
+        PostMessageA(HWND_BROADCAST, kBroadcast, 0, 0);
+      done = true;
+    });
+    for (long long i = 0; !done && i < 100'000'000; ++i) HandleAll();
+    worker.join();
+    HandleAll();
+    EXPECT_EQ(1, got[a]) << (send ? "sent" : "posted");
+    EXPECT_EQ(1, got[b]) << (send ? "sent" : "posted");
+    EXPECT_EQ(0, got[child]) << (send ? "sent" : "posted");
+  }
+  DestroyWindow(a);
+  DestroyWindow(b);
+  HandleAll();
+  g_broadcasts = nullptr;
+}
+
 }  // namespace
