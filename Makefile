@@ -4,9 +4,10 @@
 JOBS ?= $(shell nproc)
 RUN_DIR := build/run
 TEST_DIR := build/test
+TSAN_DIR := build/tsan
 GEN := -G Ninja
 
-.PHONY: run test deps build-run build-test bench clean
+.PHONY: run test test-threads deps build-run build-test bench clean
 
 deps:
 	@./tools/install-deps.sh
@@ -24,6 +25,14 @@ build-test: deps
 
 test: build-test
 	@cd $(TEST_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 300
+	@$(MAKE) --no-print-directory test-threads
+
+# The threaded tests once more under ThreadSanitizer: a build of only the
+# platform libraries and that one executable.
+test-threads: deps
+	@[ -f $(TSAN_DIR)/build.ninja ] || cmake -S . -B $(TSAN_DIR) $(GEN) -DCMAKE_BUILD_TYPE=Debug -DDRUMS_TSAN=ON -DDRUMS_BENCH=OFF
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target threads_tests
+	@cd $(TSAN_DIR) && ctest -R '^threads$$' --output-on-failure --timeout 600
 
 bench: build-run
 	@for b in $(RUN_DIR)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true

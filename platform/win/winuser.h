@@ -1,5 +1,30 @@
 // The window manager of the Windows stand-in: window classes and windows,
 // the message queue, input, painting, menus and message boxes.
+//
+// Threads. Every window belongs to the thread that created it (the
+// user-interface thread); its messages are handled there and nowhere else.
+// - Any thread may: PostMessageA, PostThreadMessageA, SendMessageA and
+//   SendNotifyMessageA to a window of another thread (the message is handled
+//   on the window's thread while the sender waits, taking what is sent to
+//   itself meanwhile), IsWindow, GetWindowThreadProcessId, GetCursorPos,
+//   GetKeyState/GetAsyncKeyState, RegisterWindowMessageA and the
+//   MessageBeep record. A message for a window destroyed before its turn is
+//   dropped; a send to it answers 0. HWND_BROADCAST reaches every top-level
+//   window of every thread.
+// - Only the window's own thread may: create, destroy, move, show, paint,
+//   focus, capture, enable or change a window in any way, read its records
+//   (text, styles, geometry, longs, properties), take messages for it
+//   (GetMessageA, PeekMessageA, DispatchMessageA), set its timers and run
+//   the modal loops (menus, message boxes, moving and sizing).
+// - Waking the user-interface thread from another thread: post to one of its
+//   windows or to the thread (PostThreadMessageA). Nothing else of the
+//   window manager is made for other threads.
+// - Exceptions never cross threads: a window procedure that throws while
+//   handling a message from another thread answers the sender 0, and the
+//   exception goes to the handler its thread set (SetWndProcExceptionHandler
+//   in drums_ext.h) or, with none, on up from the call that took the
+//   message. On the window's own thread an exception leaves the window
+//   manager the way it came, and every modal loop on the way closes itself.
 #pragma once
 #include "platform/win/windef.h"
 #include "platform/win/wingdi_font.h"

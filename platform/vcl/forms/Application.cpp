@@ -62,6 +62,7 @@ TApplication::~TApplication() {
   win::user::SetIdleHook(nullptr);
   SetWakeMainThread(nullptr);
   vcl::SetWindowProcExceptionHook(nullptr);
+  win::user::SetWndProcExceptionHandler(nullptr);
   vcl::SetHintMouseHook(nullptr);
   CancelHint();
   // The forms are owned components: they go first, while the window exists,
@@ -93,6 +94,8 @@ void TApplication::CreateHandle() {
   // An exception leaving a control's window procedure is reported here and
   // the program goes on.
   vcl::SetWindowProcExceptionHook([this](std::exception_ptr error) { HandleException(this, error); });
+  // So is one from a message another thread sent, on this thread.
+  win::user::SetWndProcExceptionHandler([this](std::exception_ptr error) { HandleException(this, error); });
   vcl::SetHintMouseHook([this](TControl* control, TMessage& message) { HintMouseMessage(control, message); });
 }
 

@@ -6,17 +6,14 @@
 
 #include "platform/win/controls/system_classes.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
 
 std::list<WndClass>& Classes() {
-  static std::list<WndClass> classes;
-  return classes;
+  return WM().classes;
 }
-
-// Atoms of classes; names and integer atoms share one space from 0xC000.
-ATOM g_nextAtom = 0xC000;
 
 }  // namespace
 
@@ -48,7 +45,7 @@ ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
   if (wc->cbWndExtra < 0 || wc->cbClsExtra < 0) return 0;
   WndClass c;
   c.name = wc->lpszClassName;
-  c.atom = g_nextAtom++;
+  c.atom = WM().nextAtom++;
   c.style = wc->style;
   c.proc = wc->lpfnWndProc;
   c.cbClsExtra = wc->cbClsExtra;

@@ -8,11 +8,10 @@
 #include "platform/win/user/queue.h"
 #include "platform/win/user/state.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
-
-int g_cascade = 0;
 
 // CW_USEDEFAULT for a top-level window: cascade from the work area's corner,
 // three quarters of the screen big.
@@ -24,7 +23,7 @@ void DefaultPlacement(int& x, int& y, int& cx, int& cy, bool child) {
   }
   host::Rect wa = host::Get().WorkArea();
   if (x == CW_USEDEFAULT) {
-    int step = 26 * (g_cascade++ % 8);
+    int step = 26 * (WM().cascade++ % 8);
     x = wa.x + step;
     y = wa.y + step;
   }
@@ -43,22 +42,25 @@ void FreeWindow(Window* w) {
 }
 
 void SendDestroy(Window* w) {
+  WindowRef self(w);
   SendMessageA(w->handle, WM_DESTROY, 0, 0);
-  for (Window* c : std::vector<Window*>(w->children))
-    if (FromHandle(c->handle)) SendDestroy(c);
+  if (!self) return;
+  for (const WindowRef& c : RefsOf(w->children))
+    if (c) SendDestroy(c.Get());
 }
 
 void SendNcDestroyAndFree(Window* w) {
-  for (Window* c : std::vector<Window*>(w->children))
-    if (FromHandle(c->handle)) SendNcDestroyAndFree(c);
+  WindowRef self(w);
+  for (const WindowRef& c : RefsOf(w->children))
+    if (c) SendNcDestroyAndFree(c.Get());
+  if (!self) return;
   HWND h = w->handle;
-  if (!FromHandle(h)) return;
   KillWindowTimers(h);
   PurgeWindowMessages(h);
   LeaveStates(w);
   ForgetWindowInput(w);
   SendMessageA(h, WM_NCDESTROY, 0, 0);
-  if (!FromHandle(h)) return;
+  if (!self) return;
   auto& sib = SiblingsOf(w);
   sib.erase(std::remove(sib.begin(), sib.end(), w), sib.end());
   // Owned windows left (made by a handler during destruction) lose their owner.
@@ -117,6 +119,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   w->exStyle = exStyle;
   w->text = windowName && !IS_INTRESOURCE(windowName) ? windowName : "";
   w->parent = parent;
+  w->topLevel = parent == nullptr;
   w->owner = owner;
   w->instance = instance;
   w->extra.assign(static_cast<size_t>(cls->cbWndExtra), 0);
@@ -127,6 +130,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   else
     w->menu = menu;
   HWND hwnd = AddWindow(std::move(owned));
+  const WindowRef self(w);  // a handler may destroy the window at any send
   cls->windows++;
   ClaimHostThread();
 
@@ -149,7 +153,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     if (style & (WS_THICKFRAME | WS_CAPTION)) {
       SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-      if (!FromHandle(hwnd)) return nullptr;
+      if (!self) return nullptr;
       if (style & WS_THICKFRAME) {
         width = std::clamp<int>(width, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
         height = std::clamp<int>(height, mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
@@ -176,29 +180,27 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   cs.dwExStyle = exStyle;
 
   auto fail = [&](bool sendDestroy) -> HWND {
-    if (Window* live = FromHandle(hwnd)) {
-      if (sendDestroy) SendDestroy(live);
-      if ((live = FromHandle(hwnd))) SendNcDestroyAndFree(live);
-    }
+    if (self && sendDestroy) SendDestroy(w);
+    if (self) SendNcDestroyAndFree(w);
     return nullptr;
   };
   if (!SendMessageA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) return fail(false);
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!self) return nullptr;
   w->created = true;
   RecalcClient(w);
   if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) return fail(true);
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!self) return nullptr;
 
   // The first size and position, as the window sees them.
   SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED,
                MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!self) return nullptr;
   // The client corner: in the parent's client coordinates, or on the screen.
   SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!self) return nullptr;
 
   NotifyParents(w, WM_CREATE);
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!self) return nullptr;
 
   if (style & WS_VISIBLE) {
     w->style &= ~WS_VISIBLE;
@@ -210,7 +212,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
     ShowWindow(hwnd, cmd);
   }
-  return FromHandle(hwnd) ? hwnd : nullptr;
+  return self ? hwnd : nullptr;
 }
 
 BOOL DestroyWindow(HWND hwnd) {
@@ -218,21 +220,22 @@ BOOL DestroyWindow(HWND hwnd) {
   if (!w || w == Desktop() || w->destroying) return FALSE;
   if (w->threadId != CurrentThreadId()) return FALSE;
   w->destroying = true;
+  const WindowRef self(w);  // handlers may finish the window off meanwhile
   NotifyParents(w, WM_DESTROY);
-  if (!FromHandle(hwnd)) return TRUE;
+  if (!self) return TRUE;
   if (w->style & WS_VISIBLE) {
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | (w->parent ? SWP_NOACTIVATE : 0));
-    if (!FromHandle(hwnd)) return TRUE;
+    if (!self) return TRUE;
   }
   // Owned windows go first, with their owner still alive.
   if (!w->parent) {
-    for (Window* t : std::vector<Window*>(TopLevels()))
-      if (FromHandle(t->handle) && t->owner == w) DestroyWindow(t->handle);
+    for (const WindowRef& t : RefsOf(TopLevels()))
+      if (t && t->owner == w) DestroyWindow(t.Handle());
   }
-  if (!FromHandle(hwnd)) return TRUE;
+  if (!self) return TRUE;
   SendDestroy(w);
-  if ((w = FromHandle(hwnd))) SendNcDestroyAndFree(w);
+  if (self) SendNcDestroyAndFree(w);
   return TRUE;
 }
 

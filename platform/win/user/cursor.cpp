@@ -5,6 +5,7 @@
 #include "platform/host/host.h"
 #include "platform/win/user/cursor_bridge.h"
 #include "platform/win/user/input.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/winuser.h"
 
 namespace win::user {
@@ -13,10 +14,6 @@ CursorApplier& Applier() {
   static CursorApplier applier;
   return applier;
 }
-HCURSOR g_current = nullptr;
-int g_showCount = 0;
-RECT g_clip{};
-bool g_clipped = false;
 }  // namespace
 
 void SetCursorApplier(CursorApplier applier) {
@@ -54,19 +51,19 @@ void ApplyCursor(HCURSOR cursor) {
 using namespace win::user;
 
 HCURSOR SetCursor(HCURSOR cursor) {
-  HCURSOR old = g_current;
-  g_current = cursor;
-  if (cursor != old && g_showCount >= 0) ApplyCursor(cursor);
+  HCURSOR old = WM().cursor;
+  WM().cursor = cursor;
+  if (cursor != old && WM().cursorShowCount >= 0) ApplyCursor(cursor);
   return old;
 }
 
 HCURSOR GetCursor() {
-  return g_current;
+  return WM().cursor;
 }
 
 int ShowCursor(BOOL show) {
-  g_showCount += show ? 1 : -1;
-  return g_showCount;
+  WM().cursorShowCount += show ? 1 : -1;
+  return WM().cursorShowCount;
 }
 
 BOOL GetCursorPos(LPPOINT point) {
@@ -76,9 +73,9 @@ BOOL GetCursorPos(LPPOINT point) {
 }
 
 BOOL SetCursorPos(int x, int y) {
-  if (g_clipped) {
-    x = std::max<int>(g_clip.left, std::min<int>(x, g_clip.right - 1));
-    y = std::max<int>(g_clip.top, std::min<int>(y, g_clip.bottom - 1));
+  if (WM().cursorClipped) {
+    x = std::max<int>(WM().cursorClip.left, std::min<int>(x, WM().cursorClip.right - 1));
+    y = std::max<int>(WM().cursorClip.top, std::min<int>(y, WM().cursorClip.bottom - 1));
   }
   // The desktop's pointer is the person's; only our idea of it moves, and
   // a move message follows so that windows see it.
@@ -88,15 +85,15 @@ BOOL SetCursorPos(int x, int y) {
 }
 
 BOOL ClipCursor(const RECT* rect) {
-  g_clipped = rect != nullptr;
-  if (rect) g_clip = *rect;
+  WM().cursorClipped = rect != nullptr;
+  if (rect) WM().cursorClip = *rect;
   return TRUE;
 }
 
 BOOL GetClipCursor(LPRECT rect) {
   if (!rect) return FALSE;
-  if (g_clipped)
-    *rect = g_clip;
+  if (WM().cursorClipped)
+    *rect = WM().cursorClip;
   else {
     host::Rect s = host::Get().ScreenBounds();
     *rect = {s.x, s.y, s.x + s.w, s.y + s.h};

@@ -9,14 +9,12 @@
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/state.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
 
 using namespace win::user;
 
 namespace {
-
-// Alt pressed and released on its own opens the menu bar.
-bool g_altAlone = false;
 
 HCURSOR Standard(int id) {
   return reinterpret_cast<HCURSOR>(static_cast<ULONG_PTR>(id));
@@ -24,9 +22,10 @@ HCURSOR Standard(int id) {
 
 LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   if (w->parent && (w->style & WS_CHILD)) {
     if (SendMessageA(w->parent->handle, WM_SETCURSOR, wParam, lParam)) return TRUE;
-    if (!(w = FromHandle(hwnd))) return TRUE;
+    if (!self) return TRUE;
   }
   int hit = static_cast<short>(LOWORD(lParam));
   switch (hit) {
@@ -82,6 +81,7 @@ LRESULT CopyText(Window* w, WPARAM size, LPARAM buffer) {
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = FromHandle(hwnd);
   if (!w) return 0;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   switch (msg) {
     case WM_NCCREATE: {
       auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -162,27 +162,27 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == VK_APPS) SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
       return 0;
     case WM_KEYDOWN:
-      if (wParam == VK_F10) g_altAlone = true;
+      if (wParam == VK_F10) WM().altAlone = true;
       return 0;
     case WM_SYSKEYDOWN:
       if (wParam == VK_MENU || wParam == VK_F10) {
-        g_altAlone = !(lParam & (1L << 30));
+        WM().altAlone = !(lParam & (1L << 30));
         return 0;
       }
-      g_altAlone = false;
+      WM().altAlone = false;
       if (wParam == VK_F4 && (lParam & (1L << 29))) {
         HWND top = TopLevelOf(w)->handle;
         PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;
     case WM_SYSKEYUP:
-      if ((wParam == VK_MENU || wParam == VK_F10) && g_altAlone) {
-        g_altAlone = false;
+      if ((wParam == VK_MENU || wParam == VK_F10) && WM().altAlone) {
+        WM().altAlone = false;
         SendMessageA(TopLevelOf(w)->handle, WM_SYSCOMMAND, SC_KEYMENU, 0);
       }
       return 0;
     case WM_SYSCHAR:
-      g_altAlone = false;
+      WM().altAlone = false;
       if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
       if (w->parent && (w->style & WS_CHILD)) return SendMessageA(TopLevelOf(w)->handle, msg, wParam, lParam);
       SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
@@ -199,7 +199,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!wp) return 0;
       if (!(wp->flags & 0x1000 /* client did not move */))
         SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
-      if (!(w = FromHandle(hwnd))) return 0;
+      if (!self) return 0;
       if (!(wp->flags & 0x0800 /* client kept its size */)) {
         WPARAM kind = w->maximized ? SIZE_MAXIMIZED : w->minimized ? SIZE_MINIMIZED : SIZE_RESTORED;
         SendMessageA(hwnd, WM_SIZE, kind,

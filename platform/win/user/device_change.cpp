@@ -9,13 +9,10 @@
 #include <unistd.h>
 
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
-
-int g_fd = -2;  // -2: not opened yet, -1: not available
-std::vector<std::string> g_known;
-bool g_knownRead = false;
 
 std::vector<std::string> ReadMountPoints() {
   std::vector<std::string> out;
@@ -46,8 +43,8 @@ void Broadcast(WPARAM event, DWORD unitMask) {
   v.dbcv_devicetype = DBT_DEVTYP_VOLUME;
   v.dbcv_unitmask = unitMask;
   v.dbcv_flags = 0;
-  for (Window* t : std::vector<Window*>(TopLevels()))
-    if (FromHandle(t->handle)) SendMessageA(t->handle, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&v));
+  for (const WindowRef& t : RefsOf(TopLevels()))
+    if (t) SendMessageA(t.Handle(), WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&v));
 }
 
 }  // namespace
@@ -55,9 +52,9 @@ void Broadcast(WPARAM event, DWORD unitMask) {
 void VolumesChanged(const std::vector<std::string>& now) {
   std::vector<std::string> sorted = now;
   std::sort(sorted.begin(), sorted.end());
-  std::vector<std::string> before = g_known;
-  g_known = sorted;
-  g_knownRead = true;
+  std::vector<std::string> before = WM().knownVolumes;
+  WM().knownVolumes = sorted;
+  WM().knownVolumesRead = true;
   for (const std::string& m : sorted)
     if (!std::binary_search(before.begin(), before.end(), m)) Broadcast(DBT_DEVICEARRIVAL, UnitMaskFor(m, sorted));
   for (const std::string& m : before)
@@ -66,26 +63,26 @@ void VolumesChanged(const std::vector<std::string>& now) {
 }
 
 void CheckVolumes() {
-  if (!g_knownRead) {
-    g_known = ReadMountPoints();
-    g_knownRead = true;
+  if (!WM().knownVolumesRead) {
+    WM().knownVolumes = ReadMountPoints();
+    WM().knownVolumesRead = true;
     return;
   }
   VolumesChanged(ReadMountPoints());
 }
 
 void PollVolumes() {
-  if (g_fd == -2) {
-    g_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+  if (WM().mountInfoFd == -2) {
+    WM().mountInfoFd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
     CheckVolumes();
   }
-  if (g_fd < 0) return;
-  pollfd p{g_fd, POLLPRI, 0};
+  if (WM().mountInfoFd < 0) return;
+  pollfd p{WM().mountInfoFd, POLLPRI, 0};
   if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR))) {
     // Reading the file again clears the change mark.
-    ::lseek(g_fd, 0, SEEK_SET);
+    ::lseek(WM().mountInfoFd, 0, SEEK_SET);
     char buffer[4096];
-    while (::read(g_fd, buffer, sizeof buffer) > 0) {}
+    while (::read(WM().mountInfoFd, buffer, sizeof buffer) > 0) {}
     CheckVolumes();
   }
 }

@@ -7,9 +7,9 @@
 
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
-namespace {
 
 struct DropData {
   std::vector<std::string> paths;
@@ -17,13 +17,12 @@ struct DropData {
   bool inClient = true;
 };
 
-std::mutex g_mutex;
-std::set<DropData*> g_live;
+namespace {
 
 DropData* Lookup(HDROP drop) {
   auto* d = reinterpret_cast<DropData*>(drop);
-  std::lock_guard lock(g_mutex);
-  return g_live.count(d) ? d : nullptr;
+  std::lock_guard lock(WM().dropMutex);
+  return WM().drops.count(d) ? d : nullptr;
 }
 
 }  // namespace
@@ -42,8 +41,8 @@ void DeliverDroppedFiles(POINT screen, const std::vector<std::string>& paths) {
   GetClientRect(w->handle, &cr);
   d->inClient = c.x >= 0 && c.y >= 0 && c.x < cr.right && c.y < cr.bottom;
   {
-    std::lock_guard lock(g_mutex);
-    g_live.insert(d);
+    std::lock_guard lock(WM().dropMutex);
+    WM().drops.insert(d);
   }
   PostMessageA(w->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(d), 0);
 }
@@ -77,8 +76,8 @@ void DragFinish(HDROP drop) {
   DropData* d = Lookup(drop);
   if (!d) return;
   {
-    std::lock_guard lock(g_mutex);
-    g_live.erase(d);
+    std::lock_guard lock(WM().dropMutex);
+    WM().drops.erase(d);
   }
   delete d;
 }

@@ -3,12 +3,12 @@
 
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/state.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 
 FocusState& Focus() {
-  static FocusState state;
-  return state;
+  return WM().focus;
 }
 
 bool IsEffectivelyDisabled(Window* w) {
@@ -47,8 +47,8 @@ void Activate(Window* top, int how) {
   }
   if (!Focus().appActive) {
     Focus().appActive = true;
-    for (Window* t : std::vector<Window*>(TopLevels()))
-      if (IsWindow(t->handle)) SendMessageA(t->handle, WM_ACTIVATEAPP, TRUE, 0);
+    for (const WindowRef& t : RefsOf(TopLevels()))
+      if (t) SendMessageA(t.Handle(), WM_ACTIVATEAPP, TRUE, 0);
   }
   if (!IsWindow(newActive)) return;
   SendMessageA(newActive, WM_NCACTIVATE, TRUE, 0);
@@ -75,13 +75,13 @@ void AppActivation(bool active, Window* top) {
       Activate(top, WA_ACTIVE);
     else {
       Focus().appActive = true;
-      for (Window* t : std::vector<Window*>(TopLevels()))
-        if (IsWindow(t->handle)) SendMessageA(t->handle, WM_ACTIVATEAPP, TRUE, 0);
+      for (const WindowRef& t : RefsOf(TopLevels()))
+        if (t) SendMessageA(t.Handle(), WM_ACTIVATEAPP, TRUE, 0);
     }
   } else {
     Focus().appActive = false;
-    for (Window* t : std::vector<Window*>(TopLevels()))
-      if (IsWindow(t->handle)) SendMessageA(t->handle, WM_ACTIVATEAPP, FALSE, 0);
+    for (const WindowRef& t : RefsOf(TopLevels()))
+      if (t) SendMessageA(t.Handle(), WM_ACTIVATEAPP, FALSE, 0);
     Activate(nullptr, WA_INACTIVE);
   }
 }

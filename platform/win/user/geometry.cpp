@@ -118,6 +118,7 @@ void SyncHostBounds(Window* top) {
 
 BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, UINT flags) {
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   bool visible = (w->style & WS_VISIBLE) != 0;
   if (visible)
     flags &= ~SWP_SHOWWINDOW;
@@ -135,7 +136,7 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
   }
   if (!(flags & SWP_NOSENDCHANGING)) {
     SendMessageA(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
-    if (!(w = FromHandle(hwnd))) return FALSE;
+    if (!self) return FALSE;
     flags = wp.flags;
   }
   if (wp.cx < 0) wp.cx = 0;
@@ -154,7 +155,7 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
     p.rgrc[2] = oldClient;
     p.lppos = &wp;
     SendMessageA(hwnd, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
-    if (!(w = FromHandle(hwnd))) return FALSE;
+    if (!self) return FALSE;
     w->client = p.rgrc[0];
   }
   if (!(flags & SWP_NOZORDER)) Reorder(w, wp.hwndInsertAfter);
@@ -185,7 +186,7 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
   // Showing or raising a top-level window activates it unless asked not to.
   if (!(flags & SWP_NOACTIVATE) && !w->parent && nowShown && (flags & SWP_SHOWWINDOW || !(flags & SWP_NOZORDER))) {
     Activate(w, WA_ACTIVE);
-    if (!(w = FromHandle(hwnd))) return TRUE;
+    if (!self) return TRUE;
   }
   if ((flags & SWP_HIDEWINDOW) && !w->parent && Focus().active == hwnd) {
     // The next visible top-level window takes over.
@@ -194,7 +195,7 @@ BOOL SetWindowPosInternal(Window* w, HWND after, int x, int y, int cx, int cy, U
     for (Window* t : TopLevels())
       if (!next && t != w && IsReallyVisible(t) && !(t->exStyle & WS_EX_TOOLWINDOW && t->style & WS_POPUP)) next = t;
     Activate(next, WA_ACTIVE);
-    if (!(w = FromHandle(hwnd))) return TRUE;
+    if (!self) return TRUE;
   }
   if ((flags & SWP_HIDEWINDOW) && w->parent) {
     HWND f = Focus().focus;
@@ -387,13 +388,14 @@ HWND RealChildWindowFromPoint(HWND parent, POINT point) {
 BOOL ShowWindow(HWND hwnd, int cmd) {
   Window* w = FromHandle(hwnd);
   if (!w || w == Desktop()) return FALSE;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   bool wasVisible = (w->style & WS_VISIBLE) != 0;
   UINT noActivate = w->parent ? SWP_NOACTIVATE : 0;
   switch (cmd) {
     case SW_HIDE:
       if (!wasVisible) return FALSE;
       SendMessageA(hwnd, WM_SHOWWINDOW, FALSE, 0);
-      if (!(w = FromHandle(hwnd))) return TRUE;
+      if (!self) return TRUE;
       SetWindowPosInternal(w, nullptr, 0, 0, 0, 0,
                            SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       return TRUE;
@@ -403,7 +405,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     case SW_FORCEMINIMIZE: {
       if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
-        if (!(w = FromHandle(hwnd))) return FALSE;
+        if (!self) return FALSE;
       }
       if (!w->minimized) {
         if (!w->maximized) w->restoreRect = w->rect;
@@ -413,8 +415,8 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
       }
       SetWindowPosInternal(w, nullptr, 0, 0, 0, 0,
                            SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      if ((w = FromHandle(hwnd))) SendMessageA(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
-      if ((w = FromHandle(hwnd)) && Focus().active == hwnd && cmd != SW_SHOWMINIMIZED) {
+      if (self) SendMessageA(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+      if (self && Focus().active == hwnd && cmd != SW_SHOWMINIMIZED) {
         Activate(nullptr, WA_INACTIVE);
       }
       return wasVisible;
@@ -422,7 +424,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     case SW_MAXIMIZE: {
       if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
-        if (!(w = FromHandle(hwnd))) return FALSE;
+        if (!self) return FALSE;
       }
       RECT target;
       if (w->parent) {
@@ -450,7 +452,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     case SW_SHOWDEFAULT: {
       if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
-        if (!(w = FromHandle(hwnd))) return FALSE;
+        if (!self) return FALSE;
       }
       if (w->minimized || w->maximized) {
         RECT r = w->restoreRect;
@@ -460,7 +462,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
         if (w->hostId && wasMin) host::Get().Restore(w->hostId);
         SetWindowPosInternal(w, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              SWP_SHOWWINDOW | SWP_FRAMECHANGED | noActivate);
-        if (wasMin && (w = FromHandle(hwnd)) && !(w->parent))
+        if (wasMin && self && !(w->parent))
           SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED,
                        MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
         return wasVisible;
@@ -472,7 +474,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     case SW_SHOWNA:
       if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
-        if (!(w = FromHandle(hwnd))) return FALSE;
+        if (!self) return FALSE;
       }
       SetWindowPosInternal(
           w, HWND_TOP, 0, 0, 0, 0,
@@ -482,7 +484,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     default:
       if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
-        if (!(w = FromHandle(hwnd))) return FALSE;
+        if (!self) return FALSE;
       }
       SetWindowPosInternal(w, HWND_TOP, 0, 0, 0, 0,
                            SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | noActivate | (w->parent ? SWP_NOZORDER : 0));
@@ -515,13 +517,14 @@ BOOL OpenIcon(HWND hwnd) {
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   Window* w = FromHandle(hwnd);
   if (!w) return FALSE;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   bool wasDisabled = (w->style & WS_DISABLED) != 0;
   if (enable && wasDisabled) {
     w->style &= ~WS_DISABLED;
     SendMessageA(hwnd, WM_ENABLE, TRUE, 0);
   } else if (!enable && !wasDisabled) {
     SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
-    if (!(w = FromHandle(hwnd))) return FALSE;
+    if (!self) return FALSE;
     w->style |= WS_DISABLED;
     HWND f = Focus().focus;
     if (f && (f == hwnd || IsChild(hwnd, f))) SetFocus(nullptr);

@@ -2,12 +2,12 @@
 
 #include "platform/win/kernel/clock.h"
 #include "platform/win/user/queue.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
 std::function<bool()>& Hook() {
-  static std::function<bool()> hook;
-  return hook;
+  return WM().idleHook;
 }
 }  // namespace
 

@@ -15,33 +15,10 @@
 #include "platform/win/user/paint.h"
 #include "platform/win/user/queue.h"
 #include "platform/win/user/state.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
-
-std::array<BYTE, 256> g_keys{};  // 0x80 down, 0x01 toggled
-std::mutex g_keysMutex;
-POINT g_cursor{};
-std::uint32_t g_buttons = 0;  // host ButtonLeft/Right/Middle bits
-MouseFilter g_mouseFilter;
-
-struct LastClick {
-  HWND hwnd = nullptr;
-  host::MouseButton button = host::MouseButton::Left;
-  DWORD time = 0;
-  POINT pt{};
-  bool valid = false;
-  bool nonClient = false;
-} g_lastClick;
-
-struct Tracking {
-  HWND hwnd = nullptr;
-  DWORD flags = 0;
-  DWORD hoverMs = 400;
-  std::uint64_t hoverDue = 0;
-} g_track;
-
-HWND g_underPointer = nullptr;
 
 std::uint32_t ButtonBit(host::MouseButton b) {
   switch (b) {
@@ -82,56 +59,56 @@ void Post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT screen) {
 
 void UpdateModifiers(std::uint32_t mods) {
   if (mods == kKeepModifiers) return;
-  std::lock_guard lock(g_keysMutex);
-  auto set = [](int vk, bool on) { g_keys[vk] = static_cast<BYTE>((g_keys[vk] & 0x01) | (on ? 0x80 : 0)); };
+  std::lock_guard lock(WM().keysMutex);
+  auto set = [](int vk, bool on) { WM().keys[vk] = static_cast<BYTE>((WM().keys[vk] & 0x01) | (on ? 0x80 : 0)); };
   set(VK_SHIFT, mods & host::ModShift);
   set(VK_CONTROL, mods & host::ModCtrl);
   set(VK_MENU, mods & host::ModAlt);
 }
 
 void EndTracking(POINT screen) {
-  if (!g_track.hwnd) return;
-  HWND h = g_track.hwnd;
-  DWORD f = g_track.flags;
-  g_track = {};
+  if (!WM().tracking.hwnd) return;
+  HWND h = WM().tracking.hwnd;
+  DWORD f = WM().tracking.flags;
+  WM().tracking = {};
   if ((f & TME_LEAVE) && IsWindow(h)) Post(h, (f & TME_NONCLIENT) ? 0x02A2 : WM_MOUSELEAVE, 0, 0, screen);
 }
 
 }  // namespace
 
 void SetMouseFilter(MouseFilter filter) {
-  g_mouseFilter = std::move(filter);
+  WM().mouseFilter = std::move(filter);
 }
 
 POINT CursorScreenPos() {
-  return g_cursor;
+  return WM().cursorPos.load();
 }
 void SetCursorScreenPos(POINT p) {
-  g_cursor = p;
+  WM().cursorPos.store(p);
 }
 
 void SetKeyDown(int vk, bool down) {
-  std::lock_guard lock(g_keysMutex);
+  std::lock_guard lock(WM().keysMutex);
   vk &= 0xFF;
-  if (down && !(g_keys[vk] & 0x80)) g_keys[vk] ^= 0x01;
-  g_keys[vk] = static_cast<BYTE>((g_keys[vk] & 0x01) | (down ? 0x80 : 0));
+  if (down && !(WM().keys[vk] & 0x80)) WM().keys[vk] ^= 0x01;
+  WM().keys[vk] = static_cast<BYTE>((WM().keys[vk] & 0x01) | (down ? 0x80 : 0));
 }
 
 WPARAM CurrentMouseKeys() {
   WPARAM k = 0;
-  if (g_buttons & host::ButtonLeft) k |= MK_LBUTTON;
-  if (g_buttons & host::ButtonRight) k |= MK_RBUTTON;
-  if (g_buttons & host::ButtonMiddle) k |= MK_MBUTTON;
-  std::lock_guard lock(g_keysMutex);
-  if (g_keys[VK_SHIFT] & 0x80) k |= MK_SHIFT;
-  if (g_keys[VK_CONTROL] & 0x80) k |= MK_CONTROL;
+  if (WM().buttons & host::ButtonLeft) k |= MK_LBUTTON;
+  if (WM().buttons & host::ButtonRight) k |= MK_RBUTTON;
+  if (WM().buttons & host::ButtonMiddle) k |= MK_MBUTTON;
+  std::lock_guard lock(WM().keysMutex);
+  if (WM().keys[VK_SHIFT] & 0x80) k |= MK_SHIFT;
+  if (WM().keys[VK_CONTROL] & 0x80) k |= MK_CONTROL;
   return k;
 }
 
 void ForgetWindowInput(Window* w) {
-  if (g_track.hwnd == w->handle) g_track = {};
-  if (g_underPointer == w->handle) g_underPointer = nullptr;
-  if (g_lastClick.hwnd == w->handle) g_lastClick = {};
+  if (WM().tracking.hwnd == w->handle) WM().tracking = {};
+  if (WM().underPointer == w->handle) WM().underPointer = nullptr;
+  if (WM().lastClick.hwnd == w->handle) WM().lastClick = {};
 }
 
 Window* FromHostId(host::WindowId id) {
@@ -142,16 +119,16 @@ Window* FromHostId(host::WindowId id) {
 }
 
 void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, std::uint32_t mods, int wheel) {
-  g_cursor = screen;
+  WM().cursorPos.store(screen);
   UpdateModifiers(mods);
   if (type == host::EventType::MouseDown) {
-    g_buttons |= ButtonBit(button);
+    WM().buttons |= ButtonBit(button);
     SetKeyDown(ButtonVk(button), true);
   } else if (type == host::EventType::MouseUp) {
-    g_buttons &= ~ButtonBit(button);
+    WM().buttons &= ~ButtonBit(button);
     SetKeyDown(ButtonVk(button), false);
   }
-  if (g_mouseFilter && type != host::EventType::MouseWheel && g_mouseFilter(type, screen, button)) return;
+  if (WM().mouseFilter && type != host::EventType::MouseWheel && WM().mouseFilter(type, screen, button)) return;
 
   if (type == host::EventType::MouseWheel) {
     HWND target = Focus().focus ? Focus().focus : Focus().active;
@@ -163,13 +140,14 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
   HWND capture = Focus().capture;
   Window* w = capture ? FromHandle(capture) : WindowAtScreenPoint(screen);
   HWND under = w ? w->handle : nullptr;
-  if (g_track.hwnd && g_track.hwnd != under) EndTracking(screen);
-  g_underPointer = under;
+  if (WM().tracking.hwnd && WM().tracking.hwnd != under) EndTracking(screen);
+  WM().underPointer = under;
   if (!w) return;
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   LRESULT ht = HTCLIENT;
   if (!capture) ht = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-  if (!(w = FromHandle(hwnd))) return;
+  if (!self) return;
 
   if (IsEffectivelyDisabled(w) && !capture) {
     // Disabled windows get no mouse messages; a click on one beeps.
@@ -184,20 +162,20 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
     DWORD now = TickMillis();
     int cx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, cy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
     bool nonClient = ht != HTCLIENT;
-    bool candidate = g_lastClick.valid && g_lastClick.hwnd == hwnd && g_lastClick.button == button &&
-                     g_lastClick.nonClient == nonClient && now - g_lastClick.time <= GetDoubleClickTime() &&
-                     std::abs(screen.x - g_lastClick.pt.x) <= cx && std::abs(screen.y - g_lastClick.pt.y) <= cy;
+    bool candidate = WM().lastClick.valid && WM().lastClick.hwnd == hwnd && WM().lastClick.button == button &&
+                     WM().lastClick.nonClient == nonClient && now - WM().lastClick.time <= GetDoubleClickTime() &&
+                     std::abs(screen.x - WM().lastClick.pt.x) <= cx && std::abs(screen.y - WM().lastClick.pt.y) <= cy;
     bool wants = nonClient || (w->cls && (w->cls->style & CS_DBLCLKS));
     dbl = candidate && wants;
     if (dbl)
-      g_lastClick = {};
+      WM().lastClick = {};
     else
-      g_lastClick = {hwnd, button, now, screen, true, nonClient};
+      WM().lastClick = {hwnd, button, now, screen, true, nonClient};
   }
   UINT clientMsg = ClientMessage(type, button, dbl);
   if (!capture) {
     SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(static_cast<WORD>(ht), clientMsg));
-    if (!(w = FromHandle(hwnd))) return;
+    if (!self) return;
   }
 
   if (type == host::EventType::MouseDown) {
@@ -205,10 +183,10 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
     if (Focus().active != top->handle) {
       LRESULT r = SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->handle),
                                MAKELPARAM(static_cast<WORD>(ht), clientMsg));
-      if (!FromHandle(hwnd)) return;
+      if (!self) return;
       if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT || r == 0) Activate(top, WA_CLICKACTIVE);
       if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return;
-      if (!FromHandle(hwnd)) return;
+      if (!self) return;
     }
   }
 
@@ -221,7 +199,7 @@ void DeliverMouse(host::EventType type, POINT screen, host::MouseButton button, 
       UINT down = ClientMessage(type, button, false);
       SendMessageA(c->parent->handle, WM_PARENTNOTIFY, MAKEWPARAM(down, 0), MAKELPARAM(pp.x, pp.y));
     }
-    if (!(w = FromHandle(hwnd))) return;
+    if (!self) return;
   }
   if (ht == HTCLIENT) {
     POINT c = screen;
@@ -244,7 +222,7 @@ void HandleHostEvent(const host::Event& e) {
     case host::EventType::MouseUp:
     case host::EventType::MouseWheel: DeliverMouse(e.type, screen, e.button, e.modifiers, e.wheel); break;
     case host::EventType::MouseLeave:
-      if (!Focus().capture) EndTracking(g_cursor);
+      if (!Focus().capture) EndTracking(CursorScreenPos());
       break;
     case host::EventType::KeyDown:
     case host::EventType::KeyUp: {
@@ -272,7 +250,7 @@ void HandleHostEvent(const host::Event& e) {
       else if (e.repeat)
         lp |= 1L << 30;
       UINT msg = sys ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-      Post(target, msg, static_cast<WPARAM>(vk), static_cast<LPARAM>(static_cast<DWORD>(lp)), g_cursor);
+      Post(target, msg, static_cast<WPARAM>(vk), static_cast<LPARAM>(static_cast<DWORD>(lp)), CursorScreenPos());
       break;
     }
     case host::EventType::TextInput: {
@@ -280,11 +258,11 @@ void HandleHostEvent(const host::Event& e) {
       if (!target) break;
       bool alt = false;
       {
-        std::lock_guard lock(g_keysMutex);
-        alt = (g_keys[VK_MENU] & 0x80) && !(g_keys[VK_CONTROL] & 0x80);
+        std::lock_guard lock(WM().keysMutex);
+        alt = (WM().keys[VK_MENU] & 0x80) && !(WM().keys[VK_CONTROL] & 0x80);
       }
       // One WM_CHAR per byte: the text stays UTF-8 when controls join them.
-      for (unsigned char ch : e.text) Post(target, alt ? WM_SYSCHAR : WM_CHAR, ch, 1, g_cursor);
+      for (unsigned char ch : e.text) Post(target, alt ? WM_SYSCHAR : WM_CHAR, ch, 1, CursorScreenPos());
       break;
     }
     case host::EventType::FocusGained:
@@ -334,38 +312,35 @@ void HandleHostEvent(const host::Event& e) {
     case host::EventType::DisplayChanged: CheckVolumes(); break;
     case host::EventType::Quit:
       // The desktop ends the session: every main window is asked to close.
-      for (Window* t : std::vector<Window*>(TopLevels()))
+      for (Window* t : TopLevels())
         if (!t->owner && (t->style & WS_VISIBLE)) PostMessageA(t->handle, WM_CLOSE, 0, 0);
       break;
   }
 }
 
-namespace {
-std::deque<host::Event> g_raw;
-}
-
 bool ConvertNextHostEvent() {
-  if (g_raw.empty()) return false;
-  host::Event e = std::move(g_raw.front());
-  g_raw.pop_front();
+  if (WM().rawEvents.empty()) return false;
+  host::Event e = std::move(WM().rawEvents.front());
+  WM().rawEvents.pop_front();
   HandleHostEvent(e);
   return true;
 }
 
 bool HostEventsPending() {
-  return !g_raw.empty();
+  return !WM().rawEvents.empty();
 }
 
 void PumpHostEvents() {
   host::Event e;
-  while (host::Get().PollEvent(e)) g_raw.push_back(std::move(e));
-  if (g_track.hwnd && (g_track.flags & TME_HOVER) && g_track.hoverDue && clock::NowMicros() >= g_track.hoverDue) {
-    g_track.hoverDue = 0;
-    g_track.flags &= ~TME_HOVER;
-    POINT c = g_cursor;
-    if (IsWindow(g_track.hwnd)) {
-      ScreenToClient(g_track.hwnd, &c);
-      Post(g_track.hwnd, WM_MOUSEHOVER, CurrentMouseKeys(), MAKELPARAM(c.x, c.y), g_cursor);
+  while (host::Get().PollEvent(e)) WM().rawEvents.push_back(std::move(e));
+  if (WM().tracking.hwnd && (WM().tracking.flags & TME_HOVER) && WM().tracking.hoverDue &&
+      clock::NowMicros() >= WM().tracking.hoverDue) {
+    WM().tracking.hoverDue = 0;
+    WM().tracking.flags &= ~TME_HOVER;
+    POINT c = WM().cursorPos.load();
+    if (IsWindow(WM().tracking.hwnd)) {
+      ScreenToClient(WM().tracking.hwnd, &c);
+      Post(WM().tracking.hwnd, WM_MOUSEHOVER, CurrentMouseKeys(), MAKELPARAM(c.x, c.y), CursorScreenPos());
     }
   }
   PollVolumes();
@@ -376,8 +351,8 @@ void PumpHostEvents() {
 using namespace win::user;
 
 SHORT GetKeyState(int vk) {
-  std::lock_guard lock(g_keysMutex);
-  BYTE s = g_keys[vk & 0xFF];
+  std::lock_guard lock(WM().keysMutex);
+  BYTE s = WM().keys[vk & 0xFF];
   SHORT r = 0;
   if (s & 0x80) r = static_cast<SHORT>(0xFF80);
   if (s & 0x01) r |= 1;
@@ -385,21 +360,21 @@ SHORT GetKeyState(int vk) {
 }
 
 SHORT GetAsyncKeyState(int vk) {
-  std::lock_guard lock(g_keysMutex);
-  return (g_keys[vk & 0xFF] & 0x80) ? static_cast<SHORT>(0x8000) : 0;
+  std::lock_guard lock(WM().keysMutex);
+  return (WM().keys[vk & 0xFF] & 0x80) ? static_cast<SHORT>(0x8000) : 0;
 }
 
 BOOL GetKeyboardState(PBYTE state) {
   if (!state) return FALSE;
-  std::lock_guard lock(g_keysMutex);
-  std::memcpy(state, g_keys.data(), 256);
+  std::lock_guard lock(WM().keysMutex);
+  std::memcpy(state, WM().keys.data(), 256);
   return TRUE;
 }
 
 BOOL SetKeyboardState(PBYTE state) {
   if (!state) return FALSE;
-  std::lock_guard lock(g_keysMutex);
-  std::memcpy(g_keys.data(), state, 256);
+  std::lock_guard lock(WM().keysMutex);
+  std::memcpy(WM().keys.data(), state, 256);
   return TRUE;
 }
 
@@ -439,30 +414,30 @@ UINT MapVirtualKeyA(UINT code, UINT type) {
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT t) {
   if (!t || t->cbSize < sizeof(TRACKMOUSEEVENT)) return FALSE;
   if (t->dwFlags & TME_QUERY) {
-    t->hwndTrack = g_track.hwnd;
-    t->dwFlags = g_track.flags;
-    t->dwHoverTime = g_track.hoverMs;
+    t->hwndTrack = WM().tracking.hwnd;
+    t->dwFlags = WM().tracking.flags;
+    t->dwHoverTime = WM().tracking.hoverMs;
     return TRUE;
   }
   if (!IsWindow(t->hwndTrack)) return FALSE;
   if (t->dwFlags & TME_CANCEL) {
-    if (g_track.hwnd == t->hwndTrack) {
-      g_track.flags &= ~(t->dwFlags & (TME_HOVER | TME_LEAVE));
-      if (!(g_track.flags & (TME_HOVER | TME_LEAVE))) g_track = {};
+    if (WM().tracking.hwnd == t->hwndTrack) {
+      WM().tracking.flags &= ~(t->dwFlags & (TME_HOVER | TME_LEAVE));
+      if (!(WM().tracking.flags & (TME_HOVER | TME_LEAVE))) WM().tracking = {};
     }
     return TRUE;
   }
   // Tracking a window the pointer is not over ends at once with WM_MOUSELEAVE.
-  if (g_underPointer != t->hwndTrack) {
-    if (t->dwFlags & TME_LEAVE) Post(t->hwndTrack, WM_MOUSELEAVE, 0, 0, g_cursor);
+  if (WM().underPointer != t->hwndTrack) {
+    if (t->dwFlags & TME_LEAVE) Post(t->hwndTrack, WM_MOUSELEAVE, 0, 0, CursorScreenPos());
     return TRUE;
   }
-  if (g_track.hwnd != t->hwndTrack) g_track = {};
-  g_track.hwnd = t->hwndTrack;
-  g_track.flags |= t->dwFlags & (TME_HOVER | TME_LEAVE | TME_NONCLIENT);
+  if (WM().tracking.hwnd != t->hwndTrack) WM().tracking = {};
+  WM().tracking.hwnd = t->hwndTrack;
+  WM().tracking.flags |= t->dwFlags & (TME_HOVER | TME_LEAVE | TME_NONCLIENT);
   if (t->dwFlags & TME_HOVER) {
-    g_track.hoverMs = t->dwHoverTime == HOVER_DEFAULT ? 400 : t->dwHoverTime;
-    g_track.hoverDue = win::clock::NowMicros() + std::uint64_t(g_track.hoverMs) * 1000;
+    WM().tracking.hoverMs = t->dwHoverTime == HOVER_DEFAULT ? 400 : t->dwHoverTime;
+    WM().tracking.hoverDue = win::clock::NowMicros() + std::uint64_t(WM().tracking.hoverMs) * 1000;
   }
   return TRUE;
 }

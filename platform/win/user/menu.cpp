@@ -10,21 +10,20 @@
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
 
 std::map<UINT_PTR, std::unique_ptr<Menu>>& Menus() {
-  static std::map<UINT_PTR, std::unique_ptr<Menu>> menus;
-  return menus;
+  return WM().menus;
 }
-UINT_PTR g_nextMenu = 0x20000;
 
 HMENU NewMenu(bool popup) {
   auto m = std::make_unique<Menu>();
   m->popup = popup;
-  UINT_PTR v = g_nextMenu;
-  g_nextMenu += 4;
+  UINT_PTR v = WM().nextMenu;
+  WM().nextMenu += 4;
   m->handle = reinterpret_cast<HMENU>(v);
   HMENU h = m->handle;
   Menus()[v] = std::move(m);

@@ -9,10 +9,33 @@
 #include "platform/win/user/modal.h"
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/paint.h"
+#include "platform/win/user/scope_exit.h"
 #include "platform/win/user/state.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
 
 namespace win::user {
+
+// One open menu level: a popup window showing a menu.
+struct MenuLevel {
+  HMENU menu = nullptr;
+  HWND window = nullptr;
+  int selected = -1;
+};
+
+struct MenuLoop {
+  HWND owner = nullptr;
+  bool popupMode = false;
+  UINT flags = 0;
+  HWND bar = nullptr;  // the window whose menu bar is in use
+  int barSelected = -1;
+  std::vector<MenuLevel> levels;
+  bool done = false;
+  bool chose = false;
+  UINT chosen = 0;
+  bool buttonDown = false;
+};
+
 namespace {
 
 // Mouse events reach the loop as this private thread message (wParam: event
@@ -20,34 +43,15 @@ namespace {
 // inside its popups or not.
 constexpr UINT kMenuMouse = WM_USER - 0x20;
 const char* const kPopupClass = "#32768";
-
-struct Level {
-  HMENU menu = nullptr;
-  HWND window = nullptr;
-  int selected = -1;
-};
-
-struct Loop {
-  HWND owner = nullptr;
-  bool popupMode = false;
-  UINT flags = 0;
-  HWND bar = nullptr;  // the window whose menu bar is in use
-  int barSelected = -1;
-  std::vector<Level> levels;
-  bool done = false;
-  bool chose = false;
-  UINT chosen = 0;
-  bool buttonDown = false;
-};
-Loop* g_loop = nullptr;
+using Level = MenuLevel;
 
 bool Notify() {
-  return !(g_loop->flags & TPM_NONOTIFY);
+  return !(WM().menuLoop->flags & TPM_NONOTIFY);
 }
 
 Level* LevelOf(HWND popup) {
-  if (!g_loop) return nullptr;
-  for (Level& l : g_loop->levels)
+  if (!WM().menuLoop) return nullptr;
+  for (Level& l : WM().menuLoop->levels)
     if (l.window == popup) return &l;
   return nullptr;
 }
@@ -61,7 +65,7 @@ void PaintPopup(HWND hwnd, HDC dc) {
   Edge3D(dc, r, true);
   if (!m) return;
   for (size_t i = 0; i < m->items.size(); i++)
-    DrawMenuItem(dc, m, static_cast<int>(i), false, l->selected == static_cast<int>(i), g_loop->owner);
+    DrawMenuItem(dc, m, static_cast<int>(i), false, l->selected == static_cast<int>(i), WM().menuLoop->owner);
 }
 
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -91,8 +95,8 @@ void RegisterPopupClass() {
 }
 
 void RepaintBar() {
-  if (!g_loop || !g_loop->bar) return;
-  if (Window* w = FromHandle(g_loop->bar)) {
+  if (!WM().menuLoop || !WM().menuLoop->bar) return;
+  if (Window* w = FromHandle(WM().menuLoop->bar)) {
     w->ncPaint = true;
     PaintFrame(w);
     FlushPresents();
@@ -107,7 +111,7 @@ void SendMenuSelect(HMENU menu, int index) {
   UINT flags = (it.state & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_DEFAULT)) | MF_HILITE | (it.sub ? MF_POPUP : 0) |
                (it.type & (MF_SEPARATOR | MF_OWNERDRAW | MF_BITMAP));
   UINT id = it.sub ? static_cast<UINT>(index) : it.id;
-  SendMessageA(g_loop->owner, WM_MENUSELECT, MAKEWPARAM(id, flags), reinterpret_cast<LPARAM>(menu));
+  SendMessageA(WM().menuLoop->owner, WM_MENUSELECT, MAKEWPARAM(id, flags), reinterpret_cast<LPARAM>(menu));
 }
 
 void RedrawLevel(Level& l) {
@@ -116,11 +120,11 @@ void RedrawLevel(Level& l) {
 }
 
 void CloseFrom(size_t depth) {
-  while (g_loop->levels.size() > depth) {
-    Level l = g_loop->levels.back();
-    g_loop->levels.pop_back();
+  while (WM().menuLoop->levels.size() > depth) {
+    Level l = WM().menuLoop->levels.back();
+    WM().menuLoop->levels.pop_back();
     DestroyWindow(l.window);
-    if (Notify()) SendMessageA(g_loop->owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(l.menu), 0);
+    if (Notify()) SendMessageA(WM().menuLoop->owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(l.menu), 0);
   }
 }
 
@@ -130,9 +134,10 @@ void OpenPopup(HMENU menu, int x, int y, UINT align, const RECT* avoid, int inde
   Menu* m = MenuFromHandle(menu);
   if (!m) return;
   if (Notify())
-    SendMessageA(g_loop->owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(indexInParent, FALSE));
+    SendMessageA(WM().menuLoop->owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
+                 MAKELPARAM(indexInParent, FALSE));
   if (!(m = MenuFromHandle(menu)) || m->items.empty()) return;
-  SIZE size = LayoutPopup(m, g_loop->owner);
+  SIZE size = LayoutPopup(m, WM().menuLoop->owner);
   if (align & TPM_RIGHTALIGN)
     x -= size.cx;
   else if (align & TPM_CENTERALIGN)
@@ -150,11 +155,11 @@ void OpenPopup(HMENU menu, int x, int y, UINT align, const RECT* avoid, int inde
   RegisterPopupClass();
   Level l;
   l.menu = menu;
-  g_loop->levels.push_back(l);
-  HWND owner = g_loop->owner ? GetAncestor(g_loop->owner, GA_ROOT) : nullptr;
+  WM().menuLoop->levels.push_back(l);
+  HWND owner = WM().menuLoop->owner ? GetAncestor(WM().menuLoop->owner, GA_ROOT) : nullptr;
   HWND w = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, "", WS_POPUP, x, y, size.cx, size.cy, owner,
                            nullptr, nullptr, nullptr);
-  g_loop->levels.back().window = w;
+  WM().menuLoop->levels.back().window = w;
   ShowWindow(w, SW_SHOWNOACTIVATE);
   UpdateWindow(w);
 }
@@ -164,21 +169,21 @@ bool Selectable(const MenuItem& it) {
 }
 
 void Select(size_t depth, int index) {
-  Level& l = g_loop->levels[depth];
+  Level& l = WM().menuLoop->levels[depth];
   if (l.selected == index) return;
   CloseFrom(depth + 1);
-  Level& again = g_loop->levels[depth];
+  Level& again = WM().menuLoop->levels[depth];
   again.selected = index;
   RedrawLevel(again);
   SendMenuSelect(again.menu, index);
 }
 
 void OpenSubmenu(size_t depth) {
-  Level& l = g_loop->levels[depth];
+  Level& l = WM().menuLoop->levels[depth];
   Menu* m = MenuFromHandle(l.menu);
   if (!m || l.selected < 0) return;
   MenuItem& it = m->items[static_cast<size_t>(l.selected)];
-  if (!it.sub || (it.state & MFS_GRAYED) || g_loop->levels.size() > depth + 1) return;
+  if (!it.sub || (it.state & MFS_GRAYED) || WM().menuLoop->levels.size() > depth + 1) return;
   RECT wr;
   GetWindowRect(l.window, &wr);
   RECT ir = it.rect;
@@ -189,11 +194,11 @@ void OpenSubmenu(size_t depth) {
 
 // Opens the popup of a menu bar item (or only highlights it).
 void SelectBar(int index, bool open) {
-  Window* w = FromHandle(g_loop->bar);
+  Window* w = FromHandle(WM().menuLoop->bar);
   Menu* m = w ? MenuFromHandle(w->menu) : nullptr;
   if (!m) return;
   CloseFrom(0);
-  g_loop->barSelected = index;
+  WM().menuLoop->barSelected = index;
   RepaintBar();
   SendMenuSelect(w->menu, index);
   if (!open || index < 0) return;
@@ -207,9 +212,9 @@ void SelectBar(int index, bool open) {
 
 void Choose(const MenuItem& it) {
   if (it.state & MFS_GRAYED) return;
-  g_loop->done = true;
-  g_loop->chose = true;
-  g_loop->chosen = it.id;
+  WM().menuLoop->done = true;
+  WM().menuLoop->chose = true;
+  WM().menuLoop->chosen = it.id;
 }
 
 int NextSelectable(Menu* m, int from, int step) {
@@ -224,27 +229,27 @@ int NextSelectable(Menu* m, int from, int step) {
 }
 
 Menu* CurrentMenu() {
-  if (!g_loop->levels.empty()) return MenuFromHandle(g_loop->levels.back().menu);
-  if (Window* w = FromHandle(g_loop->bar)) return MenuFromHandle(w->menu);
+  if (!WM().menuLoop->levels.empty()) return MenuFromHandle(WM().menuLoop->levels.back().menu);
+  if (Window* w = FromHandle(WM().menuLoop->bar)) return MenuFromHandle(w->menu);
   return nullptr;
 }
 
 // Runs the item at index of the current menu: a submenu opens, a command is chosen.
 void Execute(int index) {
-  if (!g_loop->levels.empty()) {
-    size_t depth = g_loop->levels.size() - 1;
+  if (!WM().menuLoop->levels.empty()) {
+    size_t depth = WM().menuLoop->levels.size() - 1;
     Select(depth, index);
-    Menu* m = MenuFromHandle(g_loop->levels[depth].menu);
+    Menu* m = MenuFromHandle(WM().menuLoop->levels[depth].menu);
     MenuItem& it = m->items[static_cast<size_t>(index)];
     if (it.sub) {
       OpenSubmenu(depth);
-      if (g_loop->levels.size() > depth + 1) Select(depth + 1, NextSelectable(MenuFromHandle(it.sub), -1, 1));
+      if (WM().menuLoop->levels.size() > depth + 1) Select(depth + 1, NextSelectable(MenuFromHandle(it.sub), -1, 1));
     } else {
       Choose(it);
     }
   } else {
     SelectBar(index, true);
-    if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+    if (!WM().menuLoop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(WM().menuLoop->levels[0].menu), -1, 1));
   }
 }
 
@@ -261,73 +266,75 @@ void OnChar(char ch) {
   }
   if (hits.size() > 1) {
     // Several share the letter: move among them.
-    int cur = g_loop->levels.empty() ? g_loop->barSelected : g_loop->levels.back().selected;
+    int cur = WM().menuLoop->levels.empty() ? WM().menuLoop->barSelected : WM().menuLoop->levels.back().selected;
     auto next = std::upper_bound(hits.begin(), hits.end(), cur);
     int target = next == hits.end() ? hits[0] : *next;
-    if (g_loop->levels.empty())
+    if (WM().menuLoop->levels.empty())
       SelectBar(target, false);
     else
-      Select(g_loop->levels.size() - 1, target);
+      Select(WM().menuLoop->levels.size() - 1, target);
     return;
   }
-  LRESULT r = SendMessageA(g_loop->owner, WM_MENUCHAR,
-                           MAKEWPARAM(static_cast<unsigned char>(ch), g_loop->levels.empty() ? 0 : MF_POPUP),
+  LRESULT r = SendMessageA(WM().menuLoop->owner, WM_MENUCHAR,
+                           MAKEWPARAM(static_cast<unsigned char>(ch), WM().menuLoop->levels.empty() ? 0 : MF_POPUP),
                            reinterpret_cast<LPARAM>(m->handle));
   switch (HIWORD(r)) {
     case MNC_EXECUTE: Execute(LOWORD(r)); break;
     case MNC_SELECT:
-      if (g_loop->levels.empty())
+      if (WM().menuLoop->levels.empty())
         SelectBar(LOWORD(r), false);
       else
-        Select(g_loop->levels.size() - 1, LOWORD(r));
+        Select(WM().menuLoop->levels.size() - 1, LOWORD(r));
       break;
-    case MNC_CLOSE: g_loop->done = true; break;
+    case MNC_CLOSE: WM().menuLoop->done = true; break;
     default: MessageBeep(0); break;
   }
 }
 
 void OnKey(WPARAM vk) {
-  bool inBar = g_loop->bar != nullptr;
-  size_t depth = g_loop->levels.size();
+  bool inBar = WM().menuLoop->bar != nullptr;
+  size_t depth = WM().menuLoop->levels.size();
   switch (vk) {
     case VK_ESCAPE:
       if (depth > 0 && !(depth == 1 && !inBar)) {
         CloseFrom(depth - 1);
         if (depth == 1 && inBar) RepaintBar();
       } else {
-        g_loop->done = true;
+        WM().menuLoop->done = true;
       }
       return;
     case VK_MENU:
-    case VK_F10: g_loop->done = true; return;
+    case VK_F10: WM().menuLoop->done = true; return;
     case VK_UP:
     case VK_DOWN: {
       if (depth == 0) {
-        if (inBar) SelectBar(std::max(g_loop->barSelected, 0), true);
-        if (!g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+        if (inBar) SelectBar(std::max(WM().menuLoop->barSelected, 0), true);
+        if (!WM().menuLoop->levels.empty())
+          Select(0, NextSelectable(MenuFromHandle(WM().menuLoop->levels[0].menu), -1, 1));
         return;
       }
-      Level& l = g_loop->levels.back();
+      Level& l = WM().menuLoop->levels.back();
       int next = NextSelectable(MenuFromHandle(l.menu), l.selected, vk == VK_DOWN ? 1 : -1);
       if (next >= 0) Select(depth - 1, next);
       return;
     }
     case VK_RIGHT: {
       if (depth > 0) {
-        Level& l = g_loop->levels.back();
+        Level& l = WM().menuLoop->levels.back();
         Menu* m = MenuFromHandle(l.menu);
         if (m && l.selected >= 0 && m->items[static_cast<size_t>(l.selected)].sub) {
           OpenSubmenu(depth - 1);
-          if (g_loop->levels.size() > depth)
-            Select(depth, NextSelectable(MenuFromHandle(g_loop->levels[depth].menu), -1, 1));
+          if (WM().menuLoop->levels.size() > depth)
+            Select(depth, NextSelectable(MenuFromHandle(WM().menuLoop->levels[depth].menu), -1, 1));
           return;
         }
       }
       if (inBar) {
-        Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
+        Menu* bar = MenuFromHandle(FromHandle(WM().menuLoop->bar)->menu);
         bool open = depth > 0;
-        SelectBar(NextSelectable(bar, g_loop->barSelected, 1), open);
-        if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+        SelectBar(NextSelectable(bar, WM().menuLoop->barSelected, 1), open);
+        if (open && !WM().menuLoop->levels.empty())
+          Select(0, NextSelectable(MenuFromHandle(WM().menuLoop->levels[0].menu), -1, 1));
       }
       return;
     }
@@ -337,18 +344,19 @@ void OnKey(WPARAM vk) {
         return;
       }
       if (inBar) {
-        Menu* bar = MenuFromHandle(FromHandle(g_loop->bar)->menu);
+        Menu* bar = MenuFromHandle(FromHandle(WM().menuLoop->bar)->menu);
         bool open = depth > 0;
-        SelectBar(NextSelectable(bar, g_loop->barSelected, -1), open);
-        if (open && !g_loop->levels.empty()) Select(0, NextSelectable(MenuFromHandle(g_loop->levels[0].menu), -1, 1));
+        SelectBar(NextSelectable(bar, WM().menuLoop->barSelected, -1), open);
+        if (open && !WM().menuLoop->levels.empty())
+          Select(0, NextSelectable(MenuFromHandle(WM().menuLoop->levels[0].menu), -1, 1));
       }
       return;
     case VK_RETURN:
     case VK_SPACE:
-      if (depth > 0 && g_loop->levels.back().selected >= 0)
-        Execute(g_loop->levels.back().selected);
-      else if (depth == 0 && inBar && g_loop->barSelected >= 0)
-        Execute(g_loop->barSelected);
+      if (depth > 0 && WM().menuLoop->levels.back().selected >= 0)
+        Execute(WM().menuLoop->levels.back().selected);
+      else if (depth == 0 && inBar && WM().menuLoop->barSelected >= 0)
+        Execute(WM().menuLoop->barSelected);
       return;
     default:
       if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) OnChar(static_cast<char>(vk));
@@ -364,8 +372,8 @@ struct Hit {
 
 Hit HitAt(POINT screen) {
   Hit h;
-  for (int d = static_cast<int>(g_loop->levels.size()) - 1; d >= 0; d--) {
-    Level& l = g_loop->levels[static_cast<size_t>(d)];
+  for (int d = static_cast<int>(WM().menuLoop->levels.size()) - 1; d >= 0; d--) {
+    Level& l = WM().menuLoop->levels[static_cast<size_t>(d)];
     RECT wr;
     GetWindowRect(l.window, &wr);
     if (!PtInRect(&wr, screen)) continue;
@@ -377,7 +385,7 @@ Hit HitAt(POINT screen) {
       if (PtInRect(&m->items[i].rect, p) && Selectable(m->items[i])) h.item = static_cast<int>(i);
     return h;
   }
-  if (Window* w = FromHandle(g_loop->bar)) {
+  if (Window* w = FromHandle(WM().menuLoop->bar)) {
     FrameLayout f = LayoutFrame(w);
     RECT wr = ScreenRect(w);
     POINT p{screen.x - wr.left, screen.y - wr.top};
@@ -394,25 +402,26 @@ Hit HitAt(POINT screen) {
 void OnMouse(host::EventType type, host::MouseButton button, POINT screen) {
   Hit h = HitAt(screen);
   bool chooseButton = button == host::MouseButton::Left ||
-                      (button == host::MouseButton::Right && (g_loop->flags & TPM_RIGHTBUTTON)) ||
-                      (button == host::MouseButton::Right && g_loop->popupMode);
+                      (button == host::MouseButton::Right && (WM().menuLoop->flags & TPM_RIGHTBUTTON)) ||
+                      (button == host::MouseButton::Right && WM().menuLoop->popupMode);
   if (type == host::EventType::MouseMove) {
     if (h.depth >= 0 && h.item >= 0) {
       Select(static_cast<size_t>(h.depth), h.item);
       OpenSubmenu(static_cast<size_t>(h.depth));
-    } else if (h.depth < 0 && h.inMenu && h.item >= 0 && !g_loop->levels.empty() && h.item != g_loop->barSelected) {
+    } else if (h.depth < 0 && h.inMenu && h.item >= 0 && !WM().menuLoop->levels.empty() &&
+               h.item != WM().menuLoop->barSelected) {
       SelectBar(h.item, true);  // sliding along an open menu bar
     }
     return;
   }
   if (type == host::EventType::MouseDown) {
     if (!h.inMenu) {
-      g_loop->done = true;  // a click outside closes the menus
+      WM().menuLoop->done = true;  // a click outside closes the menus
       return;
     }
-    g_loop->buttonDown = true;
+    WM().menuLoop->buttonDown = true;
     if (h.depth < 0 && h.item >= 0) {
-      bool wasOpen = !g_loop->levels.empty() && h.item == g_loop->barSelected;
+      bool wasOpen = !WM().menuLoop->levels.empty() && h.item == WM().menuLoop->barSelected;
       if (wasOpen) {
         CloseFrom(0);
         RepaintBar();
@@ -423,14 +432,14 @@ void OnMouse(host::EventType type, host::MouseButton button, POINT screen) {
     return;
   }
   if (type == host::EventType::MouseUp && chooseButton && h.depth >= 0 && h.item >= 0) {
-    Menu* m = MenuFromHandle(g_loop->levels[static_cast<size_t>(h.depth)].menu);
+    Menu* m = MenuFromHandle(WM().menuLoop->levels[static_cast<size_t>(h.depth)].menu);
     const MenuItem& it = m->items[static_cast<size_t>(h.item)];
     if (!it.sub) Choose(it);
   }
 }
 
 UINT RunLoop() {
-  HWND owner = g_loop->owner;
+  HWND owner = WM().menuLoop->owner;
   if (GetCapture()) ReleaseCapture();
   SetMouseFilter([](host::EventType type, POINT screen, host::MouseButton button) {
     PostThreadMessageA(CurrentThreadId(), kMenuMouse, MAKEWPARAM(static_cast<int>(type), static_cast<int>(button)),
@@ -438,7 +447,7 @@ UINT RunLoop() {
     return true;
   });
   MSG m;
-  while (!g_loop->done) {
+  while (!WM().menuLoop->done) {
     if (!NextModalMessage(m)) break;
     if (m.message == kMenuMouse && !m.hwnd) {
       OnMouse(static_cast<host::EventType>(LOWORD(m.wParam)), static_cast<host::MouseButton>(HIWORD(m.wParam)),
@@ -455,7 +464,26 @@ UINT RunLoop() {
   SetMouseFilter(nullptr);
   CloseFrom(0);
   while (PeekMessageA(&m, nullptr, kMenuMouse, kMenuMouse, PM_REMOVE)) {}
-  return g_loop->chose ? g_loop->chosen : 0;
+  return WM().menuLoop->chose ? WM().menuLoop->chosen : 0;
+}
+
+// What an open menu leaves behind when a handler throws out of it: its
+// popups, the mouse filter, its private mouse messages, the highlighted bar
+// item and the loop itself. The owner is told nothing more, as its handler
+// is what failed. Does nothing once the loop ended normally.
+void AbandonLoop(MenuLoop& loop) {
+  if (WM().menuLoop != &loop) return;
+  SetMouseFilter(nullptr);
+  while (!loop.levels.empty()) {
+    HWND popup = loop.levels.back().window;
+    loop.levels.pop_back();
+    DestroyWindow(popup);
+  }
+  MSG m;
+  while (PeekMessageA(&m, nullptr, kMenuMouse, kMenuMouse, PM_REMOVE)) {}
+  loop.barSelected = -1;
+  RepaintBar();
+  WM().menuLoop = nullptr;
 }
 
 void Finish(HWND owner, bool popupMode, bool notify) {
@@ -471,11 +499,11 @@ void PaintMenuBar(Window* w, HDC dc, const RECT& bar) {
   FillSolid(dc, bar, Sys(COLOR_MENU));
   if (!m) return;
   LayoutBar(m, bar, dc);
-  int selected = g_loop && g_loop->bar == w->handle ? g_loop->barSelected : -1;
+  int selected = WM().menuLoop && WM().menuLoop->bar == w->handle ? WM().menuLoop->barSelected : -1;
   for (size_t i = 0; i < m->items.size(); i++)
-    DrawMenuItem(dc, m, static_cast<int>(i), true, selected == static_cast<int>(i) && !g_loop->levels.empty(),
+    DrawMenuItem(dc, m, static_cast<int>(i), true, selected == static_cast<int>(i) && !WM().menuLoop->levels.empty(),
                  w->handle);
-  if (selected >= 0 && g_loop->levels.empty()) {
+  if (selected >= 0 && WM().menuLoop->levels.empty()) {
     // Highlighted but closed: a raised frame.
     RECT r = m->items[static_cast<size_t>(selected)].rect;
     Frame3D(dc, r, Sys(COLOR_3DHIGHLIGHT), Sys(COLOR_3DSHADOW));
@@ -483,7 +511,7 @@ void PaintMenuBar(Window* w, HDC dc, const RECT& bar) {
 }
 
 void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
-  if (g_loop) return;
+  if (WM().menuLoop) return;
   Window* top = TopLevelOf(w);
   HWND hwnd = top->handle;
   Menu* m = MenuFromHandle(top->menu);
@@ -491,10 +519,11 @@ void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
     if (key) MessageBeep(0);
     return;
   }
-  Loop loop;
+  MenuLoop loop;
   loop.owner = hwnd;
   loop.bar = hwnd;
-  g_loop = &loop;
+  WM().menuLoop = &loop;
+  ScopeExit abandon([&] { AbandonLoop(loop); });
   SendMessageA(hwnd, WM_ENTERMENULOOP, FALSE, 0);
   SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(top->menu), 0);
   if (byMouse) {
@@ -515,7 +544,7 @@ void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
   CloseFrom(0);
   loop.barSelected = -1;
   RepaintBar();
-  g_loop = nullptr;
+  WM().menuLoop = nullptr;
   Finish(hwnd, false, true);
   if (id && IsWindow(hwnd)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
@@ -525,17 +554,18 @@ void MenuBarLoop(Window* w, POINT screen, bool byMouse, int key) {
 using namespace win::user;
 
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND hwnd, LPTPMPARAMS params) {
-  if (!MenuFromHandle(menu) || !IsWindow(hwnd) || g_loop) return FALSE;
-  Loop loop;
+  if (!MenuFromHandle(menu) || !IsWindow(hwnd) || WM().menuLoop) return FALSE;
+  MenuLoop loop;
   loop.owner = hwnd;
   loop.popupMode = true;
   loop.flags = flags;
-  g_loop = &loop;
+  WM().menuLoop = &loop;
+  ScopeExit abandon([&] { AbandonLoop(loop); });
   SendMessageA(hwnd, WM_ENTERMENULOOP, TRUE, 0);
   if (Notify()) SendMessageA(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
   OpenPopup(menu, x, y, flags, params ? &params->rcExclude : nullptr, 0);
   UINT id = loop.levels.empty() ? 0 : RunLoop();
-  g_loop = nullptr;
+  WM().menuLoop = nullptr;
   Finish(hwnd, true, !(flags & TPM_NONOTIFY));
   if (flags & TPM_RETURNCMD) return static_cast<BOOL>(id);
   if (id && !(flags & TPM_NONOTIFY)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -547,8 +577,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND hwnd, const 
 }
 
 BOOL EndMenu() {
-  if (!g_loop) return FALSE;
-  g_loop->done = true;
+  if (!WM().menuLoop) return FALSE;
+  WM().menuLoop->done = true;
   PostThreadMessageA(CurrentThreadId(), WM_NULL, 0, 0);
   return TRUE;
 }

@@ -11,26 +11,25 @@
 #include "platform/win/user/draw_util.h"
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/modal.h"
+#include "platform/win/user/scope_exit.h"
 #include "platform/win/user/state.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
 
 namespace win::user {
-namespace {
 
-constexpr int kButtonWidth = 75, kButtonHeight = 23, kGap = 6, kMargin = 11, kIcon = 32;
-
-struct Button {
+struct MessageBoxButton {
   int id;
   const char* label;
   RECT rect{};
 };
 
-struct Box {
+struct MessageBoxLoop {
   HWND hwnd = nullptr;
   std::string text;
   UINT type = 0;
   HICON userIcon = nullptr;  // MB_USERICON's picture, when it loaded
-  std::vector<Button> buttons;
+  std::vector<MessageBoxButton> buttons;
   int focus = 0;
   int pressed = -1;
   RECT textRect{};
@@ -38,9 +37,12 @@ struct Box {
   int result = 0;
 };
 
-Box* g_box = nullptr;
-std::function<int(const MessageBoxRecord&)> g_answer;
-std::vector<MessageBoxRecord> g_records;
+namespace {
+
+using Button = MessageBoxButton;
+using Box = MessageBoxLoop;
+
+constexpr int kButtonWidth = 75, kButtonHeight = 23, kGap = 6, kMargin = 11, kIcon = 32;
 
 std::vector<Button> ButtonsFor(UINT type) {
   switch (type & MB_TYPEMASK) {
@@ -169,39 +171,42 @@ void Paint(HWND hwnd, HDC dc) {
   RECT r;
   GetClientRect(hwnd, &r);
   FillSolid(dc, r, Sys(COLOR_BTNFACE));
-  if (!g_box) return;
-  UINT icon = g_box->type & MB_ICONMASK;
+  if (!WM().messageBox) return;
+  UINT icon = WM().messageBox->type & MB_ICONMASK;
   if (icon == MB_USERICON) {
-    if (g_box->userIcon) DrawIconEx(dc, kMargin, kMargin, g_box->userIcon, kIcon, kIcon, 0, nullptr, DI_NORMAL);
+    if (WM().messageBox->userIcon)
+      DrawIconEx(dc, kMargin, kMargin, WM().messageBox->userIcon, kIcon, kIcon, 0, nullptr, DI_NORMAL);
   } else if (icon) {
     DrawIcon(dc, kMargin, kMargin, icon);
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Sys(COLOR_WINDOWTEXT));
   HGDIOBJ old = SelectObject(dc, MessageFont());
-  RECT t = g_box->textRect;
-  DrawTextA(dc, g_box->text.c_str(), static_cast<int>(g_box->text.size()), &t, DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
+  RECT t = WM().messageBox->textRect;
+  DrawTextA(dc, WM().messageBox->text.c_str(), static_cast<int>(WM().messageBox->text.size()), &t,
+            DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
   if (old) SelectObject(dc, old);
-  for (size_t i = 0; i < g_box->buttons.size(); i++)
-    DrawButton(dc, g_box->buttons[i], static_cast<int>(i) == g_box->focus, static_cast<int>(i) == g_box->pressed);
+  for (size_t i = 0; i < WM().messageBox->buttons.size(); i++)
+    DrawButton(dc, WM().messageBox->buttons[i], static_cast<int>(i) == WM().messageBox->focus,
+               static_cast<int>(i) == WM().messageBox->pressed);
 }
 
 void Answer(int id) {
-  if (!g_box || !id) return;
-  g_box->result = id;
-  g_box->done = true;
+  if (!WM().messageBox || !id) return;
+  WM().messageBox->result = id;
+  WM().messageBox->done = true;
 }
 
 void Refresh() {
-  if (g_box && g_box->hwnd) {
-    InvalidateRect(g_box->hwnd, nullptr, FALSE);
-    UpdateWindow(g_box->hwnd);
+  if (WM().messageBox && WM().messageBox->hwnd) {
+    InvalidateRect(WM().messageBox->hwnd, nullptr, FALSE);
+    UpdateWindow(WM().messageBox->hwnd);
   }
 }
 
 int ButtonAt(POINT client) {
-  for (size_t i = 0; g_box && i < g_box->buttons.size(); i++)
-    if (PtInRect(&g_box->buttons[i].rect, client)) return static_cast<int>(i);
+  for (size_t i = 0; WM().messageBox && i < WM().messageBox->buttons.size(); i++)
+    if (PtInRect(&WM().messageBox->buttons[i].rect, client)) return static_cast<int>(i);
   return -1;
 }
 
@@ -216,57 +221,57 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_LBUTTONDOWN:
-      if (g_box) {
-        g_box->pressed = ButtonAt({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-        if (g_box->pressed >= 0) {
-          g_box->focus = g_box->pressed;
+      if (WM().messageBox) {
+        WM().messageBox->pressed = ButtonAt({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        if (WM().messageBox->pressed >= 0) {
+          WM().messageBox->focus = WM().messageBox->pressed;
           SetCapture(hwnd);
         }
         Refresh();
       }
       return 0;
     case WM_LBUTTONUP:
-      if (g_box && g_box->pressed >= 0) {
+      if (WM().messageBox && WM().messageBox->pressed >= 0) {
         int at = ButtonAt({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-        int pressed = g_box->pressed;
-        g_box->pressed = -1;
+        int pressed = WM().messageBox->pressed;
+        WM().messageBox->pressed = -1;
         ReleaseCapture();
         Refresh();
-        if (at == pressed) Answer(g_box->buttons[static_cast<size_t>(at)].id);
+        if (at == pressed) Answer(WM().messageBox->buttons[static_cast<size_t>(at)].id);
       }
       return 0;
     case WM_CLOSE:
-      if (g_box) Answer(EscapeAnswer(g_box->buttons));
+      if (WM().messageBox) Answer(EscapeAnswer(WM().messageBox->buttons));
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
   }
 }
 
 void OnKey(WPARAM vk) {
-  if (!g_box) return;
-  int n = static_cast<int>(g_box->buttons.size());
+  if (!WM().messageBox) return;
+  int n = static_cast<int>(WM().messageBox->buttons.size());
   bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (vk) {
-    case VK_ESCAPE: Answer(EscapeAnswer(g_box->buttons)); return;
+    case VK_ESCAPE: Answer(EscapeAnswer(WM().messageBox->buttons)); return;
     case VK_RETURN:
-    case VK_SPACE: Answer(g_box->buttons[static_cast<size_t>(g_box->focus)].id); return;
+    case VK_SPACE: Answer(WM().messageBox->buttons[static_cast<size_t>(WM().messageBox->focus)].id); return;
     case VK_LEFT:
     case VK_UP:
-      g_box->focus = (g_box->focus + n - 1) % n;
+      WM().messageBox->focus = (WM().messageBox->focus + n - 1) % n;
       Refresh();
       return;
     case VK_RIGHT:
     case VK_DOWN:
-      g_box->focus = (g_box->focus + 1) % n;
+      WM().messageBox->focus = (WM().messageBox->focus + 1) % n;
       Refresh();
       return;
     case VK_TAB:
-      g_box->focus = (g_box->focus + (shift ? n - 1 : 1)) % n;
+      WM().messageBox->focus = (WM().messageBox->focus + (shift ? n - 1 : 1)) % n;
       Refresh();
       return;
     default:
       if (vk >= 'A' && vk <= 'Z') {
-        for (const Button& b : g_box->buttons) {
+        for (const Button& b : WM().messageBox->buttons) {
           const char* amp = std::strchr(b.label, '&');
           if (amp && std::toupper(static_cast<unsigned char>(amp[1])) == static_cast<int>(vk)) {
             Answer(b.id);
@@ -292,17 +297,17 @@ void RegisterBoxClass() {
 }  // namespace
 
 void SetMessageBoxAnswer(std::function<int(const MessageBoxRecord&)> answer) {
-  g_answer = std::move(answer);
+  WM().messageBoxAnswer = std::move(answer);
 }
 
 std::vector<MessageBoxRecord> TakeMessageBoxRecords() {
   std::vector<MessageBoxRecord> out;
-  out.swap(g_records);
+  out.swap(WM().messageBoxRecords);
   return out;
 }
 
 HWND CurrentMessageBox() {
-  return g_box ? g_box->hwnd : nullptr;
+  return WM().messageBox ? WM().messageBox->hwnd : nullptr;
 }
 
 int DefaultAnswer(UINT type) {
@@ -322,7 +327,7 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON use
   rec.text = text ? text : "";
   rec.caption = caption ? caption : "Error";
   rec.type = type;
-  int automatic = g_answer ? g_answer(rec) : 0;
+  int automatic = WM().messageBoxAnswer ? WM().messageBoxAnswer(rec) : 0;
   if (!automatic) {
     const char* env = std::getenv("DRUMS_MESSAGEBOX");
     if (env && std::strcmp(env, "default") == 0) automatic = DefaultAnswer(type);
@@ -330,15 +335,15 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON use
   if (automatic) {
     rec.result = automatic;
     rec.automatic = true;
-    g_records.push_back(rec);
+    WM().messageBoxRecords.push_back(rec);
     return automatic;
   }
-  if (g_box) {
+  if (WM().messageBox) {
     // One box at a time; a second one while the first is open waits its turn
     // as an automatic default answer, so that nothing blocks forever.
     rec.result = DefaultAnswer(type);
     rec.automatic = true;
-    g_records.push_back(rec);
+    WM().messageBoxRecords.push_back(rec);
     return rec.result;
   }
   const bool ownIcon = (type & MB_ICONMASK) == MB_USERICON;
@@ -391,8 +396,8 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON use
   if (top)
     disable(top);
   else if (type & MB_TASKMODAL)
-    for (Window* t : std::vector<Window*>(TopLevels()))
-      if (t->threadId == CurrentThreadId() && (t->style & WS_VISIBLE)) disable(t->handle);
+    for (const WindowRef& t : RefsOf(TopLevels()))
+      if (t && t->threadId == CurrentThreadId() && (t->style & WS_VISIBLE)) disable(t.Handle());
 
   RECT area;
   if (top)
@@ -405,15 +410,21 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON use
   x = std::clamp<int>(x, wa.left, std::max<int>(wa.left, wa.right - w));
   y = std::clamp<int>(y, wa.top, std::max<int>(wa.top, wa.bottom - h));
 
-  g_box = &box;
+  WM().messageBox = &box;
+  // However the box ends (a handler may throw while it waits), it leaves
+  // no box behind and gives the disabled windows back.
+  auto close = [&] {
+    if (WM().messageBox == &box) WM().messageBox = nullptr;
+    if (box.hwnd && IsWindow(box.hwnd)) DestroyWindow(box.hwnd);
+    std::vector<HWND> toEnable;
+    toEnable.swap(disabled);
+    for (HWND d : toEnable) EnableWindow(d, TRUE);
+  };
+  ScopeExit closeOnExit(close);
   HWND hwnd =
       CreateWindowExA(exStyle, "#32770", rec.caption.c_str(), style, x, y, w, h, top, nullptr, nullptr, nullptr);
   box.hwnd = hwnd;
-  if (!hwnd) {
-    g_box = nullptr;
-    for (HWND d : disabled) EnableWindow(d, TRUE);
-    return 0;
-  }
+  if (!hwnd) return 0;
   ShowWindow(hwnd, SW_SHOW);
   if (type & MB_SETFOREGROUND) SetForegroundWindow(hwnd);
   UpdateWindow(hwnd);
@@ -437,12 +448,14 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, HICON use
     TranslateMessage(&m);
     DispatchMessageA(&m);
   }
-  g_box = nullptr;
-  for (HWND d : disabled) EnableWindow(d, TRUE);
+  WM().messageBox = nullptr;
+  std::vector<HWND> toEnable;
+  toEnable.swap(disabled);
+  for (HWND d : toEnable) EnableWindow(d, TRUE);
   if (IsWindow(hwnd)) DestroyWindow(hwnd);
   if (top && IsWindow(top)) SetActiveWindow(top);
   rec.result = box.result;
-  g_records.push_back(rec);
+  WM().messageBoxRecords.push_back(rec);
   return box.result;
 }
 

@@ -6,14 +6,11 @@
 
 #include "platform/host/host.h"
 #include "platform/win/user/metrics.h"
+#include "platform/win/user/wm_state.h"
 #include "platform/win/winuser.h"
 
 namespace win::user {
 namespace {
-std::atomic<UINT> g_doubleClickTime{500};
-std::atomic<bool> g_swapButtons{false};
-std::mutex g_beepMutex;
-std::vector<UINT> g_beeps;
 
 void FillFont(LOGFONTA& lf, int height, int weight, const char* face) {
   std::memset(&lf, 0, sizeof lf);
@@ -25,9 +22,9 @@ void FillFont(LOGFONTA& lf, int height, int weight, const char* face) {
 }  // namespace
 
 std::vector<UINT> TakeBeeps() {
-  std::lock_guard lock(g_beepMutex);
+  std::lock_guard lock(WM().beepMutex);
   std::vector<UINT> out;
-  out.swap(g_beeps);
+  out.swap(WM().beeps);
   return out;
 }
 
@@ -96,7 +93,7 @@ int GetSystemMetrics(int index) {
     case SM_MOUSEWHEELPRESENT:
     case SM_CMONITORS:
     case SM_SAMEDISPLAYFORMAT: return 1;
-    case SM_SWAPBUTTON: return g_swapButtons ? 1 : 0;
+    case SM_SWAPBUTTON: return WM().swapButtons ? 1 : 0;
     case SM_CMOUSEBUTTONS: return 3;
     case SM_CYKANJIWINDOW:
     case SM_DBCSENABLED:
@@ -190,22 +187,22 @@ BOOL SystemParametersInfoA(UINT action, UINT param, PVOID data, UINT) {
 }
 
 UINT GetDoubleClickTime() {
-  return g_doubleClickTime;
+  return WM().doubleClickTime;
 }
 
 BOOL SetDoubleClickTime(UINT ms) {
-  g_doubleClickTime = ms ? ms : 500;
+  WM().doubleClickTime = ms ? ms : 500;
   return TRUE;
 }
 
 BOOL SwapMouseButton(BOOL swap) {
-  bool old = g_swapButtons.exchange(swap != 0);
+  bool old = WM().swapButtons.exchange(swap != 0);
   return old;
 }
 
 BOOL MessageBeep(UINT type) {
   // No sound device of ours: the beep is only recorded.
-  std::lock_guard lock(g_beepMutex);
-  g_beeps.push_back(type);
+  std::lock_guard lock(WM().beepMutex);
+  WM().beeps.push_back(type);
   return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/modal.h"
 #include "platform/win/user/paint.h"
+#include "platform/win/user/scope_exit.h"
 #include "platform/win/user/state.h"
 #include "platform/win/wingdi.h"
 
@@ -219,6 +220,7 @@ void PaintFrame(Window* w) {
 
 void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
   HWND hwnd = w->handle;
+  const WindowRef self(w);  // handlers may destroy the window at any send
   Window* top = TopLevelOf(w);
   switch (hit) {
     case HTCAPTION:
@@ -227,7 +229,7 @@ void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
         return;
       }
       if (Focus().active != top->handle) Activate(top, WA_CLICKACTIVE);
-      if (!(w = FromHandle(hwnd))) return;
+      if (!self) return;
       if (!w->maximized) SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, MAKELPARAM(screen.x, screen.y));
       return;
     case HTLEFT:
@@ -245,7 +247,7 @@ void FrameButtonDown(Window* w, int hit, POINT screen, bool dbl) {
     case HTMAXBUTTON:
     case HTMINBUTTON:
       if (TrackCaptionButton(w, hit)) {
-        if (!(w = FromHandle(hwnd))) return;
+        if (!self) return;
         WPARAM cmd = hit == HTCLOSE       ? SC_CLOSE
                      : hit == HTMINBUTTON ? SC_MINIMIZE
                      : w->maximized       ? SC_RESTORE
@@ -328,6 +330,10 @@ void MoveSizeLoop(Window* w, int hit, POINT start, bool fromKeyboard) {
     UpdateWindow(hwnd);
   };
 
+  // A handler that throws ends the move without leaving the capture behind.
+  ScopeExit release([hwnd] {
+    if (GetCapture() == hwnd) ReleaseCapture();
+  });
   MSG m;
   bool cancelled = false;
   while (IsWindow(hwnd) && GetCapture() == hwnd) {

@@ -13,6 +13,7 @@
 #include "platform/win/user/geometry.h"
 #include "platform/win/user/queue.h"
 #include "platform/win/user/state.h"
+#include "platform/win/user/wm_state.h"
 
 namespace win::user {
 namespace {
@@ -20,22 +21,12 @@ namespace {
 using gdi::Region;
 
 std::map<host::WindowId, std::vector<RECT>>& Dirty() {
-  static std::map<host::WindowId, std::vector<RECT>> dirty;
-  return dirty;
+  return WM().dirty;
 }
 
-struct DcRecord {
-  HWND hwnd = nullptr;
-  bool own = false;  // a CS_OWNDC DC: ReleaseDC keeps it
-  bool window = false;  // DCX_WINDOW
-  RECT dirty{};  // surface coordinates to present on release
-};
 std::map<HDC, DcRecord>& Dcs() {
-  static std::map<HDC, DcRecord> dcs;
-  return dcs;
+  return WM().dcs;
 }
-
-HWND g_locked = nullptr;
 
 RECT Offset(RECT r, int dx, int dy) {
   return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
@@ -244,8 +235,8 @@ void PaintNow(Window* w, bool children) {
     if (w->internalPaint && w->update.IsEmpty()) w->internalPaint = false;
   }
   if (!children) return;
-  for (Window* c : std::vector<Window*>(w->children))
-    if (FromHandle(c->handle)) PaintNow(c, true);
+  for (const WindowRef& c : RefsOf(w->children))
+    if (c) PaintNow(c.Get(), true);
 }
 
 }  // namespace win::user
@@ -343,7 +334,8 @@ BOOL UpdateWindow(HWND hwnd) {
 
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags) {
   if (!hwnd) {
-    for (Window* t : std::vector<Window*>(TopLevels())) RedrawWindow(t->handle, nullptr, nullptr, flags);
+    for (const WindowRef& t : RefsOf(TopLevels()))
+      if (t) RedrawWindow(t.Handle(), nullptr, nullptr, flags);
     return TRUE;
   }
   Window* w = FromHandle(hwnd);
@@ -390,8 +382,8 @@ BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags) {
     SendNcPaint(w);
     EraseNow(w);
     if (!(flags & RDW_NOCHILDREN))
-      for (Window* c : std::vector<Window*>(w->children))
-        if (FromHandle(c->handle)) RedrawWindow(c->handle, nullptr, nullptr, RDW_ERASENOW);
+      for (const WindowRef& c : RefsOf(w->children))
+        if (c) RedrawWindow(c.Handle(), nullptr, nullptr, RDW_ERASENOW);
   }
   return TRUE;
 }
@@ -539,9 +531,9 @@ HWND WindowFromDC(HDC dc) {
 }
 
 BOOL LockWindowUpdate(HWND hwnd) {
-  if (hwnd && g_locked && g_locked != hwnd) return FALSE;
-  HWND old = g_locked;
-  g_locked = hwnd;
+  if (hwnd && WM().lockedUpdate && WM().lockedUpdate != hwnd) return FALSE;
+  HWND old = WM().lockedUpdate;
+  WM().lockedUpdate = hwnd;
   if (!hwnd && old) InvalidateRect(old, nullptr, TRUE);
   return TRUE;
 }
@@ -609,7 +601,9 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     w->update.UnionWith(inside.IntersectRect(clipArea));
   }
   if (flags & SW_SCROLLCHILDREN) {
-    for (Window* c : std::vector<Window*>(w->children)) {
+    for (const WindowRef& ref : RefsOf(w->children)) {
+      Window* c = ref.Get();
+      if (!c) continue;
       RECT inter;
       if (scroll && !IntersectRect(&inter, &c->rect, scroll)) continue;
       SetWindowPos(c->handle, nullptr, c->rect.left + dx, c->rect.top + dy, 0, 0,

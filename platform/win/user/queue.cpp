@@ -10,21 +10,20 @@
 #include "platform/win/kernel/clock.h"
 #include "platform/win/user/input.h"
 #include "platform/win/user/paint.h"
+#include "platform/win/user/scope_exit.h"
 #include "platform/win/user/window.h"
+#include "platform/win/user/wm_state.h"
+#include "platform/win/user/wndproc_exception.h"
 
 namespace win::user {
 namespace {
 
 std::mutex& RegistryMutex() {
-  static std::mutex m;
-  return m;
+  return WM().queuesMutex;
 }
 std::map<DWORD, std::unique_ptr<Queue>>& Registry() {
-  static std::map<DWORD, std::unique_ptr<Queue>> queues;
-  return queues;
+  return WM().queues;
 }
-
-std::atomic<DWORD> g_hostThread{0};
 
 // Wakes every waiting queue when the manual clock moves, so that timed waits
 // and timers notice the new time.
@@ -83,12 +82,12 @@ Queue& CurrentQueue() {
 }
 
 bool IsHostThread() {
-  return g_hostThread.load() == CurrentThreadId();
+  return WM().hostThread.load() == CurrentThreadId();
 }
 
 void ClaimHostThread() {
   DWORD none = 0;
-  g_hostThread.compare_exchange_strong(none, CurrentThreadId());
+  WM().hostThread.compare_exchange_strong(none, CurrentThreadId());
 }
 
 void WakeQueue(Queue& q) {
@@ -97,7 +96,7 @@ void WakeQueue(Queue& q) {
     q.woken = true;
   }
   q.cv.notify_all();
-  if (g_hostThread.load() == q.threadId) host::Get().Wake();
+  if (WM().hostThread.load() == q.threadId) host::Get().Wake();
 }
 
 void PostInput(const MSG& msg) {
@@ -112,6 +111,18 @@ LRESULT CallWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return w->proc(hwnd, msg, wParam, lParam);
 }
 
+// Answers the thread waiting for a sent message and wakes it.
+static void Reply(SentMessage& s, LRESULT result) {
+  Queue& sender = QueueOf(s.senderThread);
+  {
+    std::lock_guard lock(sender.m);
+    if (s.done) return;
+    s.result = result;
+    s.done = true;
+  }
+  WakeQueue(sender);
+}
+
 bool ProcessSentMessages() {
   Queue& q = CurrentQueue();
   bool any = false;
@@ -123,20 +134,29 @@ bool ProcessSentMessages() {
       s = q.sent.front();
       q.sent.pop_front();
     }
-    SentMessage* outer = q.current;
-    q.current = s.get();
-    LRESULT r = CallWndProc(s->hwnd, s->msg, s->wParam, s->lParam);
-    q.current = outer;
-    if (!s->done) {
-      s->result = r;
-      Queue& sender = QueueOf(s->senderThread);
-      {
-        std::lock_guard lock(sender.m);
-        s->done = true;
+    LRESULT r = 0;
+    std::exception_ptr error;
+    {
+      SentMessage* outer = std::exchange(q.current, s.get());
+      ScopeExit restore([&] { q.current = outer; });
+      try {
+        r = CallWndProc(s->hwnd, s->msg, s->wParam, s->lParam);
+      } catch (...) {
+        // Never into the sender's thread: it gets 0, the exception stays here.
+        error = std::current_exception();
       }
-      WakeQueue(sender);
+    }
+    Reply(*s, r);
+    if (error) {
+      if (!q.exceptionHandler) std::rethrow_exception(error);
+      auto handler = q.exceptionHandler;  // the handler may replace itself
+      handler(error);
     }
   }
+}
+
+void SetWndProcExceptionHandler(WndProcExceptionHandler handler) {
+  CurrentQueue().exceptionHandler = std::move(handler);
 }
 
 void KillWindowTimers(HWND hwnd) {
@@ -329,19 +349,19 @@ LRESULT DispatchMessageA(const MSG* msg) {
 
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (hwnd == HWND_BROADCAST) {
-    for (Window* w : std::vector<Window*>(TopLevels())) SendNotifyMessageA(w->handle, msg, wParam, lParam);
+    for (auto [top, thread] : TopLevelThreads()) SendNotifyMessageA(top, msg, wParam, lParam);
     return 0;
   }
-  Window* w = FromHandle(hwnd);
-  if (!w) return 0;
-  if (w->threadId == CurrentThreadId()) return CallWndProc(hwnd, msg, wParam, lParam);
+  DWORD thread = ThreadOfWindow(hwnd);
+  if (!thread) return 0;
+  if (thread == CurrentThreadId()) return CallWndProc(hwnd, msg, wParam, lParam);
   auto s = std::make_shared<SentMessage>();
   s->hwnd = hwnd;
   s->msg = msg;
   s->wParam = wParam;
   s->lParam = lParam;
   s->senderThread = CurrentThreadId();
-  Queue& target = QueueOf(w->threadId);
+  Queue& target = QueueOf(thread);
   {
     std::lock_guard lock(target.m);
     target.sent.push_back(s);
@@ -358,14 +378,19 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       self.cv.wait_for(lock, std::chrono::milliseconds(20), [&] { return s->done || !self.sent.empty(); });
       if (s->done) return s->result;
     }
-    if (!IsWindow(hwnd)) return 0;
+    // A window destroyed meanwhile answers no more; an answer it gave before
+    // it went still counts (its thread replies before it destroys).
+    if (!IsWindow(hwnd)) {
+      std::lock_guard lock(self.m);
+      return s->done ? s->result : 0;
+    }
   }
 }
 
 BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Window* w = FromHandle(hwnd);
-  if (!w) return FALSE;
-  if (w->threadId == CurrentThreadId()) {
+  DWORD thread = ThreadOfWindow(hwnd);
+  if (!thread) return FALSE;
+  if (thread == CurrentThreadId()) {
     CallWndProc(hwnd, msg, wParam, lParam);
     return TRUE;
   }
@@ -376,7 +401,7 @@ BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   s->lParam = lParam;
   s->notifyOnly = true;
   s->done = true;  // nobody waits for the answer
-  Queue& target = QueueOf(w->threadId);
+  Queue& target = QueueOf(thread);
   {
     std::lock_guard lock(target.m);
     target.sent.push_back(s);
@@ -405,12 +430,12 @@ static BOOL PostTo(DWORD threadId, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return PostTo(CurrentThreadId(), nullptr, msg, wParam, lParam);
   if (hwnd == HWND_BROADCAST) {
-    for (Window* w : std::vector<Window*>(TopLevels())) PostTo(w->threadId, w->handle, msg, wParam, lParam);
+    for (auto [top, thread] : TopLevelThreads()) PostTo(thread, top, msg, wParam, lParam);
     return TRUE;
   }
-  Window* w = FromHandle(hwnd);
-  if (!w) return FALSE;
-  return PostTo(w->threadId, hwnd, msg, wParam, lParam);
+  DWORD thread = ThreadOfWindow(hwnd);
+  if (!thread) return FALSE;
+  return PostTo(thread, hwnd, msg, wParam, lParam);
 }
 
 BOOL PostThreadMessageA(DWORD threadId, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -446,7 +471,7 @@ DWORD MsgWaitForMultipleObjectsEx(DWORD count, const HANDLE* handles, DWORD ms, 
       if (r == WAIT_FAILED) return r;
     }
     if (QueueHasWork()) return WAIT_OBJECT_0 + count;
-    if (deadline && win::clock::NowMicros() >= *deadline) return 258;  // WAIT_TIMEOUT
+    if (deadline && win::clock::NowMicros() >= *deadline) return WAIT_TIMEOUT;
     if (WaitForQueue(deadline, count > 0)) return WAIT_OBJECT_0 + count;
   }
 }
@@ -492,14 +517,9 @@ BOOL InSendMessage() {
 
 BOOL ReplyMessage(LRESULT result) {
   SentMessage* s = CurrentQueue().current;
+  // Only this thread answers, so `done` needs no lock to read here.
   if (!s || s->done) return FALSE;
-  s->result = result;
-  Queue& sender = QueueOf(s->senderThread);
-  {
-    std::lock_guard lock(sender.m);
-    s->done = true;
-  }
-  WakeQueue(sender);
+  Reply(*s, result);
   return TRUE;
 }
 
@@ -513,30 +533,24 @@ DWORD GetMessagePos() {
 }
 
 UINT RegisterWindowMessageA(LPCSTR name) {
-  static std::mutex m;
-  static std::map<std::string, UINT> names;
   if (!name || !*name) return 0;
   std::string key(name);
   for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  std::lock_guard lock(m);
+  std::lock_guard lock(WM().messageNamesMutex);
+  auto& names = WM().messageNames;
   auto [it, added] = names.emplace(key, 0xC000 + static_cast<UINT>(names.size()));
   return it->second;
 }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
-  Window* w = nullptr;
-  if (hwnd && !(w = FromHandle(hwnd))) return 0;
-  if (w && w->threadId != CurrentThreadId()) return 0;
+  if (hwnd && ThreadOfWindow(hwnd) != CurrentThreadId()) return 0;
   Queue& q = CurrentQueue();
   elapse = std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
   if (!hwnd) {
     // Thread timers get an id of their own; the given one is ignored
     // unless it names an existing thread timer.
     bool exists = std::any_of(q.timers.begin(), q.timers.end(), [&](const Timer& t) { return !t.hwnd && t.id == id; });
-    if (!exists) {
-      static UINT_PTR next = 0x7000;
-      id = ++next;
-    }
+    if (!exists) id = ++WM().nextThreadTimer;
   }
   std::erase_if(q.timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
   q.timers.push_back({hwnd, id, elapse, proc, win::clock::NowMicros() + std::uint64_t(elapse) * 1000});

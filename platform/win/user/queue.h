@@ -5,6 +5,8 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -48,6 +50,8 @@ struct Queue {
   SentMessage* current = nullptr;
   DWORD lastTime = 0;
   POINT lastPos{};
+  // The thread's handler for exceptions from messages others sent.
+  std::function<void(std::exception_ptr)> exceptionHandler;
 };
 
 Queue& QueueOf(DWORD threadId);
@@ -63,6 +67,8 @@ void ClaimHostThread();
 void PostInput(const MSG& msg);
 
 // Handles every sent message waiting for this thread; true when there was one.
+// A window procedure that throws answers its sender 0; the exception goes to
+// the thread's handler or, with none, on up from here.
 bool ProcessSentMessages();
 // Calls the window procedure now, on this thread.
 LRESULT CallWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@
 #include "platform/win/user/modal.h"
 #include "platform/win/user/nonclient.h"
 #include "platform/win/user/paint.h"
+#include "platform/win/user/scope_exit.h"
 
 namespace win::user {
 namespace {
@@ -141,6 +142,15 @@ void TrackScrollBar(Window* w, int bar, POINT screen) {
     SendMessageA(hwnd, msg, MAKEWPARAM(code, 0), 0);
     SetTimer(hwnd, kRepeatTimer, 400, nullptr);
   }
+  // A handler that throws ends the drag: no repeat timer, capture or
+  // tracking thumb stays behind.
+  bool ended = false;
+  ScopeExit abandon([&] {
+    if (ended) return;
+    KillTimer(hwnd, kRepeatTimer);
+    if (GetCapture() == hwnd) ReleaseCapture();
+    if (Window* ww = FromHandle(hwnd)) StateOf(ww, bar)->tracking = false;
+  });
   MSG m;
   while (IsWindow(hwnd) && GetCapture() == hwnd) {
     if (!NextModalMessage(m)) break;
@@ -186,6 +196,7 @@ void TrackScrollBar(Window* w, int bar, POINT screen) {
     if (m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) continue;
     DispatchMessageA(&m);
   }
+  ended = true;
   KillTimer(hwnd, kRepeatTimer);
   if (GetCapture() == hwnd) ReleaseCapture();
   Window* ww = FromHandle(hwnd);

@@ -87,9 +87,11 @@ HWND SetParent(HWND child, HWND newParent) {
     // Becoming a top-level window is not something this system does;
     // the window keeps its records but stands alone.
     w->parent = nullptr;
+    w->topLevel = true;
     TopLevels().insert(TopLevels().begin(), w);
   } else {
     w->parent = p;
+    w->topLevel = false;
     p->children.insert(p->children.begin(), w);
   }
   RECT pc = w->parent ? ScreenClient(w->parent) : RECT{0, 0, 0, 0};
@@ -107,10 +109,10 @@ HWND SetParent(HWND child, HWND newParent) {
 }
 
 static BOOL EnumDescendants(Window* w, WNDENUMPROC proc, LPARAM lParam) {
-  for (Window* c : std::vector<Window*>(w->children)) {
-    if (!FromHandle(c->handle)) continue;
-    if (!proc(c->handle, lParam)) return FALSE;
-    if (FromHandle(c->handle) && !EnumDescendants(c, proc, lParam)) return FALSE;
+  for (const WindowRef& c : RefsOf(w->children)) {
+    if (!c) continue;
+    if (!proc(c.Handle(), lParam)) return FALSE;
+    if (c && !EnumDescendants(c.Get(), proc, lParam)) return FALSE;
   }
   return TRUE;
 }
@@ -125,18 +127,18 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
 
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
   if (!proc) return FALSE;
-  for (Window* t : std::vector<Window*>(TopLevels())) {
-    if (!FromHandle(t->handle)) continue;
-    if (!proc(t->handle, lParam)) return FALSE;
+  for (const WindowRef& t : RefsOf(TopLevels())) {
+    if (!t) continue;
+    if (!proc(t.Handle(), lParam)) return FALSE;
   }
   return TRUE;
 }
 
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
   if (!proc) return FALSE;
-  for (Window* t : std::vector<Window*>(TopLevels())) {
-    if (!FromHandle(t->handle) || t->threadId != threadId) continue;
-    if (!proc(t->handle, lParam)) return FALSE;
+  for (const WindowRef& t : RefsOf(TopLevels())) {
+    if (!t || t->threadId != threadId) continue;
+    if (!proc(t.Handle(), lParam)) return FALSE;
   }
   return TRUE;
 }
@@ -187,10 +189,10 @@ HWND GetDlgItem(HWND dialog, int id) {
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
-  Window* w = FromHandle(hwnd);
-  if (!w) return 0;
+  DWORD thread = ThreadOfWindow(hwnd);  // any thread may ask
+  if (!thread) return 0;
   if (processId) *processId = static_cast<DWORD>(::getpid());
-  return w->threadId;
+  return thread;
 }
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {

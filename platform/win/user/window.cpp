@@ -8,66 +8,98 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "platform/win/user/wm_state.h"
+
 namespace win::user {
-namespace {
 
-std::mutex& TableMutex() {
-  static std::mutex m;
-  return m;
+WindowManagerState& WM() {
+  // Never destroyed: threads and the host may still call in while the
+  // process ends.
+  static WindowManagerState* state = new WindowManagerState;
+  return *state;
 }
-
-std::unordered_map<UINT_PTR, std::unique_ptr<Window>>& Table() {
-  static std::unordered_map<UINT_PTR, std::unique_ptr<Window>> table;
-  return table;
-}
-
-UINT_PTR g_nextHandle = 0x10000;
-
-}  // namespace
 
 Window* FromHandle(HWND hwnd) {
   if (!hwnd) return nullptr;
-  std::lock_guard lock(TableMutex());
-  auto it = Table().find(reinterpret_cast<UINT_PTR>(hwnd));
-  return it == Table().end() ? nullptr : it->second.get();
+  WindowManagerState& s = WM();
+  std::lock_guard lock(s.tableMutex);
+  auto it = s.windows.find(reinterpret_cast<UINT_PTR>(hwnd));
+  return it == s.windows.end() ? nullptr : it->second.get();
+}
+
+WindowRef::WindowRef(HWND hwnd) {
+  if (!hwnd) return;
+  WindowManagerState& s = WM();
+  std::lock_guard lock(s.tableMutex);
+  auto it = s.windows.find(reinterpret_cast<UINT_PTR>(hwnd));
+  if (it != s.windows.end()) w_ = it->second;
+}
+
+std::vector<WindowRef> RefsOf(const std::vector<Window*>& windows) {
+  std::vector<WindowRef> refs;
+  refs.reserve(windows.size());
+  for (Window* w : windows) refs.emplace_back(w);
+  return refs;
+}
+
+DWORD ThreadOfWindow(HWND hwnd) {
+  if (!hwnd) return 0;
+  WindowManagerState& s = WM();
+  std::lock_guard lock(s.tableMutex);
+  auto it = s.windows.find(reinterpret_cast<UINT_PTR>(hwnd));
+  return it == s.windows.end() ? 0 : it->second->threadId;
+}
+
+std::vector<std::pair<HWND, DWORD>> TopLevelThreads() {
+  WindowManagerState& s = WM();
+  std::vector<std::pair<HWND, DWORD>> out;
+  std::lock_guard lock(s.tableMutex);
+  for (auto& [value, w] : s.windows)
+    if (w->topLevel.load() && w->threadId) out.emplace_back(w->handle, w->threadId);  // not the desktop
+  // The table has no order; handles grow with age.
+  std::sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.first < b.first; });
+  return out;
 }
 
 HWND AddWindow(std::unique_ptr<Window> w) {
-  std::lock_guard lock(TableMutex());
-  UINT_PTR value = g_nextHandle;
-  g_nextHandle += 4;
+  WindowManagerState& s = WM();
+  std::lock_guard lock(s.tableMutex);
+  UINT_PTR value = s.nextHandle;
+  s.nextHandle += 4;
   HWND hwnd = reinterpret_cast<HWND>(value);
   w->handle = hwnd;
-  Table()[value] = std::move(w);
+  s.windows[value] = std::shared_ptr<Window>(std::move(w));
   return hwnd;
 }
 
 void RemoveWindow(HWND hwnd) {
-  std::unique_ptr<Window> dying;
+  // Freed outside the lock, or later by the last WindowRef holding it.
+  std::shared_ptr<Window> dying;
+  WindowManagerState& s = WM();
   {
-    std::lock_guard lock(TableMutex());
-    auto it = Table().find(reinterpret_cast<UINT_PTR>(hwnd));
-    if (it == Table().end()) return;
+    std::lock_guard lock(s.tableMutex);
+    auto it = s.windows.find(reinterpret_cast<UINT_PTR>(hwnd));
+    if (it == s.windows.end()) return;
     dying = std::move(it->second);
-    Table().erase(it);
+    dying->removed.store(true, std::memory_order_release);
+    s.windows.erase(it);
   }
 }
 
 std::vector<Window*>& TopLevels() {
-  static std::vector<Window*> tops;
-  return tops;
+  return WM().topLevels;
 }
 
 Window* Desktop() {
   static Window* desktop = [] {
     auto w = std::make_unique<Window>();
-    host::Rect s = host::Get().ScreenBounds();
-    w->rect = {s.x, s.y, s.x + s.w, s.y + s.h};
+    host::Rect b = host::Get().ScreenBounds();
+    w->rect = {b.x, b.y, b.x + b.w, b.y + b.h};
     w->client = w->rect;
     w->style = WS_VISIBLE | WS_CLIPCHILDREN;
     Window* raw = w.get();
     AddWindow(std::move(w));
-    return raw;
+    return WM().desktop = raw;
   }();
   return desktop;
 }

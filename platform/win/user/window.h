@@ -2,6 +2,7 @@
 // table that maps an HWND to its record.
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,7 +43,7 @@ struct ScrollBarState {
   bool shown = true;  // only meaningful while the window has the style bit
 };
 
-struct Window {
+struct Window : std::enable_shared_from_this<Window> {
   HWND handle = nullptr;
   WndClass* cls = nullptr;
   WNDPROC proc = nullptr;
@@ -61,7 +62,11 @@ struct Window {
   std::vector<std::pair<std::string, HANDLE>> props;
   HMENU menu = nullptr;  // menu bar of a top-level window
   host::WindowId hostId = 0;  // top-level windows only
-  DWORD threadId = 0;
+  DWORD threadId = 0;  // set before the window is in the table, never changed
+  // Read by any thread: the table took the window out (it is being freed)
+  // and whether it has no parent (a broadcast reaches it).
+  std::atomic<bool> removed{false};
+  std::atomic<bool> topLevel{true};
 
   // Painting.
   gdi::Region update;  // client coordinates
@@ -85,9 +90,36 @@ struct Window {
 };
 
 // The handle table. Handles are never reused, so a stale one fails lookup.
+// FromHandle's pointer is for the window's own thread, which alone destroys
+// it; other threads use ThreadOfWindow or WindowRef.
 Window* FromHandle(HWND hwnd);
 HWND AddWindow(std::unique_ptr<Window> w);
 void RemoveWindow(HWND hwnd);
+// The thread that owns a window, read under the table lock; 0 when none.
+DWORD ThreadOfWindow(HWND hwnd);
+// Every live top-level window with its thread, read under the table lock.
+std::vector<std::pair<HWND, DWORD>> TopLevelThreads();
+
+// A reference to a window that outlives its destruction: the record stays
+// readable while one is held, and Get() answers nullptr once the window is
+// gone. Code that sends a message and then goes on with the window keeps
+// one, since the receiver may destroy the window meanwhile.
+class WindowRef {
+ public:
+  WindowRef() = default;
+  explicit WindowRef(Window* w) : w_(w ? w->shared_from_this() : nullptr) {}
+  explicit WindowRef(HWND hwnd);
+  Window* Get() const { return w_ && !w_->removed.load(std::memory_order_acquire) ? w_.get() : nullptr; }
+  explicit operator bool() const { return Get() != nullptr; }
+  Window* operator->() const { return Get(); }
+  HWND Handle() const { return w_ ? w_->handle : nullptr; }
+
+ private:
+  std::shared_ptr<Window> w_;
+};
+// References to a list of windows (children, top-levels), taken before
+// messages go out so that each is checked before it is used.
+std::vector<WindowRef> RefsOf(const std::vector<Window*>& windows);
 // Every live window, top-level ones in z-order (topmost first).
 std::vector<Window*>& TopLevels();
 

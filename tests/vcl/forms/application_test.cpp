@@ -1,5 +1,7 @@
 // The application object: the error report, activation reaching the hooks
 // of the application window, closing forms and the end of Run.
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "fixture.h"
@@ -58,6 +60,38 @@ TEST_F(App, ExceptionReportShowsTheMessageUnlessSilentOrHandled) {
   Report(EConvertError("Not a number"));
   EXPECT_EQ(handled, std::vector<std::string>{"Not a number"});
   EXPECT_TRUE(win::user::TakeMessageBoxRecords().empty());
+}
+
+// A window procedure on the application's thread that throws while handling
+// a message another thread sent: the sender gets 0, the application reports
+// the error on its own thread, and its loop goes on.
+LRESULT CALLBACK FailingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_APP) throw EConvertError("'12x' is not a valid integer value");
+  if (msg == WM_APP + 1) return 7;
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(App, ExceptionUnderASendFromAnotherThreadIsReportedHere) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = FailingProc;
+  wc.lpszClassName = "FailingWindow";
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowExA(0, "FailingWindow", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  std::atomic<LRESULT> failed{-1}, answered{-1};
+  std::atomic<bool> done{false};
+  std::thread sender([&] {
+    failed = SendMessageA(hwnd, WM_APP, 0, 0);
+    answered = SendMessageA(hwnd, WM_APP + 1, 0, 0);
+    done = true;
+  });
+  for (long long i = 0; !done && i < 100'000'000; ++i) Pump();
+  sender.join();
+  EXPECT_EQ(0, failed.load());
+  EXPECT_EQ(7, answered.load());
+  auto boxes = win::user::TakeMessageBoxRecords();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "'12x' is not a valid integer value.");
+  DestroyWindow(hwnd);
 }
 
 class Activation : public FormsTest {

@@ -2,6 +2,7 @@
 
 #include "platform/win/user/idle_hook.h"
 #include "platform/win/user/queue.h"
+#include "platform/win/user/wm_state.h"
 
 namespace usertest {
 
@@ -35,6 +36,8 @@ void UserTest::TearDown() {
   // A test must leave no message behind for the next one.
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
+  // Nor any window, menu, focus, capture, key or pointer state.
+  win::user::ResetWindowManager();
   win::clock::UseReal();
 }
 

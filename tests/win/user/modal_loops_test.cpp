@@ -3,6 +3,7 @@
 // hook, which runs whenever the loop's queue is empty.
 #include <atomic>
 #include <deque>
+#include <stdexcept>
 #include <thread>
 
 #include "fixture.h"
@@ -318,6 +319,85 @@ TEST_F(Modal, EscapeCancelsAMoveAndCaptionButtonsCommand) {
   Pump();
   EXPECT_EQ(1, MessageLog::Get().Count("w", WM_CLOSE));
   EXPECT_FALSE(IsWindow(w));
+}
+
+// A handler that throws while a modal loop waits ends the loop: the
+// exception reaches the loop's caller, the loop leaves nothing behind (no
+// popup or box window, no mouse filter, no disabled owner, no loop marked
+// open), and the next click and the next loop of the same kind work.
+class ModalException : public Modal {
+ protected:
+  // The window's next WM_APP throws, posted from the loop's first idle call.
+  void ThrowFromLoop(HWND hwnd, const std::string& name) {
+    MessageLog::Get().answers[{name, WM_APP}] = [](HWND, WPARAM, LPARAM) -> LRESULT {
+      throw std::runtime_error("handler failed");
+    };
+    Script({[hwnd] { PostMessageA(hwnd, WM_APP, 0, 0); }});
+  }
+  // Clicks the window's client area and tells whether it got the click.
+  bool TakesClick(HWND hwnd, const std::string& name) {
+    MessageLog::Get().answers.clear();
+    MessageLog::Get().Clear();
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return MessageLog::Get().Count(name, WM_LBUTTONDOWN) == 1 && MessageLog::Get().Count(name, WM_LBUTTONUP) == 1;
+  }
+};
+
+TEST_F(ModalException, ThrownInsidePopupMenu) {
+  HWND top = Make("top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200);
+  Pump();
+  HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_STRING, 7, "&Seven");
+  AppendMenuA(popup, MF_STRING, 8, "&Eight");
+  ThrowFromLoop(top, "top");
+  EXPECT_THROW(TrackPopupMenu(popup, TPM_RETURNCMD, 100, 100, 0, top, nullptr), std::runtime_error);
+  EXPECT_EQ(nullptr, FindWindowA("#32768", nullptr));
+  EXPECT_TRUE(TakesClick(top, "top"));
+
+  Script({[this, top] {
+    for (int vk : {VK_DOWN, VK_DOWN, VK_RETURN}) QueueKey(vk, true, 0, top);
+  }});
+  EXPECT_EQ(8, TrackPopupMenu(popup, TPM_RETURNCMD, 100, 100, 0, top, nullptr));
+  DestroyMenu(popup);
+}
+
+TEST_F(ModalException, ThrownInsideMenuBarLoop) {
+  HWND top = Make("top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr, 0, nullptr, MakeMenuBar());
+  Pump();
+  ThrowFromLoop(top, "top");
+  QueueKey('F', true, host::ModAlt, top);
+  QueueKey('F', false, host::ModAlt, top);
+  EXPECT_THROW(Pump(), std::runtime_error);
+  EXPECT_EQ(nullptr, FindWindowA("#32768", nullptr));
+  EXPECT_TRUE(TakesClick(top, "top"));
+
+  Script({});
+  for (auto [vk, mods] : {std::pair{int('F'), std::uint32_t(host::ModAlt)}, {VK_DOWN, 0u}, {VK_RETURN, 0u}}) {
+    QueueKey(vk, true, mods, top);
+    QueueKey(vk, false, mods, top);
+  }
+  Pump();
+  EXPECT_EQ((std::vector<WPARAM>{102}), Commands("top"));
+  DestroyMenu(GetMenu(top));
+}
+
+TEST_F(ModalException, ThrownInsideMessageBox) {
+  HWND owner = Make("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200);
+  Pump();
+  ThrowFromLoop(owner, "owner");
+  EXPECT_THROW(MessageBoxA(owner, "Text", "Drums", MB_OKCANCEL), std::runtime_error);
+  EXPECT_EQ(nullptr, win::user::CurrentMessageBox());
+  EXPECT_EQ(nullptr, FindWindowA("#32770", nullptr));
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_TRUE(TakesClick(owner, "owner"));
+
+  Script({[this] {
+    QueueKey(VK_ESCAPE, true, 0, win::user::CurrentMessageBox());
+    QueueKey(VK_ESCAPE, false, 0, win::user::CurrentMessageBox());
+  }});
+  EXPECT_EQ(IDCANCEL, MessageBoxA(owner, "Text", "Drums", MB_OKCANCEL));
 }
 
 }  // namespace
