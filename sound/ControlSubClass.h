@@ -1,9 +1,12 @@
-// TControlSubClass: a hook on a control's window procedure. It puts its own
-// procedure in place of the control's and gives every message to a callback
-// together with the saved procedure; freeing it puts the saved one back.
+// TControlSubClass: a hook on a control's window procedure. Every message
+// goes to the hook's callback together with the procedure it replaced; the
+// callback passes it on. Several hooks on one control form a chain, the
+// latest outermost, and may be freed in any order; freeing the last puts the
+// control's own procedure back (unless the control is being destroyed).
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "platform/vcl/Controls.h"
 
@@ -18,9 +21,11 @@ class TControlSubClass {
 
   TControl* GetControl() const { return FControl; }
 
+  struct Chain;
+
  private:
   TControl* FControl;
-  TWndMethod FDefWindowProc;
   TControlSubClassProc FProc;
   void* FData;
+  std::shared_ptr<Chain> FChain;
 };
