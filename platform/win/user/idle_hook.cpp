@@ -1,5 +1,8 @@
 #include "platform/win/user/idle_hook.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/win/kernel/clock.h"
 #include "platform/win/user/queue.h"
 
@@ -34,9 +37,24 @@ void IdleThenWait() {
   if (done) {
     WaitForQueue(std::nullopt);
   } else {
-    const std::uint64_t until = wakeTime ? wakeTime : (clock::NowMicros() / 1000 + 1) * 1000;
+    const bool asked = wakeTime != 0;
+    const std::uint64_t until = asked ? wakeTime : (clock::NowMicros() / 1000 + 1) * 1000;
     wakeTime = 0;
-    WaitForQueue(until);
+    if (!asked || clock::IsManual()) {
+      WaitForQueue(until);
+      return;
+    }
+    // The queue's wait wakes in whole milliseconds: it takes the loop to
+    // just before the time asked for, and a short sleep the rest of the way,
+    // so that the idle handler runs when it wants to and not up to a
+    // millisecond later.
+    constexpr std::uint64_t kMargin = 1500;
+    if (until > clock::NowMicros() + kMargin) {
+      WaitForQueue(until - kMargin);
+      if (QueueHasWork()) return;
+    }
+    const std::uint64_t now = clock::NowMicros();
+    if (until > now) std::this_thread::sleep_for(std::chrono::microseconds(until - now));
   }
 }
 
