@@ -62,6 +62,9 @@ class TCustomDsSound : public TComponent {
   TDsSoundDirectSound* GetDSound() const { return FDSound.get(); }
   TDirectSoundBuffer* GetPrimary() const { return FPrimary.get(); }
   TCustomForm* GetForm() const { return FForm; }
+  // The device to open (its GUID must outlive the component); none: the default.
+  const GUID* GetDriver() const { return FDriver; }
+  void SetDriver(const GUID* value) { FDriver = value; }
 
   TNotifyEvent OnFinalize;
   TNotifyEvent OnInitialize;

@@ -188,3 +188,42 @@ TEST_F(Device, BuffersWithoutAnInterfaceRaise) {
 }
 
 }  // namespace
+
+namespace {
+
+using soundtest::SoundTest;
+using DeviceMissing = SoundTest;
+
+const GUID kNoSuchDevice = {0x12345678, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
+
+TEST_F(DeviceMissing, InitializeRaisesAndLoadingTheFormLeavesTheTracksSilent) {
+  auto* sound = new TDsSound(form);
+  sound->SetDriver(&kNoSuchDevice);
+  try {
+    sound->Initialize();
+    FAIL();
+  } catch (const EDirectSoundError& e) {
+    EXPECT_STREQ(e.what(), "DirectSound cannot be initialized");
+  }
+  EXPECT_FALSE(sound->GetInitialized());
+  // Read from a form stream, the component initialises itself when loaded
+  // and swallows the device error; its list stays silent.
+  TMemoryStream s;
+  {
+    TDsSound source(nullptr);
+    WriteComponent(&s, &source);
+  }
+  s.SetPosition(0);
+  int attempts = 0;
+  sound->OnInitializing = [&](TObject*) { ++attempts; };
+  EXPECT_NO_THROW(ReadComponent(&s, sound));
+  EXPECT_EQ(attempts, 1) << "Loaded tried";
+  EXPECT_FALSE(sound->GetInitialized());
+  TDsWaveList* list = NewList(sound);
+  TWaveCollectionItem* item = AddItem(list, "Hit", 1000, 100);
+  EXPECT_FALSE(item->GetLive());
+  EXPECT_NO_THROW(item->Play());
+  EXPECT_EQ(item->GetMaster(), nullptr);
+}
+
+}  // namespace
