@@ -67,7 +67,10 @@ void ClockAudio::Run(AudioOutput* output) {
       lock.lock();
       rendered += block;
     }
-    stopSignal_.wait_for(lock, std::chrono::milliseconds(5));
+    // Sleep until the next block is due rather than polling.
+    const std::uint64_t next = start + (rendered + block) * 1000000 / rate;
+    const std::uint64_t now = MonotonicMicros();
+    stopSignal_.wait_for(lock, std::chrono::microseconds(next > now ? next - now : 0));
   }
 }
 

@@ -4,6 +4,26 @@
 #include "platform/win/windef.h"
 
 typedef UINT MMRESULT;
+
+// The wave-format record of PCM sound, 18 bytes packed as in files. A PCM
+// record may end after wBitsPerSample (16 bytes, no cbSize): readers of PCM
+// formats never look at cbSize.
+#pragma pack(push, 1)
+struct WAVEFORMATEX {
+  WORD wFormatTag;
+  WORD nChannels;
+  DWORD nSamplesPerSec;
+  DWORD nAvgBytesPerSec;
+  WORD nBlockAlign;
+  WORD wBitsPerSample;
+  WORD cbSize;
+};
+#pragma pack(pop)
+static_assert(sizeof(WAVEFORMATEX) == 18);
+typedef WAVEFORMATEX* PWAVEFORMATEX;
+typedef WAVEFORMATEX* LPWAVEFORMATEX;
+typedef const WAVEFORMATEX* LPCWAVEFORMATEX;
+#define WAVE_FORMAT_PCM 1
 #define TIMERR_NOERROR 0
 #define TIMERR_NOCANDO 97
 

@@ -4,15 +4,15 @@
 
 namespace {
 
-// The fixture library libdsound.so sits in the test program's folder.
+// The fixture library libkernelfixture.so sits in the test program's folder.
 TEST(Modules, WindowsNamesInAnyCaseLoadTheSameLibraryFromTheProgramFolder) {
-  HMODULE first = LoadLibraryA("DSound.dll");
-  ASSERT_NE(first, nullptr) << "libdsound.so missing from " << win::kernel::ProgramDir();
-  HMODULE second = LoadLibraryA("DSOUND.DLL");
-  HMODULE third = LoadLibraryA("dsound");
+  HMODULE first = LoadLibraryA("KernelFixture.dll");
+  ASSERT_NE(first, nullptr) << "libkernelfixture.so missing from " << win::kernel::ProgramDir();
+  HMODULE second = LoadLibraryA("KERNELFIXTURE.DLL");
+  HMODULE third = LoadLibraryA("kernelfixture");
   EXPECT_EQ(first, second);
   EXPECT_EQ(first, third);
-  EXPECT_EQ(GetModuleHandleA("dsound.dll"), first);
+  EXPECT_EQ(GetModuleHandleA("kernelfixture.dll"), first);
 
   auto answer = reinterpret_cast<int (*)()>(GetProcAddress(first, "FixtureAnswer"));
   ASSERT_NE(answer, nullptr);
@@ -20,14 +20,14 @@ TEST(Modules, WindowsNamesInAnyCaseLoadTheSameLibraryFromTheProgramFolder) {
 
   char path[MAX_PATH];
   ASSERT_GT(GetModuleFileNameA(first, path, sizeof path), 0u);
-  EXPECT_EQ(win::kernel::ResolvePath(path), win::kernel::ProgramDir() + "/libdsound.so");
+  EXPECT_EQ(win::kernel::ResolvePath(path), win::kernel::ProgramDir() + "/libkernelfixture.so");
 
   // Three loads need three frees; the module stays usable until the last.
   EXPECT_TRUE(FreeLibrary(first));
   EXPECT_TRUE(FreeLibrary(first));
-  EXPECT_EQ(GetModuleHandleA("dsound.dll"), first);
+  EXPECT_EQ(GetModuleHandleA("kernelfixture.dll"), first);
   EXPECT_TRUE(FreeLibrary(first));
-  EXPECT_EQ(GetModuleHandleA("dsound.dll"), nullptr);
+  EXPECT_EQ(GetModuleHandleA("kernelfixture.dll"), nullptr);
   EXPECT_FALSE(FreeLibrary(first));
 }
 
@@ -36,7 +36,7 @@ TEST(Modules, MissingLibraryAndProcedureGiveTheirErrors) {
   EXPECT_EQ(LoadLibraryA("NoSuchLibrary.dll"), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 
-  HMODULE lib = LoadLibraryA("DSound.dll");
+  HMODULE lib = LoadLibraryA("KernelFixture.dll");
   ASSERT_NE(lib, nullptr);
   EXPECT_EQ(GetProcAddress(lib, "DirectSoundNothing"), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
