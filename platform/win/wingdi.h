@@ -388,5 +388,5 @@ UINT WINAPI SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PA
 UINT WINAPI GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, LPPALETTEENTRY entries);
 COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color);
 
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 #include "platform/win/wingdi_font.h"
