@@ -33,41 +33,37 @@ else
 fi
 [ ${#files[@]} -gt 0 ] || exit 0
 
-# The layer a file belongs to as far as private headers go: "win", "host" or "".
-owner() {
-  case "$1" in
-    platform/win/* | tests/win/*) echo win ;;
-    platform/host/* | tests/host/*) echo host ;;
-    *) echo "" ;;
-  esac
-}
-
+# One grep over every file: "file:line:#include ..." lines; awk judges them.
+# A relative include ("../x.h") is resolved beside its file first.
 status=0
-for f in "${files[@]}"; do
-  f="${f#./}"
-  [ -f "$f" ] || continue
-  own="$(owner "$f")"
-  # "#include" lines with the included path, numbered.
-  while IFS=: read -r line path; do
-    # A relative include names a file beside the including one.
-    case "$path" in
-      ./* | ../*) path="$(realpath -m --relative-to="$root" "$(dirname "$f")/$path")" ;;
-    esac
-    private=""
-    case "$path" in
-      *platform/win/*/*) private=win ;;
-      *platform/host/*)
-        case "${path##*/}" in
-          host.h | headless.h | png_file.h) ;;
-          *) private=host ;;
-        esac
+report=$({ printf '%s\0' "${files[@]}" | xargs -0 grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' 2>/dev/null || true; } |
+  while IFS= read -r hit; do
+    case "$hit" in
+      *'include "./'* | *'include "../'* | *'include <./'* | *'include <../'*)
+        f="${hit%%:*}"
+        rest="${hit#*:}"
+        line="${rest%%:*}"
+        inc="$(sed -E 's/.*include[[:space:]]*[<"]([^>"]*)[>"].*/\1/' <<<"$hit")"
+        echo "$f:$line:#include \"$(realpath -m --relative-to="$root" "$(dirname "$f")/$inc")\""
         ;;
+      *) echo "$hit" ;;
     esac
-    if [ -n "$private" ] && [ "$private" != "$own" ]; then
-      echo "private include: $f:$line includes $path (private to platform/$private; use its public or extension header)"
-      status=1
-    fi
-  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' "$f" |
-    sed -E 's/^([0-9]+):[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^>"]*)[>"].*/\1:\2/')
-done
+  done | awk '
+    {
+      file = $0; sub(/:.*/, "", file); sub(/^\.\//, "", file)
+      rest = substr($0, length(file) + 2); line = rest; sub(/:.*/, "", line)
+      path = rest; sub(/^[^<"]*[<"]/, "", path); sub(/[>"].*$/, "", path)
+      own = ""
+      if (file ~ /^(platform|tests)\/win\//) own = "win"
+      else if (file ~ /^(platform|tests)\/host\//) own = "host"
+      private = ""
+      if (path ~ /(^|\/)platform\/win\/[^\/]+\//) private = "win"
+      else if (path ~ /(^|\/)platform\/host\// && path !~ /\/(host|headless|png_file)\.h$/) private = "host"
+      if (private != "" && private != own)
+        printf "private include: %s:%s includes %s (private to platform/%s; use its public or extension header)\n", file, line, path, private
+    }')
+if [ -n "$report" ]; then
+  echo "$report"
+  status=1
+fi
 exit $status

@@ -37,6 +37,7 @@ put tests/host/backend_test.cpp '#include "platform/host/sdl_backend.h"'
 put bench/Private.cpp '#include "platform/win/gdi/device_dc.h"'
 
 expect 0 "public and extension headers" platform/vcl/Public.cpp
+expect 0 "a file without includes" platform/win/windows.h
 expect 0 "the layer's own private header" platform/win/user/queue.cpp
 expect 0 "the layer's own tests" tests/win/user/queue_test.cpp tests/host/backend_test.cpp
 expect 1 "a private win header in the class library" platform/vcl/Private.cpp
