@@ -1,6 +1,6 @@
 // GDI of the Windows API stand-in: device contexts, objects, brushes,
 // bitmaps, palettes and blits. Fonts and text are declared in wingdi_font.h,
-// regions, pens and shapes in gdi/wingdi_shapes.h; both are included below.
+// regions, pens and shapes in wingdi_shapes.h; both are included below.
 #pragma once
 #include "platform/win/windef.h"
 
