@@ -5,10 +5,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "platform/win/gdi/device_dc.h"
-#include "platform/win/wingdi.h"
+#include "platform/win/windows.h"
 
 namespace {
 
@@ -16,15 +14,29 @@ constexpr int kWidth = 628, kHeight = 651;
 constexpr int kCellW = 15, kCellH = 20, kFaces = 4;
 
 struct Scene {
-  std::vector<std::uint32_t> surface = std::vector<std::uint32_t>(kWidth * kHeight);
+  // The window's surface: a top-down 32-bit DIB section, as a window's
+  // surface is laid out.
+  HBITMAP windowBitmap = nullptr;
+  std::uint32_t* surface = nullptr;
   HDC window = nullptr;
+  HGDIOBJ oldWindowBitmap = nullptr;
   HDC backgroundDC = nullptr, cellsDC = nullptr, maskDC = nullptr;
   HBITMAP background = nullptr, cells = nullptr, mask = nullptr;
   HGDIOBJ oldBackground = nullptr, oldCells = nullptr, oldMask = nullptr;
 
   Scene() {
-    window = win::gdi::CreateDeviceDC();
-    win::gdi::SetDeviceTarget(window, {surface.data(), kWidth, kHeight, kWidth}, POINT{0, 0}, nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    windowBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    surface = static_cast<std::uint32_t*>(bits);
+    window = CreateCompatibleDC(nullptr);
+    oldWindowBitmap = SelectObject(window, windowBitmap);
     backgroundDC = CreateCompatibleDC(window);
     background = CreateCompatibleBitmap(window, kWidth, kHeight);
     oldBackground = SelectObject(backgroundDC, background);
@@ -55,7 +67,9 @@ struct Scene {
     DeleteObject(background);
     DeleteObject(cells);
     DeleteObject(mask);
-    win::gdi::DeleteDeviceDC(window);
+    SelectObject(window, oldWindowBitmap);
+    DeleteDC(window);
+    DeleteObject(windowBitmap);
   }
   void Cell(int track, int step) {
     const int face = (track + step) % kFaces;
@@ -78,7 +92,7 @@ void BM_FullRepaint(benchmark::State& state) {
         TextOutA(scene.window, 10, 122 + t * (kCellH + 10), name.c_str(), static_cast<int>(name.size()));
       }
     }
-    benchmark::DoNotOptimize(scene.surface.data());
+    benchmark::DoNotOptimize(scene.surface);
   }
 }
 BENCHMARK(BM_FullRepaint)->Arg(0)->Arg(1)->ArgName("text")->Unit(benchmark::kMicrosecond);
@@ -87,7 +101,7 @@ void BM_OneCell(benchmark::State& state) {
   Scene scene;
   for (auto _ : state) {
     scene.Cell(3, 7);
-    benchmark::DoNotOptimize(scene.surface.data());
+    benchmark::DoNotOptimize(scene.surface);
   }
 }
 BENCHMARK(BM_OneCell);
@@ -100,7 +114,7 @@ void BM_OneMaskedCell(benchmark::State& state) {
   for (auto _ : state) {
     BitBlt(scene.window, 200, 200, kCellW, kCellH, scene.maskDC, 0, 0, SRCAND);
     BitBlt(scene.window, 200, 200, kCellW, kCellH, scene.cellsDC, 0, 0, SRCPAINT);
-    benchmark::DoNotOptimize(scene.surface.data());
+    benchmark::DoNotOptimize(scene.surface);
   }
 }
 BENCHMARK(BM_OneMaskedCell);
@@ -111,7 +125,7 @@ void BM_StretchedCell(benchmark::State& state) {
   SetStretchBltMode(scene.window, COLORONCOLOR);
   for (auto _ : state) {
     StretchBlt(scene.window, 100, 100, kCellW * 2, kCellH * 2, scene.cellsDC, 0, 0, kCellW, kCellH, SRCCOPY);
-    benchmark::DoNotOptimize(scene.surface.data());
+    benchmark::DoNotOptimize(scene.surface);
   }
 }
 BENCHMARK(BM_StretchedCell);

@@ -5,7 +5,8 @@
 
 HRESULT DXDirectSoundCreate(const GUID* guid, IDirectSound*& ds, IUnknown* outer) {
   ds = nullptr;
-  auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(LoadProcFromLibrary("DSound.dll", "DirectSoundCreate"));
+  auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
+      reinterpret_cast<void (*)()>(LoadProcFromLibrary("DSound.dll", "DirectSoundCreate")));
   return create(guid, &ds, outer);
 }
 

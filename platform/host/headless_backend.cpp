@@ -8,6 +8,7 @@
 
 #include "platform/host/clip_rect.h"
 #include "platform/host/png_file.h"
+#include "platform/host/quit_signal.h"
 
 namespace host {
 namespace {
@@ -330,6 +331,11 @@ void HeadlessBackend::Apply(const Event& e) {
 }
 
 bool HeadlessBackend::PollEvent(Event& event) {
+  if (TakeQuitSignal()) {
+    event = Event{};
+    event.type = EventType::Quit;
+    return true;
+  }
   std::lock_guard<std::mutex> lock(mutex_);
   if (queue_.empty()) return false;
   event = std::move(queue_.front());
@@ -341,13 +347,13 @@ bool HeadlessBackend::PollEvent(Event& event) {
 
 bool HeadlessBackend::WaitEvent(int timeoutMs) {
   std::unique_lock<std::mutex> lock(mutex_);
-  auto ready = [this] { return !queue_.empty() || woken_; };
+  auto ready = [this] { return !queue_.empty() || woken_ || QuitSignalPending(); };
   if (timeoutMs < 0)
     wakeSignal_.wait(lock, ready);
   else
     wakeSignal_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
   woken_ = false;
-  return !queue_.empty();
+  return !queue_.empty() || QuitSignalPending();
 }
 
 void HeadlessBackend::Wake() {

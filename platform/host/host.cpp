@@ -10,6 +10,7 @@
 
 #include "platform/host/headless.h"
 #include "platform/host/headless_backend.h"
+#include "platform/host/quit_signal.h"
 #include "platform/host/sdl_backend.h"
 
 namespace host {
@@ -37,13 +38,24 @@ HeadlessBackend& Headless() {
   return *b;
 }
 
+void WakeCurrent() {
+  std::lock_guard<std::mutex> lock(BackendMutex());
+  if (Backend* b = current.load()) b->Wake();
+}
+
 }  // namespace
 
 Backend& Get() {
   if (Backend* b = current.load(std::memory_order_acquire)) return *b;
-  std::lock_guard<std::mutex> lock(BackendMutex());
-  if (!current.load()) current.store(MakeChosen().release(), std::memory_order_release);
-  return *current.load();
+  Backend* made;
+  {
+    std::lock_guard<std::mutex> lock(BackendMutex());
+    if (!current.load()) current.store(MakeChosen().release(), std::memory_order_release);
+    made = current.load();
+  }
+  // Stopping the program from outside asks its windows to close.
+  InstallQuitSignals(WakeCurrent);
+  return *made;
 }
 
 void Shutdown() {

@@ -10,6 +10,7 @@
 #include "platform/host/headless.h"
 #include "platform/host/launch.h"
 #include "platform/host/png_file.h"
+#include "platform/host/quit_signal.h"
 #include "platform/host/sdl_keys.h"
 
 namespace host {
@@ -89,6 +90,8 @@ SdlBackend::SdlBackend() {
   // Window surfaces go to the server as plain images (shared memory where
   // it can), never through GL: same pixels everywhere, no GPU needed.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // SIGINT and SIGTERM are the host's own quit request (quit_signal.h).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("no desktop to show windows on (SDL: ") + SDL_GetError() + ")");
   wakeEvent_ = SDL_RegisterEvents(1);
@@ -474,6 +477,11 @@ void SdlBackend::CheckDeactivation() {
 }
 
 bool SdlBackend::PollEvent(Event& event) {
+  if (TakeQuitSignal()) {
+    event = Event{};
+    event.type = EventType::Quit;
+    return true;
+  }
   SDL_Event e;
   while (pending_.empty() && SDL_PollEvent(&e)) Translate(e);
   if (pending_.empty()) CheckDeactivation();
@@ -484,7 +492,7 @@ bool SdlBackend::PollEvent(Event& event) {
 }
 
 bool SdlBackend::WaitEvent(int timeoutMs) {
-  if (!pending_.empty()) return true;
+  if (!pending_.empty() || QuitSignalPending()) return true;
   if (deactivateAt_) {
     const std::uint64_t now = MonotonicMicros();
     const int grace = now >= deactivateAt_ ? 0 : static_cast<int>((deactivateAt_ - now + 999) / 1000);
@@ -494,7 +502,7 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
   const int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
   if (got) Translate(e);
   if (pending_.empty()) CheckDeactivation();
-  return !pending_.empty() || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  return !pending_.empty() || QuitSignalPending() || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
 void SdlBackend::Wake() {

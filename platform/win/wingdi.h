@@ -1,6 +1,6 @@
 // GDI of the Windows API stand-in: device contexts, objects, brushes,
 // bitmaps, palettes and blits. Fonts and text are declared in wingdi_font.h,
-// regions, pens and shapes in gdi/wingdi_shapes.h; both are included below.
+// regions, pens and shapes in wingdi_shapes.h; both are included below.
 #pragma once
 #include "platform/win/windef.h"
 
@@ -390,5 +390,5 @@ UINT WINAPI SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PA
 UINT WINAPI GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, LPPALETTEENTRY entries);
 COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color);
 
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 #include "platform/win/wingdi_font.h"

@@ -68,3 +68,13 @@ void TControlCanvas::EndPaintOn() {
   SetHandle(nullptr);
   Unlock();
 }
+
+void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
+  struct EndPaint {
+    TControlCanvas* canvas;
+    ~EndPaint() { canvas->EndPaintOn(); }
+  };
+  BeginPaintOn(dc);
+  EndPaint end{this};
+  paint();
+}

@@ -4,6 +4,8 @@
 // control's corner and clipped to it) and releases it in FreeHandle.
 #pragma once
 
+#include <functional>
+
 #include "platform/vcl/graphics/Canvas.h"
 
 class TControl;
@@ -22,6 +24,8 @@ class TControlCanvas : public TCanvas {
   // Draws on dc (painting) until EndPaintOn.
   void BeginPaintOn(HDC dc);
   void EndPaintOn();
+  // Draws on dc while paint runs, and lets go of it however paint ends.
+  void PaintOn(HDC dc, const std::function<void()>& paint);
 
  protected:
   void CreateHandle() override;

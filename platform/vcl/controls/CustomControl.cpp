@@ -14,12 +14,5 @@ TCustomControl::~TCustomControl() {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-  FCanvas->BeginPaintOn(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->EndPaintOn();
-    throw;
-  }
-  FCanvas->EndPaintOn();
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }

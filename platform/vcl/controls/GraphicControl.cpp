@@ -14,12 +14,5 @@ void TGraphicControl::Messages(TMessageMap<TGraphicControl>& m) {
 
 void TGraphicControl::WMPaint(TMessage& m) {
   if (!m.WParam) return;
-  FCanvas->BeginPaintOn(reinterpret_cast<HDC>(m.WParam));
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->EndPaintOn();
-    throw;
-  }
-  FCanvas->EndPaintOn();
+  FCanvas->PaintOn(reinterpret_cast<HDC>(m.WParam), [this] { Paint(); });
 }

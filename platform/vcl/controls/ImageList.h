@@ -21,6 +21,8 @@ class TCustomImageList;
 
 // Tells its owner when the list it is registered with changes.
 class TChangeLink : public TObject {
+  DRUMS_CLASS(TChangeLink, TObject)
+
  public:
   TChangeLink() = default;
   ~TChangeLink() override;

@@ -593,16 +593,11 @@ int TCustomForm::ShowModal() {
 
 void TCustomForm::PaintWindow(HDC dc) {
   FCanvas->Lock();
-  FCanvas->BeginPaintOn(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->EndPaintOn();
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->EndPaintOn();
-  FCanvas->Unlock();
+  struct Unlock {
+    TCanvas* canvas;
+    ~Unlock() { canvas->Unlock(); }
+  } unlock{FCanvas.get()};
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }
 
 void TCustomForm::Paint() {

@@ -71,8 +71,10 @@ std::string ExpandFileName(const std::string& fileName) {
   }
   if (name.empty() || name[0] != '/') {
     char buf[4096];
-    std::string cwd = ::getcwd(buf, sizeof buf) ? buf : "/";
-    name = cwd + "/" + name;
+    std::string full = ::getcwd(buf, sizeof buf) ? buf : "/";
+    full += '/';
+    full += name;
+    name = std::move(full);
   }
   std::vector<std::string> parts;
   std::size_t i = 0;
@@ -87,9 +89,11 @@ std::string ExpandFileName(const std::string& fileName) {
     }
     i = j + 1;
   }
-  std::string out;
-  for (const auto& p : parts) out += "/" + p;
-  if (out.empty()) out = "/";
+  std::string out = "/";
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    if (k > 0) out += '/';
+    out += parts[k];
+  }
   // A trailing separator names the folder itself: keep it.
   if (!fileName.empty() && IsSep(fileName.back()) && out != "/") out += '/';
   return out;

@@ -238,13 +238,24 @@ bool ReadToken(TextFile& f, std::string& token) {
 
 }  // namespace
 
-void ReadInteger(TextFile& f, std::int64_t& value, std::int64_t min, std::int64_t max) {
-  if (!TextFileAccess::Input(f)) return;
+bool ReadIntegerValue(TextFile& f, std::int64_t& value, std::int64_t min, std::int64_t max) {
+  if (!TextFileAccess::Input(f)) return false;
   std::string token;
-  if (!ReadToken(f, token)) return IOError(100);
+  if (!ReadToken(f, token)) {
+    IOError(100);
+    return false;
+  }
   std::int64_t v;
-  if (!TryStrToInt64(token, v) || v < min || v > max) return IOError(106);
+  if (!TryStrToInt64(token, v) || v < min || v > max) {
+    IOError(106);
+    return false;
+  }
   value = v;
+  return true;
+}
+
+void ReadInteger(TextFile& f, std::int64_t& value, std::int64_t min, std::int64_t max) {
+  ReadIntegerValue(f, value, min, max);
 }
 
 void ReadFloat(TextFile& f, double& value) {

@@ -84,6 +84,8 @@ namespace vcl::rtl::text {
 // one or one outside the variable's range 106. Strings take the rest of the
 // line (not its end); a ShortString takes at most N bytes of it.
 void ReadInteger(TextFile& f, std::int64_t& value, std::int64_t min, std::int64_t max);
+// The same; true when a value was read (value is left alone otherwise).
+bool ReadIntegerValue(TextFile& f, std::int64_t& value, std::int64_t min, std::int64_t max);
 void ReadFloat(TextFile& f, double& value);
 void ReadChar(TextFile& f, char& c);
 void ReadString(TextFile& f, std::string& s, std::size_t limit);
@@ -98,12 +100,13 @@ concept Integer = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T,
 
 template <Integer T>
 void ReadOne(TextFile& f, T& v) {
-  std::int64_t x = static_cast<std::int64_t>(v);
+  // A failed read (with I/O checking off) leaves the variable as it was, which
+  // may never have been set: only a value read is stored.
+  std::int64_t x = 0;
   std::int64_t lo = std::is_signed_v<T> ? static_cast<std::int64_t>(std::numeric_limits<T>::min()) : 0;
   std::int64_t hi = sizeof(T) >= 8 ? std::numeric_limits<std::int64_t>::max()
                                    : static_cast<std::int64_t>(std::numeric_limits<T>::max());
-  ReadInteger(f, x, lo, hi);
-  v = static_cast<T>(x);
+  if (ReadIntegerValue(f, x, lo, hi)) v = static_cast<T>(x);
 }
 inline void ReadOne(TextFile& f, double& v) {
   ReadFloat(f, v);

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 
 namespace win::gdi {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/win/gdi/pen.h"
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 #include "platform/win/wingdi.h"
 
 using win::gdi::AddObject;

@@ -4,7 +4,7 @@
 
 #include "platform/win/gdi/region_object.h"
 #include "platform/win/gdi/shapes/raster.h"
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 
 using win::gdi::LookupRegion;
 using win::gdi::MakeRegionHandle;

@@ -5,7 +5,7 @@
 
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/region_object.h"
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 
 using win::gdi::DeviceContext;
 using win::gdi::LookupDC;

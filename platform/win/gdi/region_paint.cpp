@@ -3,7 +3,7 @@
 #include "platform/win/gdi/brush.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/region_object.h"
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 #include "platform/win/wingdi.h"
 
 using win::gdi::Brush;

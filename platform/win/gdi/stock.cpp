@@ -1,15 +1,18 @@
 #include "platform/win/gdi/stock.h"
 
+#include <atomic>
 #include <mutex>
 
 #include "platform/win/gdi/brush.h"
 #include "platform/win/gdi/palette.h"
 #include "platform/win/gdi/pen.h"
-#include "platform/win/text/stock_fonts.h"
 #include "platform/win/wingdi.h"
 
 namespace win::gdi {
 namespace {
+
+// A plain pointer, constant-initialised: set before any caller can ask.
+std::atomic<StockFontMaker> g_stockFontMaker{nullptr};
 
 HGDIOBJ MakeStock(int index) {
   std::unique_ptr<Brush> brush;
@@ -31,7 +34,10 @@ HGDIOBJ MakeStock(int index) {
     case SYSTEM_FONT:
     case DEVICE_DEFAULT_FONT:
     case SYSTEM_FIXED_FONT:
-    case DEFAULT_GUI_FONT: return win::text::StockFont(index);
+    case DEFAULT_GUI_FONT: {
+      const StockFontMaker maker = g_stockFontMaker.load();
+      return maker ? maker(index) : nullptr;
+    }
     case DEFAULT_PALETTE: return DefaultPalette();
     default: return nullptr;
   }
@@ -41,6 +47,10 @@ HGDIOBJ MakeStock(int index) {
 }
 
 }  // namespace
+
+void SetStockFontMaker(StockFontMaker maker) {
+  g_stockFontMaker.store(maker);
+}
 
 HGDIOBJ StockObject(int index) {
   constexpr int kCount = DC_PEN + 1;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/win/kernel/paths.h"
-#include "platform/win/kernel/winreg.h"
+#include "platform/win/winreg.h"
 
 namespace win::kernel {
 namespace {

@@ -1,40 +1,21 @@
 // The store of embedded resources behind the resource functions, and what the
 // layers that turn resources into objects (bitmaps, icons, cursors) read.
+// Registering a module (Record, RegisterModule, ModuleByName) is in the
+// extension header.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "platform/win/drums_ext.h"
 #include "platform/win/windef.h"
 
 namespace win::resource {
 
-// One embedded resource, as the build's generated sources list them. A type
-// or name is either a number (typeName / name null) or a string.
-struct Record {
-  WORD typeId;
-  const char* typeName;
-  WORD nameId;
-  const char* name;
-  const unsigned char* data;
-  std::size_t size;
-};
-
 // The program's own module: what a NULL module means; the same handle as
 // GetModuleHandleA(NULL). Never null.
 HINSTANCE MainModule();
-// The module registered under `moduleName` (case-insensitive, a ".dll"
-// ending ignored), or null. A handle LoadLibraryA returned finds the same
-// resources when the library's file name is that module's ("libshell32.so"
-// for "shell32").
-HINSTANCE ModuleByName(const char* moduleName);
-
-// Called by the generated RegisterResources_<module>(): adds the records
-// (kept by pointer: they are static data) to the main module or to a named one.
-// Registering the same module twice adds nothing.
-void RegisterModule(const char* moduleName, bool mainModule, const Record* records, std::size_t count);
-
 // The bytes of a resource, without touching the last error. Null module: main.
 struct Bytes {
   const BYTE* data = nullptr;

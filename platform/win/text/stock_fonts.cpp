@@ -3,6 +3,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "platform/win/gdi/stock.h"
 #include "platform/win/text/font_object.h"
 
 namespace win::text {
@@ -51,6 +52,12 @@ LOGFONTA Describe(int index) {
   }
   return lf;
 }
+
+// GetStockObject hands out the stock fonts through gdi, which knows nothing of
+// the text part: the maker is registered when the layer's library loads (a
+// plain pointer into a constant-initialised slot, so no order of start-up
+// matters).
+[[maybe_unused]] const bool kStockFontsRegistered = (gdi::SetStockFontMaker(&StockFont), true);
 
 }  // namespace
 

@@ -21,7 +21,6 @@ HCURSOR Standard(int id) {
 }
 
 LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = w->handle;
   const WindowRef self(w);  // handlers may destroy the window at any send
   if (w->parent && (w->style & WS_CHILD)) {
     if (SendMessageA(w->parent->handle, WM_SETCURSOR, wParam, lParam)) return TRUE;

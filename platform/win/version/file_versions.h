@@ -1,20 +1,5 @@
-// Which files have a version block, and which version it holds. The
-// system's own libraries answer with fixed versions ("comctl32.dll" 5.81);
-// tests replace or remove an answer to see how callers cope.
+// The file-version seam is declared in the extension header; the layer's own
+// sources keep including it by this name.
 #pragma once
 
-#include <string>
-
-#include "platform/win/windef.h"
-
-namespace win::version {
-
-// The version "fileName" (matched by its last path component, ignoring
-// case) answers from now on: most and least significant words.
-void SetFileVersion(const std::string& fileName, DWORD mostSignificant, DWORD leastSignificant);
-// The file then has no version block.
-void RemoveFileVersion(const std::string& fileName);
-// Back to the system's own answers.
-void ResetFileVersions();
-
-}  // namespace win::version
+#include "platform/win/drums_ext.h"

@@ -36,7 +36,8 @@ class DeviceTest : public ::testing::Test {
     win::clock::UseManual(kStart);
     library_ = LoadLibraryA("DSound.dll");
     ASSERT_NE(library_, nullptr);
-    auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(GetProcAddress(library_, "DirectSoundCreate"));
+    auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library_, "DirectSoundCreate")));
     ASSERT_NE(create, nullptr);
     ASSERT_EQ(create(nullptr, &device_, nullptr), DS_OK);
   }

@@ -109,7 +109,9 @@ TEST(Wave, ChunksAreWalkedWhateverComesBetween) {
     ASSERT_NO_THROW(w.LoadFromStream(&s)) << c.what;
     EXPECT_EQ(w.GetFormatSize(), 18) << c.what;
     EXPECT_EQ(w.GetSize(), c.dataSize) << c.what;
-    if (c.dataSize == 4) EXPECT_EQ(static_cast<const char*>(w.GetData())[3], '\x04') << c.what;
+    if (c.dataSize == 4) {
+      EXPECT_EQ(static_cast<const char*>(w.GetData())[3], '\x04') << c.what;
+    }
   }
   TStringStream noFormat(Riff(data));
   TWave w;

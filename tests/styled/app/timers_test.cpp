@@ -6,7 +6,7 @@
 #include "controls/styled/stycompo.h"
 #include "styled/shared/fixture.h"
 #include "platform/win/drums_ext.h"
-#include "platform/win/user/message_box.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/windows.h"
 
 namespace styledtest {

@@ -7,7 +7,7 @@
 
 #include "platform/vcl/classes/streams/Streams.h"
 #include "platform/vcl/rtl/Exceptions.h"
-#include "vcl/rtl/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "ControlsFixture.h"
 
 #include "platform/host/headless.h"
-#include "platform/win/kernel/clock.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/windows.h"
 
 namespace ctltest {

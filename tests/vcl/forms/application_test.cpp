@@ -7,7 +7,7 @@
 #include "fixture.h"
 #include "platform/vcl/forms/ExceptionText.h"
 #include "platform/vcl/rtl/Exceptions.h"
-#include "platform/win/user/message_box.h"
+#include "platform/win/drums_ext.h"
 
 namespace formstest {
 namespace {

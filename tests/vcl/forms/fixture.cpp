@@ -2,8 +2,7 @@
 
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/graphics/Colors.h"
-#include "platform/win/user/message_box.h"
-#include "platform/win/user/window.h"
+#include "platform/win/drums_ext.h"
 
 // Made by the build, which embeds the test forms (tests/vcl/forms/embedded).
 void RegisterResources_forms_test();
@@ -36,8 +35,7 @@ void FormsTest::TearDown() {
 }
 
 host::WindowId FormsTest::HostOf(HWND hwnd) {
-  win::user::Window* w = win::user::FromHandle(hwnd);
-  return w ? win::user::TopLevelOf(w)->hostId : 0;
+  return win::user::HostWindowOf(hwnd);
 }
 
 void FormsTest::Click(int sx, int sy) {

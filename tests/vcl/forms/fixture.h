@@ -8,7 +8,7 @@
 
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
-#include "platform/win/kernel/clock.h"
+#include "platform/win/drums_ext.h"
 
 namespace formstest {
 

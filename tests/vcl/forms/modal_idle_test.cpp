@@ -3,7 +3,7 @@
 // loop, posting a message to wake it again, until it ends the loop.
 #include "fixture.h"
 #include "platform/vcl/rtl/Exceptions.h"
-#include "platform/win/user/message_box.h"
+#include "platform/win/drums_ext.h"
 
 namespace formstest {
 namespace {

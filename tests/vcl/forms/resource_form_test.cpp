@@ -10,7 +10,8 @@
 #include "platform/vcl/controls/GraphicControl.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/rtl/Exceptions.h"
-#include "platform/win/user/message_box.h"
+#include "support/TempFolder.h"
+#include "platform/win/drums_ext.h"
 
 namespace formstest {
 namespace {
@@ -187,8 +188,9 @@ TEST_F(ResourceForm, PaintedHeadlessAndSavedAsScreenshot) {
   EXPECT_EQ(GetPixel(dc, 48, 48) & 0xFFFFFF, 0x00FFFFu);  // COLORREF yellow
   EXPECT_EQ(GetPixel(dc, 100, 95) & 0xFFFFFF, 0xFF0000u);  // COLORREF blue
   ReleaseDC(hwnd, dc);
+  TempFolder folder;
   const char* dir = std::getenv("DRUMS_FORMS_SCREENSHOT_DIR");
-  std::string path = std::string(dir ? dir : ".") + "/forms_test_form.png";
+  std::string path = (dir ? std::string(dir) : folder.Path()) + "/forms_test_form.png";
   EXPECT_TRUE(host::Get().Screenshot(HostOf(hwnd), path));
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "GraphicsTestSupport.h"
-#include "platform/win/resource/resources.h"
+#include "platform/win/drums_ext.h"
 
 using namespace graphics_test;
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GraphicsTestSupport.h"
+#include "support/TempFolder.h"
 #include "platform/win/winuser_draw.h"
 
 using namespace graphics_test;
@@ -82,7 +83,8 @@ TEST(Icon, BrokenIcoDataRaisesInvalidGraphic) {
 }
 
 TEST(Icon, PictureLoadsIcoFiles) {
-  std::string path = testing::TempDir() + "graphics_icon_test.ico";
+  TempFolder folder;
+  std::string path = folder / "icon.ico";
   {
     TFileStream file(path, fmCreate);
     std::string bytes = IconFile();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GraphicsTestSupport.h"
+#include "support/TempFolder.h"
 #include "platform/vcl/Jpeg.h"
 
 using namespace graphics_test;
@@ -135,7 +136,8 @@ TEST(Jpeg, RegisteredForPicturesAndStreamsItsData) {
   EXPECT_NE(GraphicFilter(TGraphic::StaticClass()).find("*.jpeg"), std::string::npos);
   TBitmap original;
   Gradient(original);
-  std::string path = testing::TempDir() + "graphics_jpeg_test.JPG";
+  TempFolder folder;
+  std::string path = folder / "picture.JPG";
   {
     TJPEGImage jpeg;
     jpeg.Assign(&original);

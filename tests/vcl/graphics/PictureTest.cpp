@@ -4,14 +4,11 @@
 #include <string>
 
 #include "GraphicsTestSupport.h"
+#include "support/TempFolder.h"
 
 using namespace graphics_test;
 
 namespace {
-
-std::string TempFile(const std::string& name) {
-  return testing::TempDir() + "graphics_picture_" + name;
-}
 
 void SaveBitmapFile(const std::string& path) {
   TBitmap bitmap;
@@ -22,7 +19,8 @@ void SaveBitmapFile(const std::string& path) {
 }  // namespace
 
 TEST(Picture, LoadsByExtensionInAnyCase) {
-  std::string path = TempFile("glyph.BMP");
+  TempFolder folder;
+  std::string path = folder / "glyph.BMP";
   SaveBitmapFile(path);
   TPicture picture;
   int changes = 0;
@@ -34,7 +32,7 @@ TEST(Picture, LoadsByExtensionInAnyCase) {
   EXPECT_EQ(At(*picture.GetBitmap(), 0, 0), clRed);
   EXPECT_GE(changes, 1);
 
-  std::string copyPath = TempFile("copy.bmp");
+  std::string copyPath = folder / "copy.bmp";
   picture.SaveToFile(copyPath);
   TBitmap again;
   again.LoadFromFile(copyPath);
@@ -42,9 +40,10 @@ TEST(Picture, LoadsByExtensionInAnyCase) {
 }
 
 TEST(Picture, UnknownExtensionRaisesWithTheExtension) {
+  TempFolder folder;
   TPicture picture;
   try {
-    picture.LoadFromFile(TempFile("thing.xyz"));
+    picture.LoadFromFile(folder / "thing.xyz");
     FAIL() << "no exception";
   } catch (const EInvalidGraphic& e) {
     EXPECT_EQ(e.GetMessage(), "Unknown picture file extension (.xyz)");

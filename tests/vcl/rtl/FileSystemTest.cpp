@@ -6,7 +6,7 @@
 
 #include "platform/vcl/rtl/DateTime.h"
 #include "platform/vcl/rtl/FileSystem.h"
-#include "vcl/rtl/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

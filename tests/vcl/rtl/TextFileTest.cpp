@@ -6,7 +6,7 @@
 
 #include "platform/vcl/rtl/Exceptions.h"
 #include "platform/vcl/rtl/TextFile.h"
-#include "vcl/rtl/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SampleComponents.h"
+#include "support/TempFolder.h"
 
 using namespace sample;
 
@@ -188,7 +189,8 @@ TEST(StringLists, AssignAndEquals) {
 }
 
 TEST(StringLists, FilesAreWrittenWithCrLfAndRead) {
-  const std::string path = ::testing::TempDir() + "stringlist_test.txt";
+  TempFolder folder;
+  const std::string path = folder / "strings.txt";
   TStringList list;
   list.SetText("alpha\nbeta");
   list.SaveToFile(path);

@@ -7,6 +7,7 @@
 
 #include "platform/win/gdi/bmp_file.h"
 #include "shapes_canvas.h"
+#include "support/TempFolder.h"
 
 using shapes_test::Canvas;
 
@@ -83,8 +84,8 @@ std::vector<BYTE> IconFile(const std::vector<BYTE>& dib, int w, int h, bool curs
   return f;
 }
 
-std::string WriteTemp(const std::string& name, const std::vector<BYTE>& bytes) {
-  const std::string path = testing::TempDir() + name;
+std::string WriteTemp(const TempFolder& folder, const std::string& name, const std::vector<BYTE>& bytes) {
+  const std::string path = folder / name;
   FILE* f = std::fopen(path.c_str(), "wb");
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
@@ -164,8 +165,9 @@ TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
 TEST(Icons, FilesGiveIconsAndCursorsWithTheirHotSpot) {
   auto dib = IconDib(
       16, 16, 24, {}, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }, [](int x, int) { return x >= 8; });
-  const std::string ico = WriteTemp("shapes_test.ico", IconFile(dib, 16, 16, false));
-  const std::string cur = WriteTemp("shapes_test.cur", IconFile(dib, 16, 16, true, 3, 5));
+  TempFolder folder;
+  const std::string ico = WriteTemp(folder, "shapes_test.ico", IconFile(dib, 16, 16, false));
+  const std::string cur = WriteTemp(folder, "shapes_test.cur", IconFile(dib, 16, 16, true, 3, 5));
 
   HICON icon = static_cast<HICON>(LoadImageA(nullptr, ico.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
   ASSERT_NE(icon, nullptr);
@@ -264,7 +266,8 @@ TEST(Icons, BitmapFilesLoadWithTheirCornerColourMadeTransparent) {
   BYTE* top = image.bits.data() + image.Stride();
   top[1] = 255;
   top[3 * 3 + 2] = 255;  // top-right red
-  const std::string path = WriteTemp("shapes_test.bmp", win::gdi::WriteBmp(image));
+  TempFolder folder;
+  const std::string path = WriteTemp(folder, "shapes_test.bmp", win::gdi::WriteBmp(image));
   for (UINT flags : {UINT(LR_LOADFROMFILE), UINT(LR_LOADFROMFILE | LR_LOADTRANSPARENT)}) {
     HBITMAP bmp = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, flags));
     ASSERT_NE(bmp, nullptr);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "fixture.h"
+#include "support/TempFolder.h"
 #include "platform/win/user/draw_util.h"
 
 using namespace usertest;
@@ -39,8 +40,9 @@ TEST_F(Screenshot, WindowWithCaptionMenuChildrenAndScrollBars) {
   Pump();
   EXPECT_TRUE(IsWindowVisible(top));
 
+  TempFolder folder;
   const char* dir = std::getenv("DRUMS_SCREENSHOTS");
-  std::string path = (dir ? std::string(dir) : std::filesystem::temp_directory_path().string()) + "/user_window.png";
+  std::string path = (dir ? std::string(dir) : folder.Path()) + "/user_window.png";
   EXPECT_TRUE(host::Get().Screenshot(HostOf(top), path)) << path;
 
   // Caption in the active colour, the frame in the face colour, the panel

@@ -62,3 +62,12 @@ TClass FindClass(const std::string& name) {
   if (cls == nullptr) throw EClassNotFound("Class %s not found", {name});
   return cls;
 }
+
+std::vector<TClass> RegisteredClasses() {
+  Registry& r = TheRegistry();
+  std::lock_guard guard(r.lock);
+  std::vector<TClass> all;
+  all.reserve(r.classes.size());
+  for (const auto& [name, cls] : r.classes) all.push_back(cls);
+  return all;
+}

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/vcl/classes/typeinfo/Object.h"
 
@@ -14,6 +15,8 @@ void UnRegisterClass(TClass cls);
 TClass GetClass(const std::string& name);
 // As GetClass; raises EClassNotFound "Class %s not found" when missing.
 TClass FindClass(const std::string& name);
+// Every registered class, ordered by name.
+std::vector<TClass> RegisteredClasses();
 
 template <class T>
 void RegisterClass() {

@@ -6,7 +6,7 @@
 
 #include "platform/win/gdi/pen.h"
 #include "platform/win/gdi/shapes/raster.h"
-#include "platform/win/gdi/wingdi_shapes.h"
+#include "platform/win/wingdi_shapes.h"
 
 namespace win::gdi::shapes {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/win/gdi/user_draw/icon.h"
+#include "platform/win/user/draw/icon.h"
 #include "platform/win/windef.h"
 
 namespace win::user {

@@ -12,7 +12,7 @@
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
-#include "platform/win/gdi/user_draw/icon.h"
+#include "platform/win/user/draw/icon.h"
 #include "platform/win/windows.h"
 
 namespace {

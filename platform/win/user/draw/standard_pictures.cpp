@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/win/gdi/shapes/raster.h"
-#include "platform/win/gdi/user_draw/icon.h"
+#include "platform/win/user/draw/icon.h"
 
 namespace win::user {
 namespace {

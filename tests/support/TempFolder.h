@@ -1,5 +1,6 @@
-// A fresh folder under the system's temporary folder, removed again with the
-// fixture; tests make their files in it.
+// A fresh folder under the system's temporary folder, removed again with its
+// owner; every test that writes files makes them in one, so that two runs on
+// one machine never meet.
 #pragma once
 
 #include <cstdlib>
@@ -11,7 +12,7 @@
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "drums-vcl-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "drums-test-XXXXXX").string();
     FPath = ::mkdtemp(pattern.data());
   }
   ~TempFolder() {

@@ -4,8 +4,8 @@
 
 #include "platform/win/gdi/brush.h"
 #include "platform/win/gdi/dc.h"
-#include "platform/win/gdi/user_draw/sys_colors.h"
-#include "platform/win/gdi/user_draw/user_draw.h"
+#include "platform/win/user/draw/sys_colors.h"
+#include "platform/win/user/draw/user_draw.h"
 #include "platform/win/wingdi.h"
 #include "platform/win/winuser_draw.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win/gdi/user_draw/icon.h"
-#include "platform/win/gdi/user_draw/icon_files.h"
+#include "platform/win/user/draw/icon.h"
+#include "platform/win/user/draw/icon_files.h"
 #include "platform/win/wingdi.h"
 #include "platform/win/winuser_draw.h"
 

@@ -1,7 +1,7 @@
 #include <map>
 #include <mutex>
 
-#include "platform/win/gdi/user_draw/icon.h"
+#include "platform/win/user/draw/icon.h"
 #include "platform/win/user/cursor_bridge.h"
 #include "platform/host/host.h"
 

@@ -9,9 +9,9 @@
 
 #include "platform/win/gdi/bmp_file.h"
 #include "platform/win/gdi/surface.h"
-#include "platform/win/gdi/user_draw/icon.h"
-#include "platform/win/gdi/user_draw/icon_files.h"
-#include "platform/win/gdi/user_draw/sys_colors.h"
+#include "platform/win/user/draw/icon.h"
+#include "platform/win/user/draw/icon_files.h"
+#include "platform/win/user/draw/sys_colors.h"
 #include "platform/win/resource/resources.h"
 #include "platform/win/winbase.h"
 #include "platform/win/wingdi.h"

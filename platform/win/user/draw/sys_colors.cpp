@@ -1,4 +1,4 @@
-#include "platform/win/gdi/user_draw/sys_colors.h"
+#include "platform/win/user/draw/sys_colors.h"
 
 #include <array>
 #include <mutex>
