@@ -1,0 +1,196 @@
+#include "platform/win/shell/shell_folder.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/win/shell/com_base.h"
+#include "platform/win/shell/folder_items.h"
+#include "platform/win/shell/id_list_enumerator.h"
+#include "platform/win/shell/namespace_paths.h"
+#include "platform/win/shell/wide_text.h"
+
+namespace win::shell {
+
+namespace {
+
+std::string LastName(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos || slash + 1 == path.size() ? path : path.substr(slash + 1);
+}
+
+bool IsPlainName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\\') == std::string::npos;
+}
+
+class ShellFolder final : public ComObject<IShellFolder> {
+ public:
+  explicit ShellFolder(Items absolute) : absolute_(std::move(absolute)) {}
+
+  HRESULT QueryInterface(REFIID riid, void** ppv) override {
+    return Answer(ppv, riid == IID_IUnknown || riid == IID_IShellFolder);
+  }
+
+  HRESULT ParseDisplayName(HWND, LPBC, LPOLESTR pszDisplayName, ULONG* pchEaten, LPITEMIDLIST* ppidl,
+                           ULONG* pdwAttributes) override {
+    if (!ppidl) return E_POINTER;
+    *ppidl = nullptr;
+    if (!pszDisplayName) return E_INVALIDARG;
+    const std::string name = Utf8FromWide(pszDisplayName);
+    Items items;
+    HRESULT result = E_INVALIDARG;
+    if (absolute_.empty()) {
+      result = ParseAbsolutePath(name, &items);
+    } else if (const std::optional<std::string> path = PathOf(absolute_)) {
+      // Below a folder the name is a relative path.
+      Items full;
+      result = ParseAbsolutePath(*path + "/" + name, &full);
+      Items own;
+      if (SUCCEEDED(result) && SUCCEEDED(ParseAbsolutePath(*path, &own)) && full.size() >= own.size())
+        items.assign(full.begin() + static_cast<std::ptrdiff_t>(own.size()), full.end());
+      else if (SUCCEEDED(result))
+        result = E_INVALIDARG;
+    }
+    if (FAILED(result)) return result;
+    *ppidl = EncodeIdList(items);
+    if (!*ppidl) return E_OUTOFMEMORY;
+    if (pchEaten) *pchEaten = static_cast<ULONG>(std::wcslen(pszDisplayName));
+    if (pdwAttributes) *pdwAttributes &= AttributesOf(absolute_, items);
+    return S_OK;
+  }
+
+  HRESULT EnumObjects(HWND, SHCONTF grfFlags, IEnumIDList** ppenumIDList) override {
+    if (!ppenumIDList) return E_POINTER;
+    *ppenumIDList = CreateIdListEnumerator(ChildrenOf(absolute_, grfFlags));
+    return S_OK;
+  }
+
+  HRESULT BindToObject(LPCITEMIDLIST pidl, LPBC, REFIID riid, void** ppv) override {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    const std::optional<Items> relative = DecodeIdList(pidl);
+    if (!relative || relative->empty()) return E_INVALIDARG;
+    for (const Item& item : *relative) {
+      if (!item.IsFolder()) return E_INVALIDARG;
+    }
+    Items absolute = absolute_;
+    absolute.insert(absolute.end(), relative->begin(), relative->end());
+    return CreateShellFolder(absolute, riid, ppv);
+  }
+
+  HRESULT BindToStorage(LPCITEMIDLIST, LPBC, REFIID, void** ppv) override {
+    if (ppv) *ppv = nullptr;
+    return E_NOTIMPL;
+  }
+
+  HRESULT CompareIDs(LPARAM lParam, LPCITEMIDLIST pidl1, LPCITEMIDLIST pidl2) override {
+    const std::optional<Items> a = DecodeIdList(pidl1);
+    const std::optional<Items> b = DecodeIdList(pidl2);
+    if (!a || !b) return E_INVALIDARG;
+    const int order = CompareItems(absolute_, *a, *b, static_cast<int>(lParam & 0xFFFF));
+    const short code = static_cast<short>(order < 0 ? -1 : (order > 0 ? 1 : 0));
+    return MAKE_HRESULT(SEVERITY_SUCCESS, 0, static_cast<USHORT>(code));
+  }
+
+  HRESULT CreateViewObject(HWND, REFIID, void** ppv) override {
+    if (ppv) *ppv = nullptr;
+    return E_NOTIMPL;
+  }
+
+  HRESULT GetAttributesOf(UINT cidl, LPCITEMIDLIST* apidl, SFGAOF* rgfInOut) override {
+    if (!rgfInOut) return E_POINTER;
+    if (cidl == 0) return S_OK;  // a validation request: everything is read afresh anyway
+    if (!apidl) return E_POINTER;
+    SFGAOF common = ~0u;
+    for (UINT i = 0; i < cidl; ++i) {
+      const std::optional<Items> relative = DecodeIdList(apidl[i]);
+      if (!relative) return E_INVALIDARG;
+      common &= AttributesOf(absolute_, *relative);
+    }
+    *rgfInOut &= common;
+    return S_OK;
+  }
+
+  HRESULT GetUIObjectOf(HWND, UINT, LPCITEMIDLIST*, REFIID, UINT*, void** ppv) override {
+    if (ppv) *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+
+  HRESULT GetDisplayNameOf(LPCITEMIDLIST pidl, SHGDNF uFlags, STRRET* pName) override {
+    if (!pName) return E_POINTER;
+    const std::optional<Items> relative = DecodeIdList(pidl);
+    if (!relative) return E_INVALIDARG;
+    const bool full = (uFlags & (SHGDN_FORPARSING | SHGDN_FORADDRESSBAR)) && !(uFlags & SHGDN_INFOLDER);
+    Items absolute = absolute_;
+    absolute.insert(absolute.end(), relative->begin(), relative->end());
+    SetStrRet(full ? FullName(absolute, uFlags) : ShortName(absolute), pName);
+    return S_OK;
+  }
+
+  HRESULT SetNameOf(HWND, LPCITEMIDLIST pidl, LPCOLESTR pszName, SHGDNF, LPITEMIDLIST* ppidlOut) override {
+    if (ppidlOut) *ppidlOut = nullptr;
+    const std::optional<Items> relative = DecodeIdList(pidl);
+    if (!relative || relative->size() != 1 || !pszName) return E_INVALIDARG;
+    Item item = relative->front();
+    if (item.kind != ItemKind::Folder && item.kind != ItemKind::File) return E_INVALIDARG;
+    const std::string name = Utf8FromWide(pszName);
+    if (!IsPlainName(name)) return HRESULT_FROM_WIN32(ERROR_INVALID_NAME);
+    const std::optional<std::string> from = PathOf(absolute_, *relative);
+    const std::optional<std::string> folder = PathOf(absolute_);
+    if (!from || !folder) return E_FAIL;
+    const std::string to = *folder + "/" + name;
+    if (name != item.name) {
+      struct stat existing {};
+      if (lstat(to.c_str(), &existing) == 0) return HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS);
+      if (std::rename(from->c_str(), to.c_str()) != 0)
+        return HRESULT_FROM_WIN32(errno == EACCES || errno == EPERM ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND);
+    }
+    item.name = name;
+    if (ppidlOut) *ppidlOut = EncodeIdList({item});
+    return S_OK;
+  }
+
+ private:
+  static std::string ShortName(const Items& absolute) {
+    if (absolute.empty()) return "Desktop";
+    const Item& last = absolute.back();
+    switch (last.kind) {
+      case ItemKind::MyComputer: return "My Computer";
+      case ItemKind::Home: return LastName(HomeFolder());
+      default: return last.name;
+    }
+  }
+
+  static std::string FullName(const Items& absolute, SHGDNF flags) {
+    if (!absolute.empty() && absolute.back().kind == ItemKind::MyComputer)
+      return (flags & SHGDN_FORPARSING) ? kMyComputerParsingName : "My Computer";
+    const std::optional<std::string> path = PathOf(absolute);
+    return path ? ShownPath(*path) : ShortName(absolute);
+  }
+
+  Items absolute_;
+};
+
+}  // namespace
+
+HRESULT CreateShellFolder(const Items& absolute, REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  auto* folder = new ShellFolder(absolute);
+  const HRESULT result = folder->QueryInterface(riid, ppv);
+  folder->Release();
+  return result;
+}
+
+void SetStrRet(const std::string& text, STRRET* out) {
+  if (text.size() < MAX_PATH) {
+    out->uType = STRRET_CSTR;
+    std::memcpy(out->cStr, text.c_str(), text.size() + 1);
+  } else {
+    out->uType = STRRET_WSTR;
+    out->pOleStr = WideFromUtf8(text);
+  }
+}
+
+}  // namespace win::shell

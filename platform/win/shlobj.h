@@ -1,0 +1,176 @@
+// The shell namespace of the Windows API stand-in: item-ID lists, shell
+// folders and their enumerators, special folders, shell links.
+//
+// How the namespace lies over the file system:
+// - the desktop is the empty item-ID list; its children are "My Computer",
+//   the home folder, then the entries of the user's desktop folder (the XDG
+//   desktop directory, else ~/Desktop), which is also the desktop's path;
+// - "My Computer" has no path; its children are the mounted volumes, "/"
+//   first, then the real mounts of the mount table;
+// - an item is a 2-byte size, a kind byte and the UTF-8 name (for a volume:
+//   its drive type, then the mount point), so an ID never changes when a
+//   file is touched;
+// - paths come back in the layer's Windows form ("C:\home\u\x"); parsing
+//   takes that form or a POSIX path and maps it lexically onto My Computer,
+//   the volume with the longest matching mount point and the names below.
+#pragma once
+
+#include "platform/win/objidl.h"
+#include "platform/win/winbase.h"
+
+#pragma pack(push, 1)
+struct SHITEMID {
+  USHORT cb;
+  BYTE abID[1];
+};
+struct ITEMIDLIST {
+  SHITEMID mkid;
+};
+#pragma pack(pop)
+typedef ITEMIDLIST* LPITEMIDLIST;
+typedef const ITEMIDLIST* LPCITEMIDLIST;
+typedef ITEMIDLIST* PIDLIST_ABSOLUTE;
+typedef const ITEMIDLIST* PCIDLIST_ABSOLUTE;
+
+#define STRRET_WSTR 0x0000
+#define STRRET_OFFSET 0x0001
+#define STRRET_CSTR 0x0002
+struct STRRET {
+  UINT uType;
+  union {
+    LPWSTR pOleStr;
+    UINT uOffset;
+    char cStr[MAX_PATH];
+  };
+};
+typedef STRRET* LPSTRRET;
+
+// Display-name flags.
+#define SHGDN_NORMAL 0x0000
+#define SHGDN_INFOLDER 0x0001
+#define SHGDN_FOREDITING 0x1000
+#define SHGDN_FORADDRESSBAR 0x4000
+#define SHGDN_FORPARSING 0x8000
+typedef DWORD SHGDNF;
+
+// Enumeration flags.
+#define SHCONTF_FOLDERS 0x0020
+#define SHCONTF_NONFOLDERS 0x0040
+#define SHCONTF_INCLUDEHIDDEN 0x0080
+typedef DWORD SHCONTF;
+
+// Item attributes.
+#define SFGAO_CANCOPY 0x00000001L
+#define SFGAO_CANMOVE 0x00000002L
+#define SFGAO_CANLINK 0x00000004L
+#define SFGAO_STORAGE 0x00000008L
+#define SFGAO_CANRENAME 0x00000010L
+#define SFGAO_CANDELETE 0x00000020L
+#define SFGAO_HASPROPSHEET 0x00000040L
+#define SFGAO_DROPTARGET 0x00000100L
+#define SFGAO_CAPABILITYMASK 0x00000177L
+#define SFGAO_GHOSTED 0x00008000L
+#define SFGAO_LINK 0x00010000L
+#define SFGAO_SHARE 0x00020000L
+#define SFGAO_READONLY 0x00040000L
+#define SFGAO_HIDDEN 0x00080000L
+#define SFGAO_DISPLAYATTRMASK 0x000FC000L
+#define SFGAO_STREAM 0x00400000L
+#define SFGAO_VALIDATE 0x01000000L
+#define SFGAO_REMOVABLE 0x02000000L
+#define SFGAO_BROWSABLE 0x08000000L
+#define SFGAO_FILESYSANCESTOR 0x10000000L
+#define SFGAO_FOLDER 0x20000000L
+#define SFGAO_FILESYSTEM 0x40000000L
+#define SFGAO_HASSUBFOLDER 0x80000000L
+#define SFGAO_CONTENTSMASK 0x80000000L
+typedef ULONG SFGAOF;
+
+// Special folders. The ones answered here: the desktop, documents (the home
+// folder), Send To, the desktop directory, My Computer, the configuration
+// folder (application data) and the data folder (local application data).
+#define CSIDL_DESKTOP 0x0000
+#define CSIDL_PERSONAL 0x0005
+#define CSIDL_SENDTO 0x0009
+#define CSIDL_DESKTOPDIRECTORY 0x0010
+#define CSIDL_DRIVES 0x0011
+#define CSIDL_APPDATA 0x001A
+#define CSIDL_LOCAL_APPDATA 0x001C
+
+inline constexpr IID IID_IShellFolder = DRUMS_OLE_GUID(0x000214E6);
+inline constexpr IID IID_IEnumIDList = DRUMS_OLE_GUID(0x000214F2);
+inline constexpr IID IID_IShellLinkA = DRUMS_OLE_GUID(0x000214EE);
+inline constexpr CLSID CLSID_ShellLink = DRUMS_OLE_GUID(0x00021401);
+
+struct IEnumIDList : IUnknown {
+  virtual HRESULT Next(ULONG celt, LPITEMIDLIST* rgelt, ULONG* pceltFetched) = 0;
+  virtual HRESULT Skip(ULONG celt) = 0;
+  virtual HRESULT Reset() = 0;
+  virtual HRESULT Clone(IEnumIDList** ppenum) = 0;
+
+ protected:
+  ~IEnumIDList() = default;
+};
+typedef IEnumIDList* LPENUMIDLIST;
+
+struct IShellFolder : IUnknown {
+  virtual HRESULT ParseDisplayName(HWND hwnd, LPBC pbc, LPOLESTR pszDisplayName, ULONG* pchEaten, LPITEMIDLIST* ppidl,
+                                   ULONG* pdwAttributes) = 0;
+  virtual HRESULT EnumObjects(HWND hwnd, SHCONTF grfFlags, IEnumIDList** ppenumIDList) = 0;
+  virtual HRESULT BindToObject(LPCITEMIDLIST pidl, LPBC pbc, REFIID riid, void** ppv) = 0;
+  virtual HRESULT BindToStorage(LPCITEMIDLIST pidl, LPBC pbc, REFIID riid, void** ppv) = 0;
+  // The low word of lParam is the column (0 name, 1 size, 2 type, 3 date);
+  // the low word of the result, read as a signed number, is the order.
+  virtual HRESULT CompareIDs(LPARAM lParam, LPCITEMIDLIST pidl1, LPCITEMIDLIST pidl2) = 0;
+  virtual HRESULT CreateViewObject(HWND hwndOwner, REFIID riid, void** ppv) = 0;
+  virtual HRESULT GetAttributesOf(UINT cidl, LPCITEMIDLIST* apidl, SFGAOF* rgfInOut) = 0;
+  virtual HRESULT GetUIObjectOf(HWND hwndOwner, UINT cidl, LPCITEMIDLIST* apidl, REFIID riid, UINT* rgfReserved,
+                                void** ppv) = 0;
+  virtual HRESULT GetDisplayNameOf(LPCITEMIDLIST pidl, SHGDNF uFlags, STRRET* pName) = 0;
+  virtual HRESULT SetNameOf(HWND hwnd, LPCITEMIDLIST pidl, LPCOLESTR pszName, SHGDNF uFlags,
+                            LPITEMIDLIST* ppidlOut) = 0;
+
+ protected:
+  ~IShellFolder() = default;
+};
+typedef IShellFolder* LPSHELLFOLDER;
+
+#define SLR_NO_UI 0x0001
+#define SLR_ANY_MATCH 0x0002
+#define SLGP_SHORTPATH 0x0001
+#define SLGP_UNCPRIORITY 0x0002
+#define SLGP_RAWPATH 0x0004
+
+struct IShellLinkA : IUnknown {
+  virtual HRESULT GetPath(LPSTR pszFile, int cch, WIN32_FIND_DATAA* pfd, DWORD fFlags) = 0;
+  virtual HRESULT GetIDList(LPITEMIDLIST* ppidl) = 0;
+  virtual HRESULT SetIDList(LPCITEMIDLIST pidl) = 0;
+  virtual HRESULT GetDescription(LPSTR pszName, int cch) = 0;
+  virtual HRESULT SetDescription(LPCSTR pszName) = 0;
+  virtual HRESULT GetWorkingDirectory(LPSTR pszDir, int cch) = 0;
+  virtual HRESULT SetWorkingDirectory(LPCSTR pszDir) = 0;
+  virtual HRESULT GetArguments(LPSTR pszArgs, int cch) = 0;
+  virtual HRESULT SetArguments(LPCSTR pszArgs) = 0;
+  virtual HRESULT GetHotkey(WORD* pwHotkey) = 0;
+  virtual HRESULT SetHotkey(WORD wHotkey) = 0;
+  virtual HRESULT GetShowCmd(int* piShowCmd) = 0;
+  virtual HRESULT SetShowCmd(int iShowCmd) = 0;
+  virtual HRESULT GetIconLocation(LPSTR pszIconPath, int cch, int* piIcon) = 0;
+  virtual HRESULT SetIconLocation(LPCSTR pszIconPath, int iIcon) = 0;
+  virtual HRESULT SetRelativePath(LPCSTR pszPathRel, DWORD dwReserved) = 0;
+  virtual HRESULT Resolve(HWND hwnd, DWORD fFlags) = 0;
+  virtual HRESULT SetPath(LPCSTR pszFile) = 0;
+
+ protected:
+  ~IShellLinkA() = default;
+};
+
+HRESULT SHGetMalloc(LPMALLOC* ppMalloc);
+HRESULT SHGetDesktopFolder(IShellFolder** ppshf);
+// Any folder number not listed above fails at once with E_INVALIDARG.
+HRESULT SHGetSpecialFolderLocation(HWND hwndOwner, int nFolder, LPITEMIDLIST* ppidl);
+// FALSE with an empty buffer when the item has no file-system path.
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, LPSTR pszPath);
+// There is no explorer process to keep alive: always E_FAIL.
+HRESULT SHGetInstanceExplorer(IUnknown** ppunk);
+inline constexpr auto& SHGetPathFromIDList = SHGetPathFromIDListA;
