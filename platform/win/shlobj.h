@@ -165,6 +165,81 @@ struct IShellLinkA : IUnknown {
   ~IShellLinkA() = default;
 };
 
+// Context menus of items and folders. Command offsets: Open 0 (default),
+// Delete 17, Rename 18, Properties 19, Cut 24, Copy 25, Paste 26, and a
+// "Send To" popup holding one grayed placeholder (30) for the caller to fill.
+#define CMF_NORMAL 0x00000000
+#define CMF_DEFAULTONLY 0x00000001
+#define CMF_VERBSONLY 0x00000002
+#define CMF_EXPLORE 0x00000004
+#define CMF_NOVERBS 0x00000008
+#define CMF_CANRENAME 0x00000010
+#define CMF_NODEFAULT 0x00000020
+#define CMF_INCLUDESTATIC 0x00000040
+#define CMF_EXTENDEDVERBS 0x00000100
+
+#define GCS_VERBA 0x00000000
+#define GCS_HELPTEXTA 0x00000001
+#define GCS_VALIDATEA 0x00000002
+#define GCS_VERBW 0x00000004
+#define GCS_HELPTEXTW 0x00000005
+#define GCS_VALIDATEW 0x00000006
+#define GCS_UNICODE 0x00000004
+
+#define CMIC_MASK_FLAG_NO_UI 0x00000400
+
+struct CMINVOKECOMMANDINFO {
+  DWORD cbSize;
+  DWORD fMask;
+  HWND hwnd;
+  LPCSTR lpVerb;  // a verb, or MAKEINTRESOURCEA(command offset)
+  LPCSTR lpParameters;
+  LPCSTR lpDirectory;
+  int nShow;
+  DWORD dwHotKey;
+  HANDLE hIcon;
+};
+typedef CMINVOKECOMMANDINFO* LPCMINVOKECOMMANDINFO;
+
+inline constexpr IID IID_IContextMenu = DRUMS_OLE_GUID(0x000214E4);
+inline constexpr IID IID_IContextMenu2 = DRUMS_OLE_GUID(0x000214F4);
+
+struct IContextMenu : IUnknown {
+  virtual HRESULT QueryContextMenu(HMENU hmenu, UINT indexMenu, UINT idCmdFirst, UINT idCmdLast, UINT uFlags) = 0;
+  virtual HRESULT InvokeCommand(CMINVOKECOMMANDINFO* pici) = 0;
+  virtual HRESULT GetCommandString(UINT_PTR idCmd, UINT uType, UINT* pReserved, LPSTR pszName, UINT cchMax) = 0;
+
+ protected:
+  ~IContextMenu() = default;
+};
+typedef IContextMenu* LPCONTEXTMENU;
+
+struct IContextMenu2 : IContextMenu {
+  virtual HRESULT HandleMenuMsg(UINT uMsg, WPARAM wParam, LPARAM lParam) = 0;
+
+ protected:
+  ~IContextMenu2() = default;
+};
+
+// "Shell IDList Array": the parent folder's absolute list, then the items'
+// relative lists, each at its offset from the start of the block.
+#define CFSTR_SHELLIDLIST "Shell IDList Array"
+#define CFSTR_PREFERREDDROPEFFECT "Preferred DropEffect"
+struct CIDA {
+  UINT cidl;
+  UINT aoffset[1];
+};
+typedef CIDA* LPIDA;
+
+// CF_HDROP: the header, then the paths, each ending in a NUL, and one more NUL.
+struct DROPFILES {
+  DWORD pFiles;  // offset of the first path
+  POINT pt;
+  BOOL fNC;
+  BOOL fWide;
+};
+typedef DROPFILES* LPDROPFILES;
+
 HRESULT SHGetMalloc(LPMALLOC* ppMalloc);
 HRESULT SHGetDesktopFolder(IShellFolder** ppshf);
 // Any folder number not listed above fails at once with E_INVALIDARG.

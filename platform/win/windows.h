@@ -8,4 +8,5 @@
 #include "platform/win/wingdi.h"
 #include "platform/win/winuser.h"
 #include "platform/win/winuser_help.h"
+#include "platform/win/winuser_clipboard.h"
 #include "platform/win/winres.h"

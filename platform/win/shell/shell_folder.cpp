@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "platform/win/shell/com_base.h"
+#include "platform/win/shell/context_menu.h"
+#include "platform/win/shell/data_object.h"
 #include "platform/win/shell/folder_items.h"
 #include "platform/win/shell/id_list_enumerator.h"
 #include "platform/win/shell/namespace_paths.h"
@@ -94,9 +96,15 @@ class ShellFolder final : public ComObject<IShellFolder> {
     return MAKE_HRESULT(SEVERITY_SUCCESS, 0, static_cast<USHORT>(code));
   }
 
-  HRESULT CreateViewObject(HWND, REFIID, void** ppv) override {
-    if (ppv) *ppv = nullptr;
-    return E_NOTIMPL;
+  // The folder's background menu (Paste, Properties).
+  HRESULT CreateViewObject(HWND, REFIID riid, void** ppv) override {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (!(riid == IID_IContextMenu) && !(riid == IID_IContextMenu2)) return E_NOINTERFACE;
+    IContextMenu2* menu = CreateShellContextMenu(absolute_, {});
+    const HRESULT result = menu->QueryInterface(riid, ppv);
+    menu->Release();
+    return result;
   }
 
   HRESULT GetAttributesOf(UINT cidl, LPCITEMIDLIST* apidl, SFGAOF* rgfInOut) override {
@@ -113,9 +121,26 @@ class ShellFolder final : public ComObject<IShellFolder> {
     return S_OK;
   }
 
-  HRESULT GetUIObjectOf(HWND, UINT, LPCITEMIDLIST*, REFIID, UINT*, void** ppv) override {
-    if (ppv) *ppv = nullptr;
-    return E_NOINTERFACE;
+  HRESULT GetUIObjectOf(HWND, UINT cidl, LPCITEMIDLIST* apidl, REFIID riid, UINT*, void** ppv) override {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (cidl == 0 || !apidl) return E_INVALIDARG;
+    std::vector<Items> children;
+    for (UINT i = 0; i < cidl; ++i) {
+      std::optional<Items> child = DecodeIdList(apidl[i]);
+      if (!child || child->empty()) return E_INVALIDARG;
+      children.push_back(std::move(*child));
+    }
+    IUnknown* object = nullptr;
+    if (riid == IID_IContextMenu || riid == IID_IContextMenu2)
+      object = CreateShellContextMenu(absolute_, children);
+    else if (riid == IID_IDataObject)
+      object = CreateShellDataObject(absolute_, children);
+    else
+      return E_NOINTERFACE;
+    const HRESULT result = object->QueryInterface(riid, ppv);
+    object->Release();
+    return result;
   }
 
   HRESULT GetDisplayNameOf(LPCITEMIDLIST pidl, SHGDNF uFlags, STRRET* pName) override {

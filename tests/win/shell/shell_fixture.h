@@ -36,6 +36,7 @@ struct Ref {
   Ref() = default;
   Ref(const Ref&) = delete;
   Ref& operator=(const Ref&) = delete;
+  Ref(Ref&& other) noexcept : p(other.p) { other.p = nullptr; }
   ~Ref() {
     if (p) p->Release();
   }
