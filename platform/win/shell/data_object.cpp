@@ -96,17 +96,9 @@ class FormatEnumerator final : public ComObject<IEnumFORMATETC> {
 
 class ShellDataObject final : public ComObject<IDataObject> {
  public:
-  ShellDataObject(const Items& folder, const std::vector<Items>& children) {
-    formats_.push_back(static_cast<CLIPFORMAT>(RegisterClipboardFormatA(CFSTR_SHELLIDLIST)));
-    data_[formats_.back()] = IdListArray(folder, children);
-    std::vector<std::string> paths;
-    for (const Items& child : children) {
-      if (const std::optional<std::string> path = PathOf(folder, child)) paths.push_back(ShownPath(*path));
-    }
-    if (!paths.empty() && paths.size() == children.size()) {
-      formats_.push_back(CF_HDROP);
-      data_[CF_HDROP] = DropFiles(paths);
-    }
+  void Add(CLIPFORMAT format, Bytes bytes) {
+    if (!data_.contains(format)) formats_.push_back(format);
+    data_[format] = std::move(bytes);
   }
 
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
@@ -176,7 +168,23 @@ class ShellDataObject final : public ComObject<IDataObject> {
 }  // namespace
 
 IDataObject* CreateShellDataObject(const Items& folder, const std::vector<Items>& children) {
-  return new ShellDataObject(folder, children);
+  auto* object = new ShellDataObject;
+  object->Add(static_cast<CLIPFORMAT>(RegisterClipboardFormatA(CFSTR_SHELLIDLIST)), IdListArray(folder, children));
+  std::vector<std::string> paths;
+  for (const Items& child : children) {
+    if (const std::optional<std::string> path = PathOf(folder, child)) paths.push_back(ShownPath(*path));
+  }
+  // Only when every item has a path, so that no item is silently left out.
+  if (!paths.empty() && paths.size() == children.size()) object->Add(CF_HDROP, DropFiles(paths));
+  return object;
+}
+
+IDataObject* CreateDropFilesDataObject(const std::vector<std::string>& paths) {
+  auto* object = new ShellDataObject;
+  std::vector<std::string> shown;
+  for (const std::string& path : paths) shown.push_back(path.starts_with("/") ? ShownPath(path) : path);
+  object->Add(CF_HDROP, DropFiles(shown));
+  return object;
 }
 
 std::vector<std::string> PathsOfDropFiles(const void* block, std::size_t size) {

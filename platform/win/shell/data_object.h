@@ -11,6 +11,9 @@
 namespace win::shell {
 
 IDataObject* CreateShellDataObject(const Items& folder, const std::vector<Items>& children);
+// CF_HDROP alone, for files dropped from other programs (POSIX paths are
+// handed on in the Windows form).
+IDataObject* CreateDropFilesDataObject(const std::vector<std::string>& paths);
 
 // The paths of a CF_HDROP block (Windows form, as written).
 std::vector<std::string> PathsOfDropFiles(const void* block, std::size_t size);

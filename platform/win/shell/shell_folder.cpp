@@ -8,6 +8,7 @@
 #include "platform/win/shell/com_base.h"
 #include "platform/win/shell/context_menu.h"
 #include "platform/win/shell/data_object.h"
+#include "platform/win/shell/folder_drop_target.h"
 #include "platform/win/shell/folder_items.h"
 #include "platform/win/shell/id_list_enumerator.h"
 #include "platform/win/shell/namespace_paths.h"
@@ -96,14 +97,22 @@ class ShellFolder final : public ComObject<IShellFolder> {
     return MAKE_HRESULT(SEVERITY_SUCCESS, 0, static_cast<USHORT>(code));
   }
 
-  // The folder's background menu (Paste, Properties).
+  // The folder's background menu (Paste, Properties) and drop target.
   HRESULT CreateViewObject(HWND, REFIID riid, void** ppv) override {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    if (!(riid == IID_IContextMenu) && !(riid == IID_IContextMenu2)) return E_NOINTERFACE;
-    IContextMenu2* menu = CreateShellContextMenu(absolute_, {});
-    const HRESULT result = menu->QueryInterface(riid, ppv);
-    menu->Release();
+    IUnknown* object = nullptr;
+    if (riid == IID_IContextMenu || riid == IID_IContextMenu2) {
+      object = CreateShellContextMenu(absolute_, {});
+    } else if (riid == IID_IDropTarget) {
+      const std::optional<std::string> path = PathOf(absolute_);
+      if (!path) return E_NOINTERFACE;
+      object = CreateFolderDropTarget(*path);
+    } else {
+      return E_NOINTERFACE;
+    }
+    const HRESULT result = object->QueryInterface(riid, ppv);
+    object->Release();
     return result;
   }
 
@@ -136,7 +145,11 @@ class ShellFolder final : public ComObject<IShellFolder> {
       object = CreateShellContextMenu(absolute_, children);
     else if (riid == IID_IDataObject)
       object = CreateShellDataObject(absolute_, children);
-    else
+    else if (riid == IID_IDropTarget && cidl == 1 && children[0].back().IsFolder()) {
+      const std::optional<std::string> path = PathOf(absolute_, children[0]);
+      if (!path) return E_NOINTERFACE;
+      object = CreateFolderDropTarget(*path);
+    } else
       return E_NOINTERFACE;
     const HRESULT result = object->QueryInterface(riid, ppv);
     object->Release();
