@@ -135,6 +135,53 @@ struct IShellFolder : IUnknown {
 };
 typedef IShellFolder* LPSHELLFOLDER;
 
+// Detail columns: 0 Name, 1 Size, 2 Type, 3 Modified.
+struct SHELLDETAILS {
+  int fmt;  // list-view column alignment: 0 left, 1 right
+  int cxChar;
+  STRRET str;
+};
+typedef SHELLDETAILS* LPSHELLDETAILS;
+
+struct SHCOLUMNID {
+  GUID fmtid;
+  DWORD pid;
+};
+typedef const SHCOLUMNID* LPCSHCOLUMNID;
+struct VARIANT;
+struct IEnumExtraSearch;
+
+#define SHCOLSTATE_TYPE_STR 0x00000001
+#define SHCOLSTATE_TYPE_INT 0x00000002
+#define SHCOLSTATE_TYPE_DATE 0x00000003
+#define SHCOLSTATE_ONBYDEFAULT 0x00000010
+typedef DWORD SHCOLSTATEF;
+
+inline constexpr IID IID_IShellFolder2 = {0x93F2F68C, 0x1D1B, 0x11D3, {0xA3, 0x0E, 0x00, 0xC0, 0x4F, 0x79, 0xAB, 0xD1}};
+inline constexpr IID IID_IShellDetails = DRUMS_OLE_GUID(0x000214EC);
+
+struct IShellFolder2 : IShellFolder {
+  virtual HRESULT GetDefaultSearchGUID(GUID* pguid) = 0;
+  virtual HRESULT EnumSearches(IEnumExtraSearch** ppenum) = 0;
+  virtual HRESULT GetDefaultColumn(DWORD dwRes, ULONG* pSort, ULONG* pDisplay) = 0;
+  virtual HRESULT GetDefaultColumnState(UINT iColumn, SHCOLSTATEF* pcsFlags) = 0;
+  virtual HRESULT GetDetailsEx(LPCITEMIDLIST pidl, const SHCOLUMNID* pscid, VARIANT* pv) = 0;
+  // No item: the column's heading.
+  virtual HRESULT GetDetailsOf(LPCITEMIDLIST pidl, UINT iColumn, SHELLDETAILS* psd) = 0;
+  virtual HRESULT MapColumnToSCID(UINT iColumn, SHCOLUMNID* pscid) = 0;
+
+ protected:
+  ~IShellFolder2() = default;
+};
+
+struct IShellDetails : IUnknown {
+  virtual HRESULT GetDetailsOf(LPCITEMIDLIST pidl, UINT iColumn, SHELLDETAILS* pDetails) = 0;
+  virtual HRESULT ColumnClick(UINT iColumn) = 0;
+
+ protected:
+  ~IShellDetails() = default;
+};
+
 #define SLR_NO_UI 0x0001
 #define SLR_ANY_MATCH 0x0002
 #define SLGP_SHORTPATH 0x0001

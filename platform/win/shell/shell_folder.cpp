@@ -8,6 +8,7 @@
 #include "platform/win/shell/com_base.h"
 #include "platform/win/shell/context_menu.h"
 #include "platform/win/shell/data_object.h"
+#include "platform/win/shell/folder_details.h"
 #include "platform/win/shell/folder_drop_target.h"
 #include "platform/win/shell/folder_items.h"
 #include "platform/win/shell/id_list_enumerator.h"
@@ -28,12 +29,12 @@ bool IsPlainName(const std::string& name) {
          name.find('\\') == std::string::npos;
 }
 
-class ShellFolder final : public ComObject<IShellFolder> {
+class ShellFolder final : public ComObject<IShellFolder2> {
  public:
   explicit ShellFolder(Items absolute) : absolute_(std::move(absolute)) {}
 
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
-    return Answer(ppv, riid == IID_IUnknown || riid == IID_IShellFolder);
+    return Answer(ppv, riid == IID_IUnknown || riid == IID_IShellFolder || riid == IID_IShellFolder2);
   }
 
   HRESULT ParseDisplayName(HWND, LPBC, LPOLESTR pszDisplayName, ULONG* pchEaten, LPITEMIDLIST* ppidl,
@@ -189,6 +190,43 @@ class ShellFolder final : public ComObject<IShellFolder> {
     if (ppidlOut) *ppidlOut = EncodeIdList({item});
     return S_OK;
   }
+
+  HRESULT GetDefaultSearchGUID(GUID*) override { return E_NOTIMPL; }
+  HRESULT EnumSearches(IEnumExtraSearch** ppenum) override {
+    if (ppenum) *ppenum = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT GetDefaultColumn(DWORD, ULONG* pSort, ULONG* pDisplay) override {
+    if (pSort) *pSort = 0;
+    if (pDisplay) *pDisplay = 0;
+    return S_OK;
+  }
+  HRESULT GetDefaultColumnState(UINT iColumn, SHCOLSTATEF* pcsFlags) override {
+    if (!pcsFlags) return E_POINTER;
+    if (iColumn >= kDetailColumnCount) return E_INVALIDARG;
+    *pcsFlags = SHCOLSTATE_ONBYDEFAULT |
+                (iColumn == 1 ? SHCOLSTATE_TYPE_INT : (iColumn == 3 ? SHCOLSTATE_TYPE_DATE : SHCOLSTATE_TYPE_STR));
+    return S_OK;
+  }
+  HRESULT GetDetailsEx(LPCITEMIDLIST, const SHCOLUMNID*, VARIANT*) override { return E_NOTIMPL; }
+  HRESULT GetDetailsOf(LPCITEMIDLIST pidl, UINT iColumn, SHELLDETAILS* psd) override {
+    if (!psd) return E_POINTER;
+    if (iColumn >= kDetailColumnCount) return E_INVALIDARG;
+    const DetailColumn& column = kDetailColumns[iColumn];
+    psd->fmt = column.rightAligned ? 1 : 0;
+    psd->cxChar = column.width;
+    if (!pidl) {
+      SetStrRet(column.heading, &psd->str);
+      return S_OK;
+    }
+    const std::optional<Items> relative = DecodeIdList(pidl);
+    if (!relative) return E_INVALIDARG;
+    const std::optional<std::string> text = DetailText(absolute_, *relative, iColumn);
+    if (!text) return E_INVALIDARG;
+    SetStrRet(*text, &psd->str);
+    return S_OK;
+  }
+  HRESULT MapColumnToSCID(UINT, SHCOLUMNID*) override { return E_NOTIMPL; }
 
  private:
   static std::string ShortName(const Items& absolute) {
