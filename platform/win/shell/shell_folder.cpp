@@ -47,6 +47,13 @@ class ShellFolder final : public ComObject<IShellFolder2> {
     HRESULT result = E_INVALIDARG;
     if (absolute_.empty()) {
       result = ParseAbsolutePath(name, &items);
+    } else if (absolute_.size() == 1 && absolute_[0].kind == ItemKind::MyComputer) {
+      // My Computer takes absolute paths and answers below itself.
+      result = ParseAbsolutePath(name, &items);
+      if (SUCCEEDED(result) && !items.empty() && items[0].kind == ItemKind::MyComputer)
+        items.erase(items.begin());
+      else if (SUCCEEDED(result))
+        result = E_INVALIDARG;
     } else if (const std::optional<std::string> path = PathOf(absolute_)) {
       // Below a folder the name is a relative path.
       Items full;

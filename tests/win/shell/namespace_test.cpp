@@ -57,6 +57,13 @@ TEST_F(NamespaceTest, MyComputerHasNoPathAndHoldsTheRootVolumeFirst) {
   const std::vector<std::string> volumes = Names(computer.p, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS);
   ASSERT_FALSE(volumes.empty());
   EXPECT_EQ(volumes[0], "/");
+
+  // My Computer parses absolute paths too, below itself.
+  MakeFile(root_ + "/x.wav");
+  Pidl below;
+  std::wstring wide = Wide(Shown(root_ + "/x.wav"));
+  ASSERT_EQ(computer->ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, below.Out(), nullptr), S_OK);
+  EXPECT_EQ(NameOf(computer.p, below.p, SHGDN_FORPARSING), Shown(root_ + "/x.wav"));
 }
 
 TEST_F(NamespaceTest, DesktopListsMyComputerHomeThenTheDesktopFolder) {
