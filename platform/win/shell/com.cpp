@@ -6,6 +6,7 @@
 
 #include "platform/win/ole2.h"
 #include "platform/win/shell/com_base.h"
+#include "platform/win/shell/shell32_resources.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ TaskAllocator allocator;
 }  // namespace
 
 HRESULT CoInitializeEx(LPVOID, DWORD) {
+  win::shell::RegisterShell32Resources();
   return initialisations++ == 0 ? S_OK : S_FALSE;
 }
 
