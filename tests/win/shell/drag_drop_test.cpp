@@ -7,6 +7,7 @@
 #include "platform/win/shell/data_object.h"
 #include "platform/win/shell/folder_drop_target.h"
 #include "platform/win/user/drop_files.h"
+#include "platform/win/user/idle_hook.h"
 #include "platform/win/windows.h"
 #include "shell_fixture.h"
 
@@ -171,6 +172,23 @@ TEST_F(DragDropTest, DroppingOutsideAnyTargetDropsNothing) {
   EXPECT_EQ(DoDragDrop(data, &dropSource, DROPEFFECT_COPY, &effect), DRAGDROP_S_CANCEL);
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
   EXPECT_EQ(recorder.calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+TEST_F(DragDropTest, TheIdleHookKeepsRunningDuringTheDrag) {
+  int idleCalls = 0;
+  win::user::SetIdleHook([&] {
+    // The idle work of the program goes on; here it also ends the drag.
+    if (++idleCalls == 1) {
+      Mouse(target, WM_MOUSEMOVE, MK_LBUTTON, 20, 30);
+      Mouse(target, WM_LBUTTONUP, 0, 20, 30);
+    }
+    return true;
+  });
+  DWORD effect = 0;
+  EXPECT_EQ(DoDragDrop(data, &dropSource, DROPEFFECT_COPY, &effect), DRAGDROP_S_DROP);
+  win::user::SetIdleHook(nullptr);
+  EXPECT_GE(idleCalls, 1);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
 }
 
 TEST_F(DragDropTest, RegistrationRules) {
