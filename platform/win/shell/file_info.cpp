@@ -8,6 +8,7 @@
 #include "platform/win/shell/item_ids.h"
 #include "platform/win/shell/namespace_paths.h"
 #include "platform/win/shell/shell_folder.h"
+#include "platform/win/shell/system_icon_handles.h"
 #include "platform/win/shell/system_icons.h"
 #include "platform/win/shell/system_image_lists.h"
 #include "platform/win/shell/type_names.h"
@@ -63,12 +64,16 @@ DWORD_PTR SHGetFileInfoA(LPCSTR pszPath, DWORD dwFileAttributes, SHFILEINFOA* ps
 
   if (psfi) {
     psfi->hIcon = nullptr;
+    const std::optional<std::string> path = described ? std::nullopt : PathOf(items);
+    struct stat info {};
+    const bool isLink = path && lstat(path->c_str(), &info) == 0 && S_ISLNK(info.st_mode);
     if (uFlags & SHGFI_SYSICONINDEX) {
       psfi->iIcon = IconIndexOf(items, uFlags);
-      const std::optional<std::string> path = described ? std::nullopt : PathOf(items);
-      struct stat info {};
-      if ((uFlags & SHGFI_OVERLAYINDEX) && path && lstat(path->c_str(), &info) == 0 && S_ISLNK(info.st_mode))
-        psfi->iIcon |= 2 << 24;  // the link overlay
+      if ((uFlags & SHGFI_OVERLAYINDEX) && isLink) psfi->iIcon |= 2 << 24;  // the link overlay
+    }
+    if (uFlags & SHGFI_ICON) {
+      psfi->hIcon = CreateSystemIcon(IconIndexOf(items, uFlags), (uFlags & SHGFI_SMALLICON) ? 16 : 32,
+                                     (uFlags & SHGFI_LINKOVERLAY) || isLink);
     }
     if (uFlags & SHGFI_DISPLAYNAME) {
       std::string name = items.empty() ? "Desktop" : items.back().name;

@@ -5,6 +5,7 @@
 
 #include "platform/win/shell/system_icons.h"
 #include "platform/win/shellapi.h"
+#include "platform/win/windows.h"
 #include "shell_fixture.h"
 
 namespace shell_test {
@@ -77,6 +78,23 @@ TEST_F(FileInfoTest, NamesAndAttributesOfARealFile) {
   EXPECT_FALSE(info.dwAttributes & SFGAO_FOLDER);
   SHFILEINFOA missing{};
   EXPECT_EQ(SHGetFileInfoA((root_ + "/none.mid").c_str(), 0, &missing, sizeof missing, SHGFI_DISPLAYNAME), 0u);
+}
+
+TEST_F(FileInfoTest, IconHandlesHaveTheAskedSize) {
+  std::filesystem::create_directories(root_ + "/kits");
+  for (const auto& [flags, size] : std::vector<std::pair<UINT, int>>{{SHGFI_SMALLICON, 16}, {SHGFI_LARGEICON, 32}}) {
+    SHFILEINFOA info{};
+    ASSERT_NE(SHGetFileInfoA((root_ + "/kits").c_str(), 0, &info, sizeof info, SHGFI_ICON | flags), 0u);
+    ASSERT_NE(info.hIcon, nullptr);
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(info.hIcon, &parts));
+    BITMAP colour{};
+    ASSERT_NE(GetObjectA(parts.hbmColor, sizeof colour, &colour), 0);
+    EXPECT_EQ(colour.bmWidth, size);
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    DestroyIcon(info.hIcon);
+  }
 }
 
 TEST(SystemIcons, EveryIconIsDrawnOnATransparentGroundAndDiffersFromTheOthers) {
