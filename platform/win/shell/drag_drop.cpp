@@ -36,6 +36,14 @@ IDropTarget* TargetAt(POINT screen, HWND* owner) {
 LRESULT CALLBACK DropFilesProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto found = Registry().find(hwnd);
   if (found == Registry().end()) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // A window destroyed without RevokeDragDrop lets go of its target.
+    const Registration registration = found->second;
+    Registry().erase(found);
+    const LRESULT result = CallWindowProcA(registration.previous, hwnd, message, wParam, lParam);
+    registration.target->Release();
+    return result;
+  }
   if (message != WM_DROPFILES) return CallWindowProcA(found->second.previous, hwnd, message, wParam, lParam);
   auto drop = reinterpret_cast<HDROP>(wParam);
   std::vector<std::string> paths;

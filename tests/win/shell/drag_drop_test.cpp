@@ -195,6 +195,15 @@ TEST_F(DragDropTest, RegistrationRules) {
   EXPECT_EQ(RegisterDragDrop(target, &recorder), DRAGDROP_E_ALREADYREGISTERED);
   EXPECT_EQ(RevokeDragDrop(source), DRAGDROP_E_NOTREGISTERED);
   EXPECT_EQ(RegisterDragDrop(nullptr, &recorder), DRAGDROP_E_INVALIDHWND);
+  // A window destroyed while registered releases its target.
+  RecordingTarget other;
+  HWND temporary = CreateWindowExA(0, "ShellDragTestWindow", "temporary", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
+  ASSERT_EQ(RegisterDragDrop(temporary, &other), S_OK);
+  EXPECT_EQ(other.references, 2u);
+  DestroyWindow(temporary);
+  EXPECT_EQ(other.references, 1u);
+  EXPECT_EQ(RevokeDragDrop(temporary), DRAGDROP_E_NOTREGISTERED);
 }
 
 TEST_F(DragDropTest, FilesFromOtherProgramsReachTheTargetUnderThePointer) {
