@@ -5,7 +5,9 @@
 #   platform/win   public: platform/win/*.h (the Windows names) and the one
 #                  extension header platform/win/drums_ext.h; every header in a
 #                  subfolder (platform/win/<folder>/...) is private.
-#   platform/host  public: host.h, headless.h and png_file.h; the rest is private.
+#   platform/host  public: host.h, headless.h, png_file.h and launch.h (starting a
+#                  detached program, which the shell runs its opener with); the
+#                  rest is private.
 #
 # A layer's own code and its own tests (tests/win, tests/host) may include its
 # private headers. With no file arguments it checks every C++ source of the
@@ -58,7 +60,7 @@ report=$({ printf '%s\0' "${files[@]}" | xargs -0 grep -nHE '^[[:space:]]*#[[:sp
       else if (file ~ /^(platform|tests)\/host\//) own = "host"
       private = ""
       if (path ~ /(^|\/)platform\/win\/[^\/]+\//) private = "win"
-      else if (path ~ /(^|\/)platform\/host\// && path !~ /\/(host|headless|png_file)\.h$/) private = "host"
+      else if (path ~ /(^|\/)platform\/host\// && path !~ /\/(host|headless|png_file|launch)\.h$/) private = "host"
       if (private != "" && private != own)
         printf "private include: %s:%s includes %s (private to platform/%s; use its public or extension header)\n", file, line, path, private
     }')

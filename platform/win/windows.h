@@ -7,4 +7,6 @@
 #include "platform/win/mmsystem.h"
 #include "platform/win/wingdi.h"
 #include "platform/win/winuser.h"
+#include "platform/win/winuser_help.h"
+#include "platform/win/winuser_clipboard.h"
 #include "platform/win/winres.h"

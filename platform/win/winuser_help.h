@@ -1,0 +1,26 @@
+// WinHelp: help files of the project's own format (compiled by the help
+// compiler) shown in the layer's help window, topics by context number.
+#pragma once
+
+#include "platform/win/windef.h"
+
+#define HELP_CONTEXT 0x0001
+#define HELP_QUIT 0x0002
+#define HELP_CONTENTS 0x0003
+#define HELP_INDEX 0x0003
+#define HELP_HELPONHELP 0x0004
+#define HELP_SETINDEX 0x0005
+#define HELP_SETCONTENTS 0x0005
+#define HELP_CONTEXTPOPUP 0x0008
+#define HELP_FORCEFILE 0x0009
+#define HELP_FINDER 0x000B
+#define HELP_KEY 0x0101
+#define HELP_COMMAND 0x0102
+#define HELP_PARTIALKEY 0x0105
+
+// HELP_CONTEXT (and HELP_CONTEXTPOPUP) shows the topic numbered dwData;
+// HELP_CONTENTS, HELP_FINDER and the other commands show the first topic;
+// HELP_QUIT closes the help window. A missing file or topic is reported in
+// the help window itself.
+BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
+inline constexpr auto& WinHelp = WinHelpA;

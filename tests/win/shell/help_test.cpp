@@ -1,0 +1,87 @@
+// WinHelpA with help files made by the help compiler: topics by context
+// number in the help window.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/win/shell/help_file.h"
+#include "platform/win/windows.h"
+
+namespace {
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    WinHelpA(nullptr, nullptr, HELP_QUIT, 0);
+    Pump();
+  }
+
+  static void Pump() {
+    MSG m;
+    for (int guard = 0; guard < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++guard) DispatchMessageA(&m);
+  }
+
+  static std::string Caption() {
+    HWND viewer = FindWindowA("DrumsHelpViewer", nullptr);
+    if (!viewer) return "<no help window>";
+    char caption[256] = {};
+    GetWindowTextA(viewer, caption, sizeof caption);
+    return caption;
+  }
+};
+
+TEST_F(HelpTest, ContextNumbersShowTheirTopic) {
+  struct Case {
+    UINT command;
+    ULONG_PTR data;
+    std::string caption;
+  };
+  const std::vector<Case> cases = {
+      {HELP_CONTEXT, 20, "Sample Help - Second Topic"},    {HELP_CONTEXT, 4000000000u, "Sample Help - Large Number"},
+      {HELP_CONTENTS, 0, "Sample Help - First Steps"},     {HELP_FINDER, 0, "Sample Help - First Steps"},
+      {HELP_CONTEXTPOPUP, 7, "Sample Help - First Steps"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, c.command, c.data));
+    Pump();
+    EXPECT_EQ(Caption(), c.caption) << c.data;
+  }
+  EXPECT_TRUE(IsWindowVisible(FindWindowA("DrumsHelpViewer", nullptr)));
+}
+
+TEST_F(HelpTest, QuitClosesTheHelpWindow) {
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXT, 7));
+  ASSERT_NE(FindWindowA("DrumsHelpViewer", nullptr), nullptr);
+  EXPECT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_QUIT, 0));
+  EXPECT_EQ(FindWindowA("DrumsHelpViewer", nullptr), nullptr);
+}
+
+TEST_F(HelpTest, MissingTopicsAndFilesAreReportedInTheHelpWindow) {
+  EXPECT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXT, 99));
+  EXPECT_EQ(Caption(), "Sample Help");
+  EXPECT_TRUE(WinHelpA(nullptr, "C:\\no such folder\\Manual.hlp", HELP_CONTEXT, 5));
+  EXPECT_EQ(Caption(), "Help");
+  EXPECT_FALSE(WinHelpA(nullptr, "", HELP_CONTEXT, 5));
+}
+
+TEST(HelpFile, CompiledTopicsKeepTheirParagraphs) {
+  const auto file = win::shell::ReadHelpFile(SHELL_TEST_HELP_FILE);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->title, "Sample Help");
+  ASSERT_EQ(file->topics.size(), 3u);
+  const win::shell::HelpTopic* second = file->Find(20);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->text, "A topic in the middle, with a paragraph over two lines.\nAnd a second paragraph.");
+  EXPECT_EQ(file->Find(8), nullptr);
+}
+
+TEST(HelpFile, TruncatedOrForeignBytesAreRefused) {
+  std::ifstream in(SHELL_TEST_HELP_FILE, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_TRUE(win::shell::ParseHelpFile(bytes));
+  for (std::size_t cut : {std::size_t{0}, std::size_t{9}, std::size_t{20}, bytes.size() - 1})
+    EXPECT_FALSE(win::shell::ParseHelpFile(std::string_view(bytes).substr(0, cut))) << cut;
+  EXPECT_FALSE(win::shell::ParseHelpFile("?Ff\x03 not a help file at all"));
+}
+
+}  // namespace
