@@ -3,10 +3,8 @@
 namespace vcl::forms {
 
 bool RouteHelp(const std::string& helpFile, UINT command, ULONG_PTR data) {
-  (void)helpFile;
-  (void)command;
-  (void)data;
-  return false;
+  if (helpFile.empty()) return false;
+  return WinHelpA(GetActiveWindow(), helpFile.c_str(), command, data) != FALSE;
 }
 
 }  // namespace vcl::forms

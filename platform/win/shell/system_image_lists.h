@@ -1,6 +1,7 @@
 // The shared system image lists, 16 and 32 pixels, in the order of
-// SystemIcon. Made from SystemIconPixels once image lists exist in the layer;
-// until then there is no list and the handle is null.
+// SystemIcon, with the share and link pictures as overlays 1 and 2. They are
+// made on first use and live as long as the process: controls that show them
+// share them and never destroy them.
 #pragma once
 
 #include "platform/win/windef.h"

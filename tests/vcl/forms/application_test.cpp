@@ -228,5 +228,25 @@ TEST_F(App, AnExceptionInTheCreateHandlerIsReportedAndTheFormLives) {
   EXPECT_EQ(boxes[0].text, "File not found.");
 }
 
+TEST_F(App, HelpGoesToTheHelpViewerOnlyWithAHelpFile) {
+  const auto viewerCaption = [] {
+    HWND viewer = FindWindowA("DrumsHelpViewer", nullptr);
+    char caption[256] = {};
+    if (viewer) GetWindowTextA(viewer, caption, sizeof caption);
+    return std::string(viewer ? caption : "<none>");
+  };
+  Application->SetHelpFile("");
+  EXPECT_FALSE(Application->HelpContext(5));
+  EXPECT_EQ(viewerCaption(), "<none>");
+
+  // A file that cannot be read still opens the viewer, which says so.
+  Application->SetHelpFile("no such folder\\Manual.hlp");
+  EXPECT_TRUE(Application->HelpContext(5));
+  EXPECT_NE(viewerCaption(), "<none>");
+  EXPECT_TRUE(Application->HelpCommand(HELP_QUIT, 0));
+  EXPECT_EQ(viewerCaption(), "<none>");
+  Application->SetHelpFile("");
+}
+
 }  // namespace
 }  // namespace formstest

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/win/shell/system_icons.h"
+#include "platform/win/commctrl.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/windows.h"
 #include "shell_fixture.h"
@@ -68,6 +69,48 @@ TEST_F(FileInfoTest, IconIndexesByKindWithOpenFolders) {
   SHFILEINFOA icons{};
   SHGetFileInfoA(reinterpret_cast<LPCSTR>(computer.p), 0, &icons, sizeof icons, SHGFI_PIDL | SHGFI_SYSICONINDEX);
   EXPECT_EQ(icons.iIcon, kIconComputer);
+}
+
+TEST_F(FileInfoTest, SystemIndexesComeWithTheSharedImageLists) {
+  SHFILEINFOA small{}, large{};
+  const auto smallList = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("C:\\", 0, &small, sizeof small, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  const auto largeList =
+      reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("C:\\", 0, &large, sizeof large, SHGFI_SYSICONINDEX));
+  ASSERT_NE(smallList, nullptr);
+  ASSERT_NE(largeList, nullptr);
+  EXPECT_NE(smallList, largeList);
+  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(
+                SHGetFileInfoA("C:\\", 0, &small, sizeof small, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)),
+            smallList);
+  EXPECT_EQ(ImageList_GetImageCount(smallList), kSystemIconCount);
+  int cx = 0, cy = 0;
+  ASSERT_TRUE(ImageList_GetIconSize(largeList, &cx, &cy));
+  EXPECT_EQ(cx, 32);
+  EXPECT_EQ(cy, 32);
+
+  // The folder icon drawn from the list over white leaves ink where the
+  // picture has it and white where it is transparent.
+  const std::vector<std::uint32_t> pixels = SystemIconPixels(kIconFolder, 16);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, 16, 16};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ASSERT_TRUE(ImageList_Draw(smallList, kIconFolder, dc, 0, 0, ILD_TRANSPARENT));
+  for (int i = 0; i < 256; ++i) {
+    const COLORREF seen = GetPixel(dc, i % 16, i / 16);
+    if ((pixels[i] >> 24) == 0) {
+      EXPECT_EQ(seen, RGB(255, 255, 255)) << i;
+    } else if ((pixels[i] >> 24) == 0xFF) {
+      EXPECT_EQ(seen, RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF)) << i;
+    }
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
 }
 
 TEST_F(FileInfoTest, NamesAndAttributesOfARealFile) {
