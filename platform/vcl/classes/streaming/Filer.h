@@ -43,6 +43,11 @@ enum TValueType : std::uint8_t {
 enum TFilerFlag { ffInherited, ffChildPos, ffInline };
 using TFilerFlags = TSet<TFilerFlag>;
 
+// How deep components, lists and collections may nest in a form stream or
+// its text. Readers refuse deeper nesting with their own error instead of
+// running out of stack; real forms stay far below it.
+inline constexpr int MaxFormNesting = 256;
+
 // The four bytes that open a binary form stream.
 inline constexpr char FilerSignature[4] = {'T', 'P', 'F', '0'};
 
