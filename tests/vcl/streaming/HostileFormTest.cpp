@@ -208,6 +208,12 @@ TEST_F(HostileForm, NamesLongerThan255AreRefusedNotCut) {
   EXPECT_THROW(TextToBinary("object R: TSampleRoot\r\n  " + longName + " = 1\r\nend\r\n"), EWriteError);
   EXPECT_THROW(TextToBinary("object R: " + longName + "\r\nend\r\n"), EWriteError);
   EXPECT_NO_THROW(TextToBinary(Property(std::string(255, 'n'))));
+  // A class name's length byte of $F0 or more would read as a flags byte.
+  EXPECT_THROW(TextToBinary("object " + std::string(240, 'T') + "\r\nend\r\n"), EWriteError);
+  EXPECT_EQ(BinaryToText(TextToBinary("object " + std::string(239, 'T') + "\r\nend\r\n")),
+            "object " + std::string(239, 'T') + "\r\nend\r\n");
+  const std::string flagged = "TPF0\xF1" + ShortStr(std::string(240, 'T')) + ShortStr("A") + '\0' + '\0';
+  EXPECT_THROW(BinaryToText(flagged), EWriteError);
   TSampleRoot root(nullptr);
   root.FTitle = std::string(300, 't');  // a long string value is fine
   TMemoryStream stream;

@@ -87,6 +87,7 @@ class BinaryToText {
     int position;
     FReader.ReadPrefix(flags, position);
     std::string className = Identifier(FReader.ReadStr(), false);
+    if (className.size() > MaxClassNameLength) throw EWriteError("Class name longer than 239 characters");
     std::string name = FReader.ReadStr();
     if (!name.empty()) Identifier(name, false);
     Indent(level);

@@ -306,7 +306,7 @@ class TextToBinary {
       FWriter.Write(&prefix, 1);
       if (flags.Contains(ffChildPos)) FWriter.WriteInteger(position);
     }
-    FWriter.WriteStr(className);
+    FWriter.WriteClassName(className);
     FWriter.WriteStr(name);
     while (!FLex.IsSymbol("end") && !AtObject()) ParseProperty();
     FWriter.WriteListEnd();

@@ -133,6 +133,12 @@ void TWriter::WriteStr(const std::string& value) {
   Write(value.data(), static_cast<std::int64_t>(value.size()));
 }
 
+void TWriter::WriteClassName(const std::string& name) {
+  if (name.size() > MaxClassNameLength)
+    throw EWriteError("Class name longer than 239 characters: %s...", {name.substr(0, 32)});
+  WriteStr(name);
+}
+
 void TWriter::WriteSignature() {
   Write(FilerSignature, 4);
 }
@@ -273,7 +279,7 @@ void TWriter::WriteCollection(TCollection* collection) {
 }
 
 void TWriter::WriteData(TComponent* instance) {
-  WriteStr(instance->ClassName());
+  WriteClassName(instance->ClassName());
   WriteStr(instance->GetName());
   WriteProperties(instance);
   WriteListEnd();

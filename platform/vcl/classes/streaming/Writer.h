@@ -44,6 +44,8 @@ class TWriter : public TFiler {
   // A short string of names: length byte and at most 255 characters; a
   // longer name raises EWriteError rather than being cut.
   void WriteStr(const std::string& value);
+  // A component's class name: EWriteError beyond MaxClassNameLength.
+  void WriteClassName(const std::string& name);
   void WriteSignature();
   void WriteValue(TValueType value);
   void Write(const void* buffer, std::int64_t count);
