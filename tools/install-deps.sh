@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds, tests and runs with.
+# Installs the Debian packages the project builds, tests and runs with;
+# with the argument "fuzz", also those of the fuzz targets.
 # Asks apt only for packages that are missing, so a second run costs nothing.
 set -euo pipefail
 
@@ -17,6 +18,11 @@ packages=(
   # the SDL window test reads back what the X server shows (Xlib headers)
   libx11-dev
 )
+
+# `install-deps.sh fuzz` adds what the fuzz targets need (clang, libFuzzer).
+if [ "${1:-}" = "fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/streaming/Filer.h"
-#include "platform/vcl/classes/streaming/Reader.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/Streams.h"
 
@@ -38,14 +36,9 @@ std::string Stem(const std::string& path) {
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-std::string RootClassName(TMemoryStream& binary) {
+std::string ResourceName(TMemoryStream& binary) {
   binary.SetPosition(0);
-  TReader reader(&binary);
-  reader.ReadSignature();
-  TFilerFlags flags;
-  int position;
-  reader.ReadPrefix(flags, position);
-  std::string name = reader.ReadStr();
+  std::string name = ObjectRootClassName(&binary);
   for (char& c : name)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
   return name;
@@ -79,7 +72,7 @@ int main(int argc, char** argv) {
       TStringStream text(ReadWholeFile(form));
       TMemoryStream binary;
       ObjectTextToBinary(&text, &binary);
-      std::string resourceName = RootClassName(binary);
+      std::string resourceName = ResourceName(binary);
       std::string output = outDir + "/" + Stem(form) + ".bin";
       WriteWholeFile(output, std::string(static_cast<const char*>(binary.GetMemory()),
                                          static_cast<std::size_t>(binary.GetSize())));

@@ -1,8 +1,10 @@
 #include "platform/vcl/jpeg/JpegCodec.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -51,28 +53,83 @@ bool SizeFits(std::size_t size) {
   return size > 0 && size <= static_cast<std::size_t>(~0ul >> 1);
 }
 
+// A picture larger than this is refused before anything is allocated.
+constexpr unsigned long long kMaxPixels = 1ull << 26;  // 64 megapixels
+// libjpeg's own working memory (coefficient buffers of progressive files).
+constexpr long kMaxDecoderMemory = 512l << 20;
+// Each scan of a progressive file passes over the whole picture: a small file
+// with thousands of scans would take minutes.
+constexpr int kMaxScans = 500;
+
+[[noreturn]] void Refuse(j_common_ptr info, int code, const char* text) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  manager->code = code;
+  std::snprintf(manager->message, sizeof manager->message, "%s", text);
+  std::longjmp(manager->jump, 1);
+}
+
+// Every MCU of a Huffman-coded scan takes at least one bit, so a file cannot
+// carry more MCUs than eight times its bytes. A header that claims more is a
+// lie that would cost memory and time in proportion to the claim.
+void CheckDeclaredSize(jpeg_decompress_struct& info, std::size_t size) {
+  const unsigned long long width = info.image_width, height = info.image_height;
+  if (width * height > kMaxPixels) Refuse(reinterpret_cast<j_common_ptr>(&info), JERR_IMAGE_TOO_BIG, "Image too large");
+  int hMax = 1, vMax = 1;
+  for (int i = 0; i < info.num_components; ++i) {
+    hMax = std::max(hMax, info.comp_info[i].h_samp_factor);
+    vMax = std::max(vMax, info.comp_info[i].v_samp_factor);
+  }
+  const unsigned long long mcuWidth = 8ull * static_cast<unsigned>(hMax),
+                           mcuHeight = 8ull * static_cast<unsigned>(vMax);
+  const unsigned long long mcus = ((width + mcuWidth - 1) / mcuWidth) * ((height + mcuHeight - 1) / mcuHeight);
+  if (mcus > 8ull * size)
+    Refuse(reinterpret_cast<j_common_ptr>(&info), JERR_IMAGE_TOO_BIG, "Image larger than its data can hold");
+}
+
+void LimitScans(j_common_ptr info) {
+  auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->input_scan_number > kMaxScans) Refuse(info, JERR_NOTIMPL, "Too many progressive scans");
+}
+
+// Kept out of line: the function that calls setjmp must not build strings of
+// its own, whose locals a longjmp could leave half-made.
+[[gnu::noinline]] void SetError(JpegError* error, int code, const char* text) {
+  if (error) *error = JpegError{code, text};
+}
+
 // Runs `body` on a decompressor that has read the header of `data`. A libjpeg
 // error anywhere, in `body` too, jumps back here and becomes a false return
 // with the error reported; `body` must keep only plain data in its frame.
 template <class Body>
 bool Decompress(const std::uint8_t* data, std::size_t size, JpegError* error, Body&& body) {
   if (!SizeFits(size)) {
-    if (error) *error = JpegError{0, "Empty input"};
+    SetError(error, 0, "Empty input");
     return false;
   }
   jpeg_decompress_struct info;
   ErrorManager manager;
   InstallErrorManager(&manager.pub, &manager);
   info.err = &manager.pub;
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = LimitScans;
   if (setjmp(manager.jump)) {
     jpeg_destroy_decompress(&info);
     Report(manager, error);
     return false;
   }
   jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = kMaxDecoderMemory;
+  info.progress = &progress;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  body(info);
+  CheckDeclaredSize(info, size);
+  try {
+    body(info);
+  } catch (const std::bad_alloc&) {
+    jpeg_destroy_decompress(&info);
+    SetError(error, JERR_OUT_OF_MEMORY, "Out of memory");
+    return false;
+  }
   jpeg_destroy_decompress(&info);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/graphics/FileFormats.h"
@@ -11,7 +12,8 @@
 namespace {
 
 [[noreturn]] void RaiseJpeg(const vcl::jpeg::JpegError& error) {
-  throw EJPEG("JPEG error #%d", {error.code});
+  if (error.message.empty()) throw EJPEG("JPEG error #%d", {error.code});
+  throw EJPEG("JPEG error #%d: %s", {error.code, error.message});
 }
 
 int ScaleDenominator(TJPEGScale scale) {
@@ -99,7 +101,11 @@ void TJPEGImage::DIBNeeded() {
   if (!vcl::jpeg::DecodeJpeg(FData.data(), FData.size(), options, &rgb, &error)) RaiseJpeg(error);
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetPixelFormat(pf24bit);
-  bitmap->SetSize(rgb.width, rgb.height);
+  try {
+    bitmap->SetSize(rgb.width, rgb.height);
+  } catch (const std::bad_alloc&) {
+    RaiseJpeg(vcl::jpeg::JpegError{0, "Out of memory"});
+  }
   for (int y = 0; y < rgb.height; ++y) {
     auto* row = static_cast<std::uint8_t*>(bitmap->GetScanLine(y));
     const std::uint8_t* from =

@@ -13,6 +13,12 @@ void CheckIntegral(double x) {
     throw EInvalidOp("Invalid floating point operation");
 }
 
+// Floor and Ceil give an Integer: beyond its range the result has no value.
+int CheckedInt(double x) {
+  if (std::isnan(x) || x >= 2147483648.0 || x < -2147483648.0) throw EInvalidOp("Invalid floating point operation");
+  return static_cast<int>(x);
+}
+
 std::int32_t NextSeed() {
   std::uint32_t seed = static_cast<std::uint32_t>(RandSeed) * 134775813u + 1u;
   RandSeed = static_cast<std::int32_t>(seed);
@@ -50,10 +56,10 @@ double Int(double x) {
   return std::trunc(x);
 }
 int Floor(double x) {
-  return static_cast<int>(std::floor(x));
+  return CheckedInt(std::floor(x));
 }
 int Ceil(double x) {
-  return static_cast<int>(std::ceil(x));
+  return CheckedInt(std::ceil(x));
 }
 
 double IntPower(double base, int exponent) {

@@ -13,6 +13,12 @@ namespace {
 // Images larger than this are refused: a small lying file must not make us
 // allocate gigabytes.
 constexpr unsigned long long kMaxImageBytes = 256ull << 20;
+// RLE data may skip whole areas with a move or end early, leaving them blank,
+// so its size does not bound the image exactly. An image that needs more
+// than this per byte of RLE data (a run of 255 pixels takes 2 bytes) is
+// taken for a lie about its size.
+constexpr std::size_t kRleBaseBytes = 64 << 10;
+constexpr std::size_t kRleBytesPerByte = 1024;
 
 bool Fail(std::string* error, const char* why) {
   if (error) *error = why;
@@ -213,17 +219,19 @@ bool ReadDib(const BYTE* info, std::size_t infoSize, std::size_t bitsAt, bool bi
   if (bitsAt > infoSize) return Fail(error, "pixel offset past the end");
   const std::size_t available = infoSize - bitsAt;
   const std::size_t imageBytes = static_cast<std::size_t>(img.Stride()) * static_cast<std::size_t>(img.height);
-  img.bits.assign(imageBytes, 0);
+  // The pixels are checked to be there before the image is allocated.
   if (h.compression == BI_RLE8 || h.compression == BI_RLE4) {
     std::size_t n = available;
     if (h.sizeImage) {
       if (h.sizeImage > available) return Fail(error, "compressed size past the end");
       n = h.sizeImage;
     }
+    if (imageBytes > kRleBaseBytes + n * kRleBytesPerByte) return Fail(error, "too little RLE data for the image");
+    img.bits.assign(imageBytes, 0);
     if (!DecodeRle(info + bitsAt, n, &img, h.compression == BI_RLE4, error)) return false;
   } else {
     if (imageBytes > available) return Fail(error, "truncated pixels");
-    std::memcpy(img.bits.data(), info + bitsAt, imageBytes);
+    img.bits.assign(info + bitsAt, info + bitsAt + imageBytes);
   }
   *out = std::move(img);
   return true;

@@ -1,5 +1,7 @@
 #include "platform/win/kernel/ini_document.h"
 
+#include <unordered_set>
+
 #include "platform/win/kernel/paths.h"
 
 namespace win::kernel {
@@ -10,6 +12,14 @@ std::string Trim(std::string_view s) {
   while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
   while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
   return std::string(s.substr(b, e - b));
+}
+
+// Names compare ignoring ASCII case, as EqualsIgnoringCase does.
+std::string AsciiLowered(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
 }
 
 }  // namespace
@@ -62,11 +72,11 @@ void IniDocument::SectionRange(long header, size_t& first, size_t& end) const {
 
 std::vector<std::string> IniDocument::Sections() const {
   std::vector<std::string> names;
+  // Duplicates are found by their lowered names in a hash set: a file of
+  // many sections costs linear time, not quadratic.
+  std::unordered_set<std::string> seen;
   for (const Line& line : lines_) {
-    if (!line.isHeader) continue;
-    bool seen = false;
-    for (auto& n : names) seen = seen || EqualsIgnoringCase(n, line.section);
-    if (!seen) names.push_back(line.section);
+    if (line.isHeader && seen.insert(AsciiLowered(line.section)).second) names.push_back(line.section);
   }
   return names;
 }

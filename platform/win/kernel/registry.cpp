@@ -174,7 +174,9 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM, LP
   RegKey* key = r.store.Walk(ref->root, JoinPath(ref->path));
   if (!key) return ERROR_KEY_DELETED;
   bool created = false;
-  for (auto& part : win::kernel::SplitKeyPath(lpSubKey ? lpSubKey : "")) {
+  auto parts = win::kernel::SplitKeyPath(lpSubKey ? lpSubKey : "");
+  if (ref->path.size() + parts.size() > win::kernel::kMaxKeyDepth) return ERROR_INVALID_PARAMETER;
+  for (auto& part : parts) {
     RegKey* next = key->Find(part);
     if (!next) {
       next = &key->Add(part);

@@ -85,8 +85,11 @@ bool Unquote(std::string_view s, size_t& pos, std::string& out) {
   return false;
 }
 
-void SerialiseKey(const RegKey& key, const std::string& path, std::string& out) {
-  out += "[" + path + "]\r\n";
+// `path` is the key's full name; it grows for the subkeys and is restored.
+void SerialiseKey(const RegKey& key, std::string& path, std::string& out) {
+  out += '[';
+  out += path;
+  out += "]\r\n";
   for (const RegValue& v : key.values) {
     out += v.name.empty() ? std::string("@") : Quote(v.name);
     out += '=';
@@ -112,7 +115,13 @@ void SerialiseKey(const RegKey& key, const std::string& path, std::string& out) 
     out += "\r\n";
   }
   out += "\r\n";
-  for (const auto& child : key.subkeys) SerialiseKey(*child, path + "\\" + child->name, out);
+  const std::size_t length = path.size();
+  for (const auto& child : key.subkeys) {
+    path += '\\';
+    path += child->name;
+    SerialiseKey(*child, path, out);
+    path.resize(length);
+  }
 }
 
 bool ParseValueLine(std::string_view line, RegValue& value) {
@@ -216,7 +225,8 @@ std::string RegistryStore::Serialise() const {
   for (int i = 0; i < kRootCount; ++i) {
     const RegKey& root = roots_[i];
     if (root.subkeys.empty() && root.values.empty()) continue;
-    SerialiseKey(root, kRootNames[i], out);
+    std::string path = kRootNames[i];
+    SerialiseKey(root, path, out);
   }
   return out;
 }
@@ -235,7 +245,8 @@ RegistryStore RegistryStore::Parse(std::string_view text) {
     if (line[0] == '[' && line.back() == ']') {
       auto parts = SplitKeyPath(line.substr(1, line.size() - 2));
       current = nullptr;
-      if (parts.empty()) continue;
+      // A key deeper than the registry allows is skipped with its values.
+      if (parts.empty() || parts.size() > kMaxKeyDepth + 1) continue;
       for (int i = 0; i < kRootCount; ++i)
         if (EqualsIgnoringCase(parts[0], kRootNames[i])) current = &store.roots_[i];
       for (size_t p = 1; current && p < parts.size(); ++p) current = &current->Add(parts[p]);

@@ -21,6 +21,11 @@
 
 namespace win::kernel {
 
+// How many levels of keys a root may have below it, as in Windows. The file
+// reader skips deeper keys, so that neither the reader nor the keys' own
+// recursion can run out of stack on a crafted file.
+inline constexpr std::size_t kMaxKeyDepth = 512;
+
 struct RegValue {
   std::string name;  // empty: the key's default value
   DWORD type = 0;

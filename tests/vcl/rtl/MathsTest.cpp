@@ -68,6 +68,12 @@ TEST(Maths, MixedTypeMaxMinAndIntPower) {
   EXPECT_DOUBLE_EQ(IntPower(10, 3), 1000);
   EXPECT_EQ(Floor(-1.5), -2);
   EXPECT_EQ(Ceil(-1.5), -1);
+  // An Integer result out of range is an error, never a wrapped value.
+  EXPECT_EQ(Floor(-2147483648.0), INT32_MIN);
+  EXPECT_EQ(Ceil(2147483646.5), INT32_MAX);
+  EXPECT_THROW(Floor(-2147483648.5), EInvalidOp);
+  EXPECT_THROW(Ceil(2147483647.5), EInvalidOp);
+  EXPECT_THROW(Floor(std::nan("")), EInvalidOp);
 }
 
 }  // namespace

@@ -43,6 +43,16 @@ enum TValueType : std::uint8_t {
 enum TFilerFlag { ffInherited, ffChildPos, ffInline };
 using TFilerFlags = TSet<TFilerFlag>;
 
+// How deep components, lists and collections may nest in a form stream or
+// its text. Readers refuse deeper nesting with their own error instead of
+// running out of stack; real forms stay far below it.
+inline constexpr int MaxFormNesting = 256;
+
+// A component header starts with its class name's length byte unless a flags
+// byte ($F0 or'ed with the flags) comes first, so a class name of 240 or more
+// characters would read as flags: such names are refused.
+inline constexpr std::size_t MaxClassNameLength = 0xEF;
+
 // The four bytes that open a binary form stream.
 inline constexpr char FilerSignature[4] = {'T', 'P', 'F', '0'};
 

@@ -1,18 +1,53 @@
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "platform/vcl/classes/streaming/ComponentResources.h"
+#include "platform/vcl/classes/streaming/CurrencyText.h"
 #include "platform/vcl/classes/streaming/Reader.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/Streams.h"
+#include "platform/vcl/classes/typeinfo/Published.h"
 
 namespace {
 
 // Strings are cut into quoted pieces of about this many bytes per line.
 constexpr std::size_t kLineLength = 64;
 constexpr std::size_t kBytesPerHexLine = 32;
+// Indentation stops growing at this level, so that the text of a deeply
+// nested stream grows with the stream, not with the square of its depth.
+constexpr int kMaxIndentLevel = 32;
+
+bool IsIdentifier(const std::string& s, bool dotted) {
+  bool start = true;
+  for (char c : s) {
+    const bool letter = std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+    if (c == '.' && dotted && !start) {
+      start = true;
+    } else if (letter || (!start && std::isdigit(static_cast<unsigned char>(c)))) {
+      start = false;
+    } else {
+      return false;
+    }
+  }
+  return !start;
+}
+
+// A name must read back as the same name: an identifier, and for a property
+// none of the words that open or close an object.
+const std::string& Identifier(const std::string& s, bool dotted) {
+  if (!IsIdentifier(s, dotted)) throw EWriteError("Invalid identifier in a form: '%s'", {s.substr(0, 64)});
+  return s;
+}
+
+const std::string& PropertyName(const std::string& s) {
+  for (const char* word : {"object", "inherited", "inline", "end"})
+    if (vcl::detail::SameName(s, word)) throw EWriteError("Invalid property name in a form: '%s'", {s});
+  return Identifier(s, true);
+}
 
 class BinaryToText {
  public:
@@ -27,16 +62,34 @@ class BinaryToText {
  private:
   void NewLine(int level) {
     FText += "\r\n";
-    FText.append(static_cast<std::size_t>(level) * 2, ' ');
+    Indent(level);
   }
-  void Indent(int level) { FText.append(static_cast<std::size_t>(level) * 2, ' '); }
+  void Indent(int level) { FText.append(static_cast<std::size_t>(std::min(level, kMaxIndentLevel)) * 2, ' '); }
+
+  // Counts one level of objects, lists and collections for as long as it lives.
+  class Nesting {
+   public:
+    explicit Nesting(int& depth) : FDepth(depth) {
+      if (FDepth >= MaxFormNesting) throw EReadError("Nesting too deep");
+      ++FDepth;
+    }
+    ~Nesting() { --FDepth; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    int& FDepth;
+  };
 
   void ConvertObject(int level) {
+    Nesting nesting(FDepth);
     TFilerFlags flags;
     int position;
     FReader.ReadPrefix(flags, position);
-    std::string className = FReader.ReadStr();
+    std::string className = Identifier(FReader.ReadStr(), false);
+    if (className.size() > MaxClassNameLength) throw EWriteError("Class name longer than 239 characters");
     std::string name = FReader.ReadStr();
+    if (!name.empty()) Identifier(name, false);
     Indent(level);
     if (flags.Contains(ffInherited))
       FText += "inherited ";
@@ -58,7 +111,7 @@ class BinaryToText {
 
   void ConvertProperty(int level) {
     Indent(level);
-    FText += FReader.ReadStr();
+    FText += PropertyName(FReader.ReadStr());
     FText += " = ";
     ConvertValue(level);
     FText += "\r\n";
@@ -66,7 +119,8 @@ class BinaryToText {
 
   void ConvertValue(int level) {
     switch (FReader.NextValue()) {
-      case vaList:
+      case vaList: {
+        Nesting nesting(FDepth);
         FReader.ReadValue();
         FText += "(";
         while (!FReader.EndOfList()) {
@@ -76,19 +130,20 @@ class BinaryToText {
         FReader.ReadListEnd();
         FText += ")";
         break;
+      }
       case vaInt8:
       case vaInt16:
       case vaInt32:
       case vaInt64: FText += std::to_string(FReader.ReadInt64()); break;
       case vaExtended: FText += FloatText(FReader.ReadFloat()); break;
       case vaSingle: FText += FloatText(FReader.ReadSingle()) + "s"; break;
-      case vaCurrency: FText += FloatText(FReader.ReadCurrency()) + "c"; break;
+      case vaCurrency: FText += vcl::streaming::CurrencyText(FReader.ReadScaledCurrency()) + "c"; break;
       case vaDate: FText += FloatText(FReader.ReadDate()) + "d"; break;
       case vaString:
       case vaLString:
       case vaWString:
       case vaUTF8String: StringLiteral(FReader.ReadString(), level); break;
-      case vaIdent:
+      case vaIdent: FText += Identifier(FReader.ReadIdent(), true); break;
       case vaFalse:
       case vaTrue:
       case vaNil:
@@ -100,13 +155,14 @@ class BinaryToText {
         bool first = true;
         for (std::string name = FReader.ReadStr(); !name.empty(); name = FReader.ReadStr()) {
           if (!first) FText += ", ";
-          FText += name;
+          FText += Identifier(name, false);
           first = false;
         }
         FText += "]";
         break;
       }
-      case vaCollection:
+      case vaCollection: {
+        Nesting nesting(FDepth);
         FReader.ReadValue();
         FText += "<";
         while (!FReader.EndOfList()) {
@@ -128,6 +184,7 @@ class BinaryToText {
         FReader.ReadListEnd();
         FText += ">";
         break;
+      }
       default: throw EReadError("Invalid stream format");
     }
   }
@@ -187,7 +244,9 @@ class BinaryToText {
 
   // The shortest decimal that reads back to the same double, always with a
   // point or exponent so that it reads as a real.
+  // Infinity and NaN have no text that reads back as a number: refused.
   static std::string FloatText(double value) {
+    if (!std::isfinite(value)) throw EWriteError("Invalid floating point value");
     char buffer[64];
     for (int precision = 1; precision <= 17; ++precision) {
       std::snprintf(buffer, sizeof buffer, "%.*G", precision, value);
@@ -203,6 +262,7 @@ class BinaryToText {
 
   TReader FReader;
   std::string FText;
+  int FDepth = 0;
 };
 
 }  // namespace

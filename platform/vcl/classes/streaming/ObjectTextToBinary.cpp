@@ -1,10 +1,14 @@
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/vcl/classes/streaming/ComponentResources.h"
+#include "platform/vcl/classes/streaming/CurrencyText.h"
 #include "platform/vcl/classes/typeinfo/Published.h"
 #include "platform/vcl/classes/streaming/Reader.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
@@ -25,6 +29,7 @@ class Lexer {
 
   Token Kind() const { return FKind; }
   const std::string& Text() const { return FToken; }
+  // Integers, and currency values in ten-thousandths.
   std::int64_t IntValue() const { return FInt; }
   double FloatValue() const { return FFloat; }
   char FloatSuffix() const { return FSuffix; }
@@ -174,9 +179,14 @@ class Lexer {
       std::size_t digits = FPos;
       while (FPos < FText.size() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
       if (FPos == digits || FPos - digits > 16) Error("Invalid integer value");
+      // Up to 16 digits are the value's bits ($FFFFFFFFFFFFFFFF is -1); a
+      // negated one must be a magnitude that fits.
       std::uint64_t v = std::strtoull(FText.substr(digits, FPos - digits).c_str(), nullptr, 16);
+      if (FText[start] == '-') {
+        if (v > (std::uint64_t{1} << 63)) Error("Invalid integer value");
+        v = ~v + 1;
+      }
       FInt = static_cast<std::int64_t>(v);
-      if (FText[start] == '-') FInt = -FInt;
       FKind = Token::Integer;
       FToken = FText.substr(start, FPos - start);
       return;
@@ -209,8 +219,17 @@ class Lexer {
       FSuffix = FText[FPos++];
     }
     errno = 0;
-    if (isFloat) {
+    if (FSuffix == 'c') {
+      // Currency is exact: read as a decimal, never through a double.
+      std::optional<std::int64_t> value = vcl::streaming::ParseCurrencyText(FToken);
+      if (!value) Error("Invalid currency value");
+      FInt = *value;
+      FKind = Token::Float;
+    } else if (isFloat) {
       FFloat = std::strtod(FToken.c_str(), nullptr);
+      // Too large for its type: it would be written as infinity.
+      if (!std::isfinite(FFloat) || (FSuffix == 's' && std::fabs(FFloat) > std::numeric_limits<float>::max()))
+        Error("Invalid floating point value");
       FKind = Token::Float;
     } else {
       FInt = std::strtoll(FToken.c_str(), nullptr, 10);
@@ -242,7 +261,23 @@ class TextToBinary {
  private:
   bool AtObject() const { return FLex.IsSymbol("object") || FLex.IsSymbol("inherited") || FLex.IsSymbol("inline"); }
 
+  // Counts one level of objects, lists and collections for as long as it lives.
+  class Nesting {
+   public:
+    explicit Nesting(TextToBinary& owner) : FOwner(owner) {
+      if (FOwner.FDepth >= MaxFormNesting) FOwner.FLex.Error("Nesting too deep");
+      ++FOwner.FDepth;
+    }
+    ~Nesting() { --FOwner.FDepth; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    TextToBinary& FOwner;
+  };
+
   void ParseObject() {
+    Nesting nesting(*this);
     TFilerFlags flags;
     if (FLex.IsSymbol("inherited"))
       flags.Include(ffInherited);
@@ -271,7 +306,7 @@ class TextToBinary {
       FWriter.Write(&prefix, 1);
       if (flags.Contains(ffChildPos)) FWriter.WriteInteger(position);
     }
-    FWriter.WriteStr(className);
+    FWriter.WriteClassName(className);
     FWriter.WriteStr(name);
     while (!FLex.IsSymbol("end") && !AtObject()) ParseProperty();
     FWriter.WriteListEnd();
@@ -300,7 +335,7 @@ class TextToBinary {
       case Token::Float:
         switch (FLex.FloatSuffix()) {
           case 's': FWriter.WriteSingle(static_cast<float>(FLex.FloatValue())); break;
-          case 'c': FWriter.WriteCurrency(FLex.FloatValue()); break;
+          case 'c': FWriter.WriteScaledCurrency(FLex.IntValue()); break;
           case 'd': FWriter.WriteDate(FLex.FloatValue()); break;
           default: FWriter.WriteFloat(FLex.FloatValue()); break;
         }
@@ -335,9 +370,14 @@ class TextToBinary {
       FLex.Next();
       FWriter.WriteStr("");
     } else if (FLex.Is('(')) {
+      Nesting nesting(*this);
       FLex.Next();
       FWriter.WriteListBegin();
-      while (!FLex.Is(')')) ParseValue();
+      while (!FLex.Is(')')) {
+        // Null is the list's end mark: inside a list it would end the list.
+        if (FLex.IsSymbol("Null")) FLex.Error("Null cannot stand in a list");
+        ParseValue();
+      }
       FLex.Next();
       FWriter.WriteListEnd();
     } else if (FLex.Is('{')) {
@@ -347,6 +387,7 @@ class TextToBinary {
       FWriter.Write(&size, 4);
       FWriter.Write(bytes.data(), size);
     } else if (FLex.Is('<')) {
+      Nesting nesting(*this);
       FLex.Next();
       FWriter.WriteValue(vaCollection);
       while (!FLex.Is('>')) {
@@ -372,6 +413,7 @@ class TextToBinary {
 
   Lexer FLex;
   TWriter FWriter;
+  int FDepth = 0;
 };
 
 std::string ReadRest(TStream* input) {
@@ -387,18 +429,21 @@ void ObjectTextToBinary(TStream* input, TStream* output) {
   TextToBinary(ReadRest(input), output).Convert();
 }
 
+std::string ObjectRootClassName(TStream* input) {
+  TReader reader(input);
+  reader.ReadSignature();
+  TFilerFlags flags;
+  int position;
+  reader.ReadPrefix(flags, position);
+  return reader.ReadStr();
+}
+
 void ObjectTextToResource(TStream* input, TStream* output) {
   TMemoryStream binary;
   ObjectTextToBinary(input, &binary);
   // The resource is named by the root's class.
   binary.SetPosition(0);
-  TReader reader(&binary);
-  reader.ReadSignature();
-  TFilerFlags flags;
-  int position;
-  reader.ReadPrefix(flags, position);
-  std::string className = reader.ReadStr();
-  std::int64_t fixup = WriteResourceHeader(output, className);
+  std::int64_t fixup = WriteResourceHeader(output, ObjectRootClassName(&binary));
   output->WriteBuffer(binary.GetMemory(), static_cast<int>(binary.GetSize()));
   FixupResourceHeader(output, fixup);
 }

@@ -39,6 +39,21 @@ class Restore {
 
 }  // namespace
 
+// Counts one level of nesting for as long as it lives.
+class TReader::NestingLevel {
+ public:
+  explicit NestingLevel(TReader& reader) : FReader(reader) {
+    if (FReader.FDepth >= MaxFormNesting) throw EReadError("Nesting too deep");
+    ++FReader.FDepth;
+  }
+  ~NestingLevel() { --FReader.FDepth; }
+  NestingLevel(const NestingLevel&) = delete;
+  NestingLevel& operator=(const NestingLevel&) = delete;
+
+ private:
+  TReader& FReader;
+};
+
 TReader::TReader(TStream* stream) : TFiler(stream) {}
 
 TReader::~TReader() = default;
@@ -176,10 +191,14 @@ float TReader::ReadSingle() {
 }
 
 double TReader::ReadCurrency() {
+  return static_cast<double>(ReadScaledCurrency()) / 10000.0;
+}
+
+std::int64_t TReader::ReadScaledCurrency() {
   CheckValue(vaCurrency);
   std::uint8_t b[8];
   Read(b, 8);
-  return static_cast<double>(FromLittleEndian<std::int64_t>(b)) / 10000.0;
+  return FromLittleEndian<std::int64_t>(b);
 }
 
 double TReader::ReadDate() {
@@ -207,6 +226,7 @@ void TReader::ReadPrefix(TFilerFlags& flags, int& childPos) {
 }
 
 void TReader::SkipValue() {
+  NestingLevel level(*this);
   std::uint8_t b[4];
   auto skip = [&](std::int64_t count) {
     if (count < 0 || count > Remaining()) throw EReadError("Stream read error");
@@ -384,6 +404,7 @@ void TReader::ReadPropValue(TObject& instance, const TPropInfo& prop) {
 }
 
 void TReader::ReadCollection(TCollection* collection) {
+  NestingLevel level(*this);
   collection->BeginUpdate();
   struct EndUpdate {
     TCollection* c;
@@ -481,6 +502,7 @@ void TReader::AbandonLoading() {
 }
 
 TComponent* TReader::ReadComponent(TComponent* component) {
+  NestingLevel level(*this);
   TFilerFlags flags;
   int childPos;
   ReadPrefix(flags, childPos);

@@ -6,7 +6,8 @@
 // puts it in its owner's published field of that name; a field for another
 // class fails the read (EReadError "Field TOwner.name needs a TX, not a TY").
 // Every length read from the stream is checked against what the stream
-// still holds.
+// still holds, and nesting deeper than MaxFormNesting fails the read
+// (EReadError "Nesting too deep").
 #pragma once
 
 #include <cstdint>
@@ -47,6 +48,8 @@ class TReader : public TFiler {
   double ReadFloat();
   float ReadSingle();
   double ReadCurrency();
+  // The stored form: ten-thousandths of a unit.
+  std::int64_t ReadScaledCurrency();
   double ReadDate();
   // The raw short string of names (length byte and characters).
   std::string ReadStr();
@@ -69,6 +72,7 @@ class TReader : public TFiler {
   void SetParent(TComponent* value) { FParent = value; }
 
  private:
+  class NestingLevel;
   struct Fixup {
     TComponent* component;  // the component whose property it is
     TObject* instance;  // the object holding the property
@@ -91,6 +95,7 @@ class TReader : public TFiler {
   TComponent* FCurrent = nullptr;  // the component whose properties are read
   std::string FPropName;
   bool FFixupsActive = false;
+  int FDepth = 0;  // components, lists and collections being read
   std::vector<Fixup> FFixups;
   std::vector<TComponent*> FLoaded;
 };

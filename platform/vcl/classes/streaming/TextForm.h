@@ -17,8 +17,13 @@
 //   end
 //
 // Text written here reads back to the same bytes. Text lines end in CR LF;
-// the reader also takes LF alone.
+// the reader also takes LF alone. What cannot make that trip is refused:
+// infinity and NaN have no text, integers and currency (read exactly, as
+// decimals) must fit in 64 bits, Null cannot stand inside a list (it is the
+// list's end mark), and nesting deeper than MaxFormNesting fails either way.
 #pragma once
+
+#include <string>
 
 #include "platform/vcl/rtl/Exceptions.h"
 
@@ -34,3 +39,6 @@ void ObjectTextToBinary(TStream* input, TStream* output);
 // becomes a resource named by the root's class name in capitals.
 void ObjectResourceToText(TStream* input, TStream* output);
 void ObjectTextToResource(TStream* input, TStream* output);
+// The class name of the root of the binary form at the input's position
+// (which the resource of a form is named after, in capitals).
+std::string ObjectRootClassName(TStream* input);

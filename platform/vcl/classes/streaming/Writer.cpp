@@ -1,5 +1,6 @@
 #include "platform/vcl/classes/streaming/Writer.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "platform/vcl/classes/components/Collection.h"
@@ -99,9 +100,16 @@ void TWriter::WriteSingle(float value) {
 }
 
 void TWriter::WriteCurrency(double value) {
+  const double scaled = std::round(value * 10000.0);
+  // 2^63 is exact as a double; anything from it up does not fit, nor NaN.
+  if (!(scaled >= -9223372036854775808.0 && scaled < 9223372036854775808.0))
+    throw EWriteError("Currency value out of range");
+  WriteScaledCurrency(static_cast<std::int64_t>(scaled));
+}
+
+void TWriter::WriteScaledCurrency(std::int64_t tenThousandths) {
   WriteValue(vaCurrency);
-  double scaled = value * 10000.0;
-  PutLittleEndian<std::int64_t>(*this, static_cast<std::int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5));
+  PutLittleEndian<std::int64_t>(*this, tenThousandths);
 }
 
 void TWriter::WriteDate(double value) {
@@ -118,10 +126,17 @@ void TWriter::WriteListEnd() {
 }
 
 void TWriter::WriteStr(const std::string& value) {
-  std::size_t length = value.size() > 255 ? 255 : value.size();
-  std::uint8_t b = static_cast<std::uint8_t>(length);
+  // Cutting a name would read back as another name.
+  if (value.size() > 255) throw EWriteError("Name longer than 255 characters: %s...", {value.substr(0, 32)});
+  std::uint8_t b = static_cast<std::uint8_t>(value.size());
   Write(&b, 1);
-  Write(value.data(), static_cast<std::int64_t>(length));
+  Write(value.data(), static_cast<std::int64_t>(value.size()));
+}
+
+void TWriter::WriteClassName(const std::string& name) {
+  if (name.size() > MaxClassNameLength)
+    throw EWriteError("Class name longer than 239 characters: %s...", {name.substr(0, 32)});
+  WriteStr(name);
 }
 
 void TWriter::WriteSignature() {
@@ -264,7 +279,7 @@ void TWriter::WriteCollection(TCollection* collection) {
 }
 
 void TWriter::WriteData(TComponent* instance) {
-  WriteStr(instance->ClassName());
+  WriteClassName(instance->ClassName());
   WriteStr(instance->GetName());
   WriteProperties(instance);
   WriteListEnd();

@@ -34,12 +34,18 @@ class TWriter : public TFiler {
   void WriteIdent(const std::string& ident);
   void WriteFloat(double value);
   void WriteSingle(float value);
+  // EWriteError "Currency value out of range" when it does not fit.
   void WriteCurrency(double value);
+  // The stored form: ten-thousandths of a unit.
+  void WriteScaledCurrency(std::int64_t tenThousandths);
   void WriteDate(double value);
   void WriteListBegin();
   void WriteListEnd();
-  // A short string of names: length byte and at most 255 characters.
+  // A short string of names: length byte and at most 255 characters; a
+  // longer name raises EWriteError rather than being cut.
   void WriteStr(const std::string& value);
+  // A component's class name: EWriteError beyond MaxClassNameLength.
+  void WriteClassName(const std::string& name);
   void WriteSignature();
   void WriteValue(TValueType value);
   void Write(const void* buffer, std::int64_t count);

@@ -1,0 +1,228 @@
+#include "fuzz/seeds.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <memory>
+
+#include "platform/vcl/Classes.h"
+#include "platform/vcl/classes/streams/Streams.h"
+#include "platform/vcl/jpeg/JpegCodec.h"
+#include "platform/vcl/rtl/TextFile.h"
+#include "platform/win/drums_ext.h"
+#include "platform/win/kernel/ini_document.h"
+#include "platform/win/kernel/registry_store.h"
+#include "platform/win/winbase.h"
+#include "tests/vcl/streaming/SampleComponents.h"
+
+namespace drums_fuzz {
+namespace {
+
+const char* const kForms[] = {
+    "object Root: TSampleRoot\r\n"
+    "  object First: TSample\r\n"
+    "    Small = 5\r\n    Medium = 1000\r\n    Large = -100000\r\n    Enabled = False\r\n"
+    "    Caption = 'Kick ''n'' snare' + #13#10\r\n    Styles = [ssBold, ssUnderline]\r\n"
+    "    Align = saClient\r\n    Mark = 'x'\r\n    Ratio = 1.5\r\n    Bevel.Width = 3\r\n"
+    "    Items = <\r\n      item\r\n        Name = 'one'\r\n        Looped = True\r\n      end\r\n"
+    "      item\r\n        Voices = 4\r\n      end>\r\n"
+    "    Lines.Strings = (\r\n      'a'\r\n      'b')\r\n    Buddy = Second\r\n    OnPing = PingHandler\r\n  end\r\n"
+    "  object Second: TSample\r\n    Notes = 'second'\r\n  end\r\nend\r\n",
+    "object Root: TSampleRoot\r\n  Title = 't'\r\nend\r\n",
+    "inherited Root: TSampleRoot\r\n  object A: TSample [2]\r\n    Ratio = 1.25E300\r\n  end\r\nend\r\n",
+    "object X: TSampleRoot\r\n  Values = (\r\n    1\r\n    (\r\n      2.5s\r\n      3c\r\n      4d)\r\n"
+    "    ident\r\n    nil\r\n    $7F)\r\n  Data = {\r\n    00FF10AB}\r\n"
+    "  Money = -922337203685477.5808c\r\n  Big = -$8000000000000000\r\nend\r\n",
+};
+
+std::string MemoryBytes(TMemoryStream& s) {
+  return std::string(static_cast<const char*>(s.GetMemory()), static_cast<std::size_t>(s.GetSize()));
+}
+
+std::string FormBinary(const char* text) {
+  TStringStream in(text);
+  TMemoryStream out;
+  ObjectTextToBinary(&in, &out);
+  return MemoryBytes(out);
+}
+
+std::vector<std::string> FormTexts() {
+  return std::vector<std::string>(std::begin(kForms), std::end(kForms));
+}
+
+std::vector<std::string> FormBinaries() {
+  std::vector<std::string> out;
+  for (const char* text : kForms) out.push_back(FormBinary(text));
+  return out;
+}
+
+win::gdi::DibImage Dib(int width, int height, int bits) {
+  win::gdi::DibImage image;
+  image.width = width;
+  image.height = height;
+  image.bitsPerPixel = bits;
+  if (bits <= 8)
+    for (int i = 0; i < (1 << bits); ++i)
+      image.colors.push_back(RGBQUAD{static_cast<BYTE>(i * 7), static_cast<BYTE>(i * 3), static_cast<BYTE>(i), 0});
+  image.bits.resize(static_cast<std::size_t>(image.Stride()) * static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < image.bits.size(); ++i) image.bits[i] = static_cast<BYTE>(i * 37);
+  return image;
+}
+
+std::string Bytes(const std::vector<BYTE>& v) {
+  return std::string(v.begin(), v.end());
+}
+
+std::vector<std::string> BmpSeeds() {
+  std::vector<std::string> out;
+  for (int bits : {1, 4, 8, 16, 24, 32}) out.push_back(Bytes(win::gdi::WriteBmp(Dib(5, 3, bits))));
+  win::gdi::DibImage fields = Dib(4, 2, 32);
+  fields.compression = BI_BITFIELDS;
+  fields.masks[0] = 0xFF0000;
+  fields.masks[1] = 0xFF00;
+  fields.masks[2] = 0xFF;
+  out.push_back(Bytes(win::gdi::WriteBmp(fields)));
+  // A packed DIB: the info and the bits without a file header.
+  win::gdi::DibImage packed = Dib(3, 3, 8);
+  std::vector<BYTE> info = packed.Info();
+  info.insert(info.end(), packed.bits.begin(), packed.bits.end());
+  out.push_back(Bytes(info));
+  return out;
+}
+
+// An icon file around one DIB: the image's rows, then its AND mask, under a
+// header of twice the height.
+std::string IconFile(int size, int bits, bool cursor) {
+  win::gdi::DibImage image = Dib(size, size, bits);
+  std::vector<BYTE> dib = image.Info();
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(dib.data());
+  header->biHeight = size * 2;
+  header->biSizeImage = 0;
+  dib.insert(dib.end(), image.bits.begin(), image.bits.end());
+  dib.insert(dib.end(), static_cast<std::size_t>(((size + 31) / 32) * 4 * size), 0);
+  std::string out(6 + 16, '\0');
+  out[2] = cursor ? 2 : 1;
+  out[4] = 1;
+  out[6] = static_cast<char>(size);
+  out[7] = static_cast<char>(size);
+  out[10] = cursor ? 1 : 1;
+  out[12] = static_cast<char>(cursor ? 1 : bits);
+  const std::uint32_t length = static_cast<std::uint32_t>(dib.size()), offset = 22;
+  std::memcpy(&out[14], &length, 4);
+  std::memcpy(&out[18], &offset, 4);
+  return out + Bytes(dib);
+}
+
+std::vector<std::string> JpegSeeds() {
+  std::vector<std::string> out;
+  for (int quality : {10, 90})
+    for (bool grey : {false, true}) {
+      vcl::jpeg::RgbImage image;
+      image.width = 19;
+      image.height = 11;
+      image.pixels.resize(19 * 11 * 3);
+      for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = static_cast<std::uint8_t>(i * 13);
+      std::vector<std::uint8_t> data;
+      if (vcl::jpeg::EncodeJpeg(image, quality, grey, &data, nullptr)) out.emplace_back(data.begin(), data.end());
+    }
+  return out;
+}
+
+std::vector<std::string> ProfileSeeds() {
+  win::kernel::IniDocument doc = win::kernel::IniDocument::Parse("; settings\r\n\r\n");
+  doc.Set("Kit", "Name", "Rock");
+  doc.Set("Kit", "Volume", "\"90\"");
+  doc.Set("Pads", "1", "kick.wav");
+  doc.Set("kit", "Tempo", "120");
+  doc.Set("Empty", "Key", "");
+  return {doc.Serialise()};
+}
+
+std::vector<std::string> RegistrySeeds() {
+  win::kernel::RegistryStore store;
+  win::kernel::RegKey& software = store.Root(1).Add("Software");
+  win::kernel::RegKey& app = software.Add("Drums").Add("Settings");
+  auto value = [](const char* name, DWORD type, std::string data) {
+    win::kernel::RegValue v;
+    v.name = name;
+    v.type = type;
+    v.data.assign(data.begin(), data.end());
+    return v;
+  };
+  app.values.push_back(value("Kit", REG_SZ, "Rock \"live\"\\\n"));
+  app.values.push_back(value("", REG_EXPAND_SZ, "%HOME%"));
+  app.values.push_back(value("Count", REG_DWORD, std::string("\x2a\0\0\0", 4)));
+  app.values.push_back(value("Blob", REG_BINARY, std::string("\x01\xff\x20", 3)));
+  store.Root(2).Add("System");
+  return {store.Serialise()};
+}
+
+std::vector<std::string> TextFileSeeds() {
+  std::string path = ScratchDir() + "/seed.txt";
+  TextFile f;
+  AssignFile(f, path);
+  Rewrite(f);
+  WriteLn(f, 42, ' ', -7);
+  WriteLn(f, std::string("a line of text"));
+  WriteLn(f, 9223372036854775807LL);
+  Write(f, std::string("1.5e3 -0.25"));
+  CloseFile(f);
+  std::string text;
+  if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
+    std::fclose(in);
+  }
+  return {text};
+}
+
+}  // namespace
+
+const std::string& ScratchDir() {
+  static const std::string dir = [] {
+    char pattern[] = "/tmp/drums-fuzz-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    return std::string(made ? made : "/tmp");
+  }();
+  return dir;
+}
+
+void RegisterFuzzClasses() {
+  static const bool once = [] {
+    sample::RegisterSampleClasses();
+    return true;
+  }();
+  (void)once;
+}
+
+std::vector<std::string> Targets() {
+  return {"bmp", "icon", "jpeg", "form_reader", "text_to_binary", "binary_to_text", "profile", "registry", "text_file"};
+}
+
+std::vector<std::string> Seeds(const std::string& target) {
+  RegisterFuzzClasses();
+  if (target == "bmp") return BmpSeeds();
+  if (target == "icon") return {IconFile(16, 8, false), IconFile(32, 32, false), IconFile(16, 4, true)};
+  if (target == "jpeg") return JpegSeeds();
+  if (target == "text_to_binary") return FormTexts();
+  if (target == "form_reader" || target == "binary_to_text") {
+    std::vector<std::string> out = FormBinaries();
+    TMemoryStream written;
+    sample::TSampleRoot root(nullptr);
+    auto* child = new sample::TSample(&root);
+    child->SetName("Written");
+    child->FCaption = std::string(300, 'w');
+    child->FRatio = 0.1;
+    WriteComponent(&written, &root);
+    out.push_back(MemoryBytes(written));
+    return out;
+  }
+  if (target == "profile") return ProfileSeeds();
+  if (target == "registry") return RegistrySeeds();
+  if (target == "text_file") return TextFileSeeds();
+  return {};
+}
+
+}  // namespace drums_fuzz
