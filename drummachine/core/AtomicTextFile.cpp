@@ -26,7 +26,7 @@ void FlushToDisk(const std::string& fileName) {
 
 void WriteTextFileAtomically(const std::string& fileName, const std::function<void(TextFile&)>& write) {
   std::string folder = ExtractFilePath(fileName);
-  if (folder.empty()) folder = ".";
+  if (folder.empty()) folder.push_back('.');
   char temporary[MAX_PATH];
   if (GetTempFileNameA(folder.c_str(), "new", 0, temporary) == 0) RaiseInOut(LastErrorCode());
   TextFile f;

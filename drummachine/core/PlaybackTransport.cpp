@@ -92,7 +92,7 @@ void TPlaybackEngine::sequencerKeyUp() {
       int pattern = 0;
       if (cell.empty() || OrderCellPattern(FSong.SequenceGrid, col, row, pattern)) continue;
       FView.ShowMessage("Only numbers \"1-16\" can be in the Sequencer");
-      cell = "1";
+      cell.assign(1, '1');
     }
   }
 }

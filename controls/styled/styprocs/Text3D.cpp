@@ -100,7 +100,7 @@ void MeasureText3D(const std::string& Text, TSty3DCaption* Caption, TRect& R, TF
     if (MultiLine) format |= DT_WORDBREAK;
     if (!ShowAccel) format |= DT_NOPREFIX;
     std::string text = Text;
-    if (text.empty() || (text == "&" && ShowAccel)) text = " ";
+    if (text.empty() || (text == "&" && ShowAccel)) text.assign(1, ' ');
     if (Caption && Caption->GetTracing()) SetTextCharacterExtra(dc, Caption->GetTracing());
     RECT r = R;
     DrawTextExA(dc, text.data(), static_cast<int>(text.size()), &r, format, nullptr);

@@ -37,9 +37,13 @@ std::string DateText(std::time_t when) {
 
 std::string SizeText(long long bytes) {
   const long long kilobytes = (bytes + 1023) / 1024;
-  std::string digits = std::to_string(kilobytes);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-  return digits + " KB";
+  const std::string digits = std::to_string(kilobytes);
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped + " KB";
 }
 
 std::optional<std::string> DetailText(const Items& folder, const Items& relative, UINT column) {
