@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "drummachine/core/MIDIRead.h"
+#include "drummachine/core/SongReset.h"
 #include "platform/vcl/SysUtils.h"
 
 namespace {
@@ -31,37 +32,10 @@ std::vector<TMidiEvent> ReadAllEvents(const std::string& name) {
   return events;
 }
 
+// An import starts from an empty song without humanising and a fresh cursor.
 void ClearSong(TMainModel& model) {
-  TSong& song = model.Song;
+  ResetSong(model, 0);
   model.ImportNoteCount = 1;
-  model.SongFileName.clear();
-  model.HasFileName = false;
-  model.SequenceRow = 0;
-  model.SequenceColumn = 0;
-  model.LastRow = 0;
-  model.LastColumn.Fill(0);
-  for (int t = 1; t <= SongTracks; ++t) {
-    song.TrackPitch[t] = 44100;
-    song.TrackVolume[t] = -1000;
-    song.TrackPan[t] = 0;
-    song.TrackMute[t] = false;
-    song.TrackSolo[t] = false;
-    song.TrackHumanize[t] = false;
-    song.TrackOverdrive[t] = 0;
-    song.HumanizeVolume[t] = 0;
-    song.HumanizePan[t] = 0;
-    song.HumanizePitch[t] = 0;
-  }
-  song.SequenceGrid.Clear();
-  song.StepOn.Fill(0);
-  song.StepModified.Fill(0);
-  song.Step32On.Fill(0);
-  song.Step32Modified.Fill(0);
-  model.Playing = false;
-  model.ImportStep = 1;
-  model.CurrentTrack = 1;
-  model.EditedPattern = 1;
-  song.SoloActive = false;
   model.ImportLastStep.Fill(0);
 }
 

@@ -2,6 +2,7 @@
 // up-down control); InitCommonControls and InitCommonControlsEx call it.
 #pragma once
 
+#include "platform/win/comctl/notify.h"
 #include "platform/win/winuser.h"
 
 namespace win::comctl {
@@ -13,8 +14,5 @@ void RegisterSmallControls();
 void RegisterStatusBarClass();
 void RegisterTabControlClass();
 void RegisterUpDownClass();
-
-// WM_NOTIFY to the parent with the control's id; returns the parent's answer.
-LRESULT NotifyCode(HWND hwnd, UINT code, NMHDR* header = nullptr);
 
 }  // namespace win::comctl

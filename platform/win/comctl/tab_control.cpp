@@ -59,7 +59,7 @@ class TabControl {
         NMTCKEYDOWN kd{};
         kd.wVKey = static_cast<WORD>(wp);
         kd.flags = static_cast<UINT>(HIWORD(lp));
-        NotifyCode(hwnd_, TCN_KEYDOWN, &kd.hdr);
+        Notify(hwnd_, TCN_KEYDOWN, &kd.hdr);
         int n = Count();
         if (!n) return 0;
         if (wp == VK_LEFT || wp == VK_UP) UserSelect(std::max(0, cur_ - 1));

@@ -197,7 +197,7 @@ class UpDown {
     NMUPDOWN nm{};
     nm.iPos = pos_;
     nm.iDelta = delta;
-    if (NotifyCode(hwnd_, UDN_DELTAPOS, &nm.hdr)) return;
+    if (Notify(hwnd_, UDN_DELTAPOS, &nm.hdr)) return;
     int next = pos_ + nm.iDelta;
     if (next > Highest()) next = (Style() & UDS_WRAP) ? Lowest() : Highest();
     if (next < Lowest()) next = (Style() & UDS_WRAP) ? Highest() : Lowest();
