@@ -10,6 +10,7 @@
 #include "platform/win/comctl/list_view.h"
 #include "platform/win/comctl/notify.h"
 #include "platform/win/comctl/paint_util.h"
+#include "platform/win/comctl/scroll_target.h"
 
 namespace win::comctl {
 namespace {
@@ -309,23 +310,9 @@ LRESULT ScrollMessage(ListView& lv, int bar, WPARAM wParam) {
   LvMetrics m = MetricsOf(lv);
   int line = LineUnit(lv, m, bar), page = std::max(1, PageUnits(lv, m, bar));
   int pos = bar == SB_VERT ? lv.scroll.y : lv.scroll.x;
-  int target = pos;
-  switch (LOWORD(wParam)) {
-    case SB_LINEUP: target = pos - line; break;
-    case SB_LINEDOWN: target = pos + line; break;
-    case SB_PAGEUP: target = pos - page; break;
-    case SB_PAGEDOWN: target = pos + page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-      GetScrollInfo(lv.hwnd, bar, &si);
-      target = si.nTrackPos;
-      break;
-    }
-    case SB_TOP: target = 0; break;
-    case SB_BOTTOM: target = INT_MAX / 2; break;
-    default: return 0;
-  }
+  const std::optional<int> asked = ScrollTarget(lv.hwnd, bar, wParam, pos, line, page);
+  if (!asked) return 0;
+  const int target = *asked;
   if (bar == SB_VERT)
     ScrollBy(lv, 0, target - pos);
   else

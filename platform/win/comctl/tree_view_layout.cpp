@@ -6,6 +6,7 @@
 #include "platform/win/comctl/notify.h"
 #include "platform/win/comctl/paint_util.h"
 #include "platform/win/comctl/tree_view.h"
+#include "platform/win/comctl/scroll_target.h"
 
 namespace win::comctl {
 namespace {
@@ -199,23 +200,9 @@ LRESULT TreeScrollMessage(TreeView& tv, int bar, WPARAM wParam) {
   RECT client;
   GetClientRect(tv.hwnd, &client);
   int page = bar == SB_VERT ? VisibleRows(tv) : std::max<int>(1, client.right);
-  int target = pos;
-  switch (LOWORD(wParam)) {
-    case SB_LINEUP: target = pos - line; break;
-    case SB_LINEDOWN: target = pos + line; break;
-    case SB_PAGEUP: target = pos - page; break;
-    case SB_PAGEDOWN: target = pos + page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-      GetScrollInfo(tv.hwnd, bar, &si);
-      target = si.nTrackPos;
-      break;
-    }
-    case SB_TOP: target = 0; break;
-    case SB_BOTTOM: target = INT_MAX / 2; break;
-    default: return 0;
-  }
+  const std::optional<int> asked = ScrollTarget(tv.hwnd, bar, wParam, pos, line, page);
+  if (!asked) return 0;
+  const int target = *asked;
   if (bar == SB_VERT)
     ScrollTreeTo(tv, target, tv.scrollX);
   else
