@@ -135,6 +135,44 @@ TEST_F(SmallControlsTest, TheTabControlAsksBeforeChangingAndAdjustsThePageRect) 
   EXPECT_EQ(hit.flags, static_cast<UINT>(TCHT_NOWHERE));
 }
 
+TEST_F(SmallControlsTest, TabsWiderThanTheControlScrollWithArrows) {
+  HWND tab = Child(WC_TABCONTROLA, "", 0, 10, 10, 160, 120, 42);
+  const char* names[] = {"Pattern", "Song", "Mixer", "Effects", "Kit", "Settings"};
+  for (int i = 0; i < 6; i++) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(names[i]);
+    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+  HWND arrows = FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr);
+  ASSERT_NE(arrows, nullptr) << "the row does not fit";
+  RECT first{}, second{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  RECT ar;
+  GetClientRect(arrows, &ar);
+  ClickAt(arrows, ar.right - 4, ar.bottom / 2);  // the right arrow
+  RECT shifted{};
+  SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&shifted));
+  EXPECT_EQ(shifted.left, first.left) << "the second tab moved to the front";
+  TCHITTESTINFO hit{{(first.left + first.right) / 2, (first.top + first.bottom) / 2}, 0};
+  EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+  // Selecting the last tab brings it into view.
+  SendMessageA(tab, TCM_SETCURSEL, 5, 0);
+  RECT last{};
+  SendMessageA(tab, TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&last));
+  RECT arrowsInTab;
+  GetWindowRect(arrows, &arrowsInTab);
+  MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&arrowsInTab), 2);
+  EXPECT_LE(last.right, arrowsInTab.left);
+  EXPECT_GE(last.left, 0);
+  // Fewer tabs fit again: the arrows go.
+  for (int i = 5; i >= 2; i--) SendMessageA(tab, TCM_DELETEITEM, static_cast<WPARAM>(i), 0);
+  EXPECT_EQ(FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr), nullptr);
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&shifted));
+  EXPECT_EQ(shifted.left, first.left);
+}
+
 TEST_F(SmallControlsTest, TheUpDownStepsItsBuddyAndTheParentMayRefuse) {
   HWND edit = Child("EDIT", "", ES_NUMBER, 10, 10, 60, 22, 51, WS_EX_CLIENTEDGE);
   HWND ud =
