@@ -1,0 +1,68 @@
+// Controls going away in the middle of things: nothing is left behind and
+// nothing is touched after it is gone.
+#include "controls_fixture.h"
+
+using namespace controlstest;
+
+namespace {
+
+class LifecycleTest : public ControlsTest {};
+
+TEST_F(LifecycleTest, AComboDestroyedWhileDroppedTakesItsListAndCapture) {
+  HWND c = Child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 120, 150, 1);
+  SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+  SendMessageA(c, CB_SHOWDROPDOWN, TRUE, 0);
+  HWND list = GetCapture();
+  ASSERT_NE(list, nullptr);
+  DestroyWindow(c);
+  Pump();
+  EXPECT_FALSE(IsWindow(list));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(LifecycleTest, AnUpDownOutlivesItsBuddy) {
+  InitCommonControls();
+  HWND edit = Child("EDIT", "", 0, 10, 10, 60, 22, 2);
+  HWND ud = Child(UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT, 0, 0, 16, 22, 3);
+  SendMessageA(ud, UDM_SETRANGE32, 0, 10);
+  DestroyWindow(edit);
+  ClickAt(ud, 8, 3);
+  EXPECT_EQ(SendMessageA(ud, UDM_GETPOS32, 0, 0), 1);
+  SendMessageA(ud, UDM_SETBUDDY, 0, 0);
+  DestroyWindow(ud);
+}
+
+TEST_F(LifecycleTest, ControlsDestroyedDuringAMouseDragLetGo) {
+  for (const char* cls : {"EDIT", "LISTBOX", "BUTTON", "SCROLLBAR"}) {
+    SCOPED_TRACE(cls);
+    HWND h = Child(cls, "x", cls[0] == 'S' ? SBS_HORZ : 0, 10, 10, 120, 60, 4);
+    if (cls[0] == 'L') SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
+    AdvanceMs(1000);
+    DownAt(h, cls[0] == 'S' ? 3 : 20, 5);
+    DestroyWindow(h);
+    EXPECT_EQ(GetCapture(), nullptr);
+    MoveTo(parent, 200, 200);
+    UpAt(parent, 200, 200);
+  }
+}
+
+TEST_F(LifecycleTest, AParentDestroyedWithOwnerDrawnListsHearsEveryDeletion) {
+  HWND owner = Make("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
+  int deleted = 0;
+  usertest::MessageLog::Get().answers[{"owner", WM_DELETEITEM}] = [&](HWND, WPARAM, LPARAM) {
+    deleted++;
+    return LRESULT(TRUE);
+  };
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED, 0, 0, 100, 100, owner,
+                              reinterpret_cast<HMENU>(5), nullptr, nullptr);
+  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, 110, 0,
+                               100, 100, owner, reinterpret_cast<HMENU>(6), nullptr, nullptr);
+  for (LPARAM d : {1, 2, 3}) {
+    SendMessageA(list, LB_ADDSTRING, 0, d);
+    SendMessageA(combo, CB_ADDSTRING, 0, d);
+  }
+  DestroyWindow(owner);
+  EXPECT_EQ(deleted, 6);
+}
+
+}  // namespace
