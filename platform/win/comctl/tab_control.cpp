@@ -180,7 +180,7 @@ class TabControl {
         return old;
       }
       case TCM_SETPADDING: return 0;
-      case TCM_GETROWCOUNT: return 1;
+      case TCM_GETROWCOUNT: return Rows();
       case TCM_SETIMAGELIST: {
         LPARAM old = imageList_;
         imageList_ = lp;
@@ -205,7 +205,31 @@ class TabControl {
   int Count() const { return static_cast<int>(tabs_.size()); }
   bool Valid(int i) const { return i >= 0 && i < Count(); }
   int TabHeight() const { return fixedHeight_ ? fixedHeight_ : win::controls::FontHeight(font_) + 6; }
-  int RowHeight() const { return TabHeight() + kLift; }
+  // Height of the tab rows above the page.
+  int RowHeight() const { return Rows() * TabHeight() + kLift; }
+  bool MultiLine() const { return Style() & TCS_MULTILINE; }
+
+  // Multi-line: tabs fill rows from the left; a row holds at least one tab.
+  std::vector<int> RowOfTabs() const {
+    std::vector<int> rows;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int room = std::max(1, static_cast<int>(client.right) - 2 * kLift), x = 0, row = 0;
+    for (int i = 0; i < Count(); i++) {
+      int w = TabWidth(i);
+      if (x > 0 && x + w > room) {
+        row++;
+        x = 0;
+      }
+      rows.push_back(row);
+      x += w;
+    }
+    return rows;
+  }
+  int Rows() const {
+    if (!MultiLine() || !Count()) return 1;
+    return RowOfTabs().back() + 1;
+  }
 
   static void Apply(Tab& t, const TCITEMA& item) {
     if (item.mask & TCIF_TEXT) t.text = item.pszText ? item.pszText : "";
@@ -230,10 +254,37 @@ class TabControl {
   // The tab's rectangle when it is not selected; tabs scrolled off to the
   // left lie at negative positions.
   RECT TabRect(int i) const {
+    if (MultiLine()) return MultiLineTabRect(i);
     int x = kLift;
     for (int k = firstVisible_; k < i; k++) x += TabWidth(k);
     for (int k = i; k < firstVisible_; k++) x -= TabWidth(k);
     return {x, kLift, x + TabWidth(i), kLift + TabHeight()};
+  }
+
+  // The row of the selected tab stands next to the page (the rows rotate);
+  // without TCS_RAGGEDRIGHT the tabs of a full row share out its width.
+  RECT MultiLineTabRect(int i) const {
+    std::vector<int> rows = RowOfTabs();
+    int count = Rows();
+    int selectedRow = Valid(cur_) ? rows[static_cast<size_t>(cur_)] : count - 1;
+    int row = rows[static_cast<size_t>(i)];
+    int shown = (row - selectedRow - 1 + 2 * count) % count;  // 0 at the top, count - 1 next to the page
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int room = static_cast<int>(client.right) - 2 * kLift;
+    int x = kLift, used = 0, inRow = 0, before = 0;
+    for (int k = 0; k < Count(); k++) {
+      if (rows[static_cast<size_t>(k)] != row) continue;
+      used += TabWidth(k);
+      if (k < i) before++;
+      inRow++;
+    }
+    int extra = (count > 1 && !(Style() & TCS_RAGGEDRIGHT)) ? std::max(0, room - used) : 0;
+    int width = TabWidth(i) + extra / inRow + (before == inRow - 1 ? extra % inRow : 0);
+    for (int k = 0; k < i; k++)
+      if (rows[static_cast<size_t>(k)] == row) x += TabWidth(k) + extra / inRow;
+    int top = kLift + shown * TabHeight();
+    return {x, top, x + width, top + TabHeight()};
   }
 
   int ScrollerWidth() const { return 2 * GetSystemMetrics(SM_CXVSCROLL); }
@@ -252,7 +303,7 @@ class TabControl {
     GetClientRect(hwnd_, &client);
     int total = 2 * kLift;
     for (int i = 0; i < Count(); i++) total += TabWidth(i);
-    bool needed = !(Style() & TCS_MULTILINE) && Count() > 1 && total > client.right;
+    bool needed = !MultiLine() && Count() > 1 && total > client.right;
     if (!needed) {
       if (scroller_) DestroyWindow(scroller_);
       scroller_ = nullptr;

@@ -173,6 +173,39 @@ TEST_F(SmallControlsTest, TabsWiderThanTheControlScrollWithArrows) {
   EXPECT_EQ(shifted.left, first.left);
 }
 
+TEST_F(SmallControlsTest, AMultiLineTabControlWrapsItsTabsIntoRows) {
+  HWND tab = Child(WC_TABCONTROLA, "", TCS_MULTILINE, 10, 10, 160, 160, 43);
+  const char* names[] = {"Pattern", "Song", "Mixer", "Effects", "Kit", "Settings"};
+  for (int i = 0; i < 6; i++) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(names[i]);
+    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+  EXPECT_EQ(FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr), nullptr) << "rows, not arrows";
+  int rows = static_cast<int>(SendMessageA(tab, TCM_GETROWCOUNT, 0, 0));
+  EXPECT_GE(rows, 2);
+  RECT page{0, 0, 160, 160};
+  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  RECT one{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&one));
+  EXPECT_GE(page.top, rows * (one.bottom - one.top)) << "the page lies below every row";
+  for (int i = 0; i < 6; i++) {
+    RECT r{};
+    SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    EXPECT_LE(r.right, 160) << i;
+    EXPECT_GE(r.left, 0) << i;
+  }
+  // The selected tab's row moves next to the page.
+  SendMessageA(tab, TCM_SETCURSEL, 0, 0);
+  RECT sel{}, last{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&sel));
+  SendMessageA(tab, TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&last));
+  EXPECT_GT(sel.top, last.top);
+  TCHITTESTINFO hit{{(last.left + last.right) / 2, (last.top + last.bottom) / 2}, 0};
+  EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 5);
+}
+
 TEST_F(SmallControlsTest, TheUpDownStepsItsBuddyAndTheParentMayRefuse) {
   HWND edit = Child("EDIT", "", ES_NUMBER, 10, 10, 60, 22, 51, WS_EX_CLIENTEDGE);
   HWND ud =
