@@ -555,7 +555,7 @@ class ListBox {
       if (i >= 0 && i != SingleSelection()) SelectOnly(i);
       return;
     }
-    if (!tracking_ || Multi() && !Extended()) return;
+    if (!tracking_ || (Multi() && !Extended())) return;
     int i = ItemAt(p);
     if (i < 0 || i == caret_) return;
     auto before = Selection();
