@@ -20,6 +20,36 @@ TEST_F(LifecycleTest, AComboDestroyedWhileDroppedTakesItsListAndCapture) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(LifecycleTest, AParentMayDestroyTheComboWhenTheChoiceIsMade) {
+  for (int code : {CBN_SELENDOK, CBN_SELENDCANCEL, CBN_DROPDOWN, CBN_CLOSEUP}) {
+    SCOPED_TRACE(code);
+    HWND c = Child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 120, 150, 7);
+    SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+    usertest::MessageLog::Get().answers[{"parent", WM_COMMAND}] = [c, code](HWND, WPARAM wp, LPARAM) {
+      if (HIWORD(wp) == code && IsWindow(c)) DestroyWindow(c);
+      return LRESULT(0);
+    };
+    SendMessageA(c, CB_SHOWDROPDOWN, TRUE, 0);
+    if (IsWindow(c)) SendMessageA(c, WM_KEYDOWN, code == CBN_SELENDCANCEL ? VK_ESCAPE : VK_RETURN, 0);
+    EXPECT_FALSE(IsWindow(c));
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
+  // The same with a mouse choice in the dropped list.
+  HWND c = Child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 120, 150, 8);
+  SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+  usertest::MessageLog::Get().answers[{"parent", WM_COMMAND}] = [c](HWND, WPARAM wp, LPARAM) {
+    if (HIWORD(wp) == CBN_SELENDOK && IsWindow(c)) DestroyWindow(c);
+    return LRESULT(0);
+  };
+  SendMessageA(c, CB_SHOWDROPDOWN, TRUE, 0);
+  HWND list = GetCapture();
+  ASSERT_NE(list, nullptr);
+  AdvanceMs(1000);
+  ClickAt(list, 10, 5);
+  EXPECT_FALSE(IsWindow(c));
+  EXPECT_FALSE(IsWindow(list));
+}
+
 TEST_F(LifecycleTest, AnUpDownOutlivesItsBuddy) {
   InitCommonControls();
   HWND edit = Child("EDIT", "", 0, 10, 10, 60, 22, 2);
