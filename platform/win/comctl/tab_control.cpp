@@ -63,8 +63,9 @@ class TabControl {
         int i = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (i < 0) return 0;
         if (!(Style() & TCS_FOCUSNEVER) && GetFocus() != hwnd_) SetFocus(hwnd_);
-        NotifyCode(hwnd_, NM_CLICK);
-        UserSelect(i);
+        HWND self = hwnd_;  // the parent may destroy the control in a notification
+        NotifyCode(self, NM_CLICK);
+        if (IsWindow(self)) UserSelect(i);
         return 0;
       }
       case WM_RBUTTONUP: NotifyCode(hwnd_, NM_RCLICK); return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -344,7 +345,9 @@ class TabControl {
   // A change the user makes: the parent may refuse it in TCN_SELCHANGING.
   void UserSelect(int i) {
     if (!Valid(i) || i == cur_) return;
-    if (NotifyCode(hwnd_, TCN_SELCHANGING)) return;
+    HWND self = hwnd_;
+    LRESULT refused = NotifyCode(self, TCN_SELCHANGING);
+    if (!IsWindow(self) || refused) return;
     cur_ = i;
     ShowTab(i);
     InvalidateRect(hwnd_, nullptr, TRUE);

@@ -479,17 +479,22 @@ class Edit {
     anchor_ = caret_ = start + static_cast<int>(insert.size());
     modified_ = true;
     ScrollToCaret();
-    Changed();
-    if (cut) NotifyParent(hwnd_, EN_MAXTEXT);
+    HWND self = hwnd_;
+    if (Changed() && cut) NotifyParent(self, EN_MAXTEXT);
   }
 
   // The parent hears EN_UPDATE before the new text shows, EN_CHANGE after.
-  void Changed() {
+  // The parent may destroy the edit (and this object) in either notification:
+  // false when it did.
+  bool Changed() {
+    HWND self = hwnd_;
     UpdateScrollBars();
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    NotifyParent(hwnd_, EN_UPDATE);
-    UpdateWindow(hwnd_);
-    NotifyParent(hwnd_, EN_CHANGE);
+    InvalidateRect(self, nullptr, FALSE);
+    NotifyParent(self, EN_UPDATE);
+    if (!IsWindow(self)) return false;
+    UpdateWindow(self);
+    NotifyParent(self, EN_CHANGE);
+    return IsWindow(self);
   }
 
   LRESULT Undo() {

@@ -50,6 +50,54 @@ TEST_F(LifecycleTest, AParentMayDestroyTheComboWhenTheChoiceIsMade) {
   EXPECT_FALSE(IsWindow(list));
 }
 
+TEST_F(LifecycleTest, AParentMayDestroyAnEditWhenItsTextChanges) {
+  for (int code : {EN_UPDATE, EN_CHANGE}) {
+    SCOPED_TRACE(code);
+    HWND e = Child("EDIT", "", 0, 10, 10, 120, 22, 9);
+    SendMessageA(e, EM_LIMITTEXT, 2, 0);
+    usertest::MessageLog::Get().answers[{"parent", WM_COMMAND}] = [e, code](HWND, WPARAM wp, LPARAM) {
+      if (HIWORD(wp) == code && IsWindow(e)) DestroyWindow(e);
+      return LRESULT(0);
+    };
+    SendMessageA(e, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("abcd"));  // cut at the limit too
+    EXPECT_FALSE(IsWindow(e));
+  }
+}
+
+TEST_F(LifecycleTest, AParentMayDestroyAnUpDownOrATabControlItHears) {
+  InitCommonControls();
+  for (UINT code : {UDN_DELTAPOS, TCN_SELCHANGING, TCN_SELCHANGE, static_cast<UINT>(NM_CLICK)}) {
+    SCOPED_TRACE(static_cast<int>(code));
+    bool updown = code == UDN_DELTAPOS;
+    HWND h =
+        updown ? Child(UPDOWN_CLASSA, "", 0, 10, 10, 16, 30, 11) : Child(WC_TABCONTROLA, "", 0, 10, 10, 200, 100, 11);
+    if (!updown) {
+      for (const char* name : {"A", "B"}) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(name);
+        SendMessageA(h, TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
+      }
+      SendMessageA(h, TCM_SETCURSEL, 0, 0);
+    }
+    onNotify = [h, code](NMHDR* n) {
+      if (n->code == code && IsWindow(h)) DestroyWindow(h);
+      return LRESULT(0);
+    };
+    RECT second{};
+    if (!updown) SendMessageA(h, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    AdvanceMs(1000);
+    if (updown)
+      ClickAt(h, 8, 3);
+    else
+      ClickAt(h, (second.left + second.right) / 2, (second.top + second.bottom) / 2);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(GetCapture(), nullptr);
+    onNotify = nullptr;
+    AdvanceMs(1000);  // no timer of a destroyed up-down fires
+  }
+}
+
 TEST_F(LifecycleTest, AnUpDownOutlivesItsBuddy) {
   InitCommonControls();
   HWND edit = Child("EDIT", "", 0, 10, 10, 60, 22, 2);
