@@ -66,6 +66,23 @@ TEST_F(SmallControlsTest, TheStatusBarSitsAtTheBottomWithItsParts) {
   EXPECT_EQ(sr.right - sr.left, pc.right);
 }
 
+TEST_F(SmallControlsTest, TheSizeGripSizesTheWindow) {
+  HWND sb = Child(STATUSCLASSNAMEA, "", SBARS_SIZEGRIP, 0, 0, 0, 0, 33);
+  RECT before, r;
+  GetWindowRect(parent, &before);
+  GetClientRect(sb, &r);
+  POINT grip = ScreenPoint(sb, r.right - 4, r.bottom - 4);
+  QueueMouse(host::EventType::MouseDown, grip.x, grip.y);
+  QueueMouse(host::EventType::MouseMove, grip.x + 30, grip.y + 20);
+  QueueMouse(host::EventType::MouseUp, grip.x + 30, grip.y + 20);
+  Pump();
+  RECT after;
+  GetWindowRect(parent, &after);
+  EXPECT_EQ(after.right - after.left, before.right - before.left + 30);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 20);
+  EXPECT_EQ(after.left, before.left);
+}
+
 TEST_F(SmallControlsTest, AnOwnerDrawnStatusPartIsDrawnByTheParent) {
   HWND sb = Child(STATUSCLASSNAMEA, "", 0, 0, 0, 0, 0, 32);
   int edges[] = {100, -1};
