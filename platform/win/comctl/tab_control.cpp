@@ -27,19 +27,32 @@ struct Tab {
 
 class TabControl {
  public:
-  TabControl(HWND hwnd, const CREATESTRUCTA&) : hwnd_(hwnd) {}
+  TabControl(HWND hwnd, const CREATESTRUCTA& cs) : hwnd_(hwnd) {
+    // Pages and the scroll arrows are children the tabs never paint over.
+    SetWindowLongA(hwnd, GWL_STYLE, cs.style | WS_CLIPCHILDREN);
+  }
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
       case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
       case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wp);
+        UpdateScroller();
         if (lp) InvalidateRect(hwnd_, nullptr, TRUE);
         return 0;
       case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
       case WM_ERASEBKGND: return 1;
       case WM_PAINT: Paint(); return 0;
-      case WM_SIZE: InvalidateRect(hwnd_, nullptr, TRUE); return 0;
+      case WM_SIZE:
+        UpdateScroller();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return 0;
+      case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lp) == scroller_ && LOWORD(wp) == SB_THUMBPOSITION) {
+          firstVisible_ = std::clamp(static_cast<int>(static_cast<short>(HIWORD(wp))), 0, std::max(0, Count() - 1));
+          InvalidateRect(hwnd_, nullptr, TRUE);
+        }
+        return 0;
       case WM_SETFOCUS:
       case WM_KILLFOCUS:
         focused_ = msg == WM_SETFOCUS;
@@ -50,8 +63,9 @@ class TabControl {
         int i = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (i < 0) return 0;
         if (!(Style() & TCS_FOCUSNEVER) && GetFocus() != hwnd_) SetFocus(hwnd_);
-        NotifyCode(hwnd_, NM_CLICK);
-        UserSelect(i);
+        HWND self = hwnd_;  // the parent may destroy the control in a notification
+        NotifyCode(self, NM_CLICK);
+        if (IsWindow(self)) UserSelect(i);
         return 0;
       }
       case WM_RBUTTONUP: NotifyCode(hwnd_, NM_RCLICK); return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -78,6 +92,7 @@ class TabControl {
         Apply(t, *item);
         tabs_.insert(tabs_.begin() + at, t);
         if (cur_ >= at) cur_++;
+        UpdateScroller();
         InvalidateRect(hwnd_, nullptr, FALSE);
         return at;
       }
@@ -110,12 +125,14 @@ class TabControl {
           cur_ = -1;
         else if (cur_ > i)
           cur_--;
+        UpdateScroller();
         InvalidateRect(hwnd_, nullptr, TRUE);
         return TRUE;
       }
       case TCM_DELETEALLITEMS:
         tabs_.clear();
         cur_ = -1;
+        UpdateScroller();
         InvalidateRect(hwnd_, nullptr, TRUE);
         return TRUE;
       case TCM_GETCURSEL: return cur_;
@@ -124,6 +141,7 @@ class TabControl {
         if (!Valid(i)) return -1;
         int old = cur_;
         cur_ = i;
+        ShowTab(i);
         InvalidateRect(hwnd_, nullptr, TRUE);
         return old;
       }
@@ -163,7 +181,7 @@ class TabControl {
         return old;
       }
       case TCM_SETPADDING: return 0;
-      case TCM_GETROWCOUNT: return 1;
+      case TCM_GETROWCOUNT: return Rows();
       case TCM_SETIMAGELIST: {
         LPARAM old = imageList_;
         imageList_ = lp;
@@ -188,7 +206,31 @@ class TabControl {
   int Count() const { return static_cast<int>(tabs_.size()); }
   bool Valid(int i) const { return i >= 0 && i < Count(); }
   int TabHeight() const { return fixedHeight_ ? fixedHeight_ : win::controls::FontHeight(font_) + 6; }
-  int RowHeight() const { return TabHeight() + kLift; }
+  // Height of the tab rows above the page.
+  int RowHeight() const { return Rows() * TabHeight() + kLift; }
+  bool MultiLine() const { return Style() & TCS_MULTILINE; }
+
+  // Multi-line: tabs fill rows from the left; a row holds at least one tab.
+  std::vector<int> RowOfTabs() const {
+    std::vector<int> rows;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int room = std::max(1, static_cast<int>(client.right) - 2 * kLift), x = 0, row = 0;
+    for (int i = 0; i < Count(); i++) {
+      int w = TabWidth(i);
+      if (x > 0 && x + w > room) {
+        row++;
+        x = 0;
+      }
+      rows.push_back(row);
+      x += w;
+    }
+    return rows;
+  }
+  int Rows() const {
+    if (!MultiLine() || !Count()) return 1;
+    return RowOfTabs().back() + 1;
+  }
 
   static void Apply(Tab& t, const TCITEMA& item) {
     if (item.mask & TCIF_TEXT) t.text = item.pszText ? item.pszText : "";
@@ -210,15 +252,89 @@ class TabControl {
     return std::max(minWidth_, static_cast<int>(sz.cx) + 2 * kPadding);
   }
 
-  // The tab's rectangle when it is not selected.
+  // The tab's rectangle when it is not selected; tabs scrolled off to the
+  // left lie at negative positions.
   RECT TabRect(int i) const {
+    if (MultiLine()) return MultiLineTabRect(i);
     int x = kLift;
-    for (int k = 0; k < i; k++) x += TabWidth(k);
+    for (int k = firstVisible_; k < i; k++) x += TabWidth(k);
+    for (int k = i; k < firstVisible_; k++) x -= TabWidth(k);
     return {x, kLift, x + TabWidth(i), kLift + TabHeight()};
   }
 
+  // The row of the selected tab stands next to the page (the rows rotate);
+  // without TCS_RAGGEDRIGHT the tabs of a full row share out its width.
+  RECT MultiLineTabRect(int i) const {
+    std::vector<int> rows = RowOfTabs();
+    int count = Rows();
+    int selectedRow = Valid(cur_) ? rows[static_cast<size_t>(cur_)] : count - 1;
+    int row = rows[static_cast<size_t>(i)];
+    int shown = (row - selectedRow - 1 + 2 * count) % count;  // 0 at the top, count - 1 next to the page
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int room = static_cast<int>(client.right) - 2 * kLift;
+    int x = kLift, used = 0, inRow = 0, before = 0;
+    for (int k = 0; k < Count(); k++) {
+      if (rows[static_cast<size_t>(k)] != row) continue;
+      used += TabWidth(k);
+      if (k < i) before++;
+      inRow++;
+    }
+    int extra = (count > 1 && !(Style() & TCS_RAGGEDRIGHT)) ? std::max(0, room - used) : 0;
+    int width = TabWidth(i) + extra / inRow + (before == inRow - 1 ? extra % inRow : 0);
+    for (int k = 0; k < i; k++)
+      if (rows[static_cast<size_t>(k)] == row) x += TabWidth(k) + extra / inRow;
+    int top = kLift + shown * TabHeight();
+    return {x, top, x + width, top + TabHeight()};
+  }
+
+  int ScrollerWidth() const { return 2 * GetSystemMetrics(SM_CXVSCROLL); }
+
+  // Where the tabs end: before the scroll arrows when they show.
+  int TabsRight() const {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return scroller_ ? client.right - ScrollerWidth() : client.right;
+  }
+
+  // A single row wider than the control gets scroll arrows (an up-down
+  // control) at its right end.
+  void UpdateScroller() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int total = 2 * kLift;
+    for (int i = 0; i < Count(); i++) total += TabWidth(i);
+    bool needed = !MultiLine() && Count() > 1 && total > client.right;
+    if (!needed) {
+      if (scroller_) DestroyWindow(scroller_);
+      scroller_ = nullptr;
+      firstVisible_ = 0;
+      return;
+    }
+    int w = ScrollerWidth(), h = std::min(TabHeight(), GetSystemMetrics(SM_CYHSCROLL) + 1);
+    if (!scroller_) {
+      RegisterSmallControls();
+      scroller_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_HORZ, client.right - w,
+                                  RowHeight() - h - 1, w, h, hwnd_, reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    } else {
+      SetWindowPos(scroller_, nullptr, client.right - w, RowHeight() - h - 1, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    firstVisible_ = std::min(firstVisible_, Count() - 1);
+    SendMessageA(scroller_, UDM_SETRANGE32, 0, Count() - 1);
+    SendMessageA(scroller_, UDM_SETPOS32, 0, firstVisible_);
+  }
+
+  // Scrolls the row so that tab i shows whole.
+  void ShowTab(int i) {
+    if (!scroller_ || !Valid(i)) return;
+    if (i < firstVisible_) firstVisible_ = i;
+    while (firstVisible_ < i && TabRect(i).right + kLift > TabsRight()) firstVisible_++;
+    SendMessageA(scroller_, UDM_SETPOS32, 0, firstVisible_);
+  }
+
   int HitTest(POINT p) const {
-    for (int i = 0; i < Count(); i++) {
+    if (p.x >= TabsRight()) return -1;
+    for (int i = firstVisible_; i < Count(); i++) {
       RECT r = TabRect(i);
       if (i == cur_) InflateRect(&r, kLift, kLift);
       if (PtInRect(&r, p)) return i;
@@ -229,8 +345,11 @@ class TabControl {
   // A change the user makes: the parent may refuse it in TCN_SELCHANGING.
   void UserSelect(int i) {
     if (!Valid(i) || i == cur_) return;
-    if (NotifyCode(hwnd_, TCN_SELCHANGING)) return;
+    HWND self = hwnd_;
+    LRESULT refused = NotifyCode(self, TCN_SELCHANGING);
+    if (!IsWindow(self) || refused) return;
     cur_ = i;
+    ShowTab(i);
     InvalidateRect(hwnd_, nullptr, TRUE);
     UpdateWindow(hwnd_);
     NotifyCode(hwnd_, TCN_SELCHANGE);
@@ -307,9 +426,12 @@ class TabControl {
     FillRect(dc, &body, GetSysColorBrush(COLOR_3DFACE));
     DrawEdge(dc, &body, EDGE_RAISED, BF_RECT | BF_SOFT);
     FontScope f(dc, font_);
-    for (int i = 0; i < Count(); i++)
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, TabsRight(), client.bottom);
+    for (int i = firstVisible_; i < Count(); i++)
       if (i != cur_) PaintTab(dc, i);
-    if (Valid(cur_)) PaintTab(dc, cur_);
+    if (Valid(cur_) && cur_ >= firstVisible_) PaintTab(dc, cur_);
+    RestoreDC(dc, saved);
     EndPaint(hwnd_, &ps);
   }
 
@@ -320,6 +442,8 @@ class TabControl {
   int fixedWidth_ = 0, fixedHeight_ = 0, minWidth_ = 0;
   LPARAM imageList_ = 0;
   bool focused_ = false;
+  HWND scroller_ = nullptr;
+  int firstVisible_ = 0;
 };
 
 }  // namespace

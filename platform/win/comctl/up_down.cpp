@@ -58,7 +58,7 @@ class UpDown {
         SetCapture(hwnd_);
         pressStart_ = GetTickCount();
         InvalidateRect(hwnd_, nullptr, FALSE);
-        Step(pressed_, 1);
+        if (!Step(pressed_, 1)) return 0;
         SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
         return 0;
       }
@@ -190,21 +190,26 @@ class UpDown {
   }
 
   // One step the user asked for: direction +1 or -1 towards the maximum.
-  void Step(int direction, int amount) {
-    if (!IsWindowEnabled(hwnd_)) return;
+  // False when the parent destroyed the control meanwhile (this object is gone then).
+  bool Step(int direction, int amount) {
+    if (!IsWindowEnabled(hwnd_)) return true;
+    HWND self = hwnd_;
     ReadBuddy();
     int delta = direction * amount * (max_ < min_ ? -1 : 1);
     NMUPDOWN nm{};
     nm.iPos = pos_;
     nm.iDelta = delta;
-    if (Notify(hwnd_, UDN_DELTAPOS, &nm.hdr)) return;
+    LRESULT refused = Notify(self, UDN_DELTAPOS, &nm.hdr);
+    if (!IsWindow(self)) return false;
+    if (refused) return true;
     int next = pos_ + nm.iDelta;
     if (next > Highest()) next = (Style() & UDS_WRAP) ? Lowest() : Highest();
     if (next < Lowest()) next = (Style() & UDS_WRAP) ? Highest() : Lowest();
     pos_ = next;
     WriteBuddy();
-    SendMessageA(GetParent(hwnd_), Horizontal() ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos_),
-                 reinterpret_cast<LPARAM>(hwnd_));
+    SendMessageA(GetParent(self), Horizontal() ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos_),
+                 reinterpret_cast<LPARAM>(self));
+    return IsWindow(self);
   }
 
   void SetPos(int pos) {

@@ -430,8 +430,9 @@ class Combo {
 
   void DropDown() {
     if (dropped_ || Simple()) return;
-    NotifyParent(hwnd_, CBN_DROPDOWN);
-    if (!IsWindow(hwnd_) || !list_) return;
+    HWND self = hwnd_;  // the parent may destroy the combo (and this object) while it is told
+    NotifyParent(self, CBN_DROPDOWN);
+    if (!IsWindow(self) || !list_) return;
     RECT wr;
     GetWindowRect(hwnd_, &wr);
     int itemH = static_cast<int>(SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0));
@@ -460,22 +461,25 @@ class Combo {
     dropped_ = false;
     ShowWindow(list_, SW_HIDE);
     if (GetCapture() == list_) ReleaseCapture();
-    int now = CurSel();
+    // The parent may destroy the combo (and this object) in any notification.
+    HWND self = hwnd_;
+    int now = CurSel(), start = startSel_;
     if (ok) {
-      NotifyParent(hwnd_, CBN_SELENDOK);
+      NotifyParent(self, CBN_SELENDOK);
+      if (!IsWindow(self)) return;
     } else {
-      NotifyParent(hwnd_, CBN_SELENDCANCEL);
-      if (now != startSel_) SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(startSel_), 0);
-      now = startSel_;
+      NotifyParent(self, CBN_SELENDCANCEL);
+      if (!IsWindow(self)) return;
+      if (now != start) SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(start), 0);
+      now = start;
     }
-    if (!IsWindow(hwnd_)) return;
     if (ok && edit_ && now >= 0) {
       SetEditText(ItemText(now));
       SendMessageA(edit_, EM_SETSEL, 0, -1);
     }
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    NotifyParent(hwnd_, CBN_CLOSEUP);
-    if (ok && now != startSel_ && IsWindow(hwnd_)) NotifyParent(hwnd_, CBN_SELCHANGE);
+    InvalidateRect(self, nullptr, FALSE);
+    NotifyParent(self, CBN_CLOSEUP);
+    if (ok && now != start && IsWindow(self)) NotifyParent(self, CBN_SELCHANGE);
   }
 
   void Paint() {

@@ -93,6 +93,7 @@ class Edit {
         ScrollLines(GET_WHEEL_DELTA_WPARAM(wp) > 0 ? -3 : 3);
         return 0;
       case WM_KEYDOWN: OnKeyDown(static_cast<int>(wp)); return 0;
+      case WM_CONTEXTMENU: ContextMenu(lp); return 0;
       case WM_CHAR: Char(static_cast<unsigned char>(wp)); return 0;
       case WM_CUT: Cut(); return 0;
       case WM_COPY: Copy(); return 0;
@@ -379,6 +380,37 @@ class Edit {
     tracking_ = true;
   }
 
+  // The edit's own menu: Undo, Cut, Copy, Paste, Delete, Select All.
+  void ContextMenu(LPARAM lp) {
+    constexpr UINT kSelectAll = 0x7FF0;
+    if (GetFocus() != hwnd_) SetFocus(hwnd_);
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (lp == -1) {  // from the keyboard: at the caret
+      at = PointFromPos(caret_);
+      ClientToScreen(hwnd_, &at);
+    }
+    bool selected = SelStart() != SelEnd(), readOnly = ReadOnly(), hidden = password_ != 0;
+    auto item = [](bool on) { return static_cast<UINT>(MF_STRING | (on ? 0 : MF_GRAYED)); };
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, item(canUndo_ && !readOnly), WM_UNDO, "&Undo");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, item(selected && !readOnly && !hidden), WM_CUT, "Cu&t");
+    AppendMenuA(menu, item(selected && !hidden), WM_COPY, "&Copy");
+    AppendMenuA(menu, item(!readOnly && IsClipboardFormatAvailable(CF_TEXT)), WM_PASTE, "&Paste");
+    AppendMenuA(menu, item(selected && !readOnly), WM_CLEAR, "&Delete");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, item(!text_.empty()), kSelectAll, "Select &All");
+    HWND self = hwnd_;
+    UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, self, nullptr));
+    DestroyMenu(menu);
+    if (!chosen || !IsWindow(self)) return;
+    if (chosen == kSelectAll)
+      SendMessageA(self, EM_SETSEL, 0, -1);
+    else
+      SendMessageA(self, chosen, 0, 0);
+  }
+
   void OnKeyDown(int vk) {
     bool shift = KeyDown(VK_SHIFT), ctrl = KeyDown(VK_CONTROL);
     auto starts = LineStarts();
@@ -479,17 +511,22 @@ class Edit {
     anchor_ = caret_ = start + static_cast<int>(insert.size());
     modified_ = true;
     ScrollToCaret();
-    Changed();
-    if (cut) NotifyParent(hwnd_, EN_MAXTEXT);
+    HWND self = hwnd_;
+    if (Changed() && cut) NotifyParent(self, EN_MAXTEXT);
   }
 
   // The parent hears EN_UPDATE before the new text shows, EN_CHANGE after.
-  void Changed() {
+  // The parent may destroy the edit (and this object) in either notification:
+  // false when it did.
+  bool Changed() {
+    HWND self = hwnd_;
     UpdateScrollBars();
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    NotifyParent(hwnd_, EN_UPDATE);
-    UpdateWindow(hwnd_);
-    NotifyParent(hwnd_, EN_CHANGE);
+    InvalidateRect(self, nullptr, FALSE);
+    NotifyParent(self, EN_UPDATE);
+    if (!IsWindow(self)) return false;
+    UpdateWindow(self);
+    NotifyParent(self, EN_CHANGE);
+    return IsWindow(self);
   }
 
   LRESULT Undo() {

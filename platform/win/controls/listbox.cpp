@@ -572,11 +572,12 @@ class ListBox {
       POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       RECT client;
       GetClientRect(hwnd_, &client);
+      pressedInside_ = false;
       if (PtInRect(&client, p) && ItemAt(p) >= 0) {
         SelectOnly(ItemAt(p));
+        // The choice may destroy the combo and this list with it: nothing after it.
         SendMessageA(combo_, kComboListDone, TRUE, 0);
       }
-      pressedInside_ = false;
       return;
     }
     if (!tracking_) return;

@@ -84,6 +84,25 @@ TEST_F(EditTest, CutCopyPasteAndUndoGoThroughTheClipboard) {
   EXPECT_EQ(Text(e), "hathat");
 }
 
+TEST_F(EditTest, ItsOwnContextMenuCutsAndSelectsAll) {
+  HWND e = Child("EDIT", "kick snare", ES_AUTOHSCROLL, 10, 10, 160, 22, 4, WS_EX_CLIENTEDGE);
+  SendMessageA(e, EM_SETSEL, 0, 5);
+  auto menuChoice = [&](int mnemonic) {
+    POINT p = ScreenPoint(e, 20, 8);
+    QueueMouse(host::EventType::MouseDown, p.x, p.y, host::MouseButton::Right);
+    QueueMouse(host::EventType::MouseUp, p.x, p.y, host::MouseButton::Right);
+    QueueKey(mnemonic, true);
+    QueueKey(mnemonic, false);
+    Pump();
+  };
+  menuChoice('T');  // Cut
+  EXPECT_EQ(Text(e), "snare");
+  EXPECT_EQ(host::Get().GetClipboardText(), "kick ");
+  menuChoice('A');  // Select All
+  EXPECT_EQ(Sel(e), (std::pair<DWORD, DWORD>{0, 5}));
+  EXPECT_EQ(GetFocus(), e);
+}
+
 TEST_F(EditTest, StylesRefuseWhatTheyDoNotTake) {
   struct Case {
     const char* name;

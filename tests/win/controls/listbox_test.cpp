@@ -142,6 +142,26 @@ TEST_F(ListBoxTest, ScrollingByWheelAndScrollBar) {
   EXPECT_LE(last.bottom, client.bottom);
 }
 
+TEST_F(ListBoxTest, DraggingItsScrollBarThumbScrollsTheList) {
+  HWND l = MakeList(LBS_NOTIFY, {});
+  for (int i = 0; i < 40; i++) SendMessageA(l, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
+  RECT client;
+  GetClientRect(l, &client);
+  POINT origin{0, 0};
+  ClientToScreen(l, &origin);
+  int x = origin.x + client.right + 8;  // the middle of the vertical bar
+  int y = origin.y + 17 + 4;  // just below the up arrow: the thumb at the top
+  QueueMouse(host::EventType::MouseDown, x, y);
+  QueueMouse(host::EventType::MouseMove, x, y + 30);
+  QueueMouse(host::EventType::MouseMove, x, y + 50);
+  QueueMouse(host::EventType::MouseUp, x, y + 50);
+  Pump();
+  int top = static_cast<int>(SendMessageA(l, LB_GETTOPINDEX, 0, 0));
+  EXPECT_GT(top, 5) << "the list followed the thumb";
+  EXPECT_EQ(GetScrollPos(l, SB_VERT), top);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(ListBoxTest, OwnerDrawnVariableItemsAreMeasuredDrawnAndDeleted) {
   std::vector<std::pair<UINT, ULONG_PTR>> measured, drawn, deleted;
   auto& answers = usertest::MessageLog::Get().answers;

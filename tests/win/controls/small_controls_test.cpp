@@ -66,6 +66,23 @@ TEST_F(SmallControlsTest, TheStatusBarSitsAtTheBottomWithItsParts) {
   EXPECT_EQ(sr.right - sr.left, pc.right);
 }
 
+TEST_F(SmallControlsTest, TheSizeGripSizesTheWindow) {
+  HWND sb = Child(STATUSCLASSNAMEA, "", SBARS_SIZEGRIP, 0, 0, 0, 0, 33);
+  RECT before, r;
+  GetWindowRect(parent, &before);
+  GetClientRect(sb, &r);
+  POINT grip = ScreenPoint(sb, r.right - 4, r.bottom - 4);
+  QueueMouse(host::EventType::MouseDown, grip.x, grip.y);
+  QueueMouse(host::EventType::MouseMove, grip.x + 30, grip.y + 20);
+  QueueMouse(host::EventType::MouseUp, grip.x + 30, grip.y + 20);
+  Pump();
+  RECT after;
+  GetWindowRect(parent, &after);
+  EXPECT_EQ(after.right - after.left, before.right - before.left + 30);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 20);
+  EXPECT_EQ(after.left, before.left);
+}
+
 TEST_F(SmallControlsTest, AnOwnerDrawnStatusPartIsDrawnByTheParent) {
   HWND sb = Child(STATUSCLASSNAMEA, "", 0, 0, 0, 0, 0, 32);
   int edges[] = {100, -1};
@@ -133,6 +150,77 @@ TEST_F(SmallControlsTest, TheTabControlAsksBeforeChangingAndAdjustsThePageRect) 
   TCHITTESTINFO hit{{(r.left + r.right) / 2, 150}, 0};
   EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
   EXPECT_EQ(hit.flags, static_cast<UINT>(TCHT_NOWHERE));
+}
+
+TEST_F(SmallControlsTest, TabsWiderThanTheControlScrollWithArrows) {
+  HWND tab = Child(WC_TABCONTROLA, "", 0, 10, 10, 160, 120, 42);
+  const char* names[] = {"Pattern", "Song", "Mixer", "Effects", "Kit", "Settings"};
+  for (int i = 0; i < 6; i++) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(names[i]);
+    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+  HWND arrows = FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr);
+  ASSERT_NE(arrows, nullptr) << "the row does not fit";
+  RECT first{}, second{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  RECT ar;
+  GetClientRect(arrows, &ar);
+  ClickAt(arrows, ar.right - 4, ar.bottom / 2);  // the right arrow
+  RECT shifted{};
+  SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&shifted));
+  EXPECT_EQ(shifted.left, first.left) << "the second tab moved to the front";
+  TCHITTESTINFO hit{{(first.left + first.right) / 2, (first.top + first.bottom) / 2}, 0};
+  EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+  // Selecting the last tab brings it into view.
+  SendMessageA(tab, TCM_SETCURSEL, 5, 0);
+  RECT last{};
+  SendMessageA(tab, TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&last));
+  RECT arrowsInTab;
+  GetWindowRect(arrows, &arrowsInTab);
+  MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&arrowsInTab), 2);
+  EXPECT_LE(last.right, arrowsInTab.left);
+  EXPECT_GE(last.left, 0);
+  // Fewer tabs fit again: the arrows go.
+  for (int i = 5; i >= 2; i--) SendMessageA(tab, TCM_DELETEITEM, static_cast<WPARAM>(i), 0);
+  EXPECT_EQ(FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr), nullptr);
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&shifted));
+  EXPECT_EQ(shifted.left, first.left);
+}
+
+TEST_F(SmallControlsTest, AMultiLineTabControlWrapsItsTabsIntoRows) {
+  HWND tab = Child(WC_TABCONTROLA, "", TCS_MULTILINE, 10, 10, 160, 160, 43);
+  const char* names[] = {"Pattern", "Song", "Mixer", "Effects", "Kit", "Settings"};
+  for (int i = 0; i < 6; i++) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(names[i]);
+    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+  EXPECT_EQ(FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr), nullptr) << "rows, not arrows";
+  int rows = static_cast<int>(SendMessageA(tab, TCM_GETROWCOUNT, 0, 0));
+  EXPECT_GE(rows, 2);
+  RECT page{0, 0, 160, 160};
+  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  RECT one{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&one));
+  EXPECT_GE(page.top, rows * (one.bottom - one.top)) << "the page lies below every row";
+  for (int i = 0; i < 6; i++) {
+    RECT r{};
+    SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    EXPECT_LE(r.right, 160) << i;
+    EXPECT_GE(r.left, 0) << i;
+  }
+  // The selected tab's row moves next to the page.
+  SendMessageA(tab, TCM_SETCURSEL, 0, 0);
+  RECT sel{}, last{};
+  SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&sel));
+  SendMessageA(tab, TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&last));
+  EXPECT_GT(sel.top, last.top);
+  TCHITTESTINFO hit{{(last.left + last.right) / 2, (last.top + last.bottom) / 2}, 0};
+  EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 5);
 }
 
 TEST_F(SmallControlsTest, TheUpDownStepsItsBuddyAndTheParentMayRefuse) {
