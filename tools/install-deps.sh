@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # a real display for the window tests, sound and MIDI checks
   xvfb xauth sox python3-mido timidity
+  # the General MIDI sounds timidity renders exported MIDI files with
+  fluid-soundfont-gm
   # the SDL window test reads back what the X server shows (Xlib headers)
   libx11-dev
 )
