@@ -93,6 +93,10 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
   std::set<HWND> destroyed;
 
   std::atomic<int> finished{0};
+  // The workers keep pace with the window thread's replacements, so windows
+  // die while messages are on the way however the threads are scheduled.
+  constexpr int kMinChurn = 20;
+  std::atomic<int> churnedSoFar{0};
   std::vector<std::vector<Attempt>> logs(kThreads);
   std::vector<std::thread> workers;
   for (int t = 0; t < kThreads; ++t) {
@@ -100,6 +104,7 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
       auto& log = logs[static_cast<size_t>(t)];
       log.reserve(kPerThread);
       for (int i = 0; i < kPerThread; ++i) {
+        while (churnedSoFar.load() < i * kMinChurn / kPerThread) std::this_thread::yield();
         HWND h = slots[static_cast<size_t>((i * 7 + t) % kSlots)].load();
         LPARAM tag = Tag(t, i);
         bool send = i % 4 == t % 4;  // a quarter of them are sent
@@ -123,6 +128,7 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
       DestroyWindow(old);
       destroyed.insert(old);
       churned++;
+      churnedSoFar = churned;
       // The pointer moves too: every post reads its position.
       SetCursorPos(churned % 200, 300);
     }
@@ -137,7 +143,7 @@ TEST(WindowManagerStress, PostsAndSendsFromFourThreadsWhileWindowsComeAndGo) {
   HandleAll();
   g_seen = nullptr;
 
-  EXPECT_GT(churned, 10);
+  EXPECT_GE(churned, kMinChurn - 1);
   EXPECT_EQ(0, seen.afterDeath);
   EXPECT_EQ(0, seen.unknownWindow);
   std::set<HWND> lasting;
