@@ -1,0 +1,17 @@
+// The payloads of container items: their data either plain, after a 32-bit
+// length, or compressed as a chunk stream.
+#pragma once
+
+#include "platform/vcl/Classes.h"
+
+// The list's text, every line followed by CR LF.
+void WriteStringsPayload(TStream* Stream, TStrings* Strings, bool Compressed);
+// The list is replaced by the payload's lines. A damaged payload (a length
+// beyond the data that remains, a damaged chunk stream) raises EReadError.
+void ReadStringsPayload(TStream* Stream, TStrings* Strings, bool Compressed);
+
+// The shared framing: Content is written at its position as a payload, from
+// its start and its whole size.
+void WritePayload(TStream* Stream, TMemoryStream* Content, bool Compressed);
+// Reads one payload into Content (cleared first), rewound for loading.
+void ReadPayload(TStream* Stream, TMemoryStream* Content, bool Compressed);
