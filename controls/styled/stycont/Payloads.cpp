@@ -4,6 +4,7 @@
 
 #include "controls/styled/stycont/ChunkStreams.h"
 #include "controls/styled/stycont/StreamHelpers.h"
+#include "controls/styled/styprocs/BitmapFile.h"
 #include "platform/vcl/SysUtils.h"
 
 void WritePayload(TStream* Stream, TMemoryStream* Content, bool Compressed) {
@@ -43,4 +44,22 @@ void ReadStringsPayload(TStream* Stream, TStrings* Strings, bool Compressed) {
   ReadPayload(Stream, &content, Compressed);
   const auto* bytes = static_cast<const char*>(content.GetMemory());
   Strings->SetText(std::string(bytes, bytes + content.GetSize()));
+}
+
+void WriteBitmapPayload(TStream* Stream, TBitmap* Bitmap, bool Compressed, int Colors) {
+  TMemoryStream content;
+  if (Compressed && (Colors != -1 || Bitmap->GetMonochrome())) {
+    BitmapToMemoryStream(&content, Bitmap, Colors == -1 ? 2 : Colors);
+  } else if (Colors == -1) {
+    Bitmap->SaveToStream(&content);
+  } else {
+    WriteBitmapFile(&content, Bitmap->GetHandle(), Bitmap->GetPalette(), Colors, false);
+  }
+  WritePayload(Stream, &content, Compressed);
+}
+
+void ReadBitmapPayload(TStream* Stream, TBitmap* Bitmap, bool Compressed) {
+  TMemoryStream content;
+  ReadPayload(Stream, &content, Compressed);
+  Bitmap->LoadFromStream(&content);
 }

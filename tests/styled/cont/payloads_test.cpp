@@ -8,6 +8,7 @@
 #include "controls/styled/stycont.h"
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
+#include "styled/shared/fixture.h"
 
 namespace {
 
@@ -82,6 +83,59 @@ TEST(StringsPayload, DamagedPayloadsAreReadErrors) {
     TStringList list;
     EXPECT_THROW(ReadStringsPayload(&s, &list, c.compressed), EReadError);
   }
+}
+
+using styledtest::Sheet;
+using styledtest::StyledProcs;
+
+// The bits per pixel of the BMP file image inside a plain payload.
+int PlainBitCount(TMemoryStream& s) {
+  const Bytes bytes = Contents(s);
+  return bytes[4 + 28] | bytes[4 + 29] << 8;
+}
+
+TEST_F(StyledProcs, BitmapPayloadsRoundTripInEveryColourSetting) {
+  for (bool compressed : {false, true}) {
+    for (int colors : {-1, 16, 256}) {
+      SCOPED_TRACE(std::to_string(colors) + (compressed ? " compressed" : " plain"));
+      Sheet sheet(5, 3, clRed);
+      sheet.Canvas()->SetPixels(1, 1, clBlue);
+      TMemoryStream s;
+      WriteBitmapPayload(&s, sheet.bitmap.get(), compressed, colors);
+      if (!compressed) {
+        const Bytes bytes = Contents(s);
+        EXPECT_EQ(std::int64_t(bytes[0] | bytes[1] << 8), s.GetSize() - 4);
+        EXPECT_EQ(bytes[4], 'B');
+        EXPECT_EQ(bytes[5], 'M');
+      }
+      s.SetPosition(0);
+      Sheet back(1, 1);
+      ReadBitmapPayload(&s, back.bitmap.get(), compressed);
+      EXPECT_EQ(back.bitmap->GetWidth(), 5);
+      EXPECT_EQ(back.bitmap->GetHeight(), 3);
+      EXPECT_EQ(back.At(0, 0), clRed);
+      EXPECT_EQ(back.At(1, 1), clBlue);
+      EXPECT_EQ(s.GetPosition(), s.GetSize());
+    }
+  }
+}
+
+TEST_F(StyledProcs, MonochromeBitmapIsTwoColoursOnlyWhenCompressed) {
+  Sheet sheet(8, 2, clWhite);
+  sheet.bitmap->SetMonochrome(true);
+  TMemoryStream plain;
+  WriteBitmapPayload(&plain, sheet.bitmap.get(), false, 16);
+  EXPECT_EQ(PlainBitCount(plain), 4);
+
+  TMemoryStream packed;
+  WriteBitmapPayload(&packed, sheet.bitmap.get(), true, 16);
+  packed.SetPosition(0);
+  TMemoryStream image;
+  DecompressStream(&packed, &image);
+  TMemoryStream framed;
+  WriteInt32(&framed, int(image.GetSize()));
+  image.SaveToStream(framed);
+  EXPECT_EQ(PlainBitCount(framed), 1);
 }
 
 }  // namespace
