@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <memory>
 
+#include "controls/styled/stycont.h"
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/classes/streams/Streams.h"
 #include "platform/vcl/jpeg/JpegCodec.h"
@@ -159,6 +161,29 @@ std::vector<std::string> RegistrySeeds() {
   return {store.Serialise()};
 }
 
+// Chunk streams of runs, matches and literals over one and two chunks, and
+// single blocks of the same kinds.
+std::vector<std::string> LzrwSeeds() {
+  std::vector<std::string> out;
+  std::string mixed;
+  for (int i = 0; mixed.size() < 40000; ++i) mixed += std::string(std::size_t(i % 23), char('a' + i % 5)) + "xyzxyz";
+  for (const std::string& source :
+       {std::string("abcabcabcQabc"), std::string(4111, 'A'), std::string("0123456789"), mixed}) {
+    TMemoryStream in;
+    in.WriteBuffer(source.data(), int(source.size()));
+    in.SetPosition(0);
+    TMemoryStream packed;
+    CompressStream(&in, &packed, int(source.size()));
+    out.push_back(MemoryBytes(packed));
+    const auto n = std::uint16_t(std::min<std::size_t>(source.size(), kLzrwChunkSize));
+    std::string block(std::size_t(n) + kLzrwSlack, '\0');
+    block.resize(LzrwCompress(reinterpret_cast<const std::uint8_t*>(source.data()),
+                              reinterpret_cast<std::uint8_t*>(block.data()), n));
+    out.push_back(block);
+  }
+  return out;
+}
+
 std::vector<std::string> TextFileSeeds() {
   std::string path = ScratchDir() + "/seed.txt";
   TextFile f;
@@ -198,7 +223,8 @@ void RegisterFuzzClasses() {
 }
 
 std::vector<std::string> Targets() {
-  return {"bmp", "icon", "jpeg", "form_reader", "text_to_binary", "binary_to_text", "profile", "registry", "text_file"};
+  return {"bmp",     "icon",     "jpeg",      "form_reader", "text_to_binary", "binary_to_text",
+          "profile", "registry", "text_file", "lzrw"};
 }
 
 std::vector<std::string> Seeds(const std::string& target) {
@@ -222,6 +248,7 @@ std::vector<std::string> Seeds(const std::string& target) {
   if (target == "profile") return ProfileSeeds();
   if (target == "registry") return RegistrySeeds();
   if (target == "text_file") return TextFileSeeds();
+  if (target == "lzrw") return LzrwSeeds();
   return {};
 }
 
