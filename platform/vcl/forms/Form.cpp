@@ -8,10 +8,6 @@
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/rtl/Exceptions.h"
 
-#ifndef ICON_BIG
-#define ICON_BIG 1
-#endif
-
 namespace {
 
 // The windows a modal form disables while it runs, to enable them again.

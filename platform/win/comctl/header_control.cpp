@@ -207,10 +207,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
     case WM_PRINTCLIENT: {
-      PAINTSTRUCT ps;
-      HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &ps);
-      HeaderPaint(*h, dc);
-      if (!wParam) EndPaint(hwnd, &ps);
+      PaintClient(hwnd, wParam, [&](HDC dc, const RECT&) { HeaderPaint(*h, dc); });
       return 0;
     }
     case WM_SETCURSOR: {

@@ -5,6 +5,7 @@
 #include "platform/win/comctl/image_list.h"
 #include "platform/win/comctl/list_view.h"
 #include "platform/win/comctl/notify.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {
@@ -266,12 +267,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
     case WM_PRINTCLIENT: {
       if (lv->layoutStale) UpdateScrollBars(*lv);
-      PAINTSTRUCT ps{};
-      HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &ps);
-      RECT update = ps.rcPaint;
-      if (wParam) GetClientRect(hwnd, &update);
-      PaintListView(*lv, dc, update);
-      if (!wParam) EndPaint(hwnd, &ps);
+      PaintClient(hwnd, wParam, [&](HDC dc, const RECT& update) { PaintListView(*lv, dc, update); });
       return 0;
     }
     case WM_SETFOCUS:

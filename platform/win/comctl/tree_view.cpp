@@ -4,6 +4,7 @@
 
 #include "platform/win/comctl/notify.h"
 #include "platform/win/comctl/tree_view.h"
+#include "platform/win/comctl/paint_util.h"
 
 namespace win::comctl {
 namespace {
@@ -143,12 +144,7 @@ LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
     case WM_PRINTCLIENT: {
-      PAINTSTRUCT ps{};
-      HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &ps);
-      RECT update = ps.rcPaint;
-      if (wParam) GetClientRect(hwnd, &update);
-      PaintTreeView(*tv, dc, update);
-      if (!wParam) EndPaint(hwnd, &ps);
+      PaintClient(hwnd, wParam, [&](HDC dc, const RECT& update) { PaintTreeView(*tv, dc, update); });
       return 0;
     }
     case WM_SETFOCUS:
