@@ -204,6 +204,27 @@ TEST_F(StyledProcs, DamagedContainerStreamsAreReadErrorsAfterOneNotification) {
   EXPECT_THROW(ReadContainerHeader(path, count, &offsets), EReadError);
 }
 
+// The build wrote this file with the container tool from a manifest of two
+// pictures and an empty item.
+TEST_F(StyledProcs, ContainerToolWritesTheManifestsItems) {
+  TStyBitmapList list(nullptr);
+  list.LoadFromFile(DRUMS_CONT_FIXTURE_FILE);
+  ASSERT_EQ(list.GetCount(), 3);
+  EXPECT_EQ(list.GetItems(0)->GetIdent(), 1);
+  EXPECT_EQ(list.GetImageSize(0, 0), 6);
+  EXPECT_EQ(list.GetImageSize(0, 1), 4);
+  EXPECT_EQ(list.GetPixel(TPoint(0, 0), 0, 0) & 0xFFFFFF, clRed);
+  EXPECT_EQ(list.GetPixel(TPoint(5, 3), 0, 0) & 0xFFFFFF, clBlue);
+  EXPECT_EQ(list.GetItems(1)->GetIdent(), 2);
+  EXPECT_EQ(list.GetImageCount(1), 0);
+  auto* face = list.GetBitmapItem(2);
+  EXPECT_TRUE(face->GetCompressed());
+  EXPECT_EQ(face->GetPixelFormat(), spf4bit);
+  EXPECT_EQ(face->GetDescription(), "Yellow face");
+  EXPECT_EQ(list.GetPixel(TPoint(0, 0), 2, 0) & 0xFFFFFF, clLime);
+  EXPECT_EQ(list.GetPixel(TPoint(4, 4), 2, 0) & 0xFFFFFF, clYellow);
+}
+
 // A control streaming its image list as the "Internal" reference.
 class TListUser : public TComponent {
   DRUMS_CLASS(TListUser, TComponent)
