@@ -237,6 +237,53 @@ TEST_F(StyledProcs, StripRecordDropsSpareRoomAndReadsBack) {
   }
 }
 
+// A form root holding an image list.
+class TStripOwner : public TComponent {
+  DRUMS_CLASS(TStripOwner, TComponent)
+ public:
+  explicit TStripOwner(TComponent* AOwner) : TComponent(AOwner) {}
+};
+
+TEST_F(StyledProcs, ImageListStreamsItsStripsInForms) {
+  TStripOwner root(nullptr);
+  root.SetName("Owner");
+  auto* list = new TStyImageList(&root);
+  list->SetName("Glyphs");
+  list->SetDefaultCompressed(true);
+  auto* strip = list->GetStripItem(list->AddItem(nullptr));
+  strip->SetWidth(4);
+  strip->SetHeight(3);
+  strip->SetAllocBy(2);
+  strip->SetMasked(true);
+  strip->SetDescription("arrows");
+  Sheet face(4, 3, clMaroon);
+  strip->Add(face.bitmap.get(), nullptr);
+  strip->Add(face.bitmap.get(), nullptr);
+
+  TMemoryStream binary;
+  WriteComponent(&binary, &root);
+  binary.SetPosition(0);
+  TStringStream text;
+  ObjectBinaryToText(&binary, &text);
+  const std::string form = text.GetDataString();
+  for (const char* line : {"DefaultCompressed = True", "object TStyImageListItem", "AllocBy = 2", "Masked = True",
+                           "Height = 3", "Width = 4", "Internal = {"})
+    EXPECT_NE(form.find(line), std::string::npos) << line << "\n" << form;
+  EXPECT_EQ(form.find("Bitmap = "), std::string::npos) << form;
+
+  binary.SetPosition(0);
+  TStripOwner copy(nullptr);
+  ReadComponent(&binary, &copy);
+  auto* glyphs = dynamic_cast<TStyImageList*>(copy.FindComponent("Glyphs"));
+  ASSERT_NE(glyphs, nullptr);
+  ASSERT_EQ(glyphs->GetCount(), 1);
+  EXPECT_EQ(glyphs->GetImageCount(0), 2);
+  EXPECT_EQ(glyphs->GetImageSize(0, 0), 4);
+  EXPECT_TRUE(glyphs->IsMasked(0));
+  EXPECT_EQ(glyphs->GetPixel(TPoint(1, 1), 0, 1) & 0xFFFFFF, clMaroon);
+  EXPECT_EQ(glyphs->GetStripItem(0)->GetDescription(), "arrows");
+}
+
 Bytes StripRecord(std::int32_t height, std::int32_t width, std::int32_t allocBy, std::uint8_t masked,
                   std::int32_t count) {
   Bytes b{0x00};
