@@ -53,6 +53,9 @@ int TStyCustomContainer::AddItem(TStyListItem* Item) {
     Item = dynamic_cast<TStyListItem*>(FItemClass->Create(this));
     if (Item == nullptr) throw EInvalidOperation("Cannot create an item of %s", {ClassName()});
   } else {
+    // The list's operations rely on the class of its items.
+    if (!Item->ClassType()->InheritsFrom(FItemClass))
+      throw EInvalidOperation("Cannot add a %s to a %s", {Item->ClassName(), ClassName()});
     auto known = std::find(FItems.begin(), FItems.end(), Item);
     if (known != FItems.end()) return static_cast<int>(known - FItems.begin());
     if (Item->GetOwner() != this) {

@@ -71,7 +71,7 @@ class TStyCustomContainer : public TStyBaseContainer {
   // EListError "List index out of bounds (%d)" outside 0 .. Count - 1.
   TStyListItem* GetItems(int Index) const;
   // The item, or a new one of ItemClass when null, is appended; returns its
-  // index.
+  // index. An item of another class raises EInvalidOperation.
   int AddItem(TStyListItem* Item);
   void ClearItems();
   // A copy of every item of Source, in order.

@@ -196,6 +196,9 @@ TEST_F(StyledProcs, AssignCopiesItemsAndSettingsOnlyBetweenLikeLists) {
   TStyImageList strips(nullptr);
   EXPECT_THROW(target.Assign(&strips), EConvertError);
   EXPECT_EQ(target.GetCount(), 2);
+  TStyStringListItem stranger(nullptr);
+  EXPECT_THROW(target.AddItem(&stranger), EInvalidOperation);
+  EXPECT_EQ(stranger.GetOwner(), nullptr);
   EXPECT_THROW(target.GetItems(2), EListError);
   EXPECT_THROW(target.GetItems(-1), EListError);
 }
@@ -334,6 +337,20 @@ TEST_F(StyledProcs, ItemsStreamAsNamelessChildrenWithTheirRecord) {
   EXPECT_EQ(first->GetDescription(), "greeting");
   EXPECT_EQ(first->GetItems()->GetText(), "hello\r\n");
   EXPECT_TRUE(words->GetItems(1)->IsEmpty());
+
+  // An item of another class inside a list is refused, not kept.
+  TStringStream wrong(
+      "object Owner: TListOwner\r\n"
+      "  object Words: TStyStringList\r\n"
+      "    object TStyBitmapListItem\r\n"
+      "    end\r\n"
+      "  end\r\n"
+      "end\r\n");
+  TMemoryStream wrongBinary;
+  ObjectTextToBinary(&wrong, &wrongBinary);
+  wrongBinary.SetPosition(0);
+  TListOwner refused(nullptr);
+  EXPECT_THROW(ReadComponent(&wrongBinary, &refused), Exception);
 }
 
 TEST_F(StyledProcs, GlobalContainerHoldsOneListOfEachKind) {
