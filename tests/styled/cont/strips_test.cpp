@@ -284,6 +284,35 @@ TEST_F(StyledProcs, ImageListStreamsItsStripsInForms) {
   EXPECT_EQ(glyphs->GetStripItem(0)->GetDescription(), "arrows");
 }
 
+// Older forms hold a strip's images in the property "Bitmap": the image
+// count and the payloads, in the item's current size.
+TEST_F(StyledProcs, OlderBitmapPropertyStillReads) {
+  Sheet images(32, 16, clTeal);
+  TMemoryStream data;
+  WriteInt32(&data, 2);
+  WriteBitmapPayload(&data, images.bitmap.get(), false, -1);
+  std::string hex;
+  const auto* p = static_cast<const std::uint8_t*>(data.GetMemory());
+  for (std::int64_t i = 0; i < data.GetSize(); ++i) {
+    static const char digits[] = "0123456789ABCDEF";
+    hex += digits[p[i] >> 4];
+    hex += digits[p[i] & 15];
+  }
+  TStringStream form(
+      "object Owner: TStripOwner\r\n  object Glyphs: TStyImageList\r\n"
+      "    object TStyImageListItem\r\n      Bitmap = {\r\n        " +
+      hex + "}\r\n    end\r\n  end\r\nend\r\n");
+  TMemoryStream binary;
+  ObjectTextToBinary(&form, &binary);
+  binary.SetPosition(0);
+  TStripOwner root(nullptr);
+  ReadComponent(&binary, &root);
+  auto* glyphs = dynamic_cast<TStyImageList*>(root.FindComponent("Glyphs"));
+  ASSERT_NE(glyphs, nullptr);
+  EXPECT_EQ(glyphs->GetImageCount(0), 2);
+  EXPECT_EQ(glyphs->GetPixel(TPoint(3, 3), 0, 1) & 0xFFFFFF, clTeal);
+}
+
 Bytes StripRecord(std::int32_t height, std::int32_t width, std::int32_t allocBy, std::uint8_t masked,
                   std::int32_t count) {
   Bytes b{0x00};
