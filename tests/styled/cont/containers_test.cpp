@@ -368,4 +368,29 @@ TEST_F(StyledProcs, GlobalContainerHoldsOneListOfEachKind) {
   StyContainer->OnChange = nullptr;
 }
 
+// A container being designed copies each changed list into the global one.
+class TDesignedContainer : public TStyContainer {
+ public:
+  explicit TDesignedContainer(bool designing) : TStyContainer(nullptr) {
+    SetComponentStateFlag(csDesigning, designing);
+  }
+};
+
+TEST_F(StyledProcs, DesignedContainerCopiesItsListsIntoTheGlobalOne) {
+  TDesignedContainer running(false);
+  running.GetStringList()->AddItem(nullptr);
+  EXPECT_EQ(StyContainer->GetStringList()->GetCount(), 0);
+
+  TDesignedContainer designed(true);
+  int heard = 0;
+  designed.OnChange = [&](TObject*) { ++heard; };
+  auto* item = designed.GetBitmapList()->GetItems(designed.GetBitmapList()->AddItem(nullptr));
+  item->SetIdent(9);
+  designed.GetBitmapList()->Change();
+  ASSERT_EQ(StyContainer->GetBitmapList()->GetCount(), 1);
+  EXPECT_EQ(StyContainer->GetBitmapList()->GetItems(0)->GetIdent(), 9);
+  EXPECT_EQ(StyContainer->GetStringList()->GetCount(), 0);
+  EXPECT_GE(heard, 1);
+}
+
 }  // namespace
