@@ -77,6 +77,12 @@ TEST_F(StyledProcs, LongDescriptionKeepsItsLengthByteTrue) {
   TStyBitmapListItem back(nullptr);
   ReadRecord(back, bytes);
   EXPECT_EQ(back.GetDescription(), std::string(255, 'd'));
+
+  // A character of two bytes that would straddle the limit is left out whole.
+  item.SetDescription(std::string(254, 'd') + "\xC3\xA9");
+  const Bytes cut = Record(item);
+  ASSERT_EQ(cut.size(), 2u + 254u);
+  EXPECT_EQ(cut[1], 254);
 }
 
 TEST_F(StyledProcs, BitmapRecordKeepsColourFlagsAndCompression) {
