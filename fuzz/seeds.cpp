@@ -184,6 +184,55 @@ std::vector<std::string> LzrwSeeds() {
   return out;
 }
 
+// Containers of every list type saved with their offsets, items plain and
+// compressed, with descriptions and idents; the first byte chooses the list
+// type as the container target reads it.
+std::vector<std::string> ContainerSeeds() {
+  std::vector<std::string> out;
+  TStyBitmapList bitmaps(nullptr);
+  TStyImageList strips(nullptr);
+  TStyStringList strings(nullptr);
+  TStyWaveList waves(nullptr);
+  for (bool compressed : {false, true}) {
+    TBitmap picture;
+    picture.SetSize(6, 4);
+    picture.GetCanvas()->SetPixels(1, 1, clRed);
+    auto* bitmap = static_cast<TStyBitmapListItem*>(bitmaps.GetItems(bitmaps.AddItem(nullptr)));
+    bitmap->SetBitmap(&picture);
+    bitmap->SetCompressed(compressed);
+    bitmap->SetIdent(compressed ? 2 : 0);
+    bitmap->SetPixelFormat(compressed ? spf4bit : spfDefault);
+    auto* strip = static_cast<TStyImageListItem*>(strips.GetItems(strips.AddItem(nullptr)));
+    strip->SetWidth(3);
+    strip->SetHeight(4);
+    strip->SetMasked(compressed);
+    strip->SetCompressed(compressed);
+    strip->Add(&picture, nullptr);
+    auto* text = static_cast<TStyStringListItem*>(strings.GetItems(strings.AddItem(nullptr)));
+    text->GetItems()->Add("first line");
+    text->GetItems()->Add(std::string(40, 'x'));
+    text->SetDescription("lines");
+    text->SetCompressed(compressed);
+    auto* wave = static_cast<TStyWaveListItem*>(waves.GetItems(waves.AddItem(nullptr)));
+    std::string riff = "RIFF";
+    riff += std::string("\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0", 32);
+    riff += std::string("data\x04\0\0\0\x01\x02\x03\x04", 12);
+    TMemoryStream data;
+    data.WriteBuffer(riff.data(), int(riff.size()));
+    data.SetPosition(0);
+    wave->GetWave()->LoadFromStream(&data);
+    wave->SetCompressed(compressed);
+  }
+  TStyCustomContainer* lists[] = {&strips, &bitmaps, &waves, &strings};
+  for (std::uint8_t type = 0; type < 4; ++type) {
+    TMemoryStream saved;
+    WriteByte(&saved, type);
+    lists[type]->SaveToStream(&saved, true);
+    out.push_back(MemoryBytes(saved));
+  }
+  return out;
+}
+
 std::vector<std::string> TextFileSeeds() {
   std::string path = ScratchDir() + "/seed.txt";
   TextFile f;
@@ -224,7 +273,7 @@ void RegisterFuzzClasses() {
 
 std::vector<std::string> Targets() {
   return {"bmp",     "icon",     "jpeg",      "form_reader", "text_to_binary", "binary_to_text",
-          "profile", "registry", "text_file", "lzrw"};
+          "profile", "registry", "text_file", "lzrw",        "container"};
 }
 
 std::vector<std::string> Seeds(const std::string& target) {
@@ -249,6 +298,7 @@ std::vector<std::string> Seeds(const std::string& target) {
   if (target == "registry") return RegistrySeeds();
   if (target == "text_file") return TextFileSeeds();
   if (target == "lzrw") return LzrwSeeds();
+  if (target == "container") return ContainerSeeds();
   return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
@@ -88,10 +89,13 @@ void InitStyApplication() {
   InitSystemInfo();
   RegisterStyClasses();
   RegisterStyGraphClasses();
+  RegisterStyContainerClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
+  InitStyContainer();
 }
 
 void DoneStyApplication() {
+  DoneStyContainer();
   delete StyApplication;
   StyApplication = nullptr;
 }

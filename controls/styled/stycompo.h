@@ -55,8 +55,8 @@ class TStyApplication : public TComponent {
 
 extern TStyApplication* StyApplication;
 
-// Library start and end: the system flags, the library's resources and
-// StyApplication. Call after the class library's controls are up.
+// Library start and end: the system flags, the library's resources,
+// StyApplication and the global container StyContainer. Call after the class library's controls are up.
 void InitStyApplication();
 void DoneStyApplication();
 

@@ -33,7 +33,7 @@ void DecompressStream(TStream* Source, TStream* Dest) {
   std::vector<std::uint8_t> block(kLzrwMaxBlock);
   std::vector<std::uint8_t> output(kLzrwChunkSize);
   std::int64_t total = ReadInt32(Source);
-  if (total < 0) throw EReadError("Stream read error");
+  CheckRemaining(Source, total);
   while (total > 0) {
     const std::int32_t length = ReadInt32(Source);
     if (length < 1 || length > kLzrwMaxBlock || std::int64_t(length) + 4 > total) throw EReadError("Stream read error");

@@ -5,6 +5,7 @@
 #include "controls/styled/stycont/ChunkStreams.h"
 #include "controls/styled/stycont/StreamHelpers.h"
 #include "controls/styled/styprocs/BitmapFile.h"
+#include "controls/styled/stywave.h"
 #include "platform/vcl/SysUtils.h"
 
 void WritePayload(TStream* Stream, TMemoryStream* Content, bool Compressed) {
@@ -24,8 +25,7 @@ void ReadPayload(TStream* Stream, TMemoryStream* Content, bool Compressed) {
     DecompressStream(Stream, Content);
   } else {
     const std::int32_t length = ReadInt32(Stream);
-    // Checked against what remains before anything is allocated.
-    if (length < 0 || length > Stream->GetSize() - Stream->GetPosition()) throw EReadError("Stream read error");
+    CheckRemaining(Stream, length);
     Content->SetSize(length);
     Stream->ReadBuffer(Content->GetMemory(), length);
   }
@@ -62,4 +62,18 @@ void ReadBitmapPayload(TStream* Stream, TBitmap* Bitmap, bool Compressed) {
   TMemoryStream content;
   ReadPayload(Stream, &content, Compressed);
   Bitmap->LoadFromStream(&content);
+}
+
+void WriteWavePayload(TStream* Stream, TStyWave* Wave, bool Compressed) {
+  if (Compressed)
+    Wave->WriteCompressed(Stream);
+  else
+    Wave->WritePlain(Stream);
+}
+
+void ReadWavePayload(TStream* Stream, TStyWave* Wave, bool Compressed) {
+  if (Compressed)
+    Wave->ReadCompressed(Stream);
+  else
+    Wave->ReadPlain(Stream);
 }

@@ -17,6 +17,11 @@ void ReadStringsPayload(TStream* Stream, TStrings* Strings, bool Compressed);
 void WriteBitmapPayload(TStream* Stream, TBitmap* Bitmap, bool Compressed, int Colors);
 void ReadBitmapPayload(TStream* Stream, TBitmap* Bitmap, bool Compressed);
 
+class TStyWave;
+// The wave's RIFF data: plain after an int32 length, or as a chunk stream.
+void WriteWavePayload(TStream* Stream, TStyWave* Wave, bool Compressed);
+void ReadWavePayload(TStream* Stream, TStyWave* Wave, bool Compressed);
+
 // The shared framing: Content is written at its position as a payload, from
 // its start and its whole size.
 void WritePayload(TStream* Stream, TMemoryStream* Content, bool Compressed);

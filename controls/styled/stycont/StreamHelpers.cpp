@@ -1,6 +1,6 @@
 #include "controls/styled/stycont/StreamHelpers.h"
 
-#include <algorithm>
+#include "platform/vcl/SysUtils.h"
 
 void WriteInt32(TStream* Stream, std::int32_t Value) {
   const auto v = std::uint32_t(Value);
@@ -26,7 +26,7 @@ std::uint8_t ReadByte(TStream* Stream) {
 }
 
 void WriteShortText(TStream* Stream, const std::string& Text) {
-  const auto length = std::uint8_t(std::min<std::size_t>(Text.size(), 255));
+  const auto length = std::uint8_t(vcl::rtl::Utf8Prefix(Text, 255));
   WriteByte(Stream, length);
   Stream->WriteBuffer(Text.data(), length);
 }
@@ -35,4 +35,8 @@ std::string ReadShortText(TStream* Stream) {
   std::string text(ReadByte(Stream), '\0');
   Stream->ReadBuffer(text.data(), int(text.size()));
   return text;
+}
+
+void CheckRemaining(TStream* Stream, std::int64_t Count) {
+  if (Count < 0 || Count > Stream->GetSize() - Stream->GetPosition()) throw EReadError("Stream read error");
 }

@@ -15,21 +15,6 @@ struct Box {
   int x, y, w, h;
 };
 
-void CopyMasked(TCanvas* Dest, const TRect& box, TCanvas* mask, const TRect& maskRect, TCanvas* image,
-                const TRect& imageRect) {
-  HDC dc = Dest->GetHandle();
-  const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
-  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-  const TCopyMode oldMode = Dest->GetCopyMode();
-  Dest->SetCopyMode(cmSrcAnd);
-  Dest->CopyRect(box, mask, maskRect);
-  Dest->SetCopyMode(cmSrcPaint);
-  Dest->CopyRect(box, image, imageRect);
-  Dest->SetCopyMode(oldMode);
-  SetBkColor(Dest->GetHandle(), oldBk);
-  SetTextColor(Dest->GetHandle(), oldText);
-}
-
 void PutOne(TCanvas* Dest, const TRect& box, TCanvas* Source, const TRect& SourceRect, std::uint16_t Flags,
             TColor TransparentColor, TPersistent* Aux) {
   if (Flags & dfBrushCopy) {
@@ -57,6 +42,21 @@ void PutOne(TCanvas* Dest, const TRect& box, TCanvas* Source, const TRect& Sourc
 }
 
 }  // namespace
+
+void CopyMasked(TCanvas* Dest, const TRect& box, TCanvas* mask, const TRect& maskRect, TCanvas* image,
+                const TRect& imageRect) {
+  HDC dc = Dest->GetHandle();
+  const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  const TCopyMode oldMode = Dest->GetCopyMode();
+  Dest->SetCopyMode(cmSrcAnd);
+  Dest->CopyRect(box, mask, maskRect);
+  Dest->SetCopyMode(cmSrcPaint);
+  Dest->CopyRect(box, image, imageRect);
+  Dest->SetCopyMode(oldMode);
+  SetBkColor(Dest->GetHandle(), oldBk);
+  SetTextColor(Dest->GetHandle(), oldText);
+}
 
 bool PaletteGateOpen() {
   if (StyApplication && (StyApplication->GetOptions() & 0x01) && ColorDepth() <= 8) return false;
@@ -134,12 +134,19 @@ void DrawBitmap(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint
   const TRect source(0, 0, Bitmap->GetWidth(), Bitmap->GetHeight());
   TCanvas* sourceCanvas = (Flags & dfBrushCopy) ? nullptr : Bitmap->GetCanvas();
   TPersistent* aux = (Flags & dfBrushCopy) ? static_cast<TPersistent*>(Bitmap) : nullptr;
+  TRect painted;
+  DrawCanvasClipped(Dest, DestRect, sourceCanvas, source, Flags, Origin, TransparentColor, aux, painted);
+}
+
+void DrawCanvasClipped(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect,
+                       std::uint16_t Flags, TStyPackedOrigin Origin, TColor TransparentColor, TPersistent* Aux,
+                       TRect& Painted) {
+  HDC dc = Dest->GetHandle();
   TStySavedClip clip;
   const bool clipped = Flags & dfClip;
   if (clipped) clip = SelectRectClip(dc, DestRect, Origin);
-  TRect painted;
   try {
-    DrawBitmapExt(Dest, DestRect, sourceCanvas, source, Flags, TransparentColor, nullptr, aux, painted);
+    DrawBitmapExt(Dest, DestRect, Source, SourceRect, Flags, TransparentColor, nullptr, Aux, Painted);
   } catch (...) {
     if (clipped) RestoreClip(Dest->GetHandle(), clip);
     throw;

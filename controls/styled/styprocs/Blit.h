@@ -41,6 +41,14 @@ void DrawBitmapExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const 
 // effect before comes back afterwards.
 void DrawBitmap(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags, TStyPackedOrigin Origin,
                 TColor TransparentColor);
+// The part SourceRect of Source into DestRect, clipped as DrawBitmap clips.
+void DrawCanvasClipped(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, const TRect& SourceRect,
+                       std::uint16_t Flags, TStyPackedOrigin Origin, TColor TransparentColor, TPersistent* Aux,
+                       TRect& Painted);
+// The masked draw: the mask combined with SRCAND (white keeps the target),
+// then the image with SRCPAINT (its transparent pixels must be black).
+void CopyMasked(TCanvas* Dest, const TRect& box, TCanvas* mask, const TRect& maskRect, TCanvas* image,
+                const TRect& imageRect);
 void DrawBitmapRect(TCanvas* Dest, const TRect& DestRect, TBitmap* Bitmap, std::uint16_t Flags, TColor TransparentColor,
                     TRect& Painted);
 // Lays Picture into the opaque part of Work and Work onto Canvas. Picture

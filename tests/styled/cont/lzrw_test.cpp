@@ -2,6 +2,7 @@
 // and damaged blocks refused before anything outside the buffers is touched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -117,6 +118,23 @@ TEST(Lzrw, EveryChunkSizeRoundTripsAndNeverGrowsPastOneByte) {
       const Bytes block = Compress(source);
       EXPECT_LE(block.size(), source.size() + 1);
       EXPECT_EQ(Decompress(block), source);
+    }
+  }
+}
+
+// Every prefix length of one text-like source, 0 to a whole chunk: each
+// block round-trips and is at most one byte longer than its source.
+TEST(Lzrw, EveryLengthUpToAChunkRoundTrips) {
+  const Bytes source = Repetitive(kLzrwChunkSize, 7);
+  Bytes block(source.size() + kLzrwSlack);
+  Bytes back(kLzrwChunkSize);
+  int failures = 0;
+  for (int n = 0; n <= kLzrwChunkSize && failures < 5; ++n) {
+    const int length = LzrwCompress(source.data(), block.data(), std::uint16_t(n));
+    const int produced = LzrwDecompress(block.data(), back.data(), length);
+    if (length > n + 1 || produced != n || !std::equal(source.begin(), source.begin() + n, back.begin())) {
+      ADD_FAILURE() << "length " << n;
+      ++failures;
     }
   }
 }
