@@ -92,7 +92,7 @@ void CheckTable(const TBuiltinKit& kit, const KitDef& def) {
 // its first frame, so their peaks meet.
 double KitGain(const TBuiltinKit& kit, const KitDef& def, const std::vector<std::vector<Buf>>& sounds) {
   constexpr double TrackGain = 0.31622776601683794;  // -10 dB
-  constexpr double Ceiling = 0.9;
+  constexpr double Ceiling = 0.8;
   std::vector<double> mix;
   for (const TBuiltinKitTrack& track : kit.Tracks) {
     for (size_t f = 0; f < def.Files.size(); ++f) {
