@@ -1,18 +1,26 @@
 #include "tools/kitsynth/Voices.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kitsynth {
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
+
+// A length that lets a body decaying with time constant tau die away (about
+// 56 dB down), at least `len` and at most 2.6 s.
+double RingOut(double len, double tau) {
+  return std::min(2.6, std::max(len, 6.5 * tau));
 }
+}  // namespace
 
 Buf Kick(Rng& rng, const KickP& p) {
-  Buf b = SweptSine(p.f0, p.f1, p.sweep, p.len);
+  const double len = RingOut(p.len, p.sub > 0 ? p.decay * 1.3 : p.decay);
+  Buf b = SweptSine(p.f0, p.f1, p.sweep, len);
   Decay(b, p.decay);
   if (p.sub > 0) {
-    Buf s = SweptSine(p.f0 * 0.5, p.f1 * 0.5, p.sweep * 1.5, p.len);
+    Buf s = SweptSine(p.f0 * 0.5, p.f1 * 0.5, p.sweep * 1.5, len);
     Decay(s, p.decay * 1.3);
     Mix(b, s, p.sub);
   }
@@ -25,15 +33,16 @@ Buf Kick(Rng& rng, const KickP& p) {
 }
 
 Buf Snare(Rng& rng, const SnareP& p) {
-  Buf t1 = p.sweep > 0 ? SweptSine(p.f1 * (1 + p.sweep), p.f1, 0.01, p.len) : SweptSine(p.f1, p.f1, 1, p.len);
-  Buf t2 = SweptSine(p.f2, p.f2, 1, p.len, 0.5);
+  const double len = RingOut(p.len, std::max(p.toneDecay, p.noiseDecay));
+  Buf t1 = p.sweep > 0 ? SweptSine(p.f1 * (1 + p.sweep), p.f1, 0.01, len) : SweptSine(p.f1, p.f1, 1, len);
+  Buf t2 = SweptSine(p.f2, p.f2, 1, len, 0.5);
   Mix(t1, t2, 0.6);
   Decay(t1, p.toneDecay);
-  Buf n = Noise(rng, p.len);
+  Buf n = Noise(rng, len);
   Filter(n, Biquad::High, p.lowCut);
   Filter(n, Biquad::Low, p.highCut);
   Decay(n, p.noiseDecay);
-  Buf b = Silence(p.len);
+  Buf b = Silence(len);
   Mix(b, t1, p.tone);
   Mix(b, n, p.noise * 2);
   if (p.drive > 1) Drive(b, p.drive);
@@ -73,9 +82,10 @@ Buf Cymbal(Rng& rng, const CymbalP& p) {
 }
 
 Buf Tom(Rng& rng, const TomP& p) {
-  Buf b = SweptSine(p.f0, p.f1, p.sweep, p.len);
+  const double len = RingOut(p.len, p.decay);
+  Buf b = SweptSine(p.f0, p.f1, p.sweep, len);
   if (p.overtone > 0) {
-    Buf o = SweptSine(p.f0 * 1.5, p.f1 * 1.5, p.sweep, p.len, 1.0);
+    Buf o = SweptSine(p.f0 * 1.5, p.f1 * 1.5, p.sweep, len, 1.0);
     Decay(o, p.decay * 0.5);
     Mix(b, o, p.overtone);
   }

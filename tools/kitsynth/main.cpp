@@ -48,7 +48,14 @@ std::vector<std::int16_t> Quantise(Buf b) {
   const bool capped = end > static_cast<size_t>(Frames(MaxSeconds));
   if (capped) end = static_cast<size_t>(Frames(MaxSeconds));
   b.resize(end);
-  const size_t fade = capped ? static_cast<size_t>(Frames(0.4)) : std::min(end / 4, static_cast<size_t>(Frames(0.005)));
+  // A wave still sounding at its end (a tail a room or a drive keeps up)
+  // fades out over its last quarter, up to 0.25 s; a wave that has died away
+  // only over 5 ms.
+  const Buf last(b.end() - static_cast<long>(std::min(end, static_cast<size_t>(Frames(0.01)))), b.end());
+  const bool sounding = Peak(last) > 0.005 * Peak(b);
+  const size_t fade = capped     ? static_cast<size_t>(Frames(0.4))
+                      : sounding ? std::min(end / 4, static_cast<size_t>(Frames(0.25)))
+                                 : std::min(end / 4, static_cast<size_t>(Frames(0.005)));
   for (size_t i = 0; i < fade; ++i) b[end - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
   std::vector<std::int16_t> out(b.size());
   for (size_t i = 0; i < b.size(); ++i)
