@@ -417,6 +417,10 @@ KitDef Brush() {
         W("Soft Shaker", Role::Perc,
           [](Rng& r) {
             return Shaker(r, {3000, 9000, 0.02, 0.05, 0.3, 0, 0, 0});
+          }),
+        W("Soft Clap", Role::Perc,
+          [](Rng& r) {
+            return Clap(r, {3, 0.012, 900, 1.0, 0.1, 0.4});
           })}},
   };
   k.Finish = [](Buf& b, Role) {
@@ -922,6 +926,22 @@ KitDef Galaxy() {
             Buf b = Blip(r, {440, 440, 1, 0.03, {1, 1.5, 2, 3}, 0.5, 0.3, 0.7, true});
             Ring(b, 60, 0.5);
             return b;
+          }),
+        W("Space Clap", Role::Perc,
+          [](Rng& r) {
+            Buf b = Clap(r, {4, 0.011, 1300, 1.0, 0.15, 0.6});
+            Ring(b, 440, 0.6);
+            return b;
+          }),
+        W("Alien Cowbell", Role::Perc,
+          [](Rng& r) {
+            Buf b = Cowbell(r, {600, 905, 0.15, 0.6, 2800});
+            Ring(b, 170, 0.5);
+            return b;
+          }),
+        W("Star Rim", Role::Perc,
+          [](Rng& r) {
+            return Rim(r, {2300, 0.02, 0.15, 0.4, 900});
           })}},
   };
   k.Finish = [](Buf& b, Role role) {
@@ -1254,6 +1274,16 @@ KitDef Industrial() {
             Filter(b, Biquad::Band, 1800, 2.0);
             Decay(b, 0.6, 0.003);
             return b;
+          }),
+        W("Bolt Cowbell", Role::Perc,
+          [](Rng& r) {
+            return Metal(r, {620, 0.6, 4, 0.12, 0.6, 0.5, 3000});
+          }),
+        W("Steel Clap", Role::Perc,
+          [](Rng& r) {
+            Buf b = Clap(r, {5, 0.008, 1600, 0.8, 0.15, 0.6});
+            Mix(b, Metal(r, {1900, 1.5, 8, 0.05, 0.3, 0, 3000}), 0.3);
+            return b;
           })}},
   };
   k.Finish = [](Buf& b, Role role) {
@@ -1276,6 +1306,10 @@ KitDef Lofi() {
                        0.08 + 0.02 * (i % 4), 0.7 + 0.05 * (i % 3), 1000.0 + 200 * i, 4500, 0.4, 1.0 + 0.5 * i, 0});
     }));
   }
+  snares.Waves.push_back(W("Crushed Clap", Role::Perc, [](Rng& r) {
+    return Clap(r, {4, 0.011, 1200, 1.0, 0.14, 0.5});
+  }));
+  snares.Waves.push_back(W("Crushed Rim", Role::Perc, [](Rng& r) { return Rim(r, {1600, 0.02, 0.12, 0.6, 480}); }));
   k.Files = {
       {1,
        {W("Crushed Kick", Role::Kick,
@@ -1404,6 +1438,18 @@ KitDef SoftSynth() {
         W("Synth Pluck", Role::Perc,
           [](Rng& r) {
             return Fm(r, {330, 1.0, 5.0, 0.04, 0.2, 0.8});
+          }),
+        W("Synth Clap", Role::Perc,
+          [](Rng& r) {
+            return Clap(r, {3, 0.010, 1500, 1.4, 0.09, 0.4});
+          }),
+        W("Synth Rim", Role::Perc,
+          [](Rng& r) {
+            return Fm(r, {1750, 2.2, 2.0, 0.005, 0.015, 0.15});
+          }),
+        W("Synth Cowbell", Role::Perc,
+          [](Rng& r) {
+            return Fm(r, {560, 1.46, 1.5, 0.05, 0.12, 0.6});
           })}},
       {10,
        {W("Coin", Role::Perc,
