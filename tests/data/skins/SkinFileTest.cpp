@@ -19,7 +19,7 @@ namespace {
 constexpr std::array<const char*, 3> kSkins = {"Default Blue", "Green Circles", "Generic Silver"};
 
 // The picture combos of line 1, in order, with their two built-in files.
-enum class Role { Background, Thumb, BeatFace, PlayFace };
+enum class Role { MainBackground, TracksBackground, Thumb, BeatFace, PlayFace };
 struct Combo {
   const char* name;
   const char* entry0;
@@ -27,8 +27,8 @@ struct Combo {
   Role role;
 };
 constexpr std::array<Combo, 13> kCombos = {{
-    {"cbxMainBMP", "silver.bmp", "back1.bmp", Role::Background},
-    {"cbxTracksBMP", "silver.bmp", "backtrack1.bmp", Role::Background},
+    {"cbxMainBMP", "silver.bmp", "back1.bmp", Role::MainBackground},
+    {"cbxTracksBMP", "silver.bmp", "backtrack1.bmp", Role::TracksBackground},
     {"cbxMainVol", "btn3_1.bmp", "btn3_2.bmp", Role::Thumb},
     {"cbxMainVolSel", "btn3_1.bmp", "btn3_2.bmp", Role::Thumb},
     {"cbxTrackVol", "btn3_1.bmp", "btn3_2.bmp", Role::Thumb},
@@ -62,7 +62,11 @@ void ExpectFits(Role role, const std::string& file, int width, int height) {
       EXPECT_EQ(width, 48);
       EXPECT_EQ(height, 24);
       break;
-    case Role::Background:
+    case Role::MainBackground:
+      EXPECT_GE(width, 620);
+      EXPECT_GE(height, 459);
+      break;
+    case Role::TracksBackground:
       EXPECT_GE(width, 620);
       EXPECT_GE(height, 192);
       break;
