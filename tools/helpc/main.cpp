@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/WriteFileAtomically.h"
+
 namespace {
 
 struct Topic {
@@ -122,19 +124,6 @@ int main(int argc, char** argv) {
   }
   HelpSource source;
   if (!Parse(argv[1], in, source)) return 1;
-  const std::string tmp = std::string(argv[2]) + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    const std::string bytes = Compile(source);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-      std::cerr << argv[2] << ": cannot be written\n";
-      return 1;
-    }
-  }
-  if (std::rename(tmp.c_str(), argv[2]) != 0) {
-    std::cerr << argv[2] << ": cannot be written\n";
-    return 1;
-  }
+  if (!WriteFileAtomically(argv[2], Compile(source))) return 1;
   return 0;
 }

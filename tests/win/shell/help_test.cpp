@@ -64,11 +64,43 @@ TEST_F(HelpTest, MissingTopicsAndFilesAreReportedInTheHelpWindow) {
   EXPECT_FALSE(WinHelpA(nullptr, "", HELP_CONTEXT, 5));
 }
 
+TEST_F(HelpTest, ALongTopicScrollsAndANewTopicStartsAtItsTop) {
+  auto scroll = [] {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    EXPECT_TRUE(GetScrollInfo(FindWindowA("DrumsHelpViewer", nullptr), SB_VERT, &info));
+    return info;
+  };
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXT, 30));
+  Pump();
+  HWND viewer = FindWindowA("DrumsHelpViewer", nullptr);
+  ASSERT_NE(viewer, nullptr);
+  SCROLLINFO info = scroll();
+  EXPECT_GT(info.nMax + 1, static_cast<int>(info.nPage)) << "the page is taller than the window";
+  EXPECT_EQ(info.nPos, 0);
+  SendMessageA(viewer, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(scroll().nPos, static_cast<int>(info.nPage));
+  SendMessageA(viewer, WM_VSCROLL, SB_BOTTOM, 0);
+  const int last = info.nMax + 1 - static_cast<int>(info.nPage);
+  EXPECT_EQ(scroll().nPos, last) << "the last page fills the window";
+  SendMessageA(viewer, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(scroll().nPos, last);
+  SendMessageA(viewer, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_LT(scroll().nPos, last) << "the wheel turned away from the user scrolls up";
+  // Another topic starts at its top; a short one has nothing to scroll.
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXT, 20));
+  Pump();
+  info = scroll();
+  EXPECT_EQ(info.nPos, 0);
+  EXPECT_LE(info.nMax + 1, static_cast<int>(info.nPage));
+}
+
 TEST(HelpFile, CompiledTopicsKeepTheirParagraphs) {
   const auto file = win::shell::ReadHelpFile(SHELL_TEST_HELP_FILE);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->title, "Sample Help");
-  ASSERT_EQ(file->topics.size(), 3u);
+  ASSERT_EQ(file->topics.size(), 4u);
   const win::shell::HelpTopic* second = file->Find(20);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->text, "A topic in the middle, with a paragraph over two lines.\nAnd a second paragraph.");
