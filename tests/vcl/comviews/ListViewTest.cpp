@@ -273,6 +273,35 @@ TEST_F(ListViewTest, OnGetImageIndexChoosesThePictureWhenDrawn) {
   EXPECT_EQ(Pixel(lv, (icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), kYellow);
 }
 
+TEST_F(ListViewTest, OnCustomDrawItemColoursAnItemOrDrawsItItself) {
+  TListView* lv = MakeList(vsReport, {"Kick", "Snare", "Hat"});
+  auto* images = new TImageList(host);
+  AddSolid(images, {clBlue});
+  lv->SetSmallImages(images);
+  for (int i = 0; i < 3; i++) lv->GetItems()->GetItem(i)->SetImageIndex(0);
+  std::vector<std::string> drawn;
+  lv->OnCustomDrawItem = [&](TCustomListView* sender, TListItem* item, TCustomDrawState, bool& defaultDraw) {
+    drawn.push_back(item->GetCaption());
+    if (item->GetCaption() == "Snare") sender->GetCanvas()->GetBrush()->SetColor(clYellow);
+    if (item->GetCaption() == "Hat") defaultDraw = false;
+  };
+  PaintNow();
+  for (const char* name : {"Kick", "Snare", "Hat"})
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), name), drawn.end()) << name;
+  auto labelCorner = [&](int i) {
+    TRect r = lv->GetItems()->GetItem(i)->DisplayRect(drLabel);
+    return Pixel(lv, r.Left + 1, r.Top + 1);
+  };
+  auto iconCentre = [&](int i) {
+    TRect r = lv->GetItems()->GetItem(i)->DisplayRect(drIcon);
+    return Pixel(lv, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  };
+  EXPECT_EQ(labelCorner(0), ColorToRGB(clWindow));
+  EXPECT_EQ(labelCorner(1), ColorToRGB(clYellow));
+  EXPECT_EQ(iconCentre(0), ColorToRGB(clBlue));
+  EXPECT_EQ(iconCentre(2), ColorToRGB(clWindow));  // the handler drew it: nothing
+}
+
 TEST_F(ListViewTest, ItemsAndTheirStatesOutliveTheWindow) {
   TListView* lv = MakeList(vsReport, {"Kick", "Snare", "Hat"});
   lv->SetMultiSelect(true);

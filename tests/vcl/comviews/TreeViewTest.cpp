@@ -203,6 +203,38 @@ TEST_F(TreeViewTest, AlphaSortSortsEveryLevelAndCustomSortOneNode) {
   EXPECT_EQ(z->GetFirstChild()->GetText(), "mid");
 }
 
+TEST_F(TreeViewTest, CustomDrawEventsColourNodesAndMaySkipTheWholeTree) {
+  TTreeView* tv = MakeTree();
+  TTreeNode* plain = tv->GetItems()->Add(nullptr, "Plain");
+  TTreeNode* marked = tv->GetItems()->Add(nullptr, "Marked");
+  bool drawTree = true;
+  tv->OnCustomDraw = [&](TCustomTreeView*, const TRect&, bool& defaultDraw) { defaultDraw = drawTree; };
+  tv->OnCustomDrawItem = [&](TCustomTreeView* sender, TTreeNode* node, TCustomDrawState, bool&) {
+    if (node == marked) sender->GetCanvas()->GetBrush()->SetColor(clAqua);
+  };
+  PaintNow();
+  auto labelCorner = [&](TTreeNode* node) {
+    TRect r = node->DisplayRect(true);
+    return Pixel(tv, r.Left + 1, r.Top + 1);
+  };
+  EXPECT_EQ(labelCorner(plain), ColorToRGB(clWindow));
+  EXPECT_EQ(labelCorner(marked), ColorToRGB(clAqua));
+  // A handler that draws the control itself leaves the nodes undrawn: no
+  // text in the label.
+  auto inked = [&](TTreeNode* node) {
+    TRect r = node->DisplayRect(true);
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; y++)
+      for (int x = r.Left; x < r.Right; x++) n += Pixel(tv, x, y) != ColorToRGB(clWindow);
+    return n;
+  };
+  EXPECT_GT(inked(plain), 0);
+  drawTree = false;
+  tv->Invalidate();
+  PaintNow();
+  EXPECT_EQ(inked(plain), 0);
+}
+
 TEST_F(TreeViewTest, NodesAndTheirStatesOutliveTheWindow) {
   TTreeView* tv = MakeTree();
   TTreeNode* root = tv->GetItems()->Add(nullptr, "Root");
