@@ -10,24 +10,22 @@ using vcl::controls::PixelBuffer;
 
 namespace {
 
-std::uint32_t ToPixel(TColor color) {
-  COLORREF c = ColorToRGB(color);
-  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
-         GetBValue(c);
-}
-
-// a * (1 - share) + b * share, channel by channel; share in 256ths.
-std::uint32_t Mix(std::uint32_t a, std::uint32_t b, unsigned share) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    unsigned ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
-    out |= ((ca * (256 - share) + cb * share) >> 8) << shift;
-  }
-  return out;
+COLORREF ListColor(TColor color) {
+  if (color == clNone) return CLR_NONE;
+  if (color == clDefault) return CLR_DEFAULT;
+  return ColorToRGB(color);
 }
 
 unsigned Luminance(std::uint32_t p) {
   return (((p >> 16) & 0xFF) * 30 + ((p >> 8) & 0xFF) * 59 + (p & 0xFF) * 11) / 100;
+}
+
+std::unique_ptr<TBitmap> BlankBitmap(int width, int height, TColor fill) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(width, height);
+  b->GetCanvas()->GetBrush()->SetColor(fill);
+  b->GetCanvas()->FillRect(Rect(0, 0, width, height));
+  return b;
 }
 
 }  // namespace
@@ -47,6 +45,41 @@ TCustomImageList::TCustomImageList(TComponent* AOwner, int width, int height)
 
 TCustomImageList::~TCustomImageList() {
   for (TChangeLink* link : FLinks) link->SetSender(nullptr);
+  FreeHandle();
+}
+
+HIMAGELIST TCustomImageList::GetHandle() {
+  if (!FHandle) {
+    FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR32 | (FMasked ? ILC_MASK : 0), FAllocBy, FAllocBy);
+    if (!FHandle) throw EInvalidOperation("Error creating image list");
+    ImageList_SetBkColor(FHandle, ListColor(FBkColor));
+  }
+  return FHandle;
+}
+
+void TCustomImageList::FreeHandle() {
+  if (FHandle && !FShareImages) ImageList_Destroy(FHandle);
+  FHandle = nullptr;
+}
+
+void TCustomImageList::SetHandle(HIMAGELIST value) {
+  if (value == FHandle) return;
+  FreeHandle();
+  FHandle = value;
+  if (FHandle) {
+    int cx = 0, cy = 0;
+    if (ImageList_GetIconSize(FHandle, &cx, &cy)) {
+      FWidth = cx;
+      FHeight = cy;
+    }
+    COLORREF bk = ImageList_GetBkColor(FHandle);
+    FBkColor = bk == CLR_NONE ? clNone : static_cast<TColor>(bk);
+  }
+  Change();
+}
+
+int TCustomImageList::GetCount() const {
+  return FHandle ? ImageList_GetImageCount(FHandle) : 0;
 }
 
 TCustomImageList* TCustomImageList::CreateSize(int width, int height) {
@@ -63,6 +96,7 @@ void TCustomImageList::Publish(TPublisher<TCustomImageList>& p) {
   p.Prop("Height", &TCustomImageList::GetHeight, &TCustomImageList::SetHeight).Default(16);
   p.Prop("ImageType", &TCustomImageList::GetImageType, &TCustomImageList::SetImageType).Default(itImage);
   p.Prop("Masked", &TCustomImageList::GetMasked, &TCustomImageList::SetMasked).Default(true);
+  p.Prop("ShareImages", &TCustomImageList::GetShareImages, &TCustomImageList::SetShareImages).Default(false);
   p.Prop("Width", &TCustomImageList::GetWidth, &TCustomImageList::SetWidth).Default(16);
   p.Prop("OnChange", &TCustomImageList::OnChange);
 }
@@ -71,7 +105,7 @@ void TCustomImageList::SetWidth(int value) {
   value = std::max(1, value);
   if (value == FWidth) return;
   FWidth = value;
-  FImages.clear();
+  if (FHandle) ImageList_SetIconSize(FHandle, FWidth, FHeight);
   Change();
 }
 
@@ -79,13 +113,14 @@ void TCustomImageList::SetHeight(int value) {
   value = std::max(1, value);
   if (value == FHeight) return;
   FHeight = value;
-  FImages.clear();
+  if (FHandle) ImageList_SetIconSize(FHandle, FWidth, FHeight);
   Change();
 }
 
 void TCustomImageList::SetBkColor(TColor value) {
   if (value == FBkColor) return;
   FBkColor = value;
+  if (FHandle) ImageList_SetBkColor(FHandle, ListColor(value));
   Change();
 }
 
@@ -109,7 +144,19 @@ void TCustomImageList::SetImageType(TImageType value) {
 
 void TCustomImageList::SetMasked(bool value) {
   if (value == FMasked) return;
+  if (!FHandle) {
+    FMasked = value;
+    Change();
+    return;
+  }
+  // The window manager fixes a list's mask at its making: a new list takes
+  // the pictures over.
+  std::vector<Image> images = ReadAll();
+  FreeHandle();
+  FShareImages = false;
   FMasked = value;
+  GetHandle();
+  AddAll(images);
   Change();
 }
 
@@ -117,100 +164,70 @@ void TCustomImageList::CheckIndex(int index) const {
   if (index < 0 || index >= GetCount()) throw EInvalidOperation("Invalid ImageList Index");
 }
 
-TCustomImageList::Image TCustomImageList::Read(TBitmap* image, TBitmap* mask, bool byColor, TColor maskColor) {
+TCustomImageList::Image TCustomImageList::ReadImage(int index) {
   Image out;
-  size_t n = static_cast<size_t>(FWidth) * static_cast<size_t>(FHeight);
-  out.pixels.assign(n, 0);
-  out.clear.assign(n, 1);  // beyond the picture: nothing
-  if (!image || image->Empty()) return out;
-  int w = std::min(FWidth, image->GetWidth()), h = std::min(FHeight, image->GetHeight());
-  PixelBuffer pixels(FWidth, FHeight);
-  pixels.CopyFrom(image->GetCanvas()->GetHandle(), 0, 0);
-  std::unique_ptr<PixelBuffer> maskPixels;
-  if (!byColor && mask && !mask->Empty()) {
-    maskPixels = std::make_unique<PixelBuffer>(FWidth, FHeight);
-    maskPixels->CopyFrom(mask->GetCanvas()->GetHandle(), 0, 0);
-  }
-  std::uint32_t key = ToPixel(maskColor);
-  for (int y = 0; y < h; y++)
-    for (int x = 0; x < w; x++) {
-      size_t i = static_cast<size_t>(y) * static_cast<size_t>(FWidth) + static_cast<size_t>(x);
-      std::uint32_t p = pixels.Row(y)[x] & 0xFFFFFF;
-      bool clear = false;
-      if (byColor)
-        clear = p == key;
-      else if (maskPixels)
-        clear = (maskPixels->Row(y)[x] & 0xFFFFFF) == 0xFFFFFF;
-      out.clear[i] = clear ? 1 : 0;
-      out.pixels[i] = clear && byColor ? 0 : p;
-    }
+  out.picture = BlankBitmap(FWidth, FHeight, clBlack);
+  out.mask = BlankBitmap(FWidth, FHeight, clBlack);
+  ImageList_DrawEx(GetHandle(), index, out.picture->GetCanvas()->GetHandle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE,
+                   ILD_IMAGE);
+  ImageList_DrawEx(GetHandle(), index, out.mask->GetCanvas()->GetHandle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_MASK);
   return out;
 }
 
+std::vector<TCustomImageList::Image> TCustomImageList::ReadAll() {
+  std::vector<Image> images;
+  for (int i = 0; i < GetCount(); i++) images.push_back(ReadImage(i));
+  return images;
+}
+
+void TCustomImageList::AddAll(const std::vector<Image>& images) {
+  for (const Image& image : images)
+    ImageList_Add(GetHandle(), image.picture->GetHandle(), FMasked ? image.mask->GetHandle() : nullptr);
+}
+
 int TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
-  if (!image) return -1;
-  int first = GetCount();
-  // A strip as wide as several pictures adds each of them.
-  int pictures = std::max(1, image->GetWidth() / FWidth);
-  if (pictures == 1) {
-    FImages.push_back(Read(image, mask, false, clNone));
-  } else {
-    for (int k = 0; k < pictures; k++) {
-      TBitmap part, partMask;
-      part.SetSize(FWidth, FHeight);
-      BitBlt(part.GetCanvas()->GetHandle(), 0, 0, FWidth, FHeight, image->GetCanvas()->GetHandle(), k * FWidth, 0,
-             SRCCOPY);
-      if (mask && !mask->Empty()) {
-        partMask.SetSize(FWidth, FHeight);
-        BitBlt(partMask.GetCanvas()->GetHandle(), 0, 0, FWidth, FHeight, mask->GetCanvas()->GetHandle(), k * FWidth, 0,
-               SRCCOPY);
-      }
-      FImages.push_back(Read(&part, mask ? &partMask : nullptr, false, clNone));
-    }
-  }
+  if (!image || image->Empty()) return -1;
+  int first = ImageList_Add(GetHandle(), image->GetHandle(), mask && !mask->Empty() ? mask->GetHandle() : nullptr);
   Change();
   return first;
 }
 
 int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
-  if (!image) return -1;
-  int first = GetCount();
-  int pictures = std::max(1, image->GetWidth() / FWidth);
-  for (int k = 0; k < pictures; k++) {
-    if (pictures == 1) {
-      FImages.push_back(Read(image, nullptr, true, maskColor));
-    } else {
-      TBitmap part;
-      part.SetSize(FWidth, FHeight);
-      BitBlt(part.GetCanvas()->GetHandle(), 0, 0, FWidth, FHeight, image->GetCanvas()->GetHandle(), k * FWidth, 0,
-             SRCCOPY);
-      FImages.push_back(Read(&part, nullptr, true, maskColor));
-    }
-  }
+  if (!image || image->Empty()) return -1;
+  int first = ImageList_AddMasked(GetHandle(), image->GetHandle(), ColorToRGB(maskColor));
   Change();
   return first;
 }
 
 void TCustomImageList::Replace(int index, TBitmap* image, TBitmap* mask) {
   CheckIndex(index);
-  FImages[static_cast<size_t>(index)] = Read(image, mask, false, clNone);
+  if (!image) return;
+  ImageList_Replace(GetHandle(), index, image->GetHandle(), mask && !mask->Empty() ? mask->GetHandle() : nullptr);
   Change();
 }
 
 void TCustomImageList::ReplaceMasked(int index, TBitmap* image, TColor maskColor) {
   CheckIndex(index);
-  FImages[static_cast<size_t>(index)] = Read(image, nullptr, true, maskColor);
+  if (!image) return;
+  // Cut the key colour out in a scratch list, then replace with the result.
+  HIMAGELIST scratch = ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, 1, 1);
+  ImageList_AddMasked(scratch, image->GetHandle(), ColorToRGB(maskColor));
+  auto picture = BlankBitmap(FWidth, FHeight, clBlack), mask = BlankBitmap(FWidth, FHeight, clBlack);
+  ImageList_DrawEx(scratch, 0, picture->GetCanvas()->GetHandle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_IMAGE);
+  ImageList_DrawEx(scratch, 0, mask->GetCanvas()->GetHandle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_MASK);
+  ImageList_Destroy(scratch);
+  ImageList_Replace(GetHandle(), index, picture->GetHandle(), mask->GetHandle());
   Change();
 }
 
 void TCustomImageList::Delete(int index) {
-  if (index < 0 || index >= GetCount()) throw EInvalidOperation("Invalid ImageList Index");
-  FImages.erase(FImages.begin() + index);
+  CheckIndex(index);
+  ImageList_Remove(GetHandle(), index);
   Change();
 }
 
 void TCustomImageList::Clear() {
-  FImages.clear();
+  if (FHandle) ImageList_RemoveAll(FHandle);
   Change();
 }
 
@@ -218,20 +235,21 @@ void TCustomImageList::Move(int curIndex, int newIndex) {
   CheckIndex(curIndex);
   CheckIndex(newIndex);
   if (curIndex == newIndex) return;
-  Image moving = std::move(FImages[static_cast<size_t>(curIndex)]);
-  FImages.erase(FImages.begin() + curIndex);
-  FImages.insert(FImages.begin() + newIndex, std::move(moving));
+  std::vector<Image> images = ReadAll();
+  Image moving = std::move(images[static_cast<size_t>(curIndex)]);
+  images.erase(images.begin() + curIndex);
+  images.insert(images.begin() + newIndex, std::move(moving));
+  ImageList_RemoveAll(GetHandle());
+  AddAll(images);
   Change();
 }
 
 void TCustomImageList::GetBitmap(int index, TBitmap* image) {
   if (!image || index < 0 || index >= GetCount()) return;
   image->SetSize(FWidth, FHeight);
-  PixelBuffer pixels(FWidth, FHeight);
-  const Image& img = FImages[static_cast<size_t>(index)];
-  for (int y = 0; y < FHeight; y++)
-    std::copy_n(img.pixels.begin() + static_cast<long>(y) * FWidth, FWidth, pixels.Row(y));
-  pixels.CopyTo(image->GetCanvas()->GetHandle(), 0, 0);
+  image->GetCanvas()->GetBrush()->SetColor(clBlack);
+  image->GetCanvas()->FillRect(Rect(0, 0, FWidth, FHeight));
+  ImageList_DrawEx(GetHandle(), index, image->GetCanvas()->GetHandle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_IMAGE);
 }
 
 void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabled) {
@@ -246,49 +264,44 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingSt
 
 void TCustomImageList::DoDraw(int index, TCanvas* canvas, int x, int y, TDrawingStyle style, TImageType type,
                               bool enabled) {
-  const Image& img = FImages[static_cast<size_t>(index)];
-  HDC dc = canvas->GetHandle();
-  // Compose over what the canvas shows now, then put it back.
-  PixelBuffer out(FWidth, FHeight);
-  out.CopyFrom(dc, x, y);
-  bool transparent = FMasked && (style == dsTransparent || FBkColor == clNone);
-  std::uint32_t back = FBkColor == clNone ? 0 : ToPixel(FBkColor);
-  unsigned blendShare = style == dsSelected ? 128 : style == dsFocus ? 64 : 0;
-  bool blendWithDest = FBlendColor == clNone;
-  std::uint32_t blend = FBlendColor == clDefault ? ToPixel(clHighlight) : blendWithDest ? 0 : ToPixel(FBlendColor);
-  std::uint32_t highlight = ToPixel(clBtnHighlight), shadow = ToPixel(clBtnShadow);
-  for (int py = 0; py < FHeight; py++) {
-    std::uint32_t* row = out.Row(py);
-    for (int px = 0; px < FWidth; px++) {
-      size_t i = static_cast<size_t>(py) * static_cast<size_t>(FWidth) + static_cast<size_t>(px);
-      bool clear = FMasked && img.clear[i];
-      std::uint32_t dest = row[px] & 0xFFFFFF;
-      if (type == itMask) {
-        row[px] = clear ? 0xFFFFFF : 0;
-        continue;
-      }
-      if (!enabled) {
-        // Greyed: the picture's dark parts embossed in shadow and highlight.
-        if (clear || Luminance(img.pixels[i]) >= 240) {
-          if (!transparent) row[px] = back;
-          continue;
-        }
-        row[px] = shadow;
-        if (px + 1 < FWidth && py + 1 < FHeight) {
-          size_t j = i + static_cast<size_t>(FWidth) + 1;
-          if (FMasked && img.clear[j]) out.Row(py + 1)[px + 1] = highlight;
-        }
-        continue;
-      }
-      if (clear) {
-        if (!transparent) row[px] = back;
-        continue;
-      }
-      std::uint32_t p = img.pixels[i];
-      if (blendShare) p = Mix(p, blendWithDest ? dest : blend, blendShare);
-      row[px] = p;
-    }
+  if (!enabled && type == itImage) {
+    DrawGreyed(index, canvas, x, y);
+    return;
   }
+  UINT flags = type == itMask ? ILD_MASK : ILD_NORMAL;
+  if (style == dsTransparent) flags |= ILD_TRANSPARENT;
+  if (style == dsSelected) flags |= ILD_SELECTED;
+  if (style == dsFocus) flags |= ILD_FOCUS;
+  ImageList_DrawEx(GetHandle(), index, canvas->GetHandle(), x, y, 0, 0, ListColor(FBkColor), ListColor(FBlendColor),
+                   flags);
+}
+
+void TCustomImageList::DrawGreyed(int index, TCanvas* canvas, int x, int y) {
+  // The picture's dark parts embossed in shadow, with highlight below right.
+  Image image = ReadImage(index);
+  PixelBuffer picture(FWidth, FHeight), mask(FWidth, FHeight), out(FWidth, FHeight);
+  picture.CopyFrom(image.picture->GetCanvas()->GetHandle(), 0, 0);
+  mask.CopyFrom(image.mask->GetCanvas()->GetHandle(), 0, 0);
+  HDC dc = canvas->GetHandle();
+  out.CopyFrom(dc, x, y);
+  bool transparent = FMasked && FBkColor == clNone;
+  COLORREF back = ColorToRGB(FBkColor == clNone ? clBlack : FBkColor);
+  auto toPixel = [](COLORREF c) {
+    return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
+           GetBValue(c);
+  };
+  std::uint32_t highlight = toPixel(ColorToRGB(clBtnHighlight)), shadow = toPixel(ColorToRGB(clBtnShadow));
+  auto clear = [&](int px, int py) { return FMasked && (mask.Row(py)[px] & 0xFFFFFF) != 0; };
+  for (int py = 0; py < FHeight; py++)
+    for (int px = 0; px < FWidth; px++) {
+      std::uint32_t* row = out.Row(py);
+      if (clear(px, py) || Luminance(picture.Row(py)[px]) >= 240) {
+        if (!transparent) row[px] = toPixel(back);
+        continue;
+      }
+      row[px] = shadow;
+      if (px + 1 < FWidth && py + 1 < FHeight && clear(px + 1, py + 1)) out.Row(py + 1)[px + 1] = highlight;
+    }
   out.CopyTo(dc, x, y);
 }
 

@@ -1,6 +1,8 @@
 // TCustomImageList / TImageList: equally sized pictures with masks, drawn
-// onto canvases transparently, blended or greyed. The library keeps the
-// pictures itself; Handle is an opaque value naming the list.
+// onto canvases transparently, blended or greyed. The pictures live in the
+// window manager's image list behind Handle, so list views, tree views and
+// combo boxes draw from the same list. A list may wrap a list made elsewhere
+// (the shell's system image list): with ShareImages it never destroys it.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
 #include "platform/vcl/graphics/Colors.h"
+#include "platform/win/commctrl.h"
 
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
 DRUMS_ENUM_NAMES(TDrawingStyle, "dsFocus", "dsSelected", "dsNormal", "dsTransparent")
@@ -49,7 +52,7 @@ class TCustomImageList : public TComponent {
   void SetWidth(int value);
   int GetHeight() const { return FHeight; }
   void SetHeight(int value);
-  int GetCount() const { return static_cast<int>(FImages.size()); }
+  int GetCount() const;
   int GetAllocBy() const { return FAllocBy; }
   void SetAllocBy(int value) { FAllocBy = value > 0 ? value : 1; }
   TColor GetBkColor() const { return FBkColor; }
@@ -62,9 +65,16 @@ class TCustomImageList : public TComponent {
   void SetImageType(TImageType value);
   bool GetMasked() const { return FMasked; }
   void SetMasked(bool value);
-  // An opaque value naming the list (never a GDI object).
-  HANDLE GetHandle() const { return reinterpret_cast<HANDLE>(const_cast<TCustomImageList*>(this)); }
-  bool HandleAllocated() const { return true; }
+  // The window manager's list, made on first use.
+  HIMAGELIST GetHandle();
+  // Takes another list (its size with it); the one held before is destroyed
+  // unless ShareImages. Null leaves the list without pictures.
+  void SetHandle(HIMAGELIST value);
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  // A shared list belongs to someone else: neither SetHandle nor the
+  // destructor destroys it.
+  bool GetShareImages() const { return FShareImages; }
+  void SetShareImages(bool value) { FShareImages = value; }
 
   // Adds the picture (cut or padded to the list's size) with mask (white:
   // transparent; none: fully opaque); returns its index.
@@ -95,12 +105,17 @@ class TCustomImageList : public TComponent {
   virtual void DoDraw(int index, TCanvas* canvas, int x, int y, TDrawingStyle style, TImageType type, bool enabled);
 
  private:
+  // One stored picture and its mask (white: transparent), as bitmaps.
   struct Image {
-    std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
-    std::vector<std::uint8_t> clear;  // 1: transparent
+    std::unique_ptr<TBitmap> picture;
+    std::unique_ptr<TBitmap> mask;
   };
-  Image Read(TBitmap* image, TBitmap* mask, bool byColor, TColor maskColor);
+  Image ReadImage(int index);
+  std::vector<Image> ReadAll();
+  void AddAll(const std::vector<Image>& images);
   void CheckIndex(int index) const;
+  void FreeHandle();
+  void DrawGreyed(int index, TCanvas* canvas, int x, int y);
 
   int FWidth = 16;
   int FHeight = 16;
@@ -110,7 +125,8 @@ class TCustomImageList : public TComponent {
   TDrawingStyle FDrawingStyle = dsNormal;
   TImageType FImageType = itImage;
   bool FMasked = true;
-  std::vector<Image> FImages;
+  bool FShareImages = false;
+  HIMAGELIST FHandle = nullptr;
   std::vector<TChangeLink*> FLinks;
 };
 

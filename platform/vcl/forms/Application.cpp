@@ -16,6 +16,9 @@ TApplication* Application = nullptr;
 
 namespace vcl::forms {
 void RegisterFormClasses();  // ApplicationForms.cpp
+}  // namespace vcl::forms
+namespace vcl::comctrls {
+void RegisterViewClasses();  // comctrls/RegisterViews.cpp
 }
 
 namespace {
@@ -328,6 +331,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 void InitApplication() {
   if (Application != nullptr) return;
   vcl::forms::RegisterFormClasses();
+  vcl::comctrls::RegisterViewClasses();
   Application = new TApplication(nullptr);
 }
 

@@ -64,7 +64,8 @@ BOOL WINAPI ImageList_DrawEx(HIMAGELIST himl, int index, HDC dc, int x, int y, i
   if (bk == CLR_DEFAULT) bk = list->bk;
   bool transparent = (style & ILD_TRANSPARENT) || bk == CLR_NONE;
   int blend = (style & ILD_BLEND50) ? 2 : (style & ILD_BLEND25) ? 1 : 0;
-  if (fg == CLR_NONE) blend = 0;
+  // No blend colour: the picture is blended with what lies under it.
+  bool blendWithDest = fg == CLR_NONE;
   std::uint32_t fgPixel =
       win::comctl::ToPixel(fg == CLR_DEFAULT ? GetSysColor(COLOR_HIGHLIGHT) : static_cast<COLORREF>(fg));
   std::uint32_t bkPixel = win::comctl::ToPixel(bk);
@@ -79,7 +80,8 @@ BOOL WINAPI ImageList_DrawEx(HIMAGELIST himl, int index, HDC dc, int x, int y, i
     for (int col = 0; col < w; col++) {
       size_t i = static_cast<size_t>(row) * list->cx + col;
       std::uint32_t& out = s.bits[row * w + col];
-      bool hole = list->Masked() && mask[i];
+      // ILD_IMAGE: the stored picture alone, its mask ignored.
+      bool hole = list->Masked() && mask[i] && !(style & ILD_IMAGE);
       if (style & ILD_MASK) {
         out = hole ? 0xFFFFFF : 0x000000;
         continue;
@@ -88,9 +90,9 @@ BOOL WINAPI ImageList_DrawEx(HIMAGELIST himl, int index, HDC dc, int x, int y, i
         if (!transparent) out = bkPixel;
         continue;
       }
-      out = blend ? win::comctl::Mix(px[i], fgPixel, blend) : px[i];
+      out = blend ? win::comctl::Mix(px[i], blendWithDest ? out : fgPixel, blend) : px[i];
     }
-  if (overlayImage >= 0 && !(style & ILD_MASK)) {
+  if (overlayImage >= 0 && !(style & (ILD_MASK | ILD_IMAGE))) {
     const auto& opx = list->pixels[overlayImage];
     const auto& omask = list->masks[overlayImage];
     for (int row = 0; row < h; row++)

@@ -84,6 +84,21 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawCase{"blend 50", ILD_TRANSPARENT | ILD_BLEND50, CLR_NONE, kGreen, RGB(127, 0, 127)},
                       DrawCase{"blend 25", ILD_TRANSPARENT | ILD_BLEND25, CLR_NONE, kGreen, RGB(63, 0, 191)}));
 
+// Without a blend colour the picture blends with the destination; ILD_IMAGE
+// draws the stored picture with its mask ignored (black where the key was).
+TEST(ImageListTest, BlendWithoutColourUsesTheDestinationAndImageIgnoresTheMask) {
+  HIMAGELIST list = SolidImages({kBlue});
+  Canvas blended(16, 16, kGreen);
+  ASSERT_TRUE(ImageList_DrawEx(list, 0, blended.dc, 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_BLEND50));
+  EXPECT_EQ(blended.At(8, 8), RGB(0, 127, 127));
+  EXPECT_EQ(blended.At(0, 0), kGreen);
+  Canvas raw(16, 16, kGreen);
+  ASSERT_TRUE(ImageList_DrawEx(list, 0, raw.dc, 0, 0, 0, 0, CLR_NONE, CLR_DEFAULT, ILD_IMAGE));
+  EXPECT_EQ(raw.At(0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(raw.At(8, 8), kBlue);
+  ImageList_Destroy(list);
+}
+
 TEST(ImageListTest, OverlayImageIsDrawnOverTheImage) {
   HIMAGELIST list = SolidImages({kBlue, kRed});
   ASSERT_TRUE(ImageList_SetOverlayImage(list, 1, 1));

@@ -1,0 +1,12 @@
+// The view classes form resources may name.
+#include "platform/vcl/ComCtrlsViews.h"
+#include "platform/vcl/classes/typeinfo/ClassRegistry.h"
+
+namespace vcl::comctrls {
+
+void RegisterViewClasses() {
+  RegisterClasses(
+      {TTreeView::StaticClass(), TListView::StaticClass(), TImageList::StaticClass(), TListColumn::StaticClass()});
+}
+
+}  // namespace vcl::comctrls

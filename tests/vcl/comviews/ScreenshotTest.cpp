@@ -1,0 +1,123 @@
+// A test form with a tree view and list views in report and icon views, all
+// drawing from image lists, saved as a picture for a person to look at (into
+// DRUMS_SCREENSHOTS when it is set, else the test's temporary folder).
+#include <cstdlib>
+#include <filesystem>
+
+#include "ViewsFixture.h"
+#include "platform/host/host.h"
+#include "platform/host/headless.h"
+
+namespace viewtest {
+namespace {
+
+class ViewsScreenshot : public ViewsTest {};
+
+// A picture of size x size: a coloured disc-like square with a dark frame,
+// on a fuchsia key colour.
+void AddPicture(TImageList* list, TColor fill) {
+  int s = list->GetWidth();
+  TBitmap b;
+  b.SetSize(s, s);
+  TCanvas* c = b.GetCanvas();
+  c->GetBrush()->SetColor(clFuchsia);
+  c->FillRect(Rect(0, 0, s, s));
+  c->GetBrush()->SetColor(fill);
+  c->GetPen()->SetColor(clBlack);
+  c->Ellipse(1, 1, s - 1, s - 1);
+  list->AddMasked(&b, clFuchsia);
+}
+
+TEST_F(ViewsScreenshot, TreeAndListViewsWithImages) {
+  host->SetText("Tree and list views");
+  auto* small = new TImageList(host);
+  auto* large = new TImageList(host, 32, 32);
+  for (TColor c : {clYellow, clAqua, clLime, clRed}) {
+    AddPicture(small, c);
+    AddPicture(large, c);
+  }
+
+  auto* tree = new TTreeView(host);
+  tree->SetParent(host);
+  tree->SetBounds(10, 10, 200, 400);
+  tree->SetImages(small);
+  tree->SetHideSelection(false);
+  tree->OnGetImageIndex = [](TObject*, TTreeNode* node) { node->SetImageIndex(node->GetLevel() == 0 ? 0 : 1); };
+  tree->OnGetSelectedIndex = [](TObject*, TTreeNode* node) { node->SetSelectedIndex(2); };
+  TTreeNode* kits = tree->GetItems()->Add(nullptr, "Kits");
+  for (const char* k : {"Acoustic", "Electro", "Hip hop"}) tree->GetItems()->AddChild(kits, k);
+  TTreeNode* songs = tree->GetItems()->Add(nullptr, "Songs");
+  songs->SetHasChildren(true);
+  TTreeNode* skins = tree->GetItems()->Add(nullptr, "Skins");
+  tree->GetItems()->AddChild(skins, "Classic");
+  kits->Expand(false);
+  tree->SetSelected(kits->GetItem(1));
+
+  auto* report = new TListView(host);
+  report->SetParent(host);
+  report->SetBounds(220, 10, 410, 190);
+  report->SetViewStyle(vsReport);
+  report->SetSmallImages(small);
+  report->SetRowSelect(true);
+  report->SetHideSelection(false);
+  const char* names[] = {"Name", "Size", "Type"};
+  int widths[] = {170, 80, 130};
+  for (int i = 0; i < 3; i++) {
+    TListColumn* col = report->GetColumns()->Add();
+    col->SetCaption(names[i]);
+    col->SetWidth(widths[i]);
+    if (i == 1) col->SetAlignment(taRightJustify);
+  }
+  struct Row {
+    const char* name;
+    const char* size;
+    const char* type;
+    int image;
+  };
+  for (const Row& r : {Row{"Kick drum.wav", "24 KB", "Wave sound", 2}, Row{"Snare.wav", "18 KB", "Wave sound", 2},
+                       Row{"Samples", "", "File folder", 0}, Row{"Open hat.wav", "31 KB", "Wave sound", 3}}) {
+    TListItem* item = report->GetItems()->Add();
+    item->SetCaption(r.name);
+    item->SetImageIndex(r.image);
+    item->GetSubItems()->Add(r.size);
+    item->GetSubItems()->Add(r.type);
+  }
+  report->SetSelected(report->GetItems()->GetItem(1));
+
+  auto* icons = new TListView(host);
+  icons->SetParent(host);
+  icons->SetBounds(220, 210, 410, 200);
+  icons->SetViewStyle(vsIcon);
+  icons->SetLargeImages(large);
+  icons->SetHideSelection(false);
+  int k = 0;
+  for (const char* name : {"Kick", "Snare", "Hat", "Tom", "Clap", "Crash"}) {
+    TListItem* item = icons->GetItems()->Add();
+    item->SetCaption(name);
+    item->SetImageIndex(k++ % 4);
+  }
+  icons->GetItems()->GetItem(2)->SetSelected(true);
+
+  PaintNow();
+  // The pictures are where the views put them.
+  TRect icon = report->GetItems()->GetItem(0)->DisplayRect(drIcon);
+  EXPECT_EQ(Pixel(report, (icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), ColorToRGB(clLime));
+  icon = icons->GetItems()->GetItem(3)->DisplayRect(drIcon);
+  EXPECT_EQ(Pixel(icons, (icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), ColorToRGB(clRed));
+
+  const char* env = std::getenv("DRUMS_SCREENSHOTS");
+  std::filesystem::path dir = env && *env ? std::filesystem::path(env) : std::filesystem::temp_directory_path();
+  std::filesystem::create_directories(dir);
+  std::filesystem::path file = dir / "vcl_tree_and_list_views.png";
+  host::WindowId id = 0;
+  for (host::WindowId w : host::headless::Windows()) {
+    host::headless::WindowState s;
+    if (host::headless::GetWindowState(w, s) && s.title == "Tree and list views") id = w;
+  }
+  ASSERT_NE(id, 0u);
+  ASSERT_TRUE(host::Get().Screenshot(id, file.string()));
+  EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+}  // namespace
+}  // namespace viewtest
