@@ -110,6 +110,7 @@ TEST_F(FileDialogs, AnEmptyInitialDirStartsInTheCurrentDirectoryAndLeavesIt) {
   ASSERT_EQ(dialog->GetFiles()->GetCount(), 1);
   EXPECT_EQ(dialog->GetFiles()->GetStrings(0), dialog->GetFileName());
   EXPECT_EQ(win::kernel::CurrentDir(), dir.string()) << "choosing in another folder moved the current directory";
+  EXPECT_EQ(dialog->GetInitialDir(), "") << "the property stays as it was set";
 
   // A set InitialDir wins; FileName is offered in the name box.
   dialog->SetInitialDir(Songs());

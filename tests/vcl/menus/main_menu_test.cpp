@@ -1,6 +1,8 @@
 // Main menus: the form's menu bar shows the items as they are now, menu
 // commands and shortcut keys reach the items, radio items keep one checked
 // per group, and menus stream with their nested items.
+#include <algorithm>
+
 #include "fixture.h"
 #include "platform/vcl/classes/streaming/ComponentResources.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
@@ -231,6 +233,53 @@ TEST_F(MainMenus, MenusStreamWithTheirNestedItems) {
     EXPECT_NE(out.find(line), std::string::npos) << line << "\nin\n" << out;
   EXPECT_EQ(out.find("object mnuSave", out.find("object popBeat")), std::string::npos)
       << "items are written once, inside their menu";
+}
+
+}  // namespace
+}  // namespace menustest
+
+namespace menustest {
+namespace {
+
+TEST_F(MainMenus, OpeningASubmenuClicksItsItemAndTheHighlightedItemsHintShows) {
+  int fileClicks = 0;
+  // The submenu's own item hears of the opening first, so it can prepare
+  // its entries (the recent-files list does).
+  file->OnClick = [&](TObject*) {
+    fileClicks++;
+    open->SetEnabled(false);
+  };
+  save->SetHint("Save|Saves the song to its file");
+  std::vector<std::string> hints;
+  Application->OnHint = [&](TObject*) { hints.push_back(Application->GetHint()); };
+  HWND top = form->GetHandle();
+  QueueKey(top, 'F', host::ModAlt);
+  QueueKey(top, VK_DOWN);
+  QueueKey(top, VK_DOWN);
+  QueueKey(top, VK_ESCAPE);
+  QueueKey(top, VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(fileClicks, 1);
+  EXPECT_NE(GetMenuState(file->GetHandle(), 0, MF_BYPOSITION) & MF_GRAYED, 0u)
+      << "the entries changed by the submenu item's OnClick are the ones shown";
+  EXPECT_NE(std::find(hints.begin(), hints.end(), "Saves the song to its file"), hints.end());
+  EXPECT_EQ(Application->GetHint(), "") << "closing the menu clears the hint";
+}
+
+TEST_F(MainMenus, AnExceptionInAnItemsHandlerIsReportedAndTheProgramGoesOn) {
+  open->OnClick = [](TObject*) { throw EConvertError("'x' is not a valid tempo"); };
+  int reports = 0;
+  Application->OnException = [&](TObject*, Exception& e) {
+    reports++;
+    EXPECT_EQ(e.GetMessage(), "'x' is not a valid tempo");
+  };
+  PostMessageA(form->GetHandle(), WM_COMMAND, MAKEWPARAM(open->GetCommand(), 0), 0);
+  Pump();
+  EXPECT_EQ(reports, 1);
+  int saves = 0;
+  save->OnClick = [&](TObject*) { saves++; };
+  Key(form->GetHandle(), 'S', host::ModCtrl);
+  EXPECT_EQ(saves, 1);
 }
 
 }  // namespace
