@@ -68,6 +68,43 @@ typedef OPENFILENAMEA OPENFILENAME;
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 
+// The hook of the file dialogs (OFN_ENABLEHOOK). The dialog makes a child
+// window for the hook at its right edge, 0 pixels wide and as high as the
+// dialog, and passes the child's messages to lpfnHook (a nonzero answer means
+// the hook handled one; WM_PAINT included, so the hook may draw in it):
+// - WM_INITDIALOG, lParam the OPENFILENAMEA, once the dialog's own controls
+//   exist: the hook may size the child (SetWindowPos) and make controls in
+//   it; the dialog then grows to the right to show the child beside its own
+//   controls;
+// - WM_NOTIFY with an OFNOTIFYA: CDN_INITDONE after that, CDN_SELCHANGE when
+//   another file is selected in the list, CDN_FOLDERCHANGE when the folder
+//   changes, CDN_TYPECHANGE when another file type is chosen.
+// The hook asks the dialog, the child's parent, for the current choice with
+// CDM_GETFILEPATH (the selected file's full path), CDM_GETFOLDERPATH and
+// CDM_GETSPEC (the text of the file name box): wParam the buffer's size,
+// lParam the buffer; the answer is the size the text needs with its NUL
+// (the text is cut to the buffer), or -1 without a buffer.
+typedef struct _OFNOTIFYA {
+  NMHDR hdr;  // hwndFrom: the dialog; code: CDN_...
+  LPOPENFILENAMEA lpOFN;
+  LPSTR pszFile;
+} OFNOTIFYA, *LPOFNOTIFYA;
+typedef OFNOTIFYA OFNOTIFY;
+
+#define CDN_FIRST (0U - 601U)
+#define CDN_INITDONE (CDN_FIRST - 0x0000)
+#define CDN_SELCHANGE (CDN_FIRST - 0x0001)
+#define CDN_FOLDERCHANGE (CDN_FIRST - 0x0002)
+#define CDN_SHAREVIOLATION (CDN_FIRST - 0x0003)
+#define CDN_HELP (CDN_FIRST - 0x0004)
+#define CDN_FILEOK (CDN_FIRST - 0x0005)
+#define CDN_TYPECHANGE (CDN_FIRST - 0x0006)
+
+#define CDM_FIRST (WM_USER + 100)
+#define CDM_GETSPEC (CDM_FIRST + 0x0000)
+#define CDM_GETFILEPATH (CDM_FIRST + 0x0001)
+#define CDM_GETFOLDERPATH (CDM_FIRST + 0x0002)
+
 // Control ids of the file dialog.
 #define stc1 0x0440
 #define stc2 0x0441

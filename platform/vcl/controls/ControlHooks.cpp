@@ -12,6 +12,10 @@ TPopupMenuHook& PopupHook() {
   static TPopupMenuHook hook;
   return hook;
 }
+TMenuKeyHook& MenuKeyHook() {
+  static TMenuKeyHook hook;
+  return hook;
+}
 TExceptionHook& ExceptionHook() {
   static TExceptionHook hook;
   return hook;
@@ -30,6 +34,12 @@ void SetPopupMenuHook(TPopupMenuHook hook) {
 }
 const TPopupMenuHook& GetPopupMenuHook() {
   return PopupHook();
+}
+void SetMenuKeyHook(TMenuKeyHook hook) {
+  MenuKeyHook() = std::move(hook);
+}
+const TMenuKeyHook& GetMenuKeyHook() {
+  return MenuKeyHook();
 }
 void SetWindowProcExceptionHook(TExceptionHook hook) {
   ExceptionHook() = std::move(hook);

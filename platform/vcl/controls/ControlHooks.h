@@ -10,6 +10,7 @@
 #include "platform/vcl/graphics/Geometry.h"
 
 class TControl;
+class TWinControl;
 class TComponent;
 
 namespace vcl {
@@ -24,6 +25,12 @@ const THintMouseHook& GetHintMouseHook();
 using TPopupMenuHook = std::function<bool(TControl* control, TComponent* popupMenu, TPoint screenPos)>;
 void SetPopupMenuHook(TPopupMenuHook hook);
 const TPopupMenuHook& GetPopupMenuHook();
+
+// A key down (CN_KEYDOWN / CN_SYSKEYDOWN) reaching control: true when a
+// menu took it as the shortcut of one of its items.
+using TMenuKeyHook = std::function<bool(TWinControl* control, TMessage& message)>;
+void SetMenuKeyHook(TMenuKeyHook hook);
+const TMenuKeyHook& GetMenuKeyHook();
 
 // An exception leaving a control's window procedure goes here instead of
 // unwinding through the window manager (the application reports it).

@@ -92,6 +92,8 @@ void TWinControl::WMKeyUp(TMessage& m) {
 
 void TWinControl::CNKeyDown(TMessage& m) {
   m.Result = 1;
+  // A menu's shortcut comes before the control sees the key.
+  if (const auto& menuKey = vcl::GetMenuKeyHook(); menuKey && menuKey(this, m)) return;
   if (!GetComponentState().Contains(csDesigning)) {
     if (Perform(CM_CHILDKEY, m.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
     LRESULT mask = 0;

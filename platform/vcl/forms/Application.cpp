@@ -1,4 +1,6 @@
 #include "platform/vcl/forms/Application.h"
+#include "platform/vcl/dialogs/Dialog.h"
+#include "platform/vcl/menus/Menu.h"
 
 #include <algorithm>
 
@@ -332,10 +334,13 @@ void InitApplication() {
   if (Application != nullptr) return;
   vcl::forms::RegisterFormClasses();
   vcl::comctrls::RegisterViewClasses();
+  vcl::menus::InitMenus();
+  vcl::dialogs::RegisterDialogClasses();
   Application = new TApplication(nullptr);
 }
 
 void DoneApplication() {
   delete Application;
   Application = nullptr;
+  vcl::menus::DoneMenus();
 }

@@ -6,6 +6,7 @@
 #include "platform/vcl/classes/streaming/FormResources.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/forms/Application.h"
+#include "platform/vcl/menus/Menu.h"
 #include "platform/vcl/rtl/Exceptions.h"
 
 namespace {
@@ -116,6 +117,8 @@ void TCustomForm::Messages(TMessageMap<TCustomForm>& m) {
   m.On(CM_RELEASE, &TCustomForm::CMRelease);
   m.On(CM_ACTIVATE, &TCustomForm::CMActivate);
   m.On(CM_DEACTIVATE, &TCustomForm::CMDeactivate);
+  for (UINT msg : {WM_COMMAND, WM_INITMENUPOPUP, WM_DRAWITEM, WM_MEASUREITEM, WM_MENUSELECT})
+    m.On(msg, &TCustomForm::WMMenuMessage);
 }
 
 // ---- Creation and destruction ------------------------------------------
@@ -174,9 +177,17 @@ void TCustomForm::Loaded() {
     FFormState.Include(fsVisible);
   }
   inherited::Loaded();
+  MenuChanged();
   if (FPendingClientWidth >= 0) SetClientWidthProp(FPendingClientWidth);
   if (FPendingClientHeight >= 0) SetClientHeightProp(FPendingClientHeight);
   FPendingClientWidth = FPendingClientHeight = -1;
+}
+
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  inherited::GetChildren(proc, root);
+  if (root != this) return;
+  for (int i = 0; i < GetComponentCount(); i++)
+    if (TComponent* c = GetComponents(i); !c->HasParent()) proc(c);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -283,6 +294,7 @@ void TCustomForm::SetIcon(TIcon* value) {
 
 void TCustomForm::SetMenu(TComponent* value) {
   if (value == FMenu) return;
+  if (auto* old = dynamic_cast<TMainMenu*>(FMenu)) old->SetWindowHandle(nullptr);
   if (FMenu != nullptr) FMenu->RemoveFreeNotification(this);
   FMenu = value;
   if (FMenu != nullptr) FMenu->FreeNotification(this);

@@ -109,6 +109,10 @@ class TCustomForm : public TScrollingWinControl {
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
 
+  // Writes the controls, then the components the form owns that no parent
+  // writes (menus, dialogs, timers).
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
   static void Publish(TPublisher<TCustomForm>& p);
   static void Messages(TMessageMap<TCustomForm>& m);
 
@@ -126,8 +130,8 @@ class TCustomForm : public TScrollingWinControl {
   virtual void DoCreate();
   virtual void DoDestroy();
   virtual void Paint();
-  // The menu component changed: the menus unit overrides what a bar needs.
-  virtual void MenuChanged() {}
+  // The menu component changed: a TMainMenu becomes the window's menu bar.
+  virtual void MenuChanged();
 
  private:
   void Init(bool createdNew);
@@ -150,6 +154,8 @@ class TCustomForm : public TScrollingWinControl {
   void CMRelease(TMessage& m);
   void CMActivate(TMessage& m);
   void CMDeactivate(TMessage& m);
+  // Menu messages go to the main menu's items first.
+  void WMMenuMessage(TMessage& m);
 
   bool FCreatedNew = false;
   bool FCreated = false;

@@ -87,6 +87,13 @@ LRESULT CALLBACK DialogFrame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+void DialogFrame::GrowClient(int dx, int dy) {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left + dx, r.bottom - r.top + dy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void DialogFrame::End(int code) {
   done_ = true;
   code_ = code;

@@ -23,6 +23,9 @@ class DialogFrame {
   HWND Add(const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id, DWORD exStyle = 0);
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
+  // Makes the client area wider and higher by these amounts, keeping the
+  // window's top-left corner.
+  void GrowClient(int dx, int dy);
   // Shows the dialog over its disabled owner and runs it until End; returns
   // End's code (IDCANCEL when the dialog was closed another way).
   int Run(HWND firstFocus);

@@ -16,6 +16,7 @@ namespace win::commdlg {
 namespace {
 
 constexpr char kParentEntry[] = "..";
+constexpr char kHookChildClass[] = "CommonDialogHook";
 
 class FileDialog {
  public:
@@ -33,7 +34,14 @@ class FileDialog {
     frame_ = &frame;
     Build();
     frame.onCommand = [this](int id, int code) { Command(id, code); };
+    frame.onMessage = [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) { return Query(msg, wp, lp, result); };
+    if ((ofn_.Flags & OFN_ENABLEHOOK) && ofn_.lpfnHook) MakeHookChild();
     int code = frame.Run(frame.Item(edt1));
+    if (hookChild_ && IsWindow(hookChild_)) {
+      SetWindowLongPtrA(hookChild_, GWLP_USERDATA, 0);
+      DestroyWindow(hookChild_);
+    }
+    hookChild_ = nullptr;
     frame_ = nullptr;
     if (code != IDOK) return FALSE;
     return Store();
@@ -72,6 +80,83 @@ class FileDialog {
     Refill();
   }
 
+  // The hook's child window at the right edge; the dialog grows by the
+  // width the hook gives it in WM_INITDIALOG.
+  void MakeHookChild() {
+    static bool registered = false;
+    if (!registered) {
+      registered = true;
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = HookChildProc;
+      wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+      wc.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+      wc.lpszClassName = kHookChildClass;
+      RegisterClassA(&wc);
+    }
+    RECT client;
+    GetClientRect(frame_->Hwnd(), &client);
+    hookChild_ = CreateWindowExA(WS_EX_CONTROLPARENT, kHookChildClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                 client.right, 0, 0, client.bottom, frame_->Hwnd(), nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(hookChild_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ofn_.lpfnHook(hookChild_, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&ofn_));
+    if (!IsWindow(hookChild_)) return;
+    RECT child;
+    GetWindowRect(hookChild_, &child);
+    int width = child.right - child.left, height = child.bottom - child.top;
+    if (width > 0) {
+      frame_->GrowClient(width, std::max(0, height - static_cast<int>(client.bottom)));
+      SetWindowPos(hookChild_, nullptr, client.right, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Notify(CDN_INITDONE);
+  }
+
+  static LRESULT CALLBACK HookChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<FileDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && self->ofn_.lpfnHook) {
+      if (UINT_PTR handled = self->ofn_.lpfnHook(hwnd, msg, wp, lp)) return static_cast<LRESULT>(handled);
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+
+  void Notify(UINT code) {
+    if (!hookChild_) return;
+    OFNOTIFYA n{};
+    n.hdr.hwndFrom = frame_->Hwnd();
+    n.hdr.idFrom = 0;
+    n.hdr.code = code;
+    n.lpOFN = &ofn_;
+    n.pszFile = ofn_.lpstrFile;
+    ofn_.lpfnHook(hookChild_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+  }
+
+  // CDM_ questions of the hook.
+  bool Query(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    std::string answer;
+    switch (msg) {
+      case CDM_GETSPEC: answer = WindowTextOf(frame_->Item(edt1)); break;
+      case CDM_GETFOLDERPATH: answer = folder_; break;
+      case CDM_GETFILEPATH: {
+        std::string text = WindowTextOf(frame_->Item(edt1));
+        answer = text.empty() ? folder_ : IsAbsolutePath(text) ? text : JoinPath(folder_, text);
+        break;
+      }
+      default: return false;
+    }
+    auto* buffer = reinterpret_cast<char*>(lp);
+    if (!buffer) {
+      result = -1;
+      return true;
+    }
+    size_t size = static_cast<size_t>(wp);
+    if (size > 0) {
+      size_t n = std::min(answer.size(), size - 1);
+      std::memcpy(buffer, answer.data(), n);
+      buffer[n] = 0;
+    }
+    result = static_cast<LRESULT>(answer.size() + 1);
+    return true;
+  }
+
   void Refill() {
     std::vector<std::string> folders, files;
     ListFolder(folder_, (ofn_.Flags & OFN_FORCESHOWHIDDEN) != 0, folders, files);
@@ -104,7 +189,10 @@ class FileDialog {
       case lst1: {
         int i = static_cast<int>(SendMessageA(frame_->Item(lst1), LB_GETCURSEL, 0, 0));
         if (i < 0) return;
-        if (code == LBN_SELCHANGE) SetWindowTextA(frame_->Item(edt1), ListText(lst1, i).c_str());
+        if (code == LBN_SELCHANGE) {
+          SetWindowTextA(frame_->Item(edt1), ListText(lst1, i).c_str());
+          Notify(CDN_SELCHANGE);
+        }
         if (code == LBN_DBLCLK) {
           SetWindowTextA(frame_->Item(edt1), ListText(lst1, i).c_str());
           Accept();
@@ -124,6 +212,7 @@ class FileDialog {
             filterIndex_ = i;
             mask_ = filters_[static_cast<size_t>(i)].second;
             Refill();
+            Notify(CDN_TYPECHANGE);
           }
         }
         return;
@@ -134,6 +223,7 @@ class FileDialog {
   void Enter(const std::string& name) {
     folder_ = name == kParentEntry ? ParentFolder(folder_) : FullPath(JoinPath(folder_, name));
     Refill();
+    Notify(CDN_FOLDERCHANGE);
   }
 
   int Ask(const std::string& text, UINT type) {
@@ -158,6 +248,7 @@ class FileDialog {
       folder_ = FullPath(path);
       SetWindowTextA(frame_->Item(edt1), "");
       Refill();
+      Notify(CDN_FOLDERCHANGE);
       return;
     }
     std::string name = NamePart(path);
@@ -225,6 +316,7 @@ class FileDialog {
   OPENFILENAMEA& ofn_;
   bool save_;
   DialogFrame* frame_ = nullptr;
+  HWND hookChild_ = nullptr;
   std::vector<std::pair<std::string, std::string>> filters_;
   int filterIndex_ = 0;
   std::string folder_, name_, mask_, result_;

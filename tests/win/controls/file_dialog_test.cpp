@@ -1,5 +1,6 @@
 // The open and save dialogs: driven through their controls while they run,
 // they return the chosen file and leave the current directory alone.
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -206,3 +207,102 @@ TEST_F(FileDialogTest, CancelAndASmallBuffer) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the hook of HookTest saw.
+struct HookLog {
+  std::vector<std::string> events;
+  std::vector<std::string> paths;  // CDM_GETFILEPATH at each selection change
+  int paints = 0;
+  HWND child = nullptr;
+};
+HookLog* hookLog = nullptr;
+
+UINT_PTR CALLBACK LoggingHook(HWND child, UINT msg, WPARAM, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      hookLog->child = child;
+      hookLog->events.push_back("init");
+      EXPECT_EQ(reinterpret_cast<OPENFILENAMEA*>(lp)->lCustData, 42);
+      RECT r;
+      GetClientRect(child, &r);
+      SetWindowPos(child, nullptr, 0, 0, 100, r.bottom, SWP_NOMOVE | SWP_NOZORDER);
+      return 1;
+    }
+    case WM_NOTIFY: {
+      auto* n = reinterpret_cast<OFNOTIFYA*>(lp);
+      EXPECT_EQ(n->hdr.hwndFrom, GetParent(child));
+      if (n->hdr.code == CDN_INITDONE) hookLog->events.push_back("initdone");
+      if (n->hdr.code == CDN_FOLDERCHANGE) hookLog->events.push_back("folder");
+      if (n->hdr.code == CDN_TYPECHANGE) hookLog->events.push_back("type");
+      if (n->hdr.code == CDN_SELCHANGE) {
+        hookLog->events.push_back("selection");
+        char path[MAX_PATH] = {};
+        LRESULT need = SendMessageA(GetParent(child), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
+        EXPECT_EQ(need, static_cast<LRESULT>(std::strlen(path) + 1));
+        hookLog->paths.push_back(path);
+      }
+      return 0;
+    }
+    case WM_PAINT: {
+      hookLog->paints++;
+      PAINTSTRUCT ps;
+      BeginPaint(child, &ps);
+      EndPaint(child, &ps);
+      return 1;
+    }
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+TEST_F(FileDialogTest, AHookGetsItsChildWindowTheNotificationsAndTheSelectedPath) {
+  HookLog log;
+  hookLog = &log;
+  char file[MAX_PATH] = {};
+  OPENFILENAMEA ofn = Ofn(file, sizeof file, "Kits\0*.kit\0All\0*.*\0", OFN_ENABLEHOOK | OFN_EXPLORER);
+  std::string initial = dir.string();
+  ofn.lpstrInitialDir = initial.c_str();
+  ofn.lpfnHook = LoggingHook;
+  ofn.lCustData = 42;
+  int clientWidth = 0, childLeft = -1;
+  char shortPath[8] = {};
+  LRESULT shortNeed = 0;
+  WhileOpen({
+      [&](HWND dlg) {
+        RECT r;
+        GetClientRect(dlg, &r);
+        clientWidth = r.right;
+        RECT child;
+        GetWindowRect(log.child, &child);
+        POINT p{child.left, child.top};
+        ScreenToClient(dlg, &p);
+        childLeft = p.x;
+        HWND list = GetDlgItem(dlg, lst2);
+        LRESULT i = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("kits"));
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(lst2, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+      },
+      [&](HWND dlg) {
+        HWND files = GetDlgItem(dlg, lst1);
+        SendMessageA(files, LB_SETCURSEL, 1, 0);
+        SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(lst1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(files));
+        // A buffer too small gets the start of the path and the size needed.
+        shortNeed = SendMessageA(dlg, CDM_GETFILEPATH, sizeof shortPath, reinterpret_cast<LPARAM>(shortPath));
+        SendMessageA(GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+      },
+  });
+  ASSERT_TRUE(GetOpenFileNameA(&ofn));
+  hookLog = nullptr;
+  EXPECT_EQ(log.events, (std::vector<std::string>{"init", "initdone", "folder", "selection"}));
+  EXPECT_EQ(clientWidth, 424 + 100) << "the dialog grew by the child's width";
+  EXPECT_EQ(childLeft, 424);
+  EXPECT_GT(log.paints, 0) << "the hook paints its child";
+  ASSERT_EQ(log.paths.size(), 1u);
+  EXPECT_EQ(log.paths[0], file) << "the selected path is the one the dialog returns";
+  EXPECT_EQ(shortNeed, static_cast<LRESULT>(std::strlen(file) + 1));
+  EXPECT_EQ(std::string(shortPath), std::string(file).substr(0, sizeof shortPath - 1));
+  EXPECT_FALSE(IsWindow(log.child)) << "the child goes with the dialog";
+}
