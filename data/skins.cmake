@@ -45,3 +45,9 @@ foreach(jpeg IN LISTS jpeg_outputs)
     VERBATIM)
 endforeach()
 add_custom_target(skin_pictures ALL DEPENDS ${staged_outputs} ${jpeg_outputs})
+
+# The main window's bitmap list file, written from the drawn pictures by the
+# container-file writer.
+if(COMMAND drums_container_file AND TARGET stycont)
+  drums_container_file(skin_pictures "${DRUMS_PROGRAM_DIR}/skins/resource2.bml" "${DRUMS_PICTURES_DIR}/resource2.txt")
+endif()

@@ -9,8 +9,10 @@ Below OUTDIR:
   skins/         the step-cell faces, play-button faces, slider thumbs and
                  backgrounds, and the three built-in skin files (.skn); the
                  build copies this folder into the program folder's "skins"
-  resource2.txt  the main window's bitmap list in item order: one line
-                 "<ident> <path>" per item, the path relative to OUTDIR
+  resource2.txt  the main window's bitmap list in item order, as the manifest
+                 the container-file writer (tools/stycont) reads: one line
+                 "<path> ident=<n> [compressed]" per item, the path relative
+                 to OUTDIR; the two backgrounds are stored compressed
   icons/         the two programs' icons and the tips dialog's picture
   about/         the about boxes' pictures as PPM files, which the build turns
                  into JPEG pictures
@@ -697,8 +699,9 @@ def outputs():
         files["skins/" + name] = lambda canvas=canvas: bmp24(canvas)
     for skin in SKINS:
         files["skins/%s.skn" % skin["name"]] = lambda skin=skin: skin_file(skin)
-    files["resource2.txt"] = lambda: ("# The main window's bitmap list, in item order: ident and picture.\n" + "".join(
-        "%d skins/%s\n" % (i, name) for i, name in enumerate(RESOURCE2))).encode("ascii")
+    files["resource2.txt"] = lambda: ("# The main window's bitmap list, in item order: picture, ident and storage.\n" + "".join(
+        "skins/%s ident=%d%s\n" % (name, i, " compressed" if name.startswith("back") else "")
+        for i, name in enumerate(RESOURCE2))).encode("ascii")
     files["icons/tambrel.ico"] = lambda: ico([icon_sequencer(32), icon_sequencer(16)])
     files["icons/idezar.ico"] = lambda: ico([icon_drum(32), icon_drum(16)])
     files["icons/tips16816.bmp"] = lambda: bmp4(tips_picture(), TIP_PALETTE)

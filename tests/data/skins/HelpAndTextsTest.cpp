@@ -114,7 +114,9 @@ TEST(ProgramTexts, GreetingDatesNameOneDayOfTheYear) {
   } cases[] = {{program_texts::kGreetingDatePrefix, 0}, {program_texts::kEditorGreetingDatePrefix, 3}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.prefix));
-    if (c.length) EXPECT_EQ(c.prefix.size(), c.length);
+    if (c.length) {
+      EXPECT_EQ(c.prefix.size(), c.length);
+    }
     int matches = 0;
     for (sys_days day = sys_days(year{2028} / January / 1); day < sys_days(year{2029} / January / 1); day += days{1}) {
       const year_month_day ymd(day);

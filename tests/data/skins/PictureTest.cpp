@@ -235,9 +235,11 @@ TEST(BitmapListManifest, ListsTheElevenSkinSlotsInOrder) {
   while (std::getline(in, line)) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
+    std::string path, option;
     int ident = -1;
-    std::string path;
-    ASSERT_TRUE(fields >> ident >> path) << line;
+    ASSERT_TRUE(fields >> path) << line;
+    while (fields >> option)
+      if (option.rfind("ident=", 0) == 0) ident = std::stoi(option.substr(6));
     items.emplace_back(ident, path);
   }
   ASSERT_EQ(items.size(), 11u);

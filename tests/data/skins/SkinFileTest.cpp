@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -95,17 +94,26 @@ SkinLines ReadLines(const std::string& bytes) {
   return out;
 }
 
+// "0" or an optional minus and digits without a leading zero.
+bool IsMinimalInteger(const std::string& field) {
+  const std::size_t digits = field.size() > 0 && field[0] == '-' ? 1 : 0;
+  if (field.size() == digits) return false;
+  for (std::size_t i = digits; i < field.size(); ++i)
+    if (field[i] < '0' || field[i] > '9') return false;
+  if (field[digits] == '0') return field == "0";
+  return true;
+}
+
 // Integers in decimal with minimal width, one space apart.
 std::vector<long long> Integers(const std::string& line, std::size_t count) {
-  static const std::regex number("^(0|-?[1-9][0-9]*)$");
   std::vector<long long> values;
   std::size_t at = 0;
   while (at <= line.size()) {
     std::size_t end = line.find(' ', at);
     if (end == std::string::npos) end = line.size();
     const std::string field = line.substr(at, end - at);
-    EXPECT_TRUE(std::regex_match(field, number)) << "field \"" << field << "\" of \"" << line << "\"";
-    if (!std::regex_match(field, number)) return {};
+    EXPECT_TRUE(IsMinimalInteger(field)) << "field \"" << field << "\" of \"" << line << "\"";
+    if (!IsMinimalInteger(field)) return {};
     values.push_back(std::stoll(field));
     at = end + 1;
   }
