@@ -200,11 +200,8 @@ void TCustomComboBox::Clear() {
 }
 
 void TCustomComboBox::CNMeasureItem(TMessage& m) {
-  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-  int height = FItemHeight;
-  if (FStyle == csOwnerDrawVariable) MeasureItem(static_cast<int>(mis->itemID), height);
-  mis->itemHeight = static_cast<UINT>(std::max(1, height));
-  m.Result = TRUE;
+  vcl::stdctrls::AnswerMeasureItem(m, FItemHeight, FStyle == csOwnerDrawVariable,
+                                   [this](int index, int& height) { MeasureItem(index, height); });
 }
 
 void TCustomComboBox::MeasureItem(int index, int& height) {

@@ -234,11 +234,8 @@ int TCustomListBox::ItemAtPos(TPoint pos, bool existing) {
 }
 
 void TCustomListBox::CNMeasureItem(TMessage& m) {
-  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-  int height = FItemHeight;
-  if (FStyle == lbOwnerDrawVariable) MeasureItem(static_cast<int>(mis->itemID), height);
-  mis->itemHeight = static_cast<UINT>(std::max(1, height));
-  m.Result = TRUE;
+  vcl::stdctrls::AnswerMeasureItem(m, FItemHeight, FStyle == lbOwnerDrawVariable,
+                                   [this](int index, int& height) { MeasureItem(index, height); });
 }
 
 void TCustomListBox::MeasureItem(int index, int& height) {

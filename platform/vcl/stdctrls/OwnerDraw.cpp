@@ -1,5 +1,7 @@
 #include "platform/vcl/stdctrls/OwnerDraw.h"
 
+#include <algorithm>
+
 #include "platform/win/windows.h"
 
 namespace vcl::stdctrls {
@@ -31,6 +33,14 @@ void PaintOwnerDrawnItem(TControlCanvas& canvas, TWinControl& control, const DRA
     if (state.Contains(odFocused)) canvas.DrawFocusRect(rect);
   });
   RestoreDC(dis.hDC, saved);
+}
+
+void AnswerMeasureItem(TMessage& m, int itemHeight, bool variable, const std::function<void(int, int&)>& measure) {
+  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+  int height = itemHeight;
+  if (variable) measure(static_cast<int>(mis->itemID), height);
+  mis->itemHeight = static_cast<UINT>(std::max(1, height));
+  m.Result = TRUE;
 }
 
 void DrawItemText(TCanvas& canvas, const TRect& rect, const std::string& text) {

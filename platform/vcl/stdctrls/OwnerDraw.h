@@ -20,6 +20,10 @@ TOwnerDrawState OwnerDrawState(UINT itemState);
 void PaintOwnerDrawnItem(TControlCanvas& canvas, TWinControl& control, const DRAWITEMSTRUCT& dis,
                          const std::function<void(int, TRect, TOwnerDrawState)>& draw);
 
+// Answers a reflected WM_MEASUREITEM: every item is itemHeight high, unless
+// the list is variable, when measure (index, height) may change it.
+void AnswerMeasureItem(TMessage& m, int itemHeight, bool variable, const std::function<void(int, int&)>& measure);
+
 // What an owner-drawn item shows without a handler: its text on the brush.
 void DrawItemText(TCanvas& canvas, const TRect& rect, const std::string& text);
 

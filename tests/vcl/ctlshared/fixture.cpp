@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "platform/vcl/Classes.h"
+#include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/graphics/Colors.h"
 
@@ -127,6 +129,25 @@ bool ControlTest::SaveScreenshot(const std::string& name) {
   PaintNow();
   std::filesystem::create_directories(PictureDir());
   return host::Get().Screenshot(win::user::HostWindowOf(form->GetHandle()), PictureDir() + "/" + name);
+}
+
+void ControlTest::ReadForm(const std::string& text, TComponent* root) {
+  TMemoryStream binary;
+  {
+    TStringStream in(text);
+    ObjectTextToBinary(&in, &binary);
+  }
+  binary.SetPosition(0);
+  ReadComponent(&binary, root);
+}
+
+std::string ControlTest::WriteForm(TComponent* root) {
+  TMemoryStream binary;
+  WriteComponent(&binary, root);
+  binary.SetPosition(0);
+  TStringStream out;
+  ObjectBinaryToText(&binary, &out);
+  return out.GetDataString();
 }
 
 }  // namespace ctltest

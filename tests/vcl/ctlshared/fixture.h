@@ -38,6 +38,9 @@ class ControlTest : public ::testing::Test {
   // temporary folder of the test program.
   static std::string PictureDir();
   bool SaveScreenshot(const std::string& name);
+  // Reads a form in text form into root; writes root back as text.
+  static void ReadForm(const std::string& text, TComponent* root);
+  static std::string WriteForm(TComponent* root);
 
   TForm* form = nullptr;
 };

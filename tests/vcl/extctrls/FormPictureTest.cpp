@@ -97,13 +97,7 @@ class ExtStreaming : public ControlTest {};
 
 TEST_F(ExtStreaming, AFormOfExtraControlsReadsAndItsTimerRunsTheBoundHandler) {
   auto* f = TCustomForm::CreateNew<TExtStreamForm>(Application);
-  TMemoryStream binary;
-  {
-    TStringStream in(kForm);
-    ObjectTextToBinary(&in, &binary);
-  }
-  binary.SetPosition(0);
-  ReadComponent(&binary, f);
+  ReadForm(kForm, f);
   ASSERT_NE(f->Panel1, nullptr);
   EXPECT_EQ(f->Panel1->GetBevelInner(), TBevelCut::bvLowered);
   EXPECT_EQ(f->Panel1->GetBevelOuter(), TBevelCut::bvNone);
@@ -118,13 +112,9 @@ TEST_F(ExtStreaming, AFormOfExtraControlsReadsAndItsTimerRunsTheBoundHandler) {
   Advance(250);
   EXPECT_EQ(f->ticks, 1);
   // Written back, the scoped values keep their names.
-  TMemoryStream out;
-  WriteComponent(&out, f);
-  out.SetPosition(0);
-  TStringStream text;
-  ObjectBinaryToText(&out, &text);
-  EXPECT_NE(text.GetDataString().find("BevelInner = bvLowered"), std::string::npos);
-  EXPECT_NE(text.GetDataString().find("Shape = stCircle"), std::string::npos);
+  std::string text = WriteForm(f);
+  EXPECT_NE(text.find("BevelInner = bvLowered"), std::string::npos) << text;
+  EXPECT_NE(text.find("Shape = stCircle"), std::string::npos) << text;
 }
 
 class ControlsPicture : public ControlTest {};

@@ -109,13 +109,7 @@ class StdStreaming : public ControlTest {
     // (two of them would carry one name).
     auto* f = TCustomForm::CreateNew<TStdStreamForm>(nullptr);
     forms.emplace_back(f);
-    TMemoryStream binary;
-    {
-      TStringStream in(text);
-      ObjectTextToBinary(&in, &binary);
-    }
-    binary.SetPosition(0);
-    ReadComponent(&binary, f);
+    ReadForm(text, f);
     return f;
   }
   void TearDown() override {
@@ -123,14 +117,6 @@ class StdStreaming : public ControlTest {
     ControlTest::TearDown();
   }
   std::vector<std::unique_ptr<TStdStreamForm>> forms;
-  static std::string Write(TComponent* root) {
-    TMemoryStream binary;
-    WriteComponent(&binary, root);
-    binary.SetPosition(0);
-    TStringStream out;
-    ObjectBinaryToText(&binary, &out);
-    return out.GetDataString();
-  }
 };
 
 TEST_F(StdStreaming, AFormOfStandardControlsReadsWithPropertiesAndEvents) {
@@ -167,12 +153,12 @@ TEST_F(StdStreaming, AFormOfStandardControlsReadsWithPropertiesAndEvents) {
 
 TEST_F(StdStreaming, WrittenBackTheFormReadsTheSame) {
   TStdStreamForm* f = Read(kForm);
-  std::string text = Write(f);
+  std::string text = WriteForm(f);
   EXPECT_NE(text.find("Text = 'Bassdrum'"), std::string::npos) << text;
   EXPECT_EQ(text.find("Caption = 'Bassdrum'"), std::string::npos) << text;
   EXPECT_NE(text.find("OnDrawItem = DrumListBoxDrawItem"), std::string::npos) << text;
   TStdStreamForm* again = Read(text);
-  EXPECT_EQ(Write(again), text);
+  EXPECT_EQ(WriteForm(again), text);
 }
 
 }  // namespace
