@@ -21,7 +21,11 @@ bool RegisterTimerClass(WNDPROC proc) {
 
 }  // namespace
 
-TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {}
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
+  // Enabled with its interval from the start (a form's timer starts when
+  // its form data is read).
+  UpdateTimer();
+}
 
 TTimer::~TTimer() {
   if (FAlive) *FAlive = false;

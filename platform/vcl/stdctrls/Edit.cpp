@@ -94,8 +94,22 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
+void TCustomEdit::WndProc(TMessage& message) {
+  if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) {
+    inherited::WndProc(message);
+    return;
+  }
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{FMouseEntering};
+  FMouseEntering = true;
+  inherited::WndProc(message);
+}
+
 void TCustomEdit::DoEnter() {
-  if (FAutoSelect && HandleAllocated()) SelectAll();
+  // A click places the caret itself; Tab and code select the whole text.
+  if (FAutoSelect && HandleAllocated() && !FMouseEntering) SelectAll();
   inherited::DoEnter();
 }
 

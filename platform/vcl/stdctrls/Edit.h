@@ -42,6 +42,7 @@ class TCustomEdit : public TWinControl {
   void CreateWnd() override;
   void DestroyWnd() override;
   void DoEnter() override;
+  void WndProc(TMessage& message) override;
   virtual void Change();
 
  private:
@@ -56,6 +57,7 @@ class TCustomEdit : public TWinControl {
   bool FAutoSelect = true;
   TBorderStyle FBorderStyle = bsSingle;
   bool FCreating = false;
+  bool FMouseEntering = false;  // the focus comes with a click
   bool FModified = false;  // kept while the window is away
   int FSavedSelStart = 0;
   int FSavedSelLength = 0;

@@ -159,6 +159,16 @@ TEST_F(TimerTest, FiresEveryIntervalOfTheClockSeamWhileEnabled) {
   EXPECT_EQ(ticks, before);
 }
 
+TEST_F(TimerTest, ANewTimerRunsEverySecondOnceItHasAHandler) {
+  auto* timer = new TTimer(form);
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ticks++; };
+  Advance(999);
+  EXPECT_EQ(ticks, 0);
+  Advance(1);
+  EXPECT_EQ(ticks, 1);
+}
+
 TEST_F(TimerTest, ChangingTheIntervalStartsTheCountAgain) {
   auto* timer = new TTimer(form);
   int ticks = 0;

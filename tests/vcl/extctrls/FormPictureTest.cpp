@@ -90,6 +90,11 @@ const char* const kForm = R"(object ExtStreamForm: TExtStreamForm
     Interval = 250
     OnTimer = Timer1Timer
   end
+  object Timer2: TTimer
+    Enabled = False
+    Interval = 100
+    OnTimer = Timer1Timer
+  end
 end
 )";
 

@@ -137,6 +137,20 @@ TEST_F(EditTest, OnKeyPressMayChangeOrSwallowTheKey) {
   EXPECT_EQ(edit->GetText(), "Ab");
 }
 
+TEST_F(EditTest, EnteringByTabSelectsTheWholeText) {
+  auto* other = new TEdit(form);
+  other->SetParent(form);
+  other->SetTop(80);
+  edit->SetText("Tom1");
+  other->SetFocus();
+  Pump();
+  form->SelectNext(other, true, true);
+  Pump();
+  EXPECT_EQ(GetFocus(), edit->GetHandle());
+  EXPECT_EQ(edit->GetSelStart(), 0);
+  EXPECT_EQ(edit->GetSelLength(), 4);
+}
+
 TEST_F(EditTest, SelectionIsReadAndSetInCharacters) {
   edit->SetText("Sub kick");
   edit->SetSelStart(4);
@@ -155,14 +169,16 @@ TEST_F(EditTest, EnterAndExitFollowTheFocus) {
   std::vector<std::string> events;
   edit->OnEnter = [&](TObject*) { events.push_back("enter"); };
   edit->OnExit = [&](TObject*) { events.push_back("exit"); };
+  edit->OnClick = [&](TObject*) { events.push_back("click"); };
   edit->SetText("Tom1");
-  edit->SetFocus();
-  Pump();
-  // Entering selects the whole text, so typing replaces it.
-  EXPECT_EQ(edit->GetSelLength(), 4);
+  // A click into the edit focuses it and is its click (the kit editor's name
+  // edits choose their track by it).
+  ClickAt(edit, 60, 10);
+  EXPECT_EQ(GetFocus(), edit->GetHandle());
+  EXPECT_EQ(edit->GetSelLength(), 0);
   other->SetFocus();
   Pump();
-  EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"enter", "click", "exit"}));
 }
 
 }  // namespace
