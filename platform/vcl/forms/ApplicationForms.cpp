@@ -3,14 +3,20 @@
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/forms/Form.h"
-#include "platform/vcl/forms/StdCtrls_Button.h"
+#include "platform/vcl/ExtCtrls.h"
+#include "platform/vcl/FileCtrl.h"
+#include "platform/vcl/StdCtrls.h"
 #include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 #include "platform/vcl/rtl/Exceptions.h"
 
 namespace vcl::forms {
 // The classes form resources may name from this unit.
 void RegisterFormClasses() {
-  RegisterClasses({TForm::StaticClass(), TButton::StaticClass()});
+  RegisterClasses({TForm::StaticClass()});
+  // The controls form resources are made of.
+  vcl::RegisterStdCtrlsClasses();
+  vcl::RegisterExtCtrlsClasses();
+  vcl::RegisterFileCtrlClasses();
 }
 }  // namespace vcl::forms
 

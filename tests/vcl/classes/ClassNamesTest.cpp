@@ -12,9 +12,12 @@
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/Controls.h"
+#include "platform/vcl/ExtCtrls.h"
+#include "platform/vcl/FileCtrl.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Graphics.h"
 #include "platform/vcl/Jpeg.h"
+#include "platform/vcl/StdCtrls.h"
 #include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 
 namespace {
@@ -46,7 +49,10 @@ TEST(ClassNames, EveryRegisteredClassNamesItselfNotItsParent) {
                      TBrush, TFont, TPen, TCanvas, TGraphic, TBitmap, TIcon, TPicture, TJPEGImage, TControl,
                      TWinControl, TGraphicControl, TCustomControl, TControlCanvas, TScrollingWinControl,
                      TControlScrollBar, TSizeConstraints, THintWindow, TCustomImageList, TImageList, TChangeLink,
-                     TScreen, TCustomForm, TForm, TApplication, TButton>();
+                     TScreen, TCustomForm, TForm, TApplication, TButtonControl, TButton, TCustomCheckBox, TCheckBox,
+                     TCustomLabel, TLabel, TCustomEdit, TEdit, TControlItemStrings, TCustomListBox, TListBox,
+                     TCustomComboBox, TComboBox, TCustomPanel, TPanel, TImage, TBevel, TShape, TTimer, TScrollBox,
+                     TFileListBox, TDirectoryListBox>();
   EXPECT_EQ(wrong, std::vector<std::string>{});
 
   const std::vector<TClass> registered = RegisteredClasses();

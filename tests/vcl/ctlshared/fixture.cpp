@@ -1,0 +1,153 @@
+#include "fixture.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/vcl/Classes.h"
+#include "platform/vcl/classes/streaming/TextForm.h"
+#include "platform/vcl/controls/Screen.h"
+#include "platform/vcl/graphics/Colors.h"
+
+namespace ctltest {
+
+void ControlTest::SetUp() {
+  static bool registered = false;
+  if (!registered) {
+    RegisterColorIdents();
+    registered = true;
+  }
+  win::clock::UseManual(1'000'000'000);
+  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
+  vcl::InitControls();
+  InitApplication();
+  Application->Initialize();
+  Application->SetTitle("Controls Test");
+  form = TCustomForm::CreateNew<TForm>(Application);
+  form->SetBounds(100, 100, 480, 360);
+  form->SetCaption("Controls");
+  form->Show();
+  Pump();
+}
+
+void ControlTest::TearDown() {
+  win::user::SetMessageBoxAnswer(nullptr);
+  win::user::TakeMessageBoxRecords();
+  DoneApplication();
+  vcl::DoneControls();
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
+  win::clock::UseReal();
+}
+
+void ControlTest::Advance(int milliseconds) {
+  win::clock::Advance(static_cast<std::uint64_t>(milliseconds) * 1000);
+  Pump();
+}
+
+void ControlTest::ClickAt(TControl* control, int x, int y, bool doubleClick) {
+  TPoint p = control->ClientToScreen(TPoint(x, y));
+  HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
+  RECT r{};
+  GetWindowRect(top, &r);
+  for (int i = 0; i < (doubleClick ? 2 : 1); i++)
+    for (host::EventType type : {host::EventType::MouseDown, host::EventType::MouseUp}) {
+      host::Event e;
+      e.type = type;
+      e.window = win::user::HostWindowOf(top);
+      e.screenX = p.X;
+      e.screenY = p.Y;
+      e.x = p.X - r.left;
+      e.y = p.Y - r.top;
+      host::headless::PushEvent(e);
+    }
+  Pump();
+}
+
+void ControlTest::PressKey(WORD vk) {
+  HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
+  for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
+    host::Event e;
+    e.type = type;
+    e.key = vk;
+    e.window = win::user::HostWindowOf(top);
+    host::headless::PushEvent(e);
+  }
+  Pump();
+}
+
+void ControlTest::Type(const std::string& text) {
+  HWND focus = GetFocus();
+  for (char c : text) SendMessageA(focus, WM_CHAR, static_cast<unsigned char>(c), 1);
+  Pump();
+}
+
+void ControlTest::PaintNow() {
+  Pump();
+  RedrawWindow(form->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Pump();
+}
+
+COLORREF ControlTest::PixelAt(TControl* control, int x, int y) {
+  PaintNow();
+  return Pixel(control, x, y);
+}
+
+COLORREF ControlTest::Pixel(TControl* control, int x, int y) {
+  // What the desktop shows: the form's window as the host last presented it,
+  // child windows and all.
+  HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
+  RECT r{};
+  GetWindowRect(top, &r);
+  TPoint p = control->ClientToScreen(TPoint(x, y));
+  host::Surface s = host::headless::PresentedImage(win::user::HostWindowOf(top));
+  int sx = p.X - r.left, sy = p.Y - r.top;
+  if (!s.pixels || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) return CLR_INVALID;
+  std::uint32_t rgb = s.pixels[sy * s.stride + sx] & 0xFFFFFF;
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+namespace {
+struct TemporaryPictures {
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("controls-pictures-" + std::to_string(getpid()));
+  TemporaryPictures() { std::filesystem::create_directories(dir); }
+  ~TemporaryPictures() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+}  // namespace
+
+std::string ControlTest::PictureDir() {
+  if (const char* dir = std::getenv("DRUMS_CONTROLS_SCREENSHOTS")) return dir;
+  static TemporaryPictures temporary;
+  return temporary.dir.string();
+}
+
+bool ControlTest::SaveScreenshot(const std::string& name) {
+  PaintNow();
+  std::filesystem::create_directories(PictureDir());
+  return host::Get().Screenshot(win::user::HostWindowOf(form->GetHandle()), PictureDir() + "/" + name);
+}
+
+void ControlTest::ReadForm(const std::string& text, TComponent* root) {
+  TMemoryStream binary;
+  {
+    TStringStream in(text);
+    ObjectTextToBinary(&in, &binary);
+  }
+  binary.SetPosition(0);
+  ReadComponent(&binary, root);
+}
+
+std::string ControlTest::WriteForm(TComponent* root) {
+  TMemoryStream binary;
+  WriteComponent(&binary, root);
+  binary.SetPosition(0);
+  TStringStream out;
+  ObjectBinaryToText(&binary, &out);
+  return out.GetDataString();
+}
+
+}  // namespace ctltest
