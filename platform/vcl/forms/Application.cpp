@@ -17,6 +17,9 @@ TApplication* Application = nullptr;
 namespace vcl::forms {
 void RegisterFormClasses();  // ApplicationForms.cpp
 }
+namespace vcl::comctrls {
+void RegisterComCtrlsClasses();  // comctrls/Registration.cpp
+}
 
 namespace {
 
@@ -328,6 +331,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 void InitApplication() {
   if (Application != nullptr) return;
   vcl::forms::RegisterFormClasses();
+  vcl::comctrls::RegisterComCtrlsClasses();
   Application = new TApplication(nullptr);
 }
 
