@@ -53,3 +53,18 @@ void TCommonControl::WMPaint(TMessage& m) {
 void TCommonControl::WMEraseBkgnd(TMessage& m) {
   DefaultHandler(m);
 }
+
+void TControlItems::ItemBuilt(TCollectionItem* item) {
+  if (FBuilding != item) return;
+  FBuilding = nullptr;
+  Changed();
+}
+
+void TControlItems::Notify(TCollectionItem* item, TCollectionNotification action) {
+  if (action == cnAdded) FBuilding = item;
+  TCollection::Notify(item, action);
+}
+
+bool TControlItems::Ready() const {
+  return FBuilding == nullptr && !FControl->GetComponentState().Contains(csDestroying);
+}

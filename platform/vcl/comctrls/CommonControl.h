@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/vcl/classes/components/Collection.h"
 #include "platform/vcl/controls/ControlCanvas.h"
 #include "platform/vcl/controls/WinControl.h"
 
@@ -41,4 +42,27 @@ class TCommonControl : public TWinControl {
   void WMEraseBkgnd(TMessage& m);
 
   std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// The items of a common control (status panels, header sections). A new
+// item joins the collection from its base constructor, before its own
+// fields exist; the control hears of it only once the item says it is
+// built, and hears nothing while it is going away.
+class TControlItems : public TCollection {
+  DRUMS_CLASS(TControlItems, TCollection)
+
+ public:
+  TControlItems(TClass itemClass, TComponent* control) : TCollection(itemClass, control), FControl(control) {}
+
+  // Called at the end of an item's constructor: the control takes it up.
+  void ItemBuilt(TCollectionItem* item);
+
+ protected:
+  void Notify(TCollectionItem* item, TCollectionNotification action) override;
+  // Whether the control should take changes now.
+  bool Ready() const;
+
+ private:
+  TComponent* FControl;
+  TCollectionItem* FBuilding = nullptr;
 };

@@ -6,7 +6,9 @@
 
 // ---------------------------------------------------------------- THeaderSection
 
-THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(Collection) {}
+THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(Collection) {
+  if (auto* items = dynamic_cast<TControlItems*>(Collection)) items->ItemBuilt(this);
+}
 
 void THeaderSection::Publish(TPublisher<THeaderSection>& p) {
   p.Prop("Alignment", &THeaderSection::GetAlignment, &THeaderSection::SetAlignment).Default(taLeftJustify);
@@ -86,10 +88,10 @@ std::string THeaderSection::GetDisplayName() {
 // ---------------------------------------------------------------- THeaderSections
 
 THeaderSections::THeaderSections(THeaderControl* headerControl)
-    : TCollection(THeaderSection::StaticClass(), headerControl), FHeaderControl(headerControl) {}
+    : TControlItems(THeaderSection::StaticClass(), headerControl), FHeaderControl(headerControl) {}
 
 void THeaderSections::Update(TCollectionItem* item) {
-  FHeaderControl->UpdateSections(static_cast<THeaderSection*>(item));
+  if (Ready()) FHeaderControl->UpdateSections(static_cast<THeaderSection*>(item));
 }
 
 // ---------------------------------------------------------------- THeaderControl
@@ -105,7 +107,10 @@ THeaderControl::THeaderControl(TComponent* AOwner)
   FControlStyle.Exclude(csSetCaption);
 }
 
-THeaderControl::~THeaderControl() = default;
+THeaderControl::~THeaderControl() {
+  // The items going with this object tell no window of it.
+  Destroying();
+}
 
 void THeaderControl::Publish(TPublisher<THeaderControl>& p) {
   p.Default("Align", alTop);

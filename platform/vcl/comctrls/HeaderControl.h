@@ -61,8 +61,8 @@ class THeaderSection : public TCollectionItem {
   THeaderSectionStyle FStyle = hsText;
 };
 
-class THeaderSections : public TCollection {
-  DRUMS_CLASS(THeaderSections, TCollection)
+class THeaderSections : public TControlItems {
+  DRUMS_CLASS(THeaderSections, TControlItems)
 
  public:
   explicit THeaderSections(THeaderControl* headerControl);

@@ -6,7 +6,9 @@
 
 // ---------------------------------------------------------------- TStatusPanel
 
-TStatusPanel::TStatusPanel(TCollection* Collection) : TCollectionItem(Collection) {}
+TStatusPanel::TStatusPanel(TCollection* Collection) : TCollectionItem(Collection) {
+  if (auto* items = dynamic_cast<TControlItems*>(Collection)) items->ItemBuilt(this);
+}
 
 void TStatusPanel::Publish(TPublisher<TStatusPanel>& p) {
   p.Prop("Alignment", &TStatusPanel::GetAlignment, &TStatusPanel::SetAlignment).Default(taLeftJustify);
@@ -59,10 +61,10 @@ std::string TStatusPanel::GetDisplayName() {
 // ---------------------------------------------------------------- TStatusPanels
 
 TStatusPanels::TStatusPanels(TStatusBar* statusBar)
-    : TCollection(TStatusPanel::StaticClass(), statusBar), FStatusBar(statusBar) {}
+    : TControlItems(TStatusPanel::StaticClass(), statusBar), FStatusBar(statusBar) {}
 
 void TStatusPanels::Update(TCollectionItem* item) {
-  FStatusBar->UpdatePanels(static_cast<TStatusPanel*>(item));
+  if (Ready()) FStatusBar->UpdatePanels(static_cast<TStatusPanel*>(item));
 }
 
 // ---------------------------------------------------------------- TStatusBar
@@ -77,7 +79,10 @@ TStatusBar::TStatusBar(TComponent* AOwner) : TCommonControl(AOwner), FPanels(std
   FControlStyle.Exclude(csSetCaption);
 }
 
-TStatusBar::~TStatusBar() = default;
+TStatusBar::~TStatusBar() {
+  // The items going with this object tell no window of it.
+  Destroying();
+}
 
 void TStatusBar::Publish(TPublisher<TStatusBar>& p) {
   p.Default("Align", alBottom);

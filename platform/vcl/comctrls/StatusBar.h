@@ -43,8 +43,8 @@ class TStatusPanel : public TCollectionItem {
   TAlignment FAlignment = taLeftJustify;
 };
 
-class TStatusPanels : public TCollection {
-  DRUMS_CLASS(TStatusPanels, TCollection)
+class TStatusPanels : public TControlItems {
+  DRUMS_CLASS(TStatusPanels, TControlItems)
 
  public:
   explicit TStatusPanels(TStatusBar* statusBar);
