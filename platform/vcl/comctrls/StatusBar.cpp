@@ -86,6 +86,8 @@ TStatusBar::~TStatusBar() {
 
 void TStatusBar::Publish(TPublisher<TStatusBar>& p) {
   p.Default("Align", alBottom);
+  // The window's text is the first part's: the panels hold it.
+  p.Prop("Caption", &TStatusBar::GetCaption, &TStatusBar::SetCaption).Stored(false);
   p.Prop("Panels", &TStatusBar::GetPanels, &TStatusBar::SetPanels);
   p.Prop("SimplePanel", &TStatusBar::GetSimplePanel, &TStatusBar::SetSimplePanel).Default(false);
   p.Prop("SimpleText", &TStatusBar::GetSimpleTextValue, &TStatusBar::SetSimpleText);

@@ -48,7 +48,8 @@ void TUpDown::CreateParams(TCreateParams& params) {
 
 void TUpDown::CreateWnd() {
   inherited::CreateWnd();
-  UpdateRange();
+  // The window starts at its own position: it takes this one, not the reverse.
+  SendToWindow(UDM_SETRANGE32, static_cast<WPARAM>(FMin), FMax);
   SendToWindow(UDM_SETPOS32, 0, FPosition);
   UpdateIncrement();
   UpdateBuddy();
@@ -148,6 +149,17 @@ void TUpDown::SetAssociate(TWinControl* value) {
   FAssociate = value;
   if (FAssociate) FAssociate->FreeNotification(this);
   if (!GetComponentState().Contains(csLoading)) UpdateBuddy();
+}
+
+void TUpDown::Loaded() {
+  inherited::Loaded();
+  // Range and position came in any order; the associate by reference.
+  FPosition = std::clamp(FPosition, std::min(FMin, FMax), std::max(FMin, FMax));
+  if (HandleAllocated()) {
+    UpdateRange();
+    SendToWindow(UDM_SETPOS32, 0, FPosition);
+  }
+  UpdateBuddy();
 }
 
 void TUpDown::Notification(TComponent* component, TOperation operation) {

@@ -59,6 +59,7 @@ class TUpDown : public TCommonControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   virtual bool CanChange();
   virtual void Click(TUDBtnType button);

@@ -51,9 +51,11 @@ host::WindowId ComCtrlsTest::HostOfForm() {
 void ComCtrlsTest::Push(host::Event e, TWinControl* control, int x, int y) {
   POINT p{x, y};
   ClientToScreen(control->GetHandle(), &p);
+  // The top-level window holding the control (the fixture's form or another).
+  HWND top = GetAncestor(control->GetHandle(), GA_ROOT);
   RECT r;
-  GetWindowRect(form->GetHandle(), &r);
-  e.window = HostOfForm();
+  GetWindowRect(top, &r);
+  e.window = win::user::HostWindowOf(top);
   e.screenX = p.x;
   e.screenY = p.y;
   e.x = p.x - r.left;
