@@ -107,6 +107,27 @@ TEST_F(HeaderControlTest, DraggingADividerTracksThenResizes) {
   }
 }
 
+TEST_F(HeaderControlTest, ADisabledHeaderIsNotResized) {
+  header->SetEnabled(false);
+  Drag(100, {140});
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(header->GetSections()->GetItem(0)->GetWidth(), 100);
+  header->SetEnabled(true);
+  Drag(100, {140});
+  EXPECT_EQ(header->GetSections()->GetItem(0)->GetWidth(), 140);
+}
+
+TEST_F(HeaderControlTest, AssignedSectionsAreCopiedIntoTheWindow) {
+  THeaderControl other(nullptr);
+  for (int width : {200, 150, 90, 40}) other.GetSections()->Add()->SetWidth(width);
+  header->SetSections(other.GetSections());
+  ASSERT_EQ(SendMessageA(header->GetHandle(), HDM_GETITEMCOUNT, 0, 0), 4);
+  EXPECT_EQ(WindowWidth(2), 90);
+  other.GetSections()->GetItem(2)->SetWidth(10);
+  EXPECT_EQ(header->GetSections()->GetItem(2)->GetWidth(), 90) << "a copy, not a share";
+  EXPECT_TRUE(log.empty());
+}
+
 TEST_F(HeaderControlTest, ClicksReachOnSectionClickWhereAllowed) {
   header->GetSections()->GetItem(2)->SetAllowClick(false);
   Click(header, 140, 8);

@@ -64,24 +64,23 @@ void ComCtrlsTest::Push(host::Event e, TWinControl* control, int x, int y) {
   Pump();
 }
 
-void ComCtrlsTest::MouseDown(TWinControl* control, int x, int y) {
+void ComCtrlsTest::Mouse(host::EventType type, TWinControl* control, int x, int y) {
   host::Event e;
-  e.type = host::EventType::MouseDown;
+  e.type = type;
   e.button = host::MouseButton::Left;
   Push(e, control, x, y);
+}
+
+void ComCtrlsTest::MouseDown(TWinControl* control, int x, int y) {
+  Mouse(host::EventType::MouseDown, control, x, y);
 }
 
 void ComCtrlsTest::MouseMove(TWinControl* control, int x, int y) {
-  host::Event e;
-  e.type = host::EventType::MouseMove;
-  Push(e, control, x, y);
+  Mouse(host::EventType::MouseMove, control, x, y);
 }
 
 void ComCtrlsTest::MouseUp(TWinControl* control, int x, int y) {
-  host::Event e;
-  e.type = host::EventType::MouseUp;
-  e.button = host::MouseButton::Left;
-  Push(e, control, x, y);
+  Mouse(host::EventType::MouseUp, control, x, y);
 }
 
 void ComCtrlsTest::Click(TWinControl* control, int x, int y) {

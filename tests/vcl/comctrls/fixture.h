@@ -55,6 +55,7 @@ class ComCtrlsTest : public ::testing::Test {
 
  private:
   void Push(host::Event e, TWinControl* control, int x, int y);
+  void Mouse(host::EventType type, TWinControl* control, int x, int y);
   host::WindowId HostOfForm();
 };
 
