@@ -17,6 +17,10 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 DRUMS_ENUM_NAMES(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom")
 using TAlignSet = TSet<TAlign>;
 
+// How text sits across its space (captions, panels, header sections).
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+DRUMS_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 DRUMS_ENUM_NAMES(TAnchorKind, "akLeft", "akTop", "akRight", "akBottom")
 using TAnchors = TSet<TAnchorKind>;

@@ -22,6 +22,9 @@ void RegisterFormClasses();  // ApplicationForms.cpp
 namespace vcl::comctrls {
 void RegisterViewClasses();  // comctrls/RegisterViews.cpp
 }
+namespace vcl::comctrls {
+void RegisterComCtrlsClasses();  // comctrls/Registration.cpp
+}
 
 namespace {
 
@@ -336,6 +339,7 @@ void InitApplication() {
   vcl::comctrls::RegisterViewClasses();
   vcl::menus::InitMenus();
   vcl::dialogs::RegisterDialogClasses();
+  vcl::comctrls::RegisterComCtrlsClasses();
   Application = new TApplication(nullptr);
 }
 

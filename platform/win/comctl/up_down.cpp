@@ -58,7 +58,8 @@ class UpDown {
         SetCapture(hwnd_);
         pressStart_ = GetTickCount();
         InvalidateRect(hwnd_, nullptr, FALSE);
-        if (!Step(pressed_, 1)) return 0;
+        // The first step is already the table's first increment.
+        if (!Step(pressed_, Acceleration())) return 0;
         SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
         return 0;
       }
@@ -147,10 +148,11 @@ class UpDown {
   // Up and down keys in the control or its buddy step it; true when used.
   bool ArrowKey(int vk) {
     if (!(Style() & UDS_ARROWKEYS)) return false;
+    int amount = static_cast<int>(accels_.empty() ? 1 : accels_.front().nInc);
     if (vk == VK_UP)
-      Step(1, 1);
+      Step(1, amount);
     else if (vk == VK_DOWN)
-      Step(-1, 1);
+      Step(-1, amount);
     else
       return false;
     return true;
