@@ -196,7 +196,5 @@ class TCustomGrid : public TCustomControl {
   bool FSelecting = false;
   TInplaceEdit* FInplaceEdit = nullptr;
   bool FEditorMode = false;
-  // A click on the cell that was already current opens the editor.
-  bool FClickedCurrent = false;
   int FUpdatingScrollBars = 0;
 };

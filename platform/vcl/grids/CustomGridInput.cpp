@@ -156,8 +156,13 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   if (!GetComponentState().Contains(csDesigning) && CanFocus() && !Focused_()) SetFocus();
   if (button == mbLeft && !shift.Contains(ssDouble)) {
     TGridCoord cell = MouseCoord(x, y);
-    if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
-      FClickedCurrent = FOptions.Contains(goEditing) && cell == FCurrent;
+    if (cell.X >= FFixedCols && cell.Y >= FFixedRows && cell == FCurrent && FOptions.Contains(goEditing) &&
+        Focused_()) {
+      // A click on the current cell of an editing grid edits it: the cell
+      // stays, so nobody is asked to select it again (a handler that sends
+      // the focus elsewhere on selection would otherwise never let it open).
+      ShowEditor();
+    } else if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
       if (shift.Contains(ssShift) && FOptions.Contains(goRangeSelect))
         MoveAnchor(cell.X, cell.Y);
       else
@@ -180,12 +185,7 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == mbLeft && FSelecting) {
-    FSelecting = false;
-    // A second click on the current cell opens its editor.
-    if (FClickedCurrent && MouseCoord(x, y) == FCurrent && Focused_()) ShowEditor();
-    FClickedCurrent = false;
-  }
+  if (button == mbLeft) FSelecting = false;
   inherited::MouseUp(button, shift, x, y);
 }
 

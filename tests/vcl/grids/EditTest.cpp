@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GridFixture.h"
+#include "platform/vcl/forms/StdCtrls_Button.h"
 #include "platform/win/windows.h"
 
 namespace gridtest {
@@ -123,6 +124,29 @@ TEST_F(Edit, ACellSetFromCodeWhileEditedShowsInTheEditor) {
   EXPECT_EQ(EditorText(), "1");
 }
 
+TEST_F(Edit, AClickOnTheCurrentCellOpensTheEditorEvenWhenSelectingSendsTheFocusAway) {
+  // As the song order's handler does: the focus goes to another control
+  // whenever a cell is selected.
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetBounds(8, 240, 75, 25);
+  int selections = 0;
+  grid->OnSelectCell = [&](TObject*, int, int, bool&) {
+    selections++;
+    other->SetFocus();
+  };
+  ClickCell(4, 0);
+  EXPECT_EQ(selections, 1);
+  EXPECT_EQ(GetFocus(), other->GetHandle());
+  EXPECT_FALSE(grid->GetEditorMode());
+  ClickCell(4, 0);
+  EXPECT_EQ(selections, 1) << "the cell stays: nothing to ask";
+  ASSERT_TRUE(grid->GetEditorMode());
+  EXPECT_EQ(GetFocus(), EditorWindow());
+  Type("3");
+  EXPECT_EQ(grid->GetCells(4, 0), "3");
+}
+
 TEST_F(Edit, ASecondClickOnTheCurrentCellOpensTheEditor) {
   ClickCell(4, 0);
   EXPECT_FALSE(grid->GetEditorMode());
@@ -133,6 +157,51 @@ TEST_F(Edit, ASecondClickOnTheCurrentCellOpensTheEditor) {
   ClickCell(5, 0);
   EXPECT_EQ(grid->GetCol(), 5);
   EXPECT_EQ(grid->GetInplaceEditor()->GetBoundsRect(), grid->CellRect(5, 0));
+}
+
+TEST_F(Edit, GoAlwaysShowEditorKeepsTheEditorOpenWhileTheGridHasTheFocus) {
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetBounds(8, 240, 75, 25);
+  grid->SetOptions(grid->GetOptions() + TGridOptions{goAlwaysShowEditor});
+  other->SetFocus();
+  Pump();
+  EXPECT_FALSE(grid->GetEditorMode());
+  grid->SetFocus();
+  Pump();
+  ASSERT_TRUE(grid->GetEditorMode());
+  EXPECT_EQ(EditorText(), "7");
+  // The first Right ends the selection of the text, the second leaves the cell.
+  Key(VK_RIGHT);
+  Key(VK_RIGHT);
+  EXPECT_EQ(grid->GetCol(), 3);
+  EXPECT_TRUE(grid->GetEditorMode());
+  Key(VK_RETURN);
+  EXPECT_TRUE(grid->GetEditorMode()) << "Enter does not close an editor that is always shown";
+}
+
+TEST_F(Edit, FocusLeavingForAnotherControlClosesTheEditorAndKeepsTheText) {
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetBounds(8, 240, 75, 25);
+  Key(VK_F2);
+  Type("9");
+  other->SetFocus();
+  Pump();
+  EXPECT_FALSE(grid->GetEditorMode());
+  EXPECT_EQ(grid->GetCells(2, 1), "9");
+  EXPECT_EQ(GetFocus(), other->GetHandle());
+}
+
+TEST_F(Edit, GoRowSelectSelectsWholeRowsAndEditsNothing) {
+  grid->SetOptions(grid->GetOptions() + TGridOptions{goRowSelect});
+  ClickCell(5, 2);
+  EXPECT_EQ(grid->GetSelection(), GridRect(0, 2, 11, 2));
+  EXPECT_EQ(grid->GetCol(), 5);
+  Key(VK_F2);
+  Type("3");
+  EXPECT_FALSE(grid->GetEditorMode());
+  EXPECT_EQ(grid->GetCells(5, 2), "");
 }
 
 TEST_F(Edit, WithoutGoEditingNothingOpens) {

@@ -155,6 +155,22 @@ TEST_F(Scrolling, TheScrollBarMovesTopRowAndFollowsIt) {
   EXPECT_EQ(grid->GetRow(), 1);
 }
 
+TEST_F(Scrolling, TheHorizontalBarMovesLeftCol) {
+  grid->SetColCount(20);
+  PaintNow();
+  auto scroll = [this](int code) { SendMessageA(grid->GetHandle(), WM_HSCROLL, MAKEWPARAM(code, 0), 0); };
+  EXPECT_EQ(grid->GetLeftCol(), 1);
+  scroll(SB_LINEDOWN);
+  EXPECT_EQ(grid->GetLeftCol(), 2);
+  int visible = grid->GetVisibleColCount();
+  scroll(SB_PAGEDOWN);
+  EXPECT_EQ(grid->GetLeftCol(), 2 + visible);
+  grid->SetLeftCol(100);
+  EXPECT_LT(grid->GetLeftCol(), 20);
+  EXPECT_LE(grid->CellRect(19, 1).Right, grid->GetClientWidth()) << "the last column shows in full";
+  EXPECT_EQ(grid->CellRect(grid->GetLeftCol() - 1, 1), TRect()) << "columns scrolled out have no rectangle";
+}
+
 TEST_F(Scrolling, AClickOnTheBarsArrowScrollsOneRow) {
   RECT client{};
   GetClientRect(grid->GetHandle(), &client);
