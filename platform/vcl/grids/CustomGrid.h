@@ -114,6 +114,7 @@ class TCustomGrid : public TCustomControl {
   virtual void TopLeftChanged() {}
 
   void Paint() override;
+  void WndProc(TMessage& m) override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void Resize() override;
@@ -156,6 +157,8 @@ class TCustomGrid : public TCustomControl {
   void UpdateEditor();
   // The editor changed its text: the cell takes it.
   void EditChanged(const std::string& text);
+  // The focus left the editor for another control.
+  void EditorExit();
   // The keys that move the current cell or open the editor, after the key
   // events ran (the grid's own keys and those the editor passes on).
   void NavigateKey(WORD& key, TShiftState shift);
@@ -197,4 +200,5 @@ class TCustomGrid : public TCustomControl {
   TInplaceEdit* FInplaceEdit = nullptr;
   bool FEditorMode = false;
   int FUpdatingScrollBars = 0;
+  bool FFocusFromEditor = false;
 };

@@ -66,9 +66,11 @@ void TInplaceEdit::WMKillFocus(TMessage& m) {
   InheritedMessage(m);
   // Focus going anywhere but to the grid ends the edit.
   HWND to = reinterpret_cast<HWND>(m.WParam);
-  if (FGrid && FGrid->HandleAllocated() && to != FGrid->GetHandle() &&
-      !FGrid->GetOptions().Contains(goAlwaysShowEditor))
-    FGrid->HideEditor();
+  if (!FGrid || !FGrid->HandleAllocated() || to == FGrid->GetHandle()) return;
+  // Leaving for another control of the form leaves the grid too (a message
+  // box or another window taking the focus is no exit).
+  if (to && GetAncestor(to, GA_ROOT) == GetAncestor(FGrid->GetHandle(), GA_ROOT)) FGrid->EditorExit();
+  if (!FGrid->GetOptions().Contains(goAlwaysShowEditor)) FGrid->HideEditor();
 }
 
 void TInplaceEdit::KeyDown(WORD& key, TShiftState shift) {

@@ -32,6 +32,9 @@ class TInplaceEdit : public TWinControl {
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
+  // The grid's OnEnter and OnExit speak for the editor.
+  void DoEnter() override {}
+  void DoExit() override {}
 
  private:
   friend class TCustomGrid;

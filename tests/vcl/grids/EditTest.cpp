@@ -184,6 +184,13 @@ TEST_F(Edit, FocusLeavingForAnotherControlClosesTheEditorAndKeepsTheText) {
   auto* other = new TButton(form);
   other->SetParent(form);
   other->SetBounds(8, 240, 75, 25);
+  std::vector<std::string> focus;
+  grid->OnEnter = [&](TObject*) { focus.push_back("enter"); };
+  grid->OnExit = [&](TObject*) { focus.push_back("exit"); };
+  // Into the editor and back is inside the grid.
+  Key(VK_F2);
+  Key(VK_RETURN);
+  EXPECT_TRUE(focus.empty());
   Key(VK_F2);
   Type("9");
   other->SetFocus();
@@ -191,6 +198,10 @@ TEST_F(Edit, FocusLeavingForAnotherControlClosesTheEditorAndKeepsTheText) {
   EXPECT_FALSE(grid->GetEditorMode());
   EXPECT_EQ(grid->GetCells(2, 1), "9");
   EXPECT_EQ(GetFocus(), other->GetHandle());
+  EXPECT_EQ(focus, std::vector<std::string>{"exit"});
+  grid->SetFocus();
+  Pump();
+  EXPECT_EQ(focus, (std::vector<std::string>{"exit", "enter"}));
 }
 
 TEST_F(Edit, GoRowSelectSelectsWholeRowsAndEditsNothing) {
