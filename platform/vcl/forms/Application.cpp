@@ -21,9 +21,10 @@ void RegisterFormClasses();  // ApplicationForms.cpp
 }  // namespace vcl::forms
 namespace vcl::comctrls {
 void RegisterViewClasses();  // comctrls/RegisterViews.cpp
-}
-namespace vcl::comctrls {
 void RegisterComCtrlsClasses();  // comctrls/Registration.cpp
+}  // namespace vcl::comctrls
+namespace vcl {
+void RegisterGridClasses();  // grids/GridClasses.cpp
 }
 
 namespace {
@@ -340,6 +341,7 @@ void InitApplication() {
   vcl::menus::InitMenus();
   vcl::dialogs::RegisterDialogClasses();
   vcl::comctrls::RegisterComCtrlsClasses();
+  vcl::RegisterGridClasses();
   Application = new TApplication(nullptr);
 }
 
