@@ -1,5 +1,5 @@
 // The view classes form resources may name.
-#include "platform/vcl/ComCtrlsViews.h"
+#include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 
 namespace vcl::comctrls {

@@ -10,6 +10,7 @@
 
 #include "platform/vcl/classes/typeinfo/Published.h"
 #include "platform/vcl/classes/typeinfo/Set.h"
+#include "platform/vcl/controls/ControlTypes.h"
 #include "platform/vcl/graphics/Canvas.h"
 #include "platform/vcl/graphics/Geometry.h"
 #include "platform/win/commctrl.h"
@@ -30,14 +31,6 @@ enum TCustomDrawStateItem {
 DRUMS_ENUM_NAMES(TCustomDrawStateItem, "cdsSelected", "cdsGrayed", "cdsDisabled", "cdsChecked", "cdsFocused",
                  "cdsDefault", "cdsHot", "cdsMarked", "cdsIndeterminate")
 using TCustomDrawState = TSet<TCustomDrawStateItem>;
-
-// Text alignment of a column. Other units of the library may declare the
-// same enumeration; the guard keeps one declaration.
-#ifndef DRUMS_TALIGNMENT_DECLARED
-#define DRUMS_TALIGNMENT_DECLARED
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-DRUMS_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
-#endif
 
 namespace vcl::comctrls {
 

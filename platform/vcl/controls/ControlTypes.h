@@ -74,10 +74,6 @@ DRUMS_ENUM_NAMES(TDragMode, "dmManual", "dmAutomatic")
 enum TBorderStyle { bsNone, bsSingle };
 DRUMS_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle")
 
-// Horizontal placement of a control's text.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-DRUMS_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
-
 // Cursors: built-in ones are negative; programs add their own (often -255 and
 // below) through Screen->SetCursors.
 using TCursor = int;

@@ -266,7 +266,9 @@ TEST_F(StyledProcs, GlobalListReferencesStreamAsTheirMagicText) {
     ObjectBinaryToText(&binary, &text);
     const bool written = text.GetDataString().find("Internal = ") != std::string::npos;
     EXPECT_EQ(written, c.text != nullptr) << text.GetDataString();
-    if (c.text) EXPECT_NE(text.GetDataString().find(std::string("Internal = '") + c.text + "'"), std::string::npos);
+    if (c.text) {
+      EXPECT_NE(text.GetDataString().find(std::string("Internal = '") + c.text + "'"), std::string::npos);
+    }
     binary.SetPosition(0);
     TListUser back(nullptr);
     back.List = &own;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/ComCtrlsViews.h"
+#include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
