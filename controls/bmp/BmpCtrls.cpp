@@ -24,14 +24,107 @@ bool Usable(const std::unique_ptr<TBitmap>& bitmap) {
 
 }  // namespace
 
+// --- the wallpaper collection ---
+
+TBmpChangeLink::~TBmpChangeLink() {
+  if (FSender) FSender->UnRegisterChanges(this);
+}
+
+void TBmpChangeLink::Change() {
+  if (OnChange) OnChange(this);
+}
+
+TBitmapItem::TBitmapItem(TCollection* Collection) : TCollectionItem(Collection), FBitmap(std::make_unique<TBitmap>()) {
+  FBitmap->OnChange = [this](TObject*) { Changed(false); };
+}
+
+TBitmapItem::~TBitmapItem() {
+  FBitmap->OnChange = nullptr;
+}
+
+void TBitmapItem::Assign(TPersistent* source) {
+  if (auto* other = dynamic_cast<TBitmapItem*>(source)) {
+    SetBitmap(other->GetBitmap());
+    return;
+  }
+  TCollectionItem::Assign(source);
+}
+
+void TBitmapItem::Publish(TPublisher<TBitmapItem>& p) {
+  p.Prop("Bitmap", &TBitmapItem::GetBitmap, &TBitmapItem::SetBitmap);
+}
+
+TBitmaps::TBitmaps(TBmpImages* owner) : TCollection(TBitmapItem::StaticClass(), owner), FImages(owner) {}
+
+void TBitmaps::Update(TCollectionItem* item) {
+  TCollection::Update(item);
+  FImages->Change();
+}
+
+TBmpImages::TBmpImages(TComponent* AOwner) : TComponent(AOwner), FBitmaps(std::make_unique<TBitmaps>(this)) {}
+
+TBmpImages::~TBmpImages() {
+  // Newest first, so each link's owner sees the collection go.
+  while (!FLinks.empty()) UnRegisterChanges(FLinks.back());
+  FBitmaps.reset();
+}
+
+void TBmpImages::Publish(TPublisher<TBmpImages>& p) {
+  p.Prop("Bitmaps", &TBmpImages::GetBitmaps, &TBmpImages::SetBitmaps);
+}
+
+void TBmpImages::RegisterChanges(TBmpChangeLink* link) {
+  link->SetSender(this);
+  FLinks.push_back(link);
+}
+
+void TBmpImages::UnRegisterChanges(TBmpChangeLink* link) {
+  auto it = std::find(FLinks.begin(), FLinks.end(), link);
+  if (it == FLinks.end()) return;
+  link->SetSender(nullptr);
+  FLinks.erase(it);
+}
+
+void TBmpImages::Change() {
+  if (!FBitmaps) return;
+  for (TBmpChangeLink* link : std::vector<TBmpChangeLink*>(FLinks)) link->Change();
+}
+
+// --- the slider ---
+
 TBmpTrackBar::TBmpTrackBar(TComponent* AOwner) : TCustomControl(AOwner), FThumb(std::make_unique<TBitmap>()) {
   SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks});
   SetTabStop(true);
   SetBounds(GetLeft(), GetTop(), 150, 40);
   LoadResource(FThumb.get(), "THUMB_HORZ");
+  FImageChangeLink = std::make_unique<TBmpChangeLink>();
+  FImageChangeLink->OnChange = [this](TObject*) { Invalidate(); };
 }
 
-TBmpTrackBar::~TBmpTrackBar() = default;
+void TBmpTrackBar::SetBmpImages(TBmpImages* value) {
+  if (FBmpImages) FBmpImages->UnRegisterChanges(FImageChangeLink.get());
+  FBmpImages = value;
+  if (FBmpImages) {
+    FBmpImages->RegisterChanges(FImageChangeLink.get());
+    FBmpImages->FreeNotification(this);
+  }
+  Invalidate();
+}
+
+void TBmpTrackBar::SetidWallpaper(int value) {
+  if (value == FidWallpaper) return;
+  FidWallpaper = value;
+  Invalidate();
+}
+
+void TBmpTrackBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FBmpImages) FBmpImages = nullptr;
+}
+
+TBmpTrackBar::~TBmpTrackBar() {
+  if (FBmpImages) FBmpImages->UnRegisterChanges(FImageChangeLink.get());
+}
 
 void TBmpTrackBar::Publish(TPublisher<TBmpTrackBar>& p) {
   p.Prop("Orientation", &TBmpTrackBar::GetOrientation, &TBmpTrackBar::SetOrientation);
@@ -53,6 +146,8 @@ void TBmpTrackBar::Publish(TPublisher<TBmpTrackBar>& p) {
   p.Prop("Options", &TBmpTrackBar::GetOptions, &TBmpTrackBar::SetOptions);
   p.Prop("TransparencyLevel", &TBmpTrackBar::GetTransparencyLevel, &TBmpTrackBar::SetTransparencyLevel);
   p.Prop("Wallpaper", &TBmpTrackBar::GetWallpaper, &TBmpTrackBar::SetWallpaper);
+  p.Prop("BmpImages", &TBmpTrackBar::GetBmpImages, &TBmpTrackBar::SetBmpImages);
+  p.Prop("idWallpaper", &TBmpTrackBar::GetidWallpaper, &TBmpTrackBar::SetidWallpaper);
   p.Prop("OnChange", &TBmpTrackBar::OnChange);
 }
 
@@ -375,8 +470,13 @@ void TBmpTrackBar::Resize() {
 }
 
 bool TBmpTrackBar::PaintWallpaper(HDC dc) {
-  if (!Usable(FWallpaper)) return false;
-  DrawWallpaper(dc, FWallpaper.get(), GetClientRect(), SRCCOPY, FOptions.Contains(ocTileWallpaper));
+  TBitmap* paper = Usable(FWallpaper) ? FWallpaper.get() : nullptr;
+  if (FBmpImages && FidWallpaper >= 0 && FidWallpaper < FBmpImages->GetBitmaps()->GetCount()) {
+    TBitmap* shared = FBmpImages->GetBitmaps()->GetItems(FidWallpaper)->GetBitmap();
+    if (!shared->Empty()) paper = shared;
+  }
+  if (!paper) return false;
+  DrawWallpaper(dc, paper, GetClientRect(), SRCCOPY, FOptions.Contains(ocTileWallpaper));
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "controls/bmp/BmpUtils.h"
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Graphics.h"
 
@@ -30,6 +31,75 @@ using TBmpOptions = TSet<TBmpOption>;
 
 // Registers the controls' built-in pictures; called once at start-up.
 void InitBmpCtrls();
+
+class TBmpImages;
+
+// Follows a TBmpImages: its OnChange fires whenever one of its bitmaps changes.
+class TBmpChangeLink : public TObject {
+  DRUMS_CLASS(TBmpChangeLink, TObject)
+
+ public:
+  TBmpChangeLink() = default;
+  ~TBmpChangeLink() override;
+  TBmpImages* GetSender() const { return FSender; }
+  void SetSender(TBmpImages* value) { FSender = value; }
+  void Change();
+  TNotifyEvent OnChange;
+
+ private:
+  TBmpImages* FSender = nullptr;
+};
+
+// One wallpaper of a TBmpImages.
+class TBitmapItem : public TCollectionItem {
+  DRUMS_CLASS(TBitmapItem, TCollectionItem)
+
+ public:
+  explicit TBitmapItem(TCollection* Collection);
+  ~TBitmapItem() override;
+  TBitmap* GetBitmap() { return FBitmap.get(); }
+  void SetBitmap(TBitmap* value) { FBitmap->Assign(value); }
+  void Assign(TPersistent* source) override;
+  static void Publish(TPublisher<TBitmapItem>& p);
+
+ private:
+  std::unique_ptr<TBitmap> FBitmap;
+};
+
+class TBitmaps : public TCollection {
+  DRUMS_CLASS(TBitmaps, TCollection)
+
+ public:
+  explicit TBitmaps(TBmpImages* owner);
+  TBitmapItem* GetItems(int index) const { return static_cast<TBitmapItem*>(GetItem(index)); }
+
+ protected:
+  void Update(TCollectionItem* item) override;
+
+ private:
+  TBmpImages* FImages;
+};
+
+// A collection of wallpapers that controls pick by index; the controls
+// follow changes through their TBmpChangeLink.
+class TBmpImages : public TComponent {
+  DRUMS_CLASS(TBmpImages, TComponent)
+
+ public:
+  explicit TBmpImages(TComponent* AOwner);
+  ~TBmpImages() override;
+  TBitmaps* GetBitmaps() { return FBitmaps.get(); }
+  void SetBitmaps(TBitmaps* value) { FBitmaps->Assign(value); }
+  void RegisterChanges(TBmpChangeLink* link);
+  void UnRegisterChanges(TBmpChangeLink* link);
+  // Tells every registered link.
+  void Change();
+  static void Publish(TPublisher<TBmpImages>& p);
+
+ private:
+  std::unique_ptr<TBitmaps> FBitmaps;
+  std::vector<TBmpChangeLink*> FLinks;
+};
 
 class TBmpTrackBar : public TCustomControl {
   DRUMS_CLASS(TBmpTrackBar, TCustomControl)
@@ -77,6 +147,10 @@ class TBmpTrackBar : public TCustomControl {
   void SetThumbVertSelected(TBitmap* value);
   TBitmap* GetWallpaper();
   void SetWallpaper(TBitmap* value);
+  TBmpImages* GetBmpImages() const { return FBmpImages; }
+  void SetBmpImages(TBmpImages* value);
+  int GetidWallpaper() const { return FidWallpaper; }
+  void SetidWallpaper(int value);
   // Where the bar and the thumb were last drawn.
   TRect GetThumbRect() const { return FThumbRect; }
   TRect GetBarRect() const { return FBarRect; }
@@ -92,6 +166,7 @@ class TBmpTrackBar : public TCustomControl {
 
  protected:
   void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -137,6 +212,9 @@ class TBmpTrackBar : public TCustomControl {
   int FTransparencyLevel = 0;
   std::unique_ptr<TBitmap> FThumb;
   std::unique_ptr<TBitmap> FThumbHorz, FThumbVert, FThumbHorzSelected, FThumbVertSelected, FWallpaper;
+  TBmpImages* FBmpImages = nullptr;
+  int FidWallpaper = -1;
+  std::unique_ptr<TBmpChangeLink> FImageChangeLink;
   bool FDragging = false;
   TRect FBarRect;
   TRect FThumbRect;

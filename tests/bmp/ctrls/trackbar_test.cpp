@@ -260,3 +260,45 @@ TEST_F(TrackBar, SeeThroughFadersShowTheSkinUnderThem) {
 
 }  // namespace
 }  // namespace bmptest
+
+namespace bmptest {
+namespace {
+
+TEST_F(TrackBar, SharedWallpapersNotifyTheirLinksAndPaintTheSlider) {
+  auto* images = new TBmpImages(form);
+  auto* item = static_cast<TBitmapItem*>(images->GetBitmaps()->Add());
+  Sheet paper(8, 8, clRed);
+  TBmpChangeLink other;
+  int linked = 0;
+  other.OnChange = [&](TObject*) { ++linked; };
+  images->RegisterChanges(&other);
+  item->SetBitmap(paper.bitmap.get());
+  EXPECT_EQ(linked, 1) << "a changed bitmap tells every link";
+  item->GetBitmap()->GetCanvas()->SetPixels(0, 0, clGreen);
+  EXPECT_EQ(linked, 2) << "so does drawing on it in place";
+
+  Setup(129, 25, 0, 100, 50);
+  slider->SetPaintOptions(TPaintOptions{});
+  slider->SetOptions(TBmpOptions{ocPaintWallpaper, ocTileWallpaper});
+  slider->SetBmpImages(images);
+  slider->SetidWallpaper(0);
+  Sheet sheet(129, 25);
+  slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
+  EXPECT_EQ(sheet.At(9, 9), clRed);
+  EXPECT_EQ(sheet.At(8, 8), clGreen) << "tiled from the corner";
+  // An index outside the collection falls back to the slider's own wallpaper.
+  Sheet own(4, 4, clYellow);
+  slider->SetWallpaper(own.bitmap.get());
+  slider->SetidWallpaper(3);
+  slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
+  EXPECT_EQ(sheet.At(9, 9), clYellow);
+
+  delete images;
+  EXPECT_EQ(slider->GetBmpImages(), nullptr) << "the slider drops the destroyed collection";
+  EXPECT_EQ(other.GetSender(), nullptr);
+  slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
+  EXPECT_EQ(sheet.At(9, 9), clYellow);
+}
+
+}  // namespace
+}  // namespace bmptest
