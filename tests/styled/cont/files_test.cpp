@@ -36,7 +36,7 @@ void WriteFile(const std::string& path, const Bytes& bytes) {
 
 Bytes Magic(const char* text) {
   Bytes b{8};
-  b.insert(b.end(), text, text + 8);
+  for (int i = 0; i < 8; ++i) b.push_back(static_cast<Bytes::value_type>(text[i]));
   return b;
 }
 

@@ -42,7 +42,7 @@ class TreeViewTest : public ComctlTest {
   }
   static RECT Rect(HWND tv, HTREEITEM item, bool textOnly) {
     RECT r{};
-    *reinterpret_cast<HTREEITEM*>(&r) = item;
+    std::memcpy(&r, &item, sizeof item);  // the item goes in where the rectangle comes back
     SendMessageA(tv, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&r));
     return r;
   }
