@@ -120,7 +120,7 @@ struct TemporaryPictures {
 }  // namespace
 
 std::string ControlTest::PictureDir() {
-  if (const char* dir = std::getenv("DRUMS_CONTROLS_SCREENSHOTS")) return dir;
+  if (const char* dir = std::getenv("DRUMS_CONTROL_PICTURES")) return dir;
   static TemporaryPictures temporary;
   return temporary.dir.string();
 }

@@ -34,7 +34,7 @@ class ControlTest : public ::testing::Test {
   COLORREF Pixel(TControl* control, int x, int y);
   // Paints whatever is invalid now.
   void PaintNow();
-  // Where pictures go: DRUMS_CONTROLS_SCREENSHOTS when set, else a
+  // Where pictures go: DRUMS_CONTROL_PICTURES when set, else a
   // temporary folder of the test program.
   static std::string PictureDir();
   bool SaveScreenshot(const std::string& name);

@@ -1,7 +1,7 @@
 // A form in text form made of the extra and file controls, read with its
 // event bindings; and the picture of a form holding every standard, extra
 // and file control in its usual states, saved for a person to look at
-// (DRUMS_CONTROLS_SCREENSHOTS names the folder to keep it in).
+// (DRUMS_CONTROL_PICTURES names the folder to keep it in).
 #include <string>
 #include <vector>
 

@@ -1,7 +1,7 @@
 // A picture of a form with grids: a song-order grid of three rows of twelve
 // pattern numbers with the played cell selected, a grid with fixed rows and
 // columns, and an editor open in it. Saved as "vcl_grids.png" in the folder
-// DRUMS_CONTROL_SCREENSHOTS names (a temporary folder otherwise), with pixel
+// DRUMS_CONTROL_PICTURES names (a temporary folder otherwise), with pixel
 // probes on its parts.
 #include <cstdlib>
 #include <string>
@@ -75,7 +75,7 @@ TEST_F(GridTest, FormWithGridsIsPaintedAndSaved) {
   EXPECT_EQ(PixelOf(table->GetInplaceEditor(), edited.Width() - 3, 3), 0xFFFFFFu);
 
   TempFolder folder;
-  const char* dir = std::getenv("DRUMS_CONTROL_SCREENSHOTS");
+  const char* dir = std::getenv("DRUMS_CONTROL_PICTURES");
   std::string path = (dir ? std::string(dir) : folder.Path()) + "/vcl_grids.png";
   EXPECT_TRUE(host::Get().Screenshot(HostWindow(), path)) << path;
 }
