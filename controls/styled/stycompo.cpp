@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/styled/stybtn.h"
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
@@ -92,6 +93,7 @@ void InitStyApplication() {
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
+  RegisterStyBtnClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
