@@ -29,7 +29,7 @@ void TBmpBtn::Publish(TPublisher<TBmpBtn>& p) {
   p.Prop("Layout", &TBmpBtn::GetLayout, &TBmpBtn::SetLayout).Default(blGlyphLeft);
   p.Prop("Margin", &TBmpBtn::GetMargin, &TBmpBtn::SetMargin).Default(-1);
   p.Prop("Spacing", &TBmpBtn::GetSpacing, &TBmpBtn::SetSpacing).Default(4);
-  p.Prop("Options", &TBmpBtn::GetOptions, &TBmpBtn::SetOptions);
+  p.Prop("Options", &TBmpBtn::GetOptions, &TBmpBtn::SetOptions).Default(TBmpOptions{});
   p.Prop("Wallpaper", &TBmpBtn::GetWallpaper, &TBmpBtn::SetWallpaper);
   p.Prop("BmpImages", &TBmpBtn::GetBmpImages, &TBmpBtn::SetBmpImages);
   p.Prop("idWallpaper", &TBmpBtn::GetidWallpaper, &TBmpBtn::SetidWallpaper).Default(-1);
@@ -41,7 +41,8 @@ void TBmpBtn::Publish(TPublisher<TBmpBtn>& p) {
   p.Prop("ShadowPos", &TBmpBtn::GetShadowPos, &TBmpBtn::SetShadowPos).Default(spLeftTop);
   p.Prop("SimpleView", &TBmpBtn::GetSimpleView, &TBmpBtn::SetSimpleView).Default(false);
   p.Prop("TransparencyLevel", &TBmpBtn::GetTransparencyLevel, &TBmpBtn::SetTransparencyLevel).Default(0);
-  p.Prop("BtnPaintOptions", &TBmpBtn::GetBtnPaintOptions, &TBmpBtn::SetBtnPaintOptions);
+  p.Prop("BtnPaintOptions", &TBmpBtn::GetBtnPaintOptions, &TBmpBtn::SetBtnPaintOptions)
+      .Default(TBtnPaintOptions{bpoDrawFocus, bpoDrawDefault});
   p.Prop("Images", &TBmpBtn::GetImages, &TBmpBtn::SetImages);
   p.Prop("Animated", &TBmpBtn::GetAnimated, &TBmpBtn::SetAnimated).Default(false);
   p.Prop("Interval", &TBmpBtn::GetInterval, &TBmpBtn::SetInterval).Default(1000);

@@ -8,6 +8,9 @@
 #include "controls/bmp/BmpCtrls.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/classes/streaming/ComponentResources.h"
+#include "platform/vcl/classes/streaming/TextForm.h"
+#include "platform/vcl/classes/streams/MemoryStream.h"
 #include "platform/win/drums_ext.h"
 
 namespace bmptest {
@@ -430,6 +433,59 @@ TEST_F(PopupButton, ALetterTheMenuDidNotMatchFindsAnItemByItsAccelerator) {
   HMENU other = CreatePopupMenu();
   EXPECT_EQ(menuChar('f', other), 0) << "not our menu";
   DestroyMenu(other);
+}
+
+// The tempo button as a form describes it: read, linked to its menu, and
+// written back with what differs from the defaults.
+TEST_F(BmpButton, ReadFromFormText) {
+  const char* text =
+      "object frmTempo: TForm\n"
+      "  object btnTempo: TBmpPopupButton2\n"
+      "    Left = 40\n"
+      "    Top = 30\n"
+      "    Width = 33\n"
+      "    Height = 23\n"
+      "    Caption = '100'\n"
+      "    NumGlyphs = 3\n"
+      "    Options = [ocRoundedForm, ocFlatBorder]\n"
+      "    ShadowPos = spRightBottom\n"
+      "    SimpleView = True\n"
+      "    DownMenu = mnuTempo\n"
+      "  end\n"
+      "  object mnuTempo: TPopupMenu\n"
+      "    object mnu160: TMenuItem\n"
+      "      Caption = '160'\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  TStringStream source(text);
+  TMemoryStream binary;
+  ObjectTextToBinary(&source, &binary);
+  binary.SetPosition(0);
+  TForm* read = TCustomForm::CreateNew<TForm>(Application);
+  ReadComponent(&binary, read);
+  auto* button = dynamic_cast<TBmpPopupButton2*>(read->FindComponent("btnTempo"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->GetWidth(), 33);
+  EXPECT_EQ(button->GetCaption(), "100");
+  EXPECT_EQ(button->GetNumGlyphs(), 2) << "cut to two";
+  EXPECT_EQ(button->GetOptions(), (TBmpOptions{ocRoundedForm, ocFlatBorder}));
+  EXPECT_EQ(button->GetShadowPos(), spRightBottom);
+  EXPECT_TRUE(button->GetSimpleView()) << "set after the shadow, as the form says";
+  EXPECT_EQ(button->GetDownMenu(), read->FindComponent("mnuTempo"));
+
+  TMemoryStream written;
+  WriteComponent(&written, read);
+  written.SetPosition(0);
+  TStringStream back;
+  ObjectBinaryToText(&written, &back);
+  std::string out = back.GetDataString();
+  for (const char* line : {"    NumGlyphs = 2\r\n", "    Options = [ocRoundedForm, ocFlatBorder]\r\n",
+                           "    DownMenu = mnuTempo\r\n", "    SimpleView = True\r\n"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << out;
+  for (const char* unchanged : {"Margin", "BtnPaintOptions", "Interval"})
+    EXPECT_EQ(out.find(unchanged), std::string::npos) << unchanged << " keeps its default, which is not written";
+  delete read;
 }
 
 // Twelve faders, the main volume and the button variants over a skin, as
