@@ -408,6 +408,17 @@ TEST_F(PopupButton, AClickDropsTheMenuAtTheBottomLeftWithoutTheRaisedEdge) {
   EXPECT_EQ(OnScreen(btnTempo, W - 2, H - 2), dark);
 }
 
+TEST_F(PopupButton, AnItemThatFailsIsReportedByTheApplication) {
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  mnuTempo->GetItems()->GetItem(0)->OnClick = [](TObject*) { throw Exception("No such tempo"); };
+  WhileOpen({[&] { QueueKey(VK_DOWN); }, [&] { QueueKey(VK_RETURN); }});
+  ClickAt(btnTempo, 10, 10);
+  Pump();
+  EXPECT_EQ(reported, std::vector<std::string>{"No such tempo"});
+  EXPECT_EQ(OnScreen(btnTempo, 33 - 2, 23 - 2), Rgb(cl3DDkShadow)) << "the button goes on as before";
+}
+
 TEST_F(PopupButton, WithoutADownMenuOnlyOnClickRuns) {
   delete mnuTempo;
   EXPECT_EQ(btnTempo->GetDownMenu(), nullptr) << "the destroyed menu is dropped";
