@@ -5,6 +5,7 @@
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -92,6 +93,7 @@ void InitStyApplication() {
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
+  RegisterStystdcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
