@@ -82,7 +82,10 @@ void TStyCustomSimpleLabel::AdjustSize() {
   std::string text;
   GetCaption(text);
   TRect r = GetClientRect();
-  MeasureText3D(text, FFont3D.get(), r, GetFont(), GetMultiLine(), GetShowAccelChar(), 0, OptionFormat());
+  // Measured with an ellipsis, the text would shrink to fit whatever size
+  // the label had before; a label that takes its text's size needs none.
+  const UINT format = OptionFormat() & ~static_cast<UINT>(DT_END_ELLIPSIS | DT_PATH_ELLIPSIS);
+  MeasureText3D(text, FFont3D.get(), r, GetFont(), GetMultiLine(), GetShowAccelChar(), 0, format);
   SetBounds(GetLeft(), GetTop(), r.Right, r.Bottom);
 }
 

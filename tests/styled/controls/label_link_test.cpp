@@ -119,29 +119,51 @@ TEST_F(LabelTest, TheAcceleratorFocusesTheFocusControl) {
   EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n', 0), 0);
 }
 
-TEST_F(LabelTest, TheOlderLinkMarkerIsReadAndLeavesTheLabelPlain) {
-  const std::string text =
-      "object TStySimpleLabel\n"
-      "  Caption = 'me@x.org'\n"
-      "  UseAsJump = True\n"
-      "end\n";
+// A label read from its text form.
+void ReadLabel(const std::string& text, TStySimpleLabel* label) {
   TMemoryStream binary;
   TStringStream in(text);
   ObjectTextToBinary(&in, &binary);
   binary.SetPosition(0);
-  TStySimpleLabel* label = NewLabel("");
   ReadComponent(&binary, label);
+}
+
+TEST_F(LabelTest, ALabelReadFromAFormIsALinkAndSizedToItsCaption) {
+  TStySimpleLabel* label = NewLabel("");
+  ReadLabel(
+      "object TStySimpleLabel\n"
+      "  Caption = 'Write to us'\n"
+      "  Jump = 'mailto:us@x.org'\n"
+      "  InActiveColor = 32768\n"
+      "  JumpMode = jmInternet\n"
+      "  Options = [loEndEllipsis]\n"
+      "  Transparent = False\n"
+      "  Font3D.Style = tdRaised\n"
+      "end\n",
+      label);
+  EXPECT_EQ(label->GetJump(), "mailto:us@x.org");
+  EXPECT_EQ(label->GetJumpMode(), jmInternet);
+  EXPECT_EQ(label->GetFont()->GetColor(), clGreen);
+  EXPECT_TRUE(label->GetOptions().Contains(loEndEllipsis));
+  EXPECT_FALSE(label->GetTransparent());
+  EXPECT_EQ(label->GetFont3D()->GetStyle(), tdRaised);
+  // Sized once loading is over, the raised effect included, and not cut
+  // short by the ellipsis.
+  EXPECT_EQ(label->GetWidth(), TextExtent(label, "Write to us").cx + 2 + 1);
+  ClickAt(label, 2, 2);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0][1], "mailto:us@x.org");
+}
+
+TEST_F(LabelTest, TheOlderLinkMarkerIsReadAndLeavesTheLabelPlain) {
+  TStySimpleLabel* label = NewLabel("");
+  ReadLabel("object TStySimpleLabel\n  Caption = 'me@x.org'\n  UseAsJump = True\nend\n", label);
   EXPECT_EQ(label->GetCaption(), "me@x.org");
   EXPECT_EQ(label->GetJumpMode(), jmNone);
 
   // A value of another type is a clear reading error.
-  const std::string wrong = "object TStySimpleLabel\n  UseAsJump = 'yes'\nend\n";
-  TMemoryStream wrongBinary;
-  TStringStream wrongIn(wrong);
-  ObjectTextToBinary(&wrongIn, &wrongBinary);
-  wrongBinary.SetPosition(0);
   TStySimpleLabel* other = NewLabel("");
-  EXPECT_THROW(ReadComponent(&wrongBinary, other), EReadError);
+  EXPECT_THROW(ReadLabel("object TStySimpleLabel\n  UseAsJump = 'yes'\nend\n", other), EReadError);
 }
 
 }  // namespace
