@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -90,6 +92,8 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyCctrlClasses();
+  RegisterStystdcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
