@@ -202,6 +202,29 @@ TEST_F(StyledProcs, GlobalListStreamsAsInternalAndReadsBackTheSameList) {
   EXPECT_EQ(text.GetDataString().find("ImageList"), std::string::npos);
 }
 
+TEST_F(StyledProcs, TransparencySwitchesTheOpaqueStyle) {
+  TBaseProbe graphic(nullptr);
+  TStyCustomControl windowed(nullptr);
+  // Graphic controls start transparent, windowed ones opaque.
+  EXPECT_TRUE(graphic.GetTransparent());
+  EXPECT_FALSE(graphic.GetControlStyle().Contains(csOpaque));
+  EXPECT_TRUE(graphic.GetControlStyle().Contains(csReplicatable));
+  EXPECT_EQ(graphic.GetWidth(), 30);
+  EXPECT_FALSE(windowed.GetTransparent());
+  EXPECT_EQ(windowed.GetWidth(), 100);
+  EXPECT_EQ(windowed.GetHeight(), 40);
+  for (bool transparent : {true, false, true}) {
+    graphic.SetTransparent(transparent);
+    windowed.SetTransparent(transparent);
+    EXPECT_EQ(graphic.GetControlStyle().Contains(csOpaque), !transparent);
+    EXPECT_EQ(windowed.GetControlStyle().Contains(csOpaque), !transparent);
+  }
+  // Without a background provider nothing uses the parent's background.
+  windowed.SetTransparent(true);
+  EXPECT_FALSE(windowed.UsesParentBackground());
+  EXPECT_FALSE(graphic.UsesParentBackground());
+}
+
 TEST_F(StyledProcs, FocusInRunsAfterOnePumpNotInsideSetFocus) {
   TForm* form = TCustomForm::CreateNew<TForm>(Application);
   form->SetBounds(100, 100, 300, 200);
