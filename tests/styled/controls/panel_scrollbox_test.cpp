@@ -180,6 +180,46 @@ TEST_F(PanelTest, TransparentWithoutABackgroundProviderPaintsLikeOpaque) {
   EXPECT_EQ(sheet.At(5, 5), Rgb(clYellow));
 }
 
+TEST_F(PanelTest, PanelAndScrollBoxReadFromAFormText) {
+  TStringStream text(
+      "object Holder: TStySimplePanel\r\n"
+      "  Left = 0\r\n"
+      "  Top = 0\r\n"
+      "  Width = 300\r\n"
+      "  Height = 200\r\n"
+      "  Bevel.Mode = bmStandard\r\n"
+      "  Bevel.StandardStyle = lsRaised\r\n"
+      "  Locked = True\r\n"
+      "  object Grid: TStyScrollBox\r\n"
+      "    Left = 10\r\n"
+      "    Top = 10\r\n"
+      "    Width = 200\r\n"
+      "    Height = 120\r\n"
+      "    Bevel.Mode = bmStandard\r\n"
+      "    Bevel.StandardStyle = lsNone\r\n"
+      "    InstantUpdate = False\r\n"
+      "  end\r\n"
+      "end\r\n");
+  TMemoryStream binary;
+  ObjectTextToBinary(&text, &binary);
+  binary.SetPosition(0);
+  auto* holder = new TStySimplePanel(form);
+  ReadComponent(&binary, holder);
+  holder->SetParent(form);
+  EXPECT_TRUE(holder->GetLocked());
+  EXPECT_EQ(holder->GetBevel()->GetStandardStyle(), lsRaised);
+  ASSERT_EQ(holder->GetControlCount(), 1);
+  auto* grid = dynamic_cast<TStyScrollBox*>(holder->GetControls(0));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_FALSE(grid->GetInstantUpdate());
+  EXPECT_EQ(grid->GetBorderStyle(), bsNone);
+  ShowForm();
+  // lsNone takes no room: the client area is the whole box.
+  EXPECT_EQ(grid->GetClientWidth(), 200);
+  EXPECT_EQ(grid->GetClientHeight(), 120);
+  EXPECT_EQ(GetWindowLongPtrA(grid->GetHandle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+}
+
 TEST_F(PanelTest, PictureOfPanelsAndScrollBox) {
   form->SetColor(clBtnFace);
   struct Look {
