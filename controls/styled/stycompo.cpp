@@ -4,6 +4,7 @@
 
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/stystdcA.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -90,6 +91,7 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyStdcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
