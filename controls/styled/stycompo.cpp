@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stystdcA.h"
@@ -91,6 +92,7 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyCctrlClasses();
   RegisterStyStdcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
