@@ -5,6 +5,8 @@
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/styctrlA.h"
+#include "controls/styled/styextcS.h"
 #include "controls/styled/stystdcA.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
@@ -94,6 +96,8 @@ void InitStyApplication() {
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
   RegisterStyStdcAClasses();
+  RegisterStyCtrlAClasses();
+  RegisterStyExtcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
