@@ -263,3 +263,40 @@ TEST_F(NImage, AutosizeTakesTheBitmap) {
 
 }  // namespace
 }  // namespace styledtest
+
+namespace styledtest {
+namespace {
+
+// What a form file says of a step cell comes back as written.
+TEST_F(StyledProcs, CellStreamsItsSettings) {
+  TStyLImage cell(nullptr);
+  cell.SetName("M03_12");
+  cell.SetStyle(sbStretch);
+  cell.SetForceTransparent(true);
+  cell.SetSilentMove(true);
+  cell.SetQuickDraw(false);
+  cell.SetTransparent(false);
+  cell.SetListIndex(3);
+  cell.GetBevel()->SetStyleOuter(bvLowered);
+  TMemoryStream binary;
+  WriteComponent(&binary, &cell);
+  binary.SetPosition(0);
+  TStringStream text;
+  ObjectBinaryToText(&binary, &text);
+  for (const char* line : {"Style = sbStretch", "ForceTransparent = True", "SilentMove = True", "QuickDraw = False",
+                           "Transparent = False", "ListIndex = 3", "Bevel.StyleOuter = bvLowered"})
+    EXPECT_NE(text.GetDataString().find(line), std::string::npos) << line << "\n" << text.GetDataString();
+  binary.SetPosition(0);
+  TStyLImage back(nullptr);
+  ReadComponent(&binary, &back);
+  EXPECT_EQ(back.GetStyle(), sbStretch);
+  EXPECT_TRUE(back.GetForceTransparent());
+  EXPECT_TRUE(back.GetSilentMove());
+  EXPECT_FALSE(back.GetQuickDraw());
+  EXPECT_FALSE(back.GetTransparent());
+  EXPECT_EQ(back.GetListIndex(), 3);
+  EXPECT_EQ(back.GetBevel()->GetStyleOuter(), bvLowered);
+}
+
+}  // namespace
+}  // namespace styledtest

@@ -152,3 +152,32 @@ TEST_F(SpinEdit, ButtonSitsSquareAtTheRightEnd) {
 
 }  // namespace
 }  // namespace styledtest
+
+namespace styledtest {
+namespace {
+
+TEST_F(StyledProcs, SpinEditStreamsItsRangeSuffixAndValue) {
+  TStySpinEdit spin(nullptr);
+  spin.SetName("SpinPlayLeft");
+  spin.SetMaxValue(250);
+  spin.SetSuffix(" ms");
+  spin.SetValue(120);
+  spin.SetInterval(150);
+  TMemoryStream binary;
+  WriteComponent(&binary, &spin);
+  binary.SetPosition(0);
+  TStringStream text;
+  ObjectBinaryToText(&binary, &text);
+  for (const char* line : {"MaxValue = 250", "Suffix = ' ms'", "Value = 120", "Interval = 150"})
+    EXPECT_NE(text.GetDataString().find(line), std::string::npos) << line << "\n" << text.GetDataString();
+  binary.SetPosition(0);
+  TStySpinEdit back(nullptr);
+  ReadComponent(&binary, &back);
+  EXPECT_EQ(back.GetMaxValue(), 250);
+  EXPECT_EQ(back.GetValue(), 120);
+  EXPECT_EQ(back.GetText(), "120 ms");
+  EXPECT_EQ(back.GetInterval(), 150);
+}
+
+}  // namespace
+}  // namespace styledtest
