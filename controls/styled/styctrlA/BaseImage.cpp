@@ -15,6 +15,10 @@ void TStyBaseImage::Publish(TPublisher<TStyBaseImage>& p) {
   p.Prop("Bevel", &TStyBaseImage::GetBevel, &TStyBaseImage::SetBevel);
 }
 
+void TStyBaseImage::Messages(TMessageMap<TStyBaseImage>& m) {
+  m.On(CM_TRANSPARENTCHANGED, &TStyBaseImage::CMTransparentChanged);
+}
+
 void TStyBaseImage::SetQuickDraw(bool value) {
   if (value == FQuickDraw) return;
   FQuickDraw = value;

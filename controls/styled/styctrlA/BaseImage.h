@@ -10,6 +10,7 @@
 
 class TStyBaseImage : public TStyGraphicControl {
   DRUMS_CLASS(TStyBaseImage, TStyGraphicControl)
+  DRUMS_MESSAGE_MAP(TStyBaseImage)
 
  public:
   explicit TStyBaseImage(TComponent* AOwner);
@@ -30,6 +31,7 @@ class TStyBaseImage : public TStyGraphicControl {
   void Changed(TObject* Sender) override;
 
   static void Publish(TPublisher<TStyBaseImage>& p);
+  static void Messages(TMessageMap<TStyBaseImage>& m);
 
  protected:
   // Invalidates a transparent image; paints an opaque one at once together
@@ -47,6 +49,7 @@ class TStyBaseImage : public TStyGraphicControl {
   bool ApplyAutoSize(int PictureWidth, int PictureHeight);
 
  private:
+  void CMTransparentChanged(TMessage&) { RedrawImage(); }
   bool FQuickDraw = true;
   TStyBitmapStyle FStyle = sbNone;
 };

@@ -22,6 +22,14 @@ void TStyFill::Publish(TPublisher<TStyFill>& p) {
   p.Prop("FillObject", &TStyFill::GetFillObject, &TStyFill::SetFillObject);
 }
 
+void TStyFill::Messages(TMessageMap<TStyFill>& m) {
+  m.On(CM_TRANSPARENTCHANGED, &TStyFill::CMTransparentChanged);
+}
+
+void TStyFill::CMTransparentChanged(TMessage& /*m*/) {
+  RedrawOverlapping(this);
+}
+
 void TStyFill::Changed(TObject* Sender) {
   if (Sender == FFillObject.get()) SetTransparent(FFillObject->IsTransparent());
   RedrawOverlapping(this);

@@ -10,6 +10,7 @@
 
 class TStyFill : public TStyGraphicControl {
   DRUMS_CLASS(TStyFill, TStyGraphicControl)
+  DRUMS_MESSAGE_MAP(TStyFill)
 
  public:
   explicit TStyFill(TComponent* AOwner);
@@ -30,11 +31,13 @@ class TStyFill : public TStyGraphicControl {
   void ImageListChanged(TObject* Sender) override;
 
   static void Publish(TPublisher<TStyFill>& p);
+  static void Messages(TMessageMap<TStyFill>& m);
 
  protected:
   void Paint() override;
 
  private:
+  void CMTransparentChanged(TMessage& m);
   std::unique_ptr<TStyCaption> FCaption;
   std::unique_ptr<TStyFillObject> FFillObject;
 };

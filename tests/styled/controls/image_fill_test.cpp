@@ -3,6 +3,7 @@
 // fill with a caption under a spin edit.
 #include <memory>
 
+#include "controls/styled/styctrlA.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stystdcA.h"
 #include "platform/host/headless.h"
@@ -86,6 +87,40 @@ TEST_F(Fill, BrushFillIsOpaqueAPictureListFillIsNot) {
   EXPECT_FALSE(fill->GetTransparent());
   fill->GetFillObject()->SetStyle(sfBitmapList);
   EXPECT_EQ(fill->GetTransparent(), fill->GetFillObject()->IsTransparent());
+}
+
+// A picture lying over the fill that counts its paints.
+class CountingImage : public TStyNImage {
+ public:
+  using TStyNImage::TStyNImage;
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    TStyNImage::Paint();
+  }
+};
+
+TEST_F(Fill, OpaqueFillRepaintsAtOnceWithTheControlsOverIt) {
+  fill->GetFillObject()->SetStyle(sfBrush);
+  ASSERT_FALSE(fill->GetTransparent());
+  auto* over = new CountingImage(form);
+  over->SetParent(form);
+  over->SetBounds(20, 20, 10, 10);
+  over->SetBitmap(Sheet(10, 10, clBlue).bitmap.get());
+  auto* apart = new CountingImage(form);
+  apart->SetParent(form);
+  apart->SetBounds(150, 20, 10, 10);
+  apart->SetBitmap(Sheet(10, 10, clBlue).bitmap.get());
+  Pump();
+  over->paints = apart->paints = 0;
+  fill->GetFillObject()->GetBrush()->SetColor(clGreen);
+  EXPECT_GE(over->paints, 1) << "repainted with the fill, without a pass of the loop";
+  EXPECT_EQ(apart->paints, 0) << "outside the fill";
+  auto shot = Shot();
+  EXPECT_EQ(shot->At(25, 25), Rgb(clBlue));
+  EXPECT_EQ(shot->At(15, 15), Rgb(clGreen));
 }
 
 TEST_F(Fill, FillAndSpinEditPicture) {
