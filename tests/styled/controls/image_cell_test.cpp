@@ -186,6 +186,29 @@ TEST_F(ImageCell, EmptyCellShowsOnlyItsBackgroundAndBevel) {
   EXPECT_EQ(cell->GetPalette(), nullptr);
 }
 
+// A list whose drawing fails, as a damaged picture would.
+class FailingList : public TStyBitmapList {
+ public:
+  using TStyBitmapList::TStyBitmapList;
+  void DrawFlagged(TCanvas*, const TRect&, std::uint16_t, TStyPackedOrigin, TColor, int, int) override {
+    throw EInvalidOperation("picture cannot be drawn");
+  }
+};
+
+TEST_F(ImageCell, FailedDrawingIsDroppedAndTheBevelStays) {
+  FailingList failing(nullptr);
+  failing.AddItem(nullptr);
+  failing.GetBitmapItem(0)->SetBitmap(Sheet(15, 11, clBlue).bitmap.get());
+  TStyLImage* cell = AddCell(10, 10, 0);
+  cell->SetImageList(&failing);
+  RaiseBevel(cell);
+  std::unique_ptr<Sheet> shot;
+  EXPECT_NO_THROW(shot = Shot());
+  EXPECT_EQ(shot->At(10, 10), Rgb(clBtnHighlight));
+  EXPECT_EQ(shot->At(17, 15), kFormColour);
+  cell->SetImageList(nullptr);
+}
+
 TEST_F(ImageCell, RowOfStepCellsPicture) {
   form->SetClientWidth(16 * 17 + 8);
   form->SetClientHeight(2 * 15 + 8);
