@@ -6,6 +6,9 @@
 #include "controls/styled/stycont.h"
 #include "controls/styled/styctrl.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/styctrlA.h"
+#include "controls/styled/styextcS.h"
+#include "controls/styled/stystdcA.h"
 #include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
@@ -96,6 +99,9 @@ void InitStyApplication() {
   RegisterStyCctrlClasses();
   RegisterStyCtrlClasses();
   RegisterStystdcSClasses();
+  RegisterStyStdcAClasses();
+  RegisterStyCtrlAClasses();
+  RegisterStyExtcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

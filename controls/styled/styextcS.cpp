@@ -1,0 +1,5 @@
+#include "controls/styled/styextcS.h"
+
+void RegisterStyExtcSClasses() {
+  RegisterClasses({TStyFill::StaticClass()});
+}
