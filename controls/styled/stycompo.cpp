@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
@@ -90,6 +91,7 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyCctrlClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
