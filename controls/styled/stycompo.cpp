@@ -4,6 +4,7 @@
 
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
+#include "controls/styled/styextcA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
@@ -92,6 +93,7 @@ void InitStyApplication() {
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
+  RegisterStyExtcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

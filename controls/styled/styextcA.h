@@ -5,3 +5,7 @@
 #include "controls/styled/styextcA/TrackGeometry.h"
 #include "controls/styled/styextcA/TrackThumbs.h"
 #include "controls/styled/styextcA/TrackTypes.h"
+#include "controls/styled/styextcA/TrackBar.h"
+
+// Makes the track bar known to the form reader.
+void RegisterStyExtcAClasses();
