@@ -360,6 +360,44 @@ TEST_F(TrackBar, CustomThumbsComeFromThePictureOrBackToStandard) {
   EXPECT_EQ(bar->ThumbBitmap()->GetWidth(), 22);
 }
 
+TEST_F(TrackBar, AnImageListItemBecomesTheCustomThumb) {
+  TStyBitmapList list(nullptr);
+  Sheet picture(18, 11, clLime);
+  list.GetBitmapItem(list.AddItem(nullptr))->SetBitmap(picture.bitmap.get());
+  bar->SetListIndex(1);
+  bar->SetImageList(&list);
+  EXPECT_EQ(bar->GetThumbStyle(), tsStandard) << "item 1 does not exist";
+  bar->SetListIndex(0);
+  EXPECT_EQ(bar->GetThumbStyle(), tsCustom);
+  EXPECT_EQ(bar->ThumbBitmap()->GetWidth(), 18);
+  EXPECT_EQ(bar->ThumbMetrics().Thickness, 11);
+  EXPECT_EQ(bar->ThumbMetrics().Length, 9);
+  EXPECT_EQ(bar->GetThumb(), nullptr) << "the list's thumb is not streamed";
+  bar->SetImageList(nullptr);
+  EXPECT_EQ(bar->GetThumbStyle(), tsStandard);
+  EXPECT_EQ(bar->ThumbBitmap()->GetWidth(), 22);
+}
+
+TEST_F(TrackBar, AnExceptionWhilePagingStopsTheRepeats) {
+  std::vector<std::string> shown;
+  win::user::SetMessageBoxAnswer([&](const win::user::MessageBoxRecord& r) {
+    shown.push_back(r.text);
+    return IDOK;
+  });
+  DrumSlider(0, 10, 10);
+  Paint();
+  Press(20, 8);
+  ASSERT_EQ(bar->GetPosition(), 8);
+  bar->OnChange = [](TObject*) { throw EConvertError("no change here"); };
+  for (int i = 0; i < 18; ++i) Tick();
+  EXPECT_EQ(shown, std::vector<std::string>{"no change here."});
+  EXPECT_EQ(bar->GetPosition(), 6) << "stored before OnChange raised";
+  EXPECT_FALSE(TimerOn());
+  Release(20, 8);
+  win::user::SetMessageBoxAnswer(nullptr);
+  win::user::TakeMessageBoxRecords();
+}
+
 TEST_F(TrackBar, FocusStylesAndTheFocusFrame) {
   form->Show();
   DrumSlider(0, 10, 5);
