@@ -210,6 +210,29 @@ TEST_F(TrackBar, DraggingTheThumbFollowsThePointer) {
   EXPECT_EQ(bar->GetPosition(), 10) << "no drag after the release";
 }
 
+TEST_F(TrackBar, ADragMovesTheThumbOverItsSavedBackground) {
+  form->Show();
+  DrumSlider(0, 10, 5);
+  bar->Repaint();
+  HDC dc = GetDC(bar->GetHandle());
+  auto at = [&](int x, int y) { return static_cast<TColor>(GetPixel(dc, x, y) & 0xFFFFFF); };
+  ASSERT_EQ(at(109, 16), clBlack) << "the tip at 5";
+  Press(109, 8);
+  Move(5, 8);
+  ASSERT_EQ(bar->GetPosition(), 0);
+  // Only the thumb moved on the window: the old place shows the track and
+  // the background again, the new one the pressed thumb.
+  EXPECT_EQ(at(109, 16), Rgb(clBtnFace));
+  EXPECT_EQ(at(109, 8), clGray);
+  EXPECT_EQ(at(4, 16), clBlack);
+  EXPECT_NE(at(3, 7), at(4, 7)) << "the checkered face of the pressed image";
+  Release(5, 8);
+  EXPECT_EQ(at(3, 7), clSilver);
+  EXPECT_EQ(at(4, 7), clSilver);
+  ReleaseDC(bar->GetHandle(), dc);
+  form->Hide();
+}
+
 TEST_F(TrackBar, VerticalDragWithNoRoomChangesNothing) {
   bar->SetOrientation(toVertical);
   bar->SetTrackWidth(7);
