@@ -4,6 +4,7 @@
 
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
+#include "controls/styled/styctrl.h"
 #include "controls/styled/styextcA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
@@ -93,6 +94,7 @@ void InitStyApplication() {
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
+  RegisterStyCtrlClasses();
   RegisterStyExtcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();

@@ -172,6 +172,24 @@ TEST_F(StyledProcs, GlobalListStreamsAsInternalAndReadsBackTheSameList) {
     EXPECT_EQ(back.GetListIndex(), 4);
     EXPECT_EQ(global->GetLinkCount(), 2);
   }
+  // A list of the form itself is an ordinary reference.
+  TForm* form = TCustomForm::CreateNew<TForm>(Application);
+  form->SetName("Owner");
+  auto* own = new TStyBitmapList(form);
+  own->SetName("Pictures");
+  auto* user = new TBaseProbe(form);
+  user->SetName("User");
+  user->SetParent(form);
+  user->SetImageList(own);
+  TMemoryStream formBinary;
+  WriteComponent(&formBinary, form);
+  formBinary.SetPosition(0);
+  TStringStream formText;
+  ObjectBinaryToText(&formBinary, &formText);
+  EXPECT_NE(formText.GetDataString().find("ImageList = Pictures"), std::string::npos) << formText.GetDataString();
+  EXPECT_EQ(formText.GetDataString().find("Internal"), std::string::npos);
+  delete form;
+
   // No list: neither property is written.
   TBaseProbe empty(nullptr);
   empty.SetName("Empty");
