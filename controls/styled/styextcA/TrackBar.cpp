@@ -10,12 +10,11 @@ constexpr WORD kPagingInterval = 300;
 }  // namespace
 
 TStyCustomTrackBar::TStyCustomTrackBar(TComponent* AOwner)
-    : TStyCustomControl(AOwner),
+    : TStyCustomPanel(AOwner),
       FTrackFillObject(std::make_unique<TStyFillObject>()),
       FThumb(std::make_unique<TBitmap>()),
       FSavedBack(std::make_unique<TBitmap>()) {
-  FControlStyle = TControlStyle{csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks, csReplicatable};
-  SetColor(clBtnFace);
+  FControlStyle.Exclude(csAcceptsControls);
   FThumb->OnChange = [this](TObject* sender) { GetChange(sender); };
   FTrackFillObject->OnChange = [this](TObject* sender) { GetChange(sender); };
   FSavedBack->SetPixelFormat(pf32bit);
@@ -126,7 +125,7 @@ void TStyCustomTrackBar::SetPosition(int value) {
 }
 
 void TStyCustomTrackBar::Loaded() {
-  TStyCustomControl::Loaded();
+  TStyCustomPanel::Loaded();
   if (FMinValue >= FMaxValue) {
     if (FMinValue < INT_MAX)
       FMaxValue = FMinValue + 1;
@@ -281,7 +280,7 @@ void TStyCustomTrackBar::GetChange(TObject* Sender) {
       FThumbStyle = tsCustom;
     }
   }
-  TStyCustomControl::GetChange(Sender);
+  TStyCustomPanel::GetChange(Sender);
 }
 
 void TStyCustomTrackBar::ImageListChanged(TObject*) {
@@ -296,8 +295,7 @@ void TStyCustomTrackBar::ImageListChanged(TObject*) {
 
 bool TStyCustomTrackBar::IsBackgroundProvider() {
   if (!GetTransparent() && !FTrackTransparent) return false;
-  auto* parent = dynamic_cast<TStyCustomControl*>(GetParent());
-  return parent && parent->HandleAllocated() && parent->IsBackgroundProvider();
+  return ParentProvidesBackground(GetParent());
 }
 
 TStyTrackLayout TStyCustomTrackBar::Layout() {

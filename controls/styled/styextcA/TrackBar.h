@@ -6,9 +6,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
-#include "controls/styled/stycctrl.h"
+#include "controls/styled/styctrl.h"
 #include "controls/styled/styextcA/TrackGeometry.h"
 #include "controls/styled/styextcA/TrackTypes.h"
 #include "controls/styled/stygraph.h"
@@ -18,8 +19,8 @@
 using TStyDrawTickEvent = TEvent<void(TObject* Sender, TCanvas* aCanvas, int aValue, TPoint pos)>;
 using TStyMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
-class TStyCustomTrackBar : public TStyCustomControl {
-  DRUMS_CLASS(TStyCustomTrackBar, TStyCustomControl)
+class TStyCustomTrackBar : public TStyCustomPanel {
+  DRUMS_CLASS(TStyCustomTrackBar, TStyCustomPanel)
   DRUMS_MESSAGE_MAP(TStyCustomTrackBar)
 
  public:

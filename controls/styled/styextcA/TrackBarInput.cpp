@@ -26,7 +26,7 @@ void TStyCustomTrackBar::EnableTimer(bool Enabled) {
 }
 
 void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
-  TStyCustomControl::KeyDown(key, shift);
+  TStyCustomPanel::KeyDown(key, shift);
   switch (key) {
     case VK_PRIOR: SetPosition(FPosition + FPageSize); break;
     case VK_NEXT: SetPosition(FPosition - FPageSize); break;
@@ -39,7 +39,7 @@ void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TStyCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyCustomControl::MouseDown(button, shift, x, y);
+  TStyCustomPanel::MouseDown(button, shift, x, y);
   if (FFocusStyle != tbNoFocus && CanFocus()) SetFocus();
   // The press tells where the pointer is as a move would.
   FLastPoint = TPoint(x, y);
@@ -83,14 +83,14 @@ void TStyCustomTrackBar::PagingTick() {
 }
 
 void TStyCustomTrackBar::MouseMove(TShiftState shift, int x, int y) {
-  TStyCustomControl::MouseMove(shift, x, y);
+  TStyCustomPanel::MouseMove(shift, x, y);
   FLastPoint = TPoint(x, y);
   if (!FDragging) return;
   if (std::optional<int> value = Layout().DragValue(x, y)) SetPosition(*value);
 }
 
 void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TStyCustomControl::MouseUp(button, shift, x, y);
+  TStyCustomPanel::MouseUp(button, shift, x, y);
   EnableTimer(false);
   if (button != mbLeft) return;
   FDragging = false;
@@ -99,7 +99,7 @@ void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, 
 
 // One step per wheel notch; parts of a notch add up until they make one.
 bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
-  bool handled = TStyCustomControl::DoMouseWheel(shift, wheelDelta, mousePos);
+  bool handled = TStyCustomPanel::DoMouseWheel(shift, wheelDelta, mousePos);
   if (handled) return true;
   FWheelAccumulator += wheelDelta;
   while (FWheelAccumulator <= -WHEEL_DELTA || FWheelAccumulator >= WHEEL_DELTA) {

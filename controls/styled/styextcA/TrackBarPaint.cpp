@@ -127,7 +127,7 @@ void TStyCustomTrackBar::DrawTrackFocus(TCanvas* Canvas, bool Focus) {
 }
 
 void TStyCustomTrackBar::DoEnter() {
-  TStyCustomControl::DoEnter();
+  TStyCustomPanel::DoEnter();
   if (UsesParentBackground())
     Repaint();
   else if (HandleAllocated())
@@ -135,7 +135,7 @@ void TStyCustomTrackBar::DoEnter() {
 }
 
 void TStyCustomTrackBar::DoExit() {
-  TStyCustomControl::DoExit();
+  TStyCustomPanel::DoExit();
   if (UsesParentBackground())
     Repaint();
   else if (HandleAllocated())
