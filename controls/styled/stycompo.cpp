@@ -7,6 +7,7 @@
 #include "controls/styled/styctrl.h"
 #include "controls/styled/styextcA.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -95,6 +96,7 @@ void InitStyApplication() {
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
   RegisterStyCtrlClasses();
+  RegisterStystdcSClasses();
   RegisterStyExtcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();

@@ -49,6 +49,7 @@ void TButton::Messages(TMessageMap<TButton>& m) {
   m.On(CN_COMMAND, &TButton::CNCommand);
   m.On(CM_DIALOGKEY, &TButton::CMDialogKey);
   m.On(CM_DIALOGCHAR, &TButton::CMDialogChar);
+  m.On(CM_FOCUSCHANGED, &TButton::CMFocusChanged);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
@@ -60,7 +61,24 @@ void TButton::CreateParams(TCreateParams& params) {
 void TButton::SetDefault(bool value) {
   if (FDefault == value) return;
   FDefault = value;
-  if (HandleAllocated()) SendMessageA(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+  if (!HandleAllocated()) return;
+  // Whether the button is now the active one depends on where the focus is.
+  TCustomForm* form = GetParentForm(this);
+  TWinControl* focused = form ? form->GetActiveControl() : nullptr;
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused));
+}
+
+void TButton::SetButtonStyle(bool ADefault) {
+  if (!HandleAllocated()) return;
+  LONG style = ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if ((GetWindowLongA(FHandle, GWL_STYLE) & BS_TYPEMASK) != style) SendMessageA(FHandle, BM_SETSTYLE, style, 1);
+}
+
+void TButton::CMFocusChanged(TMessage& m) {
+  auto* sender = reinterpret_cast<TWinControl*>(m.LParam);
+  FActive = dynamic_cast<TButton*>(sender) ? sender == this : FDefault;
+  SetButtonStyle(FActive);
+  InheritedMessage(m);
 }
 
 void TButton::Click() {
