@@ -5,6 +5,7 @@
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/styctrl.h"
+#include "controls/styled/styextcA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/styctrlA.h"
 #include "controls/styled/styextcS.h"
@@ -102,6 +103,7 @@ void InitStyApplication() {
   RegisterStyStdcAClasses();
   RegisterStyCtrlAClasses();
   RegisterStyExtcSClasses();
+  RegisterStyExtcAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

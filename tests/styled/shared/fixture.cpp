@@ -5,6 +5,7 @@
 
 #include "platform/host/headless.h"
 #include "platform/host/png_file.h"
+#include "platform/vcl/Classes.h"
 #include "platform/win/drums_ext.h"
 #include "tests/support/HeadlessApplication.h"
 
@@ -53,6 +54,23 @@ bool SavePicture(TBitmap* bitmap, const std::string& name) {
     }
   host::Surface s{pixels.data(), w, h, w};
   return host::WritePng(PictureDir() + "/" + name, s);
+}
+
+std::string AsText(TComponent* c) {
+  TMemoryStream binary, text;
+  WriteComponent(&binary, c);
+  binary.SetPosition(0);
+  ObjectBinaryToText(&binary, &text);
+  return std::string(static_cast<const char*>(text.GetMemory()), static_cast<size_t>(text.GetSize()));
+}
+
+void ReadText(const std::string& source, TComponent* into) {
+  TMemoryStream text, binary;
+  text.WriteBuffer(source.data(), static_cast<int>(source.size()));
+  text.SetPosition(0);
+  ObjectTextToBinary(&text, &binary);
+  binary.SetPosition(0);
+  ReadComponent(&binary, into);
 }
 
 }  // namespace styledtest
