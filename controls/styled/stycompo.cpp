@@ -3,6 +3,8 @@
 #include <array>
 
 #include "controls/styled/stycont.h"
+#include "controls/styled/styextcS.h"
+#include "controls/styled/stygrapA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
@@ -90,6 +92,8 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyGrapAClasses();
+  RegisterStyExtcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
