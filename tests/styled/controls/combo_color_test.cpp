@@ -167,5 +167,41 @@ TEST_F(ColorCombo, EntriesShowASwatchAndTheNameWithoutItsPrefix) {
   combos[2]->SetDroppedDown(false);
 }
 
+class TLedForm : public TForm {
+  DRUMS_CLASS(TLedForm, TForm)
+ public:
+  using TForm::TForm;
+  TStyColorComboBox* cbxLEDColor = nullptr;
+
+ private:
+  static void Publish(TPublisher<TLedForm>& p) { p.Field("cbxLEDColor", &TLedForm::cbxLEDColor); }
+};
+
+TEST_F(ColorCombo, AFormReadsTheComboAndFillsItOnceLoaded) {
+  std::unique_ptr<TLedForm> f(TCustomForm::CreateNew<TLedForm>(nullptr));
+  ReadForm(R"(object LedForm: TLedForm
+  object cbxLEDColor: TStyColorComboBox
+    Left = 8
+    Top = 8
+    Width = 120
+    CustomColors.Strings = (
+      'ColorA=FF8000')
+    DisplayStyle = csColor3DText
+    Flat = True
+    Options = [coDefaultColors, coCustomColors, coAllowAnyColor]
+  end
+end
+)",
+           f.get());
+  ASSERT_NE(f->cbxLEDColor, nullptr);
+  EXPECT_TRUE(f->cbxLEDColor->GetFlat());
+  EXPECT_EQ(f->cbxLEDColor->GetDisplayStyle(), csColor3DText);
+  ASSERT_EQ(f->cbxLEDColor->GetItems()->GetCount(), 17);
+  EXPECT_EQ(f->cbxLEDColor->GetItems()->GetStrings(16), "$00FF8000");
+  const std::string written = WriteForm(f.get());
+  EXPECT_NE(written.find("Options = [coDefaultColors, coCustomColors, coAllowAnyColor]"), std::string::npos);
+  EXPECT_EQ(written.find("Items.Strings"), std::string::npos) << written;
+}
+
 }  // namespace
 }  // namespace styledtest
