@@ -12,6 +12,19 @@ int RoundEven(double v) {
 
 const double kSqrt2 = std::sqrt(2.0);
 
+void DeriveSteps(TStyShapeGeometry& g, TStyShapeType Shape) {
+  g.h2 = g.c / 2;
+  g.mx = g.L + (g.R - g.L) / 2;
+  g.my = g.T + (g.B - g.T) / 2;
+  if (Shape == stComb) g.q = RoundEven((g.B - g.T) / 5.0);
+  if (Shape == stOctagon) {
+    g.p = RoundEven((g.R - g.L) / (2 + kSqrt2));
+    g.p2 = g.p + RoundEven(g.p * kSqrt2);
+    g.q = RoundEven((g.B - g.T) / (2 + kSqrt2));
+    g.q2 = g.q + RoundEven(g.q * kSqrt2);
+  }
+}
+
 }  // namespace
 
 int TStyShapeGeometry::X(int k) const {
@@ -42,16 +55,29 @@ TStyShapeGeometry ShapeGeometry(const TRect& Rect, TStyShapeType Shape, TStyShad
   g.R = w - dx;
   g.B = h - dy;
   g.c = std::min(w - g.d, h - g.d) * RoundPercent / 100;
-  g.h2 = g.c / 2;
-  g.mx = g.L + (g.R - g.L) / 2;
-  g.my = g.T + (g.B - g.T) / 2;
-  if (Shape == stComb) g.q = RoundEven((g.B - g.T) / 5.0);
-  if (Shape == stOctagon) {
-    g.p = RoundEven((g.R - g.L) / (2 + kSqrt2));
-    g.p2 = g.p + RoundEven(g.p * kSqrt2);
-    g.q = RoundEven((g.B - g.T) / (2 + kSqrt2));
-    g.q2 = g.q + RoundEven(g.q * kSqrt2);
+  DeriveSteps(g, Shape);
+  return g;
+}
+
+TStyShapeGeometry OutlineGeometry(const TStyPointList& Points, TStyShapeType Shape, int BevelWidth) {
+  TStyShapeGeometry g;
+  g.bw = BevelWidth;
+  g.r = g.bw / 2;
+  g.s = (g.bw - 1) / 2;
+  const int n = Points.GetCount() / 2;
+  if (n == 0) return g;
+  g.L = g.R = Points.At(0).X;
+  g.T = g.B = Points.At(0).Y;
+  for (int i = 0; i < n; ++i) {
+    if (IsCornerEntry(Shape, i)) continue;
+    const TPoint p = Points.At(i);
+    g.L = std::min<int>(g.L, p.X);
+    g.R = std::max<int>(g.R, p.X);
+    g.T = std::min<int>(g.T, p.Y);
+    g.B = std::max<int>(g.B, p.Y);
   }
+  if (Shape == stRoundRect) g.c = Points.At(5).X;
+  DeriveSteps(g, Shape);
   return g;
 }
 

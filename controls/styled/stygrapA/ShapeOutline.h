@@ -27,6 +27,11 @@ struct TStyShapeGeometry {
 TStyShapeGeometry ShapeGeometry(const TRect& Rect, TStyShapeType Shape, TStyShadow* Shadow, TStySimpleBevel* Bevel,
                                 int RoundPercent, bool Square);
 
+// The same values read back from an outline in its present place: the box
+// is the outer points' bounding box, the corner size the stored one (d is
+// left 0).
+TStyShapeGeometry OutlineGeometry(const TStyPointList& Points, TStyShapeType Shape, int BevelWidth);
+
 // Clears Points and fills it. A nil shadow means none, a nil bevel width 1.
 void BuildShapeOutline(const TRect& Rect, TStyShapeType Shape, TStyPointList* Points, TStyShadow* Shadow,
                        TStySimpleBevel* Bevel, int RoundPercent, bool Square);

@@ -45,14 +45,13 @@ void Polyline(TCanvas* Canvas, std::initializer_list<TPoint> points) {
   for (++it; it != points.end(); ++it) Canvas->LineTo(it->X, it->Y);
 }
 
-// The light and shadow edges, in face coordinates (g's box moved by
-// (ox, oy)): the A segments in ColorA, the B segments in ColorB.
-void DrawBevelEdges(TCanvas* Canvas, TStyShapeType Shape, const TStyShapeGeometry& g, int ox, int oy, TColor ColorA,
-                    TColor ColorB) {
-  const int L = g.L + ox, T = g.T + oy, R = g.R + ox, B = g.B + oy;
-  const int r = g.r, s = g.s, c = g.c, h2 = g.h2, mx = g.mx + ox, my = g.my + oy, q = g.q;
-  auto X = [&](int k) { return g.X(k) + ox; };
-  auto Y = [&](int k) { return g.Y(k) + oy; };
+// The light and shadow edges around the face whose box g gives: the A
+// segments in ColorA, the B segments in ColorB.
+void DrawBevelEdges(TCanvas* Canvas, TStyShapeType Shape, const TStyShapeGeometry& g, TColor ColorA, TColor ColorB) {
+  const int L = g.L, T = g.T, R = g.R, B = g.B;
+  const int r = g.r, s = g.s, c = g.c, h2 = g.h2, mx = g.mx, my = g.my, q = g.q;
+  auto X = [&](int k) { return g.X(k); };
+  auto Y = [&](int k) { return g.Y(k); };
   auto segmentsA = [&] {
     Canvas->GetPen()->SetColor(ColorA);
     switch (Shape) {
@@ -172,8 +171,8 @@ void PaintShape(const TRect& Rect, TCanvas* Canvas, TStyShapeType Shape, TStyPoi
     BuildShapeOutline(Rect, Shape, tempPoints.get(), Shadow, Bevel, RoundPercent, Square);
     Points = tempPoints.get();
   }
-  const TStyShapeGeometry g = ShapeGeometry(Rect, Shape, Shadow, Bevel, RoundPercent, Square);
   const int bw = Bevel->GetWidth();
+  const int d = Shadow->GetStyle() != hssNone ? Shadow->GetDepth() : 0;
   // The outline goes back where it was on every exit.
   struct Restore {
     TStyPointList* points;
@@ -188,7 +187,7 @@ void PaintShape(const TRect& Rect, TCanvas* Canvas, TStyShapeType Shape, TStyPoi
   } restore{Points, Shape};
 
   restore.Move(Rect.Left, Rect.Top);
-  if (g.d > 0) {
+  if (d > 0) {
     Canvas->GetPen()->SetStyle(psClear);
     if (Shadow->GetStyle() == hssTracing) {
       Canvas->GetPen()->SetMode(pmMask);
@@ -202,7 +201,7 @@ void PaintShape(const TRect& Rect, TCanvas* Canvas, TStyShapeType Shape, TStyPoi
     DrawFigure(Canvas, Shape, *Points, 0);
     Canvas->GetBrush()->SetBitmap(nullptr);
   }
-  restore.Move(-g.d, -g.d);
+  restore.Move(-d, -d);
 
   const bool normal = Bevel->GetStyle() == sbNormal;
   // Fill pass.
@@ -229,6 +228,8 @@ void PaintShape(const TRect& Rect, TCanvas* Canvas, TStyShapeType Shape, TStyPoi
     const bool raised = Bevel->GetStyle() == sbOffset;
     const TColor a = raised ? Bevel->GetLightColor() : Bevel->GetShadowColor();
     const TColor b = raised ? Bevel->GetShadowColor() : Bevel->GetLightColor();
-    DrawBevelEdges(Canvas, Shape, g, Rect.Left - g.d, Rect.Top - g.d, a, b);
+    // The edges follow the face as the outline places it, also when the
+    // outline was built for another shadow (a pressed shadow button).
+    DrawBevelEdges(Canvas, Shape, OutlineGeometry(*Points, Shape, bw), a, b);
   }
 }
