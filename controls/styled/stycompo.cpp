@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "controls/styled/stybtn.h"
+#include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
@@ -92,6 +94,8 @@ void InitStyApplication() {
   RegisterStyClasses();
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
+  RegisterStyCctrlClasses();
+  RegisterStyBtnClasses();
   RegisterStyGrapAClasses();
   RegisterStyExtcSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);

@@ -448,7 +448,10 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
   if (control != this) FActiveControl = control;
+  const bool moved = FFocusedControl != control;
   bool result = inherited::SetFocusedControl(control);
+  if (moved && !GetComponentState().Contains(csDestroying))
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
   if (Screen != nullptr) {
     Screen->SetActiveForm(this);
     Screen->SetActiveControl(control);

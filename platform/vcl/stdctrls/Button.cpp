@@ -49,6 +49,7 @@ void TButton::Messages(TMessageMap<TButton>& m) {
   m.On(CN_COMMAND, &TButton::CNCommand);
   m.On(CM_DIALOGKEY, &TButton::CMDialogKey);
   m.On(CM_DIALOGCHAR, &TButton::CMDialogChar);
+  m.On(CM_FOCUSCHANGED, &TButton::CMFocusChanged);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
@@ -60,7 +61,26 @@ void TButton::CreateParams(TCreateParams& params) {
 void TButton::SetDefault(bool value) {
   if (FDefault == value) return;
   FDefault = value;
-  if (HandleAllocated()) SendMessageA(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+  if (!HandleAllocated()) return;
+  TCustomForm* form = GetParentForm(this);
+  if (form)
+    form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->GetActiveControl()));
+  else
+    SetButtonStyle(value);
+}
+
+void TButton::SetButtonStyle(bool ADefault) {
+  if (!HandleAllocated()) return;
+  const LONG type = GetWindowLongA(FHandle, GWL_STYLE) & BS_TYPEMASK;
+  const LONG wanted = ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (type != wanted) SendMessageA(FHandle, BM_SETSTYLE, static_cast<WPARAM>(wanted), 1);
+}
+
+void TButton::CMFocusChanged(TMessage& m) {
+  auto* focused = reinterpret_cast<TWinControl*>(m.LParam);
+  auto* button = dynamic_cast<TButton*>(focused);
+  SetButtonStyle(button ? button == this : FDefault);
+  InheritedMessage(m);
 }
 
 void TButton::Click() {

@@ -48,11 +48,16 @@ class TButton : public TButtonControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // Marks the button as the one Enter presses now: the focused button, or
+  // the Default button while the focus is on another kind of control. The
+  // window shows it as its default frame; owner-drawn buttons draw it.
+  virtual void SetButtonStyle(bool ADefault);
 
  private:
   void CNCommand(TMessage& m);
   void CMDialogKey(TMessage& m);
   void CMDialogChar(TMessage& m);
+  void CMFocusChanged(TMessage& m);
 
   bool FDefault = false;
   bool FCancel = false;
