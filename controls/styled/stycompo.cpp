@@ -8,6 +8,7 @@
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/styshapA.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -98,6 +99,7 @@ void InitStyApplication() {
   RegisterStyBtnClasses();
   RegisterStyGrapAClasses();
   RegisterStyExtcSClasses();
+  RegisterStyShapAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

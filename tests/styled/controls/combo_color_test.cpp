@@ -167,20 +167,8 @@ TEST_F(ColorCombo, EntriesShowASwatchAndTheNameWithoutItsPrefix) {
   combos[2]->SetDroppedDown(false);
 }
 
-class TLedForm : public TForm {
-  DRUMS_CLASS(TLedForm, TForm)
- public:
-  using TForm::TForm;
-  TStyColorComboBox* cbxLEDColor = nullptr;
-
- private:
-  static void Publish(TPublisher<TLedForm>& p) { p.Field("cbxLEDColor", &TLedForm::cbxLEDColor); }
-};
-
 TEST_F(ColorCombo, AFormReadsTheComboAndFillsItOnceLoaded) {
-  std::unique_ptr<TLedForm> f(TCustomForm::CreateNew<TLedForm>(nullptr));
-  ReadForm(R"(object LedForm: TLedForm
-  object cbxLEDColor: TStyColorComboBox
+  std::unique_ptr<TStyledTestForm> f = ReadTestForm(R"(  object cbxLEDColor: TStyColorComboBox
     Left = 8
     Top = 8
     Width = 120
@@ -190,9 +178,7 @@ TEST_F(ColorCombo, AFormReadsTheComboAndFillsItOnceLoaded) {
     Flat = True
     Options = [coDefaultColors, coCustomColors, coAllowAnyColor]
   end
-end
-)",
-           f.get());
+)");
   ASSERT_NE(f->cbxLEDColor, nullptr);
   EXPECT_TRUE(f->cbxLEDColor->GetFlat());
   EXPECT_EQ(f->cbxLEDColor->GetDisplayStyle(), csColor3DText);

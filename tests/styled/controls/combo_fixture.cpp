@@ -6,6 +6,17 @@
 
 namespace styledtest {
 
+void TStyledTestForm::Publish(TPublisher<TStyledTestForm>& p) {
+  p.Field("cbxLEDColor", &TStyledTestForm::cbxLEDColor);
+  p.Field("trkMute_01", &TStyledTestForm::trkMute_01);
+}
+
+std::unique_ptr<TStyledTestForm> ComboTest::ReadTestForm(const std::string& body) {
+  std::unique_ptr<TStyledTestForm> f(TCustomForm::CreateNew<TStyledTestForm>(nullptr));
+  ReadForm("object Form: TStyledTestForm\n" + body + "end\n", f.get());
+  return f;
+}
+
 void ComboTest::SetUp() {
   ControlTest::SetUp();
   InitStyApplication();

@@ -3,12 +3,27 @@
 // object on top, and screenshots of single windows.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "controls/styled/styextcS.h"
+#include "controls/styled/styshapA.h"
 #include "fixture.h"  // tests/vcl/ctlshared
 #include "styled/shared/fixture.h"
 
 namespace styledtest {
+
+// A form the tests read from text: its fields name the controls they look at.
+class TStyledTestForm : public TForm {
+  DRUMS_CLASS(TStyledTestForm, TForm)
+ public:
+  using TForm::TForm;
+  TStyColorComboBox* cbxLEDColor = nullptr;
+  TStyShapeButton* trkMute_01 = nullptr;
+
+ private:
+  static void Publish(TPublisher<TStyledTestForm>& p);
+};
 
 class ComboTest : public ctltest::ControlTest {
  protected:
@@ -19,6 +34,8 @@ class ComboTest : public ctltest::ControlTest {
   // The window as the host last presented it, saved as a PNG under
   // PictureDir().
   bool SaveWindow(HWND window, const std::string& name);
+  // A form read from the body of an "object Form: TStyledTestForm" text.
+  std::unique_ptr<TStyledTestForm> ReadTestForm(const std::string& body);
 };
 
 }  // namespace styledtest
