@@ -118,6 +118,23 @@ TEST_F(ShapeButton, TheFillPictureIsACacheOfTheFillMode) {
   EXPECT_TRUE(b->GetFillBitmap()->Empty());
 }
 
+TEST_F(ShapeButton, TheFillModeLaysItsPictureIntoTheFaceOnly) {
+  form->SetColor(clTeal);
+  TProbeShapeButton* b = Make(10, 10, 60, 40);
+  b->GetShape()->SetShape(stEllipse);
+  b->GetShape()->GetShadow()->SetDepth(0);
+  TBitmap red;
+  red.SetSize(8, 8);
+  red.GetCanvas()->GetBrush()->SetColor(clRed);
+  red.GetCanvas()->FillRect(TRect(0, 0, 8, 8));
+  b->GetShapeFill()->SetBitmap(&red);
+  b->GetShapeFill()->SetStyle(sfBitmap);
+  b->GetShapeFill()->SetTileMode(tmStretch);
+  b->SetMode(sbmShapeFill);
+  EXPECT_EQ(PixelAt(b, 30, 20), RGB(255, 0, 0));
+  EXPECT_EQ(Pixel(b, 1, 1), RGB(0, 128, 128));  // outside the ellipse: the background
+}
+
 TEST_F(ShapeButton, AFormWithTheOldCaptionClipLoadsAndDropsIt) {
   std::unique_ptr<TStyledTestForm> f = ReadTestForm(R"(  object trkMute_01: TStyShapeButton
     Left = 4
