@@ -2,13 +2,16 @@
 
 #include <array>
 
+#include "controls/styled/stybtn.h"
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
 #include "controls/styled/styctrl.h"
-#include "controls/styled/styextcA.h"
-#include "controls/styled/stygraph.h"
 #include "controls/styled/styctrlA.h"
+#include "controls/styled/styextcA.h"
 #include "controls/styled/styextcS.h"
+#include "controls/styled/stygrapA.h"
+#include "controls/styled/stygraph.h"
+#include "controls/styled/styshapA.h"
 #include "controls/styled/stystdcA.h"
 #include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
@@ -104,6 +107,9 @@ void InitStyApplication() {
   RegisterStyCtrlAClasses();
   RegisterStyExtcSClasses();
   RegisterStyExtcAClasses();
+  RegisterStyBtnClasses();
+  RegisterStyGrapAClasses();
+  RegisterStyShapAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

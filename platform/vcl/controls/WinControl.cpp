@@ -111,4 +111,5 @@ void TWinControl::Messages(TMessageMap<TWinControl>& m) {
   m.On(CM_INVALIDATE, &TWinControl::CMInvalidate);
   m.On(WM_CONTEXTMENU, &TWinControl::WMContextMenu);
   m.On(CM_CTL3DCHANGED, &TWinControl::CMCtl3DChanged);
+  m.On(CM_FOCUSCHANGED, &TWinControl::CMFocusChanged);
 }

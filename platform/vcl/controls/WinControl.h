@@ -208,6 +208,7 @@ class TWinControl : public TControl {
   void CMShowHintChanged(TMessage& m);
   void CMInvalidate(TMessage& m);
   void CMCtl3DChanged(TMessage& m);
+  void CMFocusChanged(TMessage& m);
 };
 
 // The control under a screen position: the windowed control whose window is

@@ -126,6 +126,11 @@ void TWinControl::Broadcast(TMessage& message) {
   }
 }
 
+void TWinControl::CMFocusChanged(TMessage& m) {
+  // Every control of the form hears which control has the focus now (lParam).
+  Broadcast(m);
+}
+
 void TWinControl::ShowControl(TControl*) {
   if (FParent) FParent->ShowControl(this);
 }

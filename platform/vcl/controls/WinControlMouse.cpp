@@ -19,6 +19,14 @@ void TWinControl::WndProc(TMessage& message) {
       if (top && !top->SetFocusedControl(this)) return;
       break;
     }
+    case WM_CANCELMODE:
+      // The window holds the capture for a window-less child: the child's
+      // mode (a press, a repeat) ends too.
+      if (FHandle && GetCapture() == FHandle) {
+        TControl* captured = GetCaptureControl();
+        if (captured && captured != this && captured->GetParent() == this) captured->Perform(WM_CANCELMODE, 0, 0);
+      }
+      break;
     default:
       if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK) {
         TrackMouseControl(message);

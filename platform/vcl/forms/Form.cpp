@@ -446,26 +446,14 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   if (!loading && FActive && control != nullptr) ::SetFocus(control->GetHandle());
 }
 
-namespace {
-// Tells every control of the form where the focus went (buttons show which
-// of them Enter presses).
-void FocusChangedToAll(TWinControl* parent, TMessage& m) {
-  for (int i = 0; i < parent->GetControlCount(); i++) {
-    TControl* child = parent->GetControls(i);
-    child->WindowProc(m);
-    if (auto* w = dynamic_cast<TWinControl*>(child)) FocusChangedToAll(w, m);
-  }
-}
-}  // namespace
-
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
   if (control != this) FActiveControl = control;
-  bool changed = GetFocusedControl() != control;
+  const bool moved = FFocusedControl != control;
   bool result = inherited::SetFocusedControl(control);
-  if (changed && !GetComponentState().Contains(csDestroying)) {
-    TMessage m{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0};
-    FocusChangedToAll(this, m);
-  }
+  // Every control of the form hears where the focus went (buttons show which
+  // of them Enter presses).
+  if (moved && !GetComponentState().Contains(csDestroying))
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
   if (Screen != nullptr) {
     Screen->SetActiveForm(this);
     Screen->SetActiveControl(control);

@@ -1,0 +1,6 @@
+#include "controls/styled/stybtn.h"
+
+void RegisterStyBtnClasses() {
+  RegisterClasses({TStyCustomSpeedButton::StaticClass(), TStyOfficeButton::StaticClass(), TStyMMButton::StaticClass(),
+                   TStyButton::StaticClass()});
+}
