@@ -249,8 +249,9 @@ int TGlyph::CreateStateImage(int state) {
   TRect dest(0, 0, w, h);
   if (state == 1) {
     c->CopyRect(dest, FOriginal->GetCanvas(), TRect(column * w, 0, column * w + w, h));
-    FIndexs[1] = FGlyphList->AddMasked(
-        &tmp, FOriginal->GetTransparentMode() == tmFixed ? FTransparentColor : static_cast<TColor>(clDefault));
+    // The glyph's transparent colour (the fixed one, or the one the bitmap
+    // detects) is cut out, so the button's face shows around the picture.
+    FIndexs[1] = FGlyphList->AddMasked(&tmp, FTransparentColor);
   } else {
     TBitmap mono;
     if (FNumGlyphs < 2) {
@@ -285,7 +286,9 @@ int TGlyph::CreateStateImage(int state) {
         BltMask(c, &mono, 0, 0, w, h, s.to);
       }
     }
-    FIndexs[0] = FGlyphList->AddMasked(&tmp, clDefault);
+    // Where the picture was transparent the image holds the button face
+    // colour: that is cut out too.
+    FIndexs[0] = FGlyphList->AddMasked(&tmp, clBtnFace);
   }
   FOriginal->Dormant();
   return FIndexs[state];
@@ -405,10 +408,11 @@ TRect TGlyph::Draw(TCanvas* canvas, const TRect& client, const TPoint& offset, c
   return textBounds;
 }
 
-void TGlyph::DrawGlyphOnly(TCanvas* canvas, const TRect& client, const TPoint& offset, TButtonLayout layout, int margin,
-                           int spacing, bool enabled, bool transparent, TColor color) {
+void TGlyph::DrawGlyphOnly(TCanvas* canvas, const TRect& client, const TPoint& offset, const std::string& caption,
+                           TButtonLayout layout, int margin, int spacing, bool enabled, bool transparent,
+                           TColor color) {
   TPoint glyphPos;
   TRect textBounds;
-  CalcLayout(canvas, client, offset, "", layout, margin, spacing, glyphPos, textBounds, 0);
+  CalcLayout(canvas, client, offset, caption, layout, margin, spacing, glyphPos, textBounds, 0);
   DrawGlyph(canvas, glyphPos, enabled ? 1 : 0, transparent, color);
 }

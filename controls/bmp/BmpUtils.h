@@ -82,9 +82,10 @@ class TGlyph : public TObject {
   TRect Draw(TCanvas* canvas, const TRect& client, const TPoint& offset, const std::string& caption,
              TButtonLayout layout, int margin, int spacing, bool enabled, bool transparent, TColor color, UINT format,
              int shadowSize, TColor shadowColor, TShadowPosition shadowPos, bool simpleView);
-  // Layout and glyph only, for animation frames.
-  void DrawGlyphOnly(TCanvas* canvas, const TRect& client, const TPoint& offset, TButtonLayout layout, int margin,
-                     int spacing, bool enabled, bool transparent, TColor color);
+  // Layout and glyph only, for animation frames: the caption is measured
+  // for the layout but not drawn.
+  void DrawGlyphOnly(TCanvas* canvas, const TRect& client, const TPoint& offset, const std::string& caption,
+                     TButtonLayout layout, int margin, int spacing, bool enabled, bool transparent, TColor color);
   TNotifyEvent OnChange;
 
  private:

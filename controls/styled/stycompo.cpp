@@ -5,7 +5,15 @@
 #include "controls/styled/stybtn.h"
 #include "controls/styled/stycctrl.h"
 #include "controls/styled/stycont.h"
+#include "controls/styled/styctrl.h"
+#include "controls/styled/styctrlA.h"
+#include "controls/styled/styextcA.h"
+#include "controls/styled/styextcS.h"
+#include "controls/styled/stygrapA.h"
 #include "controls/styled/stygraph.h"
+#include "controls/styled/styshapA.h"
+#include "controls/styled/stystdcA.h"
+#include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -93,7 +101,15 @@ void InitStyApplication() {
   RegisterStyGraphClasses();
   RegisterStyContainerClasses();
   RegisterStyCctrlClasses();
+  RegisterStyCtrlClasses();
+  RegisterStystdcSClasses();
+  RegisterStyStdcAClasses();
+  RegisterStyCtrlAClasses();
+  RegisterStyExtcSClasses();
+  RegisterStyExtcAClasses();
   RegisterStyBtnClasses();
+  RegisterStyGrapAClasses();
+  RegisterStyShapAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }

@@ -226,3 +226,16 @@ void RemoveFileVersion(const std::string& fileName);
 void ResetFileVersions();
 
 }  // namespace win::version
+
+// The desktop's opener, which ShellExecuteA hands links and documents to as
+// one argument. Tests of every layer replace the launcher to record the
+// command line instead of starting a program.
+namespace win::shell {
+
+// Gets the whole command line (the opener first); answers whether the
+// program could be started.
+using Launcher = std::function<bool(const std::vector<std::string>& argv)>;
+// Null restores the real launcher.
+void SetLauncher(Launcher launcher);
+
+}  // namespace win::shell

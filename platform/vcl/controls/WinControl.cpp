@@ -48,11 +48,15 @@ TWinControl::~TWinControl() {
   }
 }
 
+// A control that can no longer hold the focus (hidden, disabled, removed or
+// destroyed) hands it to its parent in the form's books, without events: the
+// parent still has it, so the next move of the focus makes the parent leave
+// as it would have (a grid whose editor closes as the focus goes elsewhere).
 void TWinControl::ForgetFocus() {
   TWinControl* top = GetTopParent(this);
-  if (top && top != this && top->FFocusedControl &&
-      (top->FFocusedControl == this || ContainsControl(top->FFocusedControl)))
-    top->FFocusedControl = nullptr;
+  if (!top || top == this || !top->FFocusedControl) return;
+  if (top->FFocusedControl != this && !ContainsControl(top->FFocusedControl)) return;
+  top->FFocusedControl = FParent != top ? FParent : nullptr;
 }
 
 void TWinControl::Publish(TPublisher<TWinControl>& p) {

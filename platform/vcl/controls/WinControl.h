@@ -142,8 +142,8 @@ class TWinControl : public TControl {
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void UpdateBounds();
-  // Drops this control (and its children) as the tree's focused control,
-  // without CM_EXIT: for controls going away.
+  // Hands the focus this control (or a child) holds to its parent in the
+  // tree's books, without CM_EXIT: for controls that can no longer hold it.
   void ForgetFocus();
   void FontChanged(TObject* sender) override;
 

@@ -46,11 +46,7 @@ void TWinControl::CMShowingChanged(TMessage&) {
 
 void TWinControl::CMVisibleChanged(TMessage& m) {
   (void)m;
-  if (!FVisible && FParent) {
-    TWinControl* top = GetTopParent(this);
-    if (top && top->FFocusedControl && (top->FFocusedControl == this || ContainsControl(top->FFocusedControl)))
-      top->FFocusedControl = nullptr;
-  }
+  if (!FVisible && FParent) ForgetFocus();
   UpdateShowing();
 }
 

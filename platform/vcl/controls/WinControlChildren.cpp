@@ -77,9 +77,7 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), FALSE);
   if (auto* w = dynamic_cast<TWinControl*>(control)) {
-    TWinControl* top = GetTopParent(this);
-    if (top && top->FFocusedControl && (top->FFocusedControl == w || w->ContainsControl(top->FFocusedControl)))
-      top->FFocusedControl = nullptr;
+    w->ForgetFocus();
     // The window stays while it can move straight to a new parent;
     // otherwise it goes and is made again when needed.
     if (!w->FReparenting) w->DestroyHandle();

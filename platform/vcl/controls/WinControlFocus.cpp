@@ -71,8 +71,24 @@ bool TWinControl::SetFocusedControl(TWinControl* control) {
   FFocusedControl = control;
   // A tree being torn down moves no focus its events could see.
   if (GetComponentState().Contains(csDestroying)) return true;
-  if (old) old->Perform(CM_EXIT, 0, 0);
-  if (control && FFocusedControl == control) control->Perform(CM_ENTER, 0, 0);
+  // The focus leaves every control from the old one up to (not including)
+  // the nearest parent that also holds the new one, and enters every control
+  // from below that parent down to the new one: moving between a control and
+  // its own children (a grid and its editor) neither leaves nor enters it.
+  // The form itself is never left or entered.
+  TWinControl* common = old;
+  while (common && common != this && !(control && common->ContainsControl(control))) {
+    common->Perform(CM_EXIT, 0, 0);
+    if (FFocusedControl != control) return true;  // a handler moved the focus on
+    common = common->FParent;
+  }
+  if (!control) return true;
+  std::vector<TWinControl*> entered;
+  for (TWinControl* c = control; c && c != common && c != this; c = c->FParent) entered.push_back(c);
+  for (auto it = entered.rbegin(); it != entered.rend(); ++it) {
+    (*it)->Perform(CM_ENTER, 0, 0);
+    if (FFocusedControl != control) return true;
+  }
   return true;
 }
 

@@ -154,10 +154,7 @@ void TWinControl::CMShowHintChanged(TMessage&) {
 }
 
 void TWinControl::CMEnabledChanged(TMessage&) {
-  if (!GetEnabled() && FParent) {
-    TWinControl* top = GetTopParent(this);
-    if (top && top->FFocusedControl == this) top->FFocusedControl = nullptr;
-  }
+  if (!GetEnabled() && FParent) ForgetFocus();
   if (FHandle) EnableWindow(FHandle, GetEnabled() ? TRUE : FALSE);
   Invalidate();
 }

@@ -450,6 +450,8 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
   if (control != this) FActiveControl = control;
   const bool moved = FFocusedControl != control;
   bool result = inherited::SetFocusedControl(control);
+  // Every control of the form hears where the focus went (buttons show which
+  // of them Enter presses).
   if (moved && !GetComponentState().Contains(csDestroying))
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
   if (Screen != nullptr) {

@@ -114,7 +114,6 @@ class TCustomGrid : public TCustomControl {
   virtual void TopLeftChanged() {}
 
   void Paint() override;
-  void WndProc(TMessage& m) override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void Resize() override;
@@ -157,8 +156,6 @@ class TCustomGrid : public TCustomControl {
   void UpdateEditor();
   // The editor changed its text: the cell takes it.
   void EditChanged(const std::string& text);
-  // The focus left the editor for another control.
-  void EditorExit();
   // The keys that move the current cell or open the editor, after the key
   // events ran (the grid's own keys and those the editor passes on).
   void NavigateKey(WORD& key, TShiftState shift);
@@ -200,5 +197,4 @@ class TCustomGrid : public TCustomControl {
   TInplaceEdit* FInplaceEdit = nullptr;
   bool FEditorMode = false;
   int FUpdatingScrollBars = 0;
-  bool FFocusFromEditor = false;
 };

@@ -28,24 +28,6 @@ void TCustomGrid::WMGetDlgCode(TMessage& m) {
   if (FOptions.Contains(goTabs)) m.Result |= DLGC_WANTTAB;
 }
 
-void TCustomGrid::WndProc(TMessage& m) {
-  // The focus arriving is announced (CM_ENTER) on the way in: remember
-  // whether it comes from the editor before that.
-  if (m.Msg != WM_SETFOCUS) {
-    inherited::WndProc(m);
-    return;
-  }
-  HWND from = reinterpret_cast<HWND>(m.WParam);
-  FFocusFromEditor = FInplaceEdit && FInplaceEdit->HandleAllocated() && from == FInplaceEdit->GetHandle();
-  try {
-    inherited::WndProc(m);
-  } catch (...) {
-    FFocusFromEditor = false;
-    throw;
-  }
-  FFocusFromEditor = false;
-}
-
 void TCustomGrid::WMSetFocus(TMessage& m) {
   InheritedMessage(m);
   // The current cell shows the focus now (or the editor takes it back).
@@ -66,22 +48,17 @@ void TCustomGrid::CMFontChanged(TMessage& m) {
   InvalidateGrid();
 }
 
-// The focus moving between the grid and its editor stays inside the grid:
-// the grid's OnEnter and OnExit run only when it comes from or goes to
-// another control.
+// The focus moving between the grid and its editor stays inside the grid,
+// so OnEnter and OnExit run only when it comes from or goes to another
+// control.
 void TCustomGrid::DoEnter() {
-  if (!FFocusFromEditor) inherited::DoEnter();
+  inherited::DoEnter();
   if (FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
 }
 
 void TCustomGrid::DoExit() {
-  if (FInplaceEdit && Focused_()) return;
   inherited::DoExit();
   if (!FOptions.Contains(goAlwaysShowEditor)) HideEditor();
-}
-
-void TCustomGrid::EditorExit() {
-  inherited::DoExit();
 }
 
 // ---- Keys ---------------------------------------------------------------------

@@ -67,9 +67,6 @@ void TInplaceEdit::WMKillFocus(TMessage& m) {
   // Focus going anywhere but to the grid ends the edit.
   HWND to = reinterpret_cast<HWND>(m.WParam);
   if (!FGrid || !FGrid->HandleAllocated() || to == FGrid->GetHandle()) return;
-  // Leaving for another control of the form leaves the grid too (a message
-  // box or another window taking the focus is no exit).
-  if (to && GetAncestor(to, GA_ROOT) == GetAncestor(FGrid->GetHandle(), GA_ROOT)) FGrid->EditorExit();
   if (!FGrid->GetOptions().Contains(goAlwaysShowEditor)) FGrid->HideEditor();
 }
 

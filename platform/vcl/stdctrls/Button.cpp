@@ -62,24 +62,22 @@ void TButton::SetDefault(bool value) {
   if (FDefault == value) return;
   FDefault = value;
   if (!HandleAllocated()) return;
+  // Whether the button is now the active one depends on where the focus is.
   TCustomForm* form = GetParentForm(this);
-  if (form)
-    form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->GetActiveControl()));
-  else
-    SetButtonStyle(value);
+  TWinControl* focused = form ? form->GetActiveControl() : nullptr;
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused));
 }
 
 void TButton::SetButtonStyle(bool ADefault) {
   if (!HandleAllocated()) return;
-  const LONG type = GetWindowLongA(FHandle, GWL_STYLE) & BS_TYPEMASK;
-  const LONG wanted = ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  if (type != wanted) SendMessageA(FHandle, BM_SETSTYLE, static_cast<WPARAM>(wanted), 1);
+  LONG style = ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if ((GetWindowLongA(FHandle, GWL_STYLE) & BS_TYPEMASK) != style) SendMessageA(FHandle, BM_SETSTYLE, style, 1);
 }
 
 void TButton::CMFocusChanged(TMessage& m) {
-  auto* focused = reinterpret_cast<TWinControl*>(m.LParam);
-  auto* button = dynamic_cast<TButton*>(focused);
-  SetButtonStyle(button ? button == this : FDefault);
+  auto* sender = reinterpret_cast<TWinControl*>(m.LParam);
+  FActive = dynamic_cast<TButton*>(sender) ? sender == this : FDefault;
+  SetButtonStyle(FActive);
   InheritedMessage(m);
 }
 

@@ -42,15 +42,17 @@ class TButton : public TButtonControl {
   void SetModalResult(TModalResult value) { FModalResult = value; }
   // Presses the button: sets the form's ModalResult, then OnClick.
   void Click() override;
+  // True while the button is the one Enter presses: it has the focus, or it
+  // is the Default button while the focus is on a control that is no button.
+  bool GetActive() const { return FActive; }
 
   static void Publish(TPublisher<TButton>& p);
   static void Messages(TMessageMap<TButton>& m);
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  // Marks the button as the one Enter presses now: the focused button, or
-  // the Default button while the focus is on another kind of control. The
-  // window shows it as its default frame; owner-drawn buttons draw it.
+  // Shows whether the button is the active one; the window's default frame
+  // here, an owner-drawn button repaints its own.
   virtual void SetButtonStyle(bool ADefault);
 
  private:
@@ -59,6 +61,7 @@ class TButton : public TButtonControl {
   void CMDialogChar(TMessage& m);
   void CMFocusChanged(TMessage& m);
 
+  bool FActive = false;
   bool FDefault = false;
   bool FCancel = false;
   TModalResult FModalResult = mrNone;

@@ -27,7 +27,7 @@ class Button {
         return 0;
       case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
       case WM_ERASEBKGND: return 1;
-      case WM_PAINT: Paint(); return 0;
+      case WM_PAINT: Paint(reinterpret_cast<HDC>(wp)); return 0;
       case WM_LBUTTONDBLCLK:
         if (Type() == BS_OWNERDRAW || Type() == BS_RADIOBUTTON || Type() == BS_AUTORADIOBUTTON ||
             (Style() & BS_NOTIFY)) {
@@ -187,9 +187,11 @@ class Button {
     SetCheck(BST_CHECKED);
   }
 
-  void Paint() {
+  // Into the given device context (a parent printing its children), else
+  // into the window's invalid area.
+  void Paint(HDC given) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = given ? given : BeginPaint(hwnd_, &ps);
     RECT r;
     GetClientRect(hwnd_, &r);
     if (Type() == BS_OWNERDRAW) {
@@ -207,7 +209,7 @@ class Button {
       else
         DrawCheck(dc, r);
     }
-    EndPaint(hwnd_, &ps);
+    if (!given) EndPaint(hwnd_, &ps);
   }
 
   void DrawOwner(HDC dc, const RECT& r) {

@@ -79,6 +79,12 @@ FrameLayout LayoutFrame(Window* w) {
   RECT inner{b + e, y + e, width - b - e, height - b - e};
   int sv = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
   bool v = ScrollBarVisible(w, SB_VERT), h = ScrollBarVisible(w, SB_HORZ);
+  // The scroll bars sit beside the client area, as WM_NCCALCSIZE left it: a
+  // window that keeps more of its frame for itself (a frame drawn in
+  // WM_NCPAINT) has them inside that frame.
+  RECT client{w->client.left - w->rect.left, w->client.top - w->rect.top, w->client.right - w->rect.left,
+              w->client.bottom - w->rect.top};
+  if (v || h) inner = {client.left, client.top, client.right + (v ? sv : 0), client.bottom + (h ? sh : 0)};
   if (v) f.vscroll = {inner.right - sv, inner.top, inner.right, inner.bottom - (h ? sh : 0)};
   if (h) f.hscroll = {inner.left, inner.bottom - sh, inner.right - (v ? sv : 0), inner.bottom};
   if (v && h) f.sizeBox = {inner.right - sv, inner.bottom - sh, inner.right, inner.bottom};

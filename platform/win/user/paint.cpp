@@ -124,8 +124,15 @@ Region VisibleRegion(Window* w, bool whole, bool clipChildren, bool clipSiblings
     if (c) siblings = (c->style & WS_CLIPSIBLINGS) != 0;
   }
   if (clipChildren) {
+    // Children show only inside this window's client area, so they never
+    // take anything of its frame.
+    POINT co = ClientOriginInSurface(w);
     for (Window* ch : w->children)
-      if (ch->style & WS_VISIBLE) vis.Subtract(ShapeInSurface(ch));
+      if (ch->style & WS_VISIBLE) {
+        Region shown = ShapeInSurface(ch);
+        shown = shown.IntersectRect(Offset(ClientBounds(w), co.x, co.y));
+        vis.Subtract(shown);
+      }
   }
   return vis;
 }

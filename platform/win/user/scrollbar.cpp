@@ -111,6 +111,16 @@ void PaintScrollBar(Window* w, HDC dc, int bar) {
   }
 }
 
+// Redraws just that scroll bar, as the system does: the rest of the frame
+// (which the window may paint itself in WM_NCPAINT) stays as it is.
+static void RepaintBar(Window* w, int bar) {
+  if (!IsReallyVisible(w) || !ScrollBarVisible(w, bar)) return;
+  HDC dc = GetFrameDC(w);
+  if (!dc) return;
+  PaintScrollBar(w, dc, bar);
+  ReleaseDC(w->handle, dc);
+}
+
 void TrackScrollBar(Window* w, int bar, POINT screen) {
   HWND hwnd = w->handle;
   UINT msg = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
@@ -186,10 +196,7 @@ void TrackScrollBar(Window* w, int bar, POINT screen) {
       if (pos != st.trackPos) {
         st.trackPos = pos;
         SendMessageA(hwnd, msg, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
-        if (Window* w2 = FromHandle(hwnd)) {
-          w2->ncPaint = true;
-          PaintFrame(w2);
-        }
+        if (Window* w2 = FromHandle(hwnd)) RepaintBar(w2, bar);
       }
       continue;
     }
@@ -219,12 +226,6 @@ static void SetBarShown(Window* w, int bar, bool show) {
     w->style &= ~bit;
   SetWindowPos(w->handle, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-static void RepaintBar(Window* w) {
-  if (!IsReallyVisible(w)) return;
-  w->ncPaint = true;
-  PaintFrame(w);
 }
 
 }  // namespace win::user
@@ -257,7 +258,7 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
     }
     if (!(w = FromHandle(hwnd))) return 0;
   }
-  if (redraw) RepaintBar(w);
+  if (redraw) RepaintBar(w, bar);
   return s->pos;
 }
 
@@ -338,6 +339,7 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
   if (!w) return FALSE;
   if (bar == SB_HORZ || bar == SB_BOTH) w->hscroll.disabledArrows = arrows;
   if (bar == SB_VERT || bar == SB_BOTH) w->vscroll.disabledArrows = arrows;
-  RepaintBar(w);
+  if (bar == SB_HORZ || bar == SB_BOTH) RepaintBar(w, SB_HORZ);
+  if (bar == SB_VERT || bar == SB_BOTH) RepaintBar(w, SB_VERT);
   return TRUE;
 }

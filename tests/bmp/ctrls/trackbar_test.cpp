@@ -199,18 +199,6 @@ TEST_F(TrackBar, OrientationSwapsTheShapeAndTheThumb) {
 namespace bmptest {
 namespace {
 
-// A skin: a gradient painted by a graphic control under the faders.
-class TSkin : public TGraphicControl {
- public:
-  explicit TSkin(TComponent* owner) : TGraphicControl(owner) {}
-
- protected:
-  void Paint() override {
-    GradientFill(GetCanvas()->GetHandle(), GetClientRect(), static_cast<TColor>(RGB(40, 20, 80)), false, 64,
-                 static_cast<TColor>(RGB(200, 120, 40)));
-  }
-};
-
 TEST_F(TrackBar, SeeThroughFadersShowTheSkinUnderThem) {
   form->SetBounds(0, 0, 220, 360);
   auto* skin = new TSkin(form);

@@ -2,6 +2,7 @@
 // host, a manual clock, the class library's application and 32-bit sheets.
 #pragma once
 
+#include "controls/bmp/BmpUtils.h"
 #include "platform/vcl/Controls.h"
 #include "styled/shared/fixture.h"
 
@@ -10,5 +11,17 @@ namespace bmptest {
 using BmpTest = styledtest::StyledProcs;
 using styledtest::Rgb;
 using styledtest::Sheet;
+
+// A skin: a gradient painted by a graphic control under the controls.
+class TSkin : public TGraphicControl {
+ public:
+  explicit TSkin(TComponent* owner) : TGraphicControl(owner) {}
+
+ protected:
+  void Paint() override {
+    GradientFill(GetCanvas()->GetHandle(), GetClientRect(), static_cast<TColor>(RGB(40, 20, 80)), false, 64,
+                 static_cast<TColor>(RGB(200, 120, 40)));
+  }
+};
 
 }  // namespace bmptest

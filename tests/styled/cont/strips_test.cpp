@@ -349,7 +349,7 @@ TEST_F(StyledProcs, DamagedStripRecordsAreReadErrorsAndLeaveTheStrip) {
   Bytes noMask = StripRecord(5, 16, 4, 1, 2);
   AppendPayload(noMask, tall.bitmap.get(), -1);
   Bytes cutCount = StripRecord(4, 16, 4, 0, 0);
-  cutCount.resize(cutCount.size() - 2);
+  cutCount.erase(cutCount.end() - 2, cutCount.end());
   const Case cases[] = {
       {"width 0", StripRecord(4, 0, 4, 0, 0)},
       {"height -3", StripRecord(-3, 16, 4, 0, 0)},

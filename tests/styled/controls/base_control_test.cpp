@@ -172,6 +172,24 @@ TEST_F(StyledProcs, GlobalListStreamsAsInternalAndReadsBackTheSameList) {
     EXPECT_EQ(back.GetListIndex(), 4);
     EXPECT_EQ(global->GetLinkCount(), 2);
   }
+  // A list of the form itself is an ordinary reference.
+  TForm* form = TCustomForm::CreateNew<TForm>(Application);
+  form->SetName("Owner");
+  auto* own = new TStyBitmapList(form);
+  own->SetName("Pictures");
+  auto* user = new TBaseProbe(form);
+  user->SetName("User");
+  user->SetParent(form);
+  user->SetImageList(own);
+  TMemoryStream formBinary;
+  WriteComponent(&formBinary, form);
+  formBinary.SetPosition(0);
+  TStringStream formText;
+  ObjectBinaryToText(&formBinary, &formText);
+  EXPECT_NE(formText.GetDataString().find("ImageList = Pictures"), std::string::npos) << formText.GetDataString();
+  EXPECT_EQ(formText.GetDataString().find("Internal"), std::string::npos);
+  delete form;
+
   // No list: neither property is written.
   TBaseProbe empty(nullptr);
   empty.SetName("Empty");
@@ -182,6 +200,29 @@ TEST_F(StyledProcs, GlobalListStreamsAsInternalAndReadsBackTheSameList) {
   ObjectBinaryToText(&binary, &text);
   EXPECT_EQ(text.GetDataString().find("Internal"), std::string::npos);
   EXPECT_EQ(text.GetDataString().find("ImageList"), std::string::npos);
+}
+
+TEST_F(StyledProcs, TransparencySwitchesTheOpaqueStyle) {
+  TBaseProbe graphic(nullptr);
+  TStyCustomControl windowed(nullptr);
+  // Graphic controls start transparent, windowed ones opaque.
+  EXPECT_TRUE(graphic.GetTransparent());
+  EXPECT_FALSE(graphic.GetControlStyle().Contains(csOpaque));
+  EXPECT_TRUE(graphic.GetControlStyle().Contains(csReplicatable));
+  EXPECT_EQ(graphic.GetWidth(), 30);
+  EXPECT_FALSE(windowed.GetTransparent());
+  EXPECT_EQ(windowed.GetWidth(), 100);
+  EXPECT_EQ(windowed.GetHeight(), 40);
+  for (bool transparent : {true, false, true}) {
+    graphic.SetTransparent(transparent);
+    windowed.SetTransparent(transparent);
+    EXPECT_EQ(graphic.GetControlStyle().Contains(csOpaque), !transparent);
+    EXPECT_EQ(windowed.GetControlStyle().Contains(csOpaque), !transparent);
+  }
+  // Without a background provider nothing uses the parent's background.
+  windowed.SetTransparent(true);
+  EXPECT_FALSE(windowed.UsesParentBackground());
+  EXPECT_FALSE(graphic.UsesParentBackground());
 }
 
 TEST_F(StyledProcs, FocusInRunsAfterOnePumpNotInsideSetFocus) {

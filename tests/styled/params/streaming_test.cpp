@@ -28,23 +28,6 @@ class TStyProbe : public TComponent {
   std::unique_ptr<TStyGradient> FGradient = std::make_unique<TStyGradient>();
 };
 
-std::string AsText(TComponent* c) {
-  TMemoryStream binary, text;
-  WriteComponent(&binary, c);
-  binary.SetPosition(0);
-  ObjectBinaryToText(&binary, &text);
-  return std::string(static_cast<const char*>(text.GetMemory()), static_cast<size_t>(text.GetSize()));
-}
-
-void ReadText(const std::string& source, TComponent* into) {
-  TMemoryStream text, binary;
-  text.WriteBuffer(source.data(), static_cast<int>(source.size()));
-  text.SetPosition(0);
-  ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
-  ReadComponent(&binary, into);
-}
-
 TEST_F(StyledProcs, BevelAndGradientTravelInAFormStream) {
   TStyProbe probe(nullptr);
   probe.SetName("Probe");

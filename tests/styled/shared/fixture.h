@@ -38,4 +38,8 @@ TColor Rgb(TColor color);
 std::string PictureDir();
 bool SavePicture(TBitmap* bitmap, const std::string& name);
 
+// A component as form text, and form text read into a component.
+std::string AsText(TComponent* c);
+void ReadText(const std::string& source, TComponent* into);
+
 }  // namespace styledtest

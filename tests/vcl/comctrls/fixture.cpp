@@ -1,17 +1,12 @@
 #include "fixture.h"
 
-#include "platform/vcl/controls/Screen.h"
 #include "platform/win/drums_ext.h"
+#include "tests/support/HeadlessApplication.h"
 
 namespace comctrlstest {
 
 void ComCtrlsTest::SetUp() {
-  win::clock::UseManual(1'000'000'000);
-  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
-  InitApplication();
-  Application->Initialize();
-  Application->SetTitle("Common Controls Test");
+  testsupport::StartApplication("Common Controls Test");
   form = TForm::CreateNew<TForm>(Application);
   form->SetCaption("Common controls");
   form->SetBounds(100, 100, 520, 380);
@@ -23,11 +18,7 @@ void ComCtrlsTest::TearDown() {
   delete form;
   form = nullptr;
   ReleaseCapture();
-  DoneApplication();
-  vcl::DoneControls();
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-  win::clock::UseReal();
+  testsupport::StopApplication();
 }
 
 void ComCtrlsTest::Pump() {

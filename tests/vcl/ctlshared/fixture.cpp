@@ -1,28 +1,17 @@
 #include "fixture.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/graphics/Colors.h"
+#include "tests/support/HeadlessApplication.h"
 
 namespace ctltest {
 
 void ControlTest::SetUp() {
-  static bool registered = false;
-  if (!registered) {
-    RegisterColorIdents();
-    registered = true;
-  }
-  win::clock::UseManual(1'000'000'000);
-  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
-  InitApplication();
-  Application->Initialize();
-  Application->SetTitle("Controls Test");
+  testsupport::StartApplication("Controls Test");
   form = TCustomForm::CreateNew<TForm>(Application);
   form->SetBounds(100, 100, 480, 360);
   form->SetCaption("Controls");
@@ -31,13 +20,7 @@ void ControlTest::SetUp() {
 }
 
 void ControlTest::TearDown() {
-  win::user::SetMessageBoxAnswer(nullptr);
-  win::user::TakeMessageBoxRecords();
-  DoneApplication();
-  vcl::DoneControls();
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-  win::clock::UseReal();
+  testsupport::StopApplication();
 }
 
 void ControlTest::Advance(int milliseconds) {
@@ -107,22 +90,8 @@ COLORREF ControlTest::Pixel(TControl* control, int x, int y) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-namespace {
-struct TemporaryPictures {
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("controls-pictures-" + std::to_string(getpid()));
-  TemporaryPictures() { std::filesystem::create_directories(dir); }
-  ~TemporaryPictures() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-  }
-};
-}  // namespace
-
 std::string ControlTest::PictureDir() {
-  if (const char* dir = std::getenv("DRUMS_CONTROL_PICTURES")) return dir;
-  static TemporaryPictures temporary;
-  return temporary.dir.string();
+  return testsupport::PictureFolder("DRUMS_CONTROL_PICTURES");
 }
 
 bool ControlTest::SaveScreenshot(const std::string& name) {

@@ -1,8 +1,7 @@
 #include "fixture.h"
 
-#include "platform/vcl/controls/Screen.h"
-#include "platform/vcl/graphics/Colors.h"
 #include "platform/win/drums_ext.h"
+#include "tests/support/HeadlessApplication.h"
 
 // Made by the build, which embeds the test forms (tests/vcl/forms/embedded).
 void RegisterResources_forms_test();
@@ -13,25 +12,13 @@ void FormsTest::SetUp() {
   static bool registered = false;
   if (!registered) {
     RegisterResources_forms_test();
-    RegisterColorIdents();
     registered = true;
   }
-  win::clock::UseManual(1'000'000'000);
-  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
-  InitApplication();
-  Application->Initialize();
-  Application->SetTitle("Forms Test");
+  testsupport::StartApplication("Forms Test");
 }
 
 void FormsTest::TearDown() {
-  win::user::SetMessageBoxAnswer(nullptr);
-  win::user::TakeMessageBoxRecords();
-  DoneApplication();
-  vcl::DoneControls();
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-  win::clock::UseReal();
+  testsupport::StopApplication();
 }
 
 host::WindowId FormsTest::HostOf(HWND hwnd) {

@@ -1,24 +1,13 @@
 #include "GridFixture.h"
 
-#include "platform/vcl/controls/Screen.h"
-#include "platform/vcl/graphics/Colors.h"
 #include "platform/win/drums_ext.h"
 #include "platform/win/windows.h"
+#include "tests/support/HeadlessApplication.h"
 
 namespace gridtest {
 
 void GridTest::SetUp() {
-  static bool registered = false;
-  if (!registered) {
-    RegisterColorIdents();
-    registered = true;
-  }
-  win::clock::UseManual(1'000'000'000);
-  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
-  InitApplication();
-  vcl::RegisterGridClasses();
-  Application->Initialize();
+  testsupport::StartApplication("Grid Test");
   form = TCustomForm::CreateNew<TForm>(Application);
   form->SetBounds(100, 100, 480, 320);
   form->SetCaption("Grid test");
@@ -32,13 +21,7 @@ void GridTest::SetUp() {
 }
 
 void GridTest::TearDown() {
-  win::user::SetMessageBoxAnswer(nullptr);
-  win::user::TakeMessageBoxRecords();
-  DoneApplication();
-  vcl::DoneControls();
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-  win::clock::UseReal();
+  testsupport::StopApplication();
 }
 
 void GridTest::SongOrderShape(int colWidth) {

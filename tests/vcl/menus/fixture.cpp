@@ -5,32 +5,17 @@
 #include "platform/host/png_file.h"
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/graphics/Colors.h"
+#include "tests/support/HeadlessApplication.h"
 
 namespace menustest {
 
 void MenusTest::SetUp() {
-  static bool registered = false;
-  if (!registered) {
-    RegisterColorIdents();
-    registered = true;
-  }
-  win::clock::UseManual(1'000'000'000);
-  host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
-  InitApplication();
-  Application->Initialize();
-  Application->SetTitle("Menus Test");
+  testsupport::StartApplication("Menus Test");
 }
 
 void MenusTest::TearDown() {
   Application->OnIdle = nullptr;
-  win::user::SetMessageBoxAnswer(nullptr);
-  win::user::TakeMessageBoxRecords();
-  DoneApplication();
-  vcl::DoneControls();
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-  win::clock::UseReal();
+  testsupport::StopApplication();
 }
 
 void MenusTest::Click(int sx, int sy, host::MouseButton button) {

@@ -159,6 +159,35 @@ TEST_F(ButtonTest, DefaultStyleFollowsTheProperty) {
   EXPECT_EQ(GetWindowLongA(button->GetHandle(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
+// Enter presses the focused button, or the Default one while the focus is
+// on a control that is no button: each button is told where the focus went.
+TEST_F(ButtonTest, TheActiveButtonFollowsTheFocus) {
+  auto* ok = new TButton(form);
+  ok->SetParent(form);
+  ok->SetDefault(true);
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetTop(40);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetTop(80);
+  auto type = [](TButton* b) { return GetWindowLongA(b->GetHandle(), GWL_STYLE) & BS_TYPEMASK; };
+  struct Step {
+    TWinControl* focus;
+    bool okActive, otherActive;
+  } steps[] = {{other, false, true}, {edit, true, false}, {ok, true, false}, {other, false, true}};
+  int n = 0;
+  for (const Step& s : steps) {
+    s.focus->SetFocus();
+    Pump();
+    SCOPED_TRACE(n++);
+    EXPECT_EQ(ok->GetActive(), s.okActive);
+    EXPECT_EQ(other->GetActive(), s.otherActive);
+    EXPECT_EQ(type(ok), s.okActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    EXPECT_EQ(type(other), s.otherActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  }
+}
+
 TEST_F(ButtonTest, EscapeOnACancelButtonEndsAModalFormWithItsResult) {
   TForm* dialog = TCustomForm::CreateNew<TForm>(Application);
   auto* cancel = new TButton(dialog);

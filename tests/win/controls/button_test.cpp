@@ -79,11 +79,13 @@ TEST_F(ButtonTest, AnAutomaticRadioButtonClearsTheOthersOfItsGroup) {
 
 TEST_F(ButtonTest, AnOwnerDrawnButtonIsDrawnByItsParentWithItsState) {
   std::vector<UINT> states;
+  std::vector<HDC> dcs;
   usertest::MessageLog::Get().answers[{"parent", WM_DRAWITEM}] = [&](HWND, WPARAM, LPARAM lp) {
     auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
     EXPECT_EQ(dis->CtlType, static_cast<UINT>(ODT_BUTTON));
     EXPECT_EQ(dis->CtlID, 5u);
     states.push_back(dis->itemState);
+    dcs.push_back(dis->hDC);
     return LRESULT(TRUE);
   };
   HWND b = Child("BUTTON", "Kick", BS_OWNERDRAW, 10, 10, 60, 24, 5);
@@ -98,6 +100,11 @@ TEST_F(ButtonTest, AnOwnerDrawnButtonIsDrawnByItsParentWithItsState) {
   Pump();
   EXPECT_EQ(states.back(), static_cast<UINT>(ODS_DISABLED));
   EXPECT_EQ(CodesOf(5), std::vector<int>{BN_CLICKED});
+  // A parent printing its children hands the button a context to draw in.
+  HDC printed = CreateCompatibleDC(nullptr);
+  SendMessageA(b, WM_PAINT, reinterpret_cast<WPARAM>(printed), 0);
+  EXPECT_EQ(dcs.back(), printed);
+  DeleteDC(printed);
 }
 
 TEST_F(ButtonTest, ACopyOfTheClassWorksWithOrWithoutItsExtraBytes) {

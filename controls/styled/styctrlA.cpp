@@ -1,0 +1,5 @@
+#include "controls/styled/styctrlA.h"
+
+void RegisterStyCtrlAClasses() {
+  RegisterClasses({TStyLImage::StaticClass(), TStyNImage::StaticClass()});
+}

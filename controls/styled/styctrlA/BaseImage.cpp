@@ -1,0 +1,66 @@
+#include "controls/styled/styctrlA/BaseImage.h"
+
+#include "controls/styled/styctrlA/Redraw.h"
+
+TStyBaseImage::TStyBaseImage(TComponent* AOwner) : TStyGraphicControl(AOwner) {
+  TControlStyle style = GetControlStyle();
+  style.Include(csReplicatable);
+  SetControlStyle(style);
+}
+
+void TStyBaseImage::Publish(TPublisher<TStyBaseImage>& p) {
+  p.Prop("QuickDraw", &TStyBaseImage::GetQuickDraw, &TStyBaseImage::SetQuickDraw).Default(true);
+  p.Prop("Style", &TStyBaseImage::GetStyle, &TStyBaseImage::SetStyle).Default(sbNone);
+  p.Prop("Transparent", &TStyBaseImage::GetTransparent, &TStyBaseImage::SetTransparent).Default(true);
+  p.Prop("Bevel", &TStyBaseImage::GetBevel, &TStyBaseImage::SetBevel);
+}
+
+void TStyBaseImage::Messages(TMessageMap<TStyBaseImage>& m) {
+  m.On(CM_TRANSPARENTCHANGED, &TStyBaseImage::CMTransparentChanged);
+}
+
+void TStyBaseImage::SetQuickDraw(bool value) {
+  if (value == FQuickDraw) return;
+  FQuickDraw = value;
+  RedrawImage();
+}
+
+void TStyBaseImage::SetStyle(TStyBitmapStyle value) {
+  if (value == FStyle) return;
+  FStyle = value;
+  RedrawImage();
+}
+
+void TStyBaseImage::Changed(TObject* /*Sender*/) {
+  RedrawImage();
+}
+
+void TStyBaseImage::RedrawImage() {
+  RedrawOverlapping(this);
+}
+
+void TStyBaseImage::RealizePalette(HPALETTE Palette) {
+  if (FQuickDraw || !Palette) return;
+  HDC dc = GetCanvas()->GetHandle();
+  SelectPalette(dc, Palette, TRUE);
+  ::RealizePalette(dc);
+}
+
+bool TStyBaseImage::ApplyAutoSize(int PictureWidth, int PictureHeight) {
+  const TPoint size = AutoImageSize(IsEmpty(), PictureWidth, PictureHeight, BevelExtent());
+  if (size.X == GetWidth() && size.Y == GetHeight()) return false;
+  SetBounds(GetLeft(), GetTop(), size.X, size.Y);
+  return true;
+}
+
+bool TStyBaseImage::PaintFrame(bool SkipFill, TRect& Inner) {
+  if (Loading() || AdjustImageSize()) return false;
+  if (!GetTransparent()) {
+    if (!SkipFill) FillBackground();
+  } else if (IsEmpty() && BevelExtent() == 0) {
+    TStyGraphicControl::Paint();
+    return false;
+  }
+  Inner = GetBevel()->PaintBevel(GetCanvas(), GetClientRect(), GetTransparent());
+  return !IsEmpty();
+}

@@ -1,0 +1,5 @@
+#include "controls/styled/styextcA.h"
+
+void RegisterStyExtcAClasses() {
+  RegisterClasses({TStyTrackBar::StaticClass()});
+}

@@ -1,0 +1,129 @@
+// The track bar's input: dragging the thumb, paging beside it with the
+// shared timer pool repeating, the arrow and page keys and the wheel.
+#include "controls/styled/stycompo.h"
+#include "controls/styled/styextcA/TrackBar.h"
+
+namespace {
+bool Inside(const TRect& r, const TPoint& p) {
+  const RECT rect = r;
+  return PtInRect(&rect, p);
+}
+}  // namespace
+
+void TStyCustomTrackBar::Messages(TMessageMap<TStyCustomTrackBar>& m) {
+  m.On(WM_GETDLGCODE, &TStyCustomTrackBar::WMGetDlgCode);
+  m.On(CM_ENABLEDCHANGED, &TStyCustomTrackBar::CMEnabledChanged);
+}
+
+void TStyCustomTrackBar::WMGetDlgCode(TMessage& m) {
+  InheritedMessage(m);
+  m.Result |= DLGC_WANTARROWS;
+}
+
+void TStyCustomTrackBar::EnableTimer(bool Enabled) {
+  if (!StyApplication) return;
+  if (TStyTimerItem* item = StyApplication->TimerItemById(FTimer)) item->SetEnabled(Enabled);
+}
+
+void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
+  TStyCustomPanel::KeyDown(key, shift);
+  switch (key) {
+    case VK_PRIOR: SetPosition(FPosition + FPageSize); break;
+    case VK_NEXT: SetPosition(FPosition - FPageSize); break;
+    case VK_LEFT:
+    case VK_DOWN: SetPosition(FPosition - FLineSize); break;
+    case VK_UP:
+    case VK_RIGHT: SetPosition(FPosition + FLineSize); break;
+    default: break;
+  }
+}
+
+void TStyCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyCustomPanel::MouseDown(button, shift, x, y);
+  if (FFocusStyle != tbNoFocus && CanFocus()) SetFocus();
+  // The press tells where the pointer is as a move would.
+  FLastPoint = TPoint(x, y);
+  if (button != mbLeft) return;
+  const TStyTrackLayout layout = Layout();
+  const TPoint at(x, y);
+  if (Inside(FThumbRect, at)) {
+    FDragging = true;
+    RedrawThumb();
+  } else if (Inside(layout.Track(), at)) {
+    EnableTimer(true);
+    const int p = layout.PagingThreshold(FPosition);
+    // Direction 2 moves the thumb towards the track's start, 1 away from it.
+    if (FOrientation == toHorizontal) {
+      FPagingDirection = x < p ? 2 : 1;
+      SetPosition(x < p ? FPosition - FPageSize : FPosition + FPageSize);
+    } else {
+      FPagingDirection = y < p ? 2 : 1;
+      SetPosition(y < p ? FPosition + FPageSize : FPosition - FPageSize);
+    }
+  }
+}
+
+void TStyCustomTrackBar::PagingTick() {
+  try {
+    const TStyTrackLayout layout = Layout();
+    if (!Inside(layout.Track(), FLastPoint)) return;
+    const int p = layout.PagingThreshold(FPosition);
+    const int along = FOrientation == toHorizontal ? FLastPoint.X : FLastPoint.Y;
+    const int towardsStart = FOrientation == toHorizontal ? -FPageSize : FPageSize;
+    if (along < p && FPagingDirection == 2)
+      SetPosition(FPosition + towardsStart);
+    else if (along >= p && FPagingDirection == 1)
+      SetPosition(FPosition - towardsStart);
+    else
+      EnableTimer(false);  // the thumb has passed the pointer
+  } catch (...) {
+    EnableTimer(false);
+    throw;
+  }
+}
+
+void TStyCustomTrackBar::MouseMove(TShiftState shift, int x, int y) {
+  TStyCustomPanel::MouseMove(shift, x, y);
+  FLastPoint = TPoint(x, y);
+  if (!FDragging) return;
+  if (std::optional<int> value = Layout().DragValue(x, y)) SetPosition(*value);
+}
+
+void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TStyCustomPanel::MouseUp(button, shift, x, y);
+  EnableTimer(false);
+  if (button != mbLeft) return;
+  FDragging = false;
+  RedrawThumb();
+}
+
+// One step per wheel notch; parts of a notch add up until they make one.
+bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+  bool handled = TStyCustomPanel::DoMouseWheel(shift, wheelDelta, mousePos);
+  if (handled) return true;
+  FWheelAccumulator += wheelDelta;
+  while (FWheelAccumulator <= -WHEEL_DELTA || FWheelAccumulator >= WHEEL_DELTA) {
+    if (FWheelAccumulator < 0) {
+      FWheelAccumulator += WHEEL_DELTA;
+      handled = DoMouseWheelDown(shift, mousePos);
+    } else {
+      FWheelAccumulator -= WHEEL_DELTA;
+      handled = DoMouseWheelUp(shift, mousePos);
+    }
+  }
+  return handled;
+}
+
+bool TStyCustomTrackBar::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
+  SetPosition(FPosition + 1);
+  return true;
+}
+
+bool TStyCustomTrackBar::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
+  SetPosition(FPosition - 1);
+  return true;
+}

@@ -1,0 +1,5 @@
+#include "controls/styled/stygrapA.h"
+
+void RegisterStyGrapAClasses() {
+  RegisterClasses({TStySimpleBevel::StaticClass(), TStyShape::StaticClass()});
+}

@@ -1,0 +1,5 @@
+#include "controls/styled/stystdcS.h"
+
+void RegisterStystdcSClasses() {
+  RegisterClasses({TStySimpleLabel::StaticClass()});
+}
