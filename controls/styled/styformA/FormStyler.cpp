@@ -16,6 +16,16 @@ namespace {
 // own: one space, so the system draws no text under ours.
 constexpr char kBlankCaption[] = " ";
 
+// Calls a paint event with the canvas clipped to Dest.
+void CallClipped(const TStyPaintEvent& Event, TObject* Sender, TCanvas* Canvas, const TRect& Dest) {
+  HDC dc = Canvas->GetHandle();
+  HRGN clip = CreateRectRgn(Dest.Left, Dest.Top, Dest.Right, Dest.Bottom);
+  SelectClipRgn(dc, clip);
+  Event(Sender, Canvas, Dest);
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(clip);
+}
+
 }  // namespace
 
 TStyFormStyler::TStyFormStyler(TComponent* AOwner)
@@ -143,13 +153,7 @@ void TStyFormStyler::PaintCaption(bool CaptureIcon) {
     const bool hasIcon = (flags & cfHasIcon) != 0;
     const bool painted = FActive || FOptions.Contains(fsInactiveGradient);
     if (FPaintMode == pcOwnerDraw) {
-      if (OnPaint) {
-        HRGN clip = CreateRectRgn(bar.Left, bar.Top, bar.Right, bar.Bottom);
-        SelectClipRgn(dc, clip);
-        OnPaint(this, FCanvas.get(), bar);
-        SelectClipRgn(dc, nullptr);
-        DeleteObject(clip);
-      }
+      if (OnPaint) CallClipped(OnPaint, this, FCanvas.get(), bar);
     } else {
       const TRect iconArea(bar.Left, bar.Top, text.Left, bar.Bottom);
       if (CaptureIcon && hasIcon && iconArea.Right > iconArea.Left) {
@@ -201,13 +205,7 @@ void TStyFormStyler::PaintCaptionText(const TRect& TextRect) {
   }
   FCanvas->GetFont()->SetColor(colour);
   if (FOptions.Contains(fsDrawCaptionEvent) || FPaintMode == pcOwnerDraw) {
-    if (!OnCaptionPaint) return;
-    HDC dc = FCanvas->GetHandle();
-    HRGN clip = CreateRectRgn(TextRect.Left, TextRect.Top, TextRect.Right, TextRect.Bottom);
-    SelectClipRgn(dc, clip);
-    OnCaptionPaint(this, FCanvas.get(), TextRect);
-    SelectClipRgn(dc, nullptr);
-    DeleteObject(clip);
+    if (OnCaptionPaint) CallClipped(OnCaptionPaint, this, FCanvas.get(), TextRect);
     return;
   }
   if (!(FActive || !FOptions.Contains(fsUseFormCaption) || FOptions.Contains(fsInactiveGradient))) return;

@@ -216,6 +216,31 @@ TEST_F(Styler, WithTheFormCaptionTheTextQueriesGoToTheForm) {
   EXPECT_STREQ(buffer, "Tip of ");
 }
 
+TEST_F(Styler, OwnerDrawHandsTheBarAfterTheIconAndTheTextToTheEvents) {
+  SendActivation(true);
+  auto* styler = new TStyFormStyler(form);
+  styler->SetOptions(kPaintOptions);
+  TRect barGiven, textGiven;
+  styler->OnPaint = [&](TObject*, TCanvas* canvas, const TRect& r) {
+    barGiven = r;
+    canvas->GetBrush()->SetColor(clRed);
+    canvas->FillRect(TRect(0, 0, 2000, 2000));
+  };
+  styler->OnCaptionPaint = [&](TObject*, TCanvas*, const TRect& r) { textGiven = r; };
+  styler->SetPaintMode(pcOwnerDraw);
+  styler->Activate();
+  Pump();
+  WORD flags = cfExcludeButtons | cfStartAtText;
+  TRect adjusted, adjustedText;
+  GetCaptionRects(wnd, adjusted, adjustedText, flags);
+  ASSERT_NE(adjusted.Left, bar.Left) << "the form shows an icon";
+  EXPECT_EQ(barGiven, adjusted);
+  EXPECT_EQ(textGiven, adjustedText);
+  EXPECT_EQ(Pixel(adjusted.Left + 4, adjusted.Top), Rgb(clRed));
+  EXPECT_NE(Pixel(bar.Left, bar.Top), Rgb(clRed)) << "clipped to the bar: the icon stays";
+  EXPECT_NE(Pixel(bar.Left + 10, bar.Bottom + 2), Rgb(clRed)) << "and the client area too";
+}
+
 TEST_F(Styler, PictureOfAStyledForm) {
   // The tips dialog's frame; the window is made anew for it.
   form->SetBorderStyle(bsDialog);
