@@ -241,6 +241,24 @@ TEST_F(Styler, OwnerDrawHandsTheBarAfterTheIconAndTheTextToTheEvents) {
   EXPECT_NE(Pixel(bar.Left + 10, bar.Bottom + 2), Rgb(clRed)) << "and the client area too";
 }
 
+TEST_F(Styler, ReadsFromFormTextAndStoresOnlyWhatDiffers) {
+  auto* styler = new TStyFormStyler(form);
+  styler->SetName("Styler");
+  EXPECT_EQ(AsText(styler).find("Options"), std::string::npos) << "defaults are not stored";
+  auto* read = new TStyFormStyler(nullptr);
+  ReadText(
+      "object Styler: TStyFormStyler\n  Alignment = taCenter\n  Colors = 2\n  PaintMode = pcOwnerDraw\n"
+      "  Options = [fsUseFontColor, fsInactiveGradient]\nend\n",
+      read);
+  EXPECT_EQ(read->GetAlignment(), taCenter);
+  EXPECT_EQ(read->GetColors(), 2);
+  EXPECT_EQ(read->GetPaintMode(), pcOwnerDraw);
+  EXPECT_EQ(read->GetOptions(), (TStyFormStyleOptions{fsUseFontColor, fsInactiveGradient}));
+  read->SetColors(1);
+  EXPECT_EQ(read->GetColors(), 2) << "never fewer than two bands";
+  delete read;
+}
+
 TEST_F(Styler, PictureOfAStyledForm) {
   // The tips dialog's frame; the window is made anew for it.
   form->SetBorderStyle(bsDialog);
