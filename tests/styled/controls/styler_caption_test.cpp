@@ -259,6 +259,24 @@ TEST_F(Styler, ReadsFromFormTextAndStoresOnlyWhatDiffers) {
   delete read;
 }
 
+TEST_F(Styler, OwnFontColourShowsOnlyWhenAskedForAndRepaintsAtOnce) {
+  SendActivation(true);
+  struct Case {
+    TStyFormStyleOptions options;
+    TColor text;
+  };
+  const Case cases[] = {{TStyFormStyleOptions{fsUseFormCaption, fsUseFontColor}, clYellow},
+                        {TStyFormStyleOptions{fsUseFormCaption}, clCaptionText},
+                        {TStyFormStyleOptions{fsUseFormCaption, fsUseFontColor, fsUseDefaultFont}, clCaptionText}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.options.Bits());
+    std::unique_ptr<TStyFormStyler> styler(AddStyler(c.options, 2));
+    styler->GetFont()->SetColor(clYellow);
+    EXPECT_GT(CountInText(Rgb(c.text)), 10);
+    styler->SetEnabled(false);
+  }
+}
+
 TEST_F(Styler, PictureOfAStyledForm) {
   // The tips dialog's frame; the window is made anew for it.
   form->SetBorderStyle(bsDialog);
