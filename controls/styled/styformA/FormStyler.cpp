@@ -67,9 +67,11 @@ void TStyFormStyler::Activate() {
   HWND wnd = TargetWindow();
   if (GetHooked() && wnd) FActive = GetActiveWindow() == wnd;
   TCustomForm* form = Form();
-  if (form && !FOptions.Contains(fsUseFormCaption)) {
+  // Saved once: a second activation must not take the blank for the caption.
+  if (form && !FOptions.Contains(fsUseFormCaption) && !FCaptionHidden) {
     FCaption = form->GetCaption();
     form->SetCaption(kBlankCaption);
+    FCaptionHidden = true;
   }
   if (!GetComponentState().Contains(csLoading)) PaintCaption(true);
 }
@@ -77,7 +79,8 @@ void TStyFormStyler::Activate() {
 void TStyFormStyler::Deactivate() {
   FIcon->SetSize(0, 0);
   TCustomForm* form = Form();
-  if (form && !FOptions.Contains(fsUseFormCaption)) form->SetCaption(FCaption);
+  if (form && FCaptionHidden) form->SetCaption(FCaption);
+  FCaptionHidden = false;
   if (!GetComponentState().Contains(csDestroying)) LetSystemRepaint();
 }
 

@@ -88,6 +88,8 @@ class TStyFormStyler : public TStyWndProcComponent {
   TStyFormStyleOptions FOptions = kStyDefaultFormStyleOptions;
   bool FActive = false;
   std::string FCaption;
+  // The form shows the blank while FCaption holds its own caption.
+  bool FCaptionHidden = false;
   bool FPainting = false;
   bool FToolWindow = false;
   std::unique_ptr<TBitmap> FIcon;

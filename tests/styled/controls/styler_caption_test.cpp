@@ -201,6 +201,8 @@ TEST_F(Styler, HidesTheFormCaptionBehindOneSpaceWithinTheCallersBuffer) {
   SendActivation(true);
   EXPECT_GT(CountInText(Rgb(clCaptionText)), 10);
 
+  // Activated again while hooked, the saved caption is kept.
+  styler->Activate();
   styler->SetEnabled(false);
   Pump();
   EXPECT_EQ(GetWindowTextA(wnd, buffer, sizeof buffer), 14);
