@@ -10,6 +10,7 @@
 #include "controls/styled/styextcA.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
+#include "controls/styled/styformA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/styshapA.h"
 #include "controls/styled/stystdcA.h"
@@ -110,6 +111,7 @@ void InitStyApplication() {
   RegisterStyBtnClasses();
   RegisterStyGrapAClasses();
   RegisterStyShapAClasses();
+  RegisterStyFormAClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
