@@ -19,7 +19,10 @@ bool SameHandler(const TNotifyEvent& a, const TNotifyEvent& b) {
   if (!a || !b) return false;
   if (!a.MethodName().empty() || !b.MethodName().empty())
     return a.MethodName() == b.MethodName() && a.Data() == b.Data();
-  return a.GetFunction().target_type() == b.GetFunction().target_type();
+  if (a.GetFunction().target_type() != b.GetFunction().target_type()) return false;
+  using Plain = void (*)(TObject*);
+  const Plain* fa = a.GetFunction().target<Plain>();
+  return !fa || *fa == *b.GetFunction().target<Plain>();
 }
 }  // namespace
 

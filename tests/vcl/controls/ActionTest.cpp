@@ -41,6 +41,14 @@ struct Counter {
   }
 };
 
+TObject* plainSenders[2];
+void PlainA(TObject* sender) {
+  plainSenders[0] = sender;
+}
+void PlainB(TObject* sender) {
+  plainSenders[1] = sender;
+}
+
 class Actions : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -185,6 +193,16 @@ TEST_F(Actions, AClickRunsTheLinkedActionUnlessTheControlHasItsOwnHandler) {
   EXPECT_EQ(own.runs, 1);
   EXPECT_EQ(own.sender, control);
   EXPECT_EQ(fromAction.runs, 1);
+
+  // Plain functions are told apart by their address, not their type.
+  action->OnExecute = PlainA;
+  control->OnClick = PlainB;
+  control->Click();
+  EXPECT_EQ(plainSenders[1], control);
+  EXPECT_EQ(plainSenders[0], nullptr);
+  control->OnClick = PlainA;
+  control->Click();
+  EXPECT_EQ(plainSenders[0], action) << "the action's own handler runs through the action";
 }
 
 TEST_F(Actions, AFreedActionOrListUnlinksItsControls) {
