@@ -3,3 +3,4 @@
 
 #include "platform/vcl/classes/components/BasicAction.h"
 #include "platform/vcl/controls/ActionList.h"
+#include "platform/vcl/controls/ActionImage.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/vcl/controls/ActionList.h"
+#include "platform/vcl/controls/ActionImage.h"
 #include "platform/vcl/controls/Control.h"
 #include "platform/vcl/controls/ControlCanvas.h"
 #include "platform/vcl/controls/ControlMessages.h"

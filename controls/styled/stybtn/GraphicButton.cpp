@@ -1,6 +1,7 @@
 #include "controls/styled/stybtn/GraphicButton.h"
 
 #include "controls/styled/styprocs.h"
+#include "platform/vcl/ActnList.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 
@@ -576,4 +577,12 @@ void TStyBaseGraphicButton::CMTextChanged(TMessage&) {
 void TStyBaseGraphicButton::WMLButtonDblClk(TMessage& m) {
   InheritedMessage(m);
   if (FPressed) DblClick();
+}
+
+// An empty glyph takes the action's image; a glyph of the button's own stays.
+void TStyBaseGraphicButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  if (!UsesActionImage() || !GetGlyph()->Empty()) return;
+  TBitmap image;
+  if (ActionImageToGlyph(Sender, &image)) SetGlyph(&image);
 }

@@ -96,6 +96,9 @@ class TStyBaseGraphicButton : public TStyBaseControl {
 
  protected:
   virtual bool IsGlyphStored();
+  // Whether an assigned action's image becomes the glyph.
+  virtual bool UsesActionImage() { return true; }
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   virtual void RepeatTick();
   virtual bool HasHotLook() { return false; }
   virtual bool IsPointInButton(int X, int Y);

@@ -1,6 +1,7 @@
 #include "controls/styled/stybtn/PushButton.h"
 
 #include "controls/styled/styprocs.h"
+#include "platform/vcl/ActnList.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 
@@ -306,4 +307,12 @@ void TStyCustomButton::DropDown() {
   FDropped = false;
   FState = 0;
   SendMessageA(GetHandle(), BM_SETSTATE, 0, 0);
+}
+
+// An empty glyph takes the action's image; a glyph of the button's own stays.
+void TStyCustomButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  if (!GetGlyph()->Empty()) return;
+  TBitmap image;
+  if (ActionImageToGlyph(Sender, &image)) SetGlyph(&image);
 }

@@ -80,6 +80,7 @@ class TStyCustomButton : public TButton {
   virtual void BoundsChanged(TStyBoundsChanges Changes) { (void)Changes; }
   virtual void RepeatTick();
   virtual void ImageListChanged(TObject* Sender);
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void CreateParams(TCreateParams& params) override;
   void SetButtonStyle(bool ADefault) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -17,6 +17,8 @@ class TStyCustomSpeedButton : public TStyBaseGraphicButton {
 
  protected:
   void Paint() override;
+  // With an image list the glyph comes from the list, not from an action.
+  bool UsesActionImage() override { return !GetImageList(); }
   int SpeedStyle() const override { return FStyle; }
   // The frame's width on each side in the style.
   int FrameWidth() const;
