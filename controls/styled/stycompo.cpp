@@ -7,6 +7,7 @@
 #include "controls/styled/stycont.h"
 #include "controls/styled/styctrl.h"
 #include "controls/styled/styctrlA.h"
+#include "controls/styled/stydlgS.h"
 #include "controls/styled/styextcA.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
@@ -110,6 +111,7 @@ void InitStyApplication() {
   RegisterStyBtnClasses();
   RegisterStyGrapAClasses();
   RegisterStyShapAClasses();
+  RegisterStyDlgSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
