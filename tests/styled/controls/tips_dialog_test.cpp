@@ -275,6 +275,70 @@ TEST_F(TipsDialog, TheBoxBelowKeepsShowAtStart) {
   EXPECT_FALSE(Run({}, moStart)) << "the next start shows no tips";
 }
 
+// The main window's component as its form text gives it.
+TEST_F(TipsDialog, ReadsAndWritesTheMainWindowsComponent) {
+  const std::string text =
+      "object Tips: TStyTipDlg\n"
+      "  CaptionFill = True\n"
+      "  CaptionHeader = 'Tambrel Tips'\n"
+      "  CaptionTitle = 'Tips for Tambrel'\n"
+      "  Effect = deExplodeExt\n"
+      "  ShowAtStart = True\n"
+      "  Tips.Strings = (\n"
+      "    'First tip'\n"
+      "    'Second tip')\n"
+      "end\n";
+  ReadText(text, dlg);
+  EXPECT_TRUE(dlg->GetCaptionFill());
+  EXPECT_EQ(dlg->GetCaptionHeader(), "Tambrel Tips");
+  EXPECT_EQ(dlg->GetCaptionTitle(), "Tips for Tambrel");
+  EXPECT_EQ(dlg->GetEffect(), deExplodeExt);
+  EXPECT_TRUE(dlg->GetShowAtStart());
+  EXPECT_EQ(dlg->GetTipsCount(), 2);
+  EXPECT_EQ(dlg->GetColors(), 32);
+  EXPECT_EQ(dlg->GetPosition(), bpCenter);
+  EXPECT_EQ(dlg->GetRelatePos(), brScreen);
+  EXPECT_EQ(dlg->GetMode(), moNormal);
+  EXPECT_TRUE(dlg->GetShowHints());
+  const std::string written = AsText(dlg);
+  EXPECT_EQ(written.find("TipsCount"), std::string::npos) << written;
+  EXPECT_EQ(written.find("Colors"), std::string::npos) << "defaults are not written\n" << written;
+  EXPECT_NE(written.find("'Second tip'"), std::string::npos) << written;
+}
+
+TEST_F(TipsDialog, OpensOverTheAnchorWhenGivenOne) {
+  SetTips(3);
+  std::unique_ptr<TForm> anchor(TCustomForm::CreateNew<TForm>(nullptr));
+  anchor->SetBounds(100, 120, 600, 400);
+  bool checked = false;
+  Application->OnIdle = [&](TObject*, bool& done) {
+    done = true;
+    TStyTipForm* f = dlg->GetForm();
+    if (!f || !f->GetActive()) return;
+    EXPECT_EQ(f->GetLeft(), 100 + (600 - f->GetWidth()) / 2);
+    EXPECT_EQ(f->GetTop(), 120 + (400 - f->GetHeight()) / 2);
+    checked = true;
+    f->btnOk->Click();
+    PostMessageA(f->GetHandle(), WM_NULL, 0, 0);
+  };
+  dlg->ShowTips(moNormal, anchor.get());
+  EXPECT_TRUE(checked);
+}
+
+TEST_F(TipsDialog, AFailureWhileShowingFreesTheWindowAndTheNextShowingStartsAfresh) {
+  SetTips(3);
+  dlg->OnCustomize = [](TObject*) { throw Exception("customizing failed"); };
+  EXPECT_THROW(dlg->ShowTips(moNormal), Exception);
+  EXPECT_EQ(dlg->GetForm(), nullptr);
+  dlg->OnCustomize = nullptr;
+  std::vector<std::string> shown;
+  EXPECT_TRUE(Run({[&](TStyTipForm* f) {
+    EXPECT_FALSE(f->btnPrevious->GetEnabled()) << "a fresh history";
+    shown.push_back(Shown(f));
+  }}));
+  EXPECT_EQ(shown.size(), 1u);
+}
+
 // The dialog as the drum machine's main window configures it, saved as the
 // host presents it (caption bar included).
 TEST_F(TipsDialog, PictureOfTheDrumMachinesTips) {
