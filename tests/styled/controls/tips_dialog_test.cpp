@@ -2,10 +2,12 @@
 // with its history, the warning without tips, the show-at-start box, and a
 // picture of the dialog as the drum machine configures it.
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "controls/styled/styctrl.h"
@@ -337,6 +339,24 @@ TEST_F(TipsDialog, AFailureWhileShowingFreesTheWindowAndTheNextShowingStartsAfre
     shown.push_back(Shown(f));
   }}));
   EXPECT_EQ(shown.size(), 1u);
+}
+
+// The drum machine's dialog opens with the explode effect: its pauses run on
+// the clock, which another thread moves until the window is up.
+TEST_F(TipsDialog, OpensAfterTheExplodeEffect) {
+  SetTips(2);
+  dlg->SetEffect(deExplodeExt);
+  std::atomic<bool> up{false};
+  std::thread clock([&] {
+    while (!up) {
+      win::clock::Advance(1000);
+      std::this_thread::yield();
+    }
+  });
+  const bool shown = Run({[&](TStyTipForm*) { up = true; }});
+  up = true;
+  clock.join();
+  EXPECT_TRUE(shown);
 }
 
 // The dialog as the drum machine's main window configures it, saved as the
