@@ -11,6 +11,7 @@
 #include "controls/styled/styextcA.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
+#include "controls/styled/styformA.h"
 #include "controls/styled/stygraph.h"
 #include "controls/styled/styshapA.h"
 #include "controls/styled/stystdcA.h"
@@ -111,6 +112,7 @@ void InitStyApplication() {
   RegisterStyBtnClasses();
   RegisterStyGrapAClasses();
   RegisterStyShapAClasses();
+  RegisterStyFormAClasses();
   RegisterStyDlgSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();

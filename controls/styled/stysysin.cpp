@@ -73,6 +73,11 @@ int SmallIconWidth() {
   return NewStyleControls() ? GetSystemMetrics(SM_CXSMICON) : CaptionButtonWidth();
 }
 
+bool SystemGradientCaptions() {
+  BOOL on = FALSE;
+  return SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &on, 0) && on;
+}
+
 void GetCaptionRects(HWND Wnd, TRect& CaptionRect, TRect& TextRect, WORD& Flags) {
   const DWORD style = static_cast<DWORD>(GetWindowLongA(Wnd, GWL_STYLE));
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(Wnd, GWL_EXSTYLE));

@@ -17,6 +17,8 @@ void InitSystemInfo();
 bool NewStyleControls();
 
 int ColorDepth();
+// Whether the system draws active captions as a gradient of its own.
+bool SystemGradientCaptions();
 // The logged-on user's name, or "(Unknown)".
 std::string UserName();
 

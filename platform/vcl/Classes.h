@@ -7,6 +7,7 @@
 #include "platform/vcl/classes/threads/Thread.h"
 
 // The object model, string lists and component streaming.
+#include "platform/vcl/classes/components/BasicAction.h"
 #include "platform/vcl/classes/components/Collection.h"
 #include "platform/vcl/classes/components/Component.h"
 #include "platform/vcl/classes/components/Persistent.h"

@@ -1,7 +1,8 @@
 // The class library's controls: the base control classes, their messages,
-// screen and mouse, hint windows and image lists.
+// screen and mouse, hint windows, image lists and actions.
 #pragma once
 
+#include "platform/vcl/controls/ActionList.h"
 #include "platform/vcl/controls/Control.h"
 #include "platform/vcl/controls/ControlCanvas.h"
 #include "platform/vcl/controls/ControlMessages.h"

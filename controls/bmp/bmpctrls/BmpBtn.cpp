@@ -79,6 +79,22 @@ void TBmpBtn::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FBmpImages) FBmpImages = nullptr;
 }
 
+void TBmpBtn::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action || !action->GetActionList()) return;
+  TCustomImageList* images = action->GetActionList()->GetImages();
+  int index = action->GetImageIndex();
+  if (!images || index < 0 || index >= images->GetCount() || !GetGlyph()->Empty()) return;
+  TBitmap image;
+  image.SetWidth(images->GetWidth());
+  image.SetHeight(images->GetHeight());
+  image.GetCanvas()->GetBrush()->SetColor(clFuchsia);
+  image.GetCanvas()->FillRect(Rect(0, 0, image.GetWidth(), image.GetHeight()));
+  images->Draw(image.GetCanvas(), 0, 0, index);
+  SetGlyph(&image);
+}
+
 void TBmpBtn::SetButtonStyle(bool ADefault) {
   // The window keeps its owner-drawn type; only the face shows the change.
   if (ADefault == FIsFocused) return;

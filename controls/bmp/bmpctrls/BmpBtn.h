@@ -97,6 +97,9 @@ class TBmpBtn : public TButton {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void SetButtonStyle(bool ADefault) override;
+  // Beyond the control's own properties: a button without a glyph takes the
+  // action's image, on fuchsia (the glyph's transparent colour).
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   // Set while a dropped menu is open: the raised edge is not drawn.
   bool GetMenuDropped() const { return FMenuDropped; }
   void SetMenuDropped(bool value);

@@ -5,12 +5,25 @@
 #include <vector>
 
 #include "platform/vcl/SysUtils.h"
+#include "platform/vcl/controls/ActionList.h"
 #include "platform/vcl/controls/ControlHooks.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/windows.h"
 
 namespace {
 TControl* captureControl = nullptr;
+
+// Whether the click handler is still the one taken from the action: a handler
+// bound by name compares by its method, a callable by its kind.
+bool SameHandler(const TNotifyEvent& a, const TNotifyEvent& b) {
+  if (!a || !b) return false;
+  if (!a.MethodName().empty() || !b.MethodName().empty())
+    return a.MethodName() == b.MethodName() && a.Data() == b.Data();
+  if (a.GetFunction().target_type() != b.GetFunction().target_type()) return false;
+  using Plain = void (*)(TObject*);
+  const Plain* fa = a.GetFunction().target<Plain>();
+  return !fa || *fa == *b.GetFunction().target<Plain>();
+}
 }  // namespace
 
 TControl* GetCaptureControl() {
@@ -73,6 +86,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
   });
   p.Prop("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint).Default(true);
   p.Prop("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault);
+  p.Prop("Action", &TControl::GetAction, &TControl::SetAction);
   p.Prop("OnClick", &TControl::OnClick);
   p.Prop("OnDblClick", &TControl::OnDblClick);
   p.Prop("OnMouseDown", &TControl::OnMouseDown);
@@ -287,7 +301,15 @@ void TControl::WMCancelMode(TMessage& m) {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  // A handler of the control's own wins; the one taken from the action runs
+  // through the action (which checks that it is enabled).
+  TBasicAction* action = GetAction();
+  if (OnClick && !(action && SameHandler(OnClick, action->OnExecute)))
+    OnClick(this);
+  else if (action && !GetComponentState().Contains(csDesigning))
+    FActionLink->Execute(this);
+  else if (OnClick)
+    OnClick(this);
 }
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
@@ -553,11 +575,44 @@ void TControl::SetPopupMenu(TComponent* value) {
 
 void TControl::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == opRemove && component == FPopupMenu) FPopupMenu = nullptr;
+  if (operation != opRemove) return;
+  if (component == FPopupMenu) FPopupMenu = nullptr;
+  // A freed action has already emptied the link; drop it.
+  if (FActionLink && (!FActionLink->GetAction() || component == FActionLink->GetAction())) FActionLink.reset();
+}
+
+// ---- Action link -------------------------------------------------------------
+
+TBasicAction* TControl::GetAction() const {
+  return FActionLink ? FActionLink->GetAction() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* value) {
+  if (!value) {
+    FActionLink.reset();
+    return;
+  }
+  if (value == GetAction()) return;
+  if (!FActionLink) FActionLink = std::make_unique<TControlActionLink>(this);
+  FActionLink->SetAction(value);
+  value->FreeNotification(this);
+  // While the action is being read the control keeps what it was given.
+  ActionChange(value, value->GetComponentState().Contains(csLoading));
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action) return;
+  if (!checkDefaults || GetCaption().empty() || GetCaption() == GetName()) SetCaption(action->GetCaption());
+  if (!checkDefaults || FEnabled) SetEnabled(action->GetEnabled());
+  if (!checkDefaults || FHint.empty()) SetHint(action->GetHint());
+  if (!checkDefaults || FVisible) SetVisible(action->GetVisible());
+  if (!checkDefaults || !OnClick) OnClick = action->OnExecute;
 }
 
 void TControl::Loaded() {
   inherited::Loaded();
+  if (TBasicAction* action = GetAction()) ActionChange(action, true);
   UpdateAnchorRules();
   if (FParent) {
     if (FParentColor) Perform(CM_PARENTCOLORCHANGED, 0, 0);

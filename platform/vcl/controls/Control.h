@@ -19,6 +19,8 @@
 
 class TWinControl;
 class TControl;
+class TBasicAction;
+class TControlActionLink;
 
 // A replaceable window procedure: WindowProc starts as the control's WndProc.
 using TWndMethod = std::function<void(TMessage& message)>;
@@ -119,6 +121,10 @@ class TControl : public TComponent {
   void SetControlState(TControlState value) { FControlState = value; }
   bool GetMouseCapture();
   void SetMouseCapture(bool value);
+  // The action the control follows (caption, enabled state, hint,
+  // visibility, click); null for none.
+  TBasicAction* GetAction() const;
+  void SetAction(TBasicAction* value);
 
   // Painting -----------------------------------------------------------
   virtual void Invalidate();
@@ -181,6 +187,10 @@ class TControl : public TComponent {
   void ParentFontChanged();
   void ParentColorChanged();
   virtual void FontChanged(TObject* sender);
+  // The linked action changed (sender): take its properties; with
+  // checkDefaults only those the control still has at their default.
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+  TControlActionLink* GetActionLink() const { return FActionLink.get(); }
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -214,6 +224,8 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TControlActionLink;
+  std::unique_ptr<TControlActionLink> FActionLink;
   void WMLButtonDown(TMessage& m);
   void WMLButtonDblClk(TMessage& m);
   void WMLButtonUp(TMessage& m);

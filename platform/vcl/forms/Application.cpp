@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/vcl/classes/threads/Thread.h"
+#include "platform/vcl/controls/ActionList.h"
 #include "platform/vcl/controls/ControlHooks.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/vcl/forms/ExceptionText.h"
@@ -342,6 +343,7 @@ void InitApplication() {
   vcl::dialogs::RegisterDialogClasses();
   vcl::comctrls::RegisterComCtrlsClasses();
   vcl::RegisterGridClasses();
+  vcl::RegisterActionClasses();
   Application = new TApplication(nullptr);
 }
 

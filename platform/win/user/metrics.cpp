@@ -162,8 +162,9 @@ BOOL SystemParametersInfoA(UINT action, UINT param, PVOID data, UINT) {
     case SPI_GETSCREENSAVEACTIVE: return setBool(TRUE);
     // Visual effects of later systems answer off; keyboard cues are always shown.
     case SPI_GETKEYBOARDCUES: return setBool(TRUE);
+    // Captions count as drawn with the system's own gradient.
+    case SPI_GETGRADIENTCAPTIONS: return setBool(TRUE);
     case SPI_GETDRAGFULLWINDOWS:
-    case SPI_GETGRADIENTCAPTIONS:
     case SPI_GETMENUANIMATION:
     case SPI_GETCOMBOBOXANIMATION:
     case SPI_GETLISTBOXSMOOTHSCROLLING:

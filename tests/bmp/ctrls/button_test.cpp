@@ -247,6 +247,79 @@ TEST_F(BmpButton, GlyphCaptionAndOnDrawButton) {
   EXPECT_NE(sheet.At(10 + 4, 10 + 7), clRed);
 }
 
+// A button without a glyph takes its action's image on fuchsia, at the
+// list's size; one with a glyph keeps it.
+TEST_F(BmpButton, GlyphFromTheActionsImage) {
+  auto* images = new TImageList(form, 20, 12);
+  Sheet first(20, 12, clFuchsia), second(20, 12, clFuchsia);
+  first.Canvas()->GetBrush()->SetColor(clRed);
+  first.Canvas()->FillRect(Rect(10, 4, 14, 8));
+  second.Canvas()->GetBrush()->SetColor(clNavy);
+  second.Canvas()->FillRect(Rect(0, 0, 5, 3));  // from the very corner
+  images->AddMasked(first.bitmap.get(), clFuchsia);
+  images->AddMasked(second.bitmap.get(), clFuchsia);
+  auto* list = new TActionList(form);
+  list->SetImages(images);
+  auto* action = new TAction(form);
+  action->SetActionList(list);
+  action->SetCaption("Go");
+  action->SetImageIndex(1);
+
+  TBmpBtn* b = MakeButton(10, 10, 80, 30);
+  b->SetAction(action);
+  EXPECT_EQ(b->GetCaption(), "Go") << "the inherited handling ran first";
+  TBitmap* glyph = b->GetGlyph();
+  ASSERT_FALSE(glyph->Empty());
+  EXPECT_EQ(glyph->GetWidth(), 20);
+  EXPECT_EQ(glyph->GetHeight(), 12);
+  EXPECT_EQ(glyph->GetCanvas()->GetPixels(0, 0) & 0xFFFFFF, Rgb(clNavy)) << "drawn at (0, 0)";
+  EXPECT_EQ(glyph->GetCanvas()->GetPixels(4, 2) & 0xFFFFFF, Rgb(clNavy));
+  EXPECT_EQ(glyph->GetCanvas()->GetPixels(5, 3) & 0xFFFFFF, Rgb(clFuchsia));
+  EXPECT_EQ(glyph->GetCanvas()->GetPixels(19, 11) & 0xFFFFFF, Rgb(clFuchsia));
+  styledtest::SavePicture(Paint().bitmap.get(), "bmpbtn_action_glyph.png");
+
+  // The glyph is there now: a later image index leaves it.
+  action->SetImageIndex(0);
+  EXPECT_EQ(b->GetGlyph()->GetCanvas()->GetPixels(0, 0) & 0xFFFFFF, Rgb(clNavy));
+
+  struct Case {
+    const char* what;
+    int index;
+    bool withList;
+    bool withGlyph;
+    bool wantActionImage;
+  };
+  const Case cases[] = {
+      {"image 0", 0, true, false, true},
+      {"no image", -1, true, false, false},
+      {"past the list's images", 2, true, false, false},
+      {"action without a list", 0, false, false, false},
+      {"button with its own glyph", 0, true, true, false},
+  };
+  for (const Case& c : cases) {
+    auto* a = new TAction(form);
+    if (c.withList) a->SetActionList(list);
+    a->SetImageIndex(c.index);
+    TBmpBtn* button = MakeButton(10, 50, 80, 30);
+    Sheet own(8, 8, clLime);
+    if (c.withGlyph) button->SetGlyph(own.bitmap.get());
+    button->SetAction(a);
+    TBitmap* g = button->GetGlyph();
+    if (c.wantActionImage) {
+      ASSERT_FALSE(g->Empty()) << c.what;
+      EXPECT_EQ(g->GetCanvas()->GetPixels(11, 5) & 0xFFFFFF, Rgb(clRed)) << c.what;
+      EXPECT_EQ(g->GetCanvas()->GetPixels(0, 0) & 0xFFFFFF, Rgb(clFuchsia)) << c.what;
+    } else if (c.withGlyph) {
+      EXPECT_EQ(g->GetWidth(), 8) << c.what;
+      EXPECT_EQ(g->GetCanvas()->GetPixels(0, 0) & 0xFFFFFF, Rgb(clLime)) << c.what;
+    } else {
+      EXPECT_TRUE(g->Empty()) << c.what;
+    }
+    delete button;
+    delete a;
+  }
+}
+
 TEST_F(BmpButton, SharedWallpaperChangesRepaintTheLinkedButtons) {
   auto* images = new TBmpImages(form);
   auto* item = static_cast<TBitmapItem*>(images->GetBitmaps()->Add());

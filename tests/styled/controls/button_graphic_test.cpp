@@ -151,6 +151,29 @@ TEST_F(GraphicButtons, TheCaptionsAcceleratorClicks) {
   EXPECT_EQ(clicks.size(), 1u);
 }
 
+TEST_F(GraphicButtons, APressWithADropDownMenuOpensItAndNeverClicks) {
+  auto* b = new TStyOfficeButton(form);
+  b->SetParent(form);
+  b->SetBounds(40, 40, 60, 24);
+  b->SetDropDownMenu(MakeMenu());
+  Record(b);
+  int dropped = 0;
+  b->OnDropDown = [&](TObject*) { ++dropped; };
+  std::uint8_t whileOpen = 0;
+  CloseMenusAfter([&] { whileOpen = b->GetState(); });
+  Move(b, 10, 10);
+  const std::uint8_t before = b->GetState();
+  Down(b, 10, 10);
+  Up(b, 10, 10);
+  Pump();
+  EXPECT_EQ(dropped, 1);
+  EXPECT_EQ(whileOpen, bsDropped);
+  EXPECT_EQ(b->GetState(), before) << "back as before the press";
+  EXPECT_TRUE(clicks.empty());
+  delete b->GetDropDownMenu();
+  EXPECT_EQ(b->GetDropDownMenu(), nullptr) << "a freed menu is forgotten";
+}
+
 class RepeatingButton : public GraphicButtons {
  protected:
   void SetUp() override {

@@ -2,6 +2,7 @@
 // on the driven clock, double clicks, the repeat ending with the press, and
 // the frame it draws for the default and focused button.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/win/drums_ext.h"
@@ -100,6 +101,25 @@ TEST_F(PushButton, RepeatStopsWhenThePressCanNoLongerFinish) {
     ReleaseCapture();
     if (button) Up(button, 10, 10);
   }
+}
+
+TEST_F(PushButton, AClickWithADropDownMenuFiresOnClickThenOpensTheMenuPushed) {
+  button->SetDropDownMenu(MakeMenu());
+  std::vector<std::string> order;
+  button->OnClick = [&](TObject*) { order.push_back("click"); };
+  button->OnDropDown = [&](TObject*) { order.push_back("drop"); };
+  bool pushedWhileOpen = false, droppedWhileOpen = false;
+  CloseMenusAfter([&] {
+    pushedWhileOpen = (SendMessageA(button->GetHandle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    droppedWhileOpen = button->GetDropped();
+  });
+  ClickAt(button, 10, 10);
+  Pump();
+  EXPECT_EQ(order, (std::vector<std::string>{"click", "drop"}));
+  EXPECT_TRUE(pushedWhileOpen) << "the face stays pushed while the menu is open";
+  EXPECT_TRUE(droppedWhileOpen);
+  EXPECT_FALSE(button->GetDropped());
+  EXPECT_EQ(SendMessageA(button->GetHandle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
 }
 
 TEST_F(PushButton, DrawsTheFrameOfItsRole) {

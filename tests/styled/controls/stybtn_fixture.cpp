@@ -15,6 +15,7 @@ void Buttons::SetUp() {
 }
 
 void Buttons::TearDown() {
+  Application->OnIdle = nullptr;
   delete form;
   form = nullptr;
   StyledProcs::TearDown();
@@ -75,6 +76,23 @@ Sheet Buttons::Snapshot() {
       sheet.Canvas()->SetPixels(x, y, static_cast<TColor>(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF)));
     }
   return sheet;
+}
+
+TPopupMenu* Buttons::MakeMenu() {
+  auto* menu = new TPopupMenu(form);
+  auto* item = new TMenuItem(form);
+  item->SetCaption("Rimshot");
+  menu->GetItems()->Add(item);
+  return menu;
+}
+
+void Buttons::CloseMenusAfter(std::function<void()> Look) {
+  Application->OnIdle = [Look](TObject*, bool& done) {
+    done = true;
+    if (!FindWindowA("#32768", nullptr)) return;
+    if (Look) Look();
+    EndMenu();
+  };
 }
 
 bool Buttons::SaveLarge(Sheet& sheet, const std::string& name) {

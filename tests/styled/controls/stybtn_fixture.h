@@ -3,6 +3,7 @@
 // steps.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ class Buttons : public StyledProcs {
     Down(c, x, y);
     Up(c, x, y);
   }
+
+  // A popup menu of one item, owned by the form; while it is open, Look
+  // runs once and the menu is then closed, so that no test hangs in it.
+  TPopupMenu* MakeMenu();
+  void CloseMenusAfter(std::function<void()> Look);
 
   // A form-sized sheet with the form painted on it.
   Sheet Snapshot();
