@@ -2,6 +2,8 @@
 
 #include "controls/styled/styctrl/StyBevelPanel.h"
 #include "controls/styled/styctrlA/NImage.h"
+#include "controls/styled/styformA/FormFill.h"
+#include "controls/styled/styformA/FormStyler.h"
 #include "controls/styled/stystdcS/SimpleLabel.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/SysUtils.h"
@@ -186,6 +188,11 @@ std::unique_ptr<TStyTipForm> TStyTipDlg::BuildForm() {
     HintFrom(hints, 5, f->cbShowAtStart);
   }
 
+  f->styler = new TStyFormStyler(f);
+  f->styler->SetEnabled(false);
+  f->back = new TStyBack(f);
+  f->back->SetEnabled(false);
+
   f->OnActivate = [this](TObject*) { FirstActivation(); };
   f->OnDestroy = [this](TObject*) { FHistory.reset(); };
   f->btnNext->OnClick = [this](TObject*) { NextTip(); };
@@ -230,12 +237,20 @@ void TStyTipDlg::ShowForm(TStyTipForm* Form, TControl* Anchor, const std::string
   Form->ShowModal();
 }
 
-void TStyTipDlg::AttachFormStyler(TStyTipForm* /*Form*/) {
-  // The caption bar's styler (enabled with CaptionFill, taking Colors, with
-  // the system-gradient check added to its options) and the background fill
-  // (enabled with the dialog's image list, list index and image index) join
-  // the form here. This system draws gradient captions itself, so the styler
-  // paints nothing over them and the form shows as the platform draws it.
+void TStyTipDlg::AttachFormStyler(TStyTipForm* Form) {
+  // Where the system draws gradient captions itself, the styler leaves the
+  // caption bar to it.
+  Form->styler->SetEnabled(GetCaptionFill());
+  if (GetCaptionFill()) Form->styler->SetColors(static_cast<TStyColorCount>(GetColors()));
+  TStyFormStyleOptions options = Form->styler->GetOptions();
+  options.Include(fsCheckSystemGradient);
+  Form->styler->SetOptions(options);
+  if (GetImageList()) {
+    Form->back->SetImageList(GetImageList());
+    Form->back->SetListIndex(GetListIndex());
+    Form->back->SetImageIndex(GetImageIndex());
+    Form->back->SetEnabled(true);
+  }
 }
 
 void TStyTipDlg::FirstActivation() {

@@ -15,6 +15,8 @@
 class TStySimplePanel;
 class TStySimpleLabel;
 class TStyNImage;
+class TStyFormStyler;
+class TStyBack;
 
 enum TStyTipsDialogMode : std::uint8_t { moNormal, moStart };
 DRUMS_ENUM_NAMES(TStyTipsDialogMode, "moNormal", "moStart")
@@ -41,6 +43,8 @@ class TStyTipForm : public TForm {
   TLabel* lblHeader = nullptr;
   TLabel* lblTip = nullptr;
   TStyNImage* imgTip = nullptr;
+  TStyFormStyler* styler = nullptr;
+  TStyBack* back = nullptr;
 };
 
 class TStyTipDlg : public TStyBaseDialog {

@@ -13,6 +13,7 @@
 #include "controls/styled/styctrl.h"
 #include "controls/styled/styctrlA.h"
 #include "controls/styled/stydlgS.h"
+#include "controls/styled/styformA.h"
 #include "controls/styled/stystdcS.h"
 #include "platform/host/host.h"
 #include "platform/vcl/SysUtils.h"
@@ -172,6 +173,8 @@ TEST_F(TipsDialog, BuildsItsWindowInCode) {
     EXPECT_TRUE(f->btnOk->GetDefault());
     EXPECT_EQ(f->btnOk->GetModalResult(), mrOk);
     EXPECT_FALSE(f->btnCustom->GetVisible());
+    EXPECT_FALSE(f->styler->GetEnabled()) << "CaptionFill off";
+    EXPECT_FALSE(f->back->GetEnabled()) << "no image list";
     EXPECT_FALSE(f->btnHelp->GetVisible()) << "HelpContext 0";
     EXPECT_EQ(f->btnOk->GetBoundsRect(), TRect(337, 9, 417, 33));
     EXPECT_EQ(f->pnlTip->GetBoundsRect(), TRect(5, 8, 330, 195));
@@ -372,6 +375,8 @@ TEST_F(TipsDialog, PictureOfTheDrumMachinesTips) {
   Run({[](TStyTipForm* f) { f->btnNext->Click(); },
        [&](TStyTipForm* f) {
          f->Update();
+         EXPECT_TRUE(f->styler->GetEnabled()) << "CaptionFill on";
+         EXPECT_TRUE(f->styler->GetOptions().Contains(fsCheckSystemGradient));
          EXPECT_NEAR(f->GetLeft() + f->GetWidth() / 2, 512, 1) << "centred on the screen";
          Sheet sheet(f->GetClientWidth(), f->GetClientHeight());
          f->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
