@@ -51,3 +51,13 @@ add_custom_target(skin_pictures ALL DEPENDS ${staged_outputs} ${jpeg_outputs})
 if(COMMAND drums_container_file AND TARGET stycont)
   drums_container_file(skin_pictures "${DRUMS_PROGRAM_DIR}/skins/resource2.bml" "${DRUMS_PICTURES_DIR}/resource2.txt")
 endif()
+
+# drums_embed_tips_picture(TARGET): the tips dialog's picture (bitmap 16816)
+# joins TARGET's own resources, taken from where the build draws it.
+function(drums_embed_tips_picture target)
+  set(manifest "${CMAKE_CURRENT_BINARY_DIR}/${target}_tips_manifest.txt")
+  file(WRITE "${manifest}.in" "# The tips dialog's picture, drawn by tools/draw_skins.py.\nBITMAP 16816 ${DRUMS_PICTURES_DIR}/icons/tips16816.bmp\n")
+  configure_file("${manifest}.in" "${manifest}" COPYONLY)
+  drums_embed_resources(${target} tips "${manifest}")
+  add_dependencies(${target}_resources_tips skin_pictures)
+endfunction()

@@ -7,6 +7,7 @@
 #include "controls/styled/stycont.h"
 #include "controls/styled/styctrl.h"
 #include "controls/styled/styctrlA.h"
+#include "controls/styled/stydlgS.h"
 #include "controls/styled/styextcA.h"
 #include "controls/styled/styextcS.h"
 #include "controls/styled/stygrapA.h"
@@ -112,6 +113,7 @@ void InitStyApplication() {
   RegisterStyGrapAClasses();
   RegisterStyShapAClasses();
   RegisterStyFormAClasses();
+  RegisterStyDlgSClasses();
   if (!StyApplication) StyApplication = new TStyApplication(nullptr);
   InitStyContainer();
 }
