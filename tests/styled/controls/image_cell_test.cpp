@@ -6,31 +6,13 @@
 #include <vector>
 
 #include "controls/styled/styctrlA.h"
+#include "image_faces.h"
 #include "styled/shared/fixture.h"
 
 namespace styledtest {
 namespace {
 
-// Four faces as the step grid uses them: 0 off, 1 on, 2 the forcing face,
-// 3 a modified note; each 15 x 11 with its corners in the key colour.
-constexpr TColor kKey = 0xFF00FF;
-constexpr TColor kFaces[4] = {0x603010, 0xF0D040, 0x808080, 0x2080F0};
 constexpr TColor kFormColour = 0x204020;
-
-std::unique_ptr<TStyBitmapList> MakeFaces(int width = 15, int height = 11) {
-  auto list = std::make_unique<TStyBitmapList>(nullptr);
-  for (TColor face : kFaces) {
-    Sheet sheet(width, height, face);
-    TCanvas* c = sheet.Canvas();
-    for (TPoint p : {TPoint(0, 0), TPoint(width - 1, 0), TPoint(0, height - 1), TPoint(width - 1, height - 1)})
-      c->SetPixels(p.X, p.Y, kKey);
-    c->GetBrush()->SetColor(0xFFFFFF);
-    c->FillRect(TRect(3, 3, 6, 5));  // a little shine
-    const int index = list->AddItem(nullptr);
-    list->GetBitmapItem(index)->SetBitmap(sheet.bitmap.get());
-  }
-  return list;
-}
 
 // A cell that counts its paints.
 class CountingCell : public TStyLImage {
