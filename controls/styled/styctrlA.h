@@ -6,6 +6,5 @@
 #include "controls/styled/styctrlA/ImageStyle.h"
 #include "controls/styled/styctrlA/LImage.h"
 #include "controls/styled/styctrlA/NImage.h"
-#include "controls/styled/styctrlA/Redraw.h"
 
 void RegisterStyCtrlAClasses();

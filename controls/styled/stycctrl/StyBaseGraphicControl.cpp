@@ -44,8 +44,11 @@ void TStyBaseGraphicControl::Redraw() {
   // Painting at once needs the parent's window; without one there is
   // nothing on screen to bring up to date.
   if (Loading() || !GetParent() || !GetParent()->HandleAllocated() || !GetVisible()) return;
-  Paint();
-  if (auto* canvas = dynamic_cast<TControlCanvas*>(GetCanvas())) canvas->FreeHandle();
+  // The class library's repaint of an opaque window-less control paints it
+  // and the later siblings overlapping it, clipped to its rectangle, so the
+  // repaint never covers a control lying on top of it (a cell over a skin
+  // fill, a button over a cell).
+  Repaint();
 }
 
 void TStyBaseGraphicControl::CMTransparentChanged(TMessage& /*m*/) {

@@ -26,7 +26,8 @@ class TStyBaseGraphicControl : public TStyBaseControl {
  protected:
   // The design frame at design time; nothing at run time.
   void Paint() override;
-  // Transparent (or designing): invalidate; opaque: paint at once.
+  // Transparent (or designing): invalidate; opaque: paint at once with the
+  // window-less siblings lying over it.
   void Redraw();
 
  private:

@@ -1,7 +1,5 @@
 #include "controls/styled/styctrlA/BaseImage.h"
 
-#include "controls/styled/styctrlA/Redraw.h"
-
 TStyBaseImage::TStyBaseImage(TComponent* AOwner) : TStyGraphicControl(AOwner) {
   TControlStyle style = GetControlStyle();
   style.Include(csReplicatable);
@@ -15,28 +13,18 @@ void TStyBaseImage::Publish(TPublisher<TStyBaseImage>& p) {
   p.Prop("Bevel", &TStyBaseImage::GetBevel, &TStyBaseImage::SetBevel);
 }
 
-void TStyBaseImage::Messages(TMessageMap<TStyBaseImage>& m) {
-  m.On(CM_TRANSPARENTCHANGED, &TStyBaseImage::CMTransparentChanged);
-}
+void TStyBaseImage::Messages(TMessageMap<TStyBaseImage>& /*m*/) {}
 
 void TStyBaseImage::SetQuickDraw(bool value) {
   if (value == FQuickDraw) return;
   FQuickDraw = value;
-  RedrawImage();
+  Redraw();
 }
 
 void TStyBaseImage::SetStyle(TStyBitmapStyle value) {
   if (value == FStyle) return;
   FStyle = value;
-  RedrawImage();
-}
-
-void TStyBaseImage::Changed(TObject* /*Sender*/) {
-  RedrawImage();
-}
-
-void TStyBaseImage::RedrawImage() {
-  RedrawOverlapping(this);
+  Redraw();
 }
 
 void TStyBaseImage::RealizePalette(HPALETTE Palette) {

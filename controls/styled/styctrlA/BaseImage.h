@@ -27,17 +27,10 @@ class TStyBaseImage : public TStyGraphicControl {
   // The flag word of Style for this control's bevel.
   std::uint16_t StyleFlags() const { return BitmapStyleFlags(FStyle, BevelExtent()); }
 
-  using TStyGraphicControl::Changed;
-  void Changed(TObject* Sender) override;
-
   static void Publish(TPublisher<TStyBaseImage>& p);
   static void Messages(TMessageMap<TStyBaseImage>& m);
 
  protected:
-  // Invalidates a transparent image; paints an opaque one at once together
-  // with the window-less siblings above it that overlap it, so a cell's
-  // repaint never covers a control lying on top of it.
-  void RedrawImage();
   // Unless QuickDraw: Palette realized on the canvas as a background one.
   void RealizePalette(HPALETTE Palette);
   // What both paints do first: nothing while loading or when the auto size
@@ -49,7 +42,6 @@ class TStyBaseImage : public TStyGraphicControl {
   bool ApplyAutoSize(int PictureWidth, int PictureHeight);
 
  private:
-  void CMTransparentChanged(TMessage&) { RedrawImage(); }
   bool FQuickDraw = true;
   TStyBitmapStyle FStyle = sbNone;
 };

@@ -23,7 +23,7 @@ void TStyCustomLImage::SetOption(int Index, bool value) {
   bool& field = Index == 0 ? FForceTransparent : FSilentMove;
   if (field == value) return;
   field = value;
-  RedrawImage();
+  Redraw();
 }
 
 void TStyLImage::Publish(TPublisher<TStyLImage>& p) {

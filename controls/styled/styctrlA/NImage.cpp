@@ -27,7 +27,7 @@ void TStyCustomNImage::SetControl(TStyCustomNImage* value) {
   if (value == FControl || value == this) return;
   FControl = value;
   if (value) value->FreeNotification(this);
-  RedrawImage();
+  Redraw();
 }
 
 TBitmap* TStyCustomNImage::CurrentBitmap() {
@@ -52,7 +52,7 @@ void TStyCustomNImage::Notification(TComponent* AComponent, TOperation Operation
   TStyBaseImage::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FControl) {
     FControl = nullptr;
-    RedrawImage();
+    Redraw();
   }
 }
 

@@ -1,6 +1,5 @@
 #include "controls/styled/styextcS/Fill.h"
 
-#include "controls/styled/styctrlA/Redraw.h"
 #include "controls/styled/styprocs/Blit.h"
 
 TStyFill::TStyFill(TComponent* AOwner)
@@ -22,17 +21,11 @@ void TStyFill::Publish(TPublisher<TStyFill>& p) {
   p.Prop("FillObject", &TStyFill::GetFillObject, &TStyFill::SetFillObject);
 }
 
-void TStyFill::Messages(TMessageMap<TStyFill>& m) {
-  m.On(CM_TRANSPARENTCHANGED, &TStyFill::CMTransparentChanged);
-}
-
-void TStyFill::CMTransparentChanged(TMessage& /*m*/) {
-  RedrawOverlapping(this);
-}
+void TStyFill::Messages(TMessageMap<TStyFill>& /*m*/) {}
 
 void TStyFill::Changed(TObject* Sender) {
   if (Sender == FFillObject.get()) SetTransparent(FFillObject->IsTransparent());
-  RedrawOverlapping(this);
+  Redraw();
 }
 
 bool TStyFill::IsEmpty() {

@@ -37,7 +37,6 @@ class TStyFill : public TStyGraphicControl {
   void Paint() override;
 
  private:
-  void CMTransparentChanged(TMessage& m);
   std::unique_ptr<TStyCaption> FCaption;
   std::unique_ptr<TStyFillObject> FFillObject;
 };
