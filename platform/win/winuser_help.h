@@ -18,9 +18,26 @@
 #define HELP_COMMAND 0x0102
 #define HELP_PARTIALKEY 0x0105
 
-// HELP_CONTEXT (and HELP_CONTEXTPOPUP) shows the topic numbered dwData;
-// HELP_CONTENTS, HELP_FINDER and the other commands show the first topic;
-// HELP_QUIT closes the help window. A missing file or topic is reported in
+// HELP_CONTEXT shows the topic numbered dwData in the help window and
+// HELP_CONTEXTPOPUP its text in a pop-up at the cursor; HELP_CONTENTS,
+// HELP_FINDER and the other commands show the first topic; HELP_QUIT closes
+// the help window and the pop-up. A missing file or topic is reported in
 // the help window itself.
 BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 inline constexpr auto& WinHelp = WinHelpA;
+
+// F1 pressed: WM_HELP goes to the owner of an open menu (about its
+// highlighted item) or else to the window with the keyboard focus; lParam
+// points to a HELPINFO valid for the call.
+#define WM_HELP 0x0053
+#define HELPINFO_WINDOW 0x0001
+#define HELPINFO_MENUITEM 0x0002
+
+typedef struct tagHELPINFO {
+  UINT cbSize;
+  int iContextType;  // HELPINFO_WINDOW or HELPINFO_MENUITEM
+  int iCtrlId;  // the control's or the menu item's identifier (0: none highlighted)
+  HANDLE hItemHandle;  // the control's window or the item's menu
+  DWORD_PTR dwContextId;
+  POINT MousePos;  // the cursor in screen coordinates
+} HELPINFO, *LPHELPINFO;

@@ -60,6 +60,7 @@ void TBmpPopupButton2::WndProc(TMessage& message) {
       case WM_MENUSELECT:
       case WM_DRAWITEM:
       case WM_MEASUREITEM:
+      case WM_HELP:
         if (vcl::menus::HandleMenuMessage(message, {FDownMenu})) return;
         break;
       case WM_MENUCHAR:

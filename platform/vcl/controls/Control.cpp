@@ -81,6 +81,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
   p.Prop("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont).Default(true);
   p.Prop("Caption", &TControl::GetCaption, &TControl::SetCaption);
   p.Prop("Hint", &TControl::GetHint, &TControl::SetHint);
+  p.Prop("HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext).Default(0);
   p.Prop("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint).Stored([](TControl& c) {
     return !c.FParentShowHint;
   });

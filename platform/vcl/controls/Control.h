@@ -98,6 +98,9 @@ class TControl : public TComponent {
   void SetTextBuf(const char* buffer);
   const std::string& GetHint() const { return FHint; }
   void SetHint(const std::string& value) { FHint = value; }
+  // The help topic of the control (0: none).
+  int GetHelpContext() const { return FHelpContext; }
+  void SetHelpContext(int value) { FHelpContext = value; }
   bool GetShowHint() const { return FShowHint; }
   void SetShowHint(bool value);
   bool GetParentShowHint() const { return FParentShowHint; }
@@ -207,6 +210,7 @@ class TControl : public TComponent {
   bool FParentFont = true;
   std::string FText;
   std::string FHint;
+  int FHelpContext = 0;
   bool FShowHint = false;
   bool FParentShowHint = true;
   TCursor FCursor = crDefault;

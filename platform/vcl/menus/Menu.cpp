@@ -9,6 +9,7 @@
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/forms/Form.h"
+#include "platform/win/winuser_help.h"
 
 namespace {
 
@@ -81,6 +82,18 @@ bool OwnerDrawRecord(TMessage& message, const std::vector<TMenu*>& menus, bool (
       }
     return false;
   });
+}
+
+// F1 on a menu item: the item's topic, else the active form's; a form with
+// the help border icon shows its topics as pop-ups.
+void ShowItemHelp(const TMenuItem& item) {
+  auto* form = Screen ? dynamic_cast<TCustomForm*>(Screen->GetActiveForm()) : nullptr;
+  int context = item.GetHelpContext();
+  if (context == 0 && form) context = form->GetHelpContext();
+  if (form && form->GetBorderIcons().Contains(biHelp))
+    Application->HelpCommand(HELP_CONTEXTPOPUP, context);
+  else
+    Application->HelpContext(context);
 }
 
 }  // namespace
@@ -349,6 +362,17 @@ bool HandleMenuMessage(TMessage& message, const std::vector<TMenu*>& menus) {
       });
     case WM_DRAWITEM: return OwnerDrawRecord<DRAWITEMSTRUCT>(message, menus, &TMenu::DrawItem);
     case WM_MEASUREITEM: return OwnerDrawRecord<MEASUREITEMSTRUCT>(message, menus, &TMenu::MeasureItem);
+    case WM_HELP: {
+      const auto* info = reinterpret_cast<const HELPINFO*>(message.LParam);
+      if (!Application || !info || info->iContextType != HELPINFO_MENUITEM || info->iCtrlId == 0) return false;
+      for (TMenu* menu : menus)
+        if (TMenuItem* item = menu->FindItem(static_cast<UINT>(info->iCtrlId), fkCommand))
+          return Guarded([item] {
+            ShowItemHelp(*item);
+            return true;
+          });
+      return false;
+    }
     case WM_MENUSELECT: {
       if (!Application) return false;
       UINT flags = HIWORD(message.WParam);

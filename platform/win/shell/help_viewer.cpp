@@ -5,6 +5,8 @@
 
 #include "platform/win/kernel/paths.h"
 #include "platform/win/shell/help_file.h"
+#include "platform/win/shell/help_popup.h"
+#include "platform/win/shell/help_text.h"
 #include "platform/win/windows.h"
 
 namespace {
@@ -29,23 +31,13 @@ Viewer& State() {
 HFONT HeadingFont() {
   return CreateFontA(-18, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
 }
-HFONT BodyFont() {
-  return CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-}
-
-// Paragraphs are separated by an empty line.
-std::string ShownText(const std::string& text) {
-  std::string shown;
-  for (char c : text) shown += c == '\n' ? std::string("\n\n") : std::string(1, c);
-  return shown;
-}
 
 // Lays the page out for the client width: draws it when `draw` is set, and
 // returns the page's height (margins included) either way.
 int LayOut(HDC dc, const RECT& client, int scroll, bool draw) {
   const Viewer& viewer = State();
   HFONT heading = HeadingFont();
-  HFONT body = BodyFont();
+  HFONT body = win::shell::HelpBodyFont();
   HGDIOBJ old = SelectObject(dc, heading);
   RECT area = {client.left + kMargin, client.top + kMargin - scroll, client.right - kMargin, client.bottom};
   RECT measured = area;
@@ -53,7 +45,7 @@ int LayOut(HDC dc, const RECT& client, int scroll, bool draw) {
   if (draw) DrawTextA(dc, viewer.heading.c_str(), -1, &area, DT_WORDBREAK);
   area.top = measured.bottom + kMargin;
   SelectObject(dc, body);
-  const std::string shown = ShownText(viewer.text);
+  const std::string shown = win::shell::ShownParagraphs(viewer.text);
   measured = area;
   DrawTextA(dc, shown.c_str(), -1, &measured, DT_WORDBREAK | DT_CALCRECT);
   if (draw) {
@@ -143,14 +135,7 @@ LRESULT CALLBACK ViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void Show(const std::string& caption, const std::string& heading, const std::string& text) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ViewerProc;
-    wc.lpszClassName = kViewerClass;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    registered = RegisterClassA(&wc) != 0;
-  }
+  win::shell::RegisterHelpClass(kViewerClass, ViewerProc);
   Viewer& viewer = State();
   viewer.heading = heading;
   viewer.text = text;
@@ -172,25 +157,34 @@ void Show(const std::string& caption, const std::string& heading, const std::str
 
 BOOL WinHelpA(HWND, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
   if (uCommand == HELP_QUIT) {
+    win::shell::CloseHelpPopup();
     if (State().window) DestroyWindow(State().window);
     return TRUE;
   }
   if (!lpszHelp || !*lpszHelp) return FALSE;
+  const bool popup = uCommand == HELP_CONTEXTPOPUP;
+  // A pop-up shows only the text: a failure is told there as well.
+  auto show = [popup](const std::string& caption, const std::string& heading, const std::string& text) {
+    if (popup)
+      win::shell::ShowHelpPopup(text);
+    else
+      Show(caption, heading, text);
+  };
   const std::optional<win::shell::HelpFile> file = win::shell::ReadHelpFile(win::kernel::ResolvePath(lpszHelp));
   if (!file || file->topics.empty()) {
-    Show("Help", "Help file not found", std::string("Cannot find or read the help file ") + lpszHelp + ".");
+    show("Help", "Help file not found", std::string("Cannot find or read the help file ") + lpszHelp + ".");
     return TRUE;
   }
   const win::shell::HelpTopic* topic = &file->topics.front();
-  if (uCommand == HELP_CONTEXT || uCommand == HELP_CONTEXTPOPUP) {
+  if (uCommand == HELP_CONTEXT || popup) {
     topic = file->Find(static_cast<std::uint32_t>(dwData));
     if (!topic) {
-      Show(file->title, "Topic not found",
+      show(file->title, "Topic not found",
            "The help file " + std::string(lpszHelp) + " has no topic with the context number " +
                std::to_string(dwData) + ".");
       return TRUE;
     }
   }
-  Show(file->title + " - " + topic->title, topic->title, topic->text);
+  show(file->title + " - " + topic->title, topic->title, topic->text);
   return TRUE;
 }

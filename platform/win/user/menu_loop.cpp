@@ -13,6 +13,7 @@
 #include "platform/win/user/state.h"
 #include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
+#include "platform/win/winuser_help.h"
 
 namespace win::user {
 
@@ -291,6 +292,22 @@ void OnChar(char ch) {
   }
 }
 
+// F1: the owner is asked for help on the highlighted item; the menu stays
+// open.
+void SendHelp() {
+  Menu* m = CurrentMenu();
+  const int selected =
+      WM().menuLoop->levels.empty() ? WM().menuLoop->barSelected : WM().menuLoop->levels.back().selected;
+  HELPINFO info{};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_MENUITEM;
+  if (m && selected >= 0 && static_cast<size_t>(selected) < m->items.size())
+    info.iCtrlId = static_cast<int>(m->items[static_cast<size_t>(selected)].id);
+  info.hItemHandle = m ? m->handle : nullptr;
+  info.MousePos = WM().cursorPos.load();
+  SendMessageA(WM().menuLoop->owner, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void OnKey(WPARAM vk) {
   bool inBar = WM().menuLoop->bar != nullptr;
   size_t depth = WM().menuLoop->levels.size();
@@ -305,6 +322,7 @@ void OnKey(WPARAM vk) {
       return;
     case VK_MENU:
     case VK_F10: WM().menuLoop->done = true; return;
+    case VK_F1: SendHelp(); return;
     case VK_UP:
     case VK_DOWN: {
       if (depth == 0) {

@@ -519,11 +519,60 @@ TEST_F(PopupButton, ALetterTheMenuDidNotMatchFindsAnItemByItsAccelerator) {
   DestroyMenu(other);
 }
 
+// F1 on a highlighted item asks for its topic (else the active form's) while
+// the menu stays open; a form with the help border icon gets a pop-up.
+TEST_F(PopupButton, F1OnAnItemShowsItsHelpTopic) {
+  struct Case {
+    int downs;  // items highlighted by Down before F1
+    int itemContext;
+    bool helpIcon;
+    std::string viewerCaption;  // empty: no help window
+    std::string popupText;  // how the pop-up's text starts; empty: no pop-up
+  };
+  const std::vector<Case> cases = {
+      {2, 20, false, "Sample Help - Second Topic", ""},
+      {2, 0, false, "Sample Help - Long Page", ""},  // the form's topic
+      {2, 20, true, "", "The first topic"},
+      {2, 0, true, "", "Paragraph 1 of a page"},
+      {0, 20, false, "", ""},  // nothing highlighted: no item to ask about
+  };
+  Application->SetHelpFile(BMP_TEST_HELP_FILE);
+  form->SetHelpContext(30);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.downs << " downs, item " << c.itemContext << ", icon " << c.helpIcon);
+    form->SetBorderIcons(c.helpIcon ? TBorderIcons{biSystemMenu, biHelp} : TBorderIcons{biSystemMenu});
+    Pump();
+    // The popup cases ask for topic 7 on the item, so the two ways differ.
+    mnuTempo->GetItems()->GetItem(1)->SetHelpContext(c.helpIcon && c.itemContext ? 7 : c.itemContext);
+    std::string viewer = "<menu closed>", popup = "<menu closed>";
+    std::deque<std::function<void()>> steps;
+    for (int i = 0; i < c.downs; ++i) steps.push_back([&] { QueueKey(VK_DOWN); });
+    steps.push_back([&] { QueueKey(VK_F1); });
+    steps.push_back([&] {
+      char text[256] = {};
+      HWND v = FindWindowA("DrumsHelpViewer", nullptr);
+      viewer = v && GetWindowTextA(v, text, sizeof text) ? text : "";
+      HWND p = FindWindowA("DrumsHelpPopup", nullptr);
+      popup = p && GetWindowTextA(p, text, sizeof text) ? text : "";
+    });
+    WhileOpen(std::move(steps));
+    ClickAt(btnTempo, 10, 10);
+    Pump();
+    EXPECT_EQ(viewer, c.viewerCaption);
+    EXPECT_EQ(popup.substr(0, c.popupText.empty() ? std::string::npos : c.popupText.size()), c.popupText);
+    EXPECT_TRUE(chosen.empty()) << "F1 chooses nothing";
+    WinHelpA(nullptr, nullptr, HELP_QUIT, 0);
+    Pump();
+  }
+  Application->SetHelpFile("");
+}
+
 // The tempo button as a form describes it: read, linked to its menu, and
 // written back with what differs from the defaults.
 TEST_F(BmpButton, ReadFromFormText) {
   const char* text =
       "object frmTempo: TForm\n"
+      "  HelpContext = 160\n"
       "  object btnTempo: TBmpPopupButton2\n"
       "    Left = 40\n"
       "    Top = 30\n"
@@ -557,6 +606,8 @@ TEST_F(BmpButton, ReadFromFormText) {
   EXPECT_EQ(button->GetShadowPos(), spRightBottom);
   EXPECT_TRUE(button->GetSimpleView()) << "set after the shadow, as the form says";
   EXPECT_EQ(button->GetDownMenu(), read->FindComponent("mnuTempo"));
+  EXPECT_EQ(read->GetHelpContext(), 160) << "the form's topic for F1 on its menus";
+  EXPECT_EQ(button->GetHelpContext(), 0);
 
   TMemoryStream written;
   WriteComponent(&written, read);
@@ -564,9 +615,11 @@ TEST_F(BmpButton, ReadFromFormText) {
   TStringStream back;
   ObjectBinaryToText(&written, &back);
   std::string out = back.GetDataString();
-  for (const char* line : {"    NumGlyphs = 2\r\n", "    Options = [ocRoundedForm, ocFlatBorder]\r\n",
-                           "    DownMenu = mnuTempo\r\n", "    SimpleView = True\r\n"})
+  for (const char* line :
+       {"  HelpContext = 160\r\n", "    NumGlyphs = 2\r\n", "    Options = [ocRoundedForm, ocFlatBorder]\r\n",
+        "    DownMenu = mnuTempo\r\n", "    SimpleView = True\r\n"})
     EXPECT_NE(out.find(line), std::string::npos) << line << out;
+  EXPECT_EQ(out.find("    HelpContext"), std::string::npos) << "the button's 0 is not written";
   for (const char* unchanged : {"Margin", "BtnPaintOptions", "Interval"})
     EXPECT_EQ(out.find(unchanged), std::string::npos) << unchanged << " keeps its default, which is not written";
   delete read;

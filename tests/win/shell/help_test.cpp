@@ -37,9 +37,10 @@ TEST_F(HelpTest, ContextNumbersShowTheirTopic) {
     std::string caption;
   };
   const std::vector<Case> cases = {
-      {HELP_CONTEXT, 20, "Sample Help - Second Topic"},    {HELP_CONTEXT, 4000000000u, "Sample Help - Large Number"},
-      {HELP_CONTENTS, 0, "Sample Help - First Steps"},     {HELP_FINDER, 0, "Sample Help - First Steps"},
-      {HELP_CONTEXTPOPUP, 7, "Sample Help - First Steps"},
+      {HELP_CONTEXT, 20, "Sample Help - Second Topic"},
+      {HELP_CONTEXT, 4000000000u, "Sample Help - Large Number"},
+      {HELP_CONTENTS, 0, "Sample Help - First Steps"},
+      {HELP_FINDER, 0, "Sample Help - First Steps"},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, c.command, c.data));
@@ -47,6 +48,41 @@ TEST_F(HelpTest, ContextNumbersShowTheirTopic) {
     EXPECT_EQ(Caption(), c.caption) << c.data;
   }
   EXPECT_TRUE(IsWindowVisible(FindWindowA("DrumsHelpViewer", nullptr)));
+}
+
+TEST_F(HelpTest, AContextPopupShowsTheTopicsTextAtTheCursorUntilClicked) {
+  SetCursorPos(200, 150);
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXTPOPUP, 20));
+  Pump();
+  EXPECT_EQ(FindWindowA("DrumsHelpViewer", nullptr), nullptr) << "no help window for a pop-up";
+  HWND popup = FindWindowA("DrumsHelpPopup", nullptr);
+  ASSERT_NE(popup, nullptr);
+  EXPECT_TRUE(IsWindowVisible(popup));
+  char text[256] = {};
+  GetWindowTextA(popup, text, sizeof text);
+  EXPECT_STREQ(text, "A topic in the middle, with a paragraph over two lines.\nAnd a second paragraph.");
+  RECT r;
+  GetWindowRect(popup, &r);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 150);
+  EXPECT_GT(r.bottom - r.top, 40) << "two paragraphs";
+  SendMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  Pump();
+  EXPECT_EQ(FindWindowA("DrumsHelpPopup", nullptr), nullptr) << "a click closes it";
+
+  // A missing topic is told in the pop-up; another pop-up replaces it and
+  // quitting the help closes it.
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXTPOPUP, 99));
+  HWND missing = FindWindowA("DrumsHelpPopup", nullptr);
+  GetWindowTextA(missing, text, sizeof text);
+  EXPECT_NE(std::string(text).find("no topic with the context number 99"), std::string::npos) << text;
+  ASSERT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_CONTEXTPOPUP, 7));
+  popup = FindWindowA("DrumsHelpPopup", nullptr);
+  GetWindowTextA(popup, text, sizeof text);
+  EXPECT_STREQ(text, "The first topic, shown for the contents.");
+  EXPECT_FALSE(IsWindow(missing)) << "replaced";
+  EXPECT_TRUE(WinHelpA(nullptr, SHELL_TEST_HELP_FILE, HELP_QUIT, 0));
+  EXPECT_FALSE(IsWindow(popup));
 }
 
 TEST_F(HelpTest, QuitClosesTheHelpWindow) {
