@@ -58,6 +58,7 @@ TEST_F(ComboTest, StepCellsShapeButtonsAndATrackBarTogether) {
   volume->SetThumbColor(clSilver);
   volume->SetTrackColor(clGray);
   volume->SetPosition(-1000);
+  volume->SetTickGap(500);  // a tick a pixel apart for all 5,010 values would be one dark band
   PaintNow();
   EXPECT_EQ(volume->GetPosition(), -1000);
   EXPECT_TRUE(SaveWindow(form->GetHandle(), "main_window_controls.png"));
