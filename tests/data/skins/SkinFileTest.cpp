@@ -15,7 +15,7 @@ using namespace data_test;
 
 namespace {
 
-constexpr std::array<const char*, 3> kSkins = {"Default Blue", "Green Circles", "Generic Silver"};
+constexpr std::array<const char*, 3> kSkinNames = {"Default Blue", "Green Circles", "Generic Silver"};
 
 // The picture combos of line 1, in order, with their two built-in files.
 enum class Role { MainBackground, TracksBackground, Thumb, BeatFace, PlayFace };
@@ -124,9 +124,9 @@ std::vector<long long> Integers(const std::string& line, std::size_t count) {
 }  // namespace
 
 TEST(BuiltInSkins, FilesFollowTheSkinLayoutLineByLine) {
-  for (std::size_t scheme = 0; scheme < kSkins.size(); ++scheme) {
-    SCOPED_TRACE(kSkins[scheme]);
-    const std::string bytes = ReadAll(SkinsDir() / (std::string(kSkins[scheme]) + ".skn"));
+  for (std::size_t scheme = 0; scheme < kSkinNames.size(); ++scheme) {
+    SCOPED_TRACE(kSkinNames[scheme]);
+    const std::string bytes = ReadAll(SkinsDir() / (std::string(kSkinNames[scheme]) + ".skn"));
     ASSERT_FALSE(bytes.empty());
     const SkinLines skin = ReadLines(bytes);
     EXPECT_TRUE(skin.crlf) << "every line ends with CR LF";
@@ -179,7 +179,7 @@ TEST(BuiltInSkins, FilesFollowTheSkinLayoutLineByLine) {
 }
 
 TEST(BuiltInSkins, EveryPictureASkinNamesIsStagedAndFitsItsControl) {
-  for (const char* skinName : kSkins) {
+  for (const char* skinName : kSkinNames) {
     SCOPED_TRACE(skinName);
     const SkinLines skin = ReadLines(ReadAll(SkinsDir() / (std::string(skinName) + ".skn")));
     ASSERT_EQ(skin.lines.size(), 21u);

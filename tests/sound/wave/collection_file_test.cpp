@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "sound/support/sound_fixture.h"
+#include "support/ByteStrings.h"
 
 namespace {
+
+using testsupport::Le32;
+using testsupport::StreamText;
 
 std::string B(std::initializer_list<int> bytes) {
   std::string s;
@@ -11,17 +15,8 @@ std::string B(std::initializer_list<int> bytes) {
   return s;
 }
 
-std::string Le32(std::uint32_t v) {
-  return B({static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF),
-            static_cast<int>(v >> 24)});
-}
-
 std::string Short(const std::string& s) {
   return static_cast<char>(s.size()) + s;
-}
-
-std::string Bytes(TMemoryStream& s) {
-  return std::string(static_cast<const char*>(s.GetMemory()), static_cast<size_t>(s.GetSize()));
 }
 
 const std::string kHeaderName = B({0xFF, 0x0A, 0x00}) + "DRUMKITWAVECOLLECTION" + B({0, 0x30, 0x10});
@@ -44,7 +39,7 @@ class CollectionFile : public soundtest::SoundTest {
 TEST_F(CollectionFile, AnEmptyBankIsSeventyBytes) {
   TMemoryStream s;
   bank.SaveToStream(&s);
-  EXPECT_EQ(Bytes(s), kHeaderName + Le32(39) + kStreamStart + B({0, 0, 0}));
+  EXPECT_EQ(StreamText(s), kHeaderName + Le32(39) + kStreamStart + B({0, 0, 0}));
   EXPECT_EQ(s.GetSize(), 70);
 }
 
@@ -57,9 +52,9 @@ TEST_F(CollectionFile, TheKickItemIsWrittenAsItsPropertiesAndItsWaveImage) {
   bank.SaveToStream(&s);
   const std::string item = B({1}) + Short("Name") + B({6}) + Short("Kick") + Short("Looped") + B({8}) +
                            Short("MaxPlayingCount") + B({2, 0}) + Short("Wave.WAVE") + B({10}) + Le32(1046) +
-                           Bytes(wave) + B({0});
+                           StreamText(wave) + B({0});
   const std::string body = kStreamStart + item + B({0, 0, 0});
-  EXPECT_EQ(Bytes(s), kHeaderName + Le32(static_cast<std::uint32_t>(body.size())) + body);
+  EXPECT_EQ(StreamText(s), kHeaderName + Le32(static_cast<std::uint32_t>(body.size())) + body);
   EXPECT_EQ(s.GetSize(), 1170);
 }
 
@@ -75,7 +70,7 @@ TEST_F(CollectionFile, VoiceLimitsTakeTheSmallestInteger) {
     bank.SaveToStream(&s);
     const std::string expected =
         B({1}) + Short("Looped") + B({9}) + Short("MaxPlayingCount") + c.bytes + Short("Wave.WAVE") + B({10}) + Le32(0);
-    EXPECT_NE(Bytes(s).find(expected), std::string::npos) << c.limit;
+    EXPECT_NE(StreamText(s).find(expected), std::string::npos) << c.limit;
   }
 }
 
@@ -118,7 +113,7 @@ TEST_F(CollectionFile, DamagedFilesRaiseTheReadErrorsAndKeepWhatWasRead) {
   Add("Snare", false, 0, 100);
   TMemoryStream s;
   bank.SaveToStream(&s);
-  const std::string good = Bytes(s);
+  const std::string good = StreamText(s);
   const size_t secondItem = good.find("Snare") - 8;
   ASSERT_EQ(good.substr(secondItem, 8), B({1, 4}) + "Name" + B({6, 5}));
   struct Case {

@@ -5,14 +5,12 @@
 
 #include "sound/Wave.h"
 #include "sound/support/sound_fixture.h"
+#include "support/ByteStrings.h"
 
 namespace {
 
-std::string Le32(std::uint32_t v) {
-  std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
-  return s;
-}
+using testsupport::Le32;
+using testsupport::StreamText;
 
 std::string Pcm16(std::uint32_t rate, int channels) {
   WAVEFORMATEX f{};
@@ -26,10 +24,6 @@ std::string Chunk(const std::string& id, const std::string& body) {
 
 std::string Riff(const std::string& chunks, const char* riff = "RIFF") {
   return riff + Le32(static_cast<std::uint32_t>(chunks.size() + 4)) + "WAVE" + chunks;
-}
-
-std::string Bytes(TMemoryStream& s) {
-  return std::string(static_cast<const char*>(s.GetMemory()), static_cast<size_t>(s.GetSize()));
 }
 
 TEST(Wave, MemoryGrowsAndShrinksInBlocksOf8096Bytes) {
@@ -54,7 +48,7 @@ TEST(Wave, SavesItsFormatAndDataAsTwoChunksAndReadsThemBack) {
   static_cast<std::uint8_t*>(w.GetDataMemory())[999] = 0x7F;
   TMemoryStream s;
   w.SaveToStream(&s);
-  const std::string bytes = Bytes(s);
+  const std::string bytes = StreamText(s);
   ASSERT_EQ(bytes.size(), 1046u);
   EXPECT_EQ(bytes.substr(0, 4), "RIFF");
   EXPECT_EQ(bytes.substr(4, 4), Le32(1038));

@@ -9,20 +9,14 @@
 #include "controls/styled/stycont.h"
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
+#include "support/ByteStrings.h"
 
 namespace {
 
+using testsupport::PutBytes;
+using testsupport::StreamBytes;
+
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Contents(TMemoryStream& stream) {
-  const auto* p = static_cast<const std::uint8_t*>(stream.GetMemory());
-  return Bytes(p, p + stream.GetSize());
-}
-
-void Put(TMemoryStream& stream, const Bytes& bytes) {
-  stream.WriteBuffer(bytes.data(), int(bytes.size()));
-  stream.SetPosition(0);
-}
 
 Bytes Sample(int size) {
   Bytes out(static_cast<size_t>(size));
@@ -37,12 +31,12 @@ std::int32_t Int32At(const Bytes& bytes, size_t pos) {
 TEST(ChunkStream, FortyThousandBytesMakeTwoChunks) {
   const Bytes source = Sample(40000);
   TMemoryStream in;
-  Put(in, source);
+  PutBytes(in, source);
   TMemoryStream out;
   WriteByte(&out, 0xEE);  // the stream is written from the destination's position
   CompressStream(&in, &out, 40000);
   EXPECT_EQ(out.GetPosition(), out.GetSize());
-  const Bytes written = Contents(out);
+  const Bytes written = StreamBytes(out);
   ASSERT_EQ(written[0], 0xEE);
   const int first = Int32At(written, 5);
   const int second = Int32At(written, 9 + size_t(first));
@@ -56,7 +50,7 @@ TEST(ChunkStream, FortyThousandBytesMakeTwoChunks) {
   out.SetPosition(1);
   TMemoryStream back;
   DecompressStream(&out, &back);
-  EXPECT_EQ(Contents(back), source);
+  EXPECT_EQ(StreamBytes(back), source);
   EXPECT_EQ(out.GetPosition(), out.GetSize());
 }
 
@@ -65,17 +59,17 @@ TEST(ChunkStream, RoundTripsAtChunkBoundariesAndAppends) {
     SCOPED_TRACE(size);
     const Bytes source = Sample(size);
     TMemoryStream in;
-    Put(in, source);
+    PutBytes(in, source);
     TMemoryStream packed;
     CompressStream(&in, &packed, size);
     packed.SetPosition(0);
     TMemoryStream back;
-    Put(back, {1, 2});
+    PutBytes(back, {1, 2});
     back.SetPosition(2);
     DecompressStream(&packed, &back);
     Bytes expected = {1, 2};
     expected.insert(expected.end(), source.begin(), source.end());
-    EXPECT_EQ(Contents(back), expected);
+    EXPECT_EQ(StreamBytes(back), expected);
   }
 }
 
@@ -83,12 +77,12 @@ TEST(ChunkStream, EmptySourceWritesATotalOfZero) {
   TMemoryStream in;
   TMemoryStream out;
   CompressStream(&in, &out, 0);
-  EXPECT_EQ(Contents(out), (Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(StreamBytes(out), (Bytes{0, 0, 0, 0}));
 }
 
 TEST(ChunkStream, SourceShorterThanCountIsAReadError) {
   TMemoryStream in;
-  Put(in, Sample(100));
+  PutBytes(in, Sample(100));
   TMemoryStream out;
   EXPECT_THROW(CompressStream(&in, &out, 101), EReadError);
   in.SetPosition(0);
@@ -127,7 +121,7 @@ TEST(ChunkStream, DamagedStreamsAreReadErrors) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TMemoryStream in;
-    Put(in, c.bytes);
+    PutBytes(in, c.bytes);
     TMemoryStream out;
     EXPECT_THROW(DecompressStream(&in, &out), EReadError);
   }
@@ -140,7 +134,7 @@ TEST(StreamHelpers, IntegersAreLittleEndianAndShortTextsKeepTheirLengthByte) {
   WriteByte(&s, 0xAB);
   WriteShortText(&s, "hi");
   WriteShortText(&s, std::string(300, 'x'));
-  const Bytes bytes = Contents(s);
+  const Bytes bytes = StreamBytes(s);
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 12),
             (Bytes{0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xAB, 0x02, 'h', 'i'}));
   EXPECT_EQ(bytes[12], 255);
@@ -157,7 +151,7 @@ TEST(StreamHelpers, IntegersAreLittleEndianAndShortTextsKeepTheirLengthByte) {
 
 TEST(StreamHelpers, ShortTextCutShortIsAReadError) {
   TMemoryStream s;
-  Put(s, {0x05, 'a', 'b'});
+  PutBytes(s, {0x05, 'a', 'b'});
   EXPECT_THROW(ReadShortText(&s), EReadError);
 }
 

@@ -12,23 +12,16 @@
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
 #include "styled/shared/fixture.h"
+#include "styled/cont/item_record.h"
 
 namespace {
+using stycont_test::ItemRecord;
+
+using testsupport::StreamBytes;
 
 using Bytes = std::vector<std::uint8_t>;
 using styledtest::Sheet;
 using styledtest::StyledProcs;
-
-Bytes Contents(TMemoryStream& s) {
-  const auto* p = static_cast<const std::uint8_t*>(s.GetMemory());
-  return Bytes(p, p + s.GetSize());
-}
-
-Bytes Record(TStyListItem& item) {
-  TMemoryStream s;
-  item.WriteData(&s);
-  return Contents(s);
-}
 
 void ReadRecord(TStyListItem& item, const Bytes& bytes) {
   TMemoryStream s;
@@ -40,18 +33,18 @@ void ReadRecord(TStyListItem& item, const Bytes& bytes) {
 
 TEST_F(StyledProcs, ItemRecordsAreExact) {
   TStyBitmapListItem bitmap(nullptr);
-  EXPECT_EQ(Record(bitmap), (Bytes{0x00}));
+  EXPECT_EQ(ItemRecord(bitmap), (Bytes{0x00}));
   bitmap.SetIdent(5);
-  EXPECT_EQ(Record(bitmap), (Bytes{0x04, 0x05, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(ItemRecord(bitmap), (Bytes{0x04, 0x05, 0x00, 0x00, 0x00}));
 
   TStyStringListItem strings(nullptr);
   strings.GetItems()->Add("a");
   strings.GetItems()->Add("bc");
-  EXPECT_EQ(Record(strings), (Bytes{0x08, 0x07, 0x00, 0x00, 0x00, 0x61, 0x0D, 0x0A, 0x62, 0x63, 0x0D, 0x0A}));
+  EXPECT_EQ(ItemRecord(strings), (Bytes{0x08, 0x07, 0x00, 0x00, 0x00, 0x61, 0x0D, 0x0A, 0x62, 0x63, 0x0D, 0x0A}));
   strings.SetCompressed(true);
   const Bytes packed = {0x09, 0x0C, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00,
                         0x80, 0x61, 0x0D, 0x0A, 0x62, 0x63, 0x0D, 0x0A};
-  EXPECT_EQ(Record(strings), packed);
+  EXPECT_EQ(ItemRecord(strings), packed);
   TStyStringListItem back(nullptr);
   ReadRecord(back, packed);
   EXPECT_TRUE(back.GetCompressed());
@@ -60,18 +53,18 @@ TEST_F(StyledProcs, ItemRecordsAreExact) {
   // A description: flag $02, its length byte and its characters.
   TStyStringListItem described(nullptr);
   described.SetDescription("Hat");
-  EXPECT_EQ(Record(described), (Bytes{0x02, 0x03, 'H', 'a', 't'}));
+  EXPECT_EQ(ItemRecord(described), (Bytes{0x02, 0x03, 'H', 'a', 't'}));
 
   // An empty wave item writes no payload.
   TStyWaveListItem wave(nullptr);
   wave.SetIdent(2);
-  EXPECT_EQ(Record(wave), (Bytes{0x04, 0x02, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(ItemRecord(wave), (Bytes{0x04, 0x02, 0x00, 0x00, 0x00}));
 }
 
 TEST_F(StyledProcs, LongDescriptionKeepsItsLengthByteTrue) {
   TStyBitmapListItem item(nullptr);
   item.SetDescription(std::string(300, 'd'));
-  const Bytes bytes = Record(item);
+  const Bytes bytes = ItemRecord(item);
   ASSERT_EQ(bytes.size(), 2u + 255u);
   EXPECT_EQ(bytes[1], 255);
   TStyBitmapListItem back(nullptr);
@@ -80,7 +73,7 @@ TEST_F(StyledProcs, LongDescriptionKeepsItsLengthByteTrue) {
 
   // A character of two bytes that would straddle the limit is left out whole.
   item.SetDescription(std::string(254, 'd') + "\xC3\xA9");
-  const Bytes cut = Record(item);
+  const Bytes cut = ItemRecord(item);
   ASSERT_EQ(cut.size(), 2u + 254u);
   EXPECT_EQ(cut[1], 254);
 }
@@ -92,7 +85,7 @@ TEST_F(StyledProcs, BitmapRecordKeepsColourFlagsAndCompression) {
   item.SetBitmap(sheet.bitmap.get());
   item.SetCompressed(true);
   item.SetPixelFormat(spf8bit);
-  const Bytes bytes = Record(item);
+  const Bytes bytes = ItemRecord(item);
   EXPECT_EQ(bytes[0], 0x49);
   TStyBitmapListItem back(nullptr);
   ReadRecord(back, bytes);
@@ -100,7 +93,7 @@ TEST_F(StyledProcs, BitmapRecordKeepsColourFlagsAndCompression) {
   EXPECT_TRUE(back.GetCompressed());
   EXPECT_EQ(back.GetBitmap()->GetWidth(), 6);
   EXPECT_EQ(back.GetBitmap()->GetCanvas()->GetPixels(2, 1) & 0xFFFFFF, clRed);
-  EXPECT_EQ(Record(back)[0], 0x49);
+  EXPECT_EQ(ItemRecord(back)[0], 0x49);
 }
 
 TEST_F(StyledProcs, DamagedRecordsAreReadErrors) {

@@ -9,20 +9,14 @@
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
 #include "styled/shared/fixture.h"
+#include "support/ByteStrings.h"
 
 namespace {
 
+using testsupport::PutBytes;
+using testsupport::StreamBytes;
+
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Contents(TMemoryStream& stream) {
-  const auto* p = static_cast<const std::uint8_t*>(stream.GetMemory());
-  return Bytes(p, p + stream.GetSize());
-}
-
-void Put(TMemoryStream& stream, const Bytes& bytes) {
-  stream.WriteBuffer(bytes.data(), int(bytes.size()));
-  stream.SetPosition(0);
-}
 
 TEST(StringsPayload, PlainAndCompressedFormsAreExactAndReadBack) {
   struct Case {
@@ -40,7 +34,7 @@ TEST(StringsPayload, PlainAndCompressedFormsAreExactAndReadBack) {
     list.Add("bc");
     TMemoryStream s;
     WriteStringsPayload(&s, &list, c.compressed);
-    EXPECT_EQ(Contents(s), c.bytes);
+    EXPECT_EQ(StreamBytes(s), c.bytes);
 
     s.SetPosition(0);
     TStringList back;
@@ -79,7 +73,7 @@ TEST(StringsPayload, DamagedPayloadsAreReadErrors) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TMemoryStream s;
-    Put(s, c.bytes);
+    PutBytes(s, c.bytes);
     TStringList list;
     EXPECT_THROW(ReadStringsPayload(&s, &list, c.compressed), EReadError);
   }
@@ -90,7 +84,7 @@ using styledtest::StyledProcs;
 
 // The bits per pixel of the BMP file image inside a plain payload.
 int PlainBitCount(TMemoryStream& s) {
-  const Bytes bytes = Contents(s);
+  const Bytes bytes = StreamBytes(s);
   return bytes[4 + 28] | bytes[4 + 29] << 8;
 }
 
@@ -103,7 +97,7 @@ TEST_F(StyledProcs, BitmapPayloadsRoundTripInEveryColourSetting) {
       TMemoryStream s;
       WriteBitmapPayload(&s, sheet.bitmap.get(), compressed, colors);
       if (!compressed) {
-        const Bytes bytes = Contents(s);
+        const Bytes bytes = StreamBytes(s);
         EXPECT_EQ(std::int64_t(bytes[0] | bytes[1] << 8), s.GetSize() - 4);
         EXPECT_EQ(bytes[4], 'B');
         EXPECT_EQ(bytes[5], 'M');

@@ -11,8 +11,10 @@
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
 #include "styled/shared/fixture.h"
+#include "styled/cont/item_record.h"
 
 namespace {
+using stycont_test::ItemRecord;
 
 using Bytes = std::vector<std::uint8_t>;
 using styledtest::Sheet;
@@ -187,13 +189,6 @@ TEST_F(StyledProcs, AppendAndAssignCopyImagesAndMasks) {
   EXPECT_TRUE(other->GetMasked());
 }
 
-Bytes Record(TStyListItem& item) {
-  TMemoryStream s;
-  item.WriteData(&s);
-  const auto* p = static_cast<const std::uint8_t*>(s.GetMemory());
-  return Bytes(p, p + s.GetSize());
-}
-
 TEST_F(StyledProcs, StripRecordDropsSpareRoomAndReadsBack) {
   for (bool compressed : {false, true}) {
     SCOPED_TRACE(compressed);
@@ -209,7 +204,7 @@ TEST_F(StyledProcs, StripRecordDropsSpareRoomAndReadsBack) {
       strip->ReplaceMasked(strip->GetCount() - 1, face.bitmap.get(), clFuchsia);
     }
     EXPECT_EQ(strip->GetImageStrip()->GetWidth(), 64);
-    const Bytes bytes = Record(*strip);
+    const Bytes bytes = ItemRecord(*strip);
     EXPECT_EQ(strip->GetImageStrip()->GetWidth(), 48);
     ASSERT_GE(bytes.size(), 18u);
     EXPECT_EQ(bytes[0], 0x40 | (compressed ? 0x01 : 0x00));

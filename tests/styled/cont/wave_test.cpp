@@ -10,8 +10,12 @@
 #include "controls/styled/stywave.h"
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/SysUtils.h"
+#include "support/ByteStrings.h"
 
 namespace {
+
+using testsupport::PutBytes;
+using testsupport::StreamBytes;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -37,21 +41,10 @@ Bytes PcmWave(int samples = 0, const char* riff = "RIFF") {
   return b;
 }
 
-void Put(TMemoryStream& s, const Bytes& b) {
-  s.Clear();
-  s.WriteBuffer(b.data(), int(b.size()));
-  s.SetPosition(0);
-}
-
-Bytes Contents(TMemoryStream& s) {
-  const auto* p = static_cast<const std::uint8_t*>(s.GetMemory());
-  return Bytes(p, p + s.GetSize());
-}
-
 Bytes WaveBytes(TStyWave& wave) {
   TMemoryStream s;
   wave.SaveToStream(&s);
-  return Contents(s);
+  return StreamBytes(s);
 }
 
 TEST(StyWave, HeaderCheckDecidesWhatBecomesData) {
@@ -59,7 +52,7 @@ TEST(StyWave, HeaderCheckDecidesWhatBecomesData) {
   EXPECT_TRUE(wave.IsEmpty());
   EXPECT_EQ(wave.GetSize(), 0);
   TMemoryStream s;
-  Put(s, PcmWave());
+  PutBytes(s, PcmWave());
   wave.LoadFromStream(&s);
   EXPECT_FALSE(wave.IsEmpty());
   EXPECT_EQ(wave.GetSize(), 44);
@@ -81,7 +74,7 @@ TEST(StyWave, HeaderCheckDecidesWhatBecomesData) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Put(s, c.bytes);
+    PutBytes(s, c.bytes);
     if (c.tooShort) {
       try {
         wave.LoadFromStream(&s);
@@ -97,7 +90,7 @@ TEST(StyWave, HeaderCheckDecidesWhatBecomesData) {
   EXPECT_EQ(changes, 0);
 
   // At its end a stream offers no bytes: no header, not wave data.
-  Put(s, PcmWave(8));
+  PutBytes(s, PcmWave(8));
   s.SetPosition(s.GetSize());
   EXPECT_THROW(wave.LoadFromStream(&s), EInvalidWave);
   // A stream of size 0 clears the wave.
@@ -114,12 +107,12 @@ TEST(StyWave, CountsBeyondTheStreamAreReadErrorsBeforeAllocation) {
   PutInt(framed, 0x7FFFFFF0u, 4);
   const Bytes body = PcmWave(4);
   framed.insert(framed.end(), body.begin(), body.end());
-  Put(s, framed);
+  PutBytes(s, framed);
   EXPECT_THROW(wave.ReadPlain(&s), EReadError);
   Bytes negative;
   PutInt(negative, 0xFFFFFFFFu, 4);
   negative.insert(negative.end(), body.begin(), body.end());
-  Put(s, negative);
+  PutBytes(s, negative);
   EXPECT_THROW(wave.ReadPlain(&s), EReadError);
   EXPECT_TRUE(wave.IsEmpty());
 }
@@ -127,14 +120,14 @@ TEST(StyWave, CountsBeyondTheStreamAreReadErrorsBeforeAllocation) {
 TEST(StyWave, PayloadFormsRoundTrip) {
   TStyWave wave;
   TMemoryStream in;
-  Put(in, PcmWave(300));
+  PutBytes(in, PcmWave(300));
   wave.LoadFromStream(&in);
   for (bool compressed : {false, true}) {
     SCOPED_TRACE(compressed);
     TMemoryStream s;
     WriteWavePayload(&s, &wave, compressed);
     if (!compressed) {
-      const Bytes bytes = Contents(s);
+      const Bytes bytes = StreamBytes(s);
       ASSERT_EQ(bytes.size(), 4u + 344u);
       EXPECT_EQ(bytes[0] | bytes[1] << 8, 344);
     }
@@ -149,7 +142,7 @@ TEST(StyWave, PayloadFormsRoundTrip) {
 TEST(StyWave, AssignCopiesTheBytesAndAnEmptySourceLeavesAnEmptyStream) {
   TStyWave source;
   TMemoryStream in;
-  Put(in, PcmWave(2));
+  PutBytes(in, PcmWave(2));
   source.LoadFromStream(&in);
   TStyWave copy;
   copy.Assign(&source);
@@ -163,7 +156,7 @@ TEST(StyWave, AssignCopiesTheBytesAndAnEmptySourceLeavesAnEmptyStream) {
   // With a data stream, even an empty one, "Data" is written: the int32 0.
   TMemoryStream data;
   copy.WriteData(&data);
-  EXPECT_EQ(Contents(data), (Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(StreamBytes(data), (Bytes{0, 0, 0, 0}));
   copy.Assign(nullptr);
   EXPECT_EQ(copy.GetData(), nullptr);
 

@@ -12,8 +12,6 @@
 namespace styledtest {
 namespace {
 
-constexpr TColor kFormColour = 0x204020;
-
 // A cell that counts its paints.
 class CountingCell : public TStyLImage {
  public:

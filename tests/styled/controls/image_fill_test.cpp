@@ -14,8 +14,6 @@
 namespace styledtest {
 namespace {
 
-constexpr TColor kFormColour = 0x204020;
-
 class Fill : public StyledProcs {
  protected:
   void SetUp() override {

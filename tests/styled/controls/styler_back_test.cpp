@@ -11,7 +11,6 @@
 namespace styledtest {
 namespace {
 
-constexpr TColor kFormColour = 0x204020;
 constexpr TColor kLight = 0x8080F0;
 constexpr TColor kDark = 0xA06030;
 

@@ -14,6 +14,9 @@
 
 namespace styledtest {
 
+// The dark green behind the image tests' controls.
+inline constexpr TColor kFormColour = 0x204020;
+
 class StyledProcs : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -6,21 +6,18 @@
 #include <string>
 
 #include "SampleComponents.h"
+#include "support/ByteStrings.h"
 
 using namespace sample;
 
 namespace {
 
+using testsupport::ByteString;
+
 // A short string as streamed: length byte, then the characters.
 std::string Str(const std::string& s) {
   return std::string(1, static_cast<char>(s.size())) + s;
 }
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string out;
-  for (int b : bytes) out += static_cast<char>(b);
-  return out;
-}
-
 class BinaryFormat : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,7 +41,7 @@ class BinaryFormat : public ::testing::Test {
     item->FName = "Kick";
     item->FLooped = true;
     item->FVoices = -2;
-    s.FPayload = Bytes({1, 2, 3});
+    s.FPayload = ByteString({1, 2, 3});
   }
 
   static std::string Write(TComponent& c) {
@@ -68,16 +65,16 @@ TEST_F(BinaryFormat, WritesEveryKindOfPropertyInItsExactBytes) {
   TSample sample(nullptr);
   Fill(sample);
   const std::string expected =
-      Header() + Str("Small") + Bytes({2, 100}) +  // fits a signed byte
-      Str("Medium") + Bytes({3, 0xC8, 0x00}) +  // 200: two bytes
-      Str("Large") + Bytes({4, 0x40, 0x9C, 0, 0}) +  // 40000: four bytes
-      Str("Enabled") + Bytes({8}) +  // false; true is the default
-      Str("Caption") + Bytes({6}) + Str("Hi") + Str("Notes") + Bytes({12, 0x2C, 0x01, 0, 0}) + std::string(300, 'n') +
-      Str("Styles") + Bytes({11}) + Str("ssBold") + Str("ssUnderline") + Bytes({0}) + Str("Align") + Bytes({7}) +
-      Str("saClient") + Str("Bevel.Width") + Bytes({2, 3}) + Str("Items") + Bytes({14, 1}) + Str("Name") + Bytes({6}) +
-      Str("Kick") + Str("Looped") + Bytes({9}) + Str("Voices") + Bytes({2, 0xFE}) +
-      Bytes({0, 0}) +  // end of item, end of collection
-      Str("Payload") + Bytes({10, 3, 0, 0, 0, 1, 2, 3}) + Bytes({0, 0});  // end of properties, of children
+      Header() + Str("Small") + ByteString({2, 100}) +  // fits a signed byte
+      Str("Medium") + ByteString({3, 0xC8, 0x00}) +  // 200: two bytes
+      Str("Large") + ByteString({4, 0x40, 0x9C, 0, 0}) +  // 40000: four bytes
+      Str("Enabled") + ByteString({8}) +  // false; true is the default
+      Str("Caption") + ByteString({6}) + Str("Hi") + Str("Notes") + ByteString({12, 0x2C, 0x01, 0, 0}) +
+      std::string(300, 'n') + Str("Styles") + ByteString({11}) + Str("ssBold") + Str("ssUnderline") + ByteString({0}) +
+      Str("Align") + ByteString({7}) + Str("saClient") + Str("Bevel.Width") + ByteString({2, 3}) + Str("Items") +
+      ByteString({14, 1}) + Str("Name") + ByteString({6}) + Str("Kick") + Str("Looped") + ByteString({9}) +
+      Str("Voices") + ByteString({2, 0xFE}) + ByteString({0, 0}) +  // end of item, end of collection
+      Str("Payload") + ByteString({10, 3, 0, 0, 0, 1, 2, 3}) + ByteString({0, 0});  // end of properties, of children
   EXPECT_EQ(Write(sample), expected);
 }
 
@@ -102,7 +99,7 @@ TEST_F(BinaryFormat, ReadsBackWhatItWrote) {
   EXPECT_EQ(item->FName, "Kick");
   EXPECT_TRUE(item->FLooped);
   EXPECT_EQ(item->FVoices, -2);
-  EXPECT_EQ(copy->FPayload, Bytes({1, 2, 3}));
+  EXPECT_EQ(copy->FPayload, ByteString({1, 2, 3}));
   EXPECT_EQ(Write(*copy), Write(original));
   EXPECT_FALSE(copy->GetComponentState().Contains(csLoading));
 }
@@ -110,7 +107,7 @@ TEST_F(BinaryFormat, ReadsBackWhatItWrote) {
 TEST_F(BinaryFormat, LeavesOutDefaultValues) {
   TSample sample(nullptr);
   sample.SetName("S1");
-  EXPECT_EQ(Write(sample), Header() + Str("Items") + Bytes({14, 0}) + Bytes({0, 0}));
+  EXPECT_EQ(Write(sample), Header() + Str("Items") + ByteString({14, 0}) + ByteString({0, 0}));
 }
 
 TEST_F(BinaryFormat, IntegersTakeTheSmallestForm) {
@@ -118,14 +115,14 @@ TEST_F(BinaryFormat, IntegersTakeTheSmallestForm) {
     std::int64_t value;
     std::string bytes;
   } cases[] = {
-      {0, Bytes({2, 0})},
-      {-128, Bytes({2, 0x80})},
-      {127, Bytes({2, 0x7F})},
-      {128, Bytes({3, 0x80, 0})},
-      {-32768, Bytes({3, 0x00, 0x80})},
-      {32768, Bytes({4, 0x00, 0x80, 0, 0})},
-      {-2147483648LL, Bytes({4, 0, 0, 0, 0x80})},
-      {2147483648LL, Bytes({19, 0, 0, 0, 0x80, 0, 0, 0, 0})},
+      {0, ByteString({2, 0})},
+      {-128, ByteString({2, 0x80})},
+      {127, ByteString({2, 0x7F})},
+      {128, ByteString({3, 0x80, 0})},
+      {-32768, ByteString({3, 0x00, 0x80})},
+      {32768, ByteString({4, 0x00, 0x80, 0, 0})},
+      {-2147483648LL, ByteString({4, 0, 0, 0, 0x80})},
+      {2147483648LL, ByteString({19, 0, 0, 0, 0x80, 0, 0, 0, 0})},
   };
   for (const Case& c : cases) {
     TMemoryStream stream;
@@ -143,9 +140,9 @@ TEST_F(BinaryFormat, FloatsAreTenByteExtendedReals) {
     double value;
     std::string bytes;
   } cases[] = {
-      {1.0, Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F})},
-      {-2.5, Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0xA0, 0x00, 0xC0})},
-      {0.0, Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+      {1.0, ByteString({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F})},
+      {-2.5, ByteString({5, 0, 0, 0, 0, 0, 0, 0, 0xA0, 0x00, 0xC0})},
+      {0.0, ByteString({5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
   };
   for (const Case& c : cases) {
     TMemoryStream stream;
@@ -165,8 +162,8 @@ TEST_F(BinaryFormat, FloatsAreTenByteExtendedReals) {
 }
 
 TEST_F(BinaryFormat, UnknownPropertyStopsReadingAndKeepsWhatCameBefore) {
-  const std::string bytes = Header() + Str("Small") + Bytes({2, 100}) + Str("Bogus") + Bytes({2, 1}) + Str("Medium") +
-                            Bytes({2, 7}) + Bytes({0, 0});
+  const std::string bytes = Header() + Str("Small") + ByteString({2, 100}) + Str("Bogus") + ByteString({2, 1}) +
+                            Str("Medium") + ByteString({2, 7}) + ByteString({0, 0});
   TSample target(nullptr);
   try {
     Read(bytes, &target);
@@ -182,20 +179,20 @@ TEST_F(BinaryFormat, UnknownPropertyStopsReadingAndKeepsWhatCameBefore) {
 
 TEST_F(BinaryFormat, ValueOfTheWrongTypeIsAnInvalidPropertyValue) {
   const std::string cases[] = {
-      Str("Small") + Bytes({6}) + Str("xy"),  // string for an integer
-      Str("Enabled") + Bytes({2, 1}),  // integer for a boolean
-      Str("Align") + Bytes({7}) + Str("saDiagonal"),  // no such value name
-      Str("Styles") + Bytes({11}) + Str("ssShadow") + Bytes({0}),
-      Str("Caption") + Bytes({2, 5}),  // integer for a string
-      Str("Mark") + Bytes({6}) + Str("ab"),  // two characters for a char
-      Str("Items") + Bytes({2, 1}),  // integer for a collection
-      Str("Payload") + Bytes({6}) + Str("x"),  // string for binary data
-      Str("Buddy") + Bytes({2, 1}),  // integer for a reference
+      Str("Small") + ByteString({6}) + Str("xy"),  // string for an integer
+      Str("Enabled") + ByteString({2, 1}),  // integer for a boolean
+      Str("Align") + ByteString({7}) + Str("saDiagonal"),  // no such value name
+      Str("Styles") + ByteString({11}) + Str("ssShadow") + ByteString({0}),
+      Str("Caption") + ByteString({2, 5}),  // integer for a string
+      Str("Mark") + ByteString({6}) + Str("ab"),  // two characters for a char
+      Str("Items") + ByteString({2, 1}),  // integer for a collection
+      Str("Payload") + ByteString({6}) + Str("x"),  // string for binary data
+      Str("Buddy") + ByteString({2, 1}),  // integer for a reference
   };
   for (const std::string& property : cases) {
     TSample target(nullptr);
     try {
-      Read(Header() + property + Bytes({0, 0}), &target);
+      Read(Header() + property + ByteString({0, 0}), &target);
       ADD_FAILURE() << "no error for " << property.substr(1, static_cast<unsigned char>(property[0]));
     } catch (const EReadError& e) {
       EXPECT_STREQ(e.what(), "Invalid property value");
@@ -205,11 +202,11 @@ TEST_F(BinaryFormat, ValueOfTheWrongTypeIsAnInvalidPropertyValue) {
 
 TEST_F(BinaryFormat, BinaryValueLongerThanTheStreamRaisesInsteadOfReadingPastIt) {
   const std::string cases[] = {
-      Str("Payload") + Bytes({10, 0xE8, 0x03, 0, 0, 1, 2, 3}),  // 1000 bytes announced, 3 there
-      Str("Payload") + Bytes({10, 0xFF, 0xFF, 0xFF, 0xFF}),  // a negative length
-      Str("Notes") + Bytes({12, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc",
-      Str("Caption") + Bytes({6, 200}) + "abc",
-      Bytes({40}) + "Small",
+      Str("Payload") + ByteString({10, 0xE8, 0x03, 0, 0, 1, 2, 3}),  // 1000 bytes announced, 3 there
+      Str("Payload") + ByteString({10, 0xFF, 0xFF, 0xFF, 0xFF}),  // a negative length
+      Str("Notes") + ByteString({12, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc",
+      Str("Caption") + ByteString({6, 200}) + "abc",
+      ByteString({40}) + "Small",
   };
   for (const std::string& property : cases) {
     TSample target(nullptr);
@@ -244,14 +241,16 @@ TEST_F(BinaryFormat, BinaryCallbackSeesExactlyTheStoredBytes) {
     }
   } target(nullptr);
   target.out = &seen;
-  Read(Header() + Str("Payload") + Bytes({10, 2, 0, 0, 0, 7, 8}) + Str("Small") + Bytes({2, 5}) + Bytes({0, 0}),
+  Read(Header() + Str("Payload") + ByteString({10, 2, 0, 0, 0, 7, 8}) + Str("Small") + ByteString({2, 5}) +
+           ByteString({0, 0}),
        &target);
-  EXPECT_EQ(seen, Bytes({7, 8}));
+  EXPECT_EQ(seen, ByteString({7, 8}));
   EXPECT_EQ(target.FSmall, 5);
 }
 
 TEST_F(BinaryFormat, UnknownClassOfAChildRaisesClassNotFound) {
-  const std::string bytes = Header() + Bytes({0}) + Str("TNoSuchThing") + Str("X") + Bytes({0, 0}) + Bytes({0});
+  const std::string bytes =
+      Header() + ByteString({0}) + Str("TNoSuchThing") + Str("X") + ByteString({0, 0}) + ByteString({0});
   TSample target(nullptr);
   try {
     Read(bytes, &target);
@@ -264,7 +263,7 @@ TEST_F(BinaryFormat, UnknownClassOfAChildRaisesClassNotFound) {
 
 TEST_F(BinaryFormat, SignatureIsChecked) {
   TSample target(nullptr);
-  EXPECT_THROW(Read("TPF1" + Str("TSample") + Str("S1") + Bytes({0, 0}), &target), EReadError);
+  EXPECT_THROW(Read("TPF1" + Str("TSample") + Str("S1") + ByteString({0, 0}), &target), EReadError);
 }
 
 }  // namespace

@@ -6,12 +6,15 @@
 
 #include "SampleComponents.h"
 #include "platform/win/winres.h"
+#include "support/ByteStrings.h"
 
 void RegisterResources_streaming_forms();
 
 using namespace sample;
 
 namespace {
+
+using testsupport::ByteString;
 
 // A root whose properties and children come from its embedded form, as a
 // form's do; its class name names the resource (TSTREAMTESTROOT).
@@ -79,22 +82,16 @@ TEST_F(Resources, ResourceStreamReadsTheBytesAndRefusesToWrite) {
   }
 }
 
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string out;
-  for (int b : bytes) out += static_cast<char>(b);
-  return out;
-}
-
 TEST_F(Resources, ComponentResourceHeaderNamesTheResourceInCapitalsAndItsSize) {
   TSample sample(nullptr);
   sample.SetName("S");
   TMemoryStream stream;
   WriteComponentRes(&stream, "DrumKitWaveCollection", &sample);
   const std::string bytes = StreamBytes(stream);
-  const std::string body =
-      "TPF0" + Bytes({7}) + "TSample" + Bytes({1}) + "S" + Bytes({5}) + "Items" + Bytes({14, 0, 0, 0});
-  const std::string header = Bytes({0xFF, 0x0A, 0x00}) + "DRUMKITWAVECOLLECTION" + Bytes({0, 0x30, 0x10}) +
-                             Bytes({static_cast<int>(body.size()), 0, 0, 0});
+  const std::string body = "TPF0" + ByteString({7}) + "TSample" + ByteString({1}) + "S" + ByteString({5}) + "Items" +
+                           ByteString({14, 0, 0, 0});
+  const std::string header = ByteString({0xFF, 0x0A, 0x00}) + "DRUMKITWAVECOLLECTION" + ByteString({0, 0x30, 0x10}) +
+                             ByteString({static_cast<int>(body.size()), 0, 0, 0});
   EXPECT_EQ(bytes, header + body);
   EXPECT_EQ(stream.GetPosition(), stream.GetSize());
 
@@ -107,10 +104,10 @@ TEST_F(Resources, ComponentResourceHeaderNamesTheResourceInCapitalsAndItsSize) {
 TEST_F(Resources, DamagedResourceHeadersAreRefused) {
   const std::string cases[] = {
       "",
-      Bytes({0xFE, 0x0A, 0x00}) + "NAME" + Bytes({0, 0x30, 0x10, 0, 0, 0, 0}),  // first byte
-      Bytes({0xFF, 0x0B, 0x00}) + "NAME" + Bytes({0, 0x30, 0x10, 0, 0, 0, 0}),  // type
-      Bytes({0xFF, 0x0A, 0x00}) + std::string(90, 'N'),  // no end of name
-      Bytes({0xFF, 0x0A, 0x00}) + "NAME" + Bytes({0, 0x30}),  // cut in the flags
+      ByteString({0xFE, 0x0A, 0x00}) + "NAME" + ByteString({0, 0x30, 0x10, 0, 0, 0, 0}),  // first byte
+      ByteString({0xFF, 0x0B, 0x00}) + "NAME" + ByteString({0, 0x30, 0x10, 0, 0, 0, 0}),  // type
+      ByteString({0xFF, 0x0A, 0x00}) + std::string(90, 'N'),  // no end of name
+      ByteString({0xFF, 0x0A, 0x00}) + "NAME" + ByteString({0, 0x30}),  // cut in the flags
   };
   for (const std::string& bytes : cases) {
     TStringStream stream(bytes);
@@ -124,7 +121,7 @@ TEST_F(Resources, TextFormBecomesAResourceNamedByItsClassAndBack) {
   TMemoryStream resource;
   ObjectTextToResource(&in, &resource);
   const std::string bytes = StreamBytes(resource);
-  EXPECT_EQ(bytes.substr(0, 16), Bytes({0xFF, 0x0A, 0x00}) + "TSAMPLEROOT" + Bytes({0, 0x30}));
+  EXPECT_EQ(bytes.substr(0, 16), ByteString({0xFF, 0x0A, 0x00}) + "TSAMPLEROOT" + ByteString({0, 0x30}));
   resource.SetPosition(0);
   TStringStream out;
   ObjectResourceToText(&resource, &out);

@@ -6,7 +6,7 @@
 
 #include "shapes_canvas.h"
 
-using shapes_test::Canvas;
+using shapes_test::ShapeCanvas;
 using shapes_test::Str;
 
 namespace {
@@ -161,7 +161,7 @@ TEST(RegionApi, QueriesAndEditsKeepTheirShape) {
 // The clip region lives in device coordinates; IntersectClipRect and
 // ExcludeClipRect take logical ones, so a moved window origin moves only them.
 TEST(RegionClip, ClipRegionsUnderAMovedWindowOrigin) {
-  Canvas c(20, 20);
+  ShapeCanvas c(20, 20);
   Rgns own;
   HDC dc = c.dc();
   c.context().attr.windowOrg = POINT{10, 10};  // logical (10, 10) is device (0, 0)
@@ -210,7 +210,7 @@ TEST(RegionClip, ClipRegionsUnderAMovedWindowOrigin) {
 }
 
 TEST(RegionClip, ExtSelectClipRgnCombinesWithTheCurrentClip) {
-  Canvas c(20, 20);
+  ShapeCanvas c(20, 20);
   Rgns own;
   HDC dc = c.dc();
   HRGN left = own(CreateRectRgn(0, 0, 10, 20));

@@ -16,9 +16,14 @@
 
 namespace shapes_test {
 
-class Canvas {
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kRed = RGB(255, 0, 0);
+inline constexpr COLORREF kGreen = RGB(0, 255, 0);
+
+class ShapeCanvas {
  public:
-  explicit Canvas(int width, int height, COLORREF background = RGB(255, 255, 255))
+  explicit ShapeCanvas(int width, int height, COLORREF background = RGB(255, 255, 255))
       : width_(width),
         height_(height),
         pixels_(static_cast<std::size_t>(width * height), win::gdi::ColorRefToRgb(background)) {
@@ -33,12 +38,12 @@ class Canvas {
     s.bitsPerPixel = 32;
     dc_->SetTarget(s, POINT{0, 0});
   }
-  ~Canvas() {
+  ~ShapeCanvas() {
     win::gdi::RemoveObject(hdc_);
     for (HGDIOBJ h : owned_) win::gdi::RemoveObject(h);
   }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
+  ShapeCanvas(const ShapeCanvas&) = delete;
+  ShapeCanvas& operator=(const ShapeCanvas&) = delete;
 
   HDC dc() const { return hdc_; }
   win::gdi::DeviceContext& context() { return *dc_; }

@@ -3,17 +3,16 @@
 
 #include "shapes_canvas.h"
 
-using shapes_test::Canvas;
+using shapes_test::kBlack;
+using shapes_test::kRed;
+using shapes_test::kWhite;
+using shapes_test::ShapeCanvas;
 using shapes_test::Str;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
 TEST(ShapesFloodFill, StopsAtTheBorderOrSpreadsOverTheSurface) {
-  Canvas c(16, 16);
+  ShapeCanvas c(16, 16);
   c.UseNullBrush();
   Ellipse(c.dc(), 2, 2, 14, 14);  // a closed black ring
   c.UseBrush(kRed);
@@ -32,7 +31,7 @@ TEST(ShapesFloodFill, StopsAtTheBorderOrSpreadsOverTheSurface) {
 }
 
 TEST(ShapesFloodFill, KeepsInsideTheClip) {
-  Canvas c(16, 16);
+  ShapeCanvas c(16, 16);
   c.UseBrush(kRed);
   IntersectClipRect(c.dc(), 0, 0, 8, 16);
   ASSERT_TRUE(FloodFill(c.dc(), 1, 1, kBlack));
@@ -41,7 +40,7 @@ TEST(ShapesFloodFill, KeepsInsideTheClip) {
 }
 
 TEST(RegionPaint, FillFrameInvertAndPaintInLogicalCoordinates) {
-  Canvas c(20, 20);
+  ShapeCanvas c(20, 20);
   c.context().attr.windowOrg = POINT{-5, -5};  // logical (0, 0) is device (5, 5)
   HRGN ring = CreateRectRgn(0, 0, 10, 10);
   HRGN hole = CreateRectRgn(4, 4, 6, 6);
@@ -82,7 +81,7 @@ TEST(ShapesPens, ExtCreatePenCapsAndDescriptions) {
     LONG left, lastRight;
   } caps[] = {{PS_ENDCAP_FLAT, 4, 11}, {PS_ENDCAP_SQUARE, 2, 14}, {PS_ENDCAP_ROUND, 2, 14}};
   for (const auto& t : caps) {
-    Canvas c(20, 20);
+    ShapeCanvas c(20, 20);
     c.Use(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | t.cap, 5, &solid, 0, nullptr));
     MoveToEx(c.dc(), 4, 10, nullptr);
     LineTo(c.dc(), 12, 10);
@@ -100,7 +99,7 @@ TEST(ShapesPens, ExtCreatePenCapsAndDescriptions) {
   ASSERT_NE(user, nullptr);
   EXPECT_EQ(GetObjectType(user), static_cast<DWORD>(OBJ_EXTPEN));
   {
-    Canvas c(20, 4);
+    ShapeCanvas c(20, 4);
     c.Use(user);
     c.context().attr.bkMode = TRANSPARENT;
     MoveToEx(c.dc(), 0, 1, nullptr);

@@ -9,11 +9,10 @@
 #include "shapes_canvas.h"
 #include "support/TempFolder.h"
 
-using shapes_test::Canvas;
+using shapes_test::kRed;
+using shapes_test::ShapeCanvas;
 
 namespace {
-
-constexpr COLORREF kRed = RGB(255, 0, 0);
 
 void Put16(std::vector<BYTE>& b, unsigned v) {
   b.push_back(static_cast<BYTE>(v));
@@ -115,7 +114,7 @@ TEST(Icons, EveryDepthDrawsItsColoursAndLetsTheMaskedPartShowThrough) {
         8, 8, d.bits, d.table, [&](int x, int) { return x < 4 ? 0u : d.blue; }, LeftHalf);
     HICON icon = CreateIconFromResourceEx(dib.data(), static_cast<DWORD>(dib.size()), TRUE, 0x30000, 0, 0, 0);
     ASSERT_NE(icon, nullptr);
-    Canvas c(8, 8, kRed);
+    ShapeCanvas c(8, 8, kRed);
     ASSERT_TRUE(DrawIconEx(c.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
     EXPECT_EQ(c.At(1, 3), kRed) << c.Picture();
     EXPECT_EQ(c.At(6, 3), RGB(0, 0, 255)) << c.Picture();
@@ -137,12 +136,12 @@ TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
                                                      : 0u; },
       [](int x, int) { return x >= 1; });
   HICON icon = CreateIconFromResourceEx(dib.data(), static_cast<DWORD>(dib.size()), TRUE, 0x30000, 0, 0, 0);
-  Canvas c(4, 1, RGB(200, 100, 50));
+  ShapeCanvas c(4, 1, RGB(200, 100, 50));
   DrawIconEx(c.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
   EXPECT_EQ(c.At(0, 0), RGB(0, 255, 0));
   EXPECT_EQ(c.At(1, 0), RGB(200, 100, 50));
   EXPECT_EQ(c.At(2, 0), RGB(55, 155, 205)) << "inverted";
-  Canvas maskOnly(4, 1, RGB(200, 100, 50));
+  ShapeCanvas maskOnly(4, 1, RGB(200, 100, 50));
   DrawIconEx(maskOnly.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_MASK);
   EXPECT_EQ(maskOnly.At(0, 0), RGB(0, 0, 0));
   EXPECT_EQ(maskOnly.At(1, 0), RGB(255, 255, 255));
@@ -151,7 +150,7 @@ TEST(Icons, MaskRulesAlphaAndTheSingleParts) {
   auto alpha = IconDib(
       1, 1, 32, {}, [](int, int) { return 0x800000FFu; }, [](int, int) { return false; });
   HICON blended = CreateIconFromResourceEx(alpha.data(), static_cast<DWORD>(alpha.size()), TRUE, 0x30000, 0, 0, 0);
-  Canvas b(1, 1, RGB(255, 255, 255));
+  ShapeCanvas b(1, 1, RGB(255, 255, 255));
   DrawIconEx(b.dc(), 0, 0, blended, 0, 0, 0, nullptr, DI_NORMAL);
   EXPECT_EQ(b.At(0, 0), RGB(127, 127, 255));
   DestroyIcon(blended);
@@ -179,7 +178,7 @@ TEST(Icons, FilesGiveIconsAndCursorsWithTheirHotSpot) {
   EXPECT_EQ(bm.bmWidth, 16) << "its own size without LR_DEFAULTSIZE";
   // The bitmaps GetIconInfo hands out rebuild the same icon.
   HICON again = CreateIconIndirect(&info);
-  Canvas a(16, 16, kRed), b(16, 16, kRed);
+  ShapeCanvas a(16, 16, kRed), b(16, 16, kRed);
   DrawIconEx(a.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
   DrawIconEx(b.dc(), 0, 0, again, 0, 0, 0, nullptr, DI_NORMAL);
   EXPECT_EQ(a.Pixels(), b.Pixels());
@@ -190,7 +189,7 @@ TEST(Icons, FilesGiveIconsAndCursorsWithTheirHotSpot) {
 
   HICON scaled =
       static_cast<HICON>(LoadImageA(nullptr, ico.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
-  Canvas big(32, 32, kRed);
+  ShapeCanvas big(32, 32, kRed);
   DrawIconEx(big.dc(), 0, 0, scaled, 0, 0, 0, nullptr, DI_NORMAL);
   EXPECT_EQ(big.At(15, 20), RGB(0, 0, 255)) << "stretched to 32 x 32";
   EXPECT_EQ(big.At(16, 20), kRed);
@@ -218,7 +217,7 @@ TEST(Icons, TheSystemsOwnPicturesAreSharedAndKept) {
   ASSERT_NE(error, nullptr);
   EXPECT_EQ(LoadIconA(nullptr, IDI_HAND), error) << "the same shared icon";
   EXPECT_TRUE(DestroyIcon(error));
-  Canvas c(40, 40);
+  ShapeCanvas c(40, 40);
   EXPECT_TRUE(DrawIcon(c.dc(), 4, 4, error)) << "a shared icon survives DestroyIcon";
   EXPECT_GT(c.Count(kRed), 200);
   EXPECT_EQ(c.At(0, 0), RGB(255, 255, 255));

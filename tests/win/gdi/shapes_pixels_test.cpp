@@ -7,15 +7,14 @@
 #include "platform/win/gdi/pen.h"
 #include "shapes_canvas.h"
 
-using shapes_test::Canvas;
+using shapes_test::kBlack;
+using shapes_test::kGreen;
+using shapes_test::kRed;
+using shapes_test::kWhite;
+using shapes_test::ShapeCanvas;
 using shapes_test::Str;
 
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
 
 struct Probe {
   int x, y;
@@ -24,7 +23,7 @@ struct Probe {
 
 struct PixelCase {
   const char* name;
-  std::function<void(Canvas&)> draw;
+  std::function<void(ShapeCanvas&)> draw;
   std::vector<Probe> probes;
   // Optional: the bounding box and number of pixels of one colour.
   COLORREF counted = kWhite;
@@ -32,17 +31,17 @@ struct PixelCase {
   int count = -1;
 };
 
-void UsePen(Canvas& c, int style, int width, COLORREF color) {
+void UsePen(ShapeCanvas& c, int style, int width, COLORREF color) {
   c.Use(CreatePen(style, width, color));
 }
-void UseNullPen(Canvas& c) {
+void UseNullPen(ShapeCanvas& c) {
   c.Use(win::gdi::CreateStockPen(NULL_PEN));
 }
 
 const std::vector<PixelCase>& Cases() {
   static const std::vector<PixelCase> cases = {
       {"a null pen leaves out the right and bottom edge",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          Rectangle(c.dc(), 0, 0, 10, 10);
@@ -52,7 +51,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,9,9}",
        81},
       {"a one-pixel pen outlines [left, right-1] and the brush fills inside",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
          c.UseBrush(kRed);
          Rectangle(c.dc(), 1, 1, 11, 11);
@@ -62,7 +61,7 @@ const std::vector<PixelCase>& Cases() {
        "{2,2,10,10}",
        64},
       {"an inverted rectangle is put in order",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
          c.UseBrush(kRed);
          Rectangle(c.dc(), 11, 11, 1, 1);
@@ -72,7 +71,7 @@ const std::vector<PixelCase>& Cases() {
        "{2,2,10,10}",
        64},
       {"LineTo does not set its end pixel",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          MoveToEx(c.dc(), 1, 1, nullptr);
          LineTo(c.dc(), 8, 1);
        },
@@ -81,7 +80,7 @@ const std::vector<PixelCase>& Cases() {
        "{1,1,8,2}",
        7},
       {"a diagonal line steps one pixel per column and leaves its end out",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          MoveToEx(c.dc(), 0, 0, nullptr);
          LineTo(c.dc(), 5, 5);
        },
@@ -90,7 +89,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,5,5}",
        5},
       {"a wide pen is centred on the outline",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_SOLID, 3, kBlack);
          c.UseNullBrush();
          Rectangle(c.dc(), 2, 2, 12, 12);
@@ -100,7 +99,7 @@ const std::vector<PixelCase>& Cases() {
        "{1,1,13,13}",
        144 - 36},
       {"PS_INSIDEFRAME keeps a wide pen inside the box",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_INSIDEFRAME, 3, kBlack);
          c.UseBrush(kRed);
          Rectangle(c.dc(), 2, 2, 12, 12);
@@ -110,7 +109,7 @@ const std::vector<PixelCase>& Cases() {
        "{2,2,12,12}",
        100 - 16},
       {"a dotted pen paints its gaps in the background colour when opaque",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_DOT, 1, kBlack);
          c.context().attr.bkMode = OPAQUE;
          c.context().attr.bkColor = kGreen;
@@ -122,7 +121,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,9,1}",
        6},
       {"a dotted pen leaves its gaps alone when transparent",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_DOT, 1, kBlack);
          c.context().attr.bkMode = TRANSPARENT;
          c.context().attr.bkColor = kGreen;
@@ -134,7 +133,7 @@ const std::vector<PixelCase>& Cases() {
        nullptr,
        0},
       {"a wider styled pen draws solid",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_DASHDOT, 2, kBlack);
          c.context().attr.bkColor = kGreen;
          MoveToEx(c.dc(), 2, 4, nullptr);
@@ -145,7 +144,7 @@ const std::vector<PixelCase>& Cases() {
        nullptr,
        0},
       {"an ellipse stays in its box and is symmetric",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
          c.UseBrush(kRed);
          Ellipse(c.dc(), 0, 0, 10, 8);
@@ -155,7 +154,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,10,8}",
        -1},
       {"a null-pen ellipse shrinks by one pixel",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          Ellipse(c.dc(), 0, 0, 11, 11);
@@ -165,7 +164,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,10,10}",
        -1},
       {"a round rectangle cuts its corners but keeps its edges",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UsePen(c, PS_SOLID, 1, kBlack);
          c.UseBrush(kRed);
          RoundRect(c.dc(), 0, 0, 14, 10, 6, 6);
@@ -175,7 +174,7 @@ const std::vector<PixelCase>& Cases() {
        "{0,0,14,10}",
        -1},
       {"a polygon fills its inside including the top-left edges only",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          const POINT square[] = {{2, 2}, {8, 2}, {8, 8}, {2, 8}};
@@ -186,7 +185,7 @@ const std::vector<PixelCase>& Cases() {
        "{2,2,8,8}",
        36},
       {"a pie takes the counter-clockwise quarter from the right radial to the top one",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          Pie(c.dc(), 0, 0, 17, 17, 16, 8, 8, 0);
@@ -196,7 +195,7 @@ const std::vector<PixelCase>& Cases() {
        nullptr,
        -1},
       {"the clockwise arc direction takes the other three quarters",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          SetArcDirection(c.dc(), AD_CLOCKWISE);
@@ -207,7 +206,7 @@ const std::vector<PixelCase>& Cases() {
        nullptr,
        -1},
       {"a chord fills the side of its chord line where the arc is",
-       [](Canvas& c) {
+       [](ShapeCanvas& c) {
          UseNullPen(c);
          c.UseBrush(kRed);
          Chord(c.dc(), 0, 0, 17, 17, 16, 8, 0, 8);  // the upper half
@@ -223,7 +222,7 @@ const std::vector<PixelCase>& Cases() {
 TEST(ShapesPixels, FollowGdiPixelRules) {
   for (const PixelCase& t : Cases()) {
     SCOPED_TRACE(t.name);
-    Canvas c(16, 16);
+    ShapeCanvas c(16, 16);
     t.draw(c);
     for (const Probe& p : t.probes) {
       EXPECT_EQ(c.At(p.x, p.y), p.color) << "at " << p.x << "," << p.y << c.Picture();
@@ -240,7 +239,7 @@ TEST(ShapesPixels, FollowGdiPixelRules) {
 TEST(ShapesPixels, EllipseOutlineIsClosedAndMirrorSymmetric) {
   for (int w = 2; w <= 15; ++w) {
     for (int h = 2; h <= 15; ++h) {
-      Canvas c(16, 16);
+      ShapeCanvas c(16, 16);
       c.UseBrush(kRed);
       Ellipse(c.dc(), 0, 0, w, h);
       SCOPED_TRACE(testing::Message() << w << "x" << h << c.Picture());
@@ -259,7 +258,7 @@ TEST(ShapesPixels, EllipseOutlineIsClosedAndMirrorSymmetric) {
 }
 
 TEST(ShapesPixels, CurrentPositionFollowsLineToAndPolylineTo) {
-  Canvas c(16, 16);
+  ShapeCanvas c(16, 16);
   POINT previous{};
   MoveToEx(c.dc(), 3, 4, nullptr);
   LineTo(c.dc(), 9, 4);
@@ -279,7 +278,7 @@ TEST(ShapesPixels, CurrentPositionFollowsLineToAndPolylineTo) {
 }
 
 TEST(ShapesPixels, XorOutlinesSetEveryPixelOnceSoTwiceRestores) {
-  Canvas c(20, 20);
+  ShapeCanvas c(20, 20);
   c.Use(CreatePen(PS_SOLID, 1, kWhite));
   c.UseNullBrush();
   c.context().attr.rop2 = R2_XORPEN;
@@ -298,7 +297,7 @@ TEST(ShapesPixels, XorOutlinesSetEveryPixelOnceSoTwiceRestores) {
 TEST(ShapesPixels, PolygonFillModeDecidesTheOverlap) {
   const POINT star[] = {{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
   for (int mode : {ALTERNATE, WINDING}) {
-    Canvas c(20, 20);
+    ShapeCanvas c(20, 20);
     UseNullPen(c);
     c.UseBrush(kRed);
     c.context().attr.polyFillMode = mode;
@@ -309,7 +308,7 @@ TEST(ShapesPixels, PolygonFillModeDecidesTheOverlap) {
 }
 
 TEST(ShapesPixels, NothingDrawsOutsideTheClip) {
-  Canvas c(16, 16);
+  ShapeCanvas c(16, 16);
   c.UseBrush(kRed);
   IntersectClipRect(c.dc(), 4, 4, 8, 8);
   Ellipse(c.dc(), -50, -50, 60, 60);
@@ -320,7 +319,7 @@ TEST(ShapesPixels, NothingDrawsOutsideTheClip) {
 }
 
 TEST(ShapesPixels, ArcsDrawTheirPartOfTheOutlineAndArcToMovesOn) {
-  Canvas whole(17, 17), arc(17, 17);
+  ShapeCanvas whole(17, 17), arc(17, 17);
   whole.UseNullBrush();
   Ellipse(whole.dc(), 0, 0, 17, 17);
   // From the right radial counter-clockwise to the top one: the upper-right quarter.
@@ -337,7 +336,7 @@ TEST(ShapesPixels, ArcsDrawTheirPartOfTheOutlineAndArcToMovesOn) {
 
   // ArcTo: a line from the current position to the arc's start, then the arc;
   // the current position ends at the arc's end.
-  Canvas c(20, 20);
+  ShapeCanvas c(20, 20);
   MoveToEx(c.dc(), 19, 19, nullptr);
   ArcTo(c.dc(), 0, 0, 17, 17, 16, 8, 8, 0);
   POINT now{};

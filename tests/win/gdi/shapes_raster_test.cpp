@@ -34,7 +34,7 @@ TEST(ShapesRaster, WindowedLineWalkMatchesTheFullWalk) {
 }
 
 TEST(ShapesRaster, AVeryLongLineDrawsWhatCrossesTheSurface) {
-  shapes_test::Canvas c(16, 16);
+  shapes_test::ShapeCanvas c(16, 16);
   MoveToEx(c.dc(), -2000000000, 5, nullptr);
   LineTo(c.dc(), 2000000000, 5);
   EXPECT_EQ(shapes_test::Str(c.BoxOf(RGB(0, 0, 0))), "{0,5,16,6}");

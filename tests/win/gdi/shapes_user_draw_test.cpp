@@ -4,7 +4,7 @@
 
 #include "shapes_canvas.h"
 
-using shapes_test::Canvas;
+using shapes_test::ShapeCanvas;
 using shapes_test::Str;
 
 namespace {
@@ -30,7 +30,7 @@ TEST(UserDrawColors, ClassicSchemeAndItsBrushes) {
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), face) << "one brush per colour";
   DeleteObject(face);
-  Canvas c(4, 4);
+  ShapeCanvas c(4, 4);
   const RECT all{0, 0, 4, 4};
   EXPECT_TRUE(FillRect(c.dc(), &all, face)) << "the system keeps its brushes";
   EXPECT_EQ(c.At(2, 2), RGB(192, 192, 192));
@@ -101,7 +101,7 @@ TEST(UserDrawEdges, ColoursSitWhereTheEdgeTypeSaysSo) {
   };
   for (const auto& t : cases) {
     SCOPED_TRACE(t.name);
-    Canvas c(10, 10, kMagenta);
+    ShapeCanvas c(10, 10, kMagenta);
     RECT r{0, 0, 10, 10};
     ASSERT_TRUE(DrawEdge(c.dc(), &r, t.edge, t.flags));
     EXPECT_EQ(Str(r), "{0,0,10,10}") << "without BF_ADJUST the rectangle stays";
@@ -124,7 +124,7 @@ TEST(UserDrawEdges, AdjustShrinksOnlyTheDrawnSides) {
       {BDR_RAISEDINNER, BF_RIGHT | BF_TOP, "{10,21,39,50}"},
   };
   for (const auto& t : cases) {
-    Canvas c(60, 60);
+    ShapeCanvas c(60, 60);
     RECT r{10, 20, 40, 50};
     DrawEdge(c.dc(), &r, t.edge, t.flags | BF_ADJUST);
     EXPECT_EQ(Str(r), t.inside) << "edge " << t.edge << " flags " << t.flags;
@@ -132,7 +132,7 @@ TEST(UserDrawEdges, AdjustShrinksOnlyTheDrawnSides) {
 }
 
 TEST(UserDrawFocus, DrawingTheFocusRectangleTwiceRestoresThePixels) {
-  Canvas c(12, 12, kMagenta);
+  ShapeCanvas c(12, 12, kMagenta);
   c.UseBrush(RGB(10, 200, 30));
   Ellipse(c.dc(), 0, 0, 12, 12);  // something that is not flat
   c.context().attr.rop2 = R2_COPYPEN;
@@ -148,7 +148,7 @@ TEST(UserDrawFocus, DrawingTheFocusRectangleTwiceRestoresThePixels) {
 }
 
 TEST(UserDrawFills, FillFrameAndInvertHonourTheirRectangles) {
-  Canvas c(10, 10);
+  ShapeCanvas c(10, 10);
   c.context().attr.rop2 = R2_NOP;  // FillRect and FrameRect copy regardless
   const RECT inner{2, 2, 8, 8};
   FillRect(c.dc(), &inner, reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1));
@@ -211,7 +211,7 @@ TEST(UserDrawRects, ArithmeticOnHalfOpenRectangles) {
 }
 
 // Black pixels in the middle of a 16x16 control, where its mark goes.
-int InkInside(const Canvas& c) {
+int InkInside(const ShapeCanvas& c) {
   int n = 0;
   for (int y = 5; y < 11; ++y)
     for (int x = 5; x < 11; ++x) n += c.At(x, y) == RGB(0, 0, 0);
@@ -247,7 +247,7 @@ TEST(UserDrawFrameControl, StatesChangeEdgesAndMarks) {
   };
   for (const auto& t : cases) {
     SCOPED_TRACE(t.name);
-    Canvas c(16, 16, kMagenta);
+    ShapeCanvas c(16, 16, kMagenta);
     RECT r{0, 0, 16, 16};
     ASSERT_TRUE(DrawFrameControl(c.dc(), &r, t.type, t.state));
     for (const EdgeProbe& p : t.probes) {
@@ -256,7 +256,7 @@ TEST(UserDrawFrameControl, StatesChangeEdgesAndMarks) {
     }
     EXPECT_EQ(InkInside(c) > 0, t.ink) << c.Picture();
   }
-  Canvas c(16, 16);
+  ShapeCanvas c(16, 16);
   RECT r{0, 0, 16, 16};
   DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
   EXPECT_EQ(Str(r), "{2,2,14,14}");

@@ -80,7 +80,7 @@ TEST(TextOut, PartialExtentsAndFitCountFollowTheLayout) {
   EXPECT_EQ(Extent(canvas.dc(), "caf\xE9").cx, Extent(canvas.dc(), "caf\xC3\xA9").cx);
 }
 
-struct AlignCase {
+struct TextOutAlignCase {
   UINT align;
   int dx;  // box left relative to x, in widths: 0, -1 or -1/2
   int dy;  // 0 top, 1 bottom, 2 baseline
@@ -88,7 +88,7 @@ struct AlignCase {
 
 // With an opaque background the cell box shows exactly where the run sits.
 TEST(TextOut, AlignmentPlacesTheCellBox) {
-  const AlignCase cases[] = {
+  const TextOutAlignCase cases[] = {
       {TA_LEFT | TA_TOP, 0, 0},    {TA_RIGHT | TA_TOP, -2, 0},    {TA_CENTER | TA_TOP, -1, 0},
       {TA_LEFT | TA_BOTTOM, 0, 1}, {TA_LEFT | TA_BASELINE, 0, 2}, {TA_CENTER | TA_BASELINE, -1, 2},
   };
@@ -99,7 +99,7 @@ TEST(TextOut, AlignmentPlacesTheCellBox) {
   TEXTMETRICA tm{};
   GetTextMetricsA(canvas.dc(), &tm);
   const LONG width = Extent(canvas.dc(), "Aligned").cx;
-  for (const AlignCase& c : cases) {
+  for (const TextOutAlignCase& c : cases) {
     canvas.Clear();
     SetTextAlign(canvas.dc(), c.align);
     TextOutA(canvas.dc(), 150, 50, "Aligned", 7);
