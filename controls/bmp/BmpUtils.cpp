@@ -216,7 +216,8 @@ void TGlyph::SetGlyph(TBitmap* value) {
   if (value && value->GetHeight() > 0) {
     FTransparentColor = value->GetTransparentColor();
     int w = value->GetWidth(), h = value->GetHeight();
-    if (w % h == 0) {
+    // A bitmap without width says nothing about its images: the count stays.
+    if (w > 0 && w % h == 0) {
       int n = w / h;
       FNumGlyphs = n > 4 ? 1 : n;
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 using namespace BmpCtrls;
 
@@ -13,6 +15,11 @@ void LoadResource(TBitmap* bitmap, const char* name) {
 
 bool Usable(const std::unique_ptr<TBitmap>& bitmap) {
   return bitmap && !bitmap->Empty();
+}
+
+// A value asked for beyond the int range asks for its end instead.
+int Saturated(int64_t value) {
+  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -254,7 +261,7 @@ void TBmpTrackBar::DrawTrackBar(TCanvas* canvas) {
 
 void TBmpTrackBar::DrawTicks(TCanvas* canvas) {
   canvas->GetPen()->SetColor(clBlack);
-  int d = FMaxValue - FMinValue;
+  int64_t d = static_cast<int64_t>(FMaxValue) - FMinValue;
   if (d < 0) return;
   int travel = Extent() - 2 * kInset;
   auto tick = [&](int c) {
@@ -273,8 +280,15 @@ void TBmpTrackBar::DrawTicks(TCanvas* canvas) {
     tick(kInset);
     return;
   }
-  double step = static_cast<double>(travel) / d;
-  for (int i = 0; i <= d; ++i) tick(static_cast<int>(std::trunc(i * step)) + kInset);
+  double step = static_cast<double>(travel) / static_cast<double>(d);
+  if (step < 1) {
+    // More values than pixels: their ticks cover every pixel up to the
+    // last one, so each pixel is drawn once instead of once per value.
+    int last = static_cast<int>(std::trunc(static_cast<double>(d) * step));
+    for (int c = 0; c <= last; ++c) tick(c + kInset);
+    return;
+  }
+  for (int64_t i = 0; i <= d; ++i) tick(static_cast<int>(std::trunc(static_cast<double>(i) * step)) + kInset);
 }
 
 void TBmpTrackBar::DrawThumb(TCanvas* canvas) {
@@ -327,14 +341,14 @@ void TBmpTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
   if (!PtInRect(&client, p)) return;
   if (FOrientation == toHorizontal) {
     if (x >= FThumbRect.Right)
-      SetPosition(FPosition + 1);
+      SetPosition(Saturated(int64_t{FPosition} + 1));
     else if (x < FThumbRect.Left)
-      SetPosition(FPosition - 1);
+      SetPosition(Saturated(int64_t{FPosition} - 1));
   } else {
     if (y >= FThumbRect.Bottom)
-      SetPosition(FPosition + 1);
+      SetPosition(Saturated(int64_t{FPosition} + 1));
     else if (y < FThumbRect.Top)
-      SetPosition(FPosition - 1);
+      SetPosition(Saturated(int64_t{FPosition} - 1));
   }
 }
 
@@ -346,7 +360,12 @@ void TBmpTrackBar::MouseMove(TShiftState shift, int x, int y) {
   int start = horizontal ? FThumbRect.Left : FThumbRect.Top;
   int size = horizontal ? FThumbRect.Right - FThumbRect.Left : FThumbRect.Bottom - FThumbRect.Top;
   double delta = (static_cast<double>(FMaxValue) - FMinValue) / (Extent() - 2 * kInset) * (p - (start + size / 2));
-  SetPosition(FPosition + static_cast<int>(std::nearbyint(delta)));
+  // Clamped in double first: over a wide range one pixel is worth more
+  // than the int range holds.
+  double target = std::clamp(static_cast<double>(FPosition) + std::nearbyint(delta),
+                             static_cast<double>(std::numeric_limits<int>::min()),
+                             static_cast<double>(std::numeric_limits<int>::max()));
+  SetPosition(static_cast<int>(target));
 }
 
 void TBmpTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -363,8 +382,8 @@ void TBmpTrackBar::KeyDown(WORD& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
   if (!GetEnabled()) return;
   switch (key) {
-    case VK_PRIOR: SetPosition(FPosition - FPageSize); break;
-    case VK_NEXT: SetPosition(FPosition + FPageSize); break;
+    case VK_PRIOR: SetPosition(Saturated(int64_t{FPosition} - FPageSize)); break;
+    case VK_NEXT: SetPosition(Saturated(int64_t{FPosition} + FPageSize)); break;
     case VK_END: SetPosition(FMaxValue); break;
     case VK_HOME: SetPosition(FMinValue); break;
     case VK_LEFT:

@@ -1,5 +1,7 @@
 // The bitmap-thumb slider: thumb placement, the value's rules, keys and
 // clicks, the degenerate ranges, and its built-in thumbs.
+#include <limits>
+
 #include "bmp/shared/fixture.h"
 #include "controls/bmp/BmpCtrls.h"
 
@@ -286,6 +288,60 @@ TEST_F(TrackBar, SharedWallpapersNotifyTheirLinksAndPaintTheSlider) {
   EXPECT_EQ(other.GetSender(), nullptr);
   slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
   EXPECT_EQ(sheet.At(9, 9), clYellow);
+}
+
+}  // namespace
+}  // namespace bmptest
+
+namespace bmptest {
+namespace {
+
+// Ranges at the ends of the int range: the ticks, the keys, the clicks and
+// the drag neither overflow nor take ages.
+TEST_F(TrackBar, RangesAtTheIntLimitsStayWithinThem) {
+  constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+  slider->SetPaintOptions(TPaintOptions{poDrawTrackBar, poDrawTicks, poDrawThumb});
+  struct Case {
+    int min, max;
+  } ranges[] = {{lo, hi}, {0, hi}, {lo, 0}};
+  for (const Case& c : ranges) {
+    Setup(129, 40, c.min, c.max, c.min);
+    Sheet sheet(129, 40);
+    slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
+    int tickY = slider->GetBarRect().Bottom + 9;
+    // More values than pixels: a tick on every pixel of the travel.
+    for (int x : {10, 11, 64, 118, 119}) EXPECT_EQ(sheet.At(x, tickY), clBlack) << c.min << ".." << c.max << " " << x;
+    EXPECT_NE(sheet.At(9, tickY), clBlack);
+    EXPECT_NE(sheet.At(120, tickY), clBlack);
+  }
+
+  Setup(129, 25, lo, hi, hi - 1);
+  slider->SetPageSize(10);
+  Key(VK_NEXT);
+  EXPECT_EQ(slider->GetPosition(), hi) << "Page Down past the top stops there";
+  slider->SetPosition(lo + 1);
+  Key(VK_PRIOR);
+  EXPECT_EQ(slider->GetPosition(), lo) << "Page Up past the bottom stops there";
+
+  slider->SetPosition(hi);
+  ThumbCentre();
+  Click(3, 12);
+  EXPECT_EQ(slider->GetPosition(), hi - 1);
+  slider->SetPosition(hi);
+  ThumbCentre();
+  Click(125, 12);
+  EXPECT_EQ(slider->GetPosition(), hi) << "a click right of the thumb at the top stays there";
+
+  slider->SetPosition(0);
+  int centre = ThumbCentre();
+  slider->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre, 12));
+  ASSERT_TRUE(slider->GetDragging());
+  slider->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(centre + 60, 12));
+  EXPECT_EQ(slider->GetPosition(), hi) << "dragged far right";
+  ThumbCentre();
+  slider->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 12));
+  EXPECT_EQ(slider->GetPosition(), lo) << "dragged far left";
+  slider->Perform(WM_LBUTTONUP, 0, MAKELPARAM(0, 12));
 }
 
 }  // namespace

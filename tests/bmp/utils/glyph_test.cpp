@@ -138,3 +138,26 @@ TEST_F(BmpTest, DisabledImageOfAOneImageStripIsEmbossedFromItsOnlyColumn) {
 
 }  // namespace
 }  // namespace bmptest
+
+namespace bmptest {
+namespace {
+
+TEST_F(BmpTest, ZeroWidthGlyphKeepsAUsableNumberOfImages) {
+  TGlyph glyph;
+  glyph.SetNumGlyphs(2);
+  TBitmap thin;
+  thin.SetSize(0, 16);
+  glyph.SetGlyph(&thin);
+  EXPECT_EQ(glyph.GetNumGlyphs(), 2) << "no width gives no count of images";
+  // The bitmap grows in place to a width that decides nothing.
+  Sheet strip(40, 16, clOlive);
+  strip.Canvas()->GetBrush()->SetColor(clRed);
+  strip.Canvas()->FillRect(TRect(2, 2, 10, 10));
+  glyph.GetGlyph()->Assign(strip.bitmap.get());
+  Sheet sheet(40, 16, clWhite);
+  glyph.DrawGlyph(sheet.Canvas(), TPoint(0, 0), 1, true, clNone);
+  EXPECT_EQ(sheet.At(5, 5), clRed);
+}
+
+}  // namespace
+}  // namespace bmptest
