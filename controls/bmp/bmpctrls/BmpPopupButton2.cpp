@@ -53,6 +53,9 @@ bool TBmpPopupButton2::MenuChar(TMessage& message) {
 }
 
 void TBmpPopupButton2::WndProc(TMessage& message) {
+  // The loop's end is heard even when the menu went away while it was open,
+  // so the raised edge comes back.
+  if (message.Msg == WM_EXITMENULOOP) SetMenuDropped(false);
   if (FDownMenu) {
     switch (message.Msg) {
       case WM_COMMAND:
@@ -66,7 +69,6 @@ void TBmpPopupButton2::WndProc(TMessage& message) {
       case WM_MENUCHAR:
         if (MenuChar(message)) return;
         break;
-      case WM_EXITMENULOOP: SetMenuDropped(false); break;
       default: break;
     }
   }

@@ -492,6 +492,27 @@ TEST_F(PopupButton, AnItemThatFailsIsReportedByTheApplication) {
   EXPECT_EQ(OnScreen(btnTempo, 33 - 2, 23 - 2), Rgb(cl3DDkShadow)) << "the button goes on as before";
 }
 
+// The menu taken away while it is open: its loop still ends, and the
+// button gets its raised edge back.
+TEST_F(PopupButton, AMenuTakenAwayWhileOpenStillGivesTheEdgeBack) {
+  using Step = std::function<void()>;
+  for (const Step& takeAway : {Step([&] { btnTempo->SetDownMenu(nullptr); }), Step([&] {
+                                 delete mnuTempo;
+                                 mnuTempo = nullptr;
+                               })}) {
+    btnTempo->SetDownMenu(mnuTempo);
+    WhileOpen({[&] {
+      takeAway();
+      QueueKey(VK_ESCAPE);
+    }});
+    ClickAt(btnTempo, 10, 10);
+    Pump();
+    EXPECT_EQ(btnTempo->GetDownMenu(), nullptr);
+    EXPECT_EQ(OnScreen(btnTempo, 33 - 2, 23 - 2), Rgb(cl3DDkShadow)) << "the raised edge is back";
+  }
+  EXPECT_EQ(clicks, 2);
+}
+
 TEST_F(PopupButton, WithoutADownMenuOnlyOnClickRuns) {
   delete mnuTempo;
   EXPECT_EQ(btnTempo->GetDownMenu(), nullptr) << "the destroyed menu is dropped";
