@@ -245,13 +245,18 @@ void TBmpTrackBar::DrawBevelAndFocus(TCanvas* canvas) {
 }
 
 void TBmpTrackBar::DrawTrackBar(TCanvas* canvas) {
-  if (FOrientation == toHorizontal) {
-    int top = (GetHeight() - FBarSize) / 2;
-    FBarRect = TRect(kInset, top, GetWidth() - kInset, top + FBarSize);
-  } else {
-    int left = (GetWidth() - FBarSize) / 2;
-    FBarRect = TRect(left, kInset, left + FBarSize, GetHeight() - kInset);
-  }
+  // Worked out in 64 bits and stopped a little outside the control: a bar
+  // thicker than the control looks the same, and its edges and ticks are not
+  // drawn a long way out of sight.
+  constexpr int64_t beyond = 16;
+  int64_t across = FOrientation == toHorizontal ? GetHeight() : GetWidth();
+  int64_t start = (across - FBarSize) / 2;
+  auto limit = [&](int64_t v) { return static_cast<int>(std::clamp(v, -beyond, across + beyond)); };
+  int from = limit(start), to = limit(start + FBarSize);
+  if (FOrientation == toHorizontal)
+    FBarRect = TRect(kInset, from, GetWidth() - kInset, to);
+  else
+    FBarRect = TRect(from, kInset, to, GetHeight() - kInset);
   canvas->GetBrush()->SetStyle(bsSolid);
   canvas->GetBrush()->SetColor(FBarColor);
   canvas->FillRect(FBarRect);

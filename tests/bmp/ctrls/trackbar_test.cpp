@@ -344,5 +344,23 @@ TEST_F(TrackBar, RangesAtTheIntLimitsStayWithinThem) {
   slider->Perform(WM_LBUTTONUP, 0, MAKELPARAM(0, 12));
 }
 
+TEST_F(TrackBar, BarSizesAtTheIntLimitsPaint) {
+  Setup(129, 40, 0, 10, 5);
+  slider->SetPaintOptions(TPaintOptions{poDrawTrackBar, poDrawTicks});
+  slider->SetBarColor(clRed);
+  struct Case {
+    int size;
+    bool filled;
+  } cases[] = {{std::numeric_limits<int>::max(), true}, {std::numeric_limits<int>::min(), false}};
+  for (const Case& c : cases) {
+    slider->SetBarSize(c.size);
+    Sheet sheet(129, 40, clWhite);
+    slider->PaintTo(sheet.Canvas()->GetHandle(), 0, 0);
+    // Thicker than the control: filled from edge to edge along the bar.
+    EXPECT_EQ(sheet.At(64, 0) == clRed, c.filled) << c.size;
+    EXPECT_EQ(sheet.At(64, 39) == clRed, c.filled) << c.size;
+  }
+}
+
 }  // namespace
 }  // namespace bmptest
