@@ -1,6 +1,8 @@
 #include "controls/bmp/BmpUtils.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -326,33 +328,39 @@ void TGlyph::CalcLayout(TCanvas* canvas, const TRect& client, const TPoint& offs
     text.X = (C.X - T.X + 1) / 2;
   }
   if (T.X == 0 || G.X == 0) spacing = 0;
-  int c = horizontal ? C.X : C.Y, g = horizontal ? G.X : G.Y, t = horizontal ? T.X : T.Y;
-  if (margin == -1) {
-    if (spacing == -1) {
-      margin = (c - (g + t)) / 3;
-      spacing = margin;
+  // Margin and Spacing may be anything an int holds: the arithmetic runs in
+  // 64 bits, and a position far outside the client is kept at a distance
+  // that is just as unseen but leaves room to move it by the client's origin.
+  constexpr int64_t reach = int64_t{1} << 24;
+  auto place = [&](int64_t v) { return static_cast<int>(std::clamp(v, -reach, reach)); };
+  int64_t c = horizontal ? C.X : C.Y, g = horizontal ? G.X : G.Y, t = horizontal ? T.X : T.Y;
+  int64_t m = margin, s = spacing;
+  if (m == -1) {
+    if (s == -1) {
+      m = (c - (g + t)) / 3;
+      s = m;
     } else {
-      margin = (c - (g + spacing + t) + 1) / 2;
+      m = (c - (g + s + t) + 1) / 2;
     }
-  } else if (spacing == -1) {
-    spacing = ((c - (margin + g)) - t) / 2;
+  } else if (s == -1) {
+    s = ((c - (m + g)) - t) / 2;
   }
   switch (layout) {
     case blGlyphLeft:
-      glyphPos.X = margin;
-      text.X = margin + G.X + spacing;
+      glyphPos.X = place(m);
+      text.X = place(m + G.X + s);
       break;
     case blGlyphRight:
-      glyphPos.X = C.X - margin - G.X;
-      text.X = glyphPos.X - spacing - T.X;
+      glyphPos.X = place(C.X - m - G.X);
+      text.X = place(C.X - m - G.X - s - T.X);
       break;
     case blGlyphTop:
-      glyphPos.Y = margin;
-      text.Y = margin + G.Y + spacing;
+      glyphPos.Y = place(m);
+      text.Y = place(m + G.Y + s);
       break;
     case blGlyphBottom:
-      glyphPos.Y = C.Y - margin - G.Y;
-      text.Y = glyphPos.Y - spacing - T.Y;
+      glyphPos.Y = place(C.Y - m - G.Y);
+      text.Y = place(C.Y - m - G.Y - s - T.Y);
       break;
   }
   glyphPos.X += client.Left + offset.X;

@@ -199,9 +199,16 @@ BMP_BTN_GRADIENT_SETTER(GradientDirection, TGradientDirection)
     Invalidate();                         \
   }
 BMP_BTN_SHADOW_SETTER(ShadowColor, TColor)
-BMP_BTN_SHADOW_SETTER(ShadowSize, int)
 BMP_BTN_SHADOW_SETTER(ShadowPos, TShadowPosition)
 #undef BMP_BTN_SHADOW_SETTER
+
+void TBmpBtn::SetShadowSize(int value) {
+  // A byte: a shadow a whole int away would move the caption beyond what
+  // text can be laid out at.
+  FShadowSize = std::clamp(value, 0, 255);
+  FSimpleView = false;
+  Invalidate();
+}
 
 void TBmpBtn::SetMenuDropped(bool value) {
   if (value == FMenuDropped) return;

@@ -247,6 +247,39 @@ TEST_F(BmpButton, GlyphCaptionAndOnDrawButton) {
   EXPECT_NE(sheet.At(10 + 4, 10 + 7), clRed);
 }
 
+// Margin, Spacing and ShadowSize at the ends of their range: the face
+// paints, and a glyph placed a whole int away is simply not seen.
+TEST_F(BmpButton, ExtremeLayoutValuesPaint) {
+  constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+  Sheet glyph(16, 16, clRed);
+  glyph.Canvas()->SetPixels(0, 15, clOlive);
+  struct Case {
+    int margin, spacing;
+  } cases[] = {{hi, 4}, {-1, hi}, {-1, lo}, {hi, hi}, {0, lo}};
+  for (const Case& c : cases)
+    for (TButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
+      TBmpBtn* b = MakeButton(10, 10, 80, 30, "Go");
+      b->SetGlyph(glyph.bitmap.get());
+      b->SetLayout(layout);
+      b->SetMargin(c.margin);
+      b->SetSpacing(c.spacing);
+      Sheet sheet = Paint();
+      int red = 0;
+      for (int x = 10; x < 90; ++x)
+        for (int y = 10; y < 40; ++y) red += sheet.At(x, y) == clRed;
+      EXPECT_EQ(red, c.margin == 0 ? 16 * 16 - 1 : 0) << c.margin << " " << c.spacing << " layout " << layout;
+      delete b;
+    }
+  TBmpBtn* b = MakeButton(10, 10, 80, 30, "Go");
+  for (int size : {hi, lo}) {
+    b->SetShadowSize(size);
+    Paint();
+  }
+  EXPECT_EQ(b->GetShadowSize(), 0);
+  b->SetShadowSize(hi);
+  EXPECT_EQ(b->GetShadowSize(), 255) << "a byte";
+}
+
 // A button without a glyph takes its action's image on fuchsia, at the
 // list's size; one with a glyph keeps it.
 TEST_F(BmpButton, GlyphFromTheActionsImage) {
