@@ -236,11 +236,17 @@ void TBmpBtn::DrawButton(const DRAWITEMSTRUCT& item) {
   state.focused = (item.itemState & ODS_FOCUS) != 0;
   TRect client = GetClientRect();
   FCanvas->SetHandle(item.hDC);
-  if (FOptions.Contains(ocRoundedForm))
-    DrawElliptic(client, state);
-  else
-    DrawRectangular(client, state);
-  if (OnDrawButton) OnDrawButton(this, FCanvas.get(), client);
+  try {
+    if (FOptions.Contains(ocRoundedForm))
+      DrawElliptic(client, state);
+    else
+      DrawRectangular(client, state);
+    if (OnDrawButton) OnDrawButton(this, FCanvas.get(), client);
+  } catch (...) {
+    // The context is only lent: the canvas lets go of it whatever failed.
+    FCanvas->SetHandle(nullptr);
+    throw;
+  }
   FCanvas->SetHandle(nullptr);
 }
 

@@ -280,6 +280,20 @@ TEST_F(BmpButton, ExtremeLayoutValuesPaint) {
   EXPECT_EQ(b->GetShadowSize(), 255) << "a byte";
 }
 
+// A failing OnDrawButton is reported by the application; the button's
+// canvas lets go of the context it was lent all the same.
+TEST_F(BmpButton, AFailingOnDrawButtonLeavesNoContextBehind) {
+  TBmpBtn* b = MakeButton(10, 10, 80, 30, "Go");
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  b->OnDrawButton = [](TObject*, TCanvas*, TRect) { throw Exception("No paint"); };
+  Paint();
+  EXPECT_EQ(reported, std::vector<std::string>{"No paint"});
+  EXPECT_FALSE(b->GetCanvas()->HandleAllocated()) << "the item's context was handed back";
+  b->OnDrawButton = nullptr;
+  EXPECT_EQ(Paint().At(10 + 40, 10 + 3), Rgb(clBtnFace)) << "and the next paint is whole";
+}
+
 // A button without a glyph takes its action's image on fuchsia, at the
 // list's size; one with a glyph keeps it.
 TEST_F(BmpButton, GlyphFromTheActionsImage) {
