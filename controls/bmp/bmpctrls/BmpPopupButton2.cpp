@@ -29,7 +29,10 @@ void TBmpPopupButton2::Click() {
   if (GetParent()) corner = GetParent()->ClientToScreen(corner);
   SetMenuDropped(true);
   Repaint();
-  TrackPopupMenu(FDownMenu->GetHandle(), FDownMenu->TrackFlags(), corner.X, corner.Y, 0, GetHandle(), nullptr);
+  // A menu that cannot open (another one is open) has no loop whose end
+  // would give the edge back.
+  if (!TrackPopupMenu(FDownMenu->GetHandle(), FDownMenu->TrackFlags(), corner.X, corner.Y, 0, GetHandle(), nullptr))
+    SetMenuDropped(false);
 }
 
 bool TBmpPopupButton2::MenuChar(TMessage& message) {

@@ -560,6 +560,24 @@ TEST_F(PopupButton, AMenuTakenAwayWhileOpenStillGivesTheEdgeBack) {
   EXPECT_EQ(clicks, 2);
 }
 
+// A click while another menu is open cannot open this one: the button
+// does not stay in its dropped look.
+TEST_F(PopupButton, AMenuThatCannotOpenLeavesTheRaisedEdge) {
+  auto* other = new TBmpPopupButton2(form);
+  other->SetBounds(100, 30, 33, 23);
+  other->SetParent(form);
+  other->SetDownMenu(mnuTempo);
+  Pump();
+  WhileOpen({[&] {
+    other->Click();
+    QueueKey(VK_ESCAPE);
+  }});
+  ClickAt(btnTempo, 10, 10);
+  Pump();
+  EXPECT_EQ(OnScreen(btnTempo, 33 - 2, 23 - 2), Rgb(cl3DDkShadow));
+  EXPECT_EQ(OnScreen(other, 33 - 1, 23 - 1), Rgb(cl3DDkShadow)) << "the button whose menu could not open";
+}
+
 TEST_F(PopupButton, WithoutADownMenuOnlyOnClickRuns) {
   delete mnuTempo;
   EXPECT_EQ(btnTempo->GetDownMenu(), nullptr) << "the destroyed menu is dropped";
