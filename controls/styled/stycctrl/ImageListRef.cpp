@@ -15,7 +15,9 @@ void TStyImageListRef::SetImageList(TStyCustomImageList* value) {
   // The link's own sender, not FImageList: a list being destroyed has
   // already let its links go by the time its free notification arrives.
   if (TStyBaseContainer* sender = FLink->GetSender()) sender->UnRegisterChanges(FLink.get());
-  if (FImageList && FImageList != value) FImageList->RemoveFreeNotification(FOwner);
+  // The old list keeps telling the owner when it goes: another reference of
+  // the same owner may still hold it (a shape button's glyph and fill lists),
+  // and a notice about a list no longer held is ignored.
   FImageList = value;
   if (FImageList) {
     FImageList->RegisterChanges(FLink.get());

@@ -41,6 +41,14 @@ struct StyWndProcThunks {
   static void Free(int i) {
     if (i >= 0) owners[static_cast<size_t>(i)] = nullptr;
   }
+  // The component hooked onto the same window right over c, whose previous
+  // procedure is c's entry; none when c is on top or another subclass is.
+  static TStyWndProcComponent* HookedOver(const TStyWndProcComponent* c) {
+    const WNDPROC entry = entries[static_cast<size_t>(c->FInstance)];
+    for (TStyWndProcComponent* o : owners)
+      if (o && o != c && o->FHookedWindow == c->FHookedWindow && o->FPrevWndProc == entry) return o;
+    return nullptr;
+  }
 };
 
 TStyWndProcComponent::TStyWndProcComponent(TComponent* AOwner) : TStyComponent(AOwner) {}
@@ -112,8 +120,15 @@ bool TStyWndProcComponent::Hook() {
 }
 
 bool TStyWndProcComponent::Unhook() {
-  if (FHookedWindow && FPrevWndProc && IsWindow(FHookedWindow))
-    SetWindowLongPtrA(FHookedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FPrevWndProc));
+  if (FHookedWindow && FPrevWndProc && FInstance >= 0 && IsWindow(FHookedWindow)) {
+    // Another component hooked later sits on top: it is handed the procedure
+    // this one replaced, so the chain stays whole and no freed entry is left
+    // on the window.
+    if (TStyWndProcComponent* over = StyWndProcThunks::HookedOver(this))
+      over->FPrevWndProc = FPrevWndProc;
+    else
+      SetWindowLongPtrA(FHookedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FPrevWndProc));
+  }
   StyWndProcThunks::Free(FInstance);
   FInstance = -1;
   FPrevWndProc = nullptr;

@@ -40,6 +40,11 @@ TStyFormStyler::TStyFormStyler(TComponent* AOwner)
 }
 
 TStyFormStyler::~TStyFormStyler() {
+  // Freed while its form lives, the styler hands the form its own caption
+  // back, or the form keeps the blank for good.
+  TCustomForm* form = Form();
+  if (FCaptionHidden && form && !form->GetComponentState().Contains(csDestroying)) form->SetCaption(FCaption);
+  FCaptionHidden = false;
   FFont->OnChange = nullptr;
   FFont3D->OnChange = nullptr;
   FCanvas->SetHandle(nullptr);

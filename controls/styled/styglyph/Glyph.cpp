@@ -27,15 +27,19 @@ TStyGlyph::~TStyGlyph() {
 
 void TStyGlyph::SetBitmap(TBitmap* value) {
   Invalidate();
+  // The count of the new strip comes first: the copy's change may repaint
+  // the button at once, which builds its pictures at the glyph width.
+  if (value != nullptr && value->GetHeight() > 0) {
+    const int w = value->GetWidth(), h = value->GetHeight();
+    const int pictures = w / h;
+    // A strip of no full picture counts as one, so that the glyph width
+    // never divides by zero.
+    if (w % h == 0)
+      FNumGlyphs = static_cast<std::uint8_t>(pictures >= 1 && pictures <= kMostPicturesInAStrip ? pictures : 1);
+  }
   FBitmap->Assign(value);
   if (value == nullptr || value->GetHeight() <= 0) return;
   FTransparentColor = value->GetTransparentColor();
-  const int w = value->GetWidth(), h = value->GetHeight();
-  if (w % h != 0) return;
-  const int pictures = w / h;
-  // A strip of no full picture counts as one, so that the glyph width
-  // never divides by zero.
-  FNumGlyphs = static_cast<std::uint8_t>(pictures >= 1 && pictures <= kMostPicturesInAStrip ? pictures : 1);
 }
 
 void TStyGlyph::SetNumGlyphs(std::uint8_t value) {

@@ -191,6 +191,19 @@ TEST_F(GlyphTest, ChangesDropThePicturesAndReleasedSlotsAreReused) {
   EXPECT_EQ(list->GetUsedCount(), 1);
 }
 
+TEST_F(GlyphTest, AButtonThatRepaintsAtTheChangeBuildsPicturesOfTheNewStrip) {
+  // An opaque button repaints at once when its glyph changes, so the
+  // pictures are built while the new bitmap is being set.
+  TStyGlyph g;
+  g.OnChange = [&](TObject*) { g.CreateButtonGlyph(0); };
+  g.SetBitmap(Strip(16, {clRed, clBlue, clLime, clYellow}).get());
+  EXPECT_EQ(g.GetNumGlyphs(), 4);
+  ASSERT_NE(g.GetGlyphList(), nullptr);
+  EXPECT_EQ(g.GetGlyphList()->GetWidth(), 16) << "one picture wide, not the whole strip";
+  EXPECT_EQ(Picture(g, 0, 8, 8), Rgb(clRed));
+  EXPECT_EQ(Picture(g, 0, 24, 8), Rgb(clSilver)) << "nothing of the next picture beside it";
+}
+
 TEST_F(GlyphTest, NoPictureWhenTheBitmapIsEmptyOrHasTooManyGlyphs) {
   TStyGlyph g;
   EXPECT_EQ(g.CreateButtonGlyph(0), -1);

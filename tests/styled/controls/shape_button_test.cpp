@@ -5,6 +5,7 @@
 #include <string>
 
 #include "combo_fixture.h"
+#include "controls/styled/stycont.h"
 #include "controls/styled/styshapA.h"
 #include "platform/win/windows.h"
 
@@ -133,6 +134,31 @@ TEST_F(ShapeButton, TheFillModeLaysItsPictureIntoTheFaceOnly) {
   b->SetMode(sbmShapeFill);
   EXPECT_EQ(PixelAt(b, 30, 20), RGB(255, 0, 0));
   EXPECT_EQ(Pixel(b, 1, 1), RGB(0, 128, 128));  // outside the ellipse: the background
+}
+
+// The glyph's list and the fill's list may be one: either reference letting
+// go of it must leave the other told when the list is freed.
+TEST_F(ShapeButton, OneListForGlyphAndFillIsForgottenWhenFreed) {
+  for (bool glyphLetsGo : {true, false}) {
+    SCOPED_TRACE(glyphLetsGo);
+    auto* list = new TStyBitmapList(nullptr);
+    TBitmap picture;
+    picture.SetSize(8, 8);
+    list->GetBitmapItem(list->AddItem(nullptr))->SetBitmap(&picture);
+    TProbeShapeButton* b = Make(10, 10, 60, 40);
+    b->SetImageList(list);
+    b->SetShapeFillImageList(list);
+    if (glyphLetsGo)
+      b->SetImageList(nullptr);
+    else
+      b->SetShapeFillImageList(nullptr);
+    delete list;
+    EXPECT_EQ(b->GetImageList(), nullptr);
+    EXPECT_EQ(b->GetShapeFillImageList(), nullptr);
+    b->SetShapeFillListIndex(1);
+    b->SetListIndex(1);
+    delete b;
+  }
 }
 
 TEST_F(ShapeButton, AFormWithTheOldCaptionClipLoadsAndDropsIt) {

@@ -96,5 +96,34 @@ TEST_F(Back, OwnerDrawFillsWithTheFormColourFirstWhenAsked) {
   EXPECT_EQ(Client(20, 20), kFormColour);
 }
 
+// A styler and a fill both hook the form; freeing the one hooked first must
+// neither unhook the other nor leave a dead procedure on the window.
+TEST_F(Back, TwoHooksOnOneFormComeOffInEitherOrder) {
+  HWND wnd = form->GetHandle();
+  const LONG_PTR own = GetWindowLongPtrA(wnd, GWLP_WNDPROC);
+  for (bool firstGoesFirst : {true, false}) {
+    SCOPED_TRACE(firstGoesFirst);
+    auto* styler = new TStyFormStyler(form);
+    styler->Activate();
+    TStyBack* back = AddBack();
+    back->SetImageList(tiles.get());
+    ASSERT_TRUE(styler->GetHooked() && back->GetHooked());
+    if (firstGoesFirst) {
+      delete styler;
+      form->Invalidate();
+      Pump();
+      EXPECT_EQ(Client(1, 1), Rgb(kLight)) << "the fill still paints";
+      delete back;
+    } else {
+      delete back;
+      delete styler;
+    }
+    EXPECT_EQ(GetWindowLongPtrA(wnd, GWLP_WNDPROC), own) << "the form's own procedure is back";
+    form->Invalidate();
+    Pump();
+    EXPECT_EQ(Client(1, 1), kFormColour);
+  }
+}
+
 }  // namespace
 }  // namespace styledtest

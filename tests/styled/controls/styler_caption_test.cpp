@@ -210,6 +210,18 @@ TEST_F(Styler, HidesTheFormCaptionBehindOneSpaceWithinTheCallersBuffer) {
   EXPECT_EQ(form->GetCaption(), "Tip of the Day");
 }
 
+TEST_F(Styler, FreedWhileHidingTheCaptionGivesItBack) {
+  TStyFormStyleOptions options = kPaintOptions;
+  options.Exclude(fsUseFormCaption);
+  TStyFormStyler* styler = AddStyler(options, 2);
+  ASSERT_EQ(form->GetCaption(), " ");
+  delete styler;
+  Pump();
+  EXPECT_EQ(form->GetCaption(), "Tip of the Day");
+  char buffer[16];
+  EXPECT_EQ(GetWindowTextA(wnd, buffer, sizeof buffer), 14);
+}
+
 TEST_F(Styler, WithTheFormCaptionTheTextQueriesGoToTheForm) {
   AddStyler(kPaintOptions, 2);
   char buffer[8];
