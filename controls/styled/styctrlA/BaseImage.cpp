@@ -36,8 +36,14 @@ void TStyBaseImage::RealizePalette(HPALETTE Palette) {
 
 bool TStyBaseImage::ApplyAutoSize(int PictureWidth, int PictureHeight) {
   const TPoint size = AutoImageSize(IsEmpty(), PictureWidth, PictureHeight, BevelExtent());
-  if (size.X == GetWidth() && size.Y == GetHeight()) return false;
-  SetBounds(GetLeft(), GetTop(), size.X, size.Y);
+  // An aligned image keeps the sides its parent gives it: asking for them
+  // again at every paint would be undone by the alignment at every paint,
+  // and the image would repaint for ever.
+  const TAlign align = GetAlign();
+  const int width = align == alClient || align == alTop || align == alBottom ? GetWidth() : size.X;
+  const int height = align == alClient || align == alLeft || align == alRight ? GetHeight() : size.Y;
+  if (width == GetWidth() && height == GetHeight()) return false;
+  SetBounds(GetLeft(), GetTop(), width, height);
   return true;
 }
 

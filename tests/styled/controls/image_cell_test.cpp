@@ -112,6 +112,25 @@ TEST_F(ImageCell, AutosizeTakesThePictureOrTwentyPlusTheBevel) {
   EXPECT_FALSE(cell->AdjustImageSize()) << "only sbAutosize sizes";
 }
 
+TEST_F(ImageCell, AnAlignedAutosizeImageSizesOnlyTheSidesItsAlignmentLeavesFree) {
+  TStyLImage* cell = AddCell(10, 10, 1);  // a 15 x 11 face
+  cell->SetStyle(sbAutosize);
+  cell->SetAlign(alClient);
+  const TRect filled = cell->GetBoundsRect();
+  EXPECT_FALSE(cell->AdjustImageSize()) << "both sides belong to the form";
+  EXPECT_EQ(cell->GetBoundsRect(), filled);
+  cell->SetAlign(alTop);
+  EXPECT_TRUE(cell->AdjustImageSize());
+  EXPECT_EQ(cell->GetHeight(), 11);
+  EXPECT_EQ(cell->GetWidth(), form->GetClientWidth()) << "the width stays the form's";
+  EXPECT_FALSE(cell->AdjustImageSize()) << "settled";
+  cell->SetAlign(alLeft);
+  EXPECT_TRUE(cell->AdjustImageSize());
+  EXPECT_EQ(cell->GetWidth(), 15);
+  EXPECT_FALSE(cell->AdjustImageSize());
+  Shot();  // paints once and returns
+}
+
 TEST_F(ImageCell, ListIndexRepaintsOnlyOnARealChange) {
   auto* cell = AddCell<CountingCell>(10, 10, 1);
   Pump();
