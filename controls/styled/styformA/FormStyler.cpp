@@ -19,11 +19,16 @@ constexpr char kBlankCaption[] = " ";
 // Calls a paint event with the canvas clipped to Dest.
 void CallClipped(const TStyPaintEvent& Event, TObject* Sender, TCanvas* Canvas, const TRect& Dest) {
   HDC dc = Canvas->GetHandle();
+  // The context keeps a copy of the region, so it goes at once; the clip
+  // comes off again even when the handler fails.
   HRGN clip = CreateRectRgn(Dest.Left, Dest.Top, Dest.Right, Dest.Bottom);
   SelectClipRgn(dc, clip);
-  Event(Sender, Canvas, Dest);
-  SelectClipRgn(dc, nullptr);
   DeleteObject(clip);
+  struct Unclip {
+    HDC dc;
+    ~Unclip() { SelectClipRgn(dc, nullptr); }
+  } unclip{dc};
+  Event(Sender, Canvas, Dest);
 }
 
 }  // namespace
