@@ -75,6 +75,18 @@ TEST_F(GraphicButtons, APressOnTheFacesTransparentColourChangesNothing) {
   EXPECT_EQ(play->GetState(), bsUp);
 }
 
+TEST_F(GraphicButtons, AFreedFaceListIsLetGo) {
+  // The form frees its components in any order: the faces may go first.
+  TStyMMButton* play = MakePlayButton(form, faces, 20, 20);
+  Snapshot();
+  delete faces;
+  faces = nullptr;
+  EXPECT_EQ(play->GetButtonFaceImageList(), nullptr);
+  Snapshot();
+  ClickAt(play, 16, 16);
+  EXPECT_EQ(play->GetState(), bsUp) << "without faces nothing is hit";
+}
+
 TEST_F(GraphicButtons, AGroupWithoutAllUpKeepsOneButtonDown) {
   auto make = [this](int left) {
     auto* b = new TStyOfficeButton(form);
