@@ -29,6 +29,7 @@ TStyBaseGraphicButton::TStyBaseGraphicButton(TComponent* AOwner)
 }
 
 TStyBaseGraphicButton::~TStyBaseGraphicButton() {
+  if (FAlive) *FAlive = false;
   // A button going away never clicks again, whatever its timers were doing.
   StopTimer(kRepeatTimer);
   StopTimer(kHoverTimer);
@@ -324,7 +325,7 @@ void TStyBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
     } else {
       // The menu runs modally; afterwards the button looks as before the press.
       newState = FState;
-      DropDown();
+      if (!RunDropDown()) return;
     }
     SetState(newState);
     return;
@@ -445,16 +446,34 @@ void TStyBaseGraphicButton::Click() {
 }
 
 void TStyBaseGraphicButton::DropDown() {
-  if (!FDropDownMenu || FState == bsDropped) return;
-  SetState(bsDropped);
-  if (OnDropDown) OnDropDown(this);
-  const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
-                                   : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
-  FDropDownMenu->Popup(at.X, at.Y);
+  RunDropDown();
+}
+
+bool TStyBaseGraphicButton::RunDropDown() {
+  if (!FDropDownMenu || FState == bsDropped) return true;
+  // OnDropDown, and whatever runs while the menu's loop does, may take the
+  // menu away or free the button.
+  bool alive = true;
+  FAlive = &alive;
+  try {
+    SetState(bsDropped);
+    if (OnDropDown) OnDropDown(this);
+    if (alive && FDropDownMenu) {
+      const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
+                                       : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
+      FDropDownMenu->Popup(at.X, at.Y);
+    }
+  } catch (...) {
+    if (alive) FAlive = nullptr;
+    throw;
+  }
+  if (!alive) return false;
+  FAlive = nullptr;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
   SetState(bsHot);
+  return true;
 }
 
 // Drawing ----------------------------------------------------------------------------

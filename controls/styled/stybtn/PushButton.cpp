@@ -298,9 +298,12 @@ void TStyCustomButton::DropDown() {
   Refresh();
   FDropped = true;
   if (OnDropDown) OnDropDown(this);
-  const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
-                                   : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
-  FDropDownMenu->Popup(at.X, at.Y);
+  // OnDropDown may have taken the menu away.
+  if (FDropDownMenu) {
+    const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
+                                     : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
+    FDropDownMenu->Popup(at.X, at.Y);
+  }
   MSG msg;
   while (PeekMessageA(&msg, GetHandle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);

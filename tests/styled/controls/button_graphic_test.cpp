@@ -186,6 +186,49 @@ TEST_F(GraphicButtons, APressWithADropDownMenuOpensItAndNeverClicks) {
   EXPECT_EQ(b->GetDropDownMenu(), nullptr) << "a freed menu is forgotten";
 }
 
+// What a drop-down can lose on the way: its menu before it opens, or the
+// button itself to code that runs while the menu's loop does.
+TEST_F(GraphicButtons, ADropDownThatLosesItsMenuOrItsButtonEndsQuietly) {
+  struct Case {
+    const char* what;
+    bool inDropDown;  // else while the menu is open
+    std::function<void(TStyOfficeButton*&)> act;
+  } cases[] = {
+      {"menu taken away", true, [](TStyOfficeButton*& b) { b->SetDropDownMenu(nullptr); }},
+      {"menu freed", true, [](TStyOfficeButton*& b) { delete b->GetDropDownMenu(); }},
+      {"button freed before the menu opens", true,
+       [](TStyOfficeButton*& b) {
+         delete b;
+         b = nullptr;
+       }},
+      {"button freed while the menu is open", false,
+       [](TStyOfficeButton*& b) {
+         delete b;
+         b = nullptr;
+       }},
+  };
+  for (const Case& c : cases) {
+    auto* b = new TStyOfficeButton(form);
+    b->SetParent(form);
+    b->SetBounds(40, 40, 60, 24);
+    b->SetDropDownMenu(MakeMenu());
+    Record(b);
+    if (c.inDropDown)
+      b->OnDropDown = [&](TObject*) { c.act(b); };
+    else
+      CloseMenusAfter([&] { c.act(b); });
+    Move(b, 10, 10);
+    Down(b, 10, 10);
+    if (b) Up(b, 10, 10);
+    Pump();
+    Application->OnIdle = nullptr;
+    EXPECT_TRUE(clicks.empty()) << c.what;
+    if (!b) continue;
+    EXPECT_EQ(b->GetState(), bsHot) << c.what << ": the drop-down is over";
+    delete b;
+  }
+}
+
 class RepeatingButton : public GraphicButtons {
  protected:
   void SetUp() override {
