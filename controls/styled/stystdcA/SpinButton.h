@@ -45,6 +45,9 @@ class TStySpinButton : public TGraphicControl {
   void CMEnabledChanged(TMessage& m);
   void TimerExpired();
   void FireFor(TStySpinState part);
+  // Interval + 200, held at the largest interval.
+  WORD FirstDelay() const;
+  // Interval is rounded up to the shared pool's period.
   void SetRepeatTimer(bool Enabled, WORD Interval);
   void ChangeState(TStySpinState value);
   void BuildFaces();

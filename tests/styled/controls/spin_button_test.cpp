@@ -72,6 +72,17 @@ TEST_F(SpinButton, HoldingTheTopFiresAtOnceThenRepeats) {
   EXPECT_TRUE(bottoms.empty());
 }
 
+TEST_F(SpinButton, AnIntervalBetweenThePoolsStepsIsRoundedUp) {
+  // The pool ticks every 50 ms: the first wait of 320 ms becomes 350, and
+  // 120 ms repeats come every 150 ms (the pool counts its three-step items
+  // from its own start, so the first of them ends early).
+  button->SetInterval(120);
+  Press(5, 5);
+  Wait(800);
+  Release(5, 5);
+  EXPECT_EQ(tops, (std::vector<int>{0, 350, 450, 600, 750}));
+}
+
 TEST_F(SpinButton, MovingOntoTheOtherPartStopsTheRepeatsWithoutFiringIt) {
   Press(15, 15);
   EXPECT_EQ(bottoms, (std::vector<int>{0}));
