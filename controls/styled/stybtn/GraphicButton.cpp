@@ -220,10 +220,11 @@ void TStyBaseGraphicButton::SetState(std::uint8_t S) {
     else
       Invalidate();
   }
-  if (FAllowMouseOver) {
-    if (old == bsHot && S != bsHot) StopTimer(kHoverTimer);
-    if (S == bsHot && !FPressed) StartTimer(kHoverTimer, kHoverPollInterval, [this](TObject*) { HoverPollTick(); });
-  }
+  // The poll ends with the hot state even when hot tracking was turned off
+  // meanwhile: nothing else would stop it.
+  if (old == bsHot && S != bsHot) StopTimer(kHoverTimer);
+  if (FAllowMouseOver && S == bsHot && !FPressed)
+    StartTimer(kHoverTimer, kHoverPollInterval, [this](TObject*) { HoverPollTick(); });
 }
 
 void TStyBaseGraphicButton::PaintNow() {

@@ -150,6 +150,20 @@ TEST_F(GraphicButtons, AHotButtonCoolsWhenThePollFindsTheMouseGone) {
   EXPECT_FALSE(b->TimerRunning(0));
 }
 
+TEST_F(GraphicButtons, TheHoverPollEndsAlsoWhenHotTrackingWasTurnedOff) {
+  auto* b = new TStyCustomSpeedButton(form);
+  b->SetParent(form);
+  b->SetBounds(40, 40, 30, 24);
+  Move(b, 10, 10);
+  ASSERT_TRUE(b->TimerRunning(0));
+  b->SetAllowMouseOver(false);
+  SetCursorPos(900, 700);
+  Advance(300);
+  EXPECT_EQ(b->GetState(), bsUp);
+  EXPECT_FALSE(b->TimerRunning(0)) << "no poll left running in the shared pool";
+  EXPECT_EQ(StyApplication->GetTimerPool()->GetCount(), 0);
+}
+
 TEST_F(GraphicButtons, TheCaptionsAcceleratorClicks) {
   auto* b = new TStyCustomSpeedButton(form);
   b->SetParent(form);
