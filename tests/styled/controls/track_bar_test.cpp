@@ -395,6 +395,21 @@ TEST_F(TrackBar, TickGapsBelowTwoTickEveryValue) {
   EXPECT_EQ(ticks[1].second, TPoint(6, 34 - 6));
 }
 
+TEST_F(TrackBar, TicksDenserThanPixelsFillTheTrackAndStillPaintAtOnce) {
+  // A tick per value of the whole integer range: each pixel of the track
+  // gets its tick once, not once per value.
+  bar->SetMaxValue(INT_MAX);
+  bar->SetMinValue(INT_MIN);
+  bar->SetTickColor(clRed);
+  Sheet sheet = Paint();
+  const TStyTrackLayout layout = bar->Layout();
+  const int first = layout.TickPixel(INT_MIN), last = layout.TickPixel(INT_MAX);
+  const int row = layout.Area().Bottom - 1;
+  for (int x = first; x <= last; ++x) EXPECT_EQ(sheet.At(x, row), Rgb(clRed)) << "x " << x;
+  EXPECT_NE(sheet.At(first - 1, row), Rgb(clRed));
+  EXPECT_NE(sheet.At(last + 1, row), Rgb(clRed));
+}
+
 TEST_F(TrackBar, DisabledAndDraggedThumbsShowThePressedImage) {
   DrumSlider(0, 10, 5);
   Sheet normal = Paint();
