@@ -66,8 +66,14 @@ void TStySpinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 void TStySpinButton::TimerExpired() {
+  if (!GetMouseCapture()) {
+    // The press lost the mouse (a dialog took it): it ends here, so nothing
+    // ticks on for it and the next press starts afresh.
+    EndPress();
+    return;
+  }
   SetRepeatTimer(true, FInterval);
-  if (FState == ssNormal || FState == ssDisabled || !GetMouseCapture()) return;
+  if (FState == ssNormal || FState == ssDisabled) return;
   try {
     FireFor(FState);
   } catch (...) {
@@ -87,7 +93,10 @@ void TStySpinButton::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TStySpinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseUp(Button, Shift, X, Y);
-  if (!FTracking) return;
+  if (FTracking) EndPress();
+}
+
+void TStySpinButton::EndPress() {
   FTracking = false;
   // Released outside, the state is already normal; the timer stops either
   // way, so nothing keeps ticking for a button nobody holds.

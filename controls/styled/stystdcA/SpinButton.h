@@ -44,6 +44,8 @@ class TStySpinButton : public TGraphicControl {
  private:
   void CMEnabledChanged(TMessage& m);
   void TimerExpired();
+  // The press is over: released, or its mouse taken away.
+  void EndPress();
   void FireFor(TStySpinState part);
   // Interval + 200, held at the largest interval.
   WORD FirstDelay() const;

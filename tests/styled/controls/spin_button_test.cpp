@@ -3,6 +3,7 @@
 // part or the button is let go.
 #include <vector>
 
+#include "controls/styled/stycompo.h"
 #include "controls/styled/stystdcA.h"
 #include "platform/win/drums_ext.h"
 #include "styled/shared/fixture.h"
@@ -117,6 +118,11 @@ TEST_F(SpinButton, LostCaptureStopsTheRepeats) {
   button->SetMouseCapture(false);  // a dialog opened by the click takes the mouse
   Wait(600);
   EXPECT_EQ(tops, (std::vector<int>{0}));
+  EXPECT_EQ(StyApplication->GetTimerPool()->EnabledCount(), 0) << "nothing left ticking in the shared pool";
+  EXPECT_EQ(button->GetState(), ssNormal);
+  Press(15, 15);  // the next press works at once
+  EXPECT_EQ(bottoms, (std::vector<int>{600}));
+  Release(15, 15);
 }
 
 TEST_F(SpinButton, FacesShowThePressedPart) {
