@@ -23,6 +23,8 @@ int Stepped(int Position, std::int64_t Step) {
 void TStyCustomTrackBar::Messages(TMessageMap<TStyCustomTrackBar>& m) {
   m.On(WM_GETDLGCODE, &TStyCustomTrackBar::WMGetDlgCode);
   m.On(CM_ENABLEDCHANGED, &TStyCustomTrackBar::CMEnabledChanged);
+  m.On(WM_CAPTURECHANGED, &TStyCustomTrackBar::WMCaptureChanged);
+  m.On(WM_CANCELMODE, &TStyCustomTrackBar::WMCancelMode);
 }
 
 void TStyCustomTrackBar::WMGetDlgCode(TMessage& m) {
@@ -105,6 +107,25 @@ void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, 
   if (button != mbLeft) return;
   FDragging = false;
   RedrawThumb();
+}
+
+// A press whose mouse went elsewhere (a dialog opened from OnChange took it)
+// never sees its release: the drag and the paging end here instead.
+void TStyCustomTrackBar::EndPress() {
+  EnableTimer(false);
+  if (!FDragging) return;
+  FDragging = false;
+  RedrawThumb();
+}
+
+void TStyCustomTrackBar::WMCaptureChanged(TMessage& m) {
+  EndPress();
+  InheritedMessage(m);
+}
+
+void TStyCustomTrackBar::WMCancelMode(TMessage& m) {
+  EndPress();
+  InheritedMessage(m);
 }
 
 // One step per wheel notch; parts of a notch add up until they make one.

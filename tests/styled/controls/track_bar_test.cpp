@@ -235,6 +235,33 @@ TEST_F(TrackBar, ADragMovesTheThumbOverItsSavedBackground) {
   form->Hide();
 }
 
+TEST_F(TrackBar, ADragOrPagingThatLosesTheMouseEnds) {
+  // A dialog opened from OnChange takes the mouse; the release goes there.
+  struct Case {
+    const char* what;
+    std::function<void()> lose;
+  } cases[] = {
+      {"capture lost", [] { ReleaseCapture(); }},
+      {"cancel mode", [this] { bar->Perform(WM_CANCELMODE, 0, 0); }},
+  };
+  for (const Case& c : cases) {
+    DrumSlider(-5000, 10, -1000);
+    Paint();
+    const TRect thumb = bar->GetThumbRect();
+    Press(thumb.Left + 3, 8);
+    ASSERT_TRUE(bar->GetDragging());
+    c.lose();
+    EXPECT_FALSE(bar->GetDragging()) << c.what;
+    bar->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
+    EXPECT_EQ(bar->GetPosition(), -1000) << c.what << ": a move without the button drags nothing";
+
+    Press(20, 8);  // paging towards the start
+    ASSERT_TRUE(TimerOn());
+    c.lose();
+    EXPECT_FALSE(TimerOn()) << c.what << ": the paging stops";
+  }
+}
+
 TEST_F(TrackBar, VerticalDragWithNoRoomChangesNothing) {
   bar->SetOrientation(toVertical);
   bar->SetTrackWidth(7);
