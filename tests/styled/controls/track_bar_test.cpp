@@ -435,6 +435,7 @@ TEST_F(TrackBar, TicksDenserThanPixelsFillTheTrackAndStillPaintAtOnce) {
   for (int x = first; x <= last; ++x) EXPECT_EQ(sheet.At(x, row), Rgb(clRed)) << "x " << x;
   EXPECT_NE(sheet.At(first - 1, row), Rgb(clRed));
   EXPECT_NE(sheet.At(last + 1, row), Rgb(clRed));
+  SavePicture(sheet.bitmap.get(), "track_bar_dense_ticks.png");
 }
 
 TEST_F(TrackBar, DisabledAndDraggedThumbsShowThePressedImage) {
