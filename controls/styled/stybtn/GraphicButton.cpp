@@ -465,7 +465,12 @@ bool TStyBaseGraphicButton::RunDropDown() {
       FDropDownMenu->Popup(at.X, at.Y);
     }
   } catch (...) {
-    if (alive) FAlive = nullptr;
+    // A failing OnDropDown or menu still ends the drop-down: left in
+    // state 6, the button would ignore the next press.
+    if (alive) {
+      FAlive = nullptr;
+      SetState(bsHot);
+    }
     throw;
   }
   if (!alive) return false;

@@ -2,6 +2,7 @@
 // hit test, radio groups, disabling, auto-repeat on the driven clock, and the
 // repeat ending whenever the press can no longer finish.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/win/drums_ext.h"
@@ -241,6 +242,33 @@ TEST_F(GraphicButtons, ADropDownThatLosesItsMenuOrItsButtonEndsQuietly) {
     EXPECT_EQ(b->GetState(), bsHot) << c.what << ": the drop-down is over";
     delete b;
   }
+}
+
+TEST_F(GraphicButtons, AFailingOnDropDownLeavesTheMenuWorkingForTheNextPress) {
+  auto* b = new TStyOfficeButton(form);
+  b->SetParent(form);
+  b->SetBounds(40, 40, 60, 24);
+  b->SetDropDownMenu(MakeMenu());
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  int drops = 0;
+  b->OnDropDown = [&](TObject*) {
+    if (++drops == 1) throw Exception("no kit loaded");
+  };
+  bool opened = false;
+  CloseMenusAfter([&] { opened = true; });
+  Move(b, 10, 10);
+  Down(b, 10, 10);
+  Up(b, 10, 10);
+  Pump();
+  EXPECT_EQ(reported, (std::vector<std::string>{"no kit loaded"}));
+  EXPECT_NE(b->GetState(), bsDropped) << "the drop-down is over";
+  Down(b, 10, 10);
+  Up(b, 10, 10);
+  Pump();
+  Application->OnException = nullptr;
+  EXPECT_EQ(drops, 2);
+  EXPECT_TRUE(opened) << "the next press opens the menu";
 }
 
 class RepeatingButton : public GraphicButtons {
