@@ -1,5 +1,6 @@
 #include "controls/styled/stycompo.h"
 
+#include <algorithm>
 #include <array>
 
 #include "controls/styled/stybtn.h"
@@ -122,6 +123,12 @@ void DoneStyApplication() {
   DoneStyContainer();
   delete StyApplication;
   StyApplication = nullptr;
+}
+
+WORD StyPoolInterval(WORD Interval) {
+  const int period = StyApplication ? std::max<int>(1, StyApplication->GetTimerPool()->GetMinInterval()) : 1;
+  const int rounded = (std::max<int>(Interval, 1) + period - 1) / period * period;
+  return static_cast<WORD>(std::min(rounded, 65535 / period * period));
 }
 
 WORD StyAddTimer(WORD Interval, TNotifyEvent Callback) {

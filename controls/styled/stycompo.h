@@ -63,3 +63,6 @@ void DoneStyApplication();
 // What the library's controls call for a timer: AddTimer, raising
 // EOutOfResources "Not enough timers available" when the pool is full.
 WORD StyAddTimer(WORD Interval, TNotifyEvent Callback);
+// Interval rounded up to a multiple of the shared pool's period, which is
+// all the pool's items keep: another interval would be refused.
+WORD StyPoolInterval(WORD Interval);

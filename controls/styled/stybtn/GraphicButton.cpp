@@ -29,6 +29,7 @@ TStyBaseGraphicButton::TStyBaseGraphicButton(TComponent* AOwner)
 }
 
 TStyBaseGraphicButton::~TStyBaseGraphicButton() {
+  if (FAlive) *FAlive = false;
   // A button going away never clicks again, whatever its timers were doing.
   StopTimer(kRepeatTimer);
   StopTimer(kHoverTimer);
@@ -219,10 +220,11 @@ void TStyBaseGraphicButton::SetState(std::uint8_t S) {
     else
       Invalidate();
   }
-  if (FAllowMouseOver) {
-    if (old == bsHot && S != bsHot) StopTimer(kHoverTimer);
-    if (S == bsHot && !FPressed) StartTimer(kHoverTimer, kHoverPollInterval, [this](TObject*) { HoverPollTick(); });
-  }
+  // The poll ends with the hot state even when hot tracking was turned off
+  // meanwhile: nothing else would stop it.
+  if (old == bsHot && S != bsHot) StopTimer(kHoverTimer);
+  if (FAllowMouseOver && S == bsHot && !FPressed)
+    StartTimer(kHoverTimer, kHoverPollInterval, [this](TObject*) { HoverPollTick(); });
 }
 
 void TStyBaseGraphicButton::PaintNow() {
@@ -324,7 +326,7 @@ void TStyBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
     } else {
       // The menu runs modally; afterwards the button looks as before the press.
       newState = FState;
-      DropDown();
+      if (!RunDropDown()) return;
     }
     SetState(newState);
     return;
@@ -445,16 +447,39 @@ void TStyBaseGraphicButton::Click() {
 }
 
 void TStyBaseGraphicButton::DropDown() {
-  if (!FDropDownMenu || FState == bsDropped) return;
-  SetState(bsDropped);
-  if (OnDropDown) OnDropDown(this);
-  const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
-                                   : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
-  FDropDownMenu->Popup(at.X, at.Y);
+  RunDropDown();
+}
+
+bool TStyBaseGraphicButton::RunDropDown() {
+  if (!FDropDownMenu || FState == bsDropped) return true;
+  // OnDropDown, and whatever runs while the menu's loop does, may take the
+  // menu away or free the button.
+  bool alive = true;
+  FAlive = &alive;
+  try {
+    SetState(bsDropped);
+    if (OnDropDown) OnDropDown(this);
+    if (alive && FDropDownMenu) {
+      const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
+                                       : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
+      FDropDownMenu->Popup(at.X, at.Y);
+    }
+  } catch (...) {
+    // A failing OnDropDown or menu still ends the drop-down: left in
+    // state 6, the button would ignore the next press.
+    if (alive) {
+      FAlive = nullptr;
+      SetState(bsHot);
+    }
+    throw;
+  }
+  if (!alive) return false;
+  FAlive = nullptr;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
   SetState(bsHot);
+  return true;
 }
 
 // Drawing ----------------------------------------------------------------------------

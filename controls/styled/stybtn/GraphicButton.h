@@ -125,6 +125,8 @@ class TStyBaseGraphicButton : public TStyBaseControl {
   bool IsOpaque() const { return FControlStyle.Contains(csOpaque); }
 
  private:
+  // DropDown's work; false when the button was freed meanwhile.
+  bool RunDropDown();
   void StartTimer(int Index, WORD Interval, TNotifyEvent Callback);
   void StopTimer(int Index) { FTimers[Index].Stop(); }
   void RepeatTimerFired();
@@ -169,4 +171,6 @@ class TStyBaseGraphicButton : public TStyBaseControl {
   bool FTransparent = false;
   std::uint8_t FState = bsUp;
   std::uint8_t FPrevState = bsUp;
+  // The running drop-down's flag, which the destructor clears.
+  bool* FAlive = nullptr;
 };

@@ -38,7 +38,7 @@ TStyCustomMMButton::TStyCustomMMButton(TComponent* AOwner)
 
 TStyCustomMMButton::~TStyCustomMMButton() {
   FFaceLink->OnChange = nullptr;
-  if (FButtonFaceImageList) FButtonFaceImageList->UnRegisterChanges(FFaceLink.get());
+  if (TStyBaseContainer* sender = FFaceLink->GetSender()) sender->UnRegisterChanges(FFaceLink.get());
 }
 
 void TStyCustomMMButton::Publish(TPublisher<TStyCustomMMButton>& p) {
@@ -53,7 +53,9 @@ void TStyCustomMMButton::Publish(TPublisher<TStyCustomMMButton>& p) {
 }
 
 void TStyCustomMMButton::SetButtonFaceImageList(TStyCustomImageList* value) {
-  if (FButtonFaceImageList) FButtonFaceImageList->UnRegisterChanges(FFaceLink.get());
+  // The link knows its list only while the list is whole: a list being freed
+  // has let its links go before it tells the button.
+  if (TStyBaseContainer* sender = FFaceLink->GetSender()) sender->UnRegisterChanges(FFaceLink.get());
   FButtonFaceImageList = value;
   if (value) {
     value->RegisterChanges(FFaceLink.get());

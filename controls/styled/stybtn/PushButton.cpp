@@ -297,16 +297,29 @@ void TStyCustomButton::DropDown() {
   SendMessageA(GetHandle(), BM_SETSTATE, 1, 0);
   Refresh();
   FDropped = true;
-  if (OnDropDown) OnDropDown(this);
-  const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
-                                   : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
-  FDropDownMenu->Popup(at.X, at.Y);
+  // A failing OnDropDown or menu still ends the drop-down: left dropped,
+  // the button would never open its menu again.
+  const auto release = [this] {
+    FDropped = false;
+    FState = 0;
+    SendMessageA(GetHandle(), BM_SETSTATE, 0, 0);
+  };
+  try {
+    if (OnDropDown) OnDropDown(this);
+    // OnDropDown may have taken the menu away.
+    if (FDropDownMenu) {
+      const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
+                                       : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
+      FDropDownMenu->Popup(at.X, at.Y);
+    }
+  } catch (...) {
+    release();
+    throw;
+  }
   MSG msg;
   while (PeekMessageA(&msg, GetHandle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-  FDropped = false;
-  FState = 0;
-  SendMessageA(GetHandle(), BM_SETSTATE, 0, 0);
+  release();
 }
 
 // An empty glyph takes the action's image; a glyph of the button's own stays.

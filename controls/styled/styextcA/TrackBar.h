@@ -139,7 +139,10 @@ class TStyCustomTrackBar : public TStyCustomPanel {
   void EnableTimer(bool Enabled);
   void PagingTick();
   bool Painting() const;
+  void EndPress();
   void WMGetDlgCode(TMessage& m);
+  void WMCaptureChanged(TMessage& m);
+  void WMCancelMode(TMessage& m);
   void CMEnabledChanged(TMessage& m);
 
   int FMinValue = 0;

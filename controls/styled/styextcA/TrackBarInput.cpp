@@ -1,5 +1,9 @@
 // The track bar's input: dragging the thumb, paging beside it with the
 // shared timer pool repeating, the arrow and page keys and the wheel.
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "controls/styled/stycompo.h"
 #include "controls/styled/styextcA/TrackBar.h"
 
@@ -8,11 +12,19 @@ bool Inside(const TRect& r, const TPoint& p) {
   const RECT rect = r;
   return PtInRect(&rect, p);
 }
+
+// Position moved by Step, held at the integer limits; SetPosition then
+// brings it into the range.
+int Stepped(int Position, std::int64_t Step) {
+  return static_cast<int>(std::clamp<std::int64_t>(Position + Step, INT_MIN, INT_MAX));
+}
 }  // namespace
 
 void TStyCustomTrackBar::Messages(TMessageMap<TStyCustomTrackBar>& m) {
   m.On(WM_GETDLGCODE, &TStyCustomTrackBar::WMGetDlgCode);
   m.On(CM_ENABLEDCHANGED, &TStyCustomTrackBar::CMEnabledChanged);
+  m.On(WM_CAPTURECHANGED, &TStyCustomTrackBar::WMCaptureChanged);
+  m.On(WM_CANCELMODE, &TStyCustomTrackBar::WMCancelMode);
 }
 
 void TStyCustomTrackBar::WMGetDlgCode(TMessage& m) {
@@ -28,12 +40,12 @@ void TStyCustomTrackBar::EnableTimer(bool Enabled) {
 void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
   TStyCustomPanel::KeyDown(key, shift);
   switch (key) {
-    case VK_PRIOR: SetPosition(FPosition + FPageSize); break;
-    case VK_NEXT: SetPosition(FPosition - FPageSize); break;
+    case VK_PRIOR: SetPosition(Stepped(FPosition, FPageSize)); break;
+    case VK_NEXT: SetPosition(Stepped(FPosition, -std::int64_t{FPageSize})); break;
     case VK_LEFT:
-    case VK_DOWN: SetPosition(FPosition - FLineSize); break;
+    case VK_DOWN: SetPosition(Stepped(FPosition, -std::int64_t{FLineSize})); break;
     case VK_UP:
-    case VK_RIGHT: SetPosition(FPosition + FLineSize); break;
+    case VK_RIGHT: SetPosition(Stepped(FPosition, FLineSize)); break;
     default: break;
   }
 }
@@ -55,10 +67,10 @@ void TStyCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x
     // Direction 2 moves the thumb towards the track's start, 1 away from it.
     if (FOrientation == toHorizontal) {
       FPagingDirection = x < p ? 2 : 1;
-      SetPosition(x < p ? FPosition - FPageSize : FPosition + FPageSize);
+      SetPosition(Stepped(FPosition, x < p ? -std::int64_t{FPageSize} : FPageSize));
     } else {
       FPagingDirection = y < p ? 2 : 1;
-      SetPosition(y < p ? FPosition + FPageSize : FPosition - FPageSize);
+      SetPosition(Stepped(FPosition, y < p ? FPageSize : -std::int64_t{FPageSize}));
     }
   }
 }
@@ -69,11 +81,11 @@ void TStyCustomTrackBar::PagingTick() {
     if (!Inside(layout.Track(), FLastPoint)) return;
     const int p = layout.PagingThreshold(FPosition);
     const int along = FOrientation == toHorizontal ? FLastPoint.X : FLastPoint.Y;
-    const int towardsStart = FOrientation == toHorizontal ? -FPageSize : FPageSize;
+    const std::int64_t towardsStart = FOrientation == toHorizontal ? -std::int64_t{FPageSize} : FPageSize;
     if (along < p && FPagingDirection == 2)
-      SetPosition(FPosition + towardsStart);
+      SetPosition(Stepped(FPosition, towardsStart));
     else if (along >= p && FPagingDirection == 1)
-      SetPosition(FPosition - towardsStart);
+      SetPosition(Stepped(FPosition, -towardsStart));
     else
       EnableTimer(false);  // the thumb has passed the pointer
   } catch (...) {
@@ -97,6 +109,25 @@ void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, 
   RedrawThumb();
 }
 
+// A press whose mouse went elsewhere (a dialog opened from OnChange took it)
+// never sees its release: the drag and the paging end here instead.
+void TStyCustomTrackBar::EndPress() {
+  EnableTimer(false);
+  if (!FDragging) return;
+  FDragging = false;
+  RedrawThumb();
+}
+
+void TStyCustomTrackBar::WMCaptureChanged(TMessage& m) {
+  EndPress();
+  InheritedMessage(m);
+}
+
+void TStyCustomTrackBar::WMCancelMode(TMessage& m) {
+  EndPress();
+  InheritedMessage(m);
+}
+
 // One step per wheel notch; parts of a notch add up until they make one.
 bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
   bool handled = TStyCustomPanel::DoMouseWheel(shift, wheelDelta, mousePos);
@@ -117,13 +148,13 @@ bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint 
 bool TStyCustomTrackBar::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
   bool handled = false;
   if (OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
-  SetPosition(FPosition + 1);
+  SetPosition(Stepped(FPosition, 1));
   return true;
 }
 
 bool TStyCustomTrackBar::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
   bool handled = false;
   if (OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
-  SetPosition(FPosition - 1);
+  SetPosition(Stepped(FPosition, -1));
   return true;
 }

@@ -1,6 +1,8 @@
 // The track bar's painting: track, interior, ticks, the thumb over its saved
 // background, and the focus frame.
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "controls/styled/stycompo.h"
 #include "controls/styled/styextcA/TrackBar.h"
@@ -52,10 +54,7 @@ void TStyCustomTrackBar::DrawTicks(TCanvas* Canvas, const TStyTrackLayout& Layou
     Canvas->MoveTo(from.X, from.Y);
     Canvas->LineTo(to.X, to.Y);
   };
-  // 64 bits: a range reaching the integer limits still ends.
-  for (std::int64_t v = FMinValue; v <= FMaxValue; v += step) {
-    const int value = static_cast<int>(v);
-    const int at = Layout.TickPixel(value);
+  auto tickAt = [&](int value, int at) {
     if (horizontal) {
       if (nearSide) tick(value, TPoint(at, a.Top), TPoint(at, a.Top + FTickLength));
       if (farSide) tick(value, TPoint(at, a.Bottom - FTickLength), TPoint(at, a.Bottom));
@@ -63,6 +62,22 @@ void TStyCustomTrackBar::DrawTicks(TCanvas* Canvas, const TStyTrackLayout& Layou
       if (nearSide) tick(value, TPoint(a.Left, at), TPoint(a.Left + FTickLength, at));
       if (farSide) tick(value, TPoint(a.Right - FTickLength, at), TPoint(a.Right, at));
     }
+  };
+  const std::int64_t range = std::int64_t{FMaxValue} - FMinValue;
+  const std::int64_t room = std::abs(Layout.TrackLength() - ThumbMetrics().Length);
+  if (FTickStyle == tsAuto && step * room < range) {
+    // Ticks less than a pixel apart: together they fill every pixel from the
+    // first tick to the last, each drawn once instead of once per value (a
+    // wide range would hold the window for minutes).
+    const int first = Layout.TickPixel(FMinValue);
+    const int last = Layout.TickPixel(static_cast<int>(FMinValue + range / step * step));
+    for (int at = std::min(first, last); at <= std::max(first, last); ++at) tickAt(0, at);
+    return;
+  }
+  // 64 bits: a range reaching the integer limits still ends.
+  for (std::int64_t v = FMinValue; v <= FMaxValue; v += step) {
+    const int value = static_cast<int>(v);
+    tickAt(value, Layout.TickPixel(value));
   }
 }
 

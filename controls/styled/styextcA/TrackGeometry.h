@@ -2,6 +2,7 @@
 // at a value, the ticks, the paging threshold and the value under a drag.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "controls/styled/styclass/StyTypes.h"
@@ -54,7 +55,8 @@ class TStyTrackLayout {
   std::optional<int> DragValue(int X, int Y) const;
 
  private:
-  int Range() const { return FSettings.MaxValue - FSettings.MinValue; }
+  // 64 bits: a range may span the whole integer range.
+  std::int64_t Range() const { return std::int64_t{FSettings.MaxValue} - FSettings.MinValue; }
   TStyTrackSettings FSettings;
   TRect FArea;
   int FTrackLength = 0;

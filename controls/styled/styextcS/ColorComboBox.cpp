@@ -114,11 +114,14 @@ void TStyCustomColorComboBox::FillColors() {
 }
 
 void TStyCustomColorComboBox::SetCustomColors(TStrings* value) {
+  // A copy first: value may be the combo's own list, which is cleared here.
+  TStringList given;
+  if (value) given.Assign(value);
   FCustomColors->Clear();
   if (value)
     for (char letter = 'A'; letter <= 'P'; ++letter) {
-      if (value->IndexOfName(CustomName(letter)) < 0) continue;
-      const std::string full = value->GetValues(CustomName(letter));
+      if (given.IndexOfName(CustomName(letter)) < 0) continue;
+      const std::string full = given.GetValues(CustomName(letter));
       // The colour dialog marks an unused slot with FFFFFFFF.
       if (SameText(full, "FFFFFFFF")) continue;
       const std::string figures = full.substr(0, 6);

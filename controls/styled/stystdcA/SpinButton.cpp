@@ -1,5 +1,6 @@
 #include "controls/styled/stystdcA/SpinButton.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/styled/stycompo.h"
@@ -7,8 +8,8 @@
 
 TStySpinButton::TStySpinButton(TComponent* AOwner) : TGraphicControl(AOwner), FFaces(std::make_unique<TBitmap>()) {
   SetBounds(0, 0, 20, 20);
-  FTimerIdent = StyAddTimer(static_cast<WORD>(FInterval + 200), [this](TObject*) { TimerExpired(); });
-  SetRepeatTimer(false, static_cast<WORD>(FInterval + 200));
+  FTimerIdent = StyAddTimer(FirstDelay(), [this](TObject*) { TimerExpired(); });
+  SetRepeatTimer(false, FirstDelay());
 }
 
 TStySpinButton::~TStySpinButton() {
@@ -32,9 +33,13 @@ bool TStySpinButton::InBottomPart(int X, int Y, int Width, int Height) {
 void TStySpinButton::SetRepeatTimer(bool Enabled, WORD Interval) {
   if (!StyApplication) return;
   if (TStyTimerItem* item = StyApplication->TimerItemById(FTimerIdent)) {
-    item->SetInterval(Interval);
+    item->SetInterval(StyPoolInterval(Interval));
     item->SetEnabled(Enabled);
   }
+}
+
+WORD TStySpinButton::FirstDelay() const {
+  return static_cast<WORD>(std::min(FInterval + 200, 65535));
 }
 
 void TStySpinButton::ChangeState(TStySpinState value) {
@@ -57,12 +62,18 @@ void TStySpinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   FState = FPressedPart;
   FireFor(FPressedPart);
   Invalidate();
-  SetRepeatTimer(true, static_cast<WORD>(FInterval + 200));
+  SetRepeatTimer(true, FirstDelay());
 }
 
 void TStySpinButton::TimerExpired() {
+  if (!GetMouseCapture()) {
+    // The press lost the mouse (a dialog took it): it ends here, so nothing
+    // ticks on for it and the next press starts afresh.
+    EndPress();
+    return;
+  }
   SetRepeatTimer(true, FInterval);
-  if (FState == ssNormal || FState == ssDisabled || !GetMouseCapture()) return;
+  if (FState == ssNormal || FState == ssDisabled) return;
   try {
     FireFor(FState);
   } catch (...) {
@@ -82,7 +93,10 @@ void TStySpinButton::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TStySpinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseUp(Button, Shift, X, Y);
-  if (!FTracking) return;
+  if (FTracking) EndPress();
+}
+
+void TStySpinButton::EndPress() {
   FTracking = false;
   // Released outside, the state is already normal; the timer stops either
   // way, so nothing keeps ticking for a button nobody holds.

@@ -44,7 +44,12 @@ class TStySpinButton : public TGraphicControl {
  private:
   void CMEnabledChanged(TMessage& m);
   void TimerExpired();
+  // The press is over: released, or its mouse taken away.
+  void EndPress();
   void FireFor(TStySpinState part);
+  // Interval + 200, held at the largest interval.
+  WORD FirstDelay() const;
+  // Interval is rounded up to the shared pool's period.
   void SetRepeatTimer(bool Enabled, WORD Interval);
   void ChangeState(TStySpinState value);
   void BuildFaces();

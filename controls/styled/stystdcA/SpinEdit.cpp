@@ -127,8 +127,8 @@ void TStyCustomSpinEdit::SetAlignment(TAlignment value) {
 
 // Stepping --------------------------------------------------------------------
 
-void TStyCustomSpinEdit::StepBy(int delta) {
-  const std::int64_t next = static_cast<std::int64_t>(GetValue()) + delta;
+void TStyCustomSpinEdit::StepBy(std::int64_t delta) {
+  const std::int64_t next = GetValue() + delta;
   SetValue(static_cast<int>(std::clamp<std::int64_t>(next, INT_MIN, INT_MAX)));
 }
 
@@ -143,7 +143,7 @@ void TStyCustomSpinEdit::DownClick() {
   if (GetReadOnly())
     MessageBeep(0);
   else
-    StepBy(-FLineSize);
+    StepBy(-std::int64_t{FLineSize});
 }
 
 bool TStyCustomSpinEdit::IsValidChar(char Key) {
@@ -158,7 +158,7 @@ void TStyCustomSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
       if (!GetReadOnly()) StepBy(FPageSize);
       break;
     case VK_NEXT:
-      if (!GetReadOnly()) StepBy(-FPageSize);
+      if (!GetReadOnly()) StepBy(-std::int64_t{FPageSize});
       break;
     case VK_UP: UpClick(); break;
     case VK_DOWN: DownClick(); break;

@@ -3,6 +3,7 @@
 // MinValue..MaxValue and is shown with an optional suffix (" ms").
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "controls/styled/stystdcA/SpinButton.h"
@@ -68,7 +69,8 @@ class TStyCustomSpinEdit : public TCustomEdit {
   int GetMinHeight();
   void LayoutButton();
   void SetEditRect();
-  void StepBy(int delta);
+  // 64 bits: minus the most negative step is a step too.
+  void StepBy(std::int64_t delta);
 
   int FMinValue = 0;
   int FMaxValue = 100;

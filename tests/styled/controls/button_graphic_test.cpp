@@ -2,6 +2,7 @@
 // hit test, radio groups, disabling, auto-repeat on the driven clock, and the
 // repeat ending whenever the press can no longer finish.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/win/drums_ext.h"
@@ -75,6 +76,18 @@ TEST_F(GraphicButtons, APressOnTheFacesTransparentColourChangesNothing) {
   EXPECT_EQ(play->GetState(), bsUp);
 }
 
+TEST_F(GraphicButtons, AFreedFaceListIsLetGo) {
+  // The form frees its components in any order: the faces may go first.
+  TStyMMButton* play = MakePlayButton(form, faces, 20, 20);
+  Snapshot();
+  delete faces;
+  faces = nullptr;
+  EXPECT_EQ(play->GetButtonFaceImageList(), nullptr);
+  Snapshot();
+  ClickAt(play, 16, 16);
+  EXPECT_EQ(play->GetState(), bsUp) << "without faces nothing is hit";
+}
+
 TEST_F(GraphicButtons, AGroupWithoutAllUpKeepsOneButtonDown) {
   auto make = [this](int left) {
     auto* b = new TStyOfficeButton(form);
@@ -138,6 +151,20 @@ TEST_F(GraphicButtons, AHotButtonCoolsWhenThePollFindsTheMouseGone) {
   EXPECT_FALSE(b->TimerRunning(0));
 }
 
+TEST_F(GraphicButtons, TheHoverPollEndsAlsoWhenHotTrackingWasTurnedOff) {
+  auto* b = new TStyCustomSpeedButton(form);
+  b->SetParent(form);
+  b->SetBounds(40, 40, 30, 24);
+  Move(b, 10, 10);
+  ASSERT_TRUE(b->TimerRunning(0));
+  b->SetAllowMouseOver(false);
+  SetCursorPos(900, 700);
+  Advance(300);
+  EXPECT_EQ(b->GetState(), bsUp);
+  EXPECT_FALSE(b->TimerRunning(0)) << "no poll left running in the shared pool";
+  EXPECT_EQ(StyApplication->GetTimerPool()->GetCount(), 0);
+}
+
 TEST_F(GraphicButtons, TheCaptionsAcceleratorClicks) {
   auto* b = new TStyCustomSpeedButton(form);
   b->SetParent(form);
@@ -172,6 +199,76 @@ TEST_F(GraphicButtons, APressWithADropDownMenuOpensItAndNeverClicks) {
   EXPECT_TRUE(clicks.empty());
   delete b->GetDropDownMenu();
   EXPECT_EQ(b->GetDropDownMenu(), nullptr) << "a freed menu is forgotten";
+}
+
+// What a drop-down can lose on the way: its menu before it opens, or the
+// button itself to code that runs while the menu's loop does.
+TEST_F(GraphicButtons, ADropDownThatLosesItsMenuOrItsButtonEndsQuietly) {
+  struct Case {
+    const char* what;
+    bool inDropDown;  // else while the menu is open
+    std::function<void(TStyOfficeButton*&)> act;
+  } cases[] = {
+      {"menu taken away", true, [](TStyOfficeButton*& b) { b->SetDropDownMenu(nullptr); }},
+      {"menu freed", true, [](TStyOfficeButton*& b) { delete b->GetDropDownMenu(); }},
+      {"button freed before the menu opens", true,
+       [](TStyOfficeButton*& b) {
+         delete b;
+         b = nullptr;
+       }},
+      {"button freed while the menu is open", false,
+       [](TStyOfficeButton*& b) {
+         delete b;
+         b = nullptr;
+       }},
+  };
+  for (const Case& c : cases) {
+    auto* b = new TStyOfficeButton(form);
+    b->SetParent(form);
+    b->SetBounds(40, 40, 60, 24);
+    b->SetDropDownMenu(MakeMenu());
+    Record(b);
+    if (c.inDropDown)
+      b->OnDropDown = [&](TObject*) { c.act(b); };
+    else
+      CloseMenusAfter([&] { c.act(b); });
+    Move(b, 10, 10);
+    Down(b, 10, 10);
+    if (b) Up(b, 10, 10);
+    Pump();
+    Application->OnIdle = nullptr;
+    EXPECT_TRUE(clicks.empty()) << c.what;
+    if (!b) continue;
+    EXPECT_EQ(b->GetState(), bsHot) << c.what << ": the drop-down is over";
+    delete b;
+  }
+}
+
+TEST_F(GraphicButtons, AFailingOnDropDownLeavesTheMenuWorkingForTheNextPress) {
+  auto* b = new TStyOfficeButton(form);
+  b->SetParent(form);
+  b->SetBounds(40, 40, 60, 24);
+  b->SetDropDownMenu(MakeMenu());
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  int drops = 0;
+  b->OnDropDown = [&](TObject*) {
+    if (++drops == 1) throw Exception("no kit loaded");
+  };
+  bool opened = false;
+  CloseMenusAfter([&] { opened = true; });
+  Move(b, 10, 10);
+  Down(b, 10, 10);
+  Up(b, 10, 10);
+  Pump();
+  EXPECT_EQ(reported, (std::vector<std::string>{"no kit loaded"}));
+  EXPECT_NE(b->GetState(), bsDropped) << "the drop-down is over";
+  Down(b, 10, 10);
+  Up(b, 10, 10);
+  Pump();
+  Application->OnException = nullptr;
+  EXPECT_EQ(drops, 2);
+  EXPECT_TRUE(opened) << "the next press opens the menu";
 }
 
 class RepeatingButton : public GraphicButtons {

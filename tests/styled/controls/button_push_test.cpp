@@ -122,6 +122,47 @@ TEST_F(PushButton, AClickWithADropDownMenuFiresOnClickThenOpensTheMenuPushed) {
   EXPECT_EQ(SendMessageA(button->GetHandle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
 }
 
+TEST_F(PushButton, ADropDownThatLosesItsMenuEndsQuietly) {
+  struct Case {
+    const char* what;
+    std::function<void(PushButton&)> act;
+  } cases[] = {
+      {"menu taken away", [](PushButton& t) { t.button->SetDropDownMenu(nullptr); }},
+      {"menu freed", [](PushButton& t) { delete t.button->GetDropDownMenu(); }},
+  };
+  for (const Case& c : cases) {
+    button->SetDropDownMenu(MakeMenu());
+    button->OnDropDown = [&](TObject*) { c.act(*this); };
+    ClickAt(button, 10, 10);
+    Pump();
+    button->OnDropDown = nullptr;
+    EXPECT_FALSE(button->GetDropped()) << c.what;
+    EXPECT_EQ(SendMessageA(button->GetHandle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0) << c.what;
+  }
+}
+
+TEST_F(PushButton, AFailingOnDropDownLeavesTheMenuWorkingForTheNextClick) {
+  button->SetDropDownMenu(MakeMenu());
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  int drops = 0;
+  button->OnDropDown = [&](TObject*) {
+    if (++drops == 1) throw Exception("no kit loaded");
+  };
+  bool opened = false;
+  CloseMenusAfter([&] { opened = true; });
+  ClickAt(button, 10, 10);
+  Pump();
+  EXPECT_EQ(reported, (std::vector<std::string>{"no kit loaded"}));
+  EXPECT_FALSE(button->GetDropped());
+  EXPECT_EQ(SendMessageA(button->GetHandle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0) << "shown released again";
+  ClickAt(button, 10, 10);
+  Pump();
+  Application->OnException = nullptr;
+  EXPECT_EQ(drops, 2);
+  EXPECT_TRUE(opened) << "the next click opens the menu";
+}
+
 TEST_F(PushButton, DrawsTheFrameOfItsRole) {
   // A second button to hold the focus when the first should not.
   auto* other = new TStyButton(form);

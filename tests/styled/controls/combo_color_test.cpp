@@ -106,6 +106,12 @@ TEST_F(ColorCombo, CustomColoursAreHexadecimalValues) {
   combo->GetCustomColors()->SetValues("ColorF", "FFFFFFFF");
   combo->SetOptions(TStyColorCBOptions{coCustomColors});
   EXPECT_EQ(combo->GetItems()->GetCount(), 3);
+  // The combo's own list given back (after editing it in place) keeps its
+  // colours and refills the entries.
+  combo->GetCustomColors()->SetValues("ColorG", "0000FF");
+  combo->SetCustomColors(combo->GetCustomColors());
+  EXPECT_EQ(combo->GetCustomColors()->GetCount(), 4);
+  EXPECT_EQ(Entries(combo), (std::vector<std::string>{"$00FF8000", "$0000ff00", "$00000123", "$000000FF"}));
 }
 
 TEST_F(ColorCombo, ItemHeightsFollowTheDisplayStyleAndTheFont) {

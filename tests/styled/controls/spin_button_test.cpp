@@ -3,6 +3,7 @@
 // part or the button is let go.
 #include <vector>
 
+#include "controls/styled/stycompo.h"
 #include "controls/styled/stystdcA.h"
 #include "platform/win/drums_ext.h"
 #include "styled/shared/fixture.h"
@@ -72,6 +73,17 @@ TEST_F(SpinButton, HoldingTheTopFiresAtOnceThenRepeats) {
   EXPECT_TRUE(bottoms.empty());
 }
 
+TEST_F(SpinButton, AnIntervalBetweenThePoolsStepsIsRoundedUp) {
+  // The pool ticks every 50 ms: the first wait of 320 ms becomes 350, and
+  // 120 ms repeats come every 150 ms (the pool counts its three-step items
+  // from its own start, so the first of them ends early).
+  button->SetInterval(120);
+  Press(5, 5);
+  Wait(800);
+  Release(5, 5);
+  EXPECT_EQ(tops, (std::vector<int>{0, 350, 450, 600, 750}));
+}
+
 TEST_F(SpinButton, MovingOntoTheOtherPartStopsTheRepeatsWithoutFiringIt) {
   Press(15, 15);
   EXPECT_EQ(bottoms, (std::vector<int>{0}));
@@ -106,6 +118,11 @@ TEST_F(SpinButton, LostCaptureStopsTheRepeats) {
   button->SetMouseCapture(false);  // a dialog opened by the click takes the mouse
   Wait(600);
   EXPECT_EQ(tops, (std::vector<int>{0}));
+  EXPECT_EQ(StyApplication->GetTimerPool()->EnabledCount(), 0) << "nothing left ticking in the shared pool";
+  EXPECT_EQ(button->GetState(), ssNormal);
+  Press(15, 15);  // the next press works at once
+  EXPECT_EQ(bottoms, (std::vector<int>{600}));
+  Release(15, 15);
 }
 
 TEST_F(SpinButton, FacesShowThePressedPart) {

@@ -1,6 +1,7 @@
 // The spin edit: reading and repairing its text, clamping, stepping by the
 // button, keys and wheel, the characters it takes, Enter as a dialog key, and
 // the button's place at its right end.
+#include <climits>
 #include <vector>
 
 #include "controls/styled/stystdcA.h"
@@ -113,6 +114,29 @@ TEST_F(SpinEdit, KeysWheelAndButtonStep) {
   Key(VK_NEXT);
   Key(VK_DOWN);
   EXPECT_EQ(spin->GetValue(), 250);
+}
+
+TEST_F(SpinEdit, StepsOfTheWholeIntegerRangeHoldAtTheEnds) {
+  spin->SetMinValue(-10);
+  struct Case {
+    const char* what;
+    int lineSize, pageSize;
+    WORD key;
+    int expected;
+  } cases[] = {
+      {"up by the largest step", INT_MAX, 10, VK_UP, 250},
+      {"down by the largest step", INT_MAX, 10, VK_DOWN, -10},
+      {"down by the most negative step", INT_MIN, 10, VK_DOWN, 250},
+      {"page down by the most negative page", 1, INT_MIN, VK_NEXT, 250},
+      {"page up by the most negative page", 1, INT_MIN, VK_PRIOR, -10},
+  };
+  for (const Case& c : cases) {
+    spin->SetValue(100);
+    spin->SetLineSize(c.lineSize);
+    spin->SetPageSize(c.pageSize);
+    Key(c.key);
+    EXPECT_EQ(spin->GetValue(), c.expected) << c.what;
+  }
 }
 
 TEST_F(SpinEdit, OnlySignsAndFiguresAreTyped) {

@@ -1,6 +1,8 @@
 // The track bar as a control: the drum machine's slider laid out and
 // painted, the value's rules, paging repeated by the shared timer pool,
 // dragging, keys, the wheel, focus, custom thumbs and form streaming.
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -233,6 +235,33 @@ TEST_F(TrackBar, ADragMovesTheThumbOverItsSavedBackground) {
   form->Hide();
 }
 
+TEST_F(TrackBar, ADragOrPagingThatLosesTheMouseEnds) {
+  // A dialog opened from OnChange takes the mouse; the release goes there.
+  struct Case {
+    const char* what;
+    std::function<void()> lose;
+  } cases[] = {
+      {"capture lost", [] { ReleaseCapture(); }},
+      {"cancel mode", [this] { bar->Perform(WM_CANCELMODE, 0, 0); }},
+  };
+  for (const Case& c : cases) {
+    DrumSlider(-5000, 10, -1000);
+    Paint();
+    const TRect thumb = bar->GetThumbRect();
+    Press(thumb.Left + 3, 8);
+    ASSERT_TRUE(bar->GetDragging());
+    c.lose();
+    EXPECT_FALSE(bar->GetDragging()) << c.what;
+    bar->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(20, 8));
+    EXPECT_EQ(bar->GetPosition(), -1000) << c.what << ": a move without the button drags nothing";
+
+    Press(20, 8);  // paging towards the start
+    ASSERT_TRUE(TimerOn());
+    c.lose();
+    EXPECT_FALSE(TimerOn()) << c.what << ": the paging stops";
+  }
+}
+
 TEST_F(TrackBar, VerticalDragWithNoRoomChangesNothing) {
   bar->SetOrientation(toVertical);
   bar->SetTrackWidth(7);
@@ -315,6 +344,56 @@ TEST_F(TrackBar, WheelMovesByOneWhateverTheOrientation) {
   EXPECT_EQ(bar->GetPosition(), 8) << "a handled wheel event leaves the bar alone";
 }
 
+TEST_F(TrackBar, RangesReachingTheIntegerLimitsHoldAtTheirEnds) {
+  // The whole integer range: the thumb of the middle value sits mid-track.
+  DrumSlider(INT_MIN, INT_MAX, 0);
+  Paint();
+  const TStyTrackLayout layout = bar->Layout();
+  const int middle = layout.Area().Left + (layout.TrackLength() - bar->ThumbMetrics().Length) / 2;
+  EXPECT_NEAR(bar->GetThumbRect().Left, middle, 1);
+  bar->SetPosition(INT_MAX);
+  Paint();
+  EXPECT_EQ(bar->GetThumbRect().Right, layout.Area().Right) << "the maximum at the track's end";
+
+  struct Case {
+    const char* what;
+    int min, max, position, step;
+    std::function<void()> act;
+    int expected;
+  } cases[] = {
+      {"page up", INT_MAX - 10, INT_MAX, INT_MAX - 1, 0, [this] { Key(VK_PRIOR); }, INT_MAX},
+      {"line up", INT_MAX - 10, INT_MAX, INT_MAX, 0, [this] { Key(VK_RIGHT); }, INT_MAX},
+      {"wheel down", INT_MAX - 10, INT_MAX, INT_MAX, 0, [this] { Wheel(-WHEEL_DELTA); }, INT_MAX},
+      {"page down", INT_MIN, INT_MIN + 10, INT_MIN + 1, 0, [this] { Key(VK_NEXT); }, INT_MIN},
+      {"line down", INT_MIN, INT_MIN + 10, INT_MIN, 0, [this] { Key(VK_LEFT); }, INT_MIN},
+      {"wheel up", INT_MIN, INT_MIN + 10, INT_MIN, 0, [this] { Wheel(WHEEL_DELTA); }, INT_MIN},
+      {"a page of the whole range", 0, INT_MAX, 1, INT_MAX, [this] { Key(VK_PRIOR); }, INT_MAX},
+      {"a page of minus the whole range", 0, INT_MAX, 1, INT_MIN, [this] { Key(VK_NEXT); }, INT_MAX},
+      {"paging right with the whole range", 0, INT_MAX, 1, INT_MAX,
+       [this] {
+         Press(200, 8);
+         Tick();
+         Release(200, 8);
+       },
+       INT_MAX},
+      {"paging right with minus the whole range", 0, INT_MAX, 1, INT_MIN,
+       [this] {
+         Press(20, 8);
+         for (int i = 0; i < 6; ++i) Tick();
+         Release(20, 8);
+       },
+       0},
+  };
+  for (const Case& c : cases) {
+    DrumSlider(c.min, c.max, c.position);
+    bar->SetPageSize(c.step == 0 ? 2 : c.step);
+    bar->SetLineSize(1);
+    Paint();
+    c.act();
+    EXPECT_EQ(bar->GetPosition(), c.expected) << c.what;
+  }
+}
+
 TEST_F(TrackBar, TickGapsBelowTwoTickEveryValue) {
   bar->SetTickStyle(tsOwnerDraw);
   bar->SetTickMarks(styextcA::tmBoth);
@@ -341,6 +420,22 @@ TEST_F(TrackBar, TickGapsBelowTwoTickEveryValue) {
   ASSERT_GE(ticks.size(), 2u);
   EXPECT_EQ(ticks[0].second, TPoint(6, 1));
   EXPECT_EQ(ticks[1].second, TPoint(6, 34 - 6));
+}
+
+TEST_F(TrackBar, TicksDenserThanPixelsFillTheTrackAndStillPaintAtOnce) {
+  // A tick per value of the whole integer range: each pixel of the track
+  // gets its tick once, not once per value.
+  bar->SetMaxValue(INT_MAX);
+  bar->SetMinValue(INT_MIN);
+  bar->SetTickColor(clRed);
+  Sheet sheet = Paint();
+  const TStyTrackLayout layout = bar->Layout();
+  const int first = layout.TickPixel(INT_MIN), last = layout.TickPixel(INT_MAX);
+  const int row = layout.Area().Bottom - 1;
+  for (int x = first; x <= last; ++x) EXPECT_EQ(sheet.At(x, row), Rgb(clRed)) << "x " << x;
+  EXPECT_NE(sheet.At(first - 1, row), Rgb(clRed));
+  EXPECT_NE(sheet.At(last + 1, row), Rgb(clRed));
+  SavePicture(sheet.bitmap.get(), "track_bar_dense_ticks.png");
 }
 
 TEST_F(TrackBar, DisabledAndDraggedThumbsShowThePressedImage) {
