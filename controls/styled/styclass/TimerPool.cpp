@@ -179,9 +179,17 @@ LRESULT CALLBACK TStyTimerPool::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, L
 
 void TStyTimerPool::Tick() {
   if (FSuspended) return;
-  // By index, re-reading the count: a callback may add or remove items.
-  for (size_t i = 0; i < FItems.size(); ++i) {
-    TStyTimerItem* item = FItems[i];
+  // A callback may add or remove items, itself among them: each step takes
+  // the first item this round has not visited in the list as it stands now,
+  // so removing one never skips its neighbour and an added one still has
+  // its turn.
+  const std::uint64_t round = ++FRound;
+  for (;;) {
+    auto next = std::find_if(FItems.begin(), FItems.end(),
+                             [round](const TStyTimerItem* item) { return item->FSeenInRound != round; });
+    if (next == FItems.end()) break;
+    TStyTimerItem* item = *next;
+    item->FSeenInRound = round;
     if (item->FEnabled && FTickCounter % item->FDivider == 0) item->Fire();
   }
   FTickCounter = FTickCounter == std::numeric_limits<std::int32_t>::max() ? 0 : FTickCounter + 1;

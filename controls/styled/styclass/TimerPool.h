@@ -43,6 +43,7 @@ class TStyTimerItem : public TObject {
   WORD FIdent;
   WORD FInterval = 1000;
   int FDivider = 1;
+  std::uint64_t FSeenInRound = 0;  // the pool's tick round that last visited it
   std::vector<TStyTimerItem*>* FList;
   TStyTimerPool* FPool;
 };
@@ -86,6 +87,7 @@ class TStyTimerPool : public TStyComponent {
   bool FInTick = false;
   HWND FWindow = nullptr;
   std::int32_t FTickCounter = 1;
+  std::uint64_t FRound = 0;  // counts the ticks that visited the items
   TStyTimerInterval FMinInterval = 1000;
   std::vector<TStyTimerItem*> FItems;
   bool FSuspended = false;

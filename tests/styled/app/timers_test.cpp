@@ -132,6 +132,21 @@ TEST_F(Timers, CallbacksMayAddAndRemoveItemsDuringATick) {
   EXPECT_EQ(added, 0xFD02);
 }
 
+TEST_F(Timers, AnItemThatRemovesItselfLetsTheNextOneFireOnTheSameTick) {
+  std::vector<std::string> log;
+  WORD first = 0;
+  first = App()->AddTimer(50, [&](TObject*) {
+    log.push_back("first");
+    App()->RemoveTimer(first);
+  });
+  App()->AddTimer(50, [&](TObject*) { log.push_back("second"); });
+  App()->AddTimer(50, [&](TObject*) { log.push_back("third"); });
+  Tick();
+  EXPECT_EQ(log, (std::vector<std::string>{"first", "second", "third"}));
+  Tick();
+  EXPECT_EQ(log, (std::vector<std::string>{"first", "second", "third", "second", "third"}));
+}
+
 TEST_F(Timers, FullPoolGivesZeroAndTheCallerRaises) {
   for (int i = 0; i < kStyTimerSlots; ++i) ASSERT_EQ(App()->AddTimer(50, nullptr), 0xFD01 + i);
   EXPECT_EQ(App()->AddTimer(50, nullptr), 0);
