@@ -9,11 +9,7 @@ namespace {
 using testsupport::Le32;
 using testsupport::StreamText;
 
-std::string B(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s += static_cast<char>(b);
-  return s;
-}
+const auto B = &testsupport::ByteString;
 
 std::string Short(const std::string& s) {
   return static_cast<char>(s.size()) + s;

@@ -225,7 +225,7 @@ TEST(Bitmap, SavedAndLoadedThroughStreamsStaysTheSame) {
     TMemoryStream stream;
     bitmap.SaveToStream(&stream);
     ASSERT_GT(stream.GetSize(), 54);
-    EXPECT_EQ(Bytes(stream).substr(0, 2), "BM");
+    EXPECT_EQ(StreamText(stream).substr(0, 2), "BM");
     stream.SetPosition(0);
     TBitmap loaded;
     loaded.LoadFromStream(&stream);
@@ -252,7 +252,7 @@ TEST(Bitmap, BrokenBitmapDataRaisesInvalidGraphic) {
   Paint(good);
   TMemoryStream stream;
   good.SaveToStream(&stream);
-  std::string bytes = Bytes(stream);
+  std::string bytes = StreamText(stream);
   std::vector<std::string> broken = {
       bytes.substr(0, bytes.size() - 7),  // rows cut short
       bytes.substr(0, 30),  // header cut short
@@ -289,7 +289,7 @@ TEST(Bitmap, DataPropertyIsSizeThenBmpAndReadsBackEqual) {
   EXPECT_EQ(data.substr(4, 2), "BM");
   TMemoryStream bmp;
   holder.GetGlyph()->SaveToStream(&bmp);
-  EXPECT_EQ(data.substr(4), Bytes(bmp));
+  EXPECT_EQ(data.substr(4), StreamText(bmp));
 
   TMemoryStream binary;
   WriteBinary(holder, binary);

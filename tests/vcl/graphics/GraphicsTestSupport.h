@@ -9,6 +9,7 @@
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/Graphics.h"
+#include "support/ByteStrings.h"
 
 namespace graphics_test {
 
@@ -44,9 +45,7 @@ inline void Paint(TBitmap& bitmap) {
   c->SetPixels(3, 2, clYellow);
 }
 
-inline std::string Bytes(TMemoryStream& stream) {
-  return std::string(static_cast<const char*>(stream.GetMemory()), static_cast<std::size_t>(stream.GetSize()));
-}
+using testsupport::StreamText;
 
 class TGraphicsHolder : public TComponent {
   DRUMS_CLASS(TGraphicsHolder, TComponent)

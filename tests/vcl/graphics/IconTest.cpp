@@ -50,7 +50,7 @@ TEST(Icon, LoadsDrawsAndSavesTheSameBytes) {
 
   TMemoryStream saved;
   icon.SaveToStream(&saved);
-  EXPECT_EQ(Bytes(saved), IconFile());
+  EXPECT_EQ(StreamText(saved), IconFile());
   EXPECT_THROW(icon.SetWidth(5), EInvalidGraphicOperation);
 }
 

@@ -20,7 +20,7 @@ std::string SmallJpeg() {
   jpeg.Assign(&bitmap);
   TMemoryStream stream;
   jpeg.SaveToStream(&stream);
-  return Bytes(stream);
+  return StreamText(stream);
 }
 
 // The frame header's height and width replaced.

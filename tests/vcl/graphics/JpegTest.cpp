@@ -28,7 +28,7 @@ std::string Compressed(TBitmap& bitmap, int quality = 95) {
   jpeg.Assign(&bitmap);
   TMemoryStream stream;
   jpeg.SaveToStream(&stream);
-  return Bytes(stream);
+  return StreamText(stream);
 }
 
 void Load(TJPEGImage& jpeg, const std::string& bytes) {

@@ -47,7 +47,7 @@ class BinaryFormat : public ::testing::Test {
   static std::string Write(TComponent& c) {
     TMemoryStream stream;
     WriteComponent(&stream, &c);
-    return StreamBytes(stream);
+    return StreamText(stream);
   }
 
   // Reads bytes into target (or a new component of the stream's class).
@@ -128,7 +128,7 @@ TEST_F(BinaryFormat, IntegersTakeTheSmallestForm) {
     TMemoryStream stream;
     TWriter writer(&stream);
     writer.WriteInteger(c.value);
-    EXPECT_EQ(StreamBytes(stream), c.bytes) << c.value;
+    EXPECT_EQ(StreamText(stream), c.bytes) << c.value;
     stream.SetPosition(0);
     TReader reader(&stream);
     EXPECT_EQ(reader.ReadInt64(), c.value);
@@ -148,7 +148,7 @@ TEST_F(BinaryFormat, FloatsAreTenByteExtendedReals) {
     TMemoryStream stream;
     TWriter writer(&stream);
     writer.WriteFloat(c.value);
-    EXPECT_EQ(StreamBytes(stream), c.bytes) << c.value;
+    EXPECT_EQ(StreamText(stream), c.bytes) << c.value;
   }
   // Values double can hold come back exactly, subnormal ones included.
   for (double v : {0.1, -1e300, 4.9e-324, 2.2250738585072014e-308, 123456.789}) {

@@ -87,7 +87,7 @@ TEST_F(Resources, ComponentResourceHeaderNamesTheResourceInCapitalsAndItsSize) {
   sample.SetName("S");
   TMemoryStream stream;
   WriteComponentRes(&stream, "DrumKitWaveCollection", &sample);
-  const std::string bytes = StreamBytes(stream);
+  const std::string bytes = StreamText(stream);
   const std::string body = "TPF0" + ByteString({7}) + "TSample" + ByteString({1}) + "S" + ByteString({5}) + "Items" +
                            ByteString({14, 0, 0, 0});
   const std::string header = ByteString({0xFF, 0x0A, 0x00}) + "DRUMKITWAVECOLLECTION" + ByteString({0, 0x30, 0x10}) +
@@ -120,7 +120,7 @@ TEST_F(Resources, TextFormBecomesAResourceNamedByItsClassAndBack) {
   TStringStream in(text);
   TMemoryStream resource;
   ObjectTextToResource(&in, &resource);
-  const std::string bytes = StreamBytes(resource);
+  const std::string bytes = StreamText(resource);
   EXPECT_EQ(bytes.substr(0, 16), ByteString({0xFF, 0x0A, 0x00}) + "TSAMPLEROOT" + ByteString({0, 0x30}));
   resource.SetPosition(0);
   TStringStream out;

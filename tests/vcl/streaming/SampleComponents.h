@@ -7,6 +7,7 @@
 
 #include "platform/vcl/Classes.h"
 #include "platform/vcl/classes/streams/Streams.h"
+#include "support/ByteStrings.h"
 
 namespace sample {
 
@@ -171,8 +172,6 @@ inline void RegisterSampleClasses() {
   RegisterClasses({TSample::StaticClass(), TSampleRoot::StaticClass(), TSampleItem::StaticClass()});
 }
 
-inline std::string StreamBytes(TMemoryStream& s) {
-  return std::string(static_cast<const char*>(s.GetMemory()), static_cast<std::size_t>(s.GetSize()));
-}
+using testsupport::StreamText;
 
 }  // namespace sample

@@ -196,7 +196,7 @@ TEST(StringLists, FilesAreWrittenWithCrLfAndRead) {
   list.SaveToFile(path);
   TMemoryStream raw;
   raw.LoadFromFile(path);
-  EXPECT_EQ(StreamBytes(raw), "alpha\r\nbeta\r\n");
+  EXPECT_EQ(StreamText(raw), "alpha\r\nbeta\r\n");
   TStringList back;
   back.LoadFromFile(path);
   EXPECT_EQ(Lines(back), (V{"alpha", "beta"}));

@@ -13,7 +13,7 @@ std::string TextToBinary(const std::string& text) {
   TStringStream in(text);
   TMemoryStream out;
   ObjectTextToBinary(&in, &out);
-  return StreamBytes(out);
+  return StreamText(out);
 }
 
 std::string BinaryToText(const std::string& bytes) {
