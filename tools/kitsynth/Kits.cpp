@@ -9,8 +9,6 @@ namespace kitsynth {
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
-
 WaveDef W(std::string name, Role role, std::function<Buf(Rng&)> make) {
   return {std::move(name), role, std::move(make)};
 }

@@ -5,9 +5,7 @@
 
 namespace kitsynth {
 
-namespace {
-constexpr double Pi = 3.14159265358979323846;
-}
+namespace {}
 
 void Biquad::Set(Kind kind, double hz, double q) {
   hz = std::clamp(hz, 10.0, Rate * 0.45);

@@ -8,6 +8,8 @@
 
 namespace kitsynth {
 
+inline constexpr double Pi = 3.14159265358979323846;
+
 constexpr double Rate = 44100.0;
 using Buf = std::vector<float>;
 

@@ -6,7 +6,6 @@
 namespace kitsynth {
 
 namespace {
-constexpr double Pi = 3.14159265358979323846;
 
 // A length that lets a body decaying with time constant tau die away (about
 // 56 dB down), at least `len` and at most 2.6 s.

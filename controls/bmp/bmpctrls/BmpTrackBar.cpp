@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-using namespace BmpCtrls;
-
 namespace {
 
 void LoadResource(TBitmap* bitmap, const char* name) {
@@ -181,8 +179,8 @@ BMP_SIMPLE_SETTER(BarColor, TColor)
 BMP_SIMPLE_SETTER(TickMarks, TTickMark)
 BMP_SIMPLE_SETTER(PaintOptions, TPaintOptions)
 BMP_SIMPLE_SETTER(TransparentThumb, bool)
-BMP_SIMPLE_SETTER(BevelInner, TBevelCut)
-BMP_SIMPLE_SETTER(BevelOuter, TBevelCut)
+BMP_SIMPLE_SETTER(BevelInner, BmpCtrls::TBevelCut)
+BMP_SIMPLE_SETTER(BevelOuter, BmpCtrls::TBevelCut)
 BMP_SIMPLE_SETTER(TransparencyLevel, int)
 #undef BMP_SIMPLE_SETTER
 
@@ -233,8 +231,8 @@ void TBmpTrackBar::Paint() {
 
 void TBmpTrackBar::DrawBevelAndFocus(TCanvas* canvas) {
   RECT r = GetClientRect();
-  auto part = [](TBevelCut cut, UINT sunken, UINT raised) -> UINT {
-    return cut == bvLowered ? sunken : cut == bvRaised ? raised : 0;
+  auto part = [](BmpCtrls::TBevelCut cut, UINT sunken, UINT raised) -> UINT {
+    return cut == BmpCtrls::bvLowered ? sunken : cut == BmpCtrls::bvRaised ? raised : 0;
   };
   UINT edge = part(FBevelInner, BDR_SUNKENINNER, BDR_RAISEDINNER) | part(FBevelOuter, BDR_SUNKENOUTER, BDR_RAISEDOUTER);
   if (edge) {
@@ -249,11 +247,11 @@ void TBmpTrackBar::DrawTrackBar(TCanvas* canvas) {
   // thicker than the control looks the same, and its edges and ticks are not
   // drawn a long way out of sight.
   constexpr int64_t beyond = 16;
-  int64_t across = FOrientation == toHorizontal ? GetHeight() : GetWidth();
+  int64_t across = FOrientation == BmpCtrls::toHorizontal ? GetHeight() : GetWidth();
   int64_t start = (across - FBarSize) / 2;
   auto limit = [&](int64_t v) { return static_cast<int>(std::clamp(v, -beyond, across + beyond)); };
   int from = limit(start), to = limit(start + FBarSize);
-  if (FOrientation == toHorizontal)
+  if (FOrientation == BmpCtrls::toHorizontal)
     FBarRect = TRect(kInset, from, GetWidth() - kInset, to);
   else
     FBarRect = TRect(from, kInset, to, GetHeight() - kInset);
@@ -272,7 +270,7 @@ void TBmpTrackBar::DrawTicks(TCanvas* canvas) {
   auto tick = [&](int c) {
     bool after = FTickMarks == tmBottomRight || FTickMarks == tmBoth;
     bool before = FTickMarks == tmTopLeft || FTickMarks == tmBoth;
-    if (FOrientation == toHorizontal) {
+    if (FOrientation == BmpCtrls::toHorizontal) {
       if (after) canvas->MoveTo(c, FBarRect.Bottom + 8), canvas->LineTo(c, FBarRect.Bottom + 12);
       if (before) canvas->MoveTo(c, FBarRect.Top - 12), canvas->LineTo(c, FBarRect.Top - 8);
     } else {
@@ -303,7 +301,7 @@ void TBmpTrackBar::DrawThumb(TCanvas* canvas) {
     centre = static_cast<int>(std::trunc((kInset + std::trunc(FPosition * k)) - FMinValue * k));
   }
   int w = FThumb->GetWidth(), h = FThumb->GetHeight();
-  if (FOrientation == toHorizontal)
+  if (FOrientation == BmpCtrls::toHorizontal)
     FThumbRect = Bounds(centre - w / 2, (GetHeight() - h) / 2, w, h);
   else
     FThumbRect = Bounds((GetWidth() - w) / 2, centre - h / 2, w, h);
@@ -313,7 +311,7 @@ void TBmpTrackBar::DrawThumb(TCanvas* canvas) {
 }
 
 void TBmpTrackBar::RefreshThumbImage() {
-  bool vertical = FOrientation == toVertical;
+  bool vertical = FOrientation == BmpCtrls::toVertical;
   if (FDragging || !GetEnabled()) {
     const auto& own = vertical ? FThumbVertSelected : FThumbHorzSelected;
     if (Usable(own))
@@ -344,7 +342,7 @@ void TBmpTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     return;
   }
   if (!PtInRect(&client, p)) return;
-  if (FOrientation == toHorizontal) {
+  if (FOrientation == BmpCtrls::toHorizontal) {
     if (x >= FThumbRect.Right)
       SetPosition(Saturated(int64_t{FPosition} + 1));
     else if (x < FThumbRect.Left)
@@ -360,7 +358,7 @@ void TBmpTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 void TBmpTrackBar::MouseMove(TShiftState shift, int x, int y) {
   TCustomControl::MouseMove(shift, x, y);
   if (!FDragging || !HasTravel()) return;
-  bool horizontal = FOrientation == toHorizontal;
+  bool horizontal = FOrientation == BmpCtrls::toHorizontal;
   int p = horizontal ? x : y;
   int start = horizontal ? FThumbRect.Left : FThumbRect.Top;
   int size = horizontal ? FThumbRect.Right - FThumbRect.Left : FThumbRect.Bottom - FThumbRect.Top;
@@ -404,7 +402,7 @@ void TBmpTrackBar::KeyDown(WORD& key, TShiftState shift) {
 
 void TBmpTrackBar::Resize() {
   TCustomControl::Resize();
-  TTrackOrientation wanted = GetWidth() < GetHeight() ? toVertical : toHorizontal;
+  TTrackOrientation wanted = GetWidth() < GetHeight() ? BmpCtrls::toVertical : BmpCtrls::toHorizontal;
   if (wanted != FOrientation) {
     // The control already has the shape; only the axis follows it.
     FOrientation = wanted;

@@ -30,7 +30,7 @@ void PutWord(std::uint8_t* dest, int pos, std::uint16_t value) {
   dest[pos + 1] = std::uint8_t(value & 0xFF);
 }
 
-[[noreturn]] void Damaged() {
+[[noreturn]] void DamagedBlock() {
   throw EReadError("Stream read error");
 }
 
@@ -94,22 +94,22 @@ std::uint16_t LzrwCompress(const std::uint8_t* Source, std::uint8_t* Dest, std::
 }
 
 std::uint16_t LzrwDecompress(const std::uint8_t* Source, std::uint8_t* Dest, int BlockLength, int DestCapacity) {
-  if (BlockLength < 1 || BlockLength > 0xFFFF) Damaged();
+  if (BlockLength < 1 || BlockLength > 0xFFFF) DamagedBlock();
   // Positions within a block are 16-bit.
   if (DestCapacity > 0xFFFF) DestCapacity = 0xFFFF;
   if (Source[0] == kLzrwStored) {
     const int n = BlockLength - 1;
-    if (n > DestCapacity) Damaged();
+    if (n > DestCapacity) DamagedBlock();
     if (n > 0) std::memmove(Dest, Source + 1, size_t(n));
     return std::uint16_t(n);
   }
-  if (Source[0] != kLzrwCompressed || BlockLength < 3) Damaged();
+  if (Source[0] != kLzrwCompressed || BlockLength < 3) DamagedBlock();
   int x = 3;
   unsigned command = unsigned(Source[1]) << 8 | Source[2];
   int bit = 16;
   int y = 0;
   auto need = [&](int bytes) {
-    if (x + bytes > BlockLength) Damaged();
+    if (x + bytes > BlockLength) DamagedBlock();
   };
   while (x < BlockLength) {
     if (bit == 0) {
@@ -120,7 +120,7 @@ std::uint16_t LzrwDecompress(const std::uint8_t* Source, std::uint8_t* Dest, int
     }
     if ((command & 0x8000) == 0) {
       need(1);
-      if (y >= DestCapacity) Damaged();
+      if (y >= DestCapacity) DamagedBlock();
       Dest[y++] = Source[x++];
     } else {
       need(2);
@@ -128,14 +128,14 @@ std::uint16_t LzrwDecompress(const std::uint8_t* Source, std::uint8_t* Dest, int
       if (distance != 0) {
         const int count = (Source[x + 1] & 15) + 3;
         x += 2;
-        if (distance > y || y + count > DestCapacity) Damaged();
+        if (distance > y || y + count > DestCapacity) DamagedBlock();
         for (int i = 0; i < count; ++i, ++y) Dest[y] = Dest[y - distance];
       } else {
         need(4);
         const int count = Source[x + 1] * 256 + Source[x + 2] + 16;
         const std::uint8_t value = Source[x + 3];
         x += 4;
-        if (y + count > DestCapacity) Damaged();
+        if (y + count > DestCapacity) DamagedBlock();
         std::memset(Dest + y, value, size_t(count));
         y += count;
       }

@@ -6,7 +6,7 @@
 #include "platform/win/commdlg.h"
 
 namespace {
-constexpr DWORD kOptionFlags[] = {CC_FULLOPEN, CC_PREVENTFULLOPEN, CC_SHOWHELP, CC_SOLIDCOLOR, CC_ANYCOLOR};
+constexpr DWORD kColorOptionFlags[] = {CC_FULLOPEN, CC_PREVENTFULLOPEN, CC_SHOWHELP, CC_SOLIDCOLOR, CC_ANYCOLOR};
 constexpr int kCustomCount = 16;
 constexpr COLORREF kUnsetCustom = 0xFFFFFF;
 
@@ -41,7 +41,7 @@ bool TColorDialog::Execute() {
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;
   for (int i = cdFullOpen; i <= cdAnyColor; i++)
-    if (FOptions.Contains(static_cast<TColorDialogOption>(i))) cc.Flags |= kOptionFlags[i];
+    if (FOptions.Contains(static_cast<TColorDialogOption>(i))) cc.Flags |= kColorOptionFlags[i];
   DoShow();
   BOOL ok = ChooseColorA(&cc);
   DoClose();

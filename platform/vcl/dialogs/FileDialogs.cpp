@@ -9,26 +9,26 @@ bool ForceCurrentDirectory = false;
 
 namespace {
 
-constexpr DWORD kOptionFlags[] = {OFN_READONLY,
-                                  OFN_OVERWRITEPROMPT,
-                                  OFN_HIDEREADONLY,
-                                  OFN_NOCHANGEDIR,
-                                  OFN_SHOWHELP,
-                                  OFN_NOVALIDATE,
-                                  OFN_ALLOWMULTISELECT,
-                                  OFN_EXTENSIONDIFFERENT,
-                                  OFN_PATHMUSTEXIST,
-                                  OFN_FILEMUSTEXIST,
-                                  OFN_CREATEPROMPT,
-                                  OFN_SHAREAWARE,
-                                  OFN_NOREADONLYRETURN,
-                                  OFN_NOTESTFILECREATE,
-                                  OFN_NONETWORKBUTTON,
-                                  OFN_NOLONGNAMES,
-                                  0,
-                                  OFN_NODEREFERENCELINKS,
-                                  OFN_ENABLEINCLUDENOTIFY,
-                                  OFN_ENABLESIZING};
+constexpr DWORD kOpenOptionFlags[] = {OFN_READONLY,
+                                      OFN_OVERWRITEPROMPT,
+                                      OFN_HIDEREADONLY,
+                                      OFN_NOCHANGEDIR,
+                                      OFN_SHOWHELP,
+                                      OFN_NOVALIDATE,
+                                      OFN_ALLOWMULTISELECT,
+                                      OFN_EXTENSIONDIFFERENT,
+                                      OFN_PATHMUSTEXIST,
+                                      OFN_FILEMUSTEXIST,
+                                      OFN_CREATEPROMPT,
+                                      OFN_SHAREAWARE,
+                                      OFN_NOREADONLYRETURN,
+                                      OFN_NOTESTFILECREATE,
+                                      OFN_NONETWORKBUTTON,
+                                      OFN_NOLONGNAMES,
+                                      0,
+                                      OFN_NODEREFERENCELINKS,
+                                      OFN_ENABLEINCLUDENOTIFY,
+                                      OFN_ENABLESIZING};
 
 constexpr char kDialogProp[] = "TOpenDialog";
 constexpr size_t kFileBuffer = 64 * 1024;
@@ -99,7 +99,7 @@ bool TOpenDialog::DoExecute(bool save) {
   ofn.lpstrTitle = FTitle.empty() ? nullptr : FTitle.c_str();
   ofn.lpstrDefExt = FDefaultExt.empty() ? nullptr : FDefaultExt.c_str();
   for (int i = ofReadOnly; i <= ofEnableSizing; i++)
-    if (FOptions.Contains(static_cast<TOpenOption>(i))) ofn.Flags |= kOptionFlags[i];
+    if (FOptions.Contains(static_cast<TOpenOption>(i))) ofn.Flags |= kOpenOptionFlags[i];
   if (!FOptions.Contains(ofOldStyleDialog)) ofn.Flags |= OFN_EXPLORER;
   ofn.Flags |= OFN_ENABLEHOOK;
   ofn.lpfnHook = &TOpenDialog::Hook;

@@ -5,10 +5,10 @@
 #include "platform/win/wingdi.h"
 
 namespace {
-constexpr DWORD kOptionFlags[] = {CF_ANSIONLY,       CF_TTONLY,     CF_EFFECTS,       CF_FIXEDPITCHONLY,
-                                  CF_FORCEFONTEXIST, CF_NOFACESEL,  CF_NOOEMFONTS,    CF_NOSIMULATIONS,
-                                  CF_NOSIZESEL,      CF_NOSTYLESEL, CF_NOVECTORFONTS, CF_SHOWHELP,
-                                  CF_WYSIWYG,        CF_LIMITSIZE,  CF_SCALABLEONLY,  CF_APPLY};
+constexpr DWORD kFontOptionFlags[] = {CF_ANSIONLY,       CF_TTONLY,     CF_EFFECTS,       CF_FIXEDPITCHONLY,
+                                      CF_FORCEFONTEXIST, CF_NOFACESEL,  CF_NOOEMFONTS,    CF_NOSIMULATIONS,
+                                      CF_NOSIZESEL,      CF_NOSTYLESEL, CF_NOVECTORFONTS, CF_SHOWHELP,
+                                      CF_WYSIWYG,        CF_LIMITSIZE,  CF_SCALABLEONLY,  CF_APPLY};
 }  // namespace
 
 TFontDialog::TFontDialog(TComponent* AOwner) : TCommonDialog(AOwner), FFont(std::make_unique<TFont>()) {}
@@ -32,7 +32,7 @@ bool TFontDialog::Execute() {
   cf.rgbColors = ColorToRGB(FFont->GetColor());
   cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS;
   for (int i = fdAnsiOnly; i <= fdApplyButton; i++)
-    if (FOptions.Contains(static_cast<TFontDialogOption>(i))) cf.Flags |= kOptionFlags[i];
+    if (FOptions.Contains(static_cast<TFontDialogOption>(i))) cf.Flags |= kFontOptionFlags[i];
   if (FOptions.Contains(fdLimitSize)) {
     cf.nSizeMin = FMinFontSize;
     cf.nSizeMax = FMaxFontSize;

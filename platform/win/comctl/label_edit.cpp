@@ -11,7 +11,6 @@ namespace win::comctl {
 namespace {
 
 constexpr UINT kEmGetSel = 0x00B0;
-constexpr UINT kEmSetSel = 0x00B1;
 constexpr UINT kEmLimitText = 0x00C5;
 constexpr LRESULT kWantCharsAndArrows = 0x0080 | 0x0001;
 
@@ -128,7 +127,7 @@ LRESULT CALLBACK LabelEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = to;
       return MAKELONG(from, to);
     }
-    case kEmSetSel: {
+    case EM_SETSEL: {
       int n = GetWindowTextLengthA(hwnd);
       int from = static_cast<int>(wParam), to = static_cast<int>(lParam);
       if (from < 0) {

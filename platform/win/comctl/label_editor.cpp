@@ -8,7 +8,6 @@
 namespace win::comctl {
 namespace {
 
-constexpr UINT kEmSetSel = 0x00B1;
 constexpr LRESULT kWantAllKeys = 0x0004;
 
 struct Session {
@@ -72,7 +71,7 @@ HWND CreateLabelEditor(HWND owner, RECT rect, const std::string& text, HFONT fon
                               rect.right - rect.left, rect.bottom - rect.top, owner, nullptr, nullptr, nullptr);
   if (!edit) return nullptr;
   SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageA(edit, kEmSetSel, 0, -1);
+  SendMessageA(edit, EM_SETSEL, 0, -1);
   auto s = std::make_unique<Session>();
   s->onEnd = std::move(onEnd);
   s->original =

@@ -74,10 +74,6 @@ void CopyText(const char* text, UINT type, LPSTR out, UINT room) {
   }
 }
 
-std::string LastName(const std::string& path) {
-  return path.substr(path.find_last_of('/') + 1);
-}
-
 class ShellContextMenu final : public ComObject<IContextMenu2> {
  public:
   ShellContextMenu(Items folder, std::vector<Items> children)

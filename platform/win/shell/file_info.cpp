@@ -37,7 +37,7 @@ int IconIndexOf(const Items& items, UINT flags) {
   return IconOfFileName(item.name);
 }
 
-std::string LastName(std::string_view path) {
+std::string ItemName(std::string_view path) {
   while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.remove_suffix(1);
   const std::size_t cut = path.find_last_of("\\/");
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
@@ -56,7 +56,7 @@ DWORD_PTR SHGetFileInfoA(LPCSTR pszPath, DWORD dwFileAttributes, SHFILEINFOA* ps
     items = *decoded;
   } else if (uFlags & SHGFI_USEFILEATTRIBUTES) {
     const bool folder = dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-    items.push_back({folder ? ItemKind::Folder : ItemKind::File, LastName(pszPath)});
+    items.push_back({folder ? ItemKind::Folder : ItemKind::File, ItemName(pszPath)});
     described = true;
   } else if (FAILED(ParseAbsolutePath(pszPath, &items))) {
     return 0;

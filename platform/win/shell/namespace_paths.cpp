@@ -170,6 +170,11 @@ HRESULT ParseAbsolutePath(std::string_view path, Items* out) {
   return S_OK;
 }
 
+std::string LastName(const std::string& posixPath) {
+  const std::size_t slash = posixPath.find_last_of('/');
+  return slash == std::string::npos || slash + 1 == posixPath.size() ? posixPath : posixPath.substr(slash + 1);
+}
+
 std::string ShownPath(const std::string& posixPath) {
   return win::kernel::ToWindowsPath(posixPath);
 }

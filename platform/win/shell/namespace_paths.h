@@ -31,6 +31,10 @@ std::optional<std::string> PathOf(const Items& folder, const Items& relative);
 // ERROR_PATH_NOT_FOUND for a missing folder on the way.
 HRESULT ParseAbsolutePath(std::string_view path, Items* out);
 
+// The last name of a POSIX path; a path ending in "/" (the root) is its own
+// name.
+std::string LastName(const std::string& posixPath);
+
 // The Windows form in which the layer hands out paths.
 std::string ShownPath(const std::string& posixPath);
 

@@ -19,11 +19,6 @@ namespace win::shell {
 
 namespace {
 
-std::string LastName(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos || slash + 1 == path.size() ? path : path.substr(slash + 1);
-}
-
 bool IsPlainName(const std::string& name) {
   return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
          name.find('\\') == std::string::npos;
