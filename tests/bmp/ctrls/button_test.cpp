@@ -12,6 +12,7 @@
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/MemoryStream.h"
 #include "platform/win/drums_ext.h"
+#include "support/FormText.h"
 
 namespace bmptest {
 namespace {
@@ -677,12 +678,7 @@ TEST_F(BmpButton, ReadFromFormText) {
       "    end\n"
       "  end\n"
       "end\n";
-  TStringStream source(text);
-  TMemoryStream binary;
-  ObjectTextToBinary(&source, &binary);
-  binary.SetPosition(0);
-  TForm* read = TCustomForm::CreateNew<TForm>(Application);
-  ReadComponent(&binary, read);
+  TForm* read = testsupport::ReadFormText(text);
   auto* button = dynamic_cast<TBmpPopupButton2*>(read->FindComponent("btnTempo"));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->GetWidth(), 33);
@@ -695,12 +691,7 @@ TEST_F(BmpButton, ReadFromFormText) {
   EXPECT_EQ(read->GetHelpContext(), 160) << "the form's topic for F1 on its menus";
   EXPECT_EQ(button->GetHelpContext(), 0);
 
-  TMemoryStream written;
-  WriteComponent(&written, read);
-  written.SetPosition(0);
-  TStringStream back;
-  ObjectBinaryToText(&written, &back);
-  std::string out = back.GetDataString();
+  const std::string out = testsupport::WriteFormText(read);
   for (const char* line :
        {"  HelpContext = 160\r\n", "    NumGlyphs = 2\r\n", "    Options = [ocRoundedForm, ocFlatBorder]\r\n",
         "    DownMenu = mnuTempo\r\n", "    SimpleView = True\r\n"})

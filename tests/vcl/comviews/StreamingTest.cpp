@@ -5,6 +5,7 @@
 #include "platform/vcl/classes/streaming/ComponentResources.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/typeinfo/ClassRegistry.h"
+#include "support/FormText.h"
 
 namespace viewtest {
 namespace {
@@ -66,12 +67,7 @@ TEST_F(ViewsStreaming, FormsReadAndWriteTheViewsProperties) {
   EXPECT_TRUE(folders->GetShowButtons());
 
   // Written back, the same text comes out: defaults stay unwritten.
-  TMemoryStream written;
-  WriteComponent(&written, &root);
-  written.SetPosition(0);
-  TStringStream text("");
-  ObjectBinaryToText(&written, &text);
-  std::string out = text.GetDataString();
+  const std::string out = testsupport::WriteFormText(&root);
   EXPECT_NE(out.find("ViewStyle = vsReport"), std::string::npos) << out;
   EXPECT_NE(out.find("Alignment = taRightJustify"), std::string::npos) << out;
   EXPECT_NE(out.find("ShowRoot = False"), std::string::npos) << out;

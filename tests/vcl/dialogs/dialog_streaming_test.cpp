@@ -5,6 +5,7 @@
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/MemoryStream.h"
 #include "vcl/menus/fixture.h"
+#include "support/FormText.h"
 
 namespace menustest {
 namespace {
@@ -38,12 +39,7 @@ TEST_F(DialogStreaming, DialogsReadTheirPropertiesFromAForm) {
       "    Color = clLime\n"
       "  end\n"
       "end\n";
-  TStringStream source(text);
-  TMemoryStream binary;
-  ObjectTextToBinary(&source, &binary);
-  binary.SetPosition(0);
-  TForm* form = TCustomForm::CreateNew<TForm>(Application);
-  ReadComponent(&binary, form);
+  TForm* form = testsupport::ReadFormText(text);
   auto* open = dynamic_cast<TOpenDialog*>(form->FindComponent("OpenDialog1"));
   ASSERT_NE(open, nullptr);
   EXPECT_EQ(open->GetDefaultExt(), "kit");

@@ -7,6 +7,7 @@
 #include "platform/vcl/classes/streaming/ComponentResources.h"
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/vcl/classes/streams/MemoryStream.h"
+#include "support/FormText.h"
 
 namespace menustest {
 namespace {
@@ -196,12 +197,7 @@ TEST_F(MainMenus, MenusStreamWithTheirNestedItems) {
       "    Alignment = paRight\n"
       "  end\n"
       "end\n";
-  TStringStream source(text);
-  TMemoryStream binary;
-  ObjectTextToBinary(&source, &binary);
-  binary.SetPosition(0);
-  TForm* read = TCustomForm::CreateNew<TForm>(Application);
-  ReadComponent(&binary, read);
+  TForm* read = testsupport::ReadFormText(text);
   auto* readMenu = dynamic_cast<TMainMenu*>(read->FindComponent("MainMenu1"));
   ASSERT_NE(readMenu, nullptr);
   EXPECT_EQ(read->GetMenu(), readMenu);
@@ -220,12 +216,7 @@ TEST_F(MainMenus, MenusStreamWithTheirNestedItems) {
   EXPECT_EQ(GetMenu(read->GetHandle()), readMenu->GetHandle());
 
   // Written back, the items nest under the menu again.
-  TMemoryStream written;
-  WriteComponent(&written, read);
-  written.SetPosition(0);
-  TStringStream back;
-  ObjectBinaryToText(&written, &back);
-  std::string out = back.GetDataString();
+  const std::string out = testsupport::WriteFormText(read);
   for (const char* line :
        {"  object MainMenu1: TMainMenu\r\n    object mnuFile: TMenuItem\r\n",
         "      object mnuSave: TMenuItem\r\n        Caption = '&Save'\r\n        ShortCut = 16467\r\n",

@@ -1,0 +1,34 @@
+// Forms to and from the text form files are written in: a form read from
+// text, and a component written back as text (defaults left out).
+#pragma once
+
+#include <string>
+
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/classes/streaming/ComponentResources.h"
+#include "platform/vcl/classes/streaming/TextForm.h"
+#include "platform/vcl/classes/streams/MemoryStream.h"
+
+namespace testsupport {
+
+// The form the text describes, owned by the application.
+inline TForm* ReadFormText(const std::string& text) {
+  TStringStream source(text);
+  TMemoryStream binary;
+  ObjectTextToBinary(&source, &binary);
+  binary.SetPosition(0);
+  TForm* form = TCustomForm::CreateNew<TForm>(Application);
+  ReadComponent(&binary, form);
+  return form;
+}
+
+inline std::string WriteFormText(TComponent* root) {
+  TMemoryStream written;
+  WriteComponent(&written, root);
+  written.SetPosition(0);
+  TStringStream text("");
+  ObjectBinaryToText(&written, &text);
+  return text.GetDataString();
+}
+
+}  // namespace testsupport
