@@ -11,14 +11,19 @@
 
 namespace testsupport {
 
-// The form the text describes, owned by the application.
-inline TForm* ReadFormText(const std::string& text) {
+// Reads the text's properties and components into root.
+inline void ReadComponentText(const std::string& text, TComponent* root) {
   TStringStream source(text);
   TMemoryStream binary;
   ObjectTextToBinary(&source, &binary);
   binary.SetPosition(0);
+  ReadComponent(&binary, root);
+}
+
+// The form the text describes, owned by the application.
+inline TForm* ReadFormText(const std::string& text) {
   TForm* form = TCustomForm::CreateNew<TForm>(Application);
-  ReadComponent(&binary, form);
+  ReadComponentText(text, form);
   return form;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/vcl/Classes.h"
 #include "platform/win/drums_ext.h"
 #include "tests/support/HeadlessApplication.h"
+#include "support/FormText.h"
 
 namespace styledtest {
 
@@ -57,20 +58,11 @@ bool SavePicture(TBitmap* bitmap, const std::string& name) {
 }
 
 std::string AsText(TComponent* c) {
-  TMemoryStream binary, text;
-  WriteComponent(&binary, c);
-  binary.SetPosition(0);
-  ObjectBinaryToText(&binary, &text);
-  return std::string(static_cast<const char*>(text.GetMemory()), static_cast<size_t>(text.GetSize()));
+  return testsupport::WriteFormText(c);
 }
 
 void ReadText(const std::string& source, TComponent* into) {
-  TMemoryStream text, binary;
-  text.WriteBuffer(source.data(), static_cast<int>(source.size()));
-  text.SetPosition(0);
-  ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
-  ReadComponent(&binary, into);
+  testsupport::ReadComponentText(source, into);
 }
 
 }  // namespace styledtest

@@ -12,6 +12,7 @@
 #include "platform/vcl/classes/streaming/TextForm.h"
 #include "platform/win/drums_ext.h"
 #include "support/TempFolder.h"
+#include "support/FormText.h"
 
 namespace comctrlstest {
 namespace {
@@ -162,21 +163,10 @@ class FormStreamTest : public ComCtrlsTest {
  protected:
   TComCtrlsTestForm* Load() {
     auto* f = TForm::CreateNew<TComCtrlsTestForm>(Application);
-    TStringStream in(kForm);
-    TMemoryStream binary;
-    ObjectTextToBinary(&in, &binary);
-    binary.SetPosition(0);
-    ReadComponent(&binary, f);
+    testsupport::ReadComponentText(kForm, f);
     return f;
   }
-  static std::string AsText(TComponent* root) {
-    TMemoryStream binary;
-    WriteComponent(&binary, root);
-    binary.SetPosition(0);
-    TStringStream text;
-    ObjectBinaryToText(&binary, &text);
-    return text.GetDataString();
-  }
+  static std::string AsText(TComponent* root) { return testsupport::WriteFormText(root); }
 };
 
 TEST_F(FormStreamTest, AFormOfCommonControlsReadsBindsAndWritesBack) {

@@ -7,6 +7,7 @@
 #include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/graphics/Colors.h"
 #include "tests/support/HeadlessApplication.h"
+#include "support/FormText.h"
 
 namespace ctltest {
 
@@ -101,22 +102,11 @@ bool ControlTest::SaveScreenshot(const std::string& name) {
 }
 
 void ControlTest::ReadForm(const std::string& text, TComponent* root) {
-  TMemoryStream binary;
-  {
-    TStringStream in(text);
-    ObjectTextToBinary(&in, &binary);
-  }
-  binary.SetPosition(0);
-  ReadComponent(&binary, root);
+  testsupport::ReadComponentText(text, root);
 }
 
 std::string ControlTest::WriteForm(TComponent* root) {
-  TMemoryStream binary;
-  WriteComponent(&binary, root);
-  binary.SetPosition(0);
-  TStringStream out;
-  ObjectBinaryToText(&binary, &out);
-  return out.GetDataString();
+  return testsupport::WriteFormText(root);
 }
 
 }  // namespace ctltest
