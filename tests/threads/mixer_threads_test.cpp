@@ -3,18 +3,13 @@
 // writes, duplicates and releases buffers. The sanitizer judges the sharing;
 // every loop is bounded by counts, and each round waits only until the audio
 // thread has rendered once more, so that the two threads truly overlap.
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstring>
 #include <deque>
 #include <thread>
 #include <vector>
 
-#include "platform/dsound/dsound.h"
-#include "platform/dsound/dsound_ext.h"
-#include "platform/host/headless.h"
-#include "platform/win/windows.h"
+#include "dsound/support/dsound_fixture.h"
 
 namespace {
 
@@ -29,28 +24,12 @@ constexpr size_t kShots = 6;  // one-shot buffers kept before the oldest goes
 // ever needs, so that only a stalled audio thread runs out of them.
 constexpr int kMaxWaits = 20'000;
 
-WAVEFORMATEX Pcm(WORD bits, WORD channels) {
-  WAVEFORMATEX f{};
-  f.wFormatTag = WAVE_FORMAT_PCM;
-  f.nChannels = channels;
-  f.nSamplesPerSec = 44100;
-  f.wBitsPerSample = bits;
-  f.nBlockAlign = static_cast<WORD>(channels * bits / 8);
-  f.nAvgBytesPerSec = f.nSamplesPerSec * f.nBlockAlign;
-  return f;
-}
-
 class MixerThreads : public ::testing::Test {
  protected:
   void SetUp() override {
     driver_ = host::headless::CurrentAudioDriver();
     host::headless::UseAudioDriver(host::headless::AudioDriver::Clock);
-    library_ = LoadLibraryA("DSound.dll");
-    ASSERT_NE(library_, nullptr);
-    auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library_, "DirectSoundCreate")));
-    ASSERT_NE(create, nullptr);
-    ASSERT_EQ(create(nullptr, &device_, nullptr), DS_OK);
+    dstest::LoadDevice(library_, device_);
   }
 
   void TearDown() override {
@@ -100,7 +79,7 @@ class MixerThreads : public ::testing::Test {
 };
 
 TEST_F(MixerThreads, BuffersArePlayedWrittenAndReleasedWhileTheAudioThreadRenders) {
-  const WAVEFORMATEX formats[kLoops] = {Pcm(16, 1), Pcm(8, 2), Pcm(16, 2)};
+  const WAVEFORMATEX formats[kLoops] = {dstest::Pcm(44100, 16, 1), dstest::Pcm(44100, 8, 2), dstest::Pcm(44100, 16, 2)};
   const DWORD loopBytes = 16000;  // not a whole number of audio blocks: the cursor never rests
   std::vector<IDirectSoundBuffer*> loops;
   for (const WAVEFORMATEX& f : formats) {
@@ -130,7 +109,7 @@ TEST_F(MixerThreads, BuffersArePlayedWrittenAndReleasedWhileTheAudioThreadRender
     loops[2]->SetVolume(-(round % 10) * 100);
 
     // A one-shot made, filled and started; the oldest goes, sounding or not.
-    IDirectSoundBuffer* shot = Make(Pcm(16, 1), 2000 + static_cast<DWORD>(round % 5) * 1000);
+    IDirectSoundBuffer* shot = Make(dstest::Pcm(44100, 16, 1), 2000 + static_cast<DWORD>(round % 5) * 1000);
     ASSERT_NE(shot, nullptr);
     Write(shot, 0, 0, value, DSBLOCK_ENTIREBUFFER);
     shot->Play(0, 0, 0);

@@ -18,8 +18,7 @@ TEST_F(ReleaseOrder, DeviceAndBuffersGoInEveryOrder) {
       {"device between", {Original, Device, Copy}},
       {"device last", {Copy, Original, Device}},
   };
-  auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
-      reinterpret_cast<void (*)()>(GetProcAddress(library_, "DirectSoundCreate")));
+  LPDIRECTSOUNDCREATE create = dstest::DirectSoundCreateOf(library_);
   WAVEFORMATEX format = dstest::Pcm(44100, 16, 1);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
