@@ -41,6 +41,7 @@ void Mixer::Close() {
   queue_.reset();
   sounding_ = nullptr;
   voices_.clear();
+  replaced_.clear();
 }
 
 MixVoice* Mixer::NewVoice(std::shared_ptr<const SampleData> data) {
@@ -51,10 +52,25 @@ MixVoice* Mixer::NewVoice(std::shared_ptr<const SampleData> data) {
   return voice;
 }
 
-void Mixer::Send(Command command) {
-  if (!queue_) return;
+std::uint64_t Mixer::Send(Command command) {
+  if (!queue_) return 0;
   command.timeMicros = win::clock::NowMicros();
+  command.sequence = ++sent_;
   queue_->Push(command);
+  return command.sequence;
+}
+
+void Mixer::SwapData(MixVoice* voice, std::shared_ptr<const SampleData> data) {
+  CollectRetired();
+  auto owned = std::find_if(voices_.begin(), voices_.end(), [voice](const Owned& o) { return o.voice.get() == voice; });
+  if (owned == voices_.end()) return;
+  Command c;
+  c.kind = CommandKind::SetData;
+  c.voice = voice;
+  c.data = data.get();
+  const std::uint64_t sequence = Send(c);
+  replaced_.push_back({std::move(owned->data), sequence});
+  owned->data = std::move(data);
 }
 
 void Mixer::Retire(MixVoice* voice) {
@@ -67,6 +83,8 @@ void Mixer::Retire(MixVoice* voice) {
 
 void Mixer::CollectRetired() {
   std::erase_if(voices_, [](const Owned& o) { return o.voice->retired.load(std::memory_order_acquire); });
+  const std::uint64_t applied = applied_.load(std::memory_order_acquire);
+  std::erase_if(replaced_, [applied](const Replaced& r) { return r.until <= applied; });
 }
 
 // ---- Audio thread ------------------------------------------------------
@@ -131,11 +149,14 @@ void Mixer::Apply(const Command& c) {
       v->gainRight = c.gainRight;
       v->step = c.step;
       break;
+    case CommandKind::SetData: v->data = c.data; break;
     case CommandKind::Retire:
       Unlink(v);
       v->retired.store(true, std::memory_order_release);
       break;
   }
+  // After this the block a SetData replaced is never read again.
+  applied_.store(c.sequence, std::memory_order_release);
 }
 
 void Mixer::MixRange(int from, int to) {

@@ -14,6 +14,7 @@
 // on a manual clock (tests) it never moves.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -38,13 +39,18 @@ class Mixer {
   void RemoveDevice();
   int DeviceCount() const { return devices_; }
 
-  // A voice for a buffer over data; the data must outlive the voice.
+  // A voice for a buffer over data; the mixer holds the data while the
+  // voice may read it.
   MixVoice* NewVoice(std::shared_ptr<const SampleData> data);
-  // Stamps the command with the clock's time and queues it.
-  void Send(Command command);
+  // Stamps the command with the clock's time and its sequence number and
+  // queues it; returns the number.
+  std::uint64_t Send(Command command);
+  // The voice reads `data` from the time of the call on; the block it read
+  // before is freed once the mixer has taken up the new one.
+  void SwapData(MixVoice* voice, std::shared_ptr<const SampleData> data);
   // Queues the voice's retirement; it is freed once the mixer let it go.
   void Retire(MixVoice* voice);
-  // Frees the voices the mixer let go of.
+  // Frees the voices the mixer let go of, and the blocks it no longer reads.
   void CollectRetired();
   // Voices made and not freed yet.
   std::size_t LiveVoices() const { return voices_.size(); }
@@ -57,6 +63,11 @@ class Mixer {
   struct Owned {
     std::unique_ptr<MixVoice> voice;
     std::shared_ptr<const SampleData> data;
+  };
+  // A block a voice read before a SetData: freed once the mixer applied it.
+  struct Replaced {
+    std::shared_ptr<const SampleData> data;
+    std::uint64_t until;  // the SetData command's sequence number
   };
 
   void Open();
@@ -71,7 +82,13 @@ class Mixer {
   // User-interface thread.
   int devices_ = 0;
   std::vector<Owned> voices_;
+  std::vector<Replaced> replaced_;
   std::unique_ptr<CommandQueue<Command>> queue_;
+  std::uint64_t sent_ = 0;  // the last command's sequence number
+
+  // Audio thread -> user-interface thread: the sequence number of the last
+  // command applied.
+  std::atomic<std::uint64_t> applied_{0};
 
   // Audio thread (set by Open before the audio starts).
   std::int64_t frame_ = 0;  // output frames so far
