@@ -21,7 +21,6 @@ class BmpButton : public BmpTest {
  protected:
   void SetUp() override {
     BmpTest::SetUp();
-    InitBmpCtrls();
     form = TCustomForm::CreateNew<TForm>(Application);
     form->SetLeft(100);
     form->SetTop(100);

@@ -12,7 +12,6 @@ class TrackBar : public BmpTest {
  protected:
   void SetUp() override {
     BmpTest::SetUp();
-    InitBmpCtrls();
     form = new TForm(nullptr);
     form->SetBounds(0, 0, 300, 200);
     slider = new TBmpTrackBar(form);
