@@ -12,7 +12,7 @@
 #include "controls/styled/stycompo.h"
 #include "controls/styled/styctrlA.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
+#include "platform/vcl/Controls.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
+#include "platform/vcl/Controls.h"
 
 namespace {
 

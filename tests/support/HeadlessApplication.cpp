@@ -9,8 +9,8 @@
 
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
-#include "platform/vcl/graphics/Colors.h"
+#include "platform/vcl/Controls.h"
+#include "platform/vcl/Graphics.h"
 #include "platform/win/drums_ext.h"
 
 namespace testsupport {
