@@ -155,7 +155,7 @@ DWORD SoundBuffer::CurrentFrame() {
 HRESULT SoundBuffer::GetCaps(LPDSBCAPS caps) {
   if (!caps || caps->dwSize != sizeof(DSBCAPS)) return DSERR_INVALIDPARAM;
   caps->dwFlags = flags_;
-  caps->dwBufferBytes = data_ ? static_cast<DWORD>(data_->bytes.size()) : Mixer::kLatencyFrames * 4;
+  caps->dwBufferBytes = data_ ? static_cast<DWORD>(data_->bytes.size()) : Mixer::Get().LatencyFrames() * 4;
   caps->dwUnlockTransferRate = 0;
   caps->dwPlayCpuOverhead = 0;
   return DS_OK;
@@ -170,7 +170,7 @@ HRESULT SoundBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
   const DWORD size = static_cast<DWORD>(data_->bytes.size());
   const DWORD at = CurrentFrame() * format_.nBlockAlign;
   if (play) *play = at;
-  if (write) *write = playing_ ? (at + Mixer::kLatencyFrames * format_.nBlockAlign) % size : at;
+  if (write) *write = playing_ ? (at + Mixer::Get().LatencyFrames() * format_.nBlockAlign) % size : at;
   return DS_OK;
 }
 
