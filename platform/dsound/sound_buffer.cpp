@@ -162,7 +162,7 @@ DWORD SoundBuffer::CurrentFrame() {
 HRESULT SoundBuffer::GetCaps(LPDSBCAPS caps) {
   if (!caps || caps->dwSize != sizeof(DSBCAPS)) return DSERR_INVALIDPARAM;
   caps->dwFlags = flags_;
-  caps->dwBufferBytes = sound_ ? Size() : Mixer::kLatencyFrames * 4;
+  caps->dwBufferBytes = sound_ ? Size() : Mixer::Get().LatencyFrames() * 4;
   caps->dwUnlockTransferRate = 0;
   caps->dwPlayCpuOverhead = 0;
   return DS_OK;
@@ -177,7 +177,7 @@ HRESULT SoundBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
   const DWORD size = Size();
   const DWORD at = CurrentFrame() * format_.nBlockAlign;
   if (play) *play = at;
-  if (write) *write = playing_ ? (at + Mixer::kLatencyFrames * format_.nBlockAlign) % size : at;
+  if (write) *write = playing_ ? (at + Mixer::Get().LatencyFrames() * format_.nBlockAlign) % size : at;
   return DS_OK;
 }
 

@@ -534,18 +534,27 @@ bool SdlBackend::OpenAudio(const AudioFormat& format, AudioCallback callback) {
     want.freq = format.rate;
     want.format = AUDIO_S16SYS;
     want.channels = static_cast<Uint8>(format.channels);
-    want.samples = 512;  // about 12 ms: short enough for the step clock
+    want.samples = static_cast<Uint16>(format.periodFrames);
     want.callback = &SdlBackend::AudioThunk;
     want.userdata = this;
-    // No changes allowed: SDL converts, so the callback always gets our format.
-    audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (!audioDevice_) why = "no device could be opened";
+    SDL_AudioSpec have;
+    std::memset(&have, 0, sizeof have);
+    // Only the period may change: SDL converts the rest, so the callback
+    // always gets our format, in blocks of the period the device grants.
+    audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+    if (!audioDevice_)
+      why = "no device could be opened";
+    else
+      audioPeriod_.store(have.samples > 0 ? have.samples : format.periodFrames);
   }
   if (why) {
     ReportNoAudioDevice(why);
+    audioPeriod_.store(ClockAudio::PeriodFrames(format.rate));
+    audioPaced_.store(true);
     clockAudio_.Start(audio_);
     return false;
   }
+  audioPaced_.store(true);
   SDL_PauseAudioDevice(audioDevice_, 0);
   return true;
 }
@@ -557,6 +566,12 @@ void SdlBackend::CloseAudio() {
   }
   clockAudio_.Stop();
   if (audio_.Started()) audio_.Stop();
+  audioPeriod_.store(0);
+  audioPaced_.store(false);
+}
+
+AudioTiming SdlBackend::GetAudioTiming() {
+  return {audioPeriod_.load(), audioPaced_.load()};
 }
 
 bool SdlBackend::OpenUrl(const std::string& url) {

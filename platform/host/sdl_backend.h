@@ -1,6 +1,8 @@
 // The SDL2 back end: the real desktop (X11 or Wayland through SDL).
 #pragma once
 
+#include <atomic>
+
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -55,6 +57,7 @@ class SdlBackend final : public Backend {
 
   bool OpenAudio(const AudioFormat& format, AudioCallback callback) override;
   void CloseAudio() override;
+  AudioTiming GetAudioTiming() override;
   bool OpenUrl(const std::string& url) override;
 
   // What the window manager above says lies under a point of a window.
@@ -97,6 +100,8 @@ class SdlBackend final : public Backend {
   AudioOutput audio_;
   ClockAudio clockAudio_;
   std::uint32_t audioDevice_ = 0;
+  std::atomic<int> audioPeriod_{0};  // frames per callback as granted; 0: closed
+  std::atomic<bool> audioPaced_{false};
   bool audioSubsystem_ = false;
 };
 

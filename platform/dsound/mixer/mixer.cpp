@@ -14,6 +14,10 @@ Mixer& Mixer::Get() {
   return *mixer;
 }
 
+int Mixer::LatencyFor(int periodFrames) {
+  return 2 * (periodFrames > 0 ? periodFrames : kPeriodFrames) + kMarginFrames;
+}
+
 void Mixer::AddDevice() {
   if (devices_++ == 0) Open();
 }
@@ -25,13 +29,17 @@ void Mixer::RemoveDevice() {
 void Mixer::Open() {
   queue_ = std::make_unique<CommandQueue<Command>>();
   frame_ = 0;
-  anchorFrame_ = 0;
-  anchorTime_ = win::clock::NowMicros();
+  clock_.Start(win::clock::NowMicros(), kRate);
   sounding_ = nullptr;
+  pacedPeriod_.store(0, std::memory_order_relaxed);
   host::AudioFormat format;
   format.rate = kRate;
   format.channels = 2;
+  format.periodFrames = kPeriodFrames;
   host::Get().OpenAudio(format, [this](std::int16_t* samples, int frames) { Render(samples, frames); });
+  const host::AudioTiming timing = host::Get().GetAudioTiming();
+  latency_.store(LatencyFor(timing.periodFrames), std::memory_order_relaxed);
+  pacedPeriod_.store(timing.paced ? timing.periodFrames : 0, std::memory_order_relaxed);
 }
 
 void Mixer::Close() {
@@ -90,24 +98,7 @@ void Mixer::CollectRetired() {
 // ---- Audio thread ------------------------------------------------------
 
 std::int64_t Mixer::FrameOf(std::uint64_t timeMicros) const {
-  const std::int64_t micros = static_cast<std::int64_t>(timeMicros - anchorTime_);
-  const std::int64_t frames =
-      micros >= 0 ? (micros * kRate + 500000) / 1000000 : -((-micros * kRate + 500000) / 1000000);
-  return anchorFrame_ + frames + kLatencyFrames;
-}
-
-void Mixer::FollowDevice() {
-  if (win::clock::IsManual()) return;
-  // How far the device has run ahead of (or behind) the clock.
-  const std::int64_t drift = frame_ - (FrameOf(win::clock::NowMicros()) - kLatencyFrames);
-  constexpr std::int64_t kTolerance = kLatencyFrames / 2;
-  if (drift > kRate || drift < -kRate) {
-    anchorFrame_ += drift;  // a stall or a clock change: start over
-  } else if (drift > kTolerance) {
-    anchorFrame_ += std::max<std::int64_t>(1, (drift - kTolerance) / 64);
-  } else if (drift < -kTolerance) {
-    anchorFrame_ -= std::max<std::int64_t>(1, (-drift - kTolerance) / 64);
-  }
+  return std::llround(clock_.FrameAt(timeMicros)) + latency_.load(std::memory_order_relaxed);
 }
 
 void Mixer::Link(MixVoice* v) {
@@ -178,7 +169,8 @@ void Mixer::MixRange(int from, int to) {
 
 void Mixer::Render(std::int16_t* samples, int frames) {
   if (!queue_) return;
-  FollowDevice();
+  if (const int period = pacedPeriod_.load(std::memory_order_relaxed); period > 0)
+    clock_.Observe(win::clock::NowMicros(), frame_, period);
   while (frames > 0) {
     const int n = std::min(frames, kChunk);
     std::fill(accumulator_, accumulator_ + 2 * n, 0.0f);
