@@ -1,8 +1,10 @@
 #include "platform/host/sdl_backend.h"
 
 #include <SDL.h>
+#include <poll.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
@@ -12,6 +14,7 @@
 #include "platform/host/png_file.h"
 #include "platform/host/quit_signal.h"
 #include "platform/host/sdl_keys.h"
+#include "platform/host/x11_connection.h"
 
 namespace host {
 namespace {
@@ -94,6 +97,7 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("no desktop to show windows on (SDL: ") + SDL_GetError() + ")");
+  connection_ = SdlX11ConnectionFd();
   wakeEvent_ = SDL_RegisterEvents(1);
   SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
@@ -498,6 +502,40 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
     const int grace = now >= deactivateAt_ ? 0 : static_cast<int>((deactivateAt_ - now + 999) / 1000);
     if (timeoutMs < 0 || grace < timeoutMs) timeoutMs = grace;
   }
+  return connection_ >= 0 ? WaitOnConnection(timeoutMs) : WaitInSdl(timeoutMs);
+}
+
+// Everything SDL has, and everything the X server sent so far, into pending_.
+void SdlBackend::TakeSdlEvents() {
+  SDL_PumpEvents();
+  SDL_Event e;
+  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
+  if (pending_.empty()) CheckDeactivation();
+}
+
+// Sleeps until the X server sends something, a Wake() or the timeout. The
+// pump reads everything Xlib has into SDL's queue, and nothing between it
+// and the sleep talks to the server, so no event waits unseen in Xlib's
+// queue while the descriptor stays quiet.
+bool SdlBackend::WaitOnConnection(int timeoutMs) {
+  const std::uint64_t deadline = timeoutMs < 0 ? 0 : MonotonicMicros() + static_cast<std::uint64_t>(timeoutMs) * 1000;
+  for (;;) {
+    TakeSdlEvents();
+    if (!pending_.empty() || QuitSignalPending()) return true;
+    if (wake_.Take()) return false;
+    int sleepMs = -1;
+    if (timeoutMs >= 0) {
+      const std::uint64_t now = MonotonicMicros();
+      if (now >= deadline) return false;
+      sleepMs = static_cast<int>((deadline - now + 999) / 1000);
+    }
+    if (beforeSleep_) beforeSleep_();
+    pollfd fds[2] = {{connection_, POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
+    if (::poll(fds, 2, sleepMs) < 0 && errno != EINTR) return false;
+  }
+}
+
+bool SdlBackend::WaitInSdl(int timeoutMs) {
   SDL_Event e;
   const int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
   if (got) Translate(e);
@@ -506,6 +544,10 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
 }
 
 void SdlBackend::Wake() {
+  if (connection_ >= 0) {
+    wake_.Raise();
+    return;
+  }
   SDL_Event e;
   std::memset(&e, 0, sizeof e);
   e.type = wakeEvent_;
