@@ -24,6 +24,10 @@ namespace {
 // a focus move between our windows as separate events.
 constexpr std::uint64_t kDeactivateGraceMicros = 100000;
 
+// How long PollEvent takes SDL's queue as it is before it reads from the X
+// server again: the window manager polls many times in one turn of its loop.
+constexpr std::uint64_t kReadEveryMicros = 1000;
+
 SDL_HitTestResult ToSdl(HitArea area) {
   switch (area) {
     case HitArea::Client: return SDL_HITTEST_NORMAL;
@@ -486,9 +490,7 @@ bool SdlBackend::PollEvent(Event& event) {
     event.type = EventType::Quit;
     return true;
   }
-  SDL_Event e;
-  while (pending_.empty() && SDL_PollEvent(&e)) Translate(e);
-  if (pending_.empty()) CheckDeactivation();
+  if (pending_.empty()) TakeSdlEvents(connection_ < 0 || MonotonicMicros() - lastRead_ >= kReadEveryMicros);
   if (pending_.empty()) return false;
   event = std::move(pending_.front());
   pending_.pop_front();
@@ -505,24 +507,28 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
   return connection_ >= 0 ? WaitOnConnection(timeoutMs) : WaitInSdl(timeoutMs);
 }
 
-// Everything SDL has, and everything the X server sent so far, into pending_.
-void SdlBackend::TakeSdlEvents() {
-  SDL_PumpEvents();
+// Translates SDL's queue until an event is pending; with `read`, first reads
+// everything the server sent (SDL's pump).
+void SdlBackend::TakeSdlEvents(bool read) {
+  if (read) {
+    SDL_PumpEvents();
+    lastRead_ = MonotonicMicros();
+  }
   SDL_Event e;
-  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
+  while (pending_.empty() && SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
   if (pending_.empty()) CheckDeactivation();
 }
 
-// Sleeps until the X server sends something, a Wake() or the timeout. The
-// pump reads everything Xlib has into SDL's queue, and nothing between it
-// and the sleep talks to the server, so no event waits unseen in Xlib's
-// queue while the descriptor stays quiet.
+// Sleeps until the server sends something, a Wake() or the timeout. It reads
+// from the server first, always: calls since the last read may have left
+// events in Xlib's queue, where the descriptor does not show them. Between
+// that read and the sleep nothing talks to the server.
 bool SdlBackend::WaitOnConnection(int timeoutMs) {
   const std::uint64_t deadline = timeoutMs < 0 ? 0 : MonotonicMicros() + static_cast<std::uint64_t>(timeoutMs) * 1000;
+  bool read = true;
   for (;;) {
-    TakeSdlEvents();
+    TakeSdlEvents(read);
     if (!pending_.empty() || QuitSignalPending()) return true;
-    if (wake_.Take()) return false;
     int sleepMs = -1;
     if (timeoutMs >= 0) {
       const std::uint64_t now = MonotonicMicros();
@@ -532,6 +538,14 @@ bool SdlBackend::WaitOnConnection(int timeoutMs) {
     if (beforeSleep_) beforeSleep_();
     pollfd fds[2] = {{connection_, POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
     if (::poll(fds, 2, sleepMs) < 0 && errno != EINTR) return false;
+    read = fds[0].revents != 0;
+    // A sleep the server did not end counts as a read: nothing came, and
+    // nothing else talked to it meanwhile.
+    if (!read) lastRead_ = MonotonicMicros();
+    if (fds[1].revents && wake_.Take()) {
+      if (read) TakeSdlEvents(true);
+      return !pending_.empty() || QuitSignalPending();
+    }
   }
 }
 

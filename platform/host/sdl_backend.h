@@ -83,7 +83,7 @@ class SdlBackend final : public Backend {
   void FitPixels(Window& w);
   void Translate(const SDL_Event& e);
   void CheckDeactivation();
-  void TakeSdlEvents();
+  void TakeSdlEvents(bool read);
   bool WaitOnConnection(int timeoutMs);
   bool WaitInSdl(int timeoutMs);
   std::uint32_t ModifierBits();
@@ -97,6 +97,7 @@ class SdlBackend final : public Backend {
   WakeSignal wake_;
   std::uint32_t wakeEvent_ = 0;
   std::function<void()> beforeSleep_;
+  std::uint64_t lastRead_ = 0;  // MonotonicMicros of the last read from the server
   HitTestFn hitTest_;
   ScreenshotRecorder screenshots_;
 
