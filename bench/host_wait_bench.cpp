@@ -3,16 +3,16 @@
 // minute) plays a four-track pattern through the DirectSound stand-in on every
 // tick, driven by the class library's message loop, for 60 s (or as many
 // seconds as the first argument says). Each host runs in a process of its own,
-// since a process chooses its host once: headless, then SDL on the X display
-// that DISPLAY names (start the bench under `xvfb-run -a`); each without a
-// window and with the form shown. Both hosts play through the clock-driven
-// stand-in for a sound card (SDL's silent audio driver), so that they differ
-// in nothing but the host.
+// since a process chooses its host once: headless, and at the same time SDL
+// on the X display that DISPLAY names (start the bench under `xvfb-run -a`);
+// first without a window, then with the form shown. Both hosts play through
+// the clock-driven stand-in for a sound card (SDL's silent audio driver), so
+// that they differ in nothing but the host.
 //
 // A row: processor time of the whole process as a percentage of one core
-// (getrusage), the user-interface thread's wake-ups a second (its voluntary
-// context switches: each sleep that ended), the whole process's, and the
-// ticks played.
+// (getrusage), the user-interface thread's share of it, that thread's
+// wake-ups a second (its voluntary context switches: each sleep that ended),
+// the whole process's, and the ticks played.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,17 +34,23 @@ namespace {
 
 struct Usage {
   double cpuSeconds = 0;
+  double threadCpuSeconds = 0;
   long threadSleeps = 0;
   long processSleeps = 0;
 };
+
+double CpuSeconds(const rusage& u) {
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 Usage UsageNow() {
   rusage self{}, thread{};
   getrusage(RUSAGE_SELF, &self);
   getrusage(RUSAGE_THREAD, &thread);
   Usage u;
-  u.cpuSeconds = static_cast<double>(self.ru_utime.tv_sec + self.ru_stime.tv_sec) +
-                 static_cast<double>(self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6;
+  u.cpuSeconds = CpuSeconds(self);
+  u.threadCpuSeconds = CpuSeconds(thread);
   u.threadSleeps = thread.ru_nvcsw;
   u.processSleeps = self.ru_nvcsw;
   return u;
@@ -104,9 +110,10 @@ int PlayPattern(const char* hostName, bool window, int seconds) {
   while (std::chrono::steady_clock::now() < end) Application->HandleMessage();
   const double real = std::chrono::duration<double>(std::chrono::steady_clock::now() - realStart).count();
   const Usage stop = UsageNow();
-  std::printf("%-9s %-7s %12.2f %14.1f %19.1f %7ld\n", hostName, window ? "shown" : "none",
-              100 * (stop.cpuSeconds - start.cpuSeconds) / real, (stop.threadSleeps - start.threadSleeps) / real,
-              (stop.processSleeps - start.processSleeps) / real, ticks);
+  std::printf(
+      "%-9s %-7s %12.2f %10.2f %14.1f %19.1f %7ld\n", hostName, window ? "shown" : "none",
+      100 * (stop.cpuSeconds - start.cpuSeconds) / real, 100 * (stop.threadCpuSeconds - start.threadCpuSeconds) / real,
+      (stop.threadSleeps - start.threadSleeps) / real, (stop.processSleeps - start.processSleeps) / real, ticks);
   std::fflush(stdout);
   delete clock;
   delete tracks;
@@ -114,22 +121,44 @@ int PlayPattern(const char* hostName, bool window, int seconds) {
   return 0;
 }
 
-// Runs this program again for one host and waits for it.
-void RunInChild(const char* hostName, bool window, int seconds) {
+// This program again, playing on one host; its row comes back through a pipe.
+struct Player {
+  const char* hostName;
+  bool window;
+  pid_t pid = -1;
+  int row = -1;
+};
+
+void Start(Player& p, int seconds) {
   std::fflush(stdout);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setenv("DRUMS_HOST", hostName, 1);
+  int fds[2];
+  if (pipe(fds) != 0) return;
+  p.pid = fork();
+  if (p.pid == 0) {
+    dup2(fds[1], STDOUT_FILENO);
+    close(fds[0]);
+    close(fds[1]);
+    setenv("DRUMS_HOST", p.hostName, 1);
     setenv("DRUMS_HEADLESS_AUDIO", "clock", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     const std::string secondsText = std::to_string(seconds);
-    execl("/proc/self/exe", "host_wait_bench", "--play", window ? "shown" : "none", secondsText.c_str(),
+    execl("/proc/self/exe", "host_wait_bench", "--play", p.window ? "shown" : "none", secondsText.c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
   }
+  close(fds[1]);
+  p.row = fds[0];
+}
+
+void Finish(Player& p) {
+  std::string row;
+  char buffer[256];
+  for (ssize_t n; p.row >= 0 && (n = read(p.row, buffer, sizeof buffer)) > 0;) row.append(buffer, n);
+  if (p.row >= 0) close(p.row);
   int status = 0;
-  if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    std::printf("%-9s %-7s failed\n", hostName, window ? "shown" : "none");
+  if (p.pid < 0 || waitpid(p.pid, &status, 0) != p.pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || row.empty())
+    row = std::string(p.hostName) + " failed\n";
+  std::fputs(row.c_str(), stdout);
 }
 
 }  // namespace
@@ -139,13 +168,16 @@ int main(int argc, char** argv) {
     return PlayPattern(std::getenv("DRUMS_HOST"), std::strcmp(argv[2], "shown") == 0, std::atoi(argv[3]));
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
   std::printf("Step clock at 125 ms playing four tracks through the real message loop, %d s a row\n", seconds);
-  std::printf("%-9s %-7s %12s %14s %19s %7s\n", "host", "window", "cpu_%_core", "ui_wakeups/s", "process_wakeups/s",
-              "ticks");
+  std::printf("%-9s %-7s %12s %10s %14s %19s %7s\n", "host", "window", "cpu_%_core", "ui_cpu_%", "ui_wakeups/s",
+              "process_wakeups/s", "ticks");
+  // The two hosts play side by side, so that both meet the same load of
+  // the machine.
   for (const bool window : {false, true}) {
-    RunInChild("headless", window, seconds);
-    if (std::getenv("DISPLAY"))
-      RunInChild("sdl", window, seconds);
-    else
+    std::vector<Player> players{{"headless", window}};
+    if (std::getenv("DISPLAY")) players.push_back({"sdl", window});
+    for (Player& p : players) Start(p, seconds);
+    for (Player& p : players) Finish(p);
+    if (players.size() < 2)
       std::printf("%-9s %-7s skipped: no DISPLAY (run under xvfb-run -a)\n", "sdl", window ? "shown" : "none");
   }
   return 0;

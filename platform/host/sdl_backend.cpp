@@ -27,6 +27,10 @@ constexpr std::uint64_t kDeactivateGraceMicros = 100000;
 // How long PollEvent takes SDL's queue as it is before it reads from the X
 // server again: the window manager polls many times in one turn of its loop.
 constexpr std::uint64_t kReadEveryMicros = 1000;
+// SDL's pump also does timed work of its own (keeping the screen saver off,
+// focus and flash timers): a wait pumps at least this often even when the
+// server has sent nothing.
+constexpr std::uint64_t kPumpEveryMicros = 100000;
 
 SDL_HitTestResult ToSdl(HitArea area) {
   switch (area) {
@@ -101,7 +105,7 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("no desktop to show windows on (SDL: ") + SDL_GetError() + ")");
-  connection_ = SdlX11ConnectionFd();
+  connection_.Connect();
   wakeEvent_ = SDL_RegisterEvents(1);
   SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
@@ -300,6 +304,7 @@ void SdlBackend::SetCustomCursor(CursorId cursor) {
 }
 
 void SdlBackend::StartTextInput(bool on) {
+  textInput_ = on;
   if (on)
     SDL_StartTextInput();
   else
@@ -490,7 +495,7 @@ bool SdlBackend::PollEvent(Event& event) {
     event.type = EventType::Quit;
     return true;
   }
-  if (pending_.empty()) TakeSdlEvents(connection_ < 0 || MonotonicMicros() - lastRead_ >= kReadEveryMicros);
+  if (pending_.empty()) TakeSdlEvents(!connection_.IsOpen() || MonotonicMicros() - lastRead_ >= kReadEveryMicros);
   if (pending_.empty()) return false;
   event = std::move(pending_.front());
   pending_.pop_front();
@@ -504,7 +509,7 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
     const int grace = now >= deactivateAt_ ? 0 : static_cast<int>((deactivateAt_ - now + 999) / 1000);
     if (timeoutMs < 0 || grace < timeoutMs) timeoutMs = grace;
   }
-  return connection_ >= 0 ? WaitOnConnection(timeoutMs) : WaitInSdl(timeoutMs);
+  return connection_.IsOpen() ? WaitOnConnection(timeoutMs) : WaitInSdl(timeoutMs);
 }
 
 // Translates SDL's queue until an event is pending; with `read`, first reads
@@ -512,20 +517,22 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
 void SdlBackend::TakeSdlEvents(bool read) {
   if (read) {
     SDL_PumpEvents();
-    lastRead_ = MonotonicMicros();
+    connection_.Read();
+    lastRead_ = lastPump_ = MonotonicMicros();
   }
   SDL_Event e;
   while (pending_.empty() && SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
   if (pending_.empty()) CheckDeactivation();
 }
 
-// Sleeps until the server sends something, a Wake() or the timeout. It reads
-// from the server first, always: calls since the last read may have left
-// events in Xlib's queue, where the descriptor does not show them. Between
-// that read and the sleep nothing talks to the server.
+// Sleeps until the server sends something, a Wake() or the timeout. Before
+// the sleep it reads from the server unless the connection is quiet (nothing
+// can wait in Xlib's queue, where the descriptor does not show it), and
+// always while text input is on: an input method answers over another
+// connection, which only SDL's pump reads.
 bool SdlBackend::WaitOnConnection(int timeoutMs) {
   const std::uint64_t deadline = timeoutMs < 0 ? 0 : MonotonicMicros() + static_cast<std::uint64_t>(timeoutMs) * 1000;
-  bool read = true;
+  bool read = !connection_.Quiet() || textInput_ || MonotonicMicros() - lastPump_ >= kPumpEveryMicros;
   for (;;) {
     TakeSdlEvents(read);
     if (!pending_.empty() || QuitSignalPending()) return true;
@@ -536,11 +543,11 @@ bool SdlBackend::WaitOnConnection(int timeoutMs) {
       sleepMs = static_cast<int>((deadline - now + 999) / 1000);
     }
     if (beforeSleep_) beforeSleep_();
-    pollfd fds[2] = {{connection_, POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
+    pollfd fds[2] = {{connection_.Fd(), POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
     if (::poll(fds, 2, sleepMs) < 0 && errno != EINTR) return false;
     read = fds[0].revents != 0;
-    // A sleep the server did not end counts as a read: nothing came, and
-    // nothing else talked to it meanwhile.
+    // A sleep the server did not end leaves the connection as quiet as it
+    // was: nothing came, and nothing else talked to the server meanwhile.
     if (!read) lastRead_ = MonotonicMicros();
     if (fds[1].revents && wake_.Take()) {
       if (read) TakeSdlEvents(true);
@@ -558,7 +565,7 @@ bool SdlBackend::WaitInSdl(int timeoutMs) {
 }
 
 void SdlBackend::Wake() {
-  if (connection_ >= 0) {
+  if (connection_.IsOpen()) {
     wake_.Raise();
     return;
   }

@@ -11,6 +11,7 @@
 #include "platform/host/host.h"
 #include "platform/host/screenshots.h"
 #include "platform/host/wake_signal.h"
+#include "platform/host/x11_connection.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -92,12 +93,14 @@ class SdlBackend final : public Backend {
   std::map<WindowId, Window> windows_;
   std::deque<Event> pending_;
   // On X11 the wait sleeps in poll(2) on the X connection and wake_; on
-  // other drivers (connection_ -1) in SDL's own wait, woken by wakeEvent_.
-  int connection_ = -1;
+  // other drivers (connection closed) in SDL's own wait, woken by wakeEvent_.
+  X11Connection connection_;
   WakeSignal wake_;
   std::uint32_t wakeEvent_ = 0;
   std::function<void()> beforeSleep_;
-  std::uint64_t lastRead_ = 0;  // MonotonicMicros of the last read from the server
+  bool textInput_ = false;
+  std::uint64_t lastPump_ = 0;  // MonotonicMicros of SDL's last pump
+  std::uint64_t lastRead_ = 0;  // ... of the last time all the server sent was known
   HitTestFn hitTest_;
   ScreenshotRecorder screenshots_;
 

@@ -1,13 +1,34 @@
-// SDL's connection to the X server, as a descriptor the SDL back end sleeps
-// on with poll(2): SDL's own wait falls back to polling every millisecond
-// while the program has no window, and wakes from another thread only by
-// sending an X event through a connection Xlib does not guard for threads.
+// SDL's connection to the X server, as the SDL back end's wait sees it: a
+// descriptor to sleep on with poll(2), and whether reading from the server
+// before the sleep can be left out. SDL's own wait falls back to polling
+// every millisecond while the program has no window, and wakes from another
+// thread only by sending an X event through a connection Xlib does not
+// guard for threads; hence a wait of the back end's own.
 #pragma once
 
 namespace host {
 
-// After SDL_Init(SDL_INIT_VIDEO): the descriptor of the X connection when
-// SDL's video driver is X11; -1 for any other driver (Wayland, ...).
-int SdlX11ConnectionFd();
+class X11Connection {
+ public:
+  // After SDL_Init(SDL_INIT_VIDEO): finds SDL's display when SDL's video
+  // driver is X11; stays closed on any other driver (Wayland, ...).
+  void Connect();
+  bool IsOpen() const { return fd_ >= 0; }
+  int Fd() const { return fd_; }
+  // Call right after SDL read everything the server sent (its pump).
+  void Read();
+  // True when nothing from the server can wait unseen since Read: Xlib's
+  // queue is empty and no request went out since (waiting for a reply is
+  // how Xlib reads events outside a pump). A sleep on Fd() then misses
+  // nothing.
+  bool Quiet() const;
+
+ private:
+  void* display_ = nullptr;
+  int fd_ = -1;
+  unsigned long requestAtRead_ = 0;
+  unsigned long (*nextRequest_)(void*) = nullptr;
+  int (*eventsQueued_)(void*, int) = nullptr;
+};
 
 }  // namespace host

@@ -118,7 +118,8 @@ struct Xlib {
   decltype(&XWarpPointer) warpPointer =
       lib ? reinterpret_cast<decltype(&XWarpPointer)>(dlsym(lib, "XWarpPointer")) : nullptr;
   decltype(&XFlush) flush = lib ? reinterpret_cast<decltype(&XFlush)>(dlsym(lib, "XFlush")) : nullptr;
-  bool Ok() const { return openDisplay && closeDisplay && getImage && setErrorHandler && warpPointer && flush; }
+  decltype(&XSync) sync = lib ? reinterpret_cast<decltype(&XSync)>(dlsym(lib, "XSync")) : nullptr;
+  bool Ok() const { return openDisplay && closeDisplay && getImage && setErrorHandler && warpPointer && flush && sync; }
 };
 
 // A failed request must not end the test: Xlib's default handler would exit.
@@ -272,6 +273,18 @@ TEST_F(SdlOnXvfb, WaitWithNothingToDoSleepsOnceUntilItsTimeout) {
   }
 }
 
+// The move may come with the focus that follows the pointer on a desktop
+// without a window manager.
+void ExpectMouseMove(host::Backend& b, host::WindowId window, int x, int y) {
+  host::Event e;
+  bool moved = false;
+  while (!moved && b.PollEvent(e)) moved = e.type == host::EventType::MouseMove;
+  ASSERT_TRUE(moved);
+  EXPECT_EQ(e.window, window);
+  EXPECT_EQ(e.x, x);
+  EXPECT_EQ(e.y, y);
+}
+
 // Runs `action` on another thread once the wait has gone to sleep; should
 // the wait never sleep, after a while anyway, so that a broken wait fails
 // its checks instead of hanging.
@@ -335,15 +348,27 @@ TEST_F(SdlOnXvfb, AnEventFromTheServerEndsTheWait) {
     EXPECT_TRUE(w.backend->WaitEvent(-1));
     EXPECT_EQ(w.sleeps, 1);
   }
-  // The move may come with the focus that follows the pointer on a desktop
-  // without a window manager.
-  host::Event e;
-  bool moved = false;
-  while (!moved && w.backend->PollEvent(e)) moved = e.type == host::EventType::MouseMove;
-  ASSERT_TRUE(moved);
-  EXPECT_EQ(e.window, w.window);
-  EXPECT_EQ(e.x, 10);
-  EXPECT_EQ(e.y, 7);
+  ExpectMouseMove(*w.backend, w.window, 10, 7);
+  x.closeDisplay(other);
+}
+
+// Xlib reads the events that came before a reply when it waits for the
+// reply (presenting waits for the server): they wait in Xlib's queue, not
+// on the descriptor, and a wait that slept on the descriptor would miss them.
+TEST_F(SdlOnXvfb, EventsReadAlongWithAReplyEndTheWaitAtOnce) {
+  CountedWait w(true);
+  Xlib x;
+  ASSERT_TRUE(x.Ok()) << "libX11.so.6 could not be loaded";
+  Display* other = x.openDisplay(server_->Display().c_str());
+  ASSERT_NE(other, nullptr);
+  const host::Rect at = w.backend->GetBounds(w.window);
+  EXPECT_FALSE(w.backend->WaitEvent(0));
+  x.warpPointer(other, 0, DefaultRootWindow(other), 0, 0, 0, 0, at.x + 20, at.y + 15);
+  x.sync(other, False);  // the server has sent us the move
+  w.backend->Present(w.window, {});
+  EXPECT_TRUE(w.backend->WaitEvent(10000));
+  EXPECT_EQ(w.sleeps, 0);
+  ExpectMouseMove(*w.backend, w.window, 20, 15);
   x.closeDisplay(other);
 }
 
