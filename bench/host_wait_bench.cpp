@@ -4,10 +4,10 @@
 // tick, driven by the class library's message loop, for 60 s (or as many
 // seconds as the first argument says). Each host runs in a process of its own,
 // since a process chooses its host once: headless, and at the same time SDL
-// on the X display that DISPLAY names (start the bench under `xvfb-run -a`);
-// first without a window, then with the form shown. Both hosts play through
-// the clock-driven stand-in for a sound card (SDL's silent audio driver), so
-// that they differ in nothing but the host.
+// on the X display that DISPLAY names (with none, the bench runs itself
+// again under `xvfb-run -a`); first without a window, then with the form
+// shown. Both hosts play through the clock-driven stand-in for a sound card
+// (SDL's silent audio driver), so that they differ in nothing but the host.
 //
 // A row: processor time of the whole process as a percentage of one core
 // (getrusage), the user-interface thread's share of it, that thread's
@@ -167,6 +167,17 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--play") == 0)
     return PlayPattern(std::getenv("DRUMS_HOST"), std::strcmp(argv[2], "shown") == 0, std::atoi(argv[3]));
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+  if (!std::getenv("DISPLAY")) {
+    // No desktop (make bench): once more on a virtual one.
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0 && !std::getenv("DRUMS_BENCH_ON_XVFB")) {
+      self[n] = 0;
+      setenv("DRUMS_BENCH_ON_XVFB", "1", 1);
+      const std::string secondsText = std::to_string(seconds);
+      execlp("xvfb-run", "xvfb-run", "-a", self, secondsText.c_str(), static_cast<char*>(nullptr));
+    }
+  }
   std::printf("Step clock at 125 ms playing four tracks through the real message loop, %d s a row\n", seconds);
   std::printf("%-9s %-7s %12s %10s %14s %19s %7s\n", "host", "window", "cpu_%_core", "ui_cpu_%", "ui_wakeups/s",
               "process_wakeups/s", "ticks");
