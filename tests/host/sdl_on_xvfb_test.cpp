@@ -332,24 +332,40 @@ TEST_F(SdlOnXvfb, WakeEndsTheWait) {
   }
 }
 
+// Another client of the test's server, moving the pointer as a user would.
+class PointerMover {
+ public:
+  explicit PointerMover(const std::string& display) : display_(x_.Ok() ? x_.openDisplay(display.c_str()) : nullptr) {}
+  ~PointerMover() {
+    if (display_) x_.closeDisplay(display_);
+  }
+  bool Ok() const { return display_ != nullptr; }
+  // To a point of the screen; with `sync`, returns once the server has sent
+  // the events the move makes.
+  void MoveTo(int x, int y, bool sync) {
+    x_.warpPointer(display_, 0, DefaultRootWindow(display_), 0, 0, 0, 0, x, y);
+    if (sync)
+      x_.sync(display_, False);
+    else
+      x_.flush(display_);
+  }
+
+ private:
+  Xlib x_;
+  Display* display_;
+};
+
 TEST_F(SdlOnXvfb, AnEventFromTheServerEndsTheWait) {
   CountedWait w(true);
-  Xlib x;
-  ASSERT_TRUE(x.Ok()) << "libX11.so.6 could not be loaded";
-  Display* other = x.openDisplay(server_->Display().c_str());
-  ASSERT_NE(other, nullptr);
+  PointerMover pointer(server_->Display());
+  ASSERT_TRUE(pointer.Ok()) << "no second connection to the server through libX11.so.6";
   const host::Rect at = w.backend->GetBounds(w.window);
   {
-    // Another client moves the pointer into the window.
-    OnAnotherThreadDuringTheSleep mover(w, [&] {
-      x.warpPointer(other, 0, DefaultRootWindow(other), 0, 0, 0, 0, at.x + 10, at.y + 7);
-      x.flush(other);
-    });
+    OnAnotherThreadDuringTheSleep mover(w, [&] { pointer.MoveTo(at.x + 10, at.y + 7, false); });
     EXPECT_TRUE(w.backend->WaitEvent(-1));
     EXPECT_EQ(w.sleeps, 1);
   }
   ExpectMouseMove(*w.backend, w.window, 10, 7);
-  x.closeDisplay(other);
 }
 
 // Xlib reads the events that came before a reply when it waits for the
@@ -357,19 +373,15 @@ TEST_F(SdlOnXvfb, AnEventFromTheServerEndsTheWait) {
 // on the descriptor, and a wait that slept on the descriptor would miss them.
 TEST_F(SdlOnXvfb, EventsReadAlongWithAReplyEndTheWaitAtOnce) {
   CountedWait w(true);
-  Xlib x;
-  ASSERT_TRUE(x.Ok()) << "libX11.so.6 could not be loaded";
-  Display* other = x.openDisplay(server_->Display().c_str());
-  ASSERT_NE(other, nullptr);
+  PointerMover pointer(server_->Display());
+  ASSERT_TRUE(pointer.Ok()) << "no second connection to the server through libX11.so.6";
   const host::Rect at = w.backend->GetBounds(w.window);
   EXPECT_FALSE(w.backend->WaitEvent(0));
-  x.warpPointer(other, 0, DefaultRootWindow(other), 0, 0, 0, 0, at.x + 20, at.y + 15);
-  x.sync(other, False);  // the server has sent us the move
+  pointer.MoveTo(at.x + 20, at.y + 15, true);
   w.backend->Present(w.window, {});
   EXPECT_TRUE(w.backend->WaitEvent(10000));
   EXPECT_EQ(w.sleeps, 0);
   ExpectMouseMove(*w.backend, w.window, 20, 15);
-  x.closeDisplay(other);
 }
 
 }  // namespace
