@@ -1,9 +1,9 @@
 // SDL's connection to the X server, as the SDL back end's wait sees it: a
 // descriptor to sleep on with poll(2), and whether reading from the server
 // before the sleep can be left out. SDL's own wait falls back to polling
-// every millisecond while the program has no window, and wakes from another
-// thread only by sending an X event through a connection Xlib does not
-// guard for threads; hence a wait of the back end's own.
+// every millisecond while the program has no window, and another thread wakes
+// it by sending an X event to one of its windows through the server; hence a
+// wait of the back end's own, woken through a descriptor of its own.
 #pragma once
 
 namespace host {
