@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "drummachine/startup/ProgramEntry.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
 #include "sound/DsSounds.h"
@@ -69,8 +70,6 @@ void FillTone(TWave& wave, double hz) {
 
 // One host, one process: plays the pattern and prints its row.
 int PlayPattern(const char* hostName, bool window, int seconds) {
-  vcl::InitControls();
-  InitApplication();
   Application->Initialize();
   TForm* form = TCustomForm::CreateNew<TForm>(Application);
   if (window) {
@@ -165,7 +164,9 @@ void Finish(Player& p) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--play") == 0)
-    return PlayPattern(std::getenv("DRUMS_HOST"), std::strcmp(argv[2], "shown") == 0, std::atoi(argv[3]));
+    return RunProgram({TProgramParts{ppClassLibrary, ppSoundClasses}, {}}, [&] {
+      return PlayPattern(std::getenv("DRUMS_HOST"), std::strcmp(argv[2], "shown") == 0, std::atoi(argv[3]));
+    });
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
   if (!std::getenv("DISPLAY")) {
     // No desktop (make bench): once more on a virtual one.
