@@ -161,19 +161,27 @@ void TApplication::HandleMessage() {
 
 void TApplication::Idle() {
   // The window manager's helper runs our idle hook (DoIdle) and then waits
-  // for a message, or only until the next millisecond when not done.
+  // for a message, or when not done only until the next millisecond or the
+  // time a handler asked for.
   win::user::IdleThenWait();
 }
 
 bool TApplication::DoIdle() {
   IdlePass pass;
-  IdlePass* outer = std::exchange(FIdlePass, &pass);
-  CallIdleHandler(OnIdle);
-  FIdleHandlers.ForEach([this](TIdleEvent& handler) {
-    CallIdleHandler(std::move(handler));
-    return false;
-  });
-  FIdlePass = outer;
+  {
+    // The pass's state is this one's until the handlers are through, even
+    // should the walk itself fail.
+    struct Current {
+      IdlePass*& slot;
+      IdlePass* outer;
+      ~Current() { slot = outer; }
+    } current{FIdlePass, std::exchange(FIdlePass, &pass)};
+    CallIdleHandler(OnIdle);
+    FIdleHandlers.ForEach([this](TIdleEvent& handler) {
+      CallIdleHandler(std::move(handler));
+      return false;
+    });
+  }
   // Calls other threads handed over run here; then the loop looks around
   // once more at once (a message in the queue ends the wait before it
   // starts), since what ran may have left work behind.
