@@ -81,13 +81,15 @@ void TCustomDsTimer::Stop() {
   FStarted = false;
 }
 
+// The clock's idle handler is one of the application's several: the
+// program's OnIdle, other clocks and components keep theirs.
 void TCustomDsTimer::Resume() {
   FLastTickTime = FRateSampleTime = timeGetTime();
-  if (Application) Application->OnIdle = [this](TObject* Sender, bool& Done) { AppIdle(Sender, Done); };
+  if (Application) Application->AddIdleHandler(this, [this](TObject* Sender, bool& Done) { AppIdle(Sender, Done); });
 }
 
 void TCustomDsTimer::Suspend() {
-  if (Application) Application->OnIdle = nullptr;
+  if (Application) Application->RemoveIdleHandler(this);
 }
 
 void TCustomDsTimer::AppIdle(TObject*, bool& Done) {
@@ -98,7 +100,7 @@ void TCustomDsTimer::AppIdle(TObject*, bool& Done) {
   const std::uint32_t now = timeGetTime();
   const std::uint32_t elapsed = now - FLastTickTime;
   if (elapsed < FInterval) {
-    win::user::SetIdleWakeTime((nowMicros / 1000 + (FInterval - elapsed)) * 1000);
+    Application->WakeNoLaterThan((nowMicros / 1000 + (FInterval - elapsed)) * 1000);
     return;
   }
   FLastTickTime = now;
@@ -110,7 +112,8 @@ void TCustomDsTimer::AppIdle(TObject*, bool& Done) {
     FTickCount = 0;
     FRateSampleTime = now;
   }
-  if (FInterval > 0) win::user::SetIdleWakeTime((nowMicros / 1000 + FInterval) * 1000);
+  if (FInterval > 0) Application->WakeNoLaterThan((nowMicros / 1000 + FInterval) * 1000);
+  // The handler may free this clock: nothing of it is touched afterwards.
   DoTimer(static_cast<int>(lag));
 }
 

@@ -1,7 +1,9 @@
 // TDsTimer: a step clock that calls its event every Interval milliseconds
 // from the application's idle handling instead of from a window timer, with
-// the multimedia clock's millisecond resolution. While it runs the message
-// loop never waits for messages beyond the next due tick.
+// the multimedia clock's millisecond resolution. While it runs it keeps an
+// idle handler of its own with the application (beside OnIdle and any other
+// clock's), and the message loop never waits for messages beyond the next
+// due tick.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 #include "platform/vcl/dialogs/Dialog.h"
 #include "platform/vcl/menus/Menu.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "platform/vcl/classes/threads/Thread.h"
 #include "platform/vcl/classes/typeinfo/ClassRegistry.h"
@@ -165,22 +165,66 @@ void TApplication::HandleMessage() {
 
 void TApplication::Idle() {
   // The window manager's helper runs our idle hook (DoIdle) and then waits
-  // for a message, or only until the next millisecond when not done.
+  // for a message, or when not done only until the next millisecond or the
+  // time a handler asked for.
   win::user::IdleThenWait();
 }
 
 bool TApplication::DoIdle() {
-  bool done = true;
-  try {
-    if (OnIdle) OnIdle(this, done);
-  } catch (...) {
-    HandleException(this);
+  IdlePass pass;
+  {
+    // The pass's state is this one's until the handlers are through, even
+    // should the walk itself fail.
+    struct Current {
+      IdlePass*& slot;
+      IdlePass* outer;
+      ~Current() { slot = outer; }
+    } current{FIdlePass, std::exchange(FIdlePass, &pass)};
+    CallIdleHandler(OnIdle);
+    FIdleHandlers.ForEach([this](TIdleEvent& handler) {
+      CallIdleHandler(std::move(handler));
+      return false;
+    });
   }
   // Calls other threads handed over run here; then the loop looks around
   // once more at once (a message in the queue ends the wait before it
   // starts), since what ran may have left work behind.
   if (IsMainThread() && CheckSynchronize()) PostMessageA(FHandle, WM_NULL, 0, 0);
-  return done;
+  if (!pass.wake) return pass.done;
+  // The window manager waits until the asked time only when the hook says
+  // it is not done. A handler that wants to run again soon keeps the wait
+  // to the next millisecond, unless a time asked for comes even earlier.
+  const std::uint64_t nextMillisecond = (win::clock::NowMicros() / 1000 + 1) * 1000;
+  if (!pass.soon || *pass.wake < nextMillisecond) win::user::SetIdleWakeTime(*pass.wake);
+  return false;
+}
+
+void TApplication::CallIdleHandler(TIdleEvent handler) {
+  if (!handler) return;
+  IdlePass& pass = *FIdlePass;
+  pass.asked = false;
+  bool done = true;
+  try {
+    handler(this, done);
+  } catch (...) {
+    HandleException(this);
+  }
+  if (!done && !pass.asked) pass.soon = true;
+  pass.done = pass.done && done;
+}
+
+void TApplication::AddIdleHandler(const void* owner, TIdleEvent handler) {
+  FIdleHandlers.Set(owner, std::move(handler));
+}
+
+void TApplication::RemoveIdleHandler(const void* owner) {
+  FIdleHandlers.Remove(owner);
+}
+
+void TApplication::WakeNoLaterThan(std::uint64_t micros) {
+  if (FIdlePass == nullptr) return;
+  FIdlePass->asked = true;
+  if (!FIdlePass->wake || micros < *FIdlePass->wake) FIdlePass->wake = micros;
 }
 
 void TApplication::Terminate() {
@@ -251,21 +295,15 @@ void TApplication::SetShowHint(bool value) {
 // ---- Hooks and the application window -----------------------------------
 
 void TApplication::HookMainWindow(const void* owner, TWindowHook hook) {
-  FHooks.push_back({owner, std::move(hook)});
+  FHooks.Add(owner, std::move(hook));
 }
 
 void TApplication::UnhookMainWindow(const void* owner) {
-  std::erase_if(FHooks, [owner](const Hook& h) { return h.owner == owner; });
+  FHooks.Remove(owner);
 }
 
 bool TApplication::CallHooks(TMessage& Message) {
-  // A hook may unhook itself (or others) while it runs: walk a copy.
-  std::vector<Hook> hooks = FHooks;
-  for (const Hook& h : hooks) {
-    bool stillThere = std::any_of(FHooks.begin(), FHooks.end(), [&](const Hook& k) { return k.owner == h.owner; });
-    if (stillThere && h.hook && h.hook(Message)) return true;
-  }
-  return false;
+  return FHooks.ForEach([&Message](const TWindowHook& hook) { return hook && hook(Message); });
 }
 
 void TApplication::WndProc(TMessage& Message) {

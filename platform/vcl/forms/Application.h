@@ -1,13 +1,15 @@
 // TApplication: the program as a whole. It owns the hidden application
 // window (the owner of every form), runs the message loop and the idle
-// handler, reports exceptions that reach the loop, and hands the
+// handlers, reports exceptions that reach the loop, and hands the
 // application-wide activation to whoever hooked its window.
 //
 // One object exists per process, made by InitApplication() at start-up.
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "platform/vcl/classes/components/Component.h"
 #include "platform/vcl/classes/typeinfo/Event.h"
 #include "platform/vcl/controls/ControlMessages.h"
+#include "platform/vcl/forms/OwnedHandlers.h"
 #include "platform/vcl/graphics/Colors.h"
 #include "platform/vcl/graphics/Geometry.h"
 #include "platform/win/winuser.h"
@@ -67,11 +70,27 @@ class TApplication : public TComponent {
   bool GetTerminated() const { return FTerminate; }
   // Handles every waiting message, then returns (no idle, no wait).
   void ProcessMessages();
-  // Handles one message; with none waiting, runs the idle handler and waits.
+  // Handles one message; with none waiting, runs the idle handlers and waits.
   void HandleMessage();
-  // Runs the idle handler once and, as it asks, waits for a message or for
-  // the next millisecond of the clock. The loops of modal forms use it.
+  // Runs the idle handlers once (an idle pass) and, as they ask, waits for a
+  // message, for the next millisecond of the clock, or until the time they
+  // asked to be woken. The loops of modal forms use it.
   void Idle();
+
+  // Idle handlers of components, beside OnIdle (which is the program's own):
+  // each idle pass calls OnIdle, then every registered handler in the order
+  // registered. The loop waits for messages alone only when all of them
+  // said done. Registering an owner again replaces its handler in its
+  // place. A handler may add or remove handlers, or free its owner, during
+  // the pass: one removed before its turn is not called, one added runs
+  // from the next pass on.
+  void AddIdleHandler(const void* owner, TIdleEvent handler);
+  void RemoveIdleHandler(const void* owner);
+  // Called by an idle handler during a pass: the wait after the pass ends no
+  // later than `micros` (the time of the clock seam, win::clock::NowMicros),
+  // even when every handler said done; a message still ends it earlier. The
+  // earliest request of the pass wins. Outside a pass it does nothing.
+  void WakeNoLaterThan(std::uint64_t micros);
 
   TCustomForm* GetMainForm() const { return FMainForm; }
   bool GetActive() const { return FActive; }
@@ -148,8 +167,12 @@ class TApplication : public TComponent {
  private:
   void CreateFormOfClass(TClass formClass, const std::function<void(TCustomForm*)>& store);
   bool ProcessMessage(MSG& msg);
-  // Runs OnIdle and the idle-time chores; returns "done".
+  // One idle pass: OnIdle, the registered handlers and the idle-time
+  // chores; returns "done", or gives the window manager the time to wake.
   bool DoIdle();
+  // Calls one handler of the pass and notes what it said. It gets its own
+  // copy: OnIdle may be assigned while it runs.
+  void CallIdleHandler(TIdleEvent handler);
   void CreateHandle();
   bool CallHooks(TMessage& Message);
   bool IsKeyMsg(MSG& msg);
@@ -166,9 +189,15 @@ class TApplication : public TComponent {
   void HintTimerExpired(UINT_PTR id);
   void ShowHintNow();
 
-  struct Hook {
-    const void* owner;
-    TWindowHook hook;
+  // What the handlers of the running idle pass said.
+  struct IdlePass {
+    bool done = true;
+    // A handler not done that asked for no time: the loop comes back at the
+    // next millisecond.
+    bool soon = false;
+    // The handler being called asked for a time.
+    bool asked = false;
+    std::optional<std::uint64_t> wake;
   };
 
   HWND FHandle = nullptr;
@@ -188,7 +217,11 @@ class TApplication : public TComponent {
   TColor FHintColor = clInfoBk;
   int FTopMostLevel = 0;
   std::vector<HWND> FTopMostList;
-  std::vector<Hook> FHooks;
+  vcl::forms::OwnedHandlers<TWindowHook> FHooks;
+  vcl::forms::OwnedHandlers<TIdleEvent> FIdleHandlers;
+  // The running pass; null outside one. A handler may open a modal loop,
+  // whose passes run inside its own: each keeps what its handlers said.
+  IdlePass* FIdlePass = nullptr;
   TControl* FHintControl = nullptr;
   THintWindow* FHintWindow = nullptr;
   TPoint FHintCursor;

@@ -23,10 +23,7 @@ class Playback : public SoundTest {
     std::vector<std::int16_t> out;
     for (int i = 0; i < ms; ++i) {
       win::clock::Advance(1000);
-      if (Application->OnIdle) {
-        bool done = true;
-        Application->OnIdle(Application, done);
-      }
+      IdlePass();
       const std::int64_t due = (static_cast<std::int64_t>(win::clock::NowMicros() - kStart)) * 44100 / 1000000;
       while (rendered + block <= due) {
         auto part = Render(block);

@@ -119,6 +119,17 @@ class SoundTest : public ::testing::Test {
 
   static int Latency() { return dsound::LatencyFrames(); }
 
+  // One idle pass of the application at the clock's present time, as the
+  // message loop makes it when its queue has run empty. The clock moves only
+  // by hand, so the wait after the pass would never end: a handler of the
+  // test's own posts a message during the pass, which ends it at once.
+  void IdlePass() {
+    Application->ProcessMessages();
+    Application->AddIdleHandler(this, [](TObject*, bool&) { PostMessageA(Application->GetHandle(), WM_NULL, 0, 0); });
+    Application->Idle();
+    Application->ProcessMessages();
+  }
+
   TForm* form = nullptr;
   std::int64_t rendered = 0;
   std::filesystem::path temp;

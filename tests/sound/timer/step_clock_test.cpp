@@ -1,5 +1,7 @@
-// The step clock on the injected clock: the idle handler is called as the
-// application's idle handling would call it.
+// The step clock on the injected clock: the test makes the application's
+// idle passes at the times it chooses.
+#include <utility>
+
 #include "sound/support/sound_fixture.h"
 
 namespace {
@@ -25,9 +27,12 @@ class StepClock : public SoundTest {
     timer = new TDsTimer(form);
     timer->SetActiveOnly(false);
     timer->SetInterval(interval);
-    timer->OnTimer = [this](TObject*, int lag) { ticks.push_back({timeGetTime() - Ms(0), lag}); };
+    RecordTicks(timer);
     timer->SetEnabled(false);
     timer->SetEnabled(true);
+  }
+  void RecordTicks(TDsTimer* t) {
+    t->OnTimer = [this](TObject*, int lag) { ticks.push_back({timeGetTime() - Ms(0), lag}); };
   }
   std::uint32_t Ms(std::uint64_t fromStart) const { return static_cast<std::uint32_t>(origin + fromStart); }
   // One idle pass at `ms` after the start.
@@ -35,10 +40,7 @@ class StepClock : public SoundTest {
     const std::uint64_t due = (origin + ms) * 1000;
     const std::uint64_t now = win::clock::NowMicros();
     if (due > now) win::clock::Advance(due - now);
-    ASSERT_TRUE(Application->OnIdle);
-    bool done = true;
-    Application->OnIdle(Application, done);
-    EXPECT_FALSE(done) << "a running step clock never lets the loop wait for messages alone";
+    IdlePass();
   }
 
   TDsTimer* timer = nullptr;
@@ -92,25 +94,58 @@ TEST_F(StepClock, IntervalsAreNeverNegativeAndAChangeCountsTimeAlreadyPassed) {
   EXPECT_EQ(ticks, (std::vector<Tick>{{351, 1}}));
 }
 
-TEST_F(StepClock, StoppingAndDeactivatingTakeTheIdleHandlerAway) {
+// The clock's handler comes and goes with it; the program's OnIdle is
+// neither replaced nor cleared on the way.
+TEST_F(StepClock, StoppingAndDeactivatingTakeTheIdleHandlerAwayAndLeaveOnIdle) {
+  int onIdleCalls = 0;
+  Application->OnIdle = [&](TObject*, bool&) { ++onIdleCalls; };
   Start(3'000, 150);
+  // Each pass comes an interval after the one before: a running clock ticks
+  // in every one.
+  std::uint64_t at = 0;
+  auto ticksInNextPass = [&] {
+    ticks.clear();
+    IdleAt(at += 150);
+    return !ticks.empty();
+  };
   timer->SetEnabled(false);
-  EXPECT_FALSE(Application->OnIdle);
+  EXPECT_FALSE(ticksInNextPass());
   timer->SetEnabled(true);
-  EXPECT_TRUE(Application->OnIdle);
+  EXPECT_TRUE(ticksInNextPass());
   std::vector<std::string> events;
   timer->OnActivate = [&](TObject*) { events.push_back("activate"); };
   timer->OnDeactivate = [&](TObject*) { events.push_back("deactivate"); };
   SendMessageA(Application->GetHandle(), 0xB001, 0, 0);
-  EXPECT_TRUE(Application->OnIdle) << "ActiveOnly is off";
+  EXPECT_TRUE(ticksInNextPass()) << "ActiveOnly is off";
   timer->SetActiveOnly(true);
   SendMessageA(Application->GetHandle(), 0xB001, 0, 0);
-  EXPECT_FALSE(Application->OnIdle);
+  EXPECT_FALSE(ticksInNextPass());
   SendMessageA(Application->GetHandle(), 0xB000, 0, 0);
-  EXPECT_TRUE(Application->OnIdle);
+  EXPECT_TRUE(ticksInNextPass());
   EXPECT_EQ(events, (std::vector<std::string>{"deactivate", "deactivate", "activate"}));
   delete timer;
-  EXPECT_FALSE(Application->OnIdle);
+  EXPECT_FALSE(ticksInNextPass());
+  EXPECT_EQ(onIdleCalls, 6) << "OnIdle ran in every pass";
+}
+
+// A tick may free another clock that is due in the same idle pass: that
+// clock's handler is gone before its turn and is not called.
+TEST_F(StepClock, AClockFreedByAnotherClocksTickIsNotCalledInThatPass) {
+  Start(7'000, 100);
+  auto* doomed = new TDsTimer(form);
+  doomed->SetActiveOnly(false);
+  doomed->SetInterval(100);
+  bool doomedTicked = false;
+  doomed->OnTimer = [&](TObject*, int) { doomedTicked = true; };
+  doomed->SetEnabled(false);
+  doomed->SetEnabled(true);
+  timer->OnTimer = [&](TObject*, int lag) {
+    ticks.push_back({timeGetTime() - Ms(0), lag});
+    delete std::exchange(doomed, nullptr);
+  };
+  for (std::uint64_t ms : {100, 200}) IdleAt(ms);
+  EXPECT_EQ(ticks, (std::vector<Tick>{{100, 1}, {200, 1}}));
+  EXPECT_FALSE(doomedTicked);
 }
 
 TEST_F(StepClock, ATimerReadFromAFormStreamStartsWhenLoaded) {
@@ -126,7 +161,10 @@ TEST_F(StepClock, ATimerReadFromAFormStreamStartsWhenLoaded) {
   auto* loaded = static_cast<TDsTimer*>(ReadComponent(&s, nullptr));
   EXPECT_EQ(loaded->GetInterval(), 150u);
   EXPECT_FALSE(loaded->GetActiveOnly());
-  EXPECT_TRUE(Application->OnIdle) << "Loaded started it";
+  origin = win::clock::NowMicros() / 1000;
+  RecordTicks(loaded);
+  IdleAt(150);
+  EXPECT_EQ(ticks, (std::vector<Tick>{{150, 1}})) << "Loaded started it";
   delete loaded;
 }
 

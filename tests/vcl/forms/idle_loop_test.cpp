@@ -2,19 +2,15 @@
 // false the handler runs again at each millisecond boundary and a message
 // arriving in between is handled at once; with "done" true the loop sleeps
 // until a message comes. A second thread moves the clock, as time would.
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 #include <thread>
 #include <vector>
 
 #include "fixture.h"
+#include "tests/support/SleepingLoop.h"
 
 namespace formstest {
 namespace {
@@ -37,7 +33,6 @@ class IdleLoop : public FormsTest {
     FormsTest::SetUp();
     start = win::clock::NowMicros();
     mainThread = GetCurrentThreadId();
-    mainTid = static_cast<pid_t>(syscall(SYS_gettid));
     Application->OnMessage = [this](MSG& msg, bool& handled) {
       if (msg.message != kPing) return;
       Record('m');
@@ -60,18 +55,7 @@ class IdleLoop : public FormsTest {
 
   // Driver side: waits until the loop thread sleeps (it has gone into its
   // wait), so that moving the clock now finds it waiting.
-  void WaitUntilLoopSleeps() {
-    std::string path = "/proc/self/task/" + std::to_string(mainTid) + "/stat";
-    int asleep = 0;
-    for (int i = 0; i < 200000 && asleep < 3; i++) {
-      std::ifstream stat(path);
-      std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-      std::size_t close = text.rfind(')');
-      char state = close != std::string::npos && close + 2 < text.size() ? text[close + 2] : '?';
-      asleep = state == 'S' ? asleep + 1 : 0;
-      std::this_thread::yield();
-    }
-  }
+  void WaitUntilLoopSleeps() { loop.WaitUntilAsleep(); }
 
   // Runs the loop on this thread while driver runs on another; the loop ends
   // when the driver is done.
@@ -93,7 +77,8 @@ class IdleLoop : public FormsTest {
 
   std::uint64_t start = 0;
   DWORD mainThread = 0;
-  pid_t mainTid = 0;
+  // The fixture is made on the loop's thread.
+  const testsupport::SleepingLoop loop;
   std::mutex mu;
   std::condition_variable changed;
   std::vector<Seen> seen;
