@@ -71,6 +71,8 @@ LRESULT GeometryMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lParam, bo
     case LVM_SETITEMPOSITION32: {
       DWORD view = ViewOf(lv);
       if (!valid || (view != LVS_ICON && view != LVS_SMALLICON)) return FALSE;
+      // The 32-bit form carries the point by address: none, nothing to move.
+      if (msg == LVM_SETITEMPOSITION32 && lParam == 0) return FALSE;
       POINT p = msg == LVM_SETITEMPOSITION
                     ? POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}
                     : *reinterpret_cast<POINT*>(lParam);
