@@ -771,15 +771,3 @@ void TCustomListView::InsertItem(TListItem* item) {
 void TCustomListView::GetImageIndex(TListItem* item) {
   if (OnGetImageIndex) OnGetImageIndex(this, item);
 }
-
-bool TCustomListView::IsCustomDrawn(bool item) {
-  return CustomDrawnByEvents(item);
-}
-
-bool TCustomListView::CustomDraw(const TRect& rect, TCustomDrawStage stage) {
-  return AskCustomDraw(rect, stage);
-}
-
-bool TCustomListView::CustomDrawItem(TListItem* item, TCustomDrawState state, TCustomDrawStage stage) {
-  return AskCustomDrawItem(item, state, stage);
-}

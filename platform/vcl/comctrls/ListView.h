@@ -288,9 +288,6 @@ class TCustomListView : public TWinControl, protected vcl::comctrls::TViewNotifi
   virtual void Delete(TListItem* item);
   virtual void InsertItem(TListItem* item);
   virtual void GetImageIndex(TListItem* item);
-  virtual bool CustomDraw(const TRect& rect, TCustomDrawStage stage);
-  virtual bool CustomDrawItem(TListItem* item, TCustomDrawState state, TCustomDrawStage stage);
-  virtual bool IsCustomDrawn(bool item);
 
  private:
   friend class TListItem;

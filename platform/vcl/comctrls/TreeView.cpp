@@ -767,15 +767,3 @@ void TCustomTreeView::GetImageIndex(TTreeNode* node) {
 void TCustomTreeView::GetSelectedIndex(TTreeNode* node) {
   if (OnGetSelectedIndex) OnGetSelectedIndex(this, node);
 }
-
-bool TCustomTreeView::IsCustomDrawn(bool item) {
-  return CustomDrawnByEvents(item);
-}
-
-bool TCustomTreeView::CustomDraw(const TRect& rect, TCustomDrawStage stage) {
-  return AskCustomDraw(rect, stage);
-}
-
-bool TCustomTreeView::CustomDrawItem(TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage) {
-  return AskCustomDrawItem(node, state, stage);
-}

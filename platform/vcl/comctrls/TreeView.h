@@ -252,9 +252,6 @@ class TCustomTreeView : public TWinControl, protected vcl::comctrls::TViewNotifi
   virtual void Delete(TTreeNode* node);
   virtual void GetImageIndex(TTreeNode* node);
   virtual void GetSelectedIndex(TTreeNode* node);
-  virtual bool CustomDraw(const TRect& rect, TCustomDrawStage stage);
-  virtual bool CustomDrawItem(TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage);
-  virtual bool IsCustomDrawn(bool item);
 
  private:
   friend class TTreeNode;
