@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/vcl/Classes.h"
+
 TBmpPopupButton2::TBmpPopupButton2(TComponent* AOwner) : TBmpBtn(AOwner) {
   SetWidth(119);
 }
@@ -22,16 +24,19 @@ void TBmpPopupButton2::Notification(TComponent* AComponent, TOperation Operation
 }
 
 void TBmpPopupButton2::Click() {
+  // OnClick, or a command of the menu, may free the button; OnClick may take
+  // the menu away.
+  TWeakRef<TBmpPopupButton2> self(this);
   inherited::Click();
-  // OnClick may have taken the menu away, or the button.
-  if (!FDownMenu || !HandleAllocated()) return;
+  if (!self || !FDownMenu || !HandleAllocated()) return;
   TPoint corner(GetLeft(), GetTop() + GetHeight());
   if (GetParent()) corner = GetParent()->ClientToScreen(corner);
   SetMenuDropped(true);
   Repaint();
   // A menu that cannot open (another one is open) has no loop whose end
   // would give the edge back.
-  if (!TrackPopupMenu(FDownMenu->GetHandle(), FDownMenu->TrackFlags(), corner.X, corner.Y, 0, GetHandle(), nullptr))
+  if (!TrackPopupMenu(FDownMenu->GetHandle(), FDownMenu->TrackFlags(), corner.X, corner.Y, 0, GetHandle(), nullptr) &&
+      self)
     SetMenuDropped(false);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/vcl/Classes.h"
+
 namespace {
 
 void LoadResource(TBitmap* bitmap, const char* name) {
@@ -204,8 +206,10 @@ void TBmpTrackBar::SetOptions(TBmpOptions value) {
 void TBmpTrackBar::SetPosition(int value) {
   if (value == FPosition) return;
   FPosition = std::clamp(value, FMinValue, FMaxValue);
+  // OnChange may free the slider.
+  TWeakRef<TBmpTrackBar> self(this);
   if (OnChange) OnChange(this);
-  RepaintNow();
+  if (self) RepaintNow();
 }
 
 // Draws the whole control off-screen and copies it on in one step, so a
@@ -343,7 +347,10 @@ void TBmpTrackBar::RefreshThumbImage() {
 }
 
 void TBmpTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  // The event's handler may free the slider.
+  TWeakRef<TBmpTrackBar> self(this);
   TCustomControl::MouseDown(button, shift, x, y);
+  if (!self) return;
   if (button != mbLeft || !GetEnabled()) return;
   if (CanFocus()) SetFocus();
   TPoint p(x, y);
@@ -371,7 +378,10 @@ void TBmpTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 }
 
 void TBmpTrackBar::MouseMove(TShiftState shift, int x, int y) {
+  // The event's handler may free the slider.
+  TWeakRef<TBmpTrackBar> self(this);
   TCustomControl::MouseMove(shift, x, y);
+  if (!self) return;
   if (!FDragging || !HasTravel()) return;
   bool horizontal = FOrientation == BmpCtrls::toHorizontal;
   int p = horizontal ? x : y;
@@ -387,7 +397,10 @@ void TBmpTrackBar::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TBmpTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  // The event's handler may free the slider.
+  TWeakRef<TBmpTrackBar> self(this);
   TCustomControl::MouseUp(button, shift, x, y);
+  if (!self) return;
   FDragging = false;
   if (FPaintOptions.Contains(poDrawThumbStates)) RefreshThumbImage();
   if (HandleAllocated()) {
@@ -397,7 +410,10 @@ void TBmpTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 }
 
 void TBmpTrackBar::KeyDown(WORD& key, TShiftState shift) {
+  // The event's handler may free the slider.
+  TWeakRef<TBmpTrackBar> self(this);
   TCustomControl::KeyDown(key, shift);
+  if (!self) return;
   if (!GetEnabled()) return;
   switch (key) {
     case VK_PRIOR: SetPosition(Saturated(int64_t{FPosition} - FPageSize)); break;

@@ -2,6 +2,7 @@
 
 #include "controls/styled/styprocs.h"
 #include "platform/vcl/ActnList.h"
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 
@@ -29,7 +30,6 @@ TStyBaseGraphicButton::TStyBaseGraphicButton(TComponent* AOwner)
 }
 
 TStyBaseGraphicButton::~TStyBaseGraphicButton() {
-  if (FAlive) *FAlive = false;
   // A button going away never clicks again, whatever its timers were doing.
   StopTimer(kRepeatTimer);
   StopTimer(kHoverTimer);
@@ -339,7 +339,9 @@ void TStyBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
     } else if (!FPressed) {
       newState = bsHeld;
       if (FRepeatedClick) {
+        TWeakRef<TStyBaseGraphicButton> self(this);
         RepeatTick();
+        if (!self) return;
         // The click may have ended the press (a dialog took the mouse): then
         // nothing repeats and the state is what the ending left.
         if (!FTracking) {
@@ -418,8 +420,9 @@ void TStyBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int 
   const bool hotPictures = FGlyph->GetNumGlyphs() >= 3 || FGlyph->GetStyle() == 1;
   const bool stateSet = toggled && !FAllowMouseOver;
   if (!hotPictures && !stateSet) SetState(newState);
+  TWeakRef<TStyBaseGraphicButton> self(this);
   if (!FRepeatedClick) Click();
-  if (hotPictures && !stateSet) {
+  if (self && hotPictures && !stateSet) {
     POINT p{};
     GetCursorPos(&p);
     const TPoint c = ScreenToClient(TPoint(p.x, p.y));
@@ -454,12 +457,11 @@ bool TStyBaseGraphicButton::RunDropDown() {
   if (!FDropDownMenu || FState == bsDropped) return true;
   // OnDropDown, and whatever runs while the menu's loop does, may take the
   // menu away or free the button.
-  bool alive = true;
-  FAlive = &alive;
+  TWeakRef<TStyBaseGraphicButton> self(this);
   try {
     SetState(bsDropped);
     if (OnDropDown) OnDropDown(this);
-    if (alive && FDropDownMenu) {
+    if (self && FDropDownMenu) {
       const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
                                        : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
       FDropDownMenu->Popup(at.X, at.Y);
@@ -467,19 +469,15 @@ bool TStyBaseGraphicButton::RunDropDown() {
   } catch (...) {
     // A failing OnDropDown or menu still ends the drop-down: left in
     // state 6, the button would ignore the next press.
-    if (alive) {
-      FAlive = nullptr;
-      SetState(bsHot);
-    }
+    if (self) SetState(bsHot);
     throw;
   }
-  if (!alive) return false;
-  FAlive = nullptr;
+  if (!self) return false;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-  SetState(bsHot);
-  return true;
+  if (self) SetState(bsHot);
+  return static_cast<bool>(self);
 }
 
 // Drawing ----------------------------------------------------------------------------
@@ -551,7 +549,9 @@ void TStyBaseGraphicButton::CMDialogChar(TMessage& m) {
   }
   SetMouseOver(true);
   Repaint();
+  TWeakRef<TStyBaseGraphicButton> self(this);
   Click();
+  if (!self) return;
   Repaint();
   POINT p{};
   GetCursorPos(&p);
@@ -600,8 +600,7 @@ void TStyBaseGraphicButton::CMTextChanged(TMessage&) {
 }
 
 void TStyBaseGraphicButton::WMLButtonDblClk(TMessage& m) {
-  InheritedMessage(m);
-  if (FPressed) DblClick();
+  if (AliveAfterDefault(m) && FPressed) DblClick();
 }
 
 // An empty glyph takes the action's image; a glyph of the button's own stays.

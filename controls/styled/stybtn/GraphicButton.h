@@ -171,6 +171,4 @@ class TStyBaseGraphicButton : public TStyBaseControl {
   bool FTransparent = false;
   std::uint8_t FState = bsUp;
   std::uint8_t FPrevState = bsUp;
-  // The running drop-down's flag, which the destructor clears.
-  bool* FAlive = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/styled/styprocs.h"
 #include "platform/vcl/ActnList.h"
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 
@@ -216,28 +217,33 @@ void TStyCustomButton::CNMeasureItem(TMessage& m) {
 
 // Mouse, repeat and menu -----------------------------------------------------------
 
+// The window's own handling (its click notification) and the events may
+// free the button: each path stops there.
+
 void TStyCustomButton::CMMouseEnter(TMessage& m) {
-  InheritedMessage(m);
+  if (!AliveAfterDefault(m)) return;
+  TWeakRef<TStyCustomButton> self(this);
   if (FState == 0 && OnMouseEnter) OnMouseEnter(this);
-  FMouseOver = true;
+  if (self) FMouseOver = true;
 }
 
 void TStyCustomButton::CMMouseLeave(TMessage& m) {
-  InheritedMessage(m);
+  if (!AliveAfterDefault(m)) return;
+  TWeakRef<TStyCustomButton> self(this);
   if (OnMouseExit) OnMouseExit(this);
+  if (!self) return;
   FMouseOver = false;
   if (FHideHint && Application) Application->HideHint();
 }
 
 void TStyCustomButton::WMLButtonDown(TMessage& m) {
-  InheritedMessage(m);
+  if (!AliveAfterDefault(m)) return;
   if (FRepeatedClick && !FRepeatTimer.Running() && GetEnabled() && HandleAllocated() && GetCapture() == FHandle)
     FRepeatTimer.Start(FRepeatingDelay, [this](TObject*) { RepeatTimerFired(); });
 }
 
 void TStyCustomButton::WMLButtonUp(TMessage& m) {
-  InheritedMessage(m);
-  if (FRepeatedClick) StopRepeat();
+  if (AliveAfterDefault(m) && FRepeatedClick) StopRepeat();
 }
 
 void TStyCustomButton::WMLButtonDblClk(TMessage& m) {
@@ -287,8 +293,9 @@ void TStyCustomButton::Click() {
     inherited::Click();
     return;
   }
+  TWeakRef<TStyCustomButton> self(this);
   if (OnClick) OnClick(this);
-  DropDown();
+  if (self) DropDown();
 }
 
 void TStyCustomButton::DropDown() {
@@ -297,9 +304,13 @@ void TStyCustomButton::DropDown() {
   SendMessageA(GetHandle(), BM_SETSTATE, 1, 0);
   Refresh();
   FDropped = true;
+  // OnDropDown, and whatever runs while the menu's loop does, may free the
+  // button.
+  TWeakRef<TStyCustomButton> self(this);
   // A failing OnDropDown or menu still ends the drop-down: left dropped,
   // the button would never open its menu again.
-  const auto release = [this] {
+  const auto release = [this, &self] {
+    if (!self) return;
     FDropped = false;
     FState = 0;
     SendMessageA(GetHandle(), BM_SETSTATE, 0, 0);
@@ -307,7 +318,7 @@ void TStyCustomButton::DropDown() {
   try {
     if (OnDropDown) OnDropDown(this);
     // OnDropDown may have taken the menu away.
-    if (FDropDownMenu) {
+    if (self && FDropDownMenu) {
       const TPoint at = FDropDownRight ? ClientToScreen(TPoint(GetWidth(), FDropDownIndent))
                                        : ClientToScreen(TPoint(FDropDownIndent, GetHeight()));
       FDropDownMenu->Popup(at.X, at.Y);
@@ -316,6 +327,7 @@ void TStyCustomButton::DropDown() {
     release();
     throw;
   }
+  if (!self) return;
   MSG msg;
   while (PeekMessageA(&msg, GetHandle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {}
   if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);

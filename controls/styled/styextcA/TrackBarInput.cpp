@@ -6,6 +6,7 @@
 
 #include "controls/styled/stycompo.h"
 #include "controls/styled/styextcA/TrackBar.h"
+#include "platform/vcl/Classes.h"
 
 namespace {
 bool Inside(const TRect& r, const TPoint& p) {
@@ -38,7 +39,9 @@ void TStyCustomTrackBar::EnableTimer(bool Enabled) {
 }
 
 void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
+  TWeakRef<TStyCustomTrackBar> self(this);
   TStyCustomPanel::KeyDown(key, shift);
+  if (!self) return;
   switch (key) {
     case VK_PRIOR: SetPosition(Stepped(FPosition, FPageSize)); break;
     case VK_NEXT: SetPosition(Stepped(FPosition, -std::int64_t{FPageSize})); break;
@@ -51,7 +54,9 @@ void TStyCustomTrackBar::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TStyCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TWeakRef<TStyCustomTrackBar> self(this);
   TStyCustomPanel::MouseDown(button, shift, x, y);
+  if (!self) return;
   if (FFocusStyle != tbNoFocus && CanFocus()) SetFocus();
   // The press tells where the pointer is as a move would.
   FLastPoint = TPoint(x, y);
@@ -102,7 +107,9 @@ void TStyCustomTrackBar::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TStyCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TWeakRef<TStyCustomTrackBar> self(this);
   TStyCustomPanel::MouseUp(button, shift, x, y);
+  if (!self) return;
   EnableTimer(false);
   if (button != mbLeft) return;
   FDragging = false;
@@ -133,7 +140,9 @@ bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint 
   bool handled = TStyCustomPanel::DoMouseWheel(shift, wheelDelta, mousePos);
   if (handled) return true;
   FWheelAccumulator += wheelDelta;
-  while (FWheelAccumulator <= -WHEEL_DELTA || FWheelAccumulator >= WHEEL_DELTA) {
+  // Each step's OnChange may free the track bar.
+  TWeakRef<TStyCustomTrackBar> self(this);
+  while (self && (FWheelAccumulator <= -WHEEL_DELTA || FWheelAccumulator >= WHEEL_DELTA)) {
     if (FWheelAccumulator < 0) {
       FWheelAccumulator += WHEEL_DELTA;
       handled = DoMouseWheelDown(shift, mousePos);
@@ -147,14 +156,16 @@ bool TStyCustomTrackBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint 
 
 bool TStyCustomTrackBar::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
   bool handled = false;
+  TWeakRef<TStyCustomTrackBar> self(this);
   if (OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
-  SetPosition(Stepped(FPosition, 1));
+  if (self) SetPosition(Stepped(FPosition, 1));
   return true;
 }
 
 bool TStyCustomTrackBar::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
   bool handled = false;
+  TWeakRef<TStyCustomTrackBar> self(this);
   if (OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
-  SetPosition(Stepped(FPosition, -1));
+  if (self) SetPosition(Stepped(FPosition, -1));
   return true;
 }

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "platform/vcl/Classes.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/SysUtils.h"
 
@@ -153,6 +154,8 @@ bool TStyCustomSpinEdit::IsValidChar(char Key) {
 }
 
 void TStyCustomSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
+  // A step's OnChange may free the spin edit.
+  TWeakRef<TStyCustomSpinEdit> self(this);
   switch (Key) {
     case VK_PRIOR:
       if (!GetReadOnly()) StepBy(FPageSize);
@@ -164,7 +167,7 @@ void TStyCustomSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_DOWN: DownClick(); break;
     default: break;
   }
-  TCustomEdit::KeyDown(Key, Shift);
+  if (self) TCustomEdit::KeyDown(Key, Shift);
 }
 
 void TStyCustomSpinEdit::KeyPress(char& Key) {
@@ -172,9 +175,11 @@ void TStyCustomSpinEdit::KeyPress(char& Key) {
     Key = 0;
     MessageBeep(0);
   }
+  TWeakRef<TStyCustomSpinEdit> self(this);
   if (Key == VK_RETURN || Key == VK_ESCAPE) {
+    // The form's default or cancel button may close the dialog and free it.
     if (TCustomForm* form = GetParentForm(this)) form->Perform(CM_DIALOGKEY, static_cast<WPARAM>(Key), 0);
-    if (Key == VK_RETURN) Key = 0;
+    if (Key == VK_RETURN || !self) Key = 0;
   }
   if (Key != 0) TCustomEdit::KeyPress(Key);
 }

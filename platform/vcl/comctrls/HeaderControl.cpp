@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/win/commctrl.h"
 
 // ---------------------------------------------------------------- THeaderSection
@@ -240,8 +241,10 @@ void THeaderControl::CNNotify(TMessage& m) {
     case HDN_ENDTRACKA: {
       if (!nm->pitem) return;
       int width = clamped(nm->pitem->cxy);
+      // OnSectionTrack may free the header and its sections.
+      TWeakRef<THeaderControl> self(this);
       SectionTrack(section, width, nm->hdr.code == HDN_TRACKA ? tsTrackMove : tsTrackEnd);
-      nm->pitem->cxy = clamped(width);
+      if (self) nm->pitem->cxy = clamped(width);
       return;
     }
     case HDN_ITEMCHANGEDA:

@@ -3,22 +3,14 @@
 #include <algorithm>
 
 #include "platform/vcl/SysUtils.h"
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/rtl/StringUtils.h"
 #include "platform/win/windows.h"
 
 namespace {
 
-UINT OverlayBits(int overlayIndex) {
-  return static_cast<UINT>(INDEXTOOVERLAYMASK(overlayIndex >= 0 ? overlayIndex + 1 : 0));
-}
-
 int ColumnFormat(TAlignment alignment) {
   return alignment == taRightJustify ? LVCFMT_RIGHT : alignment == taCenter ? LVCFMT_CENTER : LVCFMT_LEFT;
-}
-
-// The window orders its items after the model: each item by its place there.
-int CALLBACK ByModelPosition(LPARAM a, LPARAM b, LPARAM) {
-  return reinterpret_cast<TListItem*>(a)->GetIndex() - reinterpret_cast<TListItem*>(b)->GetIndex();
 }
 
 }  // namespace
@@ -190,7 +182,7 @@ void TListItem::SetOverlayIndex(int value) {
   HWND w = Window();
   if (!w) return;
   LVITEMA item{};
-  item.state = OverlayBits(value);
+  item.state = vcl::comctrls::OverlayBits(value);
   item.stateMask = LVIS_OVERLAYMASK;
   SendMessageA(w, LVM_SETITEMSTATE, static_cast<WPARAM>(GetIndex()), reinterpret_cast<LPARAM>(&item));
   Update();
@@ -287,8 +279,8 @@ void TListItems::InsertInWindow(TListItem* item, int index) {
   in.pszText = const_cast<char*>(item->FCaption.c_str());
   in.iImage = I_IMAGECALLBACK;
   in.lParam = reinterpret_cast<LPARAM>(item);
-  in.state =
-      (item->FState & (LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED)) | OverlayBits(item->FOverlayIndex);
+  in.state = (item->FState & (LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED)) |
+             vcl::comctrls::OverlayBits(item->FOverlayIndex);
   in.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED | LVIS_OVERLAYMASK;
   SendMessageA(h, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&in));
   item->FInWindow = true;
@@ -666,7 +658,8 @@ bool TCustomListView::CustomSort(const TLVCompare& compare, LPARAM data) {
   TLVCompare by = compare ? compare : DefaultCompare();
   auto& items = FListItems->FItems;
   std::stable_sort(items.begin(), items.end(), [&](TListItem* a, TListItem* b) { return by(a, b, data) < 0; });
-  if (FHandle) SendMessageA(FHandle, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&ByModelPosition));
+  if (FHandle)
+    SendMessageA(FHandle, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&vcl::comctrls::ByModelPosition<TListItem>));
   return true;
 }
 
@@ -678,7 +671,11 @@ void TCustomListView::CNNotify(TMessage& m) {
   auto* di = reinterpret_cast<NMLVDISPINFOA*>(m.LParam);
   m.Result = 0;
   switch (hdr->code) {
-    case NM_CUSTOMDRAW: DoCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(m.LParam), m); return;
+    case NM_CUSTOMDRAW: {
+      auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(m.LParam);
+      m.Result = AnswerCustomDraw(&cd->nmcd, &cd->clrText, &cd->clrTextBk, DrawnItem(cd->nmcd));
+      return;
+    }
     case LVN_GETDISPINFOA: {
       TListItem* item = ItemOf(di->item.lParam);
       if (!item) return;
@@ -698,11 +695,14 @@ void TCustomListView::CNNotify(TMessage& m) {
     case LVN_ITEMCHANGED: {
       TListItem* item = ItemOf(nm->lParam);
       if (FQuiet || !item) return;
+      // Each handler may free the view (and the item with it).
+      TWeakRef<TCustomListView> self(this);
       if (nm->uChanged & LVIF_TEXT) Change(item, ctText);
-      if (nm->uChanged & LVIF_IMAGE) Change(item, ctImage);
-      if (nm->uChanged & LVIF_STATE) {
+      if (self && (nm->uChanged & LVIF_IMAGE)) Change(item, ctImage);
+      if (self && (nm->uChanged & LVIF_STATE)) {
         Change(item, ctState);
-        if ((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED) DoSelectItem(item, (nm->uNewState & LVIS_SELECTED) != 0);
+        if (self && ((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED))
+          DoSelectItem(item, (nm->uNewState & LVIS_SELECTED) != 0);
       }
       return;
     }
@@ -728,20 +728,10 @@ void TCustomListView::CNNotify(TMessage& m) {
   }
 }
 
-void TCustomListView::DoCustomDraw(NMLVCUSTOMDRAW* cd, TMessage& m) {
-  vcl::comctrls::TCustomDrawHooks hooks;
-  hooks.controlDrawn = IsCustomDrawn(false);
-  hooks.itemDrawn = IsCustomDrawn(true);
-  hooks.drawControl = [this](const TRect& rect) { return CustomDraw(rect, cdPrePaint); };
-  hooks.drawItem = [this, cd](TCustomDrawState state) -> std::optional<bool> {
-    TListItem* item = ItemOf(cd->nmcd.lItemlParam);
-    auto i = static_cast<int>(cd->nmcd.dwItemSpec);
-    if (!item && i >= 0 && i < FListItems->GetCount()) item = FListItems->GetItem(i);
-    if (!item) return std::nullopt;
-    return CustomDrawItem(item, state, cdPrePaint);
-  };
-  m.Result = vcl::comctrls::CustomDrawNotify(&cd->nmcd, &cd->clrText, &cd->clrTextBk, FCanvas.get(), GetFont(),
-                                             GetColor(), hooks);
+TListItem* TCustomListView::DrawnItem(const NMCUSTOMDRAW& nmcd) const {
+  if (TListItem* item = ItemOf(nmcd.lItemlParam)) return item;
+  auto i = static_cast<int>(nmcd.dwItemSpec);
+  return i >= 0 && i < FListItems->GetCount() ? FListItems->GetItem(i) : nullptr;
 }
 
 // ---- the virtual hooks
@@ -767,11 +757,7 @@ bool TCustomListView::CanEdit(TListItem* item) {
 }
 
 void TCustomListView::Edit(const LVITEMA& item) {
-  TListItem* listItem = ItemOf(item.lParam);
-  if (!listItem || !item.pszText) return;
-  std::string s = item.pszText;
-  if (OnEdited) OnEdited(this, listItem, s);
-  listItem->SetCaption(s);
+  EndLabelEdit(ItemOf(item.lParam), item.pszText, &TListItem::SetCaption);
 }
 
 void TCustomListView::Delete(TListItem* item) {
@@ -784,16 +770,4 @@ void TCustomListView::InsertItem(TListItem* item) {
 
 void TCustomListView::GetImageIndex(TListItem* item) {
   if (OnGetImageIndex) OnGetImageIndex(this, item);
-}
-
-bool TCustomListView::IsCustomDrawn(bool item) {
-  return item ? static_cast<bool>(OnCustomDrawItem) : static_cast<bool>(OnCustomDraw);
-}
-
-bool TCustomListView::CustomDraw(const TRect& rect, TCustomDrawStage stage) {
-  return stage != cdPrePaint || vcl::comctrls::AskEvent(OnCustomDraw, this, rect);
-}
-
-bool TCustomListView::CustomDrawItem(TListItem* item, TCustomDrawState state, TCustomDrawStage stage) {
-  return stage != cdPrePaint || vcl::comctrls::AskEvent(OnCustomDrawItem, this, item, state);
 }

@@ -14,6 +14,7 @@
 
 #include "platform/vcl/classes/components/Collection.h"
 #include "platform/vcl/classes/strings/StringList.h"
+#include "platform/vcl/comctrls/ViewNotifications.h"
 #include "platform/vcl/comctrls/ViewTypes.h"
 #include "platform/vcl/controls/ImageList.h"
 #include "platform/vcl/controls/WinControl.h"
@@ -202,7 +203,7 @@ class TListItems : public TPersistent {
   int FUpdateCount = 0;
 };
 
-class TCustomListView : public TWinControl {
+class TCustomListView : public TWinControl, protected vcl::comctrls::TViewNotifications<TCustomListView, TListItem> {
   DRUMS_CLASS(TCustomListView, TWinControl)
   DRUMS_MESSAGE_MAP(TCustomListView)
 
@@ -287,9 +288,6 @@ class TCustomListView : public TWinControl {
   virtual void Delete(TListItem* item);
   virtual void InsertItem(TListItem* item);
   virtual void GetImageIndex(TListItem* item);
-  virtual bool CustomDraw(const TRect& rect, TCustomDrawStage stage);
-  virtual bool CustomDrawItem(TListItem* item, TCustomDrawState state, TCustomDrawStage stage);
-  virtual bool IsCustomDrawn(bool item);
 
  private:
   friend class TListItem;
@@ -297,9 +295,11 @@ class TCustomListView : public TWinControl {
   friend class TListColumn;
   friend class TListColumns;
   friend class TIconOptions;
+  friend class vcl::comctrls::TViewNotifications<TCustomListView, TListItem>;
   void CNNotify(TMessage& m);
   void WMDestroy(TMessage& m);
-  void DoCustomDraw(NMLVCUSTOMDRAW* cd, TMessage& m);
+  // The item a custom-draw record is about, or null.
+  TListItem* DrawnItem(const NMCUSTOMDRAW& nmcd) const;
   void UpdateStyle();
   void UpdateExStyle();
   void UpdateColumns();

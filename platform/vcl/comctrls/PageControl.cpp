@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/commctrl.h"
 
@@ -134,7 +135,10 @@ TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool goForward) const 
 
 void TPageControl::SelectNextPage(bool goForward) {
   TTabSheet* next = FindNextPage(FActivePage, goForward);
-  if (!next || next == FActivePage || !CanChange()) return;
+  if (!next || next == FActivePage) return;
+  // OnChanging may free the control.
+  TWeakRef<TPageControl> self(this);
+  if (!CanChange() || !self) return;
   SetActivePage(next);
   Change();
 }

@@ -9,17 +9,8 @@
 
 namespace {
 
-UINT OverlayBits(int overlayIndex) {
-  return static_cast<UINT>(INDEXTOOVERLAYMASK(overlayIndex >= 0 ? overlayIndex + 1 : 0));
-}
-
 UINT StateImageBits(int stateIndex) {
   return static_cast<UINT>(INDEXTOSTATEIMAGEMASK(stateIndex > 0 ? stateIndex : 0));
-}
-
-// The window orders a level after the model: each node by its place there.
-int CALLBACK ByModelPosition(LPARAM a, LPARAM b, LPARAM) {
-  return reinterpret_cast<TTreeNode*>(a)->GetIndex() - reinterpret_cast<TTreeNode*>(b)->GetIndex();
 }
 
 template <class F>
@@ -59,7 +50,7 @@ void TTreeNode::UpdateItem(UINT mask) {
   item.iImage = I_IMAGECALLBACK;
   item.iSelectedImage = I_IMAGECALLBACK;
   item.cChildren = FHasChildren > 0 ? 1 : 0;
-  item.state = OverlayBits(FOverlayIndex) | StateImageBits(FStateIndex);
+  item.state = vcl::comctrls::OverlayBits(FOverlayIndex) | StateImageBits(FStateIndex);
   item.stateMask = TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK;
   SendMessageA(w, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   InvalidateRect(w, nullptr, TRUE);
@@ -342,7 +333,8 @@ void TTreeNodes::InsertItem(TTreeNode* node) {
   item.iSelectedImage = I_IMAGECALLBACK;
   item.lParam = reinterpret_cast<LPARAM>(node);
   item.cChildren = node->FHasChildren > 0 ? 1 : 0;
-  item.state = (node->FState & TVIS_CUT) | OverlayBits(node->FOverlayIndex) | StateImageBits(node->FStateIndex);
+  item.state =
+      (node->FState & TVIS_CUT) | vcl::comctrls::OverlayBits(node->FOverlayIndex) | StateImageBits(node->FStateIndex);
   item.stateMask = TVIS_CUT | TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK;
   node->FItemId = reinterpret_cast<HTREEITEM>(SendMessageA(h, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
   for (TTreeNode* kid : node->FChildren) InsertItem(kid);
@@ -652,7 +644,7 @@ void TCustomTreeView::SortLevel(std::vector<TTreeNode*>& nodes, TTreeNode* paren
                                 LPARAM data, bool recurse) {
   std::stable_sort(nodes.begin(), nodes.end(), [&](TTreeNode* a, TTreeNode* b) { return compare(a, b, data) < 0; });
   if (FHandle && (!parent || parent->FItemId)) {
-    TVSORTCB sort{parent ? parent->FItemId : TVI_ROOT, &ByModelPosition, 0};
+    TVSORTCB sort{parent ? parent->FItemId : TVI_ROOT, &vcl::comctrls::ByModelPosition<TTreeNode>, 0};
     SendMessageA(FHandle, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
   }
   if (recurse)
@@ -667,7 +659,11 @@ void TCustomTreeView::CNNotify(TMessage& m) {
   auto* di = reinterpret_cast<NMTVDISPINFOA*>(m.LParam);
   m.Result = 0;
   switch (hdr->code) {
-    case NM_CUSTOMDRAW: DoCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(m.LParam), m); return;
+    case NM_CUSTOMDRAW: {
+      auto* cd = reinterpret_cast<NMTVCUSTOMDRAW*>(m.LParam);
+      m.Result = AnswerCustomDraw(&cd->nmcd, &cd->clrText, &cd->clrTextBk, DrawnItem(cd->nmcd));
+      return;
+    }
     case TVN_GETDISPINFOA: {
       auto* node = reinterpret_cast<TTreeNode*>(di->item.lParam);
       if (!node) return;
@@ -721,19 +717,9 @@ void TCustomTreeView::CNNotify(TMessage& m) {
   }
 }
 
-void TCustomTreeView::DoCustomDraw(NMTVCUSTOMDRAW* cd, TMessage& m) {
-  vcl::comctrls::TCustomDrawHooks hooks;
-  hooks.controlDrawn = IsCustomDrawn(false);
-  hooks.itemDrawn = IsCustomDrawn(true);
-  hooks.drawControl = [this](const TRect& rect) { return CustomDraw(rect, cdPrePaint); };
-  hooks.drawItem = [this, cd](TCustomDrawState state) -> std::optional<bool> {
-    auto* node = reinterpret_cast<TTreeNode*>(cd->nmcd.lItemlParam);
-    if (!node) node = NodeFromItem(reinterpret_cast<HTREEITEM>(cd->nmcd.dwItemSpec));
-    if (!node) return std::nullopt;
-    return CustomDrawItem(node, state, cdPrePaint);
-  };
-  m.Result = vcl::comctrls::CustomDrawNotify(&cd->nmcd, &cd->clrText, &cd->clrTextBk, FCanvas.get(), GetFont(),
-                                             GetColor(), hooks);
+TTreeNode* TCustomTreeView::DrawnItem(const NMCUSTOMDRAW& nmcd) const {
+  if (auto* node = reinterpret_cast<TTreeNode*>(nmcd.lItemlParam)) return node;
+  return NodeFromItem(reinterpret_cast<HTREEITEM>(nmcd.dwItemSpec));
 }
 
 // ---- the virtual hooks
@@ -767,11 +753,7 @@ bool TCustomTreeView::CanEdit(TTreeNode* node) {
 }
 
 void TCustomTreeView::Edit(const TVITEMA& item) {
-  TTreeNode* node = NodeFromItem(item.hItem);
-  if (!node || !item.pszText) return;
-  std::string s = item.pszText;
-  if (OnEdited) OnEdited(this, node, s);
-  node->SetText(s);
+  EndLabelEdit(NodeFromItem(item.hItem), item.pszText, &TTreeNode::SetText);
 }
 
 void TCustomTreeView::Delete(TTreeNode* node) {
@@ -784,16 +766,4 @@ void TCustomTreeView::GetImageIndex(TTreeNode* node) {
 
 void TCustomTreeView::GetSelectedIndex(TTreeNode* node) {
   if (OnGetSelectedIndex) OnGetSelectedIndex(this, node);
-}
-
-bool TCustomTreeView::IsCustomDrawn(bool item) {
-  return item ? static_cast<bool>(OnCustomDrawItem) : static_cast<bool>(OnCustomDraw);
-}
-
-bool TCustomTreeView::CustomDraw(const TRect& rect, TCustomDrawStage stage) {
-  return stage != cdPrePaint || vcl::comctrls::AskEvent(OnCustomDraw, this, rect);
-}
-
-bool TCustomTreeView::CustomDrawItem(TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage) {
-  return stage != cdPrePaint || vcl::comctrls::AskEvent(OnCustomDrawItem, this, node, state);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/comctrls/ViewNotifications.h"
 #include "platform/vcl/comctrls/ViewTypes.h"
 #include "platform/vcl/controls/ImageList.h"
 #include "platform/vcl/controls/WinControl.h"
@@ -174,7 +175,7 @@ class TTreeNodes : public TPersistent {
   int FUpdateCount = 0;
 };
 
-class TCustomTreeView : public TWinControl {
+class TCustomTreeView : public TWinControl, protected vcl::comctrls::TViewNotifications<TCustomTreeView, TTreeNode> {
   DRUMS_CLASS(TCustomTreeView, TWinControl)
   DRUMS_MESSAGE_MAP(TCustomTreeView)
 
@@ -251,16 +252,15 @@ class TCustomTreeView : public TWinControl {
   virtual void Delete(TTreeNode* node);
   virtual void GetImageIndex(TTreeNode* node);
   virtual void GetSelectedIndex(TTreeNode* node);
-  virtual bool CustomDraw(const TRect& rect, TCustomDrawStage stage);
-  virtual bool CustomDrawItem(TTreeNode* node, TCustomDrawState state, TCustomDrawStage stage);
-  virtual bool IsCustomDrawn(bool item);
 
  private:
   friend class TTreeNode;
   friend class TTreeNodes;
+  friend class vcl::comctrls::TViewNotifications<TCustomTreeView, TTreeNode>;
   void CNNotify(TMessage& m);
   void WMDestroy(TMessage& m);
-  void DoCustomDraw(NMTVCUSTOMDRAW* cd, TMessage& m);
+  // The node a custom-draw record is about, or null.
+  TTreeNode* DrawnItem(const NMCUSTOMDRAW& nmcd) const;
   void SetStyleBit(DWORD bit, bool on);
   void SetImageList(TCustomImageList*& slot, TCustomImageList* value, WPARAM which);
   void ImageListChange(TObject* sender);

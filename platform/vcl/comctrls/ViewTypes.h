@@ -58,6 +58,17 @@ bool AskEvent(const Event& event, A&&... args) {
   return flag;
 }
 
+// An item's overlay image index as the window's state bits (-1: none).
+inline UINT OverlayBits(int overlayIndex) {
+  return static_cast<UINT>(INDEXTOOVERLAYMASK(overlayIndex >= 0 ? overlayIndex + 1 : 0));
+}
+
+// The window orders its items after the model: each by its place there.
+template <class Item>
+int CALLBACK ByModelPosition(LPARAM a, LPARAM b, LPARAM) {
+  return reinterpret_cast<Item*>(a)->GetIndex() - reinterpret_cast<Item*>(b)->GetIndex();
+}
+
 // The default order of labels: as a reader sorts them, letters before case
 // (so "hat" comes before "Kick"), case deciding only between equals.
 int CompareLabels(const std::string& a, const std::string& b);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/vcl/SysUtils.h"
+#include "platform/vcl/classes/components/DeferredRelease.h"
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/controls/ActionList.h"
 #include "platform/vcl/controls/ControlHooks.h"
 #include "platform/vcl/controls/WinControl.h"
@@ -202,61 +204,67 @@ void TControl::DoMouseUp(TMessage& m, TMouseButton button) {
   if (!FControlStyle.Contains(csNoStdEvents)) MouseUp(button, KeysToShiftState(m.WParam), m.XPos(), m.YPos());
 }
 
-void TControl::WMLButtonDown(TMessage& m) {
-  SendCancelMode(this);
+bool TControl::AliveAfterDefault(TMessage& m) {
+  TWeakRef<TControl> self(this);
   DefaultHandler(m);
+  return static_cast<bool>(self);
+}
+
+// Each step below may run a handler that frees the control (a window's own
+// click notification runs inside DefaultHandler): the path stops there.
+
+void TControl::WMLButtonDown(TMessage& m) {
+  TWeakRef<TControl> self(this);
+  SendCancelMode(this);
+  if (!self || !AliveAfterDefault(m)) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
   DoMouseDown(m, mbLeft, {});
 }
 
 void TControl::WMLButtonDblClk(TMessage& m) {
+  TWeakRef<TControl> self(this);
   SendCancelMode(this);
-  DefaultHandler(m);
+  if (!self || !AliveAfterDefault(m)) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
-  DoMouseDown(m, mbLeft, {ssDouble});
+  if (self) DoMouseDown(m, mbLeft, {ssDouble});
 }
 
 void TControl::WMLButtonUp(TMessage& m) {
-  DefaultHandler(m);
+  TWeakRef<TControl> self(this);
+  if (!AliveAfterDefault(m)) return;
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
   if (FControlState.Contains(csClicked)) {
     FControlState.Exclude(csClicked);
     TRect r = GetClientRect();
     if (m.XPos() >= r.Left && m.XPos() < r.Right && m.YPos() >= r.Top && m.YPos() < r.Bottom) Click();
   }
-  DoMouseUp(m, mbLeft);
+  if (self) DoMouseUp(m, mbLeft);
 }
 
 void TControl::WMRButtonDown(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseDown(m, mbRight, {});
+  if (AliveAfterDefault(m)) DoMouseDown(m, mbRight, {});
 }
 void TControl::WMRButtonDblClk(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseDown(m, mbRight, {ssDouble});
+  if (AliveAfterDefault(m)) DoMouseDown(m, mbRight, {ssDouble});
 }
 void TControl::WMRButtonUp(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseUp(m, mbRight);
+  if (AliveAfterDefault(m)) DoMouseUp(m, mbRight);
 }
 void TControl::WMMButtonDown(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseDown(m, mbMiddle, {});
+  if (AliveAfterDefault(m)) DoMouseDown(m, mbMiddle, {});
 }
 void TControl::WMMButtonDblClk(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseDown(m, mbMiddle, {ssDouble});
+  if (AliveAfterDefault(m)) DoMouseDown(m, mbMiddle, {ssDouble});
 }
 void TControl::WMMButtonUp(TMessage& m) {
-  DefaultHandler(m);
-  DoMouseUp(m, mbMiddle);
+  if (AliveAfterDefault(m)) DoMouseUp(m, mbMiddle);
 }
 
 void TControl::WMMouseMove(TMessage& m) {
-  DefaultHandler(m);
-  if (!FControlStyle.Contains(csNoStdEvents)) MouseMove(KeysToShiftState(m.WParam), m.XPos(), m.YPos());
+  if (AliveAfterDefault(m) && !FControlStyle.Contains(csNoStdEvents))
+    MouseMove(KeysToShiftState(m.WParam), m.XPos(), m.YPos());
 }
 
 void TControl::WMMouseWheel(TMessage& m) {
@@ -312,6 +320,10 @@ void TControl::Click() {
   else if (OnClick)
     OnClick(this);
 }
+void TControl::Release() {
+  ReleaseComponent(this);
+}
+
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
 }
@@ -638,8 +650,10 @@ int TControl::GetTextBuf(char* buffer, int bufSize) {
 }
 
 void TControl::SetTextBuf(const char* buffer) {
+  // A window's change notification may run a handler that frees the control.
+  TWeakRef<TControl> self(this);
   Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer));
-  Perform(CM_TEXTCHANGED, 0, 0);
+  if (self) Perform(CM_TEXTCHANGED, 0, 0);
 }
 
 std::string TControl::GetText() {

@@ -79,6 +79,9 @@ class TControl : public TComponent {
   void SetVisible(bool value);
   void Show();
   void Hide();
+  // Deletes the control once the messages now waiting are handled: the way
+  // to free a control from inside one of its own events.
+  void Release();
   virtual bool GetEnabled() const { return FEnabled; }
   virtual void SetEnabled(bool value);
   TColor GetColor() const { return FColor; }
@@ -160,6 +163,9 @@ class TControl : public TComponent {
   // The class chain's tables; TControl's own is the root.
   virtual bool DispatchMessageTable(TMessage& message);
   void InheritedMessage(TMessage& message) { DefaultHandler(message); }
+  // DefaultHandler, telling whether the control outlived it: a window's own
+  // notifications run handlers inside it, and a handler may free the control.
+  bool AliveAfterDefault(TMessage& message);
   static void Messages(TMessageMap<TControl>& m);
   template <class X>
   friend const TMessageMap<X>& ::vcl::detail::MessageMapOf();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/vcl/SysUtils.h"
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/controls/ControlCanvas.h"
 #include "platform/vcl/controls/ControlHooks.h"
 #include "platform/vcl/controls/Screen.h"
@@ -37,35 +38,44 @@ bool IsKeyMsg(MSG& msg) {
 }
 }  // namespace vcl
 
+// The form's preview and the control's own handler may free the control:
+// a freed control counts as having handled the key, so nothing goes on.
+
 bool TWinControl::DoKeyDown(TMessage& m) {
+  TWeakRef<TWinControl> self(this);
   TWinControl* top = GetTopParent(this);
   if (top && top != this && top->GetKeyPreview() && top->DoKeyDown(m)) return true;
+  if (!self) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = m.CharCode();
   KeyDown(key, KeyDataToShiftState(m.LParam));
-  if (key == 0) return true;
+  if (key == 0 || !self) return true;
   m.WParam = key;
   return false;
 }
 
 bool TWinControl::DoKeyPress(TMessage& m) {
+  TWeakRef<TWinControl> self(this);
   TWinControl* top = GetTopParent(this);
   if (top && top != this && top->GetKeyPreview() && top->DoKeyPress(m)) return true;
+  if (!self) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   char ch = static_cast<char>(m.WParam);
   KeyPress(ch);
-  if (ch == 0) return true;
+  if (ch == 0 || !self) return true;
   m.WParam = static_cast<unsigned char>(ch);
   return false;
 }
 
 bool TWinControl::DoKeyUp(TMessage& m) {
+  TWeakRef<TWinControl> self(this);
   TWinControl* top = GetTopParent(this);
   if (top && top != this && top->GetKeyPreview() && top->DoKeyUp(m)) return true;
+  if (!self) return true;
   if (FControlStyle.Contains(csNoStdEvents)) return false;
   WORD key = m.CharCode();
   KeyUp(key, KeyDataToShiftState(m.LParam));
-  if (key == 0) return true;
+  if (key == 0 || !self) return true;
   m.WParam = key;
   return false;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/vcl/SysUtils.h"
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/controls/ControlCanvas.h"
 #include "platform/vcl/controls/ControlHooks.h"
 #include "platform/vcl/controls/Screen.h"
@@ -15,8 +16,11 @@
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_SETFOCUS: {
+      // The focus change runs OnExit and OnEnter, which may free this control.
+      TWeakRef<TWinControl> self(this);
       TWinControl* top = GetTopParent(this);
       if (top && !top->SetFocusedControl(this)) return;
+      if (!self) return;
       break;
     }
     case WM_CANCELMODE:

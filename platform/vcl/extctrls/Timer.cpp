@@ -1,5 +1,6 @@
 #include "platform/vcl/extctrls/Timer.h"
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/rtl/Exceptions.h"
 #include "platform/win/windows.h"
@@ -28,7 +29,6 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TTimer::~TTimer() {
-  if (FAlive) *FAlive = false;
   if (FWindow) {
     KillTimer(FWindow, kTimerId);
     SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
@@ -82,22 +82,15 @@ LRESULT CALLBACK TTimer::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
   if (msg != WM_TIMER || !timer) return DefWindowProcA(hwnd, msg, wParam, lParam);
   if (timer->FInTimer) return 0;
   // The handler may free the timer (and this window).
-  bool alive = true;
+  TWeakRef<TTimer> alive(timer);
   timer->FInTimer = true;
-  timer->FAlive = &alive;
   try {
     timer->Timer();
   } catch (...) {
-    if (alive) {
-      timer->FInTimer = false;
-      timer->FAlive = nullptr;
-    }
-    if (Application) Application->HandleException(alive ? timer : nullptr);
+    if (alive) timer->FInTimer = false;
+    if (Application) Application->HandleException(alive.Get());
     return 0;
   }
-  if (alive) {
-    timer->FInTimer = false;
-    timer->FAlive = nullptr;
-  }
+  if (alive) timer->FInTimer = false;
   return 0;
 }

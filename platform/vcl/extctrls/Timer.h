@@ -35,6 +35,4 @@ class TTimer : public TComponent {
   bool FEnabled = true;
   unsigned FInterval = 1000;
   bool FInTimer = false;
-  // Set while OnTimer runs: cleared when the handler frees the timer.
-  bool* FAlive = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/rtl/FileNames.h"
 #include "platform/vcl/rtl/FileSystem.h"
 #include "platform/vcl/rtl/StringUtils.h"
@@ -74,6 +75,8 @@ std::string TFileListBox::GetFileName() {
 }
 
 void TFileListBox::Click() {
+  // OnClick may free the list.
+  TWeakRef<TFileListBox> self(this);
   inherited::Click();
-  if (OnChange) OnChange(this);
+  if (self && OnChange) OnChange(this);
 }

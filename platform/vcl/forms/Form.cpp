@@ -516,13 +516,6 @@ void TCustomForm::Close() {
   }
 }
 
-void TCustomForm::Release() {
-  if (HandleAllocated())
-    PostMessageA(GetHandle(), CM_RELEASE, 0, 0);
-  else
-    delete this;
-}
-
 void TCustomForm::CMRelease(TMessage&) {
   // Normally the application's loop takes CM_RELEASE before dispatching;
   // sent straight to the window, the form goes all the same.

@@ -43,15 +43,13 @@ class TCustomForm : public TScrollingWinControl {
   // an exception OnCreate raises is reported and the form lives on.
   virtual void AfterConstruction();
   // Runs OnDestroy once; deleting a form runs it too if nobody did.
-  virtual void BeforeDestruction();
+  void BeforeDestruction() override;
 
   // Showing and closing.
   void Show();
   void Hide();
   void Close();
   bool CloseQuery();
-  // Deletes the form once the messages now waiting for it are handled.
-  void Release();
   int ShowModal();
   TModalResult GetModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult value) { FModalResult = value; }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/grids/GridAxis.h"
 #include "platform/vcl/grids/InplaceEdit.h"
 #include "platform/win/windows.h"
@@ -274,7 +275,8 @@ bool TCustomGrid::SelectCell(int ACol, int ARow) {
 bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool moveAnchor, bool show) {
   if (ACol < FFixedCols || ACol >= FColCount || ARow < FFixedRows || ARow >= FRowCount)
     throw EInvalidGridOperation(kIndexOutOfRange);
-  if (!SelectCell(ACol, ARow)) return false;
+  TWeakRef<TCustomGrid> self(this);
+  if (!SelectCell(ACol, ARow) || !self) return false;
   TGridRect old = GetSelection();
   TGridCoord oldCurrent = FCurrent;
   FCurrent = {ACol, ARow};

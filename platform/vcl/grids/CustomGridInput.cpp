@@ -2,6 +2,7 @@
 // column widths and row heights a form stores.
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/classes/streaming/Filer.h"
 #include "platform/vcl/classes/streaming/Reader.h"
 #include "platform/vcl/classes/streaming/Writer.h"
@@ -63,9 +64,13 @@ void TCustomGrid::DoExit() {
 
 // ---- Keys ---------------------------------------------------------------------
 
+// OnKeyDown, OnKeyPress, OnMouseDown and OnSelectCell may free the grid:
+// each path stops there.
+
 void TCustomGrid::KeyDown(WORD& key, TShiftState shift) {
+  TWeakRef<TCustomGrid> self(this);
   inherited::KeyDown(key, shift);
-  if (key != 0) NavigateKey(key, shift);
+  if (self && key != 0) NavigateKey(key, shift);
 }
 
 void TCustomGrid::NavigateKey(WORD& key, TShiftState shift) {
@@ -127,8 +132,9 @@ void TCustomGrid::NavigateKey(WORD& key, TShiftState shift) {
 }
 
 void TCustomGrid::KeyPress(char& key) {
+  TWeakRef<TCustomGrid> self(this);
   inherited::KeyPress(key);
-  if (key == 0 || !FOptions.Contains(goEditing)) return;
+  if (!self || key == 0 || !FOptions.Contains(goEditing)) return;
   if (key == '\r') {
     // Enter opens the editor and closes it again (keeping the text).
     if (!FOptions.Contains(goAlwaysShowEditor)) {
@@ -156,6 +162,7 @@ void TCustomGrid::KeyPress(char& key) {
 // ---- Mouse ----------------------------------------------------------------------
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TWeakRef<TCustomGrid> self(this);
   if (!GetComponentState().Contains(csDesigning) && CanFocus() && !Focused_()) SetFocus();
   if (button == mbLeft && !shift.Contains(ssDouble)) {
     TGridCoord cell = MouseCoord(x, y);
@@ -170,10 +177,11 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         MoveAnchor(cell.X, cell.Y);
       else
         MoveCurrent(cell.X, cell.Y, true, true);
+      if (!self) return;
       FSelecting = true;
     }
   }
-  inherited::MouseDown(button, shift, x, y);
+  if (self) inherited::MouseDown(button, shift, x, y);
 }
 
 void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {

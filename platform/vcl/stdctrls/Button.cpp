@@ -1,5 +1,6 @@
 #include "platform/vcl/stdctrls/Button.h"
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/forms/Form.h"
 #include "platform/vcl/stdctrls/ControlColors.h"
 #include "platform/win/windows.h"
@@ -172,8 +173,10 @@ void TCustomCheckBox::CNCommand(TMessage& m) {
 
 void TCustomCheckBox::CMDialogChar(TMessage& m) {
   if (IsAccel(m.CharCode(), GetCaption()) && CanFocus()) {
+    // OnEnter may free the box.
+    TWeakRef<TCustomCheckBox> self(this);
     SetFocus();
-    if (Focused()) Toggle();
+    if (self && Focused()) Toggle();
     m.Result = 1;
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/stdctrls/ControlColors.h"
 #include "platform/vcl/stdctrls/OwnerDraw.h"
 #include "platform/win/windows.h"
@@ -108,10 +109,13 @@ void TCustomComboBox::CNCommand(TMessage& m) {
     case CBN_EDITCHANGE: Change(); break;
     case CBN_DROPDOWN: DropDown(); break;
     case CBN_CLOSEUP: CloseUp(); break;
-    case CBN_SELCHANGE:
+    case CBN_SELCHANGE: {
+      // OnClick may free the box.
+      TWeakRef<TCustomComboBox> self(this);
       Click();
-      Change();
+      if (self) Change();
       break;
+    }
     default: break;
   }
 }

@@ -71,6 +71,8 @@ LRESULT GeometryMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lParam, bo
     case LVM_SETITEMPOSITION32: {
       DWORD view = ViewOf(lv);
       if (!valid || (view != LVS_ICON && view != LVS_SMALLICON)) return FALSE;
+      // The 32-bit form carries the point by address: none, nothing to move.
+      if (msg == LVM_SETITEMPOSITION32 && lParam == 0) return FALSE;
       POINT p = msg == LVM_SETITEMPOSITION
                     ? POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}
                     : *reinterpret_cast<POINT*>(lParam);
@@ -180,6 +182,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(lv));
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
+  StateInUse<ListView> inUse(lv);
   bool handled = false;
   LRESULT r = ListViewItemMessage(*lv, msg, wParam, lParam, &handled);
   if (handled) return r;
@@ -191,8 +194,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: Create(*lv); return 0;
     case WM_DESTROY: Destroy(*lv); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
+      // Deleted when the outermost call of this procedure returns.
       SetWindowLongPtrA(hwnd, 0, 0);
-      delete lv;
+      lv->released = true;
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case LVM_GETBKCOLOR: return lv->bkColour;
     case LVM_SETBKCOLOR:

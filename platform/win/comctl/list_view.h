@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/comctl/state_lifetime.h"
 #include "platform/win/commctrl.h"
 
 namespace win::comctl {
@@ -36,7 +37,7 @@ struct LvColumn {
   int image = 0;
 };
 
-struct ListView {
+struct ListView : StateLifetime {
   HWND hwnd = nullptr;
   HWND header = nullptr;
   std::vector<LvItem> items;

@@ -49,6 +49,7 @@ LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(tv));
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
+  StateInUse<TreeView> inUse(tv);
   bool handled = false;
   LRESULT r = TreeItemMessage(*tv, msg, wParam, lParam, &handled);
   if (handled) return r;
@@ -59,8 +60,9 @@ LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
       DeleteNode(*tv, &tv->root);
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
+      // Deleted when the outermost call of this procedure returns.
       SetWindowLongPtrA(hwnd, 0, 0);
-      delete tv;
+      tv->released = true;
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case TVM_EXPAND: return node && ExpandNode(*tv, node, static_cast<UINT>(wParam), false) ? TRUE : FALSE;
     case TVM_SELECTITEM: return SelectMessage(*tv, wParam, node);

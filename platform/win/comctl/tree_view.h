@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/comctl/state_lifetime.h"
 #include "platform/win/commctrl.h"
 
 struct _TREEITEM {
@@ -27,7 +28,7 @@ namespace win::comctl {
 
 using TvNode = _TREEITEM;
 
-struct TreeView {
+struct TreeView : StateLifetime {
   HWND hwnd = nullptr;
   TvNode root;  // holds the top-level nodes; never shown
   std::set<TvNode*> live;

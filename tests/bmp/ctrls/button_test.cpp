@@ -65,25 +65,7 @@ class BmpButton : public BmpTest {
     ReleaseDC(control->GetHandle(), dc);
     return c;
   }
-  void ClickAt(TWinControl* control, int x, int y) {
-    RECT r;
-    GetWindowRect(control->GetHandle(), &r);
-    HWND top = form->GetHandle();
-    RECT f;
-    GetWindowRect(top, &f);
-    for (host::EventType type : {host::EventType::MouseMove, host::EventType::MouseDown, host::EventType::MouseUp}) {
-      host::Event e;
-      e.type = type;
-      e.button = host::MouseButton::Left;
-      e.window = win::user::HostWindowOf(top);
-      e.screenX = r.left + x;
-      e.screenY = r.top + y;
-      e.x = e.screenX - f.left;
-      e.y = e.screenY - f.top;
-      host::headless::PushEvent(e);
-    }
-    Pump();
-  }
+  void ClickAt(TWinControl* control, int x, int y) { ClickThroughHost(form, control, x, y); }
 
   TForm* form = nullptr;
   TSkin* skin = nullptr;

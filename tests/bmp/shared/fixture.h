@@ -4,7 +4,10 @@
 #pragma once
 
 #include "controls/bmp/BmpUtils.h"
+#include "platform/host/headless.h"
+#include "platform/vcl/Forms.h"
 #include "platform/vcl/Controls.h"
+#include "platform/win/drums_ext.h"
 #include "styled/shared/fixture.h"
 
 namespace bmptest {
@@ -27,5 +30,27 @@ class TSkin : public TGraphicControl {
                  static_cast<TColor>(RGB(200, 120, 40)));
   }
 };
+
+// A move, press and release at (x, y) of control on form, through the host
+// as the desktop sends them; then the messages are handled.
+inline void ClickThroughHost(TForm* form, TWinControl* control, int x, int y) {
+  RECT r;
+  GetWindowRect(control->GetHandle(), &r);
+  HWND top = form->GetHandle();
+  RECT f;
+  GetWindowRect(top, &f);
+  for (host::EventType type : {host::EventType::MouseMove, host::EventType::MouseDown, host::EventType::MouseUp}) {
+    host::Event e;
+    e.type = type;
+    e.button = host::MouseButton::Left;
+    e.window = win::user::HostWindowOf(top);
+    e.screenX = r.left + x;
+    e.screenY = r.top + y;
+    e.x = e.screenX - f.left;
+    e.y = e.screenY - f.top;
+    host::headless::PushEvent(e);
+  }
+  Application->ProcessMessages();
+}
 
 }  // namespace bmptest

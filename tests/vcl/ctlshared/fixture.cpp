@@ -48,16 +48,16 @@ void ControlTest::ClickAt(TControl* control, int x, int y, bool doubleClick) {
   Pump();
 }
 
-void ControlTest::PressKey(WORD vk) {
+void ControlTest::QueueKey(WORD vk, std::uint32_t modifiers) {
   HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
   for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
     host::Event e;
     e.type = type;
     e.key = vk;
+    e.modifiers = modifiers;
     e.window = win::user::HostWindowOf(top);
     host::headless::PushEvent(e);
   }
-  Pump();
 }
 
 void ControlTest::Type(const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "drummachine/startup/ProgramStartup.h"
@@ -25,8 +26,15 @@ class ControlTest : public ::testing::Test {
   void Advance(int milliseconds);
   // A left click at a point of control's client area.
   void ClickAt(TControl* control, int x, int y, bool doubleClick = false);
-  // A key press and release sent to the focused window.
-  void PressKey(WORD vk);
+  // A key press and release sent to the focused window, with the host's
+  // modifier flags (host::ModCtrl ...) held.
+  void PressKey(WORD vk, std::uint32_t modifiers = 0) {
+    QueueKey(vk, modifiers);
+    Pump();
+  }
+  // The same, only queued: a loop that opens on one key (a menu) takes the
+  // next from the queue.
+  void QueueKey(WORD vk, std::uint32_t modifiers = 0);
   // Text typed into the focused window.
   void Type(const std::string& text);
   // The colour on screen at a point of control's client area.

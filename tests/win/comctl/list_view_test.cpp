@@ -1,6 +1,7 @@
 // The list view driven by messages, mouse and keyboard: notification order,
 // selection, custom draw, label editing, columns and the header.
 #include <cstring>
+#include <utility>
 
 #include "comctl_fixture.h"
 
@@ -495,6 +496,24 @@ TEST_F(ListViewTest, IconViewPlacesItemsInAGridAndHitTestsThem) {
   EXPECT_TRUE(IsWindowVisible(header));
   DestroyWindow(lv);
   EXPECT_FALSE(ImageList_Destroy(large));  // not shared: the view destroyed it
+}
+
+// An icon placed by either message stays where it was put; the 32-bit
+// message without a point is refused and moves nothing.
+TEST_F(ListViewTest, SettingAnItemPositionMovesItUnlessThePointIsMissing) {
+  HWND lv = MakeList(LVS_ICON, {"one", "two"});
+  auto position = [&](int item) {
+    POINT p{-1, -1};
+    SendMessageA(lv, LVM_GETITEMPOSITION, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&p));
+    return std::pair<LONG, LONG>(p.x, p.y);
+  };
+  POINT to{120, 60};
+  EXPECT_TRUE(SendMessageA(lv, LVM_SETITEMPOSITION32, 1, reinterpret_cast<LPARAM>(&to)));
+  EXPECT_EQ(position(1), std::make_pair(LONG{120}, LONG{60}));
+  EXPECT_TRUE(SendMessageA(lv, LVM_SETITEMPOSITION, 1, MAKELPARAM(40, 90)));
+  EXPECT_EQ(position(1), std::make_pair(LONG{40}, LONG{90}));
+  EXPECT_FALSE(SendMessageA(lv, LVM_SETITEMPOSITION32, 1, 0));
+  EXPECT_EQ(position(1), std::make_pair(LONG{40}, LONG{90}));
 }
 
 TEST_F(ListViewTest, FocusedIconShowsItsWholeLabel) {

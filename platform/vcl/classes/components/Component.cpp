@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/classes/streaming/Fixups.h"
 #include "platform/vcl/classes/streaming/Reader.h"
 #include "platform/vcl/classes/streaming/Writer.h"
@@ -67,6 +68,9 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
+  // Whoever holds a weak reference sees null from here on, also while the
+  // owned components go.
+  while (FWeakLinks != nullptr) FWeakLinks->Attach(nullptr);
   Destroying();
   vcl::detail::RemoveFixupsOf(this);
   // Each notified component removes itself from the list in turn.

@@ -30,6 +30,9 @@ using TComponentState = TSet<TComponentStateItem>;
 enum TOperation { opInsert, opRemove };
 
 class TComponent;
+namespace vcl::detail {
+class WeakLink;
+}
 using TComponentClass = TClass;
 using TGetChildProc = std::function<void(TComponent* child)>;
 
@@ -63,6 +66,9 @@ class TComponent : public TPersistent {
   void RemoveComponent(TComponent* component);
   void DestroyComponents();
   void Destroying();
+  // Runs just before a deliberate delete (a posted release): a form's
+  // OnDestroy still sees the whole form there.
+  virtual void BeforeDestruction() {}
 
   // component's deletion will be reported to this one by Notification.
   void FreeNotification(TComponent* component);
@@ -108,8 +114,11 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;
+  // The weak references to this component (TWeakRef), cleared when it dies.
+  vcl::detail::WeakLink* FWeakLinks = nullptr;
 
   friend class TReader;
+  friend class vcl::detail::WeakLink;
   friend class TWriter;
 };
 
