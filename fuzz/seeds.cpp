@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -243,13 +244,7 @@ std::vector<std::string> TextFileSeeds() {
   WriteLn(f, 9223372036854775807LL);
   Write(f, std::string("1.5e3 -0.25"));
   CloseFile(f);
-  std::string text;
-  if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
-    std::fclose(in);
-  }
-  return {text};
+  return {ReadWholeFile(path)};
 }
 
 }  // namespace
@@ -263,6 +258,25 @@ const std::string& ScratchDir() {
   return dir;
 }
 
+std::string WriteScratchFile(const std::string& name, const std::string& bytes) {
+  const std::string path = ScratchDir() + "/" + name;
+  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  return path;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::string text;
+  if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
+    std::fclose(in);
+  }
+  return text;
+}
+
 void RegisterFuzzClasses() {
   static const bool once = [] {
     sample::RegisterSampleClasses();
@@ -272,8 +286,9 @@ void RegisterFuzzClasses() {
 }
 
 std::vector<std::string> Targets() {
-  return {"bmp",     "icon",     "jpeg",      "form_reader", "text_to_binary", "binary_to_text",
-          "profile", "registry", "text_file", "lzrw",        "container"};
+  return {
+      "bmp",       "icon", "jpeg",      "form_reader", "text_to_binary",  "binary_to_text", "profile", "registry",
+      "text_file", "lzrw", "container", "wav",         "wave_collection", "song_file",      "recent",  "midi_import"};
 }
 
 std::vector<std::string> Seeds(const std::string& target) {
@@ -299,7 +314,7 @@ std::vector<std::string> Seeds(const std::string& target) {
   if (target == "text_file") return TextFileSeeds();
   if (target == "lzrw") return LzrwSeeds();
   if (target == "container") return ContainerSeeds();
-  return {};
+  return ProgramSeeds(target);
 }
 
 }  // namespace drums_fuzz
