@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # run-fuzz.sh BUILD_DIR SECONDS JOBS [TARGET...]: runs every fuzz target (or
 # the ones named) for SECONDS, JOBS at a time, each on its own corpus (seeded
-# by the project's writers) under BUILD_DIR/fuzz/corpus/<target>, with the
-# target's regression inputs (fuzz/regressions/<target>) read as well. Faults
-# land in BUILD_DIR/fuzz/crashes/<target>. Prints each target's executions
-# and findings; exits 1 when one found a fault.
+# by the project's writers) under BUILD_DIR/fuzz/corpus/<target>. Faults land
+# in BUILD_DIR/fuzz/crashes/<target>; a fault fixed becomes a regression input
+# under fuzz/regressions/<target>, which `make test` replays. Prints each
+# target's executions and findings; exits 1 when one found a fault.
 set -euo pipefail
 build=${1:?build dir}
 seconds=${2:-60}
 jobs=${3:-4}
 shift $(($# < 3 ? $# : 3))
-regressions="$(cd "$(dirname "$0")/.." && pwd)/fuzz/regressions"
 bin="$build/fuzz"
 corpus="$bin/corpus"
 crashes="$bin/crashes"
@@ -21,14 +20,12 @@ mkdir -p "$corpus" "$crashes" "$logs"
 run_one() {
   local target=$1
   mkdir -p "$crashes/$target"
-  local extra=()
-  [ -d "$regressions/$target" ] && extra=("$regressions/$target")
   # -rss_limit_mb: a reader that asks for gigabytes is a finding.
-  "$bin/${target}_fuzz" "$corpus/$target" "${extra[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  "$bin/${target}_fuzz" "$corpus/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
     -max_len=65536 -artifact_prefix="$crashes/$target/" -print_final_stats=1 >"$logs/$target.log" 2>&1 || true
 }
 export -f run_one
-export bin corpus crashes logs seconds regressions
+export bin corpus crashes logs seconds
 
 if [ $# -gt 0 ]; then
   targets="$*"
