@@ -14,14 +14,18 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 4
 FUZZ_TARGETS ?=
 
-.PHONY: run test test-threads deps build-run build-test bench fuzz clean
+.PHONY: run test test-threads deps configure-run build-run build-test bench fuzz clean
 
 deps:
 	@./tools/install-deps.sh
 
-build-run: deps
+configure-run: deps
 	@[ -f $(RUN_DIR)/build.ninja ] || cmake -S . -B $(RUN_DIR) $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	@cmake --build $(RUN_DIR) -j $(JOBS)
+
+# Only the programs and what they need (libraries, tools, the program
+# folder's data): the tests and benchmarks are not built for a run.
+build-run: configure-run
+	@cmake --build $(RUN_DIR) -j $(JOBS) --target programs
 
 run: build-run
 	@./tools/start-program.sh $(RUN_DIR)/program
@@ -41,7 +45,8 @@ test-threads: deps
 	@cmake --build $(TSAN_DIR) -j $(JOBS) --target threads_tests
 	@cd $(TSAN_DIR) && ctest -R '^threads$$' --output-on-failure --timeout 600
 
-bench: build-run
+bench: configure-run
+	@cmake --build $(RUN_DIR) -j $(JOBS) --target benches
 	@for b in $(RUN_DIR)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
 # Not part of `make test`, which only replays each target's seeds and

@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_program.h"
 #include "controls/styled/stycompo.h"
 #include "controls/styled/styctrlA.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
 
 namespace {
 
@@ -56,20 +56,7 @@ struct Grid {
   int Item(size_t cell, int face) const { return face * 2 + ((cell % (2 * kSteps)) < kSteps ? 0 : 1); }
 };
 
-void StartOnce() {
-  static const bool started = [] {
-    setenv("DRUMS_HOST", "headless", 0);
-    vcl::InitControls();
-    InitApplication();
-    Application->Initialize();
-    InitStyApplication();
-    return true;
-  }();
-  (void)started;
-}
-
 void BM_SwitchAllCells(benchmark::State& state) {
-  StartOnce();
   const bool transparent = state.range(0) != 0;
   Grid grid(transparent, state.range(1) != 0);
   int face = 1;
@@ -92,7 +79,6 @@ BENCHMARK(BM_SwitchAllCells)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PaintWholeGrid(benchmark::State& state) {
-  StartOnce();
   Grid grid(true, state.range(0) != 0);
   for (size_t i = 0; i < grid.cells.size(); ++i) grid.cells[i]->SetListIndex(grid.Item(i, static_cast<int>(i % 4)));
   TBitmap sheet;
@@ -104,4 +90,7 @@ BENCHMARK(BM_PaintWholeGrid)->Arg(0)->Arg(1)->ArgName("force")->Unit(benchmark::
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  setenv("DRUMS_HOST", "headless", 0);
+  return RunBenchmarkProgram(argc, argv, {ppClassLibrary, ppStyled});
+}

@@ -6,8 +6,8 @@
 
 #include <chrono>
 
+#include "bench/bench_program.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
 
 namespace {
 
@@ -19,13 +19,6 @@ double ProcessCpuSeconds() {
 }
 
 void BM_IdleNotDone(benchmark::State& state) {
-  static const bool started = [] {
-    vcl::InitControls();
-    InitApplication();
-    Application->Initialize();
-    return true;
-  }();
-  (void)started;
   long calls = 0;
   Application->OnIdle = [&](TObject*, bool& done) {
     ++calls;
@@ -46,4 +39,6 @@ BENCHMARK(BM_IdleNotDone)->Iterations(8)->UseRealTime()->Unit(benchmark::kMillis
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return RunBenchmarkProgram(argc, argv, {ppClassLibrary});
+}

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <vector>
 
+#include "bench/bench_program.h"
 #include "platform/dsound/dsound_ext.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Controls.h"
@@ -96,12 +97,7 @@ std::vector<std::int64_t> CapturedOnsets(const std::string& path) {
 }
 
 void BM_StepClockIdle(benchmark::State& state) {
-  static TForm* form = [] {
-    vcl::InitControls();
-    InitApplication();
-    Application->Initialize();
-    return TCustomForm::CreateNew<TForm>(Application);
-  }();
+  static TForm* form = TCustomForm::CreateNew<TForm>(Application);
   host::headless::UseAudioDriver(host::headless::AudioDriver::Clock);
   const std::string capture =
       (std::filesystem::temp_directory_path() / ("sound-bench-" + std::to_string(getpid()) + ".wav")).string();
@@ -186,8 +182,5 @@ BENCHMARK(BM_StepClockIdle)->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(
 
 int main(int argc, char** argv) {
   setenv("DRUMS_HOST", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarkProgram(argc, argv, {ppClassLibrary});
 }

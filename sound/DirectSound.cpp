@@ -22,8 +22,9 @@ TDirectSound::TDirectSound(const GUID* guid) {
 }
 
 TDirectSound::~TDirectSound() {
-  // Each buffer takes itself out of the list as it goes.
-  while (!FBuffers.empty()) delete FBuffers.back();
+  // The wrappers' owners free them; they only lose their buffers and this
+  // device, from the last to the first.
+  while (!FBuffers.empty()) FBuffers.back()->Detach();
   if (FSoundInterface) FSoundInterface->Release();
 }
 

@@ -1,6 +1,11 @@
 // TDirectSound: one DirectSound device object and the buffer wrappers made on
 // it. The device is created through DSound.dll's DirectSoundCreate, taken by
 // name at run time.
+//
+// A buffer wrapper belongs to whoever made it (a sample's master and voices,
+// the component's primary buffer); the device only lists them. A device freed
+// while wrappers remain lets go of their buffers and leaves the wrappers
+// empty and without a device, so that their owners may still free them.
 #pragma once
 
 #include <vector>
@@ -23,6 +28,7 @@ class TDirectSound : public TDirectX {
   explicit TDirectSound(const GUID* guid);
   ~TDirectSound() override;
 
+  // The wrappers made on the device and not freed yet (not owned).
   int BufferCount() const { return static_cast<int>(FBuffers.size()); }
   TDirectSoundBuffer* GetBuffers(int index) const { return FBuffers.at(static_cast<size_t>(index)); }
   // The device interface or null.

@@ -8,13 +8,23 @@
 #include "sound/Wave.h"
 
 TDirectSoundBuffer::TDirectSoundBuffer(TDirectSound* device) : FDirectSound(device) {
-  FDirectSound->FBuffers.push_back(this);
+  if (FDirectSound) FDirectSound->FBuffers.push_back(this);
 }
 
 TDirectSoundBuffer::~TDirectSoundBuffer() {
   SetBufferInterface(nullptr);
-  auto& list = FDirectSound->FBuffers;
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  if (FDirectSound) std::erase(FDirectSound->FBuffers, this);
+}
+
+void TDirectSoundBuffer::Detach() {
+  SetBufferInterface(nullptr);
+  std::erase(FDirectSound->FBuffers, this);
+  FDirectSound = nullptr;
+}
+
+IDirectSound* TDirectSoundBuffer::DeviceInterface() const {
+  if (!FDirectSound) throw EDirectSoundError(DsStrings::SNotMade, {DsStrings::SIDirectSound});
+  return FDirectSound->GetIDSound();
 }
 
 IDirectSoundBuffer* TDirectSoundBuffer::GetIDSBuffer() const {
@@ -42,7 +52,8 @@ void TDirectSoundBuffer::SetBufferInterface(IDirectSoundBuffer* value) {
 bool TDirectSoundBuffer::CreateFromDesc(const DSBUFFERDESC& desc) {
   SetBufferInterface(nullptr);
   IDirectSoundBuffer* buffer = nullptr;
-  FDirectSound->SetDsResult(FDirectSound->GetIDSound()->CreateSoundBuffer(&desc, &buffer, nullptr));
+  IDirectSound* device = DeviceInterface();
+  FDirectSound->SetDsResult(device->CreateSoundBuffer(&desc, &buffer, nullptr));
   SetDsResult(FDirectSound->GetDsResult());
   if (GetDsResult() != DS_OK) return false;
   SetBufferInterface(buffer);
@@ -58,9 +69,9 @@ void TDirectSoundBuffer::CreateBuffer(const WAVEFORMATEX* format, int size) {
   DSBUFFERDESC desc{};
   desc.dwSize = sizeof desc;
   desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
-  if (FDirectSound->GetStickyFocus())
+  if (FDirectSound && FDirectSound->GetStickyFocus())
     desc.dwFlags |= DSBCAPS_STICKYFOCUS;
-  else if (FDirectSound->GetGlobalFocus())
+  else if (FDirectSound && FDirectSound->GetGlobalFocus())
     desc.dwFlags |= DSBCAPS_GLOBALFOCUS;
   desc.dwBufferBytes = static_cast<DWORD>(std::max(size, 0));
   desc.lpwfxFormat = format ? &record : nullptr;
@@ -185,7 +196,8 @@ void TDirectSoundBuffer::Assign(TPersistent* source) {
       return;
     }
     IDirectSoundBuffer* duplicate = nullptr;
-    FDirectSound->SetDsResult(FDirectSound->GetIDSound()->DuplicateSoundBuffer(other->FBufferInterface, &duplicate));
+    IDirectSound* device = DeviceInterface();
+    FDirectSound->SetDsResult(device->DuplicateSoundBuffer(other->FBufferInterface, &duplicate));
     if (FDirectSound->GetDsResult() == DS_OK) {
       SetBufferInterface(duplicate);
       duplicate->Release();
@@ -196,5 +208,5 @@ void TDirectSoundBuffer::Assign(TPersistent* source) {
 }
 
 void TDirectSoundBuffer::Check() {
-  FDirectSound->CheckBufferLost(this);
+  if (FDirectSound) FDirectSound->CheckBufferLost(this);
 }

@@ -15,10 +15,11 @@ class TDirectSoundBuffer : public TDirectX {
   DRUMS_CLASS(TDirectSoundBuffer, TDirectX)
 
  public:
-  // Adds itself to the device's buffers; the destructor takes it out.
+  // Adds itself to the device's buffers (if any); the destructor takes it out.
   explicit TDirectSoundBuffer(TDirectSound* device);
   ~TDirectSoundBuffer() override;
 
+  // The device, or none once the device was freed before the wrapper.
   TDirectSound* GetDirectSound() const { return FDirectSound; }
   IDirectSoundBuffer* GetIBuffer() const { return FBufferInterface; }
   // The interface; EDirectSoundBufferError "IDirectSoundBuffer not made" without one.
@@ -31,6 +32,7 @@ class TDirectSoundBuffer : public TDirectX {
   }
   int GetFormatSize() const { return static_cast<int>(FFormat.size()); }
 
+  // Raises EDirectSoundError "IDirectSound not made" when the device is gone.
   bool CreateFromDesc(const DSBUFFERDESC& desc);
   // A secondary buffer of size bytes in format; raises "Sound Buffer cannot be made".
   void CreateBuffer(const WAVEFORMATEX* format, int size);
@@ -58,6 +60,12 @@ class TDirectSoundBuffer : public TDirectX {
   void Check() override;
 
  private:
+  friend class TDirectSound;
+  // The device is being freed: drop the buffer and forget the device.
+  void Detach();
+  // The device's interface; raises "IDirectSound not made" when the device is gone.
+  IDirectSound* DeviceInterface() const;
+
   struct TLockRecord {
     void* lpvPtr1 = nullptr;
     DWORD dwBytes1 = 0;

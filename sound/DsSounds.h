@@ -11,6 +11,10 @@
 #include "sound/Wave.h"
 #include "sound/WaveCollection.h"
 
-// Registers the components forms create by class name (TDsSound,
-// TDsWaveList, TDsTimer) and the file's wrapper class.
-void RegisterSoundClasses();
+// The sound classes' start-up: registers the components forms create by
+// class name (TDsSound, TDsWaveList, TDsTimer) and the wave collection file's
+// classes. It needs nothing started before it; a second start only counts.
+// DoneSoundClasses, matching the last start, takes them back out of the
+// registry; one with no start to match does nothing.
+void InitSoundClasses();
+void DoneSoundClasses();

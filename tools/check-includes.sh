@@ -8,8 +8,14 @@
 #   platform/host  public: host.h, headless.h, png_file.h and launch.h (starting a
 #                  detached program, which the shell runs its opener with); the
 #                  rest is private.
+#   platform/vcl   public: platform/vcl/*.h (the class library's units: Classes.h,
+#                  Controls.h, Forms.h ...) and the one extension header
+#                  platform/vcl/vcl_ext.h; every header in a subfolder
+#                  (platform/vcl/<folder>/...) is private.
+#   platform/dsound public: dsound.h and the one extension header dsound_ext.h;
+#                  the rest is private.
 #
-# A layer's own code and its own tests (tests/win, tests/host) may include its
+# A layer's own code and its own tests (tests/<layer>) may include its
 # private headers; so may the fuzz targets (fuzz/), which drive readers from
 # inside their layers. With no file arguments it checks every C++ source of the
 # tree; with arguments, just those files. --root DIR takes DIR as the top of
@@ -59,11 +65,12 @@ report=$({ printf '%s\0' "${files[@]}" | xargs -0 grep -nHE '^[[:space:]]*#[[:sp
       own = ""
       # Fuzz targets drive the platform readers from the inside, as tests do.
       if (file ~ /^fuzz\//) own = private_any
-      else if (file ~ /^(platform|tests)\/win\//) own = "win"
-      else if (file ~ /^(platform|tests)\/host\//) own = "host"
+      else if (file ~ /^(platform|tests)\/(win|host|vcl|dsound)\//) { own = file; sub(/^[^\/]+\//, "", own); sub(/\/.*/, "", own) }
       private = ""
       if (path ~ /(^|\/)platform\/win\/[^\/]+\//) private = "win"
       else if (path ~ /(^|\/)platform\/host\// && path !~ /\/(host|headless|png_file|launch)\.h$/) private = "host"
+      else if (path ~ /(^|\/)platform\/vcl\/[^\/]+\//) private = "vcl"
+      else if (path ~ /(^|\/)platform\/dsound\// && path !~ /\/(dsound|dsound_ext)\.h$/) private = "dsound"
       if (private != "" && private != own && own != private_any)
         printf "private include: %s:%s includes %s (private to platform/%s; use its public or extension header)\n", file, line, path, private
     }')

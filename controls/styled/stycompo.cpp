@@ -18,11 +18,14 @@
 #include "controls/styled/stystdcA.h"
 #include "controls/styled/stystdcS.h"
 #include "controls/styled/stysysin.h"
+#include "platform/vcl/Classes.h"
+#include "platform/vcl/Forms.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
 
 // Made by the build from the library's resource manifest.
 void RegisterResources_styled();
+void UnregisterResources_styled();
 
 TStyApplication* StyApplication = nullptr;
 
@@ -97,32 +100,51 @@ TBitmap* TStyApplication::GetPattern(TColor Color) {
   return FPattern.get();
 }
 
+namespace {
+TStartCount styStarts;
+TLibraryClasses styClasses;
+}  // namespace
+
 void InitStyApplication() {
-  RegisterResources_styled();
-  InitSystemInfo();
-  RegisterStyClasses();
-  RegisterStyGraphClasses();
-  RegisterStyContainerClasses();
-  RegisterStyCctrlClasses();
-  RegisterStyCtrlClasses();
-  RegisterStystdcSClasses();
-  RegisterStyStdcAClasses();
-  RegisterStyCtrlAClasses();
-  RegisterStyExtcSClasses();
-  RegisterStyExtcAClasses();
-  RegisterStyBtnClasses();
-  RegisterStyGrapAClasses();
-  RegisterStyShapAClasses();
-  RegisterStyFormAClasses();
-  RegisterStyDlgSClasses();
-  if (!StyApplication) StyApplication = new TStyApplication(nullptr);
-  InitStyContainer();
+  styStarts.Start([] {
+    // The hand cursor goes into Screen's cursors: the class library comes first.
+    InitApplication();
+    RegisterResources_styled();
+    InitSystemInfo();
+    styClasses.Register([] {
+      RegisterStyClasses();
+      RegisterStyGraphClasses();
+      RegisterStyContainerClasses();
+      RegisterStyCctrlClasses();
+      RegisterStyCtrlClasses();
+      RegisterStystdcSClasses();
+      RegisterStyStdcAClasses();
+      RegisterStyCtrlAClasses();
+      RegisterStyExtcSClasses();
+      RegisterStyExtcAClasses();
+      RegisterStyBtnClasses();
+      RegisterStyGrapAClasses();
+      RegisterStyShapAClasses();
+      RegisterStyFormAClasses();
+      RegisterStyDlgSClasses();
+    });
+    StyApplication = new TStyApplication(nullptr);
+    InitStyContainer();
+  });
 }
 
 void DoneStyApplication() {
-  DoneStyContainer();
-  delete StyApplication;
-  StyApplication = nullptr;
+  styStarts.Done([] {
+    DoneStyContainer();
+    delete StyApplication;
+    StyApplication = nullptr;
+    // Screen outlives the library when the program started the class
+    // library too: the library's cursor goes with the library.
+    if (Screen) Screen->SetCursors(crStyHand, nullptr);
+    styClasses.UnRegister();
+    UnregisterResources_styled();
+    DoneApplication();
+  });
 }
 
 WORD StyPoolInterval(WORD Interval) {

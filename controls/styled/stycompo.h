@@ -55,8 +55,15 @@ class TStyApplication : public TComponent {
 
 extern TStyApplication* StyApplication;
 
-// Library start and end: the system flags, the library's resources,
-// StyApplication and the global container StyContainer. Call after the class library's controls are up.
+// The styled library's start-up, in this order: the class library it stands
+// on (InitApplication, counted there), the library's resources, the system
+// flags, its classes for form reading, StyApplication and the global
+// container StyContainer. A second start only counts.
+//
+// DoneStyApplication, matching the last start, undoes it in reverse: frees
+// StyContainer and StyApplication (its timers, pattern and mutex), takes the
+// classes and resources back and ends its start of the class library. A
+// shutdown with no start to match does nothing.
 void InitStyApplication();
 void DoneStyApplication();
 

@@ -185,3 +185,22 @@ void CheckTrackEnd() {
 void CheckFileSize() {
   if (position != bytes.size()) MidiReadError("Reading Error: wrong MIDI file size");
 }
+
+int ReadMidiEvents(const std::string& name, const std::function<void(const TMidiEvent&)>& onEvent) {
+  ReadMidiFile(name);
+  int format = 0;
+  int trackCount = 0;
+  int division = 0;
+  ReadMidiHeader(format, trackCount, division);
+  TMidiEvent e;
+  for (int track = 0; track < trackCount; ++track) {
+    ReadTrackHeader();
+    do {
+      ReadMidiEvent(e);
+      CheckTrackEnd();
+      onEvent(e);
+    } while (!EndOfTrack());
+  }
+  CheckFileSize();
+  return division;
+}

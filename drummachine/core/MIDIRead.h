@@ -39,3 +39,8 @@ void CheckFileSize();
 // Shows a reading error (a message box by default; tests replace it).
 using TMidiErrorReport = std::function<void(const std::string& text)>;
 void SetMidiErrorReport(TMidiErrorReport report);
+
+// The whole sequence above in one call: loads the file and hands every event
+// of every track to onEvent in file order (the event is reused for the next
+// one: copy what is kept). Returns the header's division. Errors as above.
+int ReadMidiEvents(const std::string& name, const std::function<void(const TMidiEvent&)>& onEvent);

@@ -42,24 +42,12 @@ bool IsDrumNote(const TMidiEvent& e) {
 }
 
 std::vector<TMidiEvent> ReadDrumNotes(const std::string& name) {
+  // Only the notes are kept: a file of millions of other events (text,
+  // tempo, controllers) costs no more memory than its bytes.
   std::vector<TMidiEvent> notes;
-  ReadMidiFile(name);
-  int format = 0;
-  int trackCount = 0;
-  int division = 0;
-  ReadMidiHeader(format, trackCount, division);
-  TMidiEvent e;
-  for (int track = 0; track < trackCount; ++track) {
-    ReadTrackHeader();
-    do {
-      ReadMidiEvent(e);
-      CheckTrackEnd();
-      // Only the notes are kept: a file of millions of other events (text,
-      // tempo, controllers) costs no more memory than its bytes.
-      if (IsDrumNote(e)) notes.push_back(e);
-    } while (!EndOfTrack());
-  }
-  CheckFileSize();
+  ReadMidiEvents(name, [&](const TMidiEvent& e) {
+    if (IsDrumNote(e)) notes.push_back(e);
+  });
   return notes;
 }
 

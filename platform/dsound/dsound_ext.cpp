@@ -7,7 +7,7 @@
 namespace dsound {
 
 int LatencyFrames() {
-  return Mixer::kLatencyFrames;
+  return Mixer::Get().LatencyFrames();
 }
 
 bool LoseBuffer(IDirectSoundBuffer* buffer) {

@@ -8,7 +8,8 @@
 
 namespace dsound {
 
-// Output frames between a call and the sound it starts (the mixer's latency).
+// Output frames between a call and the sound it starts (the mixer's latency):
+// about two of the open device's periods.
 int LatencyFrames();
 
 // Makes a secondary buffer act as one whose memory the system took away: it

@@ -51,8 +51,17 @@ SoundBuffer::SoundBuffer(SoundDevice* device, DWORD flags) : device_(device), fl
 }
 
 SoundBuffer::~SoundBuffer() {
-  if (voice_) Mixer::Get().Retire(voice_);
+  if (voice_) {
+    std::erase(sound_->voices, voice_);
+    Mixer::Get().Retire(voice_);
+  }
   device_->Release();
+}
+
+void SoundBuffer::Attach(std::shared_ptr<SharedSound> sound) {
+  sound_ = std::move(sound);
+  voice_ = Mixer::Get().NewVoice(sound_->data);
+  sound_->voices.push_back(voice_);
 }
 
 HRESULT SoundBuffer::Create(SoundDevice* device, const DSBUFFERDESC& desc, LPDIRECTSOUNDBUFFER* buffer) {
@@ -79,8 +88,7 @@ HRESULT SoundBuffer::Create(SoundDevice* device, const DSBUFFERDESC& desc, LPDIR
   data->bytes.assign(desc.dwBufferBytes, format.wBitsPerSample == 8 ? 0x80 : 0);  // silence
   auto* b = new SoundBuffer(device, desc.dwFlags);
   b->format_ = format;
-  b->data_ = std::move(data);
-  b->voice_ = Mixer::Get().NewVoice(b->data_);
+  b->Attach(std::make_shared<SharedSound>(SharedSound{std::move(data), {}}));
   b->SendParams();
   *buffer = b;
   return DS_OK;
@@ -92,11 +100,10 @@ HRESULT SoundBuffer::Duplicate(SoundDevice* device, IDirectSoundBuffer* original
   if (source->Primary()) return DSERR_INVALIDCALL;
   auto* b = new SoundBuffer(device, source->flags_);
   b->format_ = source->format_;
-  b->data_ = source->data_;
   b->volume_ = source->volume_;
   b->pan_ = source->pan_;
   b->frequency_ = source->frequency_;
-  b->voice_ = Mixer::Get().NewVoice(b->data_);
+  b->Attach(source->sound_);
   b->SendParams();
   *duplicate = b;
   return DS_OK;
@@ -155,22 +162,22 @@ DWORD SoundBuffer::CurrentFrame() {
 HRESULT SoundBuffer::GetCaps(LPDSBCAPS caps) {
   if (!caps || caps->dwSize != sizeof(DSBCAPS)) return DSERR_INVALIDPARAM;
   caps->dwFlags = flags_;
-  caps->dwBufferBytes = data_ ? static_cast<DWORD>(data_->bytes.size()) : Mixer::kLatencyFrames * 4;
+  caps->dwBufferBytes = sound_ ? Size() : Mixer::Get().LatencyFrames() * 4;
   caps->dwUnlockTransferRate = 0;
   caps->dwPlayCpuOverhead = 0;
   return DS_OK;
 }
 
 HRESULT SoundBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
-  if (!data_) {
+  if (!sound_) {
     if (play) *play = 0;
     if (write) *write = 0;
     return DS_OK;
   }
-  const DWORD size = static_cast<DWORD>(data_->bytes.size());
+  const DWORD size = Size();
   const DWORD at = CurrentFrame() * format_.nBlockAlign;
   if (play) *play = at;
-  if (write) *write = playing_ ? (at + Mixer::kLatencyFrames * format_.nBlockAlign) % size : at;
+  if (write) *write = playing_ ? (at + Mixer::Get().LatencyFrames() * format_.nBlockAlign) % size : at;
   return DS_OK;
 }
 
@@ -210,7 +217,7 @@ HRESULT SoundBuffer::GetFrequency(LPDWORD frequency) {
 HRESULT SoundBuffer::GetStatus(LPDWORD status) {
   if (!status) return DSERR_INVALIDPARAM;
   DWORD s = lost_ ? DSBSTATUS_BUFFERLOST : 0;
-  if (data_ && Sounding()) s |= DSBSTATUS_PLAYING | (looping_ ? DSBSTATUS_LOOPING : 0);
+  if (sound_ && Sounding()) s |= DSBSTATUS_PLAYING | (looping_ ? DSBSTATUS_LOOPING : 0);
   *status = s;
   return DS_OK;
 }
@@ -222,36 +229,52 @@ HRESULT SoundBuffer::Initialize(LPDIRECTSOUND, LPCDSBUFFERDESC) {
 HRESULT SoundBuffer::Lock(DWORD offset, DWORD bytes, LPVOID* first, LPDWORD firstBytes, LPVOID* second,
                           LPDWORD secondBytes, DWORD flags) {
   if (!first || !firstBytes) return DSERR_INVALIDPARAM;
-  if (!data_) return DSERR_INVALIDCALL;  // the primary buffer is the mixer's
+  if (!sound_) return DSERR_INVALIDCALL;  // the primary buffer is the mixer's
   if (lost_) return DSERR_BUFFERLOST;
-  const DWORD size = static_cast<DWORD>(data_->bytes.size());
+  const DWORD size = Size();
   if (flags & DSBLOCK_FROMWRITECURSOR) GetCurrentPosition(nullptr, &offset);
   if (flags & DSBLOCK_ENTIREBUFFER) bytes = size;
   if (offset >= size || bytes == 0 || bytes > size) return DSERR_INVALIDPARAM;
   const DWORD head = bytes < size - offset ? bytes : size - offset;
   const DWORD rest = bytes - head;
   if (rest && !second) return DSERR_INVALIDPARAM;
-  *first = data_->bytes.data() + offset;
+  // The audio thread may be reading the sound: the caller writes a copy,
+  // which holds the sound as it is, for a caller that reads before it writes.
+  if (locks_++ == 0) staging_ = Data().bytes;
+  *first = staging_.data() + offset;
   *firstBytes = head;
-  if (second) *second = rest ? data_->bytes.data() : nullptr;
+  if (second) *second = rest ? staging_.data() : nullptr;
   if (secondBytes) *secondBytes = rest;
   return DS_OK;
 }
 
+bool SoundBuffer::InStaging(const void* p, DWORD n) const {
+  const auto at = reinterpret_cast<std::uintptr_t>(p);
+  const auto start = reinterpret_cast<std::uintptr_t>(staging_.data());
+  return !staging_.empty() && at >= start && n <= staging_.size() && at - start <= staging_.size() - n;
+}
+
 HRESULT SoundBuffer::Unlock(LPVOID first, DWORD firstBytes, LPVOID second, DWORD secondBytes) {
-  if (!data_) return DSERR_INVALIDCALL;
-  auto inside = [this](LPVOID p, DWORD n) {
-    auto* b = static_cast<std::uint8_t*>(p);
-    auto* start = data_->bytes.data();
-    return b >= start && n <= data_->bytes.size() && b + n <= start + data_->bytes.size();
+  if (!sound_) return DSERR_INVALIDCALL;
+  if (locks_ == 0 || !first || !InStaging(first, firstBytes)) return DSERR_INVALIDPARAM;
+  if (second && !InStaging(second, secondBytes)) return DSERR_INVALIDPARAM;
+  // Only the unlocked ranges are written: a duplicate's write since the
+  // Lock stays.
+  auto next = std::make_shared<SampleData>(Data());
+  auto write = [&](LPVOID p, DWORD n) {
+    const auto at = static_cast<const std::uint8_t*>(p) - staging_.data();
+    std::memcpy(next->bytes.data() + at, p, n);
   };
-  if (!first || !inside(first, firstBytes)) return DSERR_INVALIDPARAM;
-  if (second && !inside(second, secondBytes)) return DSERR_INVALIDPARAM;
+  write(first, firstBytes);
+  if (second) write(second, secondBytes);
+  if (--locks_ == 0) std::vector<std::uint8_t>().swap(staging_);
+  sound_->data = next;
+  for (MixVoice* v : sound_->voices) Mixer::Get().SwapData(v, next);
   return DS_OK;
 }
 
 HRESULT SoundBuffer::Play(DWORD, DWORD, DWORD flags) {
-  if (!data_) return DS_OK;  // the primary buffer always plays the mix
+  if (!sound_) return DS_OK;  // the primary buffer always plays the mix
   if (lost_) return DSERR_BUFFERLOST;
   const bool loop = (flags & DSBPLAY_LOOPING) != 0;
   Command c;
@@ -264,7 +287,7 @@ HRESULT SoundBuffer::Play(DWORD, DWORD, DWORD flags) {
     c.kind = CommandKind::Play;
     playing_ = true;
     if (++generation_ == 0) ++generation_;  // 0 means "never ended"
-    if (frame_ >= data_->frames) frame_ = 0;
+    if (frame_ >= Data().frames) frame_ = 0;
     c.generation = generation_;
     c.frame = frame_;
   }
@@ -273,8 +296,8 @@ HRESULT SoundBuffer::Play(DWORD, DWORD, DWORD flags) {
 }
 
 HRESULT SoundBuffer::SetCurrentPosition(DWORD position) {
-  if (!data_) return DSERR_INVALIDCALL;
-  if (position >= data_->bytes.size()) return DSERR_INVALIDPARAM;
+  if (!sound_) return DSERR_INVALIDCALL;
+  if (position >= Size()) return DSERR_INVALIDPARAM;
   const DWORD frame = position / format_.nBlockAlign;
   if (Sounding()) {
     Command c;
@@ -321,7 +344,7 @@ HRESULT SoundBuffer::SetFrequency(DWORD frequency) {
 }
 
 HRESULT SoundBuffer::Stop() {
-  if (!data_ || !Sounding()) return DS_OK;
+  if (!sound_ || !Sounding()) return DS_OK;
   frame_ = CurrentFrame();
   playing_ = looping_ = false;
   Command c;

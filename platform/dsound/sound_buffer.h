@@ -3,10 +3,20 @@
 // the calls report lives here, on the user-interface thread; the mixer is told
 // through commands and reports back only where a sound has got to and when it
 // ended.
+//
+// Lifetime is COM's: Release frees the buffer at zero references. A buffer
+// holds a reference to its device object, so the program may release the
+// device and its buffers in either order.
+//
+// Lock hands out a copy of the sound, never the bytes the audio thread reads;
+// Unlock makes a new block of the current sound with the unlocked ranges
+// written into it, and the buffer and its duplicates play that block from the
+// time of the Unlock on (plus the mixer's latency, as every call).
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/dsound/dsound.h"
 #include "platform/dsound/mixer/mix_voice.h"
@@ -52,8 +62,20 @@ class SoundBuffer final : public IDirectSoundBuffer {
   SoundDevice* Device() const { return device_; }
 
  private:
+  // The sound of a buffer and its duplicates, and the voices that play it.
+  struct SharedSound {
+    std::shared_ptr<const SampleData> data;
+    std::vector<MixVoice*> voices;
+  };
+
   SoundBuffer(SoundDevice* device, DWORD flags);
   ~SoundBuffer();
+  // Joins the shared sound with a voice of its own.
+  void Attach(std::shared_ptr<SharedSound> sound);
+  const SampleData& Data() const { return *sound_->data; }
+  DWORD Size() const { return static_cast<DWORD>(Data().bytes.size()); }
+  // Whether [p, p + n) lies inside the lock's copy.
+  bool InStaging(const void* p, DWORD n) const;
   bool Primary() const { return (flags_ & DSBCAPS_PRIMARYBUFFER) != 0; }
   // Whether the last Play still sounds (a sound that ran to its end stops).
   bool Sounding();
@@ -64,8 +86,10 @@ class SoundBuffer final : public IDirectSoundBuffer {
   SoundDevice* device_;
   DWORD flags_;
   WAVEFORMATEX format_{};
-  std::shared_ptr<SampleData> data_;
+  std::shared_ptr<SharedSound> sound_;  // none for the primary buffer
   MixVoice* voice_ = nullptr;
+  std::vector<std::uint8_t> staging_;  // what the open locks hand out
+  int locks_ = 0;
   LONG volume_ = 0;
   LONG pan_ = 0;
   DWORD frequency_ = 0;  // 0: the format's rate

@@ -34,6 +34,10 @@ void AudioOutput::Render(std::int16_t* samples, int frames) {
   capture_.Write(samples, frames);
 }
 
+int ClockAudio::PeriodFrames(int rate) {
+  return std::max(1, rate / 100);
+}
+
 void ClockAudio::Start(AudioOutput& output) {
   Stop();
   stop_ = false;
@@ -51,10 +55,10 @@ void ClockAudio::Stop() {
 }
 
 void ClockAudio::Run(AudioOutput* output) {
-  // Blocks of 10 ms, as a sound card would ask for them; the count of frames
-  // rendered follows the clock exactly, so no drift builds up.
+  // The count of frames rendered follows the clock exactly, so no drift
+  // builds up.
   const int rate = output->Format().rate;
-  const int block = std::max(1, rate / 100);
+  const int block = PeriodFrames(rate);
   std::vector<std::int16_t> buffer(static_cast<size_t>(block) * output->Format().channels);
   const std::uint64_t start = MonotonicMicros();
   std::uint64_t rendered = 0;

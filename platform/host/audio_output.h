@@ -39,6 +39,10 @@ class AudioOutput {
 // nothing: the device for machines without sound.
 class ClockAudio {
  public:
+  // Blocks of 10 ms, as a sound card would ask for them.
+  static int PeriodFrames(int rate);
+  static AudioTiming Timing(int rate) { return {PeriodFrames(rate), true}; }
+
   ~ClockAudio() { Stop(); }
   void Start(AudioOutput& output);
   void Stop();

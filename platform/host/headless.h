@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host/host.h"
@@ -91,6 +92,68 @@ bool AudioOpen();
 // and returns them (interleaved stereo). Empty when no device is open or the
 // clock drives it.
 std::vector<std::int16_t> RenderAudio(int frames);
+// Pulled driver: the timing GetAudioTiming reports from now on (a period of
+// 0: the one OpenAudio asked for). Unpaced by default: tests render on demand
+// with the clock standing still, and the callbacks' times mean nothing.
+void SetPulledAudioTiming(const AudioTiming& timing);
+
+// Pulled driver, for tests of timing: a sound card that plays at its own
+// rate and calls back late and in bunches, as on a loaded machine. While it
+// lives the pulled driver reports its period and paced callbacks (make it
+// before the device opens). The test drives both the kernel's clock and the
+// callbacks: it moves the clock to NextCallbackMicros (counted from the
+// card's start, which the test chooses) and then calls Deliver.
+//
+// The card plays periods of `periodFrames` out of a buffer of `buffers`
+// periods (at least 2). A period's callback is due when its room in the
+// buffer frees up and comes up to one period late, at random; with
+// `burstChance` a callback holds off instead until the card is about to need
+// it, and every callback due by then comes at once, so the bunch refills the
+// whole buffer.
+class JitteryDevice {
+ public:
+  struct Options {
+    int periodFrames = 256;
+    int buffers = 3;
+    double ppm = 0;  // the card's rate off the format's, measured by the clock
+    double burstChance = 0.05;
+    unsigned seed = 1;
+  };
+  explicit JitteryDevice(const Options& options);
+  ~JitteryDevice();
+  JitteryDevice(const JitteryDevice&) = delete;
+  JitteryDevice& operator=(const JitteryDevice&) = delete;
+
+  // When the next callback comes, in microseconds from the card's start.
+  std::uint64_t NextCallbackMicros() const { return next_; }
+  // Runs that callback now (one period, as RenderAudio) and returns its output.
+  std::vector<std::int16_t> Deliver();
+  // Output frames delivered so far.
+  std::int64_t Delivered() const { return callbacks_ * periodFrames_; }
+  // When the card plays output frame `frame`: where a listener hears it,
+  // in microseconds from the card's start.
+  double PlayMicros(std::int64_t frame) const;
+  // The callbacks stop for `micros` after the last one, as when the machine
+  // stalls the audio thread; a card run dry plays silence meanwhile and plays
+  // the frames delivered afterwards that much later.
+  void Stall(std::uint64_t micros);
+
+ private:
+  void Schedule();
+  double Uniform();  // [0, 1)
+
+  const int periodFrames_;
+  const int bufferFrames_;
+  const double framesPerMicro_;
+  const double burstChance_;
+  unsigned random_;
+  std::int64_t callbacks_ = 0;  // delivered
+  std::uint64_t next_ = 0;
+  double last_ = 0;  // when the last callback came
+  double burst_ = -1;  // the running bunch's time
+  double holdUntil_ = 0;  // no callback before this (a stall)
+  std::vector<std::pair<std::int64_t, double>> shifts_;  // from frame on, played later by
+};
 
 // URLs OpenUrl was asked to open; none is started.
 std::vector<std::string> OpenedUrls();

@@ -379,6 +379,15 @@ void HeadlessBackend::CloseAudio() {
   audio_.Stop();
 }
 
+AudioTiming HeadlessBackend::GetAudioTiming() {
+  std::lock_guard<std::mutex> lock(audioMutex_);
+  if (!audioOpen_) return {};
+  if (driver_ == headless::AudioDriver::Clock) return ClockAudio::Timing(audio_.Format().rate);
+  AudioTiming timing = pulledTiming_;
+  if (timing.periodFrames <= 0) timing.periodFrames = audio_.Format().periodFrames;
+  return timing;
+}
+
 bool HeadlessBackend::OpenUrl(const std::string& url) {
   std::lock_guard<std::mutex> lock(mutex_);
   urls_.push_back(url);
@@ -504,6 +513,11 @@ std::vector<std::int16_t> HeadlessBackend::RenderAudio(int frames) {
   std::vector<std::int16_t> samples(static_cast<size_t>(frames) * audio_.Format().channels);
   audio_.Render(samples.data(), frames);
   return samples;
+}
+
+void HeadlessBackend::SetPulledTiming(const AudioTiming& timing) {
+  std::lock_guard<std::mutex> lock(audioMutex_);
+  pulledTiming_ = timing;
 }
 
 std::vector<std::string> HeadlessBackend::Urls() {

@@ -54,6 +54,7 @@ class HeadlessBackend final : public Backend {
 
   bool OpenAudio(const AudioFormat& format, AudioCallback callback) override;
   void CloseAudio() override;
+  AudioTiming GetAudioTiming() override;
   bool OpenUrl(const std::string& url) override;
 
   // headless.h
@@ -76,6 +77,7 @@ class HeadlessBackend final : public Backend {
   headless::AudioDriver AudioDriver();
   bool AudioOpen();
   std::vector<std::int16_t> RenderAudio(int frames);
+  void SetPulledTiming(const AudioTiming& timing);
   std::vector<std::string> Urls();
 
  private:
@@ -128,6 +130,7 @@ class HeadlessBackend final : public Backend {
   ClockAudio clockAudio_;
   headless::AudioDriver driver_;
   bool audioOpen_ = false;
+  AudioTiming pulledTiming_;  // a period of 0: the one asked for
 };
 
 }  // namespace host

@@ -142,6 +142,9 @@ bool AudioOpen() {
 std::vector<std::int16_t> RenderAudio(int frames) {
   return Headless().RenderAudio(frames);
 }
+void SetPulledAudioTiming(const AudioTiming& timing) {
+  Headless().SetPulledTiming(timing);
+}
 std::vector<std::string> OpenedUrls() {
   return Headless().Urls();
 }

@@ -132,6 +132,17 @@ using CursorId = std::uint32_t;  // 0: none made yet
 struct AudioFormat {
   int rate = 44100;
   int channels = 2;
+  // Frames each callback is asked to fill: short periods answer a click
+  // sooner. The device may grant another count (see AudioTiming).
+  int periodFrames = 256;
+};
+// How the open audio device calls back.
+struct AudioTiming {
+  int periodFrames = 0;  // frames per callback, as granted; 0 while no device is open
+  // True when the callbacks come as the device plays, so that their clock
+  // times tell the device's pace; false for audio rendered on demand (the
+  // headless back end's pulled audio, unless a test paces it).
+  bool paced = false;
 };
 using AudioCallback = std::function<void(std::int16_t* samples, int frames)>;
 
@@ -188,6 +199,9 @@ class Backend {
   // playing nothing, and says so once on standard error.
   virtual bool OpenAudio(const AudioFormat& format, AudioCallback callback) = 0;
   virtual void CloseAudio() = 0;
+  // The period the open device granted and whether it paces its callbacks;
+  // any thread, once OpenAudio has returned.
+  virtual AudioTiming GetAudioTiming() = 0;
 
   // Opens a web or mail link with the desktop's handler (never through a shell).
   virtual bool OpenUrl(const std::string& url) = 0;

@@ -1,8 +1,10 @@
 #include "platform/host/sdl_backend.h"
 
 #include <SDL.h>
+#include <poll.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
@@ -12,6 +14,7 @@
 #include "platform/host/png_file.h"
 #include "platform/host/quit_signal.h"
 #include "platform/host/sdl_keys.h"
+#include "platform/host/x11_connection.h"
 
 namespace host {
 namespace {
@@ -20,6 +23,14 @@ namespace {
 // before the application counts as deactivated: X delivers the two halves of
 // a focus move between our windows as separate events.
 constexpr std::uint64_t kDeactivateGraceMicros = 100000;
+
+// How long PollEvent takes SDL's queue as it is before it reads from the X
+// server again: the window manager polls many times in one turn of its loop.
+constexpr std::uint64_t kReadEveryMicros = 1000;
+// SDL's pump also does timed work of its own (keeping the screen saver off,
+// focus and flash timers): a wait pumps at least this often even when the
+// server has sent nothing.
+constexpr std::uint64_t kPumpEveryMicros = 100000;
 
 SDL_HitTestResult ToSdl(HitArea area) {
   switch (area) {
@@ -94,6 +105,7 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("no desktop to show windows on (SDL: ") + SDL_GetError() + ")");
+  connection_.Connect();
   wakeEvent_ = SDL_RegisterEvents(1);
   SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
@@ -292,6 +304,7 @@ void SdlBackend::SetCustomCursor(CursorId cursor) {
 }
 
 void SdlBackend::StartTextInput(bool on) {
+  textInput_ = on;
   if (on)
     SDL_StartTextInput();
   else
@@ -482,9 +495,7 @@ bool SdlBackend::PollEvent(Event& event) {
     event.type = EventType::Quit;
     return true;
   }
-  SDL_Event e;
-  while (pending_.empty() && SDL_PollEvent(&e)) Translate(e);
-  if (pending_.empty()) CheckDeactivation();
+  if (pending_.empty()) TakeSdlEvents(!connection_.IsOpen() || MonotonicMicros() - lastRead_ >= kReadEveryMicros);
   if (pending_.empty()) return false;
   event = std::move(pending_.front());
   pending_.pop_front();
@@ -498,6 +509,54 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
     const int grace = now >= deactivateAt_ ? 0 : static_cast<int>((deactivateAt_ - now + 999) / 1000);
     if (timeoutMs < 0 || grace < timeoutMs) timeoutMs = grace;
   }
+  return connection_.IsOpen() ? WaitOnConnection(timeoutMs) : WaitInSdl(timeoutMs);
+}
+
+// Translates SDL's queue until an event is pending; with `read`, first reads
+// everything the server sent (SDL's pump).
+void SdlBackend::TakeSdlEvents(bool read) {
+  if (read) {
+    SDL_PumpEvents();
+    connection_.Read();
+    lastRead_ = lastPump_ = MonotonicMicros();
+  }
+  SDL_Event e;
+  while (pending_.empty() && SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
+  if (pending_.empty()) CheckDeactivation();
+}
+
+// Sleeps until the server sends something, a Wake() or the timeout. Before
+// the sleep it reads from the server unless the connection is quiet (nothing
+// can wait in Xlib's queue, where the descriptor does not show it), and
+// always while text input is on: an input method answers over another
+// connection, which only SDL's pump reads.
+bool SdlBackend::WaitOnConnection(int timeoutMs) {
+  const std::uint64_t deadline = timeoutMs < 0 ? 0 : MonotonicMicros() + static_cast<std::uint64_t>(timeoutMs) * 1000;
+  bool read = !connection_.Quiet() || textInput_ || MonotonicMicros() - lastPump_ >= kPumpEveryMicros;
+  for (;;) {
+    TakeSdlEvents(read);
+    if (!pending_.empty() || QuitSignalPending()) return true;
+    int sleepMs = -1;
+    if (timeoutMs >= 0) {
+      const std::uint64_t now = MonotonicMicros();
+      if (now >= deadline) return false;
+      sleepMs = static_cast<int>((deadline - now + 999) / 1000);
+    }
+    if (beforeSleep_) beforeSleep_();
+    pollfd fds[2] = {{connection_.Fd(), POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
+    if (::poll(fds, 2, sleepMs) < 0 && errno != EINTR) return false;
+    read = fds[0].revents != 0;
+    // A sleep the server did not end leaves the connection as quiet as it
+    // was: nothing came, and nothing else talked to the server meanwhile.
+    if (!read) lastRead_ = MonotonicMicros();
+    if (fds[1].revents && wake_.Take()) {
+      if (read) TakeSdlEvents(true);
+      return !pending_.empty() || QuitSignalPending();
+    }
+  }
+}
+
+bool SdlBackend::WaitInSdl(int timeoutMs) {
   SDL_Event e;
   const int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
   if (got) Translate(e);
@@ -506,6 +565,10 @@ bool SdlBackend::WaitEvent(int timeoutMs) {
 }
 
 void SdlBackend::Wake() {
+  if (connection_.IsOpen()) {
+    wake_.Raise();
+    return;
+  }
   SDL_Event e;
   std::memset(&e, 0, sizeof e);
   e.type = wakeEvent_;
@@ -534,18 +597,27 @@ bool SdlBackend::OpenAudio(const AudioFormat& format, AudioCallback callback) {
     want.freq = format.rate;
     want.format = AUDIO_S16SYS;
     want.channels = static_cast<Uint8>(format.channels);
-    want.samples = 512;  // about 12 ms: short enough for the step clock
+    want.samples = static_cast<Uint16>(format.periodFrames);
     want.callback = &SdlBackend::AudioThunk;
     want.userdata = this;
-    // No changes allowed: SDL converts, so the callback always gets our format.
-    audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (!audioDevice_) why = "no device could be opened";
+    SDL_AudioSpec have;
+    std::memset(&have, 0, sizeof have);
+    // Only the period may change: SDL converts the rest, so the callback
+    // always gets our format, in blocks of the period the device grants.
+    audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+    if (!audioDevice_)
+      why = "no device could be opened";
+    else
+      audioPeriod_.store(have.samples > 0 ? have.samples : format.periodFrames);
   }
   if (why) {
     ReportNoAudioDevice(why);
+    audioPeriod_.store(ClockAudio::PeriodFrames(format.rate));
+    audioPaced_.store(true);
     clockAudio_.Start(audio_);
     return false;
   }
+  audioPaced_.store(true);
   SDL_PauseAudioDevice(audioDevice_, 0);
   return true;
 }
@@ -557,6 +629,12 @@ void SdlBackend::CloseAudio() {
   }
   clockAudio_.Stop();
   if (audio_.Started()) audio_.Stop();
+  audioPeriod_.store(0);
+  audioPaced_.store(false);
+}
+
+AudioTiming SdlBackend::GetAudioTiming() {
+  return {audioPeriod_.load(), audioPaced_.load()};
 }
 
 bool SdlBackend::OpenUrl(const std::string& url) {

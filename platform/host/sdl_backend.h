@@ -1,14 +1,19 @@
 // The SDL2 back end: the real desktop (X11 or Wayland through SDL).
 #pragma once
 
+#include <atomic>
+
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
 #include "platform/host/audio_output.h"
 #include "platform/host/host.h"
 #include "platform/host/screenshots.h"
+#include "platform/host/wake_signal.h"
+#include "platform/host/x11_connection.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -55,10 +60,17 @@ class SdlBackend final : public Backend {
 
   bool OpenAudio(const AudioFormat& format, AudioCallback callback) override;
   void CloseAudio() override;
+  AudioTiming GetAudioTiming() override;
   bool OpenUrl(const std::string& url) override;
 
   // What the window manager above says lies under a point of a window.
   HitArea HitTestAt(WindowId id, int x, int y) { return hitTest_ ? hitTest_(id, x, y) : HitArea::Client; }
+
+  // Tests: called each time WaitEvent is about to sleep on the X connection
+  // and the wake signal, so that a test counts the sleeps of a wait and can
+  // make something happen during one. Not called on SDL's own wait (other
+  // video drivers than X11).
+  void SetBeforeSleep(std::function<void()> hook) { beforeSleep_ = std::move(hook); }
 
  private:
   struct Window {
@@ -75,12 +87,23 @@ class SdlBackend final : public Backend {
   void FitPixels(Window& w);
   void Translate(const SDL_Event& e);
   void CheckDeactivation();
+  void TakeSdlEvents(bool read);
+  bool WaitOnConnection(int timeoutMs);
+  bool WaitInSdl(int timeoutMs);
   std::uint32_t ModifierBits();
   static void AudioThunk(void* self, unsigned char* stream, int len);
 
   std::map<WindowId, Window> windows_;
   std::deque<Event> pending_;
+  // On X11 the wait sleeps in poll(2) on the X connection and wake_; on
+  // other drivers (connection closed) in SDL's own wait, woken by wakeEvent_.
+  X11Connection connection_;
+  WakeSignal wake_;
   std::uint32_t wakeEvent_ = 0;
+  std::function<void()> beforeSleep_;
+  bool textInput_ = false;
+  std::uint64_t lastPump_ = 0;  // MonotonicMicros of SDL's last pump
+  std::uint64_t lastRead_ = 0;  // ... of the last time all the server sent was known
   HitTestFn hitTest_;
   ScreenshotRecorder screenshots_;
 
@@ -97,6 +120,8 @@ class SdlBackend final : public Backend {
   AudioOutput audio_;
   ClockAudio clockAudio_;
   std::uint32_t audioDevice_ = 0;
+  std::atomic<int> audioPeriod_{0};  // frames per callback as granted; 0: closed
+  std::atomic<bool> audioPaced_{false};
   bool audioSubsystem_ = false;
 };
 

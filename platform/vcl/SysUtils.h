@@ -1,5 +1,6 @@
 // The library's run-time basics: exceptions, Format, conversions, strings,
-// file names and files, dates, maths and Pascal text files.
+// file names and files, dates, maths, Pascal text files and the start count
+// of a library's start-up and shutdown pair.
 #pragma once
 
 #include "platform/vcl/rtl/Conversions.h"
@@ -12,6 +13,7 @@
 #include "platform/vcl/rtl/Maths.h"
 #include "platform/vcl/rtl/OSErrors.h"
 #include "platform/vcl/rtl/ShortString.h"
+#include "platform/vcl/rtl/StartCount.h"
 #include "platform/vcl/rtl/StringUtils.h"
 #include "platform/vcl/rtl/TextFile.h"
 #include "platform/vcl/rtl/VarRec.h"

@@ -152,7 +152,8 @@ bool DibFromBitmap(HBITMAP bitmap, int bitsPerPixel, DibImage* out);
 }  // namespace win::gdi
 
 // Embedded resources: the build's generated sources register them at start-up
-// by an explicit call (RegisterResources_<module>()), which lands here.
+// by an explicit call (RegisterResources_<module>()) and take them back at
+// shutdown (UnregisterResources_<module>()), which land here.
 namespace win::resource {
 
 // One embedded resource, as the generated sources list them. A type or name
@@ -167,8 +168,12 @@ struct Record {
 };
 
 // Adds the records (kept by pointer: they are static data) to the main
-// module or to a named one. Registering the same module twice adds nothing.
+// module or to a named one. Registering the same records again adds nothing
+// but is counted: UnregisterModule with the same arguments takes them out
+// when it matches the last registration, and does nothing for records that
+// are not registered. A named module keeps its handle when it has no records.
 void RegisterModule(const char* moduleName, bool mainModule, const Record* records, std::size_t count);
+void UnregisterModule(const char* moduleName, bool mainModule, const Record* records, std::size_t count);
 
 // The module registered under `moduleName` (case-insensitive, a ".dll"
 // ending ignored), or null. A handle LoadLibraryA returned finds the same

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -80,6 +82,85 @@ TEST_F(Headless, ClockDriverCallsBackOnItsOwnThread) {
   b.CloseAudio();  // joins the thread: no callback after this
   std::lock_guard<std::mutex> lock(mutex);
   frames = 0;
+}
+
+TEST_F(Headless, EachDriverReportsItsPeriodAndWhetherItPacesTheCallbacks) {
+  host::Backend& b = Start();
+  auto period = [&] { return b.GetAudioTiming().periodFrames; };
+  auto paced = [&] { return b.GetAudioTiming().paced; };
+  EXPECT_EQ(period(), 0) << "no device open";
+  host::AudioFormat format;
+  format.periodFrames = 300;
+  b.OpenAudio(format, [](std::int16_t*, int) {});
+  EXPECT_EQ(period(), 300) << "pulled audio grants what was asked";
+  EXPECT_FALSE(paced()) << "rendered on demand";
+  host::headless::SetPulledAudioTiming({512, true});
+  EXPECT_EQ(period(), 512);
+  EXPECT_TRUE(paced());
+  host::headless::UseAudioDriver(host::headless::AudioDriver::Clock);
+  EXPECT_EQ(period(), 441) << "10 ms blocks";
+  EXPECT_TRUE(paced());
+  b.CloseAudio();
+  EXPECT_EQ(period(), 0);
+  EXPECT_FALSE(paced());
+}
+
+// The card's callbacks against its playback: never before the period's room
+// in the buffer is free, never after the card needs the period, late by up to
+// a period and now and then in bunches.
+TEST_F(Headless, AJitteryCardCallsBackLateAndInBunchesButNeverRunsDry) {
+  struct Case {
+    int period, buffers;
+    double ppm, burstChance;
+  } cases[] = {{256, 2, 0, 0}, {256, 4, 150, 0.2}, {512, 3, -200, 0.05}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.period << " x " << c.buffers);
+    host::Backend& b = Start();
+    auto card = std::make_unique<host::headless::JitteryDevice>(
+        host::headless::JitteryDevice::Options{c.period, c.buffers, c.ppm, c.burstChance, 5});
+    Ramp ramp;
+    b.OpenAudio({}, std::ref(ramp));
+    EXPECT_EQ(b.GetAudioTiming().periodFrames, c.period);
+    EXPECT_TRUE(b.GetAudioTiming().paced);
+    const double periodMicros = c.period / (44100 * (1 + c.ppm * 1e-6)) * 1e6;
+    EXPECT_NEAR(card->PlayMicros(44100) - card->PlayMicros(0), 1e6 / (1 + c.ppm * 1e-6), 0.01);
+    std::uint64_t last = 0;
+    int bunched = 0, late = 0;
+    for (int k = 0; k < 2000; ++k) {
+      const std::uint64_t at = card->NextCallbackMicros();
+      const double room = std::max(0.0, card->PlayMicros(static_cast<std::int64_t>(k + 1 - c.buffers) * c.period));
+      ASSERT_GE(at, last);
+      ASSERT_GE(static_cast<double>(at), room - 1);
+      ASSERT_LE(static_cast<double>(at), card->PlayMicros(static_cast<std::int64_t>(k) * c.period) + 1) << "ran dry";
+      if (k > c.buffers && at == last) ++bunched;
+      if (at > room + periodMicros / 2) ++late;
+      ASSERT_EQ(card->Deliver().size(), static_cast<size_t>(2 * c.period));
+      last = at;
+    }
+    EXPECT_EQ(card->Delivered(), 2000 * c.period);
+    EXPECT_EQ(ramp.calls, 2000);
+    EXPECT_GT(late, 500);
+    if (c.burstChance > 0 && c.buffers > 2) {
+      EXPECT_GT(bunched, 2000 * c.burstChance / 2);
+    }
+    card.reset();
+    EXPECT_FALSE(b.GetAudioTiming().paced) << "back to audio rendered on demand";
+    host::Shutdown();
+  }
+}
+
+TEST_F(Headless, AStalledCardPlaysTheFramesAfterTheStallThatMuchLater) {
+  host::Backend& b = Start();
+  host::headless::JitteryDevice card({256, 2, 0, 0, 1});
+  b.OpenAudio({}, [](std::int16_t*, int) {});
+  for (int k = 0; k < 10; ++k) card.Deliver();
+  const double before = card.PlayMicros(10 * 256);
+  card.Stall(300'000);
+  EXPECT_GE(card.NextCallbackMicros(), 300'000u) << "no callback during the stall";
+  EXPECT_NEAR(static_cast<double>(card.NextCallbackMicros()), card.PlayMicros(10 * 256), 1.0)
+      << "the card plays the next period as it comes";
+  EXPECT_GT(card.PlayMicros(10 * 256) - before, 200'000);
+  EXPECT_DOUBLE_EQ(card.PlayMicros(9 * 256), before - 256 / 44.1e-3) << "what it had still plays on time";
 }
 
 TEST_F(Headless, CaptureFileHoldsEverythingTheCallbackMade) {

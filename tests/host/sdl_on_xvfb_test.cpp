@@ -1,20 +1,28 @@
 // The SDL back end on a real X server: a private Xvfb started by the test.
 // What the window shows is read back from the X server itself (XGetImage on
 // the screen, through libX11 loaded at run time), so the pixels are the ones
-// that reached the server, not SDL's copy of them.
+// that reached the server, not SDL's copy of them. The event wait is checked
+// for sleeping: how often it sleeps comes from the back end's sleep seam and
+// from the thread's voluntary context switches, never from a time.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
+#include "platform/host/sdl_backend.h"
 #include "support.h"
 
 // After GoogleTest: Xlib defines macros (None, Bool, Status) that its headers use as names.
@@ -64,8 +72,10 @@ class Xvfb {
       ::dup2(devnull, 1);
       ::dup2(devnull, 2);
       ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives a test that crashed
+      // -noreset: tests connect one after the other, and a server resetting
+      // after its last client left refuses the next one for a while.
       ::execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-              static_cast<char*>(nullptr));
+              "-noreset", static_cast<char*>(nullptr));
       ::_exit(127);
     }
     ::close(report[1]);
@@ -105,7 +115,11 @@ struct Xlib {
   decltype(&XGetImage) getImage = lib ? reinterpret_cast<decltype(&XGetImage)>(dlsym(lib, "XGetImage")) : nullptr;
   decltype(&XSetErrorHandler) setErrorHandler =
       lib ? reinterpret_cast<decltype(&XSetErrorHandler)>(dlsym(lib, "XSetErrorHandler")) : nullptr;
-  bool Ok() const { return openDisplay && closeDisplay && getImage && setErrorHandler; }
+  decltype(&XWarpPointer) warpPointer =
+      lib ? reinterpret_cast<decltype(&XWarpPointer)>(dlsym(lib, "XWarpPointer")) : nullptr;
+  decltype(&XFlush) flush = lib ? reinterpret_cast<decltype(&XFlush)>(dlsym(lib, "XFlush")) : nullptr;
+  decltype(&XSync) sync = lib ? reinterpret_cast<decltype(&XSync)>(dlsym(lib, "XSync")) : nullptr;
+  bool Ok() const { return openDisplay && closeDisplay && getImage && setErrorHandler && warpPointer && flush && sync; }
 };
 
 // A failed request must not end the test: Xlib's default handler would exit.
@@ -117,14 +131,31 @@ std::uint32_t ServerPixel(XImage* image, int x, int y) {
   return static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF;
 }
 
-TEST(SdlOnXvfb, PresentedPixelsReachTheXServer) {
-  Xvfb server;
-  std::string why;
-  ASSERT_TRUE(server.Start(why)) << why;
-  ::setenv("DISPLAY", server.Display().c_str(), 1);
-  ::setenv("SDL_VIDEODRIVER", "x11", 1);
-  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-  ::unsetenv("WAYLAND_DISPLAY");
+// One server for the suite; each test makes its own back end on it.
+class SdlOnXvfb : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    server_ = new Xvfb;
+    if (!server_->Start(why_)) return;
+    ::setenv("DISPLAY", server_->Display().c_str(), 1);
+    ::setenv("SDL_VIDEODRIVER", "x11", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ::unsetenv("WAYLAND_DISPLAY");
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override { ASSERT_FALSE(server_->Display().empty()) << why_; }
+
+  static Xvfb* server_;
+  static std::string why_;
+};
+Xvfb* SdlOnXvfb::server_ = nullptr;
+std::string SdlOnXvfb::why_;
+
+TEST_F(SdlOnXvfb, PresentedPixelsReachTheXServer) {
+  Xvfb& server = *server_;
   host::UseBackendForTests(host::MakeSdlBackend());
   host::Backend& b = host::Get();
   EXPECT_STREQ(b.Name(), "sdl");
@@ -188,6 +219,169 @@ TEST(SdlOnXvfb, PresentedPixelsReachTheXServer) {
   b.CloseAudio();
   b.DestroyWindow(w);
   host::Shutdown();
+}
+
+// The times the calling thread gave up the processor of its own accord:
+// each sleep of a wait counts one.
+long ThreadSleeps() {
+  rusage u{};
+  getrusage(RUSAGE_THREAD, &u);
+  return u.ru_nvcsw;
+}
+
+// A back end on the test's server with its sleeps counted, and optionally
+// one window shown: SDL itself waits properly only while a window exists.
+struct CountedWait {
+  explicit CountedWait(bool withWindow) {
+    backend->SetBeforeSleep([this] {
+      ++sleeps;
+      if (duringSleep) duringSleep();
+    });
+    if (withWindow) {
+      host::WindowParams params;
+      params.title = "wait check";
+      params.bounds = {20, 30, 64, 48};
+      window = backend->CreateWindow(params);
+      backend->ShowWindow(window, true);
+    }
+    Settle();
+  }
+  // Takes what showing the window brought until a wait ends with nothing.
+  void Settle() {
+    host::Event e;
+    do {
+      while (backend->PollEvent(e)) {}
+    } while (backend->WaitEvent(100));
+    sleeps = 0;
+  }
+  std::unique_ptr<host::SdlBackend> backend = std::make_unique<host::SdlBackend>();
+  host::WindowId window = 0;
+  int sleeps = 0;
+  std::function<void()> duringSleep;
+};
+
+TEST_F(SdlOnXvfb, WaitWithNothingToDoSleepsOnceUntilItsTimeout) {
+  for (const bool withWindow : {false, true}) {
+    SCOPED_TRACE(withWindow ? "a window shown" : "no window");
+    CountedWait w(withWindow);
+    const long before = ThreadSleeps();
+    EXPECT_FALSE(w.backend->WaitEvent(300));
+    // Polling would sleep about once a millisecond.
+    EXPECT_GE(w.sleeps, 1);
+    EXPECT_LE(w.sleeps, 2);
+    EXPECT_LE(ThreadSleeps() - before, 4);
+  }
+}
+
+// The move may come with the focus that follows the pointer on a desktop
+// without a window manager.
+void ExpectMouseMove(host::Backend& b, host::WindowId window, int x, int y) {
+  host::Event e;
+  bool moved = false;
+  while (!moved && b.PollEvent(e)) moved = e.type == host::EventType::MouseMove;
+  ASSERT_TRUE(moved);
+  EXPECT_EQ(e.window, window);
+  EXPECT_EQ(e.x, x);
+  EXPECT_EQ(e.y, y);
+}
+
+// Runs `action` on another thread once the wait has gone to sleep; should
+// the wait never sleep, after a while anyway, so that a broken wait fails
+// its checks instead of hanging.
+class OnAnotherThreadDuringTheSleep {
+ public:
+  OnAnotherThreadDuringTheSleep(CountedWait& wait, std::function<void()> action) : wait_(wait) {
+    wait_.duringSleep = [this] {
+      std::lock_guard<std::mutex> lock(m_);
+      asleep_ = true;
+      cv_.notify_one();
+    };
+    thread_ = std::thread([this, action = std::move(action)] {
+      {
+        std::unique_lock<std::mutex> lock(m_);
+        cv_.wait_for(lock, std::chrono::seconds(10), [this] { return asleep_; });
+      }
+      action();
+    });
+  }
+  ~OnAnotherThreadDuringTheSleep() {
+    thread_.join();
+    wait_.duringSleep = nullptr;
+  }
+
+ private:
+  CountedWait& wait_;
+  std::mutex m_;
+  std::condition_variable cv_;
+  bool asleep_ = false;
+  std::thread thread_;
+};
+
+TEST_F(SdlOnXvfb, WakeEndsTheWait) {
+  for (const bool withWindow : {false, true}) {
+    SCOPED_TRACE(withWindow ? "a window shown" : "no window");
+    CountedWait w(withWindow);
+    // A wake given before the wait is kept: the wait ends at once.
+    w.backend->Wake();
+    EXPECT_FALSE(w.backend->WaitEvent(-1));
+    w.sleeps = 0;
+
+    OnAnotherThreadDuringTheSleep waker(w, [&] { w.backend->Wake(); });
+    EXPECT_FALSE(w.backend->WaitEvent(-1));
+    EXPECT_EQ(w.sleeps, 1);
+  }
+}
+
+// Another client of the test's server, moving the pointer as a user would.
+class PointerMover {
+ public:
+  explicit PointerMover(const std::string& display) : display_(x_.Ok() ? x_.openDisplay(display.c_str()) : nullptr) {}
+  ~PointerMover() {
+    if (display_) x_.closeDisplay(display_);
+  }
+  bool Ok() const { return display_ != nullptr; }
+  // To a point of the screen; with `sync`, returns once the server has sent
+  // the events the move makes.
+  void MoveTo(int x, int y, bool sync) {
+    x_.warpPointer(display_, 0, DefaultRootWindow(display_), 0, 0, 0, 0, x, y);
+    if (sync)
+      x_.sync(display_, False);
+    else
+      x_.flush(display_);
+  }
+
+ private:
+  Xlib x_;
+  Display* display_;
+};
+
+TEST_F(SdlOnXvfb, AnEventFromTheServerEndsTheWait) {
+  CountedWait w(true);
+  PointerMover pointer(server_->Display());
+  ASSERT_TRUE(pointer.Ok()) << "no second connection to the server through libX11.so.6";
+  const host::Rect at = w.backend->GetBounds(w.window);
+  {
+    OnAnotherThreadDuringTheSleep mover(w, [&] { pointer.MoveTo(at.x + 10, at.y + 7, false); });
+    EXPECT_TRUE(w.backend->WaitEvent(-1));
+    EXPECT_EQ(w.sleeps, 1);
+  }
+  ExpectMouseMove(*w.backend, w.window, 10, 7);
+}
+
+// Xlib reads the events that came before a reply when it waits for the
+// reply (presenting waits for the server): they wait in Xlib's queue, not
+// on the descriptor, and a wait that slept on the descriptor would miss them.
+TEST_F(SdlOnXvfb, EventsReadAlongWithAReplyEndTheWaitAtOnce) {
+  CountedWait w(true);
+  PointerMover pointer(server_->Display());
+  ASSERT_TRUE(pointer.Ok()) << "no second connection to the server through libX11.so.6";
+  const host::Rect at = w.backend->GetBounds(w.window);
+  EXPECT_FALSE(w.backend->WaitEvent(0));
+  pointer.MoveTo(at.x + 20, at.y + 15, true);
+  w.backend->Present(w.window, {});
+  EXPECT_TRUE(w.backend->WaitEvent(10000));
+  EXPECT_EQ(w.sleeps, 0);
+  ExpectMouseMove(*w.backend, w.window, 20, 15);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/streams/MemoryStream.h"
+#include "platform/vcl/Classes.h"
 
 namespace testsupport {
 

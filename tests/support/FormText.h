@@ -5,9 +5,7 @@
 #include <string>
 
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/classes/streaming/ComponentResources.h"
-#include "platform/vcl/classes/streaming/TextForm.h"
-#include "platform/vcl/classes/streams/MemoryStream.h"
+#include "platform/vcl/Classes.h"
 
 namespace testsupport {
 

@@ -9,22 +9,15 @@
 
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/controls/Screen.h"
-#include "platform/vcl/graphics/Colors.h"
 #include "platform/win/drums_ext.h"
 
 namespace testsupport {
 
-void StartApplication(const std::string& title, host::Rect screen, host::Rect workArea) {
-  static bool identsRegistered = false;
-  if (!identsRegistered) {
-    RegisterColorIdents();
-    identsRegistered = true;
-  }
+void StartApplication(const std::string& title, const TProgramStartup& startup, host::Rect screen,
+                      host::Rect workArea) {
   win::clock::UseManual(1'000'000'000);
   host::headless::SetScreen(screen, workArea);
-  vcl::InitControls();
-  InitApplication();
+  StartProgram(startup);
   Application->Initialize();
   Application->SetTitle(title);
 }
@@ -32,8 +25,7 @@ void StartApplication(const std::string& title, host::Rect screen, host::Rect wo
 void StopApplication() {
   win::user::SetMessageBoxAnswer(nullptr);
   win::user::TakeMessageBoxRecords();
-  DoneApplication();
-  vcl::DoneControls();
+  StopProgram();
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
   win::clock::UseReal();

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/classes/streaming/TextForm.h"
-#include "platform/vcl/classes/streams/Streams.h"
+#include "platform/vcl/Classes.h"
 
 namespace {
 

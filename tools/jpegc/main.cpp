@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/jpeg/JpegCodec.h"
+#include "platform/vcl/vcl_ext.h"
 #include "tools/WriteFileAtomically.h"
 
 namespace {

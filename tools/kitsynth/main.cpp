@@ -150,13 +150,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    RegisterSoundClasses();
+    InitSoundClasses();
     const std::string folder = argv[1];
     for (const TBuiltinKit& kit : BuiltinKits)
       if (kit.KitId != EmptyKitId) WriteKit(kit, folder);
     // The empty kit's bank holds no waves: its tracks wait for the user's own.
     TWaveCollection empty(nullptr);
     empty.SaveToFile(folder + "/" + EmptyKitFileName);
+    DoneSoundClasses();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kitsynth: %s\n", e.what());
     return 1;

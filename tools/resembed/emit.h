@@ -8,9 +8,10 @@
 
 namespace resembed {
 
-// `module` becomes the function name RegisterResources_<module> (characters
-// that cannot be in a name become '_'); `mainModule` registers them as the
-// program's own resources.
+// `module` becomes the function names RegisterResources_<module> and
+// UnregisterResources_<module>, the start-up and shutdown of these resources
+// (characters that cannot be in a name become '_'); `mainModule` registers
+// them as the program's own resources.
 std::string EmitSource(const std::vector<Resource>& resources, const std::string& module, bool mainModule);
 
 }  // namespace resembed

@@ -152,8 +152,15 @@ void TBmpTrackBar::SetOrientation(TTrackOrientation value) {
   Invalidate();
 }
 
+// A form may give MaxValue before MinValue: while it is read, the bounds are
+// kept as they come and Loaded puts them in order, so that neither is cut
+// by the other's default.
 void TBmpTrackBar::SetMinValue(int value) {
   if (value == FMinValue) return;
+  if (GetComponentState().Contains(csLoading)) {
+    FMinValue = value;
+    return;
+  }
   FMinValue = std::min(value, FMaxValue);
   if (FPosition < FMinValue) FPosition = FMinValue;
   Invalidate();
@@ -161,6 +168,10 @@ void TBmpTrackBar::SetMinValue(int value) {
 
 void TBmpTrackBar::SetMaxValue(int value) {
   if (value == FMaxValue) return;
+  if (GetComponentState().Contains(csLoading)) {
+    FMaxValue = value;
+    return;
+  }
   FMaxValue = std::max(value, FMinValue);
   if (FPosition > FMaxValue) FPosition = FMaxValue;
   Invalidate();
@@ -218,6 +229,10 @@ void TBmpTrackBar::RepaintNow() {
 
 void TBmpTrackBar::Loaded() {
   TCustomControl::Loaded();
+  // A form whose MaxValue lies below its MinValue keeps the minimum and gets
+  // an empty range there.
+  FMaxValue = std::max(FMaxValue, FMinValue);
+  FPosition = std::clamp(FPosition, FMinValue, FMaxValue);
   RefreshThumbImage();
 }
 

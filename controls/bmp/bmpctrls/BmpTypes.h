@@ -33,6 +33,9 @@ DRUMS_ENUM_NAMES(TBmpOption, "ocPaintWallpaper", "ocTileWallpaper", "ocPaintTran
                  "ocRoundedForm", "ocFlatBorder")
 using TBmpOptions = TSet<TBmpOption>;
 
-// Registers the controls' built-in pictures and their classes for form
-// data; called once at start-up.
+// The bitmap controls' start-up: the built-in pictures (the THUMB_* bitmaps)
+// and the controls' classes for form data. It needs nothing started before
+// it; a second start only counts. DoneBmpCtrls, matching the last start,
+// takes both back; one with no start to match does nothing.
 void InitBmpCtrls();
+void DoneBmpCtrls();

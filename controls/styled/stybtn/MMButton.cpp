@@ -1,7 +1,7 @@
 #include "controls/styled/stybtn/MMButton.h"
 
 #include "controls/styled/styprocs.h"
-#include "platform/vcl/classes/streaming/Reader.h"
+#include "platform/vcl/Classes.h"
 
 namespace {
 

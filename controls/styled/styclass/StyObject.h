@@ -4,7 +4,7 @@
 // first EndUpdate ends it whatever the number of BeginUpdates.
 #pragma once
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "platform/vcl/Classes.h"
 
 class TStyObject : public TPersistent {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "platform/vcl/Graphics.h"
 
 // The draw-flag bits of Style. The clip bit is toggled for a control

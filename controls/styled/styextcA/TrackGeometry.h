@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "controls/styled/styextcA/TrackTypes.h"
 #include "platform/vcl/Graphics.h"
 

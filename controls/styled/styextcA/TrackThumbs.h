@@ -2,7 +2,7 @@
 // block for ticks on both sides, else a pointer towards the ticks.
 #pragma once
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "controls/styled/styextcA/TrackTypes.h"
 #include "platform/vcl/Graphics.h"
 

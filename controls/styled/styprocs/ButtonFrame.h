@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "platform/vcl/Graphics.h"
 
 constexpr std::uint16_t bfClearCorners = 0x0001;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "platform/vcl/Graphics.h"
 
 // True when something was drawn and Rect shrunk.

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 #include "platform/vcl/Graphics.h"
 
 class TSty3DCaption;

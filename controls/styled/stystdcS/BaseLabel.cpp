@@ -1,6 +1,6 @@
 #include "controls/styled/stystdcS/BaseLabel.h"
 
-#include "platform/vcl/controls/WinControl.h"
+#include "platform/vcl/Controls.h"
 #include "platform/win/windows.h"
 
 TStyBaseLabel::TStyBaseLabel(TComponent* AOwner) : TStyBaseGraphicControl(AOwner) {}

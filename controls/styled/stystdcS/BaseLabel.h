@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/styled/stycctrl/StyBaseGraphicControl.h"
-#include "controls/styled/styclass/StyTypes.h"
+#include "controls/styled/StyTypes.h"
 
 enum TStyLabelOption : std::uint8_t { loPathEllipsis, loEndEllipsis, loEditControl };
 DRUMS_ENUM_NAMES(TStyLabelOption, "loPathEllipsis", "loEndEllipsis", "loEditControl")

@@ -13,9 +13,8 @@ namespace dsound {
 struct MixVoice {
   explicit MixVoice(const SampleData* sampleData) : data(sampleData) {}
 
-  const SampleData* const data;
-
-  // Audio thread only.
+  // Audio thread only; a SetData command changes `data`.
+  const SampleData* data;
   MixVoice* prev = nullptr;
   MixVoice* next = nullptr;
   bool linked = false;  // in the list of sounding voices

@@ -14,6 +14,10 @@ Mixer& Mixer::Get() {
   return *mixer;
 }
 
+int Mixer::LatencyFor(int periodFrames) {
+  return 2 * (periodFrames > 0 ? periodFrames : kPeriodFrames) + kMarginFrames;
+}
+
 void Mixer::AddDevice() {
   if (devices_++ == 0) Open();
 }
@@ -25,13 +29,17 @@ void Mixer::RemoveDevice() {
 void Mixer::Open() {
   queue_ = std::make_unique<CommandQueue<Command>>();
   frame_ = 0;
-  anchorFrame_ = 0;
-  anchorTime_ = win::clock::NowMicros();
+  clock_.Start(win::clock::NowMicros(), kRate);
   sounding_ = nullptr;
+  pacedPeriod_.store(0, std::memory_order_relaxed);
   host::AudioFormat format;
   format.rate = kRate;
   format.channels = 2;
+  format.periodFrames = kPeriodFrames;
   host::Get().OpenAudio(format, [this](std::int16_t* samples, int frames) { Render(samples, frames); });
+  const host::AudioTiming timing = host::Get().GetAudioTiming();
+  latency_.store(LatencyFor(timing.periodFrames), std::memory_order_relaxed);
+  pacedPeriod_.store(timing.paced ? timing.periodFrames : 0, std::memory_order_relaxed);
 }
 
 void Mixer::Close() {
@@ -41,6 +49,7 @@ void Mixer::Close() {
   queue_.reset();
   sounding_ = nullptr;
   voices_.clear();
+  replaced_.clear();
 }
 
 MixVoice* Mixer::NewVoice(std::shared_ptr<const SampleData> data) {
@@ -51,10 +60,25 @@ MixVoice* Mixer::NewVoice(std::shared_ptr<const SampleData> data) {
   return voice;
 }
 
-void Mixer::Send(Command command) {
-  if (!queue_) return;
+std::uint64_t Mixer::Send(Command command) {
+  if (!queue_) return 0;
   command.timeMicros = win::clock::NowMicros();
+  command.sequence = ++sent_;
   queue_->Push(command);
+  return command.sequence;
+}
+
+void Mixer::SwapData(MixVoice* voice, std::shared_ptr<const SampleData> data) {
+  CollectRetired();
+  auto owned = std::find_if(voices_.begin(), voices_.end(), [voice](const Owned& o) { return o.voice.get() == voice; });
+  if (owned == voices_.end()) return;
+  Command c;
+  c.kind = CommandKind::SetData;
+  c.voice = voice;
+  c.data = data.get();
+  const std::uint64_t sequence = Send(c);
+  replaced_.push_back({std::move(owned->data), sequence});
+  owned->data = std::move(data);
 }
 
 void Mixer::Retire(MixVoice* voice) {
@@ -67,29 +91,14 @@ void Mixer::Retire(MixVoice* voice) {
 
 void Mixer::CollectRetired() {
   std::erase_if(voices_, [](const Owned& o) { return o.voice->retired.load(std::memory_order_acquire); });
+  const std::uint64_t applied = applied_.load(std::memory_order_acquire);
+  std::erase_if(replaced_, [applied](const Replaced& r) { return r.until <= applied; });
 }
 
 // ---- Audio thread ------------------------------------------------------
 
 std::int64_t Mixer::FrameOf(std::uint64_t timeMicros) const {
-  const std::int64_t micros = static_cast<std::int64_t>(timeMicros - anchorTime_);
-  const std::int64_t frames =
-      micros >= 0 ? (micros * kRate + 500000) / 1000000 : -((-micros * kRate + 500000) / 1000000);
-  return anchorFrame_ + frames + kLatencyFrames;
-}
-
-void Mixer::FollowDevice() {
-  if (win::clock::IsManual()) return;
-  // How far the device has run ahead of (or behind) the clock.
-  const std::int64_t drift = frame_ - (FrameOf(win::clock::NowMicros()) - kLatencyFrames);
-  constexpr std::int64_t kTolerance = kLatencyFrames / 2;
-  if (drift > kRate || drift < -kRate) {
-    anchorFrame_ += drift;  // a stall or a clock change: start over
-  } else if (drift > kTolerance) {
-    anchorFrame_ += std::max<std::int64_t>(1, (drift - kTolerance) / 64);
-  } else if (drift < -kTolerance) {
-    anchorFrame_ -= std::max<std::int64_t>(1, (-drift - kTolerance) / 64);
-  }
+  return std::llround(clock_.FrameAt(timeMicros)) + latency_.load(std::memory_order_relaxed);
 }
 
 void Mixer::Link(MixVoice* v) {
@@ -131,11 +140,14 @@ void Mixer::Apply(const Command& c) {
       v->gainRight = c.gainRight;
       v->step = c.step;
       break;
+    case CommandKind::SetData: v->data = c.data; break;
     case CommandKind::Retire:
       Unlink(v);
       v->retired.store(true, std::memory_order_release);
       break;
   }
+  // After this the block a SetData replaced is never read again.
+  applied_.store(c.sequence, std::memory_order_release);
 }
 
 void Mixer::MixRange(int from, int to) {
@@ -157,7 +169,8 @@ void Mixer::MixRange(int from, int to) {
 
 void Mixer::Render(std::int16_t* samples, int frames) {
   if (!queue_) return;
-  FollowDevice();
+  if (const int period = pacedPeriod_.load(std::memory_order_relaxed); period > 0)
+    clock_.Observe(win::clock::NowMicros(), frame_, period);
   while (frames > 0) {
     const int n = std::min(frames, kChunk);
     std::fill(accumulator_, accumulator_ + 2 * n, 0.0f);

@@ -6,20 +6,26 @@
 // audio thread never allocates, never frees and never takes a lock. Voices the
 // mixer let go of are freed on the user-interface thread (CollectRetired).
 //
-// Time: the output frame of a clock time t (microseconds of the kernel's
-// clock seam) is anchorFrame + (t - anchorTime) x 44100 / 10^6, taken when the
-// audio opens; a command runs at the frame of its call plus a fixed latency.
-// On the real clock the anchor follows the audio device slowly, so that a
-// device running a little fast or slow never lets hits drift late or early;
-// on a manual clock (tests) it never moves.
+// Time: a command runs at the output frame of its call's time (microseconds
+// of the kernel's clock seam) plus a fixed latency. The frame of a time starts
+// as 44,100 a second from the moment the audio opens; when the device paces
+// its callbacks, it follows the device from what the callbacks show (see
+// FrameClock), on the real clock and on a test's manual clock alike. Audio
+// rendered on demand (tests) keeps the nominal mapping.
+//
+// The latency follows the period the device granted: two periods, since a
+// callback may come up to a period late and the one due next must still find
+// the command, plus a margin for the follower's error.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "platform/dsound/mixer/command.h"
 #include "platform/dsound/mixer/command_queue.h"
+#include "platform/dsound/mixer/frame_clock.h"
 #include "platform/dsound/mixer/mix_voice.h"
 #include "platform/dsound/mixer/sample_data.h"
 
@@ -28,7 +34,12 @@ namespace dsound {
 class Mixer {
  public:
   static constexpr int kRate = 44100;
-  static constexpr int kLatencyFrames = 1764;  // 40 ms
+  static constexpr int kPeriodFrames = 256;  // asked of the device; about 6 ms
+  static constexpr int kMarginFrames = 44;  // 1 ms
+
+  // Output frames between a call and the sound it starts, for a device
+  // calling back with periods of `periodFrames`.
+  static int LatencyFor(int periodFrames);
 
   static Mixer& Get();
 
@@ -37,14 +48,21 @@ class Mixer {
   void AddDevice();
   void RemoveDevice();
   int DeviceCount() const { return devices_; }
+  // The latency of the open audio (before any opened: of the asked period).
+  int LatencyFrames() const { return latency_.load(std::memory_order_relaxed); }
 
-  // A voice for a buffer over data; the data must outlive the voice.
+  // A voice for a buffer over data; the mixer holds the data while the
+  // voice may read it.
   MixVoice* NewVoice(std::shared_ptr<const SampleData> data);
-  // Stamps the command with the clock's time and queues it.
-  void Send(Command command);
+  // Stamps the command with the clock's time and its sequence number and
+  // queues it; returns the number.
+  std::uint64_t Send(Command command);
+  // The voice reads `data` from the time of the call on; the block it read
+  // before is freed once the mixer has taken up the new one.
+  void SwapData(MixVoice* voice, std::shared_ptr<const SampleData> data);
   // Queues the voice's retirement; it is freed once the mixer let it go.
   void Retire(MixVoice* voice);
-  // Frees the voices the mixer let go of.
+  // Frees the voices the mixer let go of, and the blocks it no longer reads.
   void CollectRetired();
   // Voices made and not freed yet.
   std::size_t LiveVoices() const { return voices_.size(); }
@@ -58,11 +76,15 @@ class Mixer {
     std::unique_ptr<MixVoice> voice;
     std::shared_ptr<const SampleData> data;
   };
+  // A block a voice read before a SetData: freed once the mixer applied it.
+  struct Replaced {
+    std::shared_ptr<const SampleData> data;
+    std::uint64_t until;  // the SetData command's sequence number
+  };
 
   void Open();
   void Close();
   std::int64_t FrameOf(std::uint64_t timeMicros) const;
-  void FollowDevice();
   void Apply(const Command& c);
   void Link(MixVoice* v);
   void Unlink(MixVoice* v);
@@ -71,12 +93,22 @@ class Mixer {
   // User-interface thread.
   int devices_ = 0;
   std::vector<Owned> voices_;
+  std::vector<Replaced> replaced_;
   std::unique_ptr<CommandQueue<Command>> queue_;
+  std::uint64_t sent_ = 0;  // the last command's sequence number
+
+  // Audio thread -> user-interface thread: the sequence number of the last
+  // command applied.
+  std::atomic<std::uint64_t> applied_{0};
+
+  // Known once the host opened the audio, when callbacks may already run:
+  // the audio thread reads them with the commands that came after.
+  std::atomic<int> latency_{LatencyFor(kPeriodFrames)};
+  std::atomic<int> pacedPeriod_{0};  // frames a callback; 0: nothing to follow
 
   // Audio thread (set by Open before the audio starts).
   std::int64_t frame_ = 0;  // output frames so far
-  std::int64_t anchorFrame_ = 0;
-  std::uint64_t anchorTime_ = 0;
+  FrameClock clock_;
   MixVoice* sounding_ = nullptr;  // list head
   static constexpr int kChunk = 1024;
   float accumulator_[2 * kChunk] = {};

@@ -1,6 +1,8 @@
-// The sound bytes of a buffer, shared by the buffer and its duplicates. Only
-// the user-interface thread holds and frees it; the audio thread reads the
-// bytes through a voice while the voice is alive.
+// The sound bytes of a buffer, shared by the buffer and its duplicates. A
+// block never changes once a voice may read it: a write through Lock makes a
+// new block, which the voices take up through the command queue. Only the
+// user-interface thread holds and frees a block; the audio thread reads the
+// bytes through a voice until the mixer has taken up the next one.
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 
 #include "platform/vcl/classes/strings/StringList.h"
 #include "platform/vcl/controls/WinControl.h"
+#include "platform/vcl/rtl/StartCount.h"
 #include "platform/win/windows.h"
 
 TScreen* Screen = nullptr;
@@ -141,15 +142,23 @@ void TMouse::SetCapture(HWND value) {
 }
 
 namespace vcl {
+namespace {
+TStartCount controlStarts;
+}  // namespace
+
 void InitControls() {
-  if (!Screen) Screen = new TScreen(nullptr);
-  if (!Mouse) Mouse = new TMouse();
+  controlStarts.Start([] {
+    Screen = new TScreen(nullptr);
+    Mouse = new TMouse();
+  });
 }
 
 void DoneControls() {
-  delete Screen;
-  Screen = nullptr;
-  delete Mouse;
-  Mouse = nullptr;
+  controlStarts.Done([] {
+    delete Screen;
+    Screen = nullptr;
+    delete Mouse;
+    Mouse = nullptr;
+  });
 }
 }  // namespace vcl

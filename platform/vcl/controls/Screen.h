@@ -1,6 +1,6 @@
 // Screen and Mouse: the process-wide views of the desktop, the cursors and
-// the mouse. Both are made by vcl::InitControls() at start-up (after the host
-// and the window manager) and freed by vcl::DoneControls().
+// the mouse. Both are made by vcl::InitControls() (the class library's
+// start-up, InitApplication, calls it) and freed by vcl::DoneControls().
 #pragma once
 
 #include <functional>
@@ -105,8 +105,9 @@ extern TScreen* Screen;
 extern TMouse* Mouse;
 
 namespace vcl {
-// Makes Screen and Mouse; call once at start-up after the window manager is up.
+// Makes Screen and Mouse on the first start; a later start only counts.
 void InitControls();
-// Frees them again (tests, program end).
+// The shutdown matching the last start frees them; one without a start does
+// nothing.
 void DoneControls();
 }  // namespace vcl

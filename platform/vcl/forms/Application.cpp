@@ -5,13 +5,17 @@
 #include <algorithm>
 
 #include "platform/vcl/classes/threads/Thread.h"
+#include "platform/vcl/classes/typeinfo/ClassRegistry.h"
 #include "platform/vcl/controls/ActionList.h"
 #include "platform/vcl/controls/ControlHooks.h"
+#include "platform/vcl/controls/Screen.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/vcl/forms/ExceptionText.h"
 #include "platform/vcl/forms/Form.h"
 #include "platform/vcl/forms/HelpRoute.h"
+#include "platform/vcl/graphics/GraphicsUnit.h"
 #include "platform/vcl/rtl/Exceptions.h"
+#include "platform/vcl/rtl/StartCount.h"
 #include "platform/win/drums_ext.h"
 #include "platform/win/winbase.h"
 
@@ -335,20 +339,35 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 
 // ---- The one object -----------------------------------------------------
 
+namespace {
+TStartCount applicationStarts;
+TLibraryClasses libraryClasses;
+}  // namespace
+
 void InitApplication() {
-  if (Application != nullptr) return;
-  vcl::forms::RegisterFormClasses();
-  vcl::comctrls::RegisterViewClasses();
-  vcl::menus::InitMenus();
-  vcl::dialogs::RegisterDialogClasses();
-  vcl::comctrls::RegisterComCtrlsClasses();
-  vcl::RegisterGridClasses();
-  vcl::RegisterActionClasses();
-  Application = new TApplication(nullptr);
+  applicationStarts.Start([] {
+    RegisterGraphicsIdents();
+    vcl::InitControls();
+    libraryClasses.Register([] {
+      vcl::forms::RegisterFormClasses();
+      vcl::comctrls::RegisterViewClasses();
+      vcl::menus::InitMenus();
+      vcl::dialogs::RegisterDialogClasses();
+      vcl::comctrls::RegisterComCtrlsClasses();
+      vcl::RegisterGridClasses();
+      vcl::RegisterActionClasses();
+    });
+    Application = new TApplication(nullptr);
+  });
 }
 
 void DoneApplication() {
-  delete Application;
-  Application = nullptr;
-  vcl::menus::DoneMenus();
+  applicationStarts.Done([] {
+    delete Application;
+    Application = nullptr;
+    vcl::menus::DoneMenus();
+    libraryClasses.UnRegister();
+    vcl::DoneControls();
+    UnRegisterGraphicsIdents();
+  });
 }

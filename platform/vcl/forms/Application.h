@@ -197,7 +197,15 @@ class TApplication : public TComponent {
 // The process's application object (null before InitApplication).
 extern TApplication* Application;
 
-// Makes the application object; call once at start-up, after the host and
-// before any form. DoneApplication frees it (and the forms it owns).
+// The class library's start-up, in this order: the colour and character-set
+// names for streaming, Screen and Mouse (vcl::InitControls), the library's
+// classes for form reading with the menus' hooks, and the application
+// object. Call it from the program's entry, after the host and before any
+// form. A second start only counts.
+//
+// DoneApplication, matching the last start, undoes it in reverse: frees the
+// application object and the forms it owns, ends the menus' hooks, takes
+// the library's classes and names back out of the registries and frees
+// Screen and Mouse. A shutdown with no start to match does nothing.
 void InitApplication();
 void DoneApplication();

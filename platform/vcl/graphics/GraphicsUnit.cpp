@@ -50,3 +50,8 @@ void RegisterGraphicsIdents() {
         return false;
       });
 }
+
+void UnRegisterGraphicsIdents() {
+  UnRegisterIntegerConsts("TColor");
+  UnRegisterIntegerConsts("TFontCharset");
+}

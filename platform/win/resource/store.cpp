@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <deque>
 #include <mutex>
-#include <set>
+#include <map>
 
 #include "platform/win/kernel/module.h"
 #include "platform/win/winbase.h"
@@ -18,7 +18,7 @@ namespace {
 struct Module {
   std::string name;
   std::vector<const Record*> records;
-  std::set<const Record*> tables;  // record arrays already added
+  std::map<const Record*, int> tables;  // record arrays added, and how often
 };
 
 struct Store {
@@ -136,8 +136,20 @@ void RegisterModule(const char* moduleName, bool mainModule, const Record* recor
   } else if (module->name.empty()) {
     module->name = LibraryName(moduleName);
   }
-  if (!module->tables.insert(records).second) return;
+  if (module->tables[records]++ > 0) return;
   for (std::size_t i = 0; i < count; ++i) module->records.push_back(&records[i]);
+}
+
+void UnregisterModule(const char* moduleName, bool mainModule, const Record* records, std::size_t count) {
+  Store& store = TheStore();
+  std::lock_guard<std::mutex> lock(store.mutex);
+  Module* module = mainModule ? &store.main : FindByName(store, LibraryName(moduleName));
+  if (!module) return;
+  auto table = module->tables.find(records);
+  if (table == module->tables.end() || --table->second > 0) return;
+  module->tables.erase(table);
+  // A named module stays (its handle is its address); it only has no records.
+  std::erase_if(module->records, [&](const Record* r) { return r >= records && r < records + count; });
 }
 
 const Record* Lookup(HINSTANCE handle, LPCSTR type, LPCSTR name, DWORD& error) {

@@ -8,9 +8,7 @@
 #include "controls/bmp/BmpCtrls.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Menus.h"
-#include "platform/vcl/classes/streaming/ComponentResources.h"
-#include "platform/vcl/classes/streaming/TextForm.h"
-#include "platform/vcl/classes/streams/MemoryStream.h"
+#include "platform/vcl/Classes.h"
 #include "platform/win/drums_ext.h"
 #include "support/FormText.h"
 
@@ -21,7 +19,6 @@ class BmpButton : public BmpTest {
  protected:
   void SetUp() override {
     BmpTest::SetUp();
-    InitBmpCtrls();
     form = TCustomForm::CreateNew<TForm>(Application);
     form->SetLeft(100);
     form->SetTop(100);

@@ -1,9 +1,11 @@
 // The bitmap-thumb slider: thumb placement, the value's rules, keys and
 // clicks, the degenerate ranges, and its built-in thumbs.
 #include <limits>
+#include <string>
 
 #include "bmp/shared/fixture.h"
 #include "controls/bmp/BmpCtrls.h"
+#include "support/FormText.h"
 
 namespace bmptest {
 namespace {
@@ -12,7 +14,6 @@ class TrackBar : public BmpTest {
  protected:
   void SetUp() override {
     BmpTest::SetUp();
-    InitBmpCtrls();
     form = new TForm(nullptr);
     form->SetBounds(0, 0, 300, 200);
     slider = new TBmpTrackBar(form);
@@ -342,6 +343,35 @@ TEST_F(TrackBar, RangesAtTheIntLimitsStayWithinThem) {
   slider->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 12));
   EXPECT_EQ(slider->GetPosition(), lo) << "dragged far left";
   slider->Perform(WM_LBUTTONUP, 0, MAKELPARAM(0, 12));
+}
+
+// A form's range comes out as the form gives it, whichever bound it names
+// first and wherever the range lies against the defaults (0..10).
+TEST_F(TrackBar, RangeReadFromAFormInEitherOrder) {
+  struct Case {
+    const char* properties;
+    int min, max, position;
+  } cases[] = {
+      {"MinValue = 20\n MaxValue = 30\n Position = 25\n", 20, 30, 25},  // above the default range
+      {"MaxValue = 30\n MinValue = 20\n Position = 25\n", 20, 30, 25},
+      {"MaxValue = -10\n MinValue = -20\n Position = -15\n", -20, -10, -15},  // below it
+      {"MinValue = -20\n MaxValue = -10\n Position = -15\n", -20, -10, -15},
+      {"MaxValue = -5000\n MinValue = -10000\n", -10000, -5000, -5000},  // the position follows the range
+      {"MinValue = 30\n MaxValue = 20\n", 30, 30, 30},  // contradictory: the minimum stays
+      {"MaxValue = 20\n MinValue = 30\n", 30, 30, 30},
+  };
+  for (const Case& c : cases) {
+    TForm* read = testsupport::ReadFormText(std::string("object frmFader: TForm\n object sldFader: TBmpTrackBar\n") +
+                                            c.properties + " end\nend\n");
+    auto* fader = dynamic_cast<TBmpTrackBar*>(read->FindComponent("sldFader"));
+    ASSERT_NE(fader, nullptr) << c.properties;
+    EXPECT_EQ(fader->GetMinValue(), c.min) << c.properties;
+    EXPECT_EQ(fader->GetMaxValue(), c.max) << c.properties;
+    EXPECT_EQ(fader->GetPosition(), c.position) << c.properties;
+    fader->SetMinValue(c.max + 1);
+    EXPECT_EQ(fader->GetMinValue(), c.max) << "once loaded, the bounds limit each other again";
+    delete read;
+  }
 }
 
 TEST_F(TrackBar, BarSizesAtTheIntLimitsPaint) {

@@ -1,5 +1,6 @@
 // The bitmap controls' tests run on the styled tests' fixture: the headless
-// host, a manual clock, the class library's application and 32-bit sheets.
+// host, a manual clock, the class library's application and 32-bit sheets,
+// with the bitmap controls started too.
 #pragma once
 
 #include "controls/bmp/BmpUtils.h"
@@ -8,7 +9,10 @@
 
 namespace bmptest {
 
-using BmpTest = styledtest::StyledProcs;
+class BmpTest : public styledtest::StyledProcs {
+ protected:
+  BmpTest() { startup.Parts.Include(ppBmpCtrls); }
+};
 using styledtest::Rgb;
 using styledtest::Sheet;
 

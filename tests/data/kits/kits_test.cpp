@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "drummachine/core/BuiltinKits.h"
+#include "drummachine/startup/ProgramStartup.h"
 #include "sound/DsSounds.h"
 
 namespace {
@@ -126,11 +127,14 @@ double RingTime(const std::vector<std::int16_t>& s) {
 class BuiltinKitFiles : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    RegisterSoundClasses();
+    StartProgram({{ppSoundClasses}, {}});
     for (const auto& entry : fs::directory_iterator(KitsFolder()))
       if (entry.path().extension() == ".dsw") Files[entry.path().filename().string()] = ReadFile(entry.path().string());
   }
-  static void TearDownTestSuite() { Files.clear(); }
+  static void TearDownTestSuite() {
+    Files.clear();
+    StopProgram();
+  }
 
   // The wave track t (1..12) of a kit plays.
   static const Hit& TrackHit(const TBuiltinKit& kit, int t) {

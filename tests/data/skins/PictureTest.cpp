@@ -16,7 +16,7 @@
 
 #include "DataFiles.h"
 #include "platform/host/png_file.h"
-#include "platform/vcl/jpeg/JpegCodec.h"
+#include "platform/vcl/vcl_ext.h"
 
 using namespace data_test;
 

@@ -1,5 +1,5 @@
 // Builds Standard MIDI Files byte by byte for the reader's tests, and reads
-// a file through the whole reading sequence.
+// a file's events back through the reader's whole sequence.
 #pragma once
 
 #include <cstdint>
@@ -26,22 +26,11 @@ inline std::string Track(const std::string& events) {
 }
 inline const std::string EndOfTrackEvent = core_test::Bytes({0x00, 0xFF, 0x2F, 0x00});
 
-// Every event of the file, read in the order the reader's callers use.
+// Every event of the file, as the reader hands them on.
 inline std::vector<TMidiEvent> ReadAll(const std::string& path, int* division = nullptr) {
   std::vector<TMidiEvent> events;
-  ReadMidiFile(path);
-  int format = 0, tracks = 0, ticks = 0;
-  ReadMidiHeader(format, tracks, ticks);
+  int ticks = ReadMidiEvents(path, [&events](const TMidiEvent& e) { events.push_back(e); });
   if (division) *division = ticks;
-  for (int t = 0; t < tracks; ++t) {
-    ReadTrackHeader();
-    do {
-      events.emplace_back();
-      ReadMidiEvent(events.back());
-      CheckTrackEnd();
-    } while (!EndOfTrack());
-  }
-  CheckFileSize();
   return events;
 }
 

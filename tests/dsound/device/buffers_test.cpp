@@ -227,8 +227,7 @@ TEST_F(Buffers, ManyCallsWithoutRenderingQueueUpAndReleasedVoicesAreFreed) {
 }
 
 TEST_F(Buffers, DirectSoundCreateChecksItsArguments) {
-  auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
-      reinterpret_cast<void (*)()>(GetProcAddress(library_, "DirectSoundCreate")));
+  LPDIRECTSOUNDCREATE create = dstest::DirectSoundCreateOf(library_);
   IDirectSound* ds = reinterpret_cast<IDirectSound*>(1);
   EXPECT_EQ(create(nullptr, nullptr, nullptr), DSERR_INVALIDPARAM);
   EXPECT_EQ(create(nullptr, &ds, reinterpret_cast<LPUNKNOWN>(device_)), DSERR_NOAGGREGATION);

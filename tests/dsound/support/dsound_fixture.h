@@ -28,18 +28,29 @@ inline WAVEFORMATEX Pcm(DWORD rate, WORD bits, WORD channels) {
   return f;
 }
 
+// DirectSoundCreate of the library, found by name as the sound engine finds it.
+inline LPDIRECTSOUNDCREATE DirectSoundCreateOf(HMODULE library) {
+  return reinterpret_cast<LPDIRECTSOUNDCREATE>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library, "DirectSoundCreate")));
+}
+
+// Loads the library by name, as the sound engine does, and makes a device
+// object through its DirectSoundCreate.
+inline void LoadDevice(HMODULE& library, IDirectSound*& device) {
+  library = LoadLibraryA("DSound.dll");
+  ASSERT_NE(library, nullptr);
+  LPDIRECTSOUNDCREATE create = DirectSoundCreateOf(library);
+  ASSERT_NE(create, nullptr);
+  ASSERT_EQ(create(nullptr, &device, nullptr), DS_OK);
+}
+
 class DeviceTest : public ::testing::Test {
  protected:
   static constexpr DWORD kFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
 
   void SetUp() override {
     win::clock::UseManual(kStart);
-    library_ = LoadLibraryA("DSound.dll");
-    ASSERT_NE(library_, nullptr);
-    auto create = reinterpret_cast<LPDIRECTSOUNDCREATE>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library_, "DirectSoundCreate")));
-    ASSERT_NE(create, nullptr);
-    ASSERT_EQ(create(nullptr, &device_, nullptr), DS_OK);
+    LoadDevice(library_, device_);
   }
 
   void TearDown() override {

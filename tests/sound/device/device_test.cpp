@@ -187,6 +187,50 @@ TEST_F(Device, BuffersWithoutAnInterfaceRaise) {
   }
 }
 
+TEST_F(Device, TheDeviceAndItsBufferWrappersAreFreedInEitherOrder) {
+  NewSound();  // keeps the mixer open and its time running on
+  TWave wave;
+  soundtest::FillConstant(wave, 6000, 4410);
+  for (bool deviceFirst : {true, false}) {
+    SCOPED_TRACE(deviceFirst ? "device first" : "buffers first");
+    auto device = std::make_unique<TDirectSound>(nullptr);
+    auto master = std::make_unique<TDirectSoundBuffer>(device.get());
+    auto voice = std::make_unique<TDirectSoundBuffer>(device.get());
+    master->LoadFromWave(&wave);
+    voice->Assign(master.get());
+    ASSERT_EQ(device->BufferCount(), 2);
+    ASSERT_TRUE(voice->Play(true));
+    EXPECT_EQ(Render(Latency() + 10).back(), 6000);
+    Sync();
+    if (deviceFirst) {
+      device.reset();
+      // The wrappers stay with their owners, without buffers or device, and
+      // the sound stops.
+      EXPECT_EQ(master->GetIBuffer(), nullptr);
+      EXPECT_EQ(voice->GetDirectSound(), nullptr);
+      EXPECT_EQ(dsound::LiveDevices(), 1);
+      EXPECT_EQ(Render(Latency() + 10).back(), 0);
+      Sync();
+      EXPECT_THROW(voice->Play(false), EDirectSoundBufferError);
+      try {
+        master->LoadFromWave(&wave);
+        ADD_FAILURE() << "a buffer without a device was made";
+      } catch (const EDirectSoundError& e) {
+        EXPECT_STREQ(e.what(), "IDirectSound not made");
+      }
+      master.reset();
+      voice.reset();
+    } else {
+      voice.reset();
+      EXPECT_EQ(device->BufferCount(), 1);
+      master.reset();
+      EXPECT_EQ(device->BufferCount(), 0);
+      device.reset();
+    }
+    EXPECT_EQ(dsound::LiveDevices(), 1);
+  }
+}
+
 }  // namespace
 
 namespace {

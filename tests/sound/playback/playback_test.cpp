@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <string>
 
 #include "sound/support/sound_fixture.h"
 
@@ -135,13 +136,18 @@ TEST_F(Playback, AKitPatternIsHeardInTheCapturedSound) {
   EXPECT_NEAR(SoxStat(whole, "Length (seconds)"), rendered / 44100.0, 0.001);
   EXPECT_GT(SoxStat(whole, "Maximum amplitude"), 0.5);
   EXPECT_GT(SoxStat(whole, "RMS     amplitude"), 0.05);
-  // Silence until the first tick (150 ms) and the latency (40 ms) have passed.
-  const std::string before = RunCommand("sox '" + capture + "' -n trim 0 0.185 stat 2>&1");
+  // Silence until the first tick (150 ms) and the latency have passed.
+  const double firstKick = 0.15 + Latency() / 44100.0;
+  auto stat = [&](double from, double length, const char* effects) {
+    return RunCommand("sox '" + capture + "' -n trim " + std::to_string(from) + " " + std::to_string(length) + " " +
+                      effects + "stat 2>&1");
+  };
+  const std::string before = stat(0, firstKick - 0.005, "");
   EXPECT_EQ(SoxStat(before, "Maximum amplitude"), 0.0);
-  const std::string first = RunCommand("sox '" + capture + "' -n trim 0.19 0.1 stat 2>&1");
+  const std::string first = stat(firstKick, 0.1, "");
   EXPECT_GT(SoxStat(first, "Maximum amplitude"), 0.5) << "the first kick";
   // The kick is low: sox finds a rough frequency far below the hi-hat's.
-  const std::string kickOnly = RunCommand("sox '" + capture + "' -n trim 0.25 0.1 remix 1 stat 2>&1");
+  const std::string kickOnly = stat(firstKick + 0.06, 0.1, "remix 1 ");
   EXPECT_LT(SoxStat(kickOnly, "Rough   frequency"), 1000);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "drummachine/startup/ProgramStartup.h"
 #include "platform/dsound/dsound_ext.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Controls.h"
@@ -56,10 +57,8 @@ class SoundTest : public ::testing::Test {
 
   void SetUp() override {
     win::clock::UseManual(kStart);
-    vcl::InitControls();
-    InitApplication();
+    StartProgram({{ppClassLibrary, ppSoundClasses}, {}});
     Application->Initialize();
-    RegisterSoundClasses();
     form = TCustomForm::CreateNew<TForm>(Application);
     temp = std::filesystem::temp_directory_path() / ("sound-test-" + std::to_string(::getpid()) + "-" +
                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -67,8 +66,7 @@ class SoundTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    DoneApplication();
-    vcl::DoneControls();
+    StopProgram();
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
     EXPECT_EQ(dsound::LiveDevices(), 0);

@@ -18,15 +18,10 @@ std::unique_ptr<TStyledTestForm> ComboTest::ReadTestForm(const std::string& body
 }
 
 void ComboTest::SetUp() {
+  startup.Parts.Include(ppStyled);
   ControlTest::SetUp();
-  InitStyApplication();
   form->SetBounds(100, 100, 360, 240);
   Pump();
-}
-
-void ComboTest::TearDown() {
-  DoneStyApplication();
-  ControlTest::TearDown();
 }
 
 void ComboTest::ClickScreen(TPoint p) {

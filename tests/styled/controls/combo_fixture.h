@@ -28,7 +28,6 @@ class TStyledTestForm : public TForm {
 class ComboTest : public ctltest::ControlTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
   // A left click at a screen point, delivered where the desktop would.
   void ClickScreen(TPoint p);
   // The window as the host last presented it, saved as a PNG under

@@ -6,7 +6,7 @@
 
 #include "label_fixture.h"
 #include "platform/vcl/StdCtrls.h"
-#include "platform/vcl/classes/streaming/TextForm.h"
+#include "platform/vcl/Classes.h"
 
 namespace styledtest {
 namespace {

@@ -23,6 +23,7 @@
 
 // Made by the build: the tips picture among the test program's resources.
 void RegisterResources_tips();
+void UnregisterResources_tips();
 
 namespace styledtest {
 namespace {
@@ -34,9 +35,9 @@ using win::user::TakeMessageBoxRecords;
 
 class TipsDialog : public StyledProcs {
  protected:
+  TipsDialog() { startup.Resources.push_back({RegisterResources_tips, UnregisterResources_tips}); }
   void SetUp() override {
     StyledProcs::SetUp();
-    RegisterResources_tips();
     dlg = new TStyTipDlg(nullptr);
   }
   void TearDown() override {

@@ -27,11 +27,6 @@ std::string Slider(const std::string& name, int left, int top, int min, int max)
 
 class TrackForm : public StyledProcs {
  protected:
-  // Colour names in form text, as the programs register them at start.
-  void SetUp() override {
-    StyledProcs::SetUp();
-    RegisterGraphicsIdents();
-  }
   void TearDown() override {
     delete form;
     StyledProcs::TearDown();

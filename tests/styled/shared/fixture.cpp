@@ -13,12 +13,10 @@
 namespace styledtest {
 
 void StyledProcs::SetUp() {
-  testsupport::StartApplication("Styled Test", {0, 0, 1024, 768}, {0, 0, 1024, 728});
-  InitStyApplication();
+  testsupport::StartApplication("Styled Test", startup, {0, 0, 1024, 768}, {0, 0, 1024, 728});
 }
 
 void StyledProcs::TearDown() {
-  DoneStyApplication();
   testsupport::StopApplication();
 }
 

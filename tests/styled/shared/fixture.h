@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/styled/stycompo.h"
+#include "drummachine/startup/ProgramStartup.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Graphics.h"
 
@@ -22,6 +23,8 @@ class StyledProcs : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   void Pump() { Application->ProcessMessages(); }
+  // What the fixture starts; an area standing on more adds it.
+  TProgramStartup startup{{ppClassLibrary, ppStyled}, {}};
 };
 
 // A 32-bit bitmap filled with one colour.

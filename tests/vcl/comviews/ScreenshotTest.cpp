@@ -5,8 +5,9 @@
 #include <filesystem>
 
 #include "ViewsFixture.h"
-#include "platform/host/host.h"
 #include "platform/host/headless.h"
+#include "platform/host/host.h"
+#include "support/TempFolder.h"
 
 namespace viewtest {
 namespace {
@@ -105,8 +106,11 @@ TEST_F(ViewsScreenshot, TreeAndListViewsWithImages) {
   icon = icons->GetItems()->GetItem(3)->DisplayRect(drIcon);
   EXPECT_EQ(Pixel(icons, (icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), ColorToRGB(clRed));
 
+  // A folder of this run's own unless one is named: a fixed name in the
+  // shared temporary folder would meet another user's run there.
+  TempFolder own;
   const char* env = std::getenv("DRUMS_SCREENSHOTS");
-  std::filesystem::path dir = env && *env ? std::filesystem::path(env) : std::filesystem::temp_directory_path();
+  std::filesystem::path dir = env && *env ? std::filesystem::path(env) : std::filesystem::path(own.Path());
   std::filesystem::create_directories(dir);
   std::filesystem::path file = dir / "vcl_tree_and_list_views.png";
   host::WindowId id = 0;

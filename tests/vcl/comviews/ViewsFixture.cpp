@@ -1,5 +1,6 @@
 #include "ViewsFixture.h"
 
+#include "drummachine/startup/ProgramStartup.h"
 #include "platform/host/headless.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/drums_ext.h"
@@ -9,7 +10,7 @@ namespace viewtest {
 void ViewsTest::SetUp() {
   win::clock::UseManual(1'000'000'000);
   host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
+  StartProgram({{ppClassLibrary}, {}});
   InitCommonControls();
   host = new TWinControl(nullptr);
   host->SetVisible(false);
@@ -22,7 +23,7 @@ void ViewsTest::SetUp() {
 void ViewsTest::TearDown() {
   delete host;
   ReleaseCapture();
-  vcl::DoneControls();
+  StopProgram();
   Pump();
   win::clock::UseReal();
 }

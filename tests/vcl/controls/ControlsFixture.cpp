@@ -1,5 +1,6 @@
 #include "ControlsFixture.h"
 
+#include "drummachine/startup/ProgramStartup.h"
 #include "platform/host/headless.h"
 #include "platform/win/drums_ext.h"
 #include "platform/win/windows.h"
@@ -9,7 +10,7 @@ namespace ctltest {
 void ControlsTest::SetUp() {
   win::clock::UseManual(1'000'000'000);
   host::headless::SetScreen({0, 0, 1280, 1024}, {0, 0, 1280, 984});
-  vcl::InitControls();
+  StartProgram({{ppClassLibrary}, {}});
   TWinProbe::Created().clear();
   host = new TWinControl(nullptr);
   host->SetVisible(false);
@@ -22,7 +23,7 @@ void ControlsTest::SetUp() {
 void ControlsTest::TearDown() {
   delete host;
   ReleaseCapture();
-  vcl::DoneControls();
+  StopProgram();
   Pump();
   win::clock::UseReal();
 }

@@ -12,7 +12,7 @@
 namespace ctltest {
 
 void ControlTest::SetUp() {
-  testsupport::StartApplication("Controls Test");
+  testsupport::StartApplication("Controls Test", startup);
   form = TCustomForm::CreateNew<TForm>(Application);
   form->SetBounds(100, 100, 480, 360);
   form->SetCaption("Controls");

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "drummachine/startup/ProgramStartup.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/drums_ext.h"
@@ -43,6 +44,8 @@ class ControlTest : public ::testing::Test {
   static std::string WriteForm(TComponent* root);
 
   TForm* form = nullptr;
+  // What the fixture starts; an area standing on more adds it.
+  TProgramStartup startup{{ppClassLibrary}, {}};
 };
 
 }  // namespace ctltest

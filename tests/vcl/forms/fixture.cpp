@@ -5,16 +5,13 @@
 
 // Made by the build, which embeds the test forms (tests/vcl/forms/embedded).
 void RegisterResources_forms_test();
+void UnregisterResources_forms_test();
 
 namespace formstest {
 
 void FormsTest::SetUp() {
-  static bool registered = false;
-  if (!registered) {
-    RegisterResources_forms_test();
-    registered = true;
-  }
-  testsupport::StartApplication("Forms Test");
+  testsupport::StartApplication("Forms Test",
+                                {{ppClassLibrary}, {{RegisterResources_forms_test, UnregisterResources_forms_test}}});
 }
 
 void FormsTest::TearDown() {

@@ -256,8 +256,6 @@ UINT_PTR CALLBACK LoggingHook(HWND child, UINT msg, WPARAM, LPARAM lp) {
   }
 }
 
-}  // namespace
-
 TEST_F(FileDialogTest, AHookGetsItsChildWindowTheNotificationsAndTheSelectedPath) {
   HookLog log;
   hookLog = &log;
@@ -306,3 +304,5 @@ TEST_F(FileDialogTest, AHookGetsItsChildWindowTheNotificationsAndTheSelectedPath
   EXPECT_EQ(std::string(shortPath), std::string(file).substr(0, sizeof shortPath - 1));
   EXPECT_FALSE(IsWindow(log.child)) << "the child goes with the dialog";
 }
+
+}  // namespace

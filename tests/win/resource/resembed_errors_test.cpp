@@ -84,6 +84,8 @@ TEST(Resembed, NamesTheRegistrationAfterTheModule) {
   ASSERT_EQ(scratch.Run(error), 0) << error;
   const std::string source = scratch.Read("out.cpp");
   EXPECT_NE(source.find("void RegisterResources_m()"), std::string::npos);
+  EXPECT_NE(source.find("void UnregisterResources_m()"), std::string::npos);
+  EXPECT_NE(source.find("UnregisterModule(\"m\", false, kRecords, 1)"), std::string::npos);
   EXPECT_NE(source.find("\"TWO WORDS\""), std::string::npos);
   EXPECT_NE(source.find("0, 255,"), std::string::npos);
   EXPECT_NE(source.find("RegisterModule(\"m\", false"), std::string::npos);  // not --main: a library's

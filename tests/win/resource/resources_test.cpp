@@ -212,6 +212,31 @@ TEST_F(Resources, LibrariesKeepTheirOwnResources) {
   EXPECT_EQ(names, (std::vector<std::string>{"#29"}));
 }
 
+// A library's start-up registers its resources and its shutdown takes them
+// back; starts nest, so only the shutdown matching the first start removes them.
+TEST_F(Resources, UnregisteringMatchesTheRegistrationsCounted) {
+  const auto registered = [] {
+    return Bytes(RT_ICON, MAKEINTRESOURCEA(29), win::resource::ModuleByName("counted")) == "\x01\x02\x03";
+  };
+  win::resource::UnregisterModule("counted", false, kLibrary, 1);  // nothing to take back
+  EXPECT_EQ(win::resource::ModuleByName("counted"), nullptr);
+  win::resource::RegisterModule("counted", false, kLibrary, 1);
+  win::resource::RegisterModule("counted", false, kLibrary, 1);
+  HINSTANCE module = win::resource::ModuleByName("counted");
+  win::resource::UnregisterModule("counted", false, kLibrary, 1);
+  EXPECT_TRUE(registered());
+  win::resource::UnregisterModule("counted", false, kLibrary, 1);
+  EXPECT_FALSE(registered());
+  EXPECT_EQ(win::resource::ModuleByName("counted"), module);  // the handle stays valid
+  win::resource::UnregisterModule("counted", false, kLibrary, 1);  // one too many: harmless
+  win::resource::RegisterModule("counted", false, kLibrary, 1);
+  EXPECT_TRUE(registered());
+  std::vector<std::string> names;
+  EXPECT_TRUE(EnumResourceNamesA(module, RT_ICON, Collect, reinterpret_cast<LONG_PTR>(&names)));
+  EXPECT_EQ(names, (std::vector<std::string>{"#29"}));  // once, not once a registration
+  win::resource::UnregisterModule("counted", false, kLibrary, 1);
+}
+
 TEST_F(Resources, ALoadedLibraryFindsTheResourcesEmbeddedForIt) {
   // Any library of the program folder will do: the host layer's.
   HMODULE library = LoadLibraryA("Drums_Host.dll");

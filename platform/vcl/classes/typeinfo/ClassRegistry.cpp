@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <set>
 
 #include "platform/vcl/classes/typeinfo/Published.h"
 #include "platform/vcl/rtl/Exceptions.h"
@@ -70,4 +71,17 @@ std::vector<TClass> RegisteredClasses() {
   all.reserve(r.classes.size());
   for (const auto& [name, cls] : r.classes) all.push_back(cls);
   return all;
+}
+
+void TLibraryClasses::Register(const std::function<void()>& registrations) {
+  const std::vector<TClass> listed = RegisteredClasses();
+  const std::set<TClass> before(listed.begin(), listed.end());
+  registrations();
+  for (TClass c : RegisteredClasses())
+    if (!before.contains(c)) FAdded.push_back(c);
+}
+
+void TLibraryClasses::UnRegister() {
+  for (TClass c : FAdded) UnRegisterClass(c);
+  FAdded.clear();
 }

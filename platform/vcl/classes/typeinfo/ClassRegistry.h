@@ -1,6 +1,7 @@
 // The process-wide registry of classes that form streams create by name.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -17,6 +18,20 @@ TClass GetClass(const std::string& name);
 TClass FindClass(const std::string& name);
 // Every registered class, ordered by name.
 std::vector<TClass> RegisteredClasses();
+
+// The classes a library's start-up added to the registry, which its shutdown
+// takes back: its own and no other's (an ancestor another library registered
+// before stays).
+class TLibraryClasses {
+ public:
+  // Runs the library's registrations and remembers what they added.
+  void Register(const std::function<void()>& registrations);
+  // Unregisters what Register added.
+  void UnRegister();
+
+ private:
+  std::vector<TClass> FAdded;
+};
 
 template <class T>
 void RegisterClass() {
