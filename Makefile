@@ -8,9 +8,11 @@ TSAN_DIR := build/tsan
 GEN := -G Ninja
 
 FUZZ_DIR := build/fuzz
-# Seconds each fuzz target runs for; FUZZ_JOBS targets run side by side.
+# Seconds each fuzz target runs for; FUZZ_JOBS targets run side by side;
+# FUZZ_TARGETS names some targets to run (all of them when empty).
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 4
+FUZZ_TARGETS ?=
 
 .PHONY: run test test-threads deps configure-run build-run build-test bench fuzz clean
 
@@ -47,13 +49,14 @@ bench: configure-run
 	@cmake --build $(RUN_DIR) -j $(JOBS) --target benches
 	@for b in $(RUN_DIR)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
-# Not part of `make test`: fuzzing needs clang and takes as long as it is given.
+# Not part of `make test`, which only replays each target's seeds and
+# regression inputs: fuzzing needs clang and takes as long as it is given.
 fuzz:
 	@./tools/install-deps.sh fuzz
 	@[ -f $(FUZZ_DIR)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(GEN) \
 	  -DCMAKE_BUILD_TYPE=Debug -DDRUMS_FUZZ=ON -DDRUMS_BENCH=OFF
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@./tools/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+	@./tools/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_JOBS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build

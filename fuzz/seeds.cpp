@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 
@@ -243,24 +245,49 @@ std::vector<std::string> TextFileSeeds() {
   WriteLn(f, 9223372036854775807LL);
   Write(f, std::string("1.5e3 -0.25"));
   CloseFile(f);
+  return {ReadWholeFile(path)};
+}
+
+}  // namespace
+
+const std::string& ScratchDir() {
+  // In memory where the system has a memory file system: the targets write
+  // and flush files on every input, which a disk makes a hundred times slower.
+  // The folder goes with the process.
+  static const struct Scratch {
+    std::string dir;
+    Scratch() {
+      std::string pattern = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/drums-fuzz-XXXXXX";
+      const char* made = mkdtemp(pattern.data());
+      dir = made ? made : "/tmp";
+      if (!made) keep = true;
+    }
+    ~Scratch() {
+      std::error_code ec;
+      if (!keep) std::filesystem::remove_all(dir, ec);
+    }
+    bool keep = false;
+  } scratch;
+  return scratch.dir;
+}
+
+std::string WriteScratchFile(const std::string& name, const std::string& bytes) {
+  const std::string path = ScratchDir() + "/" + name;
+  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  return path;
+}
+
+std::string ReadWholeFile(const std::string& path) {
   std::string text;
   if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
     std::fclose(in);
   }
-  return {text};
-}
-
-}  // namespace
-
-const std::string& ScratchDir() {
-  static const std::string dir = [] {
-    char pattern[] = "/tmp/drums-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    return std::string(made ? made : "/tmp");
-  }();
-  return dir;
+  return text;
 }
 
 void RegisterFuzzClasses() {
@@ -272,8 +299,9 @@ void RegisterFuzzClasses() {
 }
 
 std::vector<std::string> Targets() {
-  return {"bmp",     "icon",     "jpeg",      "form_reader", "text_to_binary", "binary_to_text",
-          "profile", "registry", "text_file", "lzrw",        "container"};
+  return {
+      "bmp",       "icon", "jpeg",      "form_reader", "text_to_binary",  "binary_to_text", "profile", "registry",
+      "text_file", "lzrw", "container", "wav",         "wave_collection", "song_file",      "recent",  "midi_import"};
 }
 
 std::vector<std::string> Seeds(const std::string& target) {
@@ -299,7 +327,7 @@ std::vector<std::string> Seeds(const std::string& target) {
   if (target == "text_file") return TextFileSeeds();
   if (target == "lzrw") return LzrwSeeds();
   if (target == "container") return ContainerSeeds();
-  return {};
+  return ProgramSeeds(target);
 }
 
 }  // namespace drums_fuzz

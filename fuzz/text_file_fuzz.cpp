@@ -2,18 +2,14 @@
 // errors left in IOResult.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "fuzz/seeds.h"
 #include "platform/vcl/rtl/TextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string path = drums_fuzz::ScratchDir() + "/input.txt";
-  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-  }
+  const std::string path =
+      drums_fuzz::WriteScratchFile("input.txt", std::string(reinterpret_cast<const char*>(data), size));
   IOCheckingOff off;
   TextFile f;
   AssignFile(f, path);

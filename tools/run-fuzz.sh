@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# run-fuzz.sh BUILD_DIR SECONDS JOBS: runs every fuzz target for SECONDS, JOBS
-# at a time, each on its own corpus (seeded by the project's writers) under
-# BUILD_DIR/fuzz/corpus/<target>. Faults land in BUILD_DIR/fuzz/crashes/<target>.
-# Prints each target's executions and findings; exits 1 when one found a fault.
+# run-fuzz.sh BUILD_DIR SECONDS JOBS [TARGET...]: runs every fuzz target (or
+# the ones named) for SECONDS, JOBS at a time, each on its own corpus (seeded
+# by the project's writers) under BUILD_DIR/fuzz/corpus/<target>. Faults land
+# in BUILD_DIR/fuzz/crashes/<target>; a fault fixed becomes a regression input
+# under fuzz/regressions/<target>, which `make test` replays. Prints each
+# target's executions and findings; exits 1 when one found a fault.
 set -euo pipefail
 build=${1:?build dir}
 seconds=${2:-60}
 jobs=${3:-4}
+shift $(($# < 3 ? $# : 3))
 bin="$build/fuzz"
 corpus="$bin/corpus"
 crashes="$bin/crashes"
@@ -24,7 +27,11 @@ run_one() {
 export -f run_one
 export bin corpus crashes logs seconds
 
-targets=$(cd "$bin" && ls -1 *_fuzz | sed 's/_fuzz$//')
+if [ $# -gt 0 ]; then
+  targets="$*"
+else
+  targets=$(cd "$bin" && ls -1 *_fuzz | sed 's/_fuzz$//')
+fi
 printf '%s\n' $targets | xargs -P "$jobs" -I{} bash -c 'run_one {}'
 
 status=0

@@ -13,25 +13,6 @@ namespace {
 // advances at most three times.
 constexpr int ImportNoteLimit = 254;
 
-std::vector<TMidiEvent> ReadAllEvents(const std::string& name) {
-  std::vector<TMidiEvent> events;
-  ReadMidiFile(name);
-  int format = 0;
-  int trackCount = 0;
-  int division = 0;
-  ReadMidiHeader(format, trackCount, division);
-  for (int track = 0; track < trackCount; ++track) {
-    ReadTrackHeader();
-    do {
-      events.emplace_back();
-      ReadMidiEvent(events.back());
-      CheckTrackEnd();
-    } while (!EndOfTrack());
-  }
-  CheckFileSize();
-  return events;
-}
-
 // An import starts from an empty song without humanising and a fresh cursor.
 void ClearSong(TMainModel& model) {
   ResetSong(model, 0);
@@ -47,18 +28,28 @@ void AdvanceCursor(TMainModel& model) {
   }
 }
 
-bool IsTakenNote(const TMidiEvent& e, const TMainModel& model) {
-  int kind = e.Status >> 4;
-  int channel = e.Status & 0x0F;
-  return (kind == 0x8 || kind == 0x9) && channel == 9 && e.Data2 != 0 && model.ImportNoteCount < ImportNoteLimit;
-}
-
 void FillSongOrder(TMainModel& model) {
   for (int p = 1; p <= model.EditedPattern && p <= SequenceColumns * SequenceRows; ++p)
     model.Song.SequenceGrid.Cells((p - 1) % SequenceColumns, (p - 1) / SequenceColumns) = IntToStr(p);
 }
 
 }  // namespace
+
+bool IsDrumNote(const TMidiEvent& e) {
+  int kind = e.Status >> 4;
+  int channel = e.Status & 0x0F;
+  return (kind == 0x8 || kind == 0x9) && channel == 9 && e.Data2 != 0;
+}
+
+std::vector<TMidiEvent> ReadDrumNotes(const std::string& name) {
+  // Only the notes are kept: a file of millions of other events (text,
+  // tempo, controllers) costs no more memory than its bytes.
+  std::vector<TMidiEvent> notes;
+  ReadMidiEvents(name, [&](const TMidiEvent& e) {
+    if (IsDrumNote(e)) notes.push_back(e);
+  });
+  return notes;
+}
 
 int ImportTrackOfNote(int note) {
   switch (note) {
@@ -94,13 +85,13 @@ void UpdateMidiX(TMainModel& model) {
 
 bool ImportMidiFile(TMainModel& model, const std::string& name) {
   if (name.empty()) return false;
-  std::vector<TMidiEvent> events = ReadAllEvents(name);
+  std::vector<TMidiEvent> notes = ReadDrumNotes(name);
 
   ClearSong(model);
   int notesTaken = 0;
   std::uint32_t previousDelta = 0;
-  for (const TMidiEvent& e : events) {
-    if (!IsTakenNote(e, model)) continue;
+  for (const TMidiEvent& e : notes) {
+    if (model.ImportNoteCount >= ImportNoteLimit) continue;
     if (notesTaken > 0) {
       if (e.Delta > 20) AdvanceCursor(model);
       // Unsigned: a delta well below the previous one, or any larger one.

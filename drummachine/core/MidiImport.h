@@ -5,11 +5,21 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "drummachine/core/MainModel.h"
+#include "drummachine/core/MidiEvent.h"
 
 // The track of a General MIDI percussion note, or 0 for a note no track takes.
 int ImportTrackOfNote(int note);
+
+// A note-on or note-off of channel 10 with a velocity: what the import places.
+bool IsDrumNote(const TMidiEvent& e);
+
+// Reads the whole file and returns its drum notes in file order; every other
+// event is read, checked and dropped. A reading error shows its text and ends
+// with a silent EAbort.
+std::vector<TMidiEvent> ReadDrumNotes(const std::string& name);
 
 // Imports the file name (as completed from the dialog). The file is read
 // completely first: an empty name does nothing, and a file that fails to read

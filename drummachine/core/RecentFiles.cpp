@@ -1,33 +1,38 @@
 #include "drummachine/core/RecentFiles.h"
 
 #include "drummachine/core/AtomicTextFile.h"
+#include "drummachine/core/TextLine.h"
 #include "platform/vcl/SysUtils.h"
 
 std::optional<bool> LoadRecent(TMainModel& model, const std::string& fileName) {
-  model.RecentFiles.Fill(std::string());
-  model.UserKitNames.Fill(std::string());
-  model.SkinSchemeName.clear();
-  if (!FileExists(fileName)) return std::nullopt;
-
-  TextFile f;
-  AssignFile(f, fileName);
-  Reset(f);
-  auto next = [&f](std::string& line) {
-    if (Eof(f)) return false;
-    ReadLn(f, line);
-    return true;
-  };
+  // Read into copies: a file that fails half way leaves the model as it was.
+  TRangeArray<std::string, 1, RecentSongCount> songs;
+  TRangeArray<std::string, 1, RecentKitCount> kits;
+  std::string scheme;
   std::optional<bool> tips;
-  bool complete = true;
-  for (int i = 1; i <= RecentSongCount && complete; ++i) complete = next(model.RecentFiles[i]);
-  for (int i = 1; i <= RecentKitCount && complete; ++i) complete = next(model.UserKitNames[i]);
-  if (complete) complete = next(model.SkinSchemeName);
-  std::string tipsLine;
-  if (complete && next(tipsLine)) {
-    int value = 0;
-    tips = TryStrToInt(Trim(tipsLine), value) && value == 1;
+  if (FileExists(fileName)) {
+    TextFile f;
+    AssignFile(f, fileName);
+    Reset(f);
+    auto next = [&f](std::string& line) {
+      if (Eof(f)) return false;
+      ReadTextLine(f, line);
+      return true;
+    };
+    bool complete = true;
+    for (int i = 1; i <= RecentSongCount && complete; ++i) complete = next(songs[i]);
+    for (int i = 1; i <= RecentKitCount && complete; ++i) complete = next(kits[i]);
+    if (complete) complete = next(scheme);
+    std::string tipsLine;
+    if (complete && next(tipsLine)) {
+      int value = 0;
+      tips = TryStrToInt(Trim(tipsLine), value) && value == 1;
+    }
+    CloseFile(f);
   }
-  CloseFile(f);
+  model.RecentFiles = std::move(songs);
+  model.UserKitNames = std::move(kits);
+  model.SkinSchemeName = std::move(scheme);
   return tips;
 }
 

@@ -32,8 +32,9 @@ void UpdateRecentList(TRangeArray<std::string, 1, N>& list, const std::string& x
 // Reads the recent lists and the skin scheme into the model and returns the
 // tips-at-start choice. A missing file (the first start of the program) or
 // lines missing at its end leave those entries empty and give no choice, so
-// the tips keep their own default. A file that exists but cannot be read
-// raises EInOutError.
+// the tips keep their own default. A line keeps at most LongestTextLine
+// bytes (TextLine.h); the rest of it is skipped. A file that exists but
+// cannot be read raises EInOutError and leaves the model as it was.
 std::optional<bool> LoadRecent(TMainModel& model, const std::string& fileName = RecentFileName);
 
 // Writes the 16 lines. A failure raises EInOutError and leaves the previous

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "drummachine/core/TextLine.h"
+
 namespace {
 
 using vcl::rtl::text::SkipLine;
@@ -87,11 +89,12 @@ std::int32_t Clamp(std::int32_t value, std::int32_t low, std::int32_t high) {
   return value < low ? low : value > high ? high : value;
 }
 
-std::string ReadWholeLine(TextFile& f) {
+// The rest of a line, at most limit bytes of it (the rest is skipped).
+std::string ReadTextField(TextFile& f, std::size_t limit = LongestTextLine) {
   // A line that is missing is a file cut short, not an empty text.
   if (Eof(f)) throw EInOutError(InOutErrorMessage(100), 100);
   std::string line;
-  ReadLn(f, line);
+  ReadTextLine(f, line, limit);
   return line;
 }
 
@@ -175,13 +178,13 @@ TSongFileExtras ReadSongFile(TextFile& f, TSong& song) {
   std::int32_t kitId = 0;
   ReadValues(f, &kitId, 1);
   song.KitId = kitId;
-  song.KitName = ReadWholeLine(f);
+  song.KitName = ReadTextField(f, TKitName::MaxLength);
   std::int32_t samples[SongTracks];
   ReadValues(f, samples, SongTracks);
   for (int t = 1; t <= SongTracks; ++t) song.TrackSample[t] = samples[t - 1];
   for (int t = 1; t <= SongTracks; ++t) {
-    song.SongSamplePath[t] = ReadWholeLine(f);
-    song.SongSampleName[t] = ReadWholeLine(f);
+    song.SongSamplePath[t] = ReadTextField(f);
+    song.SongSampleName[t] = ReadTextField(f);
   }
   ReadGrid(f, song.Step32On);
   ReadGrid(f, song.Step32Modified);

@@ -37,6 +37,8 @@ struct TSongFileExtras {
 // Reads a whole song file into song, which should start as a copy of the
 // current song. Values are clamped to what the program can play: tempo
 // 10..300, overdrive and humanise amounts 0..10, track volume at most 0, and
-// a metre other than 4 is 3; the cell grids are taken as they are. Raises
+// a metre other than 4 is 3; the cell grids are taken as they are. The kit
+// name keeps 30 bytes of its line, a sample's path and name LongestTextLine
+// (TextLine.h); the rest of a line is skipped, never held. Raises
 // EInOutError for a file cut short (100) or a malformed number (106).
 TSongFileExtras ReadSongFile(TextFile& f, TSong& song);

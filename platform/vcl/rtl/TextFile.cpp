@@ -223,16 +223,25 @@ namespace vcl::rtl::text {
 
 namespace {
 
+// No number is written with more characters than this; a longer run is read
+// past without being held and then fails to convert.
+constexpr std::size_t kLongestNumber = 1024;
+
 // The characters of a number: up to the next blank, control character or end.
 bool ReadToken(TextFile& f, std::string& token) {
   int c;
   while ((c = TextFileAccess::Peek(f)) != EOF && static_cast<unsigned char>(c) <= ' ') TextFileAccess::Get(f);
   if (c == EOF) return false;
   token.clear();
+  bool tooLong = false;
   while ((c = TextFileAccess::Peek(f)) != EOF && static_cast<unsigned char>(c) > ' ') {
-    token += static_cast<char>(c);
+    if (token.size() < kLongestNumber)
+      token += static_cast<char>(c);
+    else
+      tooLong = true;
     TextFileAccess::Get(f);
   }
+  if (tooLong) token = "?";  // malformed, whatever its digits
   return true;
 }
 

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include "drummachine/core/RecentFiles.h"
+#include "drummachine/core/TextLine.h"
 #include "drummachine/core_test_support.h"
+#include "largest_allocation.h"
 
 namespace {
 
@@ -130,6 +132,22 @@ TEST_F(RecentFile, AFailedWriteRaisesAndKeepsThePreviousFile) {
   chmod(sub.c_str(), 0755);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(core_test::ReadBytes(locked), "old\r\n");
+}
+
+// Each line keeps at most LongestTextLine bytes and the rest is skipped
+// without being held: a megabyte line costs a read buffer, not a megabyte.
+TEST_F(RecentFile, ALongLineIsCutWithoutBeingHeldWhole) {
+  std::string text = "a.bkv\r\n" + std::string(1 << 20, 'x') + "\r\n";
+  for (int i = 3; i <= 15; ++i) text += "line " + std::to_string(i) + "\r\n";
+  core_test::WriteBytes(path, text + "1\r\n");
+  TMainModel m;
+  files_test::LargestAllocation largest;
+  EXPECT_EQ(LoadRecent(m, path), std::optional<bool>(true));
+  EXPECT_LT(largest.Bytes(), 64u * 1024);
+  EXPECT_EQ(m.RecentFiles[1], "a.bkv");
+  EXPECT_EQ(m.RecentFiles[2], std::string(LongestTextLine, 'x'));
+  EXPECT_EQ(m.RecentFiles[3], "line 3");
+  EXPECT_EQ(m.SkinSchemeName, "line 15");
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include "drummachine/core/SongCommands.h"
 #include "drummachine/core_test_support.h"
+#include "drummachine/core/TextLine.h"
 #include "fake_kit.h"
+#include "largest_allocation.h"
 
 namespace {
 
@@ -286,6 +288,39 @@ TEST_F(SongFile, OrderCellsComeBackAsTheirDecimalTextAndEmptyCellsEmpty) {
   EXPECT_EQ(model.Song.SequenceGrid.Cells(0, 0), "3");
   EXPECT_EQ(model.Song.SequenceGrid.Cells(11, 2), "16");
   EXPECT_EQ(model.Song.SequenceGrid.Cells(1, 0), "");
+}
+
+// A line of a megabyte once was read whole before the field took its part
+// of it (a 100 MB line took 400 MB). Each field reads at most its own bound
+// and skips the rest, so the largest block held stays a read buffer's size;
+// an overlong number is refused the same way.
+TEST_F(SongFile, ALongLineIsNeverHeldWhole) {
+  SaveAndSplit("good.bkv");
+  const std::string good = core_test::ReadBytes(folder.Path("good.bkv"));
+  const std::string letters(1 << 20, 'k'), digits(1 << 20, '7');
+  struct Case {
+    int line;
+    const std::string& text;
+    std::string (*field)(const TSong&);  // null: the file is refused
+    std::string expected;
+  };
+  const Case cases[] = {
+      {978, letters, [](const TSong& s) { return s.KitName.Get(); }, std::string(30, 'k')},
+      {980, letters, [](const TSong& s) { return s.SongSamplePath[1]; }, std::string(LongestTextLine, 'k')},
+      {981, letters, [](const TSong& s) { return s.SongSampleName[1]; }, std::string(LongestTextLine, 'k')},
+      {397, digits, nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    core_test::WriteBytes(folder.Path("long.bkv"), WithLine(good, c.line, c.text));
+    files_test::LargestAllocation largest;
+    if (c.field) {
+      EXPECT_NO_THROW(LoadFile(model, folder.Path("long.bkv"), true)) << c.line;
+      EXPECT_EQ(c.field(model.Song), c.expected) << c.line;
+    } else {
+      EXPECT_THROW(LoadFile(model, folder.Path("long.bkv"), true), EInOutError) << c.line;
+    }
+    EXPECT_LT(largest.Bytes(), 64u * 1024) << c.line;
+  }
 }
 
 }  // namespace

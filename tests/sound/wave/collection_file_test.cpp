@@ -146,4 +146,22 @@ TEST_F(CollectionFile, DamagedFilesRaiseTheReadErrorsAndKeepWhatWasRead) {
   }
 }
 
+// A bank of 100,000 empty items (200 KB) took 47 s to load: reading
+// clears the bank, and each item left by a search for its place from the
+// front while the items went from the back. Reading into a full bank and
+// freeing it look up no item.
+TEST_F(CollectionFile, ReadingIntoAFullBankLooksUpNoItem) {
+  std::string items;
+  for (int i = 0; i < 20000; ++i) items += B({1, 0});  // an item with no properties
+  const std::string body = kStreamStart + items + B({0, 0, 0});
+  TStringStream s(kHeaderName + Le32(static_cast<std::uint32_t>(body.size())) + body);
+  auto* back = new TWaveCollection(nullptr);
+  for (int i = 0; i < 20000; ++i) back->Add();
+  const std::uint64_t before = vcl::detail::CollectionItemSearches();
+  back->LoadFromStream(&s);
+  EXPECT_EQ(back->GetCount(), 20000);
+  delete back;
+  EXPECT_EQ(vcl::detail::CollectionItemSearches() - before, 0u);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // Collections: items, order, identities and change reports.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,39 @@ TEST(Collections, AssignCopiesEveryItem) {
   EXPECT_EQ(At(target, 1)->FVoices, 4);
   TSampleBevel bevel;
   EXPECT_THROW(target.Assign(&bevel), EConvertError);
+}
+
+// Each item removed by a search for its place would make clearing a large
+// collection quadratic (a wave collection of 100,000 empty items took 47 s).
+// Clearing, and freeing the collection, look up no item; an item deleted on
+// its own still leaves its place.
+TEST(Collections, ClearingLooksUpNoItem) {
+  struct Case {
+    const char* how;
+    void (*empty)(TCollection*&);
+  };
+  const Case cases[] = {
+      {"Clear", [](TCollection*& c) { c->Clear(); }},
+      {"destructor",
+       [](TCollection*& c) {
+         delete c;
+         c = nullptr;
+       }},
+  };
+  for (const Case& k : cases) {
+    auto* c = new TCollection(TSampleItem::StaticClass());
+    for (int i = 0; i < 20000; ++i) c->Add();
+    const std::uint64_t before = vcl::detail::CollectionItemSearches();
+    k.empty(c);
+    EXPECT_EQ(vcl::detail::CollectionItemSearches() - before, 0u) << k.how;
+    if (c) EXPECT_EQ(c->GetCount(), 0) << k.how;
+    delete c;
+  }
+  TCollection c(TSampleItem::StaticClass());
+  for (const char* name : {"a", "b", "c"}) static_cast<TSampleItem*>(c.Add())->FName = name;
+  delete c.GetItem(1);
+  ASSERT_EQ(c.GetCount(), 2);
+  EXPECT_EQ(At(c, 1)->FName, "c");
 }
 
 TEST(Collections, ItemClassThatIsNoItemIsRefused) {

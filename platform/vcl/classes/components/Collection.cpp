@@ -1,6 +1,8 @@
 #include "platform/vcl/classes/components/Collection.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 
 #include "platform/vcl/classes/strings/Updating.h"
 #include "platform/vcl/rtl/Exceptions.h"
@@ -9,6 +11,16 @@ namespace vcl::detail {
 
 TCollection* AsCollection(TObject* object) {
   return dynamic_cast<TCollection*>(object);
+}
+
+namespace {
+
+std::atomic<std::uint64_t> itemSearches{0};
+
+}  // namespace
+
+std::uint64_t CollectionItemSearches() {
+  return itemSearches.load(std::memory_order_relaxed);
 }
 
 }  // namespace vcl::detail
@@ -29,9 +41,7 @@ void TCollectionItem::SetCollection(TCollection* value) {
 
 int TCollectionItem::GetIndex() const {
   if (FCollection == nullptr) return -1;
-  auto& items = FCollection->FItems;
-  auto it = std::find(items.begin(), items.end(), this);
-  return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+  return FCollection->IndexOfItem(this);
 }
 
 void TCollectionItem::SetIndex(int value) {
@@ -96,7 +106,16 @@ void TCollection::Delete(int index) {
 void TCollection::Clear() {
   if (FItems.empty()) return;
   BeginUpdate();
-  while (!FItems.empty()) delete FItems.back();
+  // Each item leaves from the back and is detached before it is deleted, so
+  // that its destructor has nothing to look up: clearing stays linear however
+  // many items there are.
+  while (!FItems.empty()) {
+    TCollectionItem* item = FItems.back();
+    Notify(item, cnExtracting);
+    FItems.pop_back();
+    item->FCollection = nullptr;
+    delete item;
+  }
   EndUpdate();
 }
 
@@ -162,10 +181,16 @@ void TCollection::InsertItem(TCollectionItem* item) {
   Changed();
 }
 
+int TCollection::IndexOfItem(const TCollectionItem* item) const {
+  vcl::detail::itemSearches.fetch_add(1, std::memory_order_relaxed);
+  auto it = std::find(FItems.begin(), FItems.end(), item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
 void TCollection::RemoveItem(TCollectionItem* item) {
   Notify(item, cnExtracting);
-  auto it = std::find(FItems.begin(), FItems.end(), item);
-  if (it != FItems.end()) FItems.erase(it);
+  int index = IndexOfItem(item);
+  if (index >= 0) FItems.erase(FItems.begin() + index);
   item->FCollection = nullptr;
   Changed();
 }

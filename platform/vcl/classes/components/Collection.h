@@ -2,6 +2,7 @@
 // class, streamed inside their owner's properties as a collection value.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,8 @@ class TCollection : public TPersistent {
  private:
   void InsertItem(TCollectionItem* item);
   void RemoveItem(TCollectionItem* item);
+  // The item's place by a search from the front (counted, see below); -1 when absent.
+  int IndexOfItem(const TCollectionItem* item) const;
 
   TClass FItemClass;
   TPersistent* FOwner;
@@ -88,3 +91,12 @@ class TCollection : public TPersistent {
   int FNextID = 0;
   friend class TCollectionItem;
 };
+
+namespace vcl::detail {
+
+// How many item searches (an item's place looked up in its collection) the
+// process has made: a work count for tests, as a search costs up to the
+// collection's length.
+std::uint64_t CollectionItemSearches();
+
+}  // namespace vcl::detail
