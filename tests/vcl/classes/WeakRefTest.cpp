@@ -20,8 +20,11 @@ TEST(TWeakRef, EveryReferenceLeftTurnsNullWhenTheComponentIsDeleted) {
   refs[2].reset();  // one in the middle
   refs[4].reset();  // the head
   refs[3]->Reset(other);
-  for (const auto& ref : refs)
-    if (ref) EXPECT_TRUE(*ref);
+  for (const auto& ref : refs) {
+    if (ref) {
+      EXPECT_TRUE(*ref);
+    }
+  }
   delete component;
   EXPECT_FALSE(*refs[1]);
   EXPECT_EQ(refs[1]->Get(), nullptr);

@@ -123,7 +123,9 @@ TEST(Collections, ClearingLooksUpNoItem) {
     const std::uint64_t before = vcl::detail::CollectionItemSearches();
     k.empty(c);
     EXPECT_EQ(vcl::detail::CollectionItemSearches() - before, 0u) << k.how;
-    if (c) EXPECT_EQ(c->GetCount(), 0) << k.how;
+    if (c) {
+      EXPECT_EQ(c->GetCount(), 0) << k.how;
+    }
     delete c;
   }
   TCollection c(TSampleItem::StaticClass());
