@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/captured_onsets.h"
 #include "platform/dsound/dsound.h"
 #include "platform/host/headless.h"
 #include "platform/host/host.h"
@@ -34,21 +35,6 @@
 extern "C" HRESULT DirectSoundCreate(LPCGUID device, LPDIRECTSOUND* ds, LPUNKNOWN outer);
 
 namespace {
-
-// Frames at which the left channel of a captured WAV file turns from silence to sound.
-std::vector<std::int64_t> OnsetsOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::int64_t> onsets;
-  bool quiet = true;
-  for (size_t at = 44, frame = 0; at + 4 <= bytes.size(); at += 4, ++frame) {
-    std::int16_t left;
-    std::memcpy(&left, &bytes[at], 2);
-    if (quiet && left != 0) onsets.push_back(static_cast<std::int64_t>(frame));
-    quiet = left == 0;
-  }
-  return onsets;
-}
 
 IDirectSoundBuffer* Click(IDirectSound* device) {
   WAVEFORMATEX f{};
@@ -115,7 +101,7 @@ void BM_HitsUnderLoad(benchmark::State& state) {
   stop = true;
   for (auto& t : busy) t.join();
 
-  const auto onsets = OnsetsOf(capture);
+  const auto onsets = CapturedOnsets(capture);
   std::filesystem::remove(capture);
   // A pair's error counts only what lies outside the spacings its calls allow.
   std::vector<double> errors;

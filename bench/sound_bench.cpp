@@ -17,6 +17,7 @@
 #include <fstream>
 #include <vector>
 
+#include "bench/captured_onsets.h"
 #include "bench/bench_program.h"
 #include "platform/dsound/dsound_ext.h"
 #include "platform/host/headless.h"
@@ -80,21 +81,6 @@ void BM_MixResampledVoices(benchmark::State& state) {
   device->Release();
 }
 BENCHMARK(BM_MixResampledVoices)->Arg(64)->Arg(512)->Arg(2048)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-// Onsets (first non-zero left sample after silence) of a captured WAV file.
-std::vector<std::int64_t> CapturedOnsets(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::int64_t> onsets;
-  bool quiet = true;
-  for (size_t at = 44, frame = 0; at + 4 <= bytes.size(); at += 4, ++frame) {
-    std::int16_t left;
-    std::memcpy(&left, &bytes[at], 2);
-    if (quiet && left != 0) onsets.push_back(static_cast<std::int64_t>(frame));
-    quiet = left == 0;
-  }
-  return onsets;
-}
 
 void BM_StepClockIdle(benchmark::State& state) {
   static TForm* form = TCustomForm::CreateNew<TForm>(Application);
