@@ -202,6 +202,9 @@ static std::optional<std::uint64_t> NextTimerDue(Queue& q) {
   return due;
 }
 
+constexpr int kManualClockSliceMs = 20;
+constexpr int kLostWakeSliceMs = 1000;
+
 bool WaitForQueue(std::optional<std::uint64_t> deadline, bool oneSlice) {
   Queue& q = CurrentQueue();
   for (;;) {
@@ -213,11 +216,15 @@ bool WaitForQueue(std::optional<std::uint64_t> deadline, bool oneSlice) {
     std::optional<std::uint64_t> until = deadline;
     if (auto t = NextTimerDue(q); t && (!until || *t < *until)) until = t;
     if (until && now >= *until) return deadline && now >= *deadline ? QueueHasWork() : true;
-    // Slices keep a lost wake-up from hanging the loop; the clock seam,
-    // not the slice, decides when a deadline has passed.
-    int sliceMs = 20;
+    // Every source of work wakes the queue (posts, sends, replies, host
+    // events, quit signals, a manual clock's moves), so on the real clock the
+    // thread sleeps until the next deadline: a playing program wakes for its
+    // ticks, not fifty times a second. The one-second slice only keeps a
+    // wake-up lost by a fault from hanging the loop. On a manual clock the
+    // seam, not the slice, decides when a deadline has passed.
+    int sliceMs = clock::IsManual() ? kManualClockSliceMs : kLostWakeSliceMs;
     if (until && !clock::IsManual())
-      sliceMs = static_cast<int>(std::min<std::uint64_t>(20, (*until - now + 999) / 1000));
+      sliceMs = static_cast<int>(std::min<std::uint64_t>(kLostWakeSliceMs, (*until - now + 999) / 1000));
     if (IsHostThread()) {
       {
         std::lock_guard lock(q.m);
