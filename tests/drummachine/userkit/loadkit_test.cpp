@@ -135,7 +135,8 @@ TEST_F(Loadkit, TheKitFillsTheModelAndEveryTrackPlaysItsOwnWaves) {
       TWaveCollectionItem* item = bank->GetItems(w);
       EXPECT_EQ(item->GetName(), "Funk " + std::to_string(t) + "." + std::to_string(w));
       ASSERT_EQ(item->GetWave()->GetSize(), WaveFrames * 2);
-      EXPECT_EQ(static_cast<const std::int16_t*>(item->GetWave()->GetData())[WaveFrames - 1], WaveValue(t, w));
+      const auto* frames = static_cast<const std::int16_t*>(item->GetWave()->GetData());
+      EXPECT_TRUE(std::all_of(frames, frames + WaveFrames, [&](std::int16_t v) { return v == WaveValue(t, w); }));
       EXPECT_NE(item->GetMaster(), nullptr) << "restored: playable at once";
     }
   }
