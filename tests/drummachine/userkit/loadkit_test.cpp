@@ -195,10 +195,14 @@ TEST_F(Loadkit, AWaveIndexOutsideTheTracksWavesCountsAsZero) {
   }
 }
 
-TEST_F(Loadkit, AHatTrackOnEitherEndOfTheRangeIsTaken) {
-  WriteKit(KitPath("Funk"), KitLines("Funk", "12 1"));
-  WriteBanks("Funk");
-  ::Loadkit(model, KitPath("Funk"), lists);
+// The longest name and the hat tracks on either end of their range.
+TEST_F(Loadkit, TheEdgesOfWhatAKitMayHoldAreTaken) {
+  const std::string name = "Funk " + std::string(22, 'y') + " 30";  // 30 bytes
+  WriteKit(KitPath(name), KitLines(name, "12 1"));
+  WriteBanks(name);
+  ::Loadkit(model, KitPath(name), lists);
+  EXPECT_EQ(model.Song.KitName, name);
+  EXPECT_EQ(model.UserKitNames[1], name);
   EXPECT_EQ(model.OpenHatTrack, 12);
   EXPECT_EQ(model.ClosedHatTrack, 1);
 }
