@@ -1,0 +1,58 @@
+#include "drummachine/userkit/UserKitFile.h"
+
+#include <cstdio>
+
+#include "drummachine/core/TextLine.h"
+#include "platform/vcl/SysUtils.h"
+
+namespace {
+
+// The rest of a line, at most limit bytes of it. A line that is missing is a
+// file cut short, not an empty text.
+std::string ReadTextField(TextFile& f, std::size_t limit) {
+  if (Eof(f)) throw EInOutError(InOutErrorMessage(100), 100);
+  std::string line;
+  ReadTextLine(f, line, limit);
+  return line;
+}
+
+bool IsTrack(std::int32_t t) {
+  return t >= 1 && t <= SongTracks;
+}
+
+}  // namespace
+
+bool IsUserKitName(const std::string& name) {
+  return !name.empty() && name.size() <= TKitName::MaxLength && name.find_first_of("\\/") == std::string::npos &&
+         name.find("..") == std::string::npos;
+}
+
+std::string UserKitsFolder(const std::string& programFolder) {
+  return programFolder + "\\" + UserKitsFolderName;
+}
+
+std::string UserKitBankFileName(const std::string& folder, const std::string& kitName, int track) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%02d", track);
+  return folder + "\\" + kitName + "_" + number + ".dsw";
+}
+
+TUserKitFile ReadUserKitFile(const std::string& fileName) {
+  TUserKitFile kit;
+  TextFile f;
+  AssignFile(f, fileName);
+  Reset(f);
+  // Read whole, so that a name over 30 bytes is refused rather than cut to
+  // another kit's name.
+  kit.KitName = ReadTextField(f, LongestTextLine);
+  for (int t = 1; t <= SongTracks; ++t) kit.TrackName[t] = ReadTextField(f, TTrackName::MaxLength);
+  ReadLn(f, kit.OpenHatTrack, kit.ClosedHatTrack);
+  for (int t = 1; t <= SongTracks; ++t) Read(f, kit.TrackSample[t]);
+  CloseFile(f);
+  if (!IsUserKitName(kit.KitName))
+    throw EInOutError("The kit file \"" + fileName + "\" names an invalid kit \"" + kit.KitName + "\"");
+  if (!IsTrack(kit.OpenHatTrack) || !IsTrack(kit.ClosedHatTrack))
+    throw EInOutError("The kit file \"" + fileName + "\" names hat tracks " + IntToStr(kit.OpenHatTrack) + " and " +
+                      IntToStr(kit.ClosedHatTrack) + " outside 1..12");
+  return kit;
+}
