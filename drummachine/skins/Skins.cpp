@@ -30,6 +30,10 @@ TSkins::~TSkins() = default;
 void TSkins::TakeMainPictures(TStyBitmapList* bitmapList, TStyBitmapList* buttonList) {
   CopyPictures(bitmapList, FSkinsBitmapList.get());
   CopyPictures(buttonList, FSkinsButtonList.get());
+  // The main window shows its own backgrounds until a skin says otherwise.
+  const int taken = bitmapList ? bitmapList->GetCount() : 0;
+  FMainBackgroundSet = FMainBackgroundSet || taken > SkinSlotOf(skMainBMP).Index;
+  FTracksBackgroundSet = FTracksBackgroundSet || taken > SkinSlotOf(skTracksBMP).Index;
 }
 
 std::string TSkins::SchemeFileName(const std::string& name) const {

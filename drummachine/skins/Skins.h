@@ -33,7 +33,8 @@ class TSkins {
   TColor GetLedColor() const { return LedColor(FSkin.LedColorIndex); }
 
   // Takes the main window's pictures as the look before any skin: its
-  // bitmap list's items (as many as both lists hold) and its step faces.
+  // bitmap list's items (as many as both lists hold) and its step faces;
+  // the backgrounds it brings count as set.
   void TakeMainPictures(TStyBitmapList* bitmapList, TStyBitmapList* buttonList);
 
   // The skin file of a scheme: programFolder + "\skins\" + name + ".skn".

@@ -101,10 +101,15 @@ TEST(SkinPictures, TheMainWindowsPicturesAreTheLookBeforeAnySkin) {
     bitmapList.GetBitmapItem(bitmapList.AddItem(nullptr))->SetBitmap(&picture);
     if (i < SkinsButtonCount) buttonList.GetBitmapItem(buttonList.AddItem(nullptr))->SetBitmap(&picture);
   }
-  TSkins skins("/prog");
+  ProgramFolder folder;
+  TSkins skins(folder.Dir());
   skins.TakeMainPictures(&bitmapList, &buttonList);
+  // A saved scheme that fails at start-up leaves that look, backgrounds on.
+  EXPECT_THROW(skins.StartUp("Gone"), Exception);
   for (int i = 0; i < SkinsBitmapCount; ++i) EXPECT_EQ(FirstPixel(skins.GetSkinsBitmapList(), i), ColorOf(60 + i));
   for (int i = 0; i < SkinsButtonCount; ++i) EXPECT_EQ(FirstPixel(skins.GetSkinsButtonList(), i), ColorOf(60 + i));
+  EXPECT_TRUE(skins.GetMainBackgroundSet());
+  EXPECT_TRUE(skins.GetTracksBackgroundSet());
 }
 
 }  // namespace
