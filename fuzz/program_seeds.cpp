@@ -154,6 +154,20 @@ std::vector<std::string> MidiSeeds() {
   return out;
 }
 
+// Kit files as the kit dialog saves them (there is no writer of its own
+// yet): CR LF lines, and one with LF alone, hat tracks at both ends.
+std::vector<std::string> UserKitSeeds() {
+  std::vector<std::string> out;
+  for (const char* end : {"\r\n", "\n"}) {
+    std::string text = std::string("My Kit") + end;
+    for (int t = 1; t <= 12; ++t) text += "Track " + std::to_string(t) + end;
+    text += std::string(end[1] ? "3 4" : "12 1") + end;
+    for (int t = 1; t <= 12; ++t) text += std::to_string(t % 4) + (t < 12 ? " " : end);
+    out.push_back(text);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<std::string> ProgramSeeds(const std::string& target) {
@@ -162,6 +176,7 @@ std::vector<std::string> ProgramSeeds(const std::string& target) {
   if (target == "song_file") return SongSeeds();
   if (target == "recent") return RecentSeeds();
   if (target == "midi_import") return MidiSeeds();
+  if (target == "user_kit") return UserKitSeeds();
   return {};
 }
 

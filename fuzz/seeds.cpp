@@ -301,7 +301,8 @@ void RegisterFuzzClasses() {
 std::vector<std::string> Targets() {
   return {
       "bmp",       "icon", "jpeg",      "form_reader", "text_to_binary",  "binary_to_text", "profile", "registry",
-      "text_file", "lzrw", "container", "wav",         "wave_collection", "song_file",      "recent",  "midi_import"};
+      "text_file", "lzrw", "container", "wav",         "wave_collection", "song_file",      "recent",  "midi_import",
+      "user_kit"};
 }
 
 std::vector<std::string> Seeds(const std::string& target) {

@@ -16,7 +16,7 @@ std::vector<std::string> Seeds(const std::string& target);
 std::vector<std::string> Targets();
 
 // The seeds of the program's own readers ("wav", "wave_collection",
-// "song_file", "recent", "midi_import"); none for another name.
+// "song_file", "recent", "midi_import", "user_kit"); none for another name.
 std::vector<std::string> ProgramSeeds(const std::string& target);
 
 // A folder of the process's own for files a target must put on disk.
