@@ -145,7 +145,6 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   if (OnMessage) OnMessage(msg, handled);
-  if (!handled && msg.message == CM_RELEASE && ReleaseForm(msg.hwnd)) return true;
   if (!handled && !IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -177,9 +177,6 @@ class TApplication : public TComponent {
   bool CallHooks(TMessage& Message);
   bool IsKeyMsg(MSG& msg);
   void ShowMainFormNow();
-  // A form asked to be freed (CM_RELEASE) is deleted here, outside its
-  // window procedure; false when hwnd is no form's.
-  bool ReleaseForm(HWND hwnd);
   // WM_CLOSE of the application window: closes the main form.
   void AppWindowClose();
 

@@ -85,14 +85,6 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FHintWindow) FHintWindow = nullptr;
 }
 
-bool TApplication::ReleaseForm(HWND hwnd) {
-  auto* form = dynamic_cast<TCustomForm*>(FindControl(hwnd));
-  if (form == nullptr) return false;
-  form->BeforeDestruction();
-  delete form;
-  return true;
-}
-
 void TApplication::FormDestroyed(TCustomForm* form) {
   if (form == FMainForm) FMainForm = nullptr;
 }

@@ -517,10 +517,9 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::CMRelease(TMessage&) {
-  // Normally the application's loop takes CM_RELEASE before dispatching;
-  // sent straight to the window, the form goes all the same.
-  BeforeDestruction();
-  delete this;
+  // Whoever sends or posts CM_RELEASE may be inside one of the form's own
+  // events: the form goes through the one deferred release, from the loop.
+  Release();
 }
 
 void TCustomForm::WMClose(TMessage&) {

@@ -302,6 +302,17 @@ TEST_F(FreedInEvent, AControlReleasedInItsOwnClickGoesWhenTheLoopTakesTheRelease
   EXPECT_EQ(nextClicks, 1);
 }
 
+// CM_RELEASE, sent by code that may be inside one of the form's own events,
+// goes through the same deferred release as TControl::Release.
+TEST_F(FreedInEvent, AFormSentCmReleaseGoesWhenTheLoopTakesTheRelease) {
+  auto* other = TCustomForm::CreateNew<TForm>(Application);
+  TWeakRef<TForm> ref(other);
+  SendMessageA(other->GetHandle(), CM_RELEASE, 0, 0);
+  EXPECT_TRUE(ref);
+  Pump();
+  EXPECT_FALSE(ref);
+}
+
 TEST_F(FreedInEvent, AReleaseIsHarmlessWhenTheOwnerFreesTheControlFirst) {
   auto* panel = Place(new TPanel(form), 200, 100);
   auto* b = new TButton(panel);
