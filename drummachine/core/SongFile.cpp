@@ -89,15 +89,6 @@ std::int32_t Clamp(std::int32_t value, std::int32_t low, std::int32_t high) {
   return value < low ? low : value > high ? high : value;
 }
 
-// The rest of a line, at most limit bytes of it (the rest is skipped).
-std::string ReadTextField(TextFile& f, std::size_t limit = LongestTextLine) {
-  // A line that is missing is a file cut short, not an empty text.
-  if (Eof(f)) throw EInOutError(InOutErrorMessage(100), 100);
-  std::string line;
-  ReadTextLine(f, line, limit);
-  return line;
-}
-
 }  // namespace
 
 void WriteSongFile(TextFile& f, const TMainModel& model, const ISongKit& kit, bool allTracks32nd) {

@@ -18,3 +18,13 @@ inline void ReadTextLine(TextFile& f, std::string& text, std::size_t limit = Lon
   vcl::rtl::text::ReadString(f, text, limit);
   vcl::rtl::text::SkipLine(f);
 }
+
+// The next line as a field of a file whose lines are all there: at most
+// limit bytes of it (the rest is skipped). A line that is missing is a file
+// cut short (I/O error 100), not an empty text.
+inline std::string ReadTextField(TextFile& f, std::size_t limit = LongestTextLine) {
+  if (Eof(f)) throw EInOutError(InOutErrorMessage(100), 100);
+  std::string line;
+  ReadTextLine(f, line, limit);
+  return line;
+}

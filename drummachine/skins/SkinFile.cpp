@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int FileCutShort = 100;
 constexpr int Malformed = 106;
 
 [[noreturn]] void Refuse(int code) {
@@ -28,18 +27,9 @@ void WriteNumbers(TextFile& f, const std::vector<std::int32_t>& values) {
   WriteLn(f);
 }
 
-// The next line; a line that is missing is a file cut short, not an empty
-// text.
-std::string NextLine(TextFile& f) {
-  if (Eof(f)) Refuse(FileCutShort);
-  std::string line;
-  ReadTextLine(f, line);
-  return line;
-}
-
 // A line of exactly count decimal integers, blanks between them.
 std::vector<std::int32_t> NumberLine(TextFile& f, std::size_t count) {
-  const std::string line = NextLine(f);
+  const std::string line = ReadTextField(f);
   std::vector<std::int32_t> values;
   const char* at = line.data();
   const char* end = line.data() + line.size();
@@ -83,7 +73,7 @@ TSkin ReadSkinFile(TextFile& f) {
   skin.BeatTransparent = head[SkinComboCount] == 1;
   skin.PlayTransparent = head[SkinComboCount + 1] == 1;
   for (TSkinPicture& picture : skin.Pictures) {
-    std::string name = NextLine(f);
+    std::string name = ReadTextField(f);
     if (picture.Index > 1) picture.Name = std::move(name);
   }
   const std::vector<std::int32_t> labels = NumberLine(f, 2);
@@ -93,7 +83,7 @@ TSkin ReadSkinFile(TextFile& f) {
   if (skin.LedColorIndex < 0 || skin.LedColorIndex >= LedColorCount) Refuse(Malformed);
   skin.Font.Color = NumberLine(f, 1)[0];
   skin.Font.Height = NumberLine(f, 1)[0];
-  skin.Font.Name = NextLine(f);
+  skin.Font.Name = ReadTextField(f);
   skin.Font.Size = NumberLine(f, 1)[0];
   const std::vector<std::int32_t> play = NumberLine(f, 2);
   skin.PlayLeft = std::clamp(play[0], 0, SkinPlayLeftMax);

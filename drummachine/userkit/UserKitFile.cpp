@@ -7,15 +7,6 @@
 
 namespace {
 
-// The rest of a line, at most limit bytes of it. A line that is missing is a
-// file cut short, not an empty text.
-std::string ReadTextField(TextFile& f, std::size_t limit) {
-  if (Eof(f)) throw EInOutError(InOutErrorMessage(100), 100);
-  std::string line;
-  ReadTextLine(f, line, limit);
-  return line;
-}
-
 bool IsTrack(std::int32_t t) {
   return t >= 1 && t <= SongTracks;
 }
