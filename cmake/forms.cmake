@@ -27,5 +27,11 @@ function(drums_compile_forms target module)
     DEPENDS formc ${forms}
     COMMENT "Compiling the forms of ${module}"
     VERBATIM)
-  drums_embed_resources(${target} ${module} "${manifest}")
+  # A static library's forms belong to the program that links it.
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    drums_embed_resources(${target} ${module} "${manifest}" MAIN)
+  else()
+    drums_embed_resources(${target} ${module} "${manifest}")
+  endif()
 endfunction()

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Starts the drum machine from its program folder (the data folders it reads
-# lie there). Until the drum machine exists, the host layer's demo stands in.
+# lie there).
 set -euo pipefail
 dir="$1"
 cd "$dir"
-for prog in prj_mallowen host_demo; do
+for prog in prj_mallowen; do
   if [ -x "./$prog" ]; then
     if [ "${DRUMS_HOST:-sdl}" = sdl ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "No desktop here (DISPLAY is not set): starting $prog on a virtual display with xvfb-run." >&2

@@ -17,7 +17,9 @@ constexpr int RecentKitCount = 9;
 // Waves a track can hold (indexes 0..15).
 constexpr int TrackWaveSlots = 16;
 
-using TProgramFolder = ShortString<200>;
+// The folder the data folders lie below, as the whole path: a folder deep
+// in the file system must not lose its end.
+using TProgramFolder = std::string;
 
 struct TMainModel {
   TSong Song;

@@ -1,7 +1,9 @@
 // stycont: the build's container-file writer. Reads a manifest of bitmaps and
-// writes them as the items of a bitmap-list container file.
+// writes them as the items of a bitmap-list container file, or, with
+// --form-object, as a bitmap list of that name in the text form format, for a
+// form that stores its pictures.
 //
-//   stycont --out FILE [--depfile FILE] MANIFEST
+//   stycont --out FILE [--depfile FILE] [--form-object NAME] MANIFEST
 //
 // The manifest holds one item a line, in item order; "#" starts a comment
 // line. A line names a bitmap file (relative to the manifest's folder) or
@@ -89,21 +91,35 @@ std::string Escaped(const std::string& path) {
   return out;
 }
 
+// The list as a form's text: its items are its children, each with its
+// picture in the item's own stored form.
+void WriteFormObject(TStyBitmapList& list, const std::string& path) {
+  TMemoryStream binary, text;
+  WriteComponent(&binary, &list);
+  binary.SetPosition(0);
+  ObjectBinaryToText(&binary, &text);
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(static_cast<const char*>(text.GetMemory()), static_cast<std::streamsize>(text.GetSize()));
+  if (!file) throw std::runtime_error("cannot write " + path);
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: stycont --out FILE [--depfile FILE] MANIFEST\n");
+  std::fprintf(stderr, "usage: stycont --out FILE [--depfile FILE] [--form-object NAME] MANIFEST\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, depfile, manifest;
+  std::string out, depfile, manifest, formObject;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--out" && i + 1 < argc)
       out = argv[++i];
     else if (arg == "--depfile" && i + 1 < argc)
       depfile = argv[++i];
+    else if (arg == "--form-object" && i + 1 < argc)
+      formObject = argv[++i];
     else if (!arg.empty() && arg[0] == '-')
       return Usage();
     else if (manifest.empty())
@@ -132,7 +148,12 @@ int main(int argc, char** argv) {
       item->SetBitmap(&bitmap);
       deps += " " + Escaped(entry.file);
     }
-    list.SaveToFile(out);
+    if (formObject.empty()) {
+      list.SaveToFile(out);
+    } else {
+      list.SetName(formObject);
+      WriteFormObject(list, out);
+    }
     if (!depfile.empty()) {
       std::ofstream dep(depfile, std::ios::trunc);
       dep << Escaped(out) << ":" << deps << "\n";

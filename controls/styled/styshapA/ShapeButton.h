@@ -87,4 +87,11 @@ class TStyShapeButton : public TStyCustomShapeButton {
   DRUMS_CLASS(TStyShapeButton, TStyCustomShapeButton)
  public:
   using TStyCustomShapeButton::TStyCustomShapeButton;
+
+ private:
+  // The hover events: a track's buttons tell which track the mouse is over.
+  static void Publish(TPublisher<TStyShapeButton>& p) {
+    p.Prop("OnMouseEnter", &TStyShapeButton::OnMouseEnter);
+    p.Prop("OnMouseExit", &TStyShapeButton::OnMouseExit);
+  }
 };

@@ -90,6 +90,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
   p.Prop("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint).Default(true);
   p.Prop("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault);
   p.Prop("Action", &TControl::GetAction, &TControl::SetAction);
+  p.Prop("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
   p.Prop("OnClick", &TControl::OnClick);
   p.Prop("OnDblClick", &TControl::OnDblClick);
   p.Prop("OnMouseDown", &TControl::OnMouseDown);

@@ -110,7 +110,8 @@ class TControl : public TComponent {
   void SetParentShowHint(bool value);
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor value);
-  // The popup menu component (the menus unit's TPopupMenu); stored only.
+  // The popup menu component (the menus unit's TPopupMenu), shown on a right
+  // click; forms name it by reference.
   TComponent* GetPopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* value);
   TDragMode GetDragMode() const { return FDragMode; }

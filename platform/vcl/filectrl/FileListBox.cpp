@@ -8,7 +8,8 @@
 #include "platform/vcl/rtl/FileSystem.h"
 #include "platform/vcl/rtl/StringUtils.h"
 
-TFileListBox::TFileListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+// A file list starts in the current directory, as the program found it.
+TFileListBox::TFileListBox(TComponent* AOwner) : TCustomListBox(AOwner), FDirectory(GetCurrentDir()) {}
 
 void TFileListBox::Publish(TPublisher<TFileListBox>& p) {
   p.Prop("Directory", &TFileListBox::GetDirectory, &TFileListBox::SetDirectory);

@@ -3,6 +3,7 @@
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/forms/Form.h"
+#include "platform/vcl/Buttons.h"
 #include "platform/vcl/ExtCtrls.h"
 #include "platform/vcl/FileCtrl.h"
 #include "platform/vcl/StdCtrls.h"
@@ -17,6 +18,7 @@ void RegisterFormClasses() {
   vcl::RegisterStdCtrlsClasses();
   vcl::RegisterExtCtrlsClasses();
   vcl::RegisterFileCtrlClasses();
+  vcl::RegisterButtonsClasses();
 }
 }  // namespace vcl::forms
 

@@ -290,5 +290,32 @@ TEST_F(EveryControl, AFormOfEveryClassReadsShowsAndIsPictured) {
   delete f;
 }
 
+// A child that fails to read takes its container with it, and the children
+// read into the container before it go along: nothing of the half-read form
+// is touched again (the reader kept the earlier children in its books after
+// their container had freed them).
+TEST_F(EveryControl, AFailedChildTakesItsContainersEarlierChildrenAlong) {
+  const std::string text =
+      "object Broken: TForm\n"
+      "  object Panel1: TPanel\n"
+      "    object Label1: TLabel\n"
+      "      Caption = 'first'\n"
+      "    end\n"
+      "    object Label2: TLabel\n"
+      "      NoSuchProperty = 1\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  TForm* form = TCustomForm::CreateNew<TForm>(Application);
+  TStringStream source(text);
+  TMemoryStream binary;
+  ObjectTextToBinary(&source, &binary);
+  binary.SetPosition(0);
+  EXPECT_THROW(ReadComponent(&binary, form), EReadError);
+  EXPECT_EQ(form->FindComponent("Panel1"), nullptr);
+  EXPECT_EQ(form->FindComponent("Label1"), nullptr);
+  delete form;
+}
+
 }  // namespace
 }  // namespace formstest

@@ -546,11 +546,16 @@ TComponent* TReader::ReadComponent(TComponent* component) {
     if (flags.Contains(ffChildPos) && FParent != nullptr) FParent->SetChildOrder(result, childPos);
   } catch (...) {
     if (created) {
-      // A half-read component is not kept.
-      FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
-      FFixups.erase(
-          std::remove_if(FFixups.begin(), FFixups.end(), [&](const Fixup& f) { return f.component == result; }),
-          FFixups.end());
+      // A half-read component is not kept, nor what it takes with it: the
+      // children read into it go when it goes.
+      const auto goes = [result](TComponent* c) {
+        for (TComponent* p = c; p != nullptr; p = p->GetParentComponent())
+          if (p == result) return true;
+        return false;
+      };
+      FLoaded.erase(std::remove_if(FLoaded.begin(), FLoaded.end(), goes), FLoaded.end());
+      FFixups.erase(std::remove_if(FFixups.begin(), FFixups.end(), [&](const Fixup& f) { return goes(f.component); }),
+                    FFixups.end());
       delete result;
     }
     throw;

@@ -1,0 +1,134 @@
+// The main window's kits and track samples: the kit menu, the user kits and
+// the waves of the current track.
+#include "drummachine/editing/Audition.h"
+#include "drummachine/editing/TrackPanel.h"
+#include "drummachine/kits/BuiltinKitLoader.h"
+#include "drummachine/kits/KitContext.h"
+#include "drummachine/kits/TrackSamples.h"
+#include "drummachine/kits/UserKitMenu.h"
+#include "drummachine/mallowen/NameNumbers.h"
+#include "drummachine/mallowen/mallowen.h"
+#include "platform/vcl/Dialogs.h"
+#include "platform/vcl/SysUtils.h"
+
+void TfrmMain::LoadKit(int kitId) {
+  TQuiet quiet(*this);
+  LoadBuiltinKit(*FKits, kitId);
+}
+
+void TfrmMain::LoadKitAnalog() {
+  LoadKit(0);
+}
+void TfrmMain::LoadKitBreakbeat() {
+  LoadKit(1);
+}
+void TfrmMain::LoadKitBrush() {
+  LoadKit(2);
+}
+void TfrmMain::LoadKitCasiaha() {
+  LoadKit(3);
+}
+void TfrmMain::LoadKitDisco() {
+  LoadKit(4);
+}
+void TfrmMain::LoadKitEnsonik() {
+  LoadKit(5);
+}
+void TfrmMain::LoadKitGalaxy() {
+  LoadKit(6);
+}
+void TfrmMain::LoadKitHR16() {
+  LoadKit(7);
+}
+void TfrmMain::LoadKitIndustrial() {
+  LoadKit(8);
+}
+void TfrmMain::LoadKitLofi() {
+  LoadKit(9);
+}
+void TfrmMain::LoadKitSoftSynth() {
+  LoadKit(10);
+}
+void TfrmMain::LoadKitYahmeha() {
+  LoadKit(11);
+}
+void TfrmMain::LoadKitEmpty() {
+  LoadKit(12);
+}
+
+// The kit items, in the order of the kit table.
+void TfrmMain::KitItemClick(TObject* Sender) {
+  static const char* const items[] = {"mnuAnalog",    "mnuBreakbeat", "mnuBrush", "mnuCasiaha",    "mnuDisco",
+                                      "mnuEnsonik",   "mnuGalaxy",    "mnuHR16",  "mnuIndustrial", "mnuLofi",
+                                      "mnuSoftSynth", "mnuYahmeha",   "mnuEmpty"};
+  auto* item = dynamic_cast<TComponent*>(Sender);
+  if (item == nullptr) return;
+  for (int kitId = 0; kitId < static_cast<int>(std::size(items)); ++kitId)
+    if (item->GetName() == items[kitId]) LoadKit(kitId);
+}
+
+void TfrmMain::mnukit1Click(TObject* Sender) {
+  {
+    TQuiet quiet(*this);
+    LoadUserKitItem(*FKits, NameNumber(Sender, 6));
+  }
+  UpdateBox();
+}
+
+void TfrmMain::mnuPopupDrum00Click(TObject* Sender) {
+  const int a = NameNumber(Sender, 12, 2);
+  if (a < Model.AddSampleItem[Model.CurrentTrack]) {
+    TQuiet quiet(*this);
+    ChooseWave(*FKits, a);
+  } else {
+    AddWaveToCurrentTrack();
+  }
+}
+
+void TfrmMain::edtDrumChange(TObject*) {
+  if (FQuiet) return;
+  TQuiet quiet(*this);
+  ChooseWave(*FKits, dynamic_cast<TComboBox*>(FindComponent("edtDrum"))->GetItemIndex());
+}
+
+void TfrmMain::btnLoadWaveClick(TObject*) {
+  AddWaveToCurrentTrack();
+}
+
+void TfrmMain::btnPlayWaveClick(TObject*) {
+  const int t = Model.CurrentTrack;
+  const int played = AuditionTrack(Model, FTrackLists[t], t);
+  if (played != NothingAuditioned) dynamic_cast<TLabel*>(FindComponent("Label35"))->SetCaption(std::to_string(played));
+}
+
+void TfrmMain::AddWaveToCurrentTrack() {
+  if (!ChooseWaveFile) return;
+  const std::optional<std::string> path = ChooseWaveFile();
+  if (!path || path->empty()) return;
+  Model.WaveConfirmed = true;
+  {
+    TQuiet quiet(*this);
+    AddWave(*FKits, *path, ExcludeTrailingBackslash(ExtractFilePath(*path)));
+  }
+  Model.WaveConfirmed = false;
+  UpdateBox();
+}
+
+namespace {
+
+// Until the program's own wave dialog exists, the class library's open
+// dialog chooses the file.
+std::optional<std::string> ChooseWithOpenDialog(const std::string& folder) {
+  TOpenDialog dialog(nullptr);
+  dialog.SetTitle("Open Wave file");
+  dialog.SetFilter("Wave Files (*.wav)|*.wav");
+  dialog.SetInitialDir(folder);
+  if (!dialog.Execute()) return std::nullopt;
+  return dialog.GetFileName();
+}
+
+}  // namespace
+
+std::function<std::optional<std::string>()> MakeOpenDialogChoice(const std::string& folder) {
+  return [folder] { return ChooseWithOpenDialog(folder); };
+}

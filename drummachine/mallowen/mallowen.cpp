@@ -1,0 +1,240 @@
+// The main window's creation, its component tables and its life: shown,
+// resized, closed.
+#include "drummachine/mallowen/mallowen.h"
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+
+#include "drummachine/core/RecentFiles.h"
+#include "drummachine/editing/StepGridEditor.h"
+#include "drummachine/editing/TrackPanel.h"
+#include "drummachine/kits/DsTrackWaveList.h"
+#include "drummachine/kits/KitContext.h"
+#include "drummachine/mallowen/MainWindowView.h"
+#include "drummachine/skins/ApplySkin.h"
+#include "drummachine/skins/Skins.h"
+#include "platform/vcl/SysUtils.h"
+#include "resources/texts/ProgramTexts.h"
+#include "sound/WaveSample.h"
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+std::string TwoFigures(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+template <typename T>
+T* Named(const TComponent& owner, const std::string& name) {
+  auto* component = dynamic_cast<T*>(owner.FindComponent(name));
+  if (component == nullptr) throw EComponentError("The main window has no " + name);
+  return component;
+}
+
+// A step of the window's creation that can fail on its own (a missing data
+// file, a sound device that cannot be set): it is reported, and the creation
+// goes on with the next step, so the window always comes up whole.
+void CreationStep(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (...) {
+    Application->HandleException(nullptr, std::current_exception());
+  }
+}
+
+void SetListPicture(TStyBitmapList* list, int index, TBitmap* picture) {
+  static_cast<TStyBitmapListItem*>(list->GetItems(index))->SetBitmap(picture);
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner) {
+  frmMain = this;
+}
+
+TfrmMain::~TfrmMain() {
+  // The clock must not tick into a half-destroyed window.
+  if (DsTimer1) DsTimer1->OnTimer = nullptr;
+  if (frmMain == this) frmMain = nullptr;
+}
+
+TStyLImage* TfrmMain::Cell(int track, int step, bool thirtySecond) const {
+  const std::size_t index = static_cast<std::size_t>((track - 1) * SongSteps + (step - 1));
+  return thirtySecond ? Step32Cells.at(index) : StepCells.at(index);
+}
+
+void TfrmMain::MakeComponentTables() {
+  for (int t = 1; t <= SongTracks; ++t) {
+    const std::string tt = TwoFigures(t);
+    TrackButtons[t] = Named<TStyShapeButton>(*this, "TrkBtn_" + tt);
+    MuteButtons[t] = Named<TStyShapeButton>(*this, "trkMute_" + tt);
+    SoloButtons[t] = Named<TStyShapeButton>(*this, "trkSolo_" + tt);
+    TrackFaders[t] = Named<TBmpTrackBar>(*this, "trkVol" + std::to_string(t));
+    TrackWaveLists[t] = Named<TDsWaveList>(*this, "DsWaveList" + std::to_string(t));
+    DrumButtons[t] = Named<TStyShapeButton>(*this, "btnDrum" + std::to_string(t));
+    for (int s = 1; s <= SongSteps; ++s) {
+      const std::size_t index = static_cast<std::size_t>((t - 1) * SongSteps + (s - 1));
+      StepCells[index] = Named<TStyLImage>(*this, "M" + tt + "_" + TwoFigures(s));
+      Step32Cells[index] = Named<TStyLImage>(*this, "N" + tt + "_" + TwoFigures(s));
+    }
+  }
+  for (int s = 1; s <= SongSteps; ++s)
+    StepLeds[static_cast<std::size_t>(s - 1)] = Named<TShape>(*this, "Led" + std::to_string(s));
+  for (int n = 1; n <= RecentKitCount; ++n)
+    UserKitItems[static_cast<std::size_t>(n - 1)] = Named<TMenuItem>(*this, "mnukit" + std::to_string(n));
+}
+
+void TfrmMain::FormCreate(TObject*) {
+  Model = TMainModel{};
+  Model.FormReady = false;
+  FScratchWave = std::make_unique<TWave>();
+  // The tables and the engine come first: every later step and every
+  // handler relies on them, whatever fails after.
+  MakeComponentTables();
+  FView = std::make_unique<TMainWindowView>(*this);
+  FEngine = std::make_unique<TPlaybackEngine>(Model, *FView, FRandom);
+  for (int t = 1; t <= SongTracks; ++t) {
+    FWaveListAdapters[t] = std::make_unique<TDsTrackWaveList>(TrackWaveLists[t]);
+    FTrackLists[t] = FWaveListAdapters[t].get();
+    FEngine->TrackWaveLists[t] = FTrackLists[t];
+  }
+  FPanel = std::make_unique<TTrackPanel>(Model, *FView, *FView, FTrackLists);
+  FGrid = std::make_unique<TStepGridEditor>(Model, *FView, *FPanel, *FEngine, FRandom);
+  FKits.reset(new TKitContext{Model, TrackWaveLists, *FScratchWave, *FView});
+  // The mode switch stands upright (the form reader does not take the
+  // bitmap slider's orientation by name).
+  PlayStyle->SetOrientation(BmpCtrls::toVertical);
+  Model.ProgramFolder = FileListBox1->GetDirectory();
+  FSkins = std::make_unique<TSkins>(Model.ProgramFolder);
+  ChooseWaveFile = MakeOpenDialogChoice(Model.ProgramFolder);
+  Application->SetHelpFile(Model.ProgramFolder + "\\help files\\Manual.hlp");
+  FScratchBitmap = std::make_unique<TBitmap>();
+  for (int i = 0; i < static_cast<int>(program_texts::kTips.size()); ++i)
+    if (Tips->GetTips()->GetCount() <= i)
+      Tips->GetTips()->Add(std::string(program_texts::kTips[static_cast<std::size_t>(i)]));
+
+  CreationStep([this] { BitmapList->LoadFromFile(Model.ProgramFolder + "\\skins\\resource2.bml"); });
+  FSkins->TakeMainPictures(BitmapList, ButtonList);
+  CreationStep([this] {
+    if (DsSound1->GetInitialized() && DsSound1->GetPrimary()) {
+      WAVEFORMATEX format{};
+      MakePCMFormat(format, 44100, 16, 2);
+      DsSound1->GetPrimary()->SetFormat(&format);
+    }
+  });
+  Model.FormReady = true;
+  CreationStep([this] {
+    if (std::optional<bool> tipsAtStart = LoadRecent(Model)) Tips->SetShowAtStart(*tipsAtStart);
+  });
+  FEngine->SetStepInterval();
+  CreationStep([this] { LoadKitSoftSynth(); });
+  UpdateBox();
+}
+
+void TfrmMain::FormShow(TObject*) {
+  if (Tips->GetShowAtStart()) Tips->Execute();
+  ApplySavedSkin();
+}
+
+int TfrmMain::SchemeIndex() const {
+  return FSkins ? FSkins->GetSchemes().GetItemIndex() : 0;
+}
+
+void TfrmMain::ApplySavedSkin() {
+  CreationStep([this] { FSkins->StartUp(Model.SkinSchemeName); });
+  TSkinTargets targets;
+  targets.ButtonList = ButtonList;
+  targets.BitmapList = BitmapList;
+  targets.StepCells = StepCells;
+  targets.Step32Cells = Step32Cells;
+  targets.StyMMButton1 = StyMMButton1;
+  targets.MainVolSlider = MainVolSlider;
+  targets.TrackFaders = TrackFaders;
+  targets.PlayStyle = PlayStyle;
+  targets.lblTempo = lblTempo;
+  targets.lblMainVolume = lblMainVolume;
+  targets.lblPlayStyle = lblPlayStyle;
+  targets.MainFill = MainFill;
+  targets.TrackFill = TrackFill;
+  {
+    TQuiet quiet(*this);
+    ApplySkin(*FSkins, Model, targets);
+  }
+  FView->LedColor = FSkins->GetLedColor();
+  // The default look draws the cells with the faces the program brings,
+  // for 16th and for 32nd notes; a skin's own faces stand in ButtonList.
+  if (SchemeIndex() == 0)
+    CreationStep([this] {
+      static const std::pair<int, const char*> faces[] = {{0, "bbtn1_1"}, {1, "bbtn1_2"}, {3, "bbtn1_3"}};
+      for (const auto& [index, file] : faces) {
+        FScratchBitmap->LoadFromFile(Model.ProgramFolder + "\\skins\\" + file + ".bmp");
+        SetListPicture(ButtonList, index, FScratchBitmap.get());
+      }
+    });
+  for (int t = 1; t <= SongTracks; ++t) ShowTrackFaces(t, Model.Song.TrackUses32nd[t]);
+  Invalidate();
+}
+
+void TfrmMain::mnuBackgroundClick(TObject* Sender) {
+  auto* item = dynamic_cast<TMenuItem*>(Sender);
+  if (item == nullptr) return;
+  const bool on = !item->GetChecked();
+  CreationStep([&] {
+    if (!on) {
+      FScratchBitmap->LoadFromFile(Model.ProgramFolder + "\\Skins\\silver.bmp");
+      for (int index : {2, 3}) SetListPicture(BitmapList, index, FScratchBitmap.get());
+    } else {
+      for (int index : {2, 3})
+        SetListPicture(BitmapList, index,
+                       static_cast<TStyBitmapListItem*>(FSkins->GetSkinsBitmapList()->GetItems(index))->GetBitmap());
+    }
+    item->SetChecked(on);
+  });
+  for (TControl* control : {static_cast<TControl*>(MainFill), static_cast<TControl*>(TrackFill)}) control->Invalidate();
+  MainFill->SetListIndex(6);
+  MainFill->SetListIndex(2);
+  TrackFill->SetListIndex(6);
+  TrackFill->SetListIndex(3);
+}
+
+void TfrmMain::FormActivate(TObject*) {
+  if (edtRuse->CanFocus()) edtRuse->SetFocus();
+}
+
+void TfrmMain::FormPaint(TObject*) {
+  // The cells paint themselves from their faces; a paint never sets them
+  // again (that would ask for another paint, for ever).
+}
+
+void TfrmMain::FormResize(TObject*) {
+  if (GetWindowState() == wsMinimized) return;
+  if (GetWidth() != 628) SetWidth(628);
+  if (GetHeight() > 651) SetHeight(651);
+  // Below this height the grid would have no room at all; the panels keep
+  // their places instead of going negative.
+  const int height = std::max(GetHeight(), 264);
+  ScrollBox1->SetHeight(height - 264);
+  MainFill->SetHeight(height - 192);
+  BottomPanel->SetTop(ScrollBox1->GetHeight() + 71);
+  PageControl1->SetTop(ScrollBox1->GetHeight() + 79);
+}
+
+void TfrmMain::Close1Click(TObject*) {
+  StopPlaying();
+  Close();
+}
+
+void TfrmMain::FormClose(TObject*, TCloseAction&) {
+  try {
+    SaveRecent(Model, Tips->GetShowAtStart());
+  } catch (...) {
+    // The program still ends; the user learns that the lists were not kept.
+    Application->HandleException(this, std::current_exception());
+  }
+}
+
+void TfrmMain::StopPlaying() {
+  FEngine->StopPlaying();
+}
