@@ -21,7 +21,7 @@ Every picture is drawn here from a few shapes, gradients and a seeded noise,
 so the output is the same on every build. Sizes:
   step-cell faces 15 x 11 (7 x 11 for the 32nd-note rows); the "btn3" faces
   are also the slider thumbs, which must fit the 11-pixel track faders;
-  play-button faces 48 x 24; backgrounds 620 x 460 (main) and 620 x 192
+  play-button faces 48 x 24; backgrounds 620 x 460 (main) and 620 x 384
   (tracks); the blank picture 16 x 16.
 The transparent colour of a face or thumb is its lower-left pixel, so every
 face keeps its corners in one key colour that its body never uses.
@@ -386,7 +386,9 @@ def draw_play_buttons():
 # ---------------------------------------------------------------- backgrounds
 
 MAIN_W, MAIN_H = 620, 460
-TRACKS_W, TRACKS_H = 620, 192
+# The tracks background spans the whole grid (twelve rows of 32 pixels), so
+# it is never tiled within it.
+TRACKS_W, TRACKS_H = 620, 384
 
 
 def panel(width, height, stops, shading=None, noise=4, seed=0, streak=0):

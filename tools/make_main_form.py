@@ -293,10 +293,13 @@ def track_row(t, thumb, thumb_selected):
         shape_button(f"btnDrum{t}", 4, top + 5, 138, 22, "Empty", [
             ("DropDownMenu", "popDrum1"), ("PopupMenu", "popDrum1"), ("OnClick", "btnDrum1Click"),
             ("OnMouseEnter", "btnDrum1MouseEnter"), ("OnMouseExit", "btnDrum1MouseExit")]),
+        # Too small for a shadow: a shadow's depth would leave no face to click.
         shape_button(f"trkMute_{tt}", 150, top + CELL_TOP + 1, 7, 9, "", [
-            ("Hint", q("Mute Track")), ("ShowHint", "True"), ("OnClick", "trkMute_01Click")]),
+            ("Style", "sbs3D"), ("Shape.Shadow.Depth", 0), ("Hint", q("Mute Track")), ("ShowHint", "True"),
+            ("OnClick", "trkMute_01Click")]),
         shape_button(f"trkSolo_{tt}", 162, top + CELL_TOP + 1, 7, 9, "", [
-            ("Hint", q("Solo Track")), ("ShowHint", "True"), ("OnClick", "trkSolo_01Click")]),
+            ("Style", "sbs3D"), ("Shape.Shadow.Depth", 0), ("Hint", q("Solo Track")), ("ShowHint", "True"),
+            ("OnClick", "trkSolo_01Click")]),
     ]
     for s in range(1, STEPS + 1):
         controls.append(Obj(f"M{tt}_{s:02d}", "TStyLImage", bounds(cell_x(s), top + CELL_TOP, CELL_W, CELL_H) + [
@@ -335,6 +338,11 @@ def build(pictures, stycont, out_dir):
 
     form.add(Obj("StyMMButton1", "TStyMMButton", bounds(8, 6, 48, 24) + [
         ("ButtonFaceImageList", "BitmapList"), ("GroupIndex", 101), ("AllowAllUp", "True"),
+        # The faces of states 0..6 (up, disabled, hot, latched, held, -,
+        # dropped): BitmapList's item 0 is the button up, item 1 down, so the
+        # button shows it is down while the song plays.
+        ("ButtonFaceIndicesNew", hex_block(b"".join(
+            i.to_bytes(4, "little") for i in [0, 0, 0, 1, 1, 0, 1] + [1] * 7))),
         ("Transparent", "True"), ("OnClick", "StyMMButton1Click")]))
     form.add(Obj("btnTempo", "TBmpPopupButton2", bounds(72, 6, 33, 23) + [
         ("Caption", q("100")), ("SimpleView", "True"), ("DownMenu", "mnuTempo")]))
@@ -354,7 +362,9 @@ def build(pictures, stycont, out_dir):
 
     grid = form.add(Obj("ScrollBox1", "TStyScrollBox", bounds(0, GRID_TOP, CLIENT_WIDTH, WINDOW_HEIGHT - 264) + [
         ("Bevel.Mode", "bmStandard"), ("Bevel.StandardStyle", "lsNone"), ("HorzScrollBar.Visible", "False")]))
-    grid.add(Obj("TrackFill", "TStyFill", bounds(0, 0, CLIENT_WIDTH - 20, ROW * TRACKS) + [
+    # The tracks' background is as wide as the grid (and its pictures): the
+    # volume sliders reach past x = 600, and nothing is left bare at the right.
+    grid.add(Obj("TrackFill", "TStyFill", bounds(0, 0, CLIENT_WIDTH, ROW * TRACKS) + [
         ("FillObject.Style", "sfBitmapList"), ("ImageList", "BitmapList"), ("ListIndex", 6)]))
     for t in range(1, TRACKS + 1):
         for control in track_row(t, thumb, thumb_selected):
@@ -378,7 +388,7 @@ def build(pictures, stycont, out_dir):
         ("Options", "[goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing, goAlwaysShowEditor]"),
         ("PopupMenu", "popSequencer"), ("OnKeyUp", "sequencerKeyUp"), ("OnSelectCell", "sequencerSelectCell")]))
     bottom.add(Obj("PlayStyle", "TBmpTrackBar", bounds(278, 54, 17, 41) + [
-        ("MinValue", 0), ("MaxValue", 1), ("Position", 1),
+        ("Orientation", "toVertical"), ("MinValue", 0), ("MaxValue", 1), ("Position", 1),
         ("Options", "[ocPaintTransparently]"),
         ("PaintOptions", "[poDrawTrackBar, poDrawThumb, poDrawThumbStates, poDrawTicks]"),
         ("Visible", "False"), ("OnChange", "PlayStyleChange")]))
@@ -391,19 +401,20 @@ def build(pictures, stycont, out_dir):
     track = pages.add(Obj("TabSheet1", "TTabSheet", [("Caption", q("Track"))]))
     track.add(label("lbltrk", 4, 2, "track 1"))
     track.add(label("lblDrum", 60, 2, "", [("Font.Style", "[fsBold]")]))
-    track.add(label("Label1", 4, 22, "Volume"))
-    track.add(track_bar("boxVolSlider", 60, 18, 170, -5000, 10, -1000, "boxVolSliderChange"))
-    track.add(Obj("edtVol", "TEdit", bounds(236, 18, 40, 19) + [("Text", q("-10")), ("OnExit", "edtVolExit")]))
-    track.add(label("Label2", 4, 42, "Pan"))
-    track.add(track_bar("boxPanSlider", 60, 38, 170, -10000, 10000, 0, "boxPanSliderChange"))
-    track.add(Obj("edtPan", "TEdit", bounds(236, 38, 40, 19) + [("Text", q("0")), ("OnExit", "edtPanExit")]))
-    track.add(label("Label3", 4, 62, "Pitch"))
-    track.add(track_bar("boxPitchSlider", 60, 58, 170, 4100, 84100, 44100, "boxPitchSliderChange"))
-    track.add(Obj("cbxMute2", "TCheckBox", bounds(236, 60, 60, 17) + [("Caption", q("Mute")),
+    # Four rows of 18 pixels below the track's name fill the page's 91.
+    track.add(label("Label1", 4, 20, "Volume"))
+    track.add(track_bar("boxVolSlider", 60, 16, 170, -5000, 10, -1000, "boxVolSliderChange"))
+    track.add(Obj("edtVol", "TEdit", bounds(236, 16, 40, 17) + [("Text", q("-10")), ("OnExit", "edtVolExit")]))
+    track.add(label("Label2", 4, 38, "Pan"))
+    track.add(track_bar("boxPanSlider", 60, 34, 170, -10000, 10000, 0, "boxPanSliderChange"))
+    track.add(Obj("edtPan", "TEdit", bounds(236, 35, 40, 17) + [("Text", q("0")), ("OnExit", "edtPanExit")]))
+    track.add(label("Label3", 4, 56, "Pitch"))
+    track.add(track_bar("boxPitchSlider", 60, 52, 170, 4100, 84100, 44100, "boxPitchSliderChange"))
+    track.add(Obj("cbxMute2", "TCheckBox", bounds(236, 53, 60, 17) + [("Caption", q("Mute")),
                                                                       ("OnClick", "cbxMuteClick")]))
-    track.add(label("Label4", 4, 82, "Overdrive"))
-    track.add(track_bar("boxODSlider", 60, 78, 170, 0, 10, 0, "boxODSliderChange"))
-    track.add(Obj("cbxSolo2", "TCheckBox", bounds(236, 80, 60, 17) + [("Caption", q("Solo")),
+    track.add(label("Label4", 4, 74, "Overdrive"))
+    track.add(track_bar("boxODSlider", 60, 70, 170, 0, 10, 0, "boxODSliderChange"))
+    track.add(Obj("cbxSolo2", "TCheckBox", bounds(236, 71, 60, 17) + [("Caption", q("Solo")),
                                                                       ("OnClick", "cbxSoloClick")]))
     human = pages.add(Obj("TabSheet2", "TTabSheet", [("Caption", q("Humanize"))]))
     human.add(label("lbltrk2", 4, 2, "track 1"))

@@ -54,7 +54,7 @@ void TfrmMain::popBeatPopup(TObject* Sender) {
   const std::string& name = cell->GetName();
   TGridCell target{NameNumber(cell, 1, 2), NameNumber(cell, 4, 2), !name.empty() && name[0] == 'N'};
   TBeatPreset preset;
-  FGrid->popBeatPopup(target, preset);
+  if (FGrid->popBeatPopup(target, preset) && ShowBeatDialog) ShowBeatDialog(preset);
 }
 
 void TfrmMain::ShowTrackFaces(int track, bool thirtySecond) {

@@ -4,6 +4,7 @@
 #include "drummachine/editing/TrackPanel.h"
 #include "drummachine/kits/BuiltinKitLoader.h"
 #include "drummachine/kits/KitContext.h"
+#include "drummachine/kits/SongKitReload.h"
 #include "drummachine/kits/TrackSamples.h"
 #include "drummachine/kits/UserKitMenu.h"
 #include "drummachine/mallowen/NameNumbers.h"
@@ -54,6 +55,11 @@ void TfrmMain::LoadKitYahmeha() {
 }
 void TfrmMain::LoadKitEmpty() {
   LoadKit(12);
+}
+
+void TfrmMain::LoadKitFile() {
+  TQuiet quiet(*this);
+  ::LoadKitFile(*FKits);
 }
 
 // The kit items, in the order of the kit table.

@@ -103,9 +103,6 @@ void TfrmMain::FormCreate(TObject*) {
   FPanel = std::make_unique<TTrackPanel>(Model, *FView, *FView, FTrackLists);
   FGrid = std::make_unique<TStepGridEditor>(Model, *FView, *FPanel, *FEngine, FRandom);
   FKits.reset(new TKitContext{Model, TrackWaveLists, *FScratchWave, *FView});
-  // The mode switch stands upright (the form reader does not take the
-  // bitmap slider's orientation by name).
-  PlayStyle->SetOrientation(BmpCtrls::toVertical);
   Model.ProgramFolder = FileListBox1->GetDirectory();
   FSkins = std::make_unique<TSkins>(Model.ProgramFolder);
   ChooseWaveFile = MakeOpenDialogChoice(Model.ProgramFolder);
@@ -144,6 +141,10 @@ int TfrmMain::SchemeIndex() const {
 
 void TfrmMain::ApplySavedSkin() {
   CreationStep([this] { FSkins->StartUp(Model.SkinSchemeName); });
+  ApplyCurrentSkin();
+}
+
+void TfrmMain::ApplyCurrentSkin() {
   TSkinTargets targets;
   targets.ButtonList = ButtonList;
   targets.BitmapList = BitmapList;

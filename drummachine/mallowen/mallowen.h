@@ -41,6 +41,7 @@ class TStepGridEditor;
 class TTrackPanel;
 class TSkins;
 struct TKitContext;
+struct TBeatPreset;
 
 constexpr int StepCellCount = SongTracks * SongSteps;
 
@@ -82,8 +83,15 @@ class TfrmMain : public TForm {
   // Where "Add a Sample..." and the load button get their ".wav" file: the
   // class library's open dialog (tests put a choice of their own here).
   std::function<std::optional<std::string>()> ChooseWaveFile;
+  // Where the cell popup shows the beat dialog, preset for the cell that was
+  // right-clicked (unset: nothing shows).
+  std::function<void(const TBeatPreset&)> ShowBeatDialog;
   // The skin scheme chosen in the scheme box: 0 is the default look.
   int SchemeIndex() const;
+  // The skin unit behind the skins dialog; ApplyCurrentSkin puts its skin
+  // in force onto the window (the dialog's Preview and Ok).
+  TSkins& Skins() { return *FSkins; }
+  void ApplyCurrentSkin();
 
   // The built-in kit loaders, by the kit menu's order.
   void LoadKitAnalog();
@@ -100,6 +108,9 @@ class TfrmMain : public TForm {
   void LoadKitYahmeha();
   void LoadKitEmpty();
   void LoadKit(int kitId);
+  // After a song file was read: the kit the song names, its wave choices
+  // and the waves the user had added to its tracks.
+  void LoadKitFile();
 
   // Published components (set by the form reader).
   TDsTimer* DsTimer1 = nullptr;

@@ -6,14 +6,15 @@
 
 // The styled controls name values of their own toHorizontal and bvNone; code
 // that uses both libraries says BmpCtrls::toHorizontal, as a unit prefix. The
-// class library has a TBevelCut of its own, so this one keeps its prefix.
+// class library has a TBevelCut of its own, so this one keeps its prefix. The
+// value names stand in the namespace too, where the streaming finds them.
 namespace BmpCtrls {
 enum TTrackOrientation { toHorizontal, toVertical };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+DRUMS_ENUM_NAMES(TTrackOrientation, "toHorizontal", "toVertical")
+DRUMS_ENUM_NAMES(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 }  // namespace BmpCtrls
 using BmpCtrls::TTrackOrientation;
-DRUMS_ENUM_NAMES(TTrackOrientation, "toHorizontal", "toVertical")
-DRUMS_ENUM_NAMES(BmpCtrls::TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 DRUMS_ENUM_NAMES(TTickMark, "tmBottomRight", "tmTopLeft", "tmBoth")
 enum TPaintOption { poDrawFocusRect, poDrawTrackBar, poDrawTicks, poDrawThumb, poDrawThumbStates };

@@ -43,6 +43,8 @@ void TStyTimerItem::SetEnabled(bool value) {
   if (value && FMaxCount == 0) return;
   FEnabled = value;
   FCounter = 0;
+  // A pool that went quiet with no item to serve runs again.
+  if (value && !FPool->GetActive()) FPool->UpdateTimer(true);
 }
 
 void TStyTimerItem::SetInterval(WORD value) {
@@ -193,4 +195,7 @@ void TStyTimerPool::Tick() {
     if (item->FEnabled && FTickCounter % item->FDivider == 0) item->Fire();
   }
   FTickCounter = FTickCounter == std::numeric_limits<std::int32_t>::max() ? 0 : FTickCounter + 1;
+  // With every item off the window timer would only wake the program for
+  // nothing; the first item enabled again starts it anew.
+  if (FActive && EnabledCount() == 0) UpdateTimer(false);
 }

@@ -13,8 +13,9 @@ DRUMS_ENUM_NAMES(TStyTickStyle, "tsAuto", "tsOwnerDraw", "tsNone")
 // uses both libraries says styextcA::tmBoth, as a unit prefix.
 namespace styextcA {
 enum TStyTickMarks : std::uint8_t { tmBoth, tmBottomRight, tmTopLeft };
+// In the namespace, where the streaming finds the names.
+DRUMS_ENUM_NAMES(TStyTickMarks, "tmBoth", "tmBottomRight", "tmTopLeft")
 }  // namespace styextcA
 using styextcA::TStyTickMarks;
-DRUMS_ENUM_NAMES(TStyTickMarks, "tmBoth", "tmBottomRight", "tmTopLeft")
 enum TStyTrackBarFocusStyle : std::uint8_t { tbFocus, tbInvisibleFocus, tbNoFocus };
 DRUMS_ENUM_NAMES(TStyTrackBarFocusStyle, "tbFocus", "tbInvisibleFocus", "tbNoFocus")

@@ -374,6 +374,23 @@ TEST_F(TrackBar, RangeReadFromAFormInEitherOrder) {
   }
 }
 
+// The orientation and the bevels have value names of the unit's own
+// namespace; a form names them and gets them back on writing.
+TEST_F(TrackBar, OrientationAndBevelsReadAndWriteByName) {
+  TForm* read = testsupport::ReadFormText(
+      "object frmFader: TForm\n object sldSwitch: TBmpTrackBar\n Orientation = toVertical\n"
+      " BevelInner = bvRaised\n BevelOuter = bvLowered\n end\nend\n");
+  auto* fader = dynamic_cast<TBmpTrackBar*>(read->FindComponent("sldSwitch"));
+  ASSERT_NE(fader, nullptr);
+  EXPECT_EQ(fader->GetOrientation(), BmpCtrls::toVertical);
+  EXPECT_EQ(fader->GetBevelInner(), BmpCtrls::bvRaised);
+  EXPECT_EQ(fader->GetBevelOuter(), BmpCtrls::bvLowered);
+  const std::string text = testsupport::WriteFormText(read);
+  EXPECT_NE(text.find("Orientation = toVertical"), std::string::npos) << text;
+  EXPECT_NE(text.find("BevelInner = bvRaised"), std::string::npos) << text;
+  delete read;
+}
+
 TEST_F(TrackBar, BarSizesAtTheIntLimitsPaint) {
   Setup(129, 40, 0, 10, 5);
   slider->SetPaintOptions(TPaintOptions{poDrawTrackBar, poDrawTicks});

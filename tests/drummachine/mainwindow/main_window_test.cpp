@@ -1,95 +1,11 @@
-// The drum machine's main window as the program makes it: its form resource,
-// the Soft Synth kit from the program folder, the saved skin, driven by the
-// headless host's mouse and the manual clock.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
+// The main window's start-up, cells, size and exit, on the real form.
 #include <sstream>
-#include <string>
 #include <vector>
 
-#include "drummachine/mallowen/MainWindowView.h"
-#include "drummachine/mallowen/mallowen.h"
-#include "platform/host/headless.h"
-#include "platform/vcl/Forms.h"
-#include "platform/win/drums_ext.h"
-#include "tests/support/HeadlessApplication.h"
-#include "tests/support/TempFolder.h"
-
-void RegisterResources_mallowen_forms();
-void UnregisterResources_mallowen_forms();
+#include "main_window_fixture.h"
 
 namespace mainwindowtest {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A program folder of the test's own: the built kits and skins, and a
-// "Recent.inf" that keeps the tips from showing at start.
-class MainWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const fs::path program = std::getenv("DRUMS_PROGRAM_DIR");
-    const fs::path here = folder.Path();
-    for (const char* data : {"kits", "skins"}) fs::create_directory_symlink(program / data, here / data);
-    std::ofstream recent(here / "Recent.inf", std::ios::binary);
-    for (int line = 0; line < 15; ++line) recent << "\r\n";
-    recent << "0\r\n";
-    recent.close();
-    previous = fs::current_path();
-    fs::current_path(here);
-    testsupport::StartApplication(
-        "Brenkavar Tambrel",
-        {kAllProgramParts, {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms}}});
-    Application->CreateForm(window);
-    window->Show();
-    Pump();
-  }
-
-  void TearDown() override {
-    testsupport::StopApplication();
-    fs::current_path(previous);
-  }
-
-  void Pump() { Application->ProcessMessages(); }
-
-  // The clock moves on, then one idle pass of the loop (where the step
-  // clock ticks) that does not wait for a message.
-  void Advance(int milliseconds) {
-    win::clock::Advance(static_cast<std::uint64_t>(milliseconds) * 1000);
-    Pump();
-    Application->AddIdleHandler(this, [](TObject*, bool&) { PostMessageA(Application->GetHandle(), WM_NULL, 0, 0); });
-    Application->Idle();
-    Application->RemoveIdleHandler(this);
-    Pump();
-  }
-
-  // A left click at client point (x, y) of control, through the host.
-  void ClickAt(TControl* control, int x, int y) {
-    const TPoint p = control->ClientToScreen(TPoint(x, y));
-    HWND top = GetAncestor(window->GetHandle(), GA_ROOT);
-    RECT r{};
-    GetWindowRect(top, &r);
-    for (host::EventType type : {host::EventType::MouseDown, host::EventType::MouseUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = win::user::HostWindowOf(top);
-      e.screenX = p.X;
-      e.screenY = p.Y;
-      e.x = p.X - r.left;
-      e.y = p.Y - r.top;
-      host::headless::PushEvent(e);
-    }
-    Pump();
-  }
-
-  std::string Panel(int index) { return window->StatusBar1->GetPanels()->GetItem(index)->GetText(); }
-
-  TempFolder folder;
-  fs::path previous;
-  TfrmMain* window = nullptr;
-};
 
 TEST_F(MainWindow, StartsWithTheSoftSynthKitOnItsTracks) {
   EXPECT_EQ(window->Model.Song.KitId, 10);

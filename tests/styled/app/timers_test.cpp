@@ -73,6 +73,26 @@ TEST_F(Timers, MaxCountStopsTheItemAndZeroKeepsItOff) {
   EXPECT_FALSE(item->GetEnabled());
 }
 
+// A pool whose items are all off stops its window timer after the tick that
+// finds them so (nothing wakes the program for nothing), and the first item
+// enabled starts it again from its first tick.
+TEST_F(Timers, APoolWithEveryItemOffSleepsUntilOneIsEnabled) {
+  int n = 0;
+  const WORD id = App()->AddTimer(100, [&](TObject*) { ++n; });
+  TStyTimerItem* item = App()->TimerItemById(id);
+  TStyTimerPool* pool = App()->GetTimerPool();
+  item->SetEnabled(false);
+  Tick();
+  EXPECT_FALSE(pool->GetActive());
+  item->SetEnabled(true);
+  EXPECT_TRUE(pool->GetActive());
+  Tick();
+  EXPECT_EQ(n, 0) << "the 100 ms item waits for its second tick";
+  Tick();
+  EXPECT_EQ(n, 1);
+  App()->RemoveTimer(id);
+}
+
 TEST_F(Timers, ItemIntervalsFollowTheMinimum) {
   const WORD id = App()->AddTimer(100, [](TObject*) {});
   TStyTimerItem* item = App()->TimerItemById(id);

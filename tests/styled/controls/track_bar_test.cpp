@@ -11,6 +11,7 @@
 #include "platform/vcl/Classes.h"
 #include "platform/win/drums_ext.h"
 #include "styled/shared/fixture.h"
+#include "support/FormText.h"
 
 namespace styledtest {
 namespace {
@@ -563,6 +564,19 @@ TEST_F(TrackBar, AFullTimerPoolRefusesANewBar) {
   delete bar;
   bar = nullptr;
   EXPECT_EQ(StyApplication->GetTimerPool()->GetCount(), 0) << "a destroyed bar gives its timer back";
+}
+
+// The tick marks' values stand in the unit's own namespace; a form names
+// them all the same.
+TEST_F(TrackBar, TickMarksReadAndWriteByName) {
+  TForm* read = testsupport::ReadFormText(
+      "object frmTicks: TForm\n object barTicks: TStyTrackBar\n TickMarks = tmTopLeft\n end\nend\n");
+  auto* ticks = dynamic_cast<TStyTrackBar*>(read->FindComponent("barTicks"));
+  ASSERT_NE(ticks, nullptr);
+  EXPECT_EQ(ticks->GetTickMarks(), styextcA::tmTopLeft);
+  const std::string text = testsupport::WriteFormText(read);
+  EXPECT_NE(text.find("TickMarks = tmTopLeft"), std::string::npos) << text;
+  delete read;
 }
 
 }  // namespace

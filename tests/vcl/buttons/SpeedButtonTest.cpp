@@ -8,6 +8,7 @@
 #include "platform/vcl/ExtCtrls.h"
 #include "platform/vcl/Graphics.h"
 #include "support/FormText.h"
+#include "support/HostMouse.h"
 
 namespace ctltest {
 namespace {
@@ -25,19 +26,7 @@ class SpeedButtonTest : public ControlTest {
   }
   // One mouse event of the left button at a point of control's client area.
   void Mouse(host::EventType type, TControl* control, int x, int y) {
-    TPoint p = control->ClientToScreen(TPoint(x, y));
-    HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
-    RECT r{};
-    GetWindowRect(top, &r);
-    host::Event e;
-    e.type = type;
-    e.button = host::MouseButton::Left;
-    e.window = win::user::HostWindowOf(top);
-    e.screenX = p.X;
-    e.screenY = p.Y;
-    e.x = p.X - r.left;
-    e.y = p.Y - r.top;
-    host::headless::PushEvent(e);
+    testsupport::PushMouseEvent(type, control, x, y);
     Pump();
   }
   // A single click, far enough in time from the last not to make a double one.

@@ -8,6 +8,7 @@
 #include "platform/vcl/graphics/Colors.h"
 #include "tests/support/HeadlessApplication.h"
 #include "support/FormText.h"
+#include "support/HostMouse.h"
 
 namespace ctltest {
 
@@ -30,21 +31,9 @@ void ControlTest::Advance(int milliseconds) {
 }
 
 void ControlTest::ClickAt(TControl* control, int x, int y, bool doubleClick) {
-  TPoint p = control->ClientToScreen(TPoint(x, y));
-  HWND top = GetAncestor(form->GetHandle(), GA_ROOT);
-  RECT r{};
-  GetWindowRect(top, &r);
   for (int i = 0; i < (doubleClick ? 2 : 1); i++)
-    for (host::EventType type : {host::EventType::MouseDown, host::EventType::MouseUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = win::user::HostWindowOf(top);
-      e.screenX = p.X;
-      e.screenY = p.Y;
-      e.x = p.X - r.left;
-      e.y = p.Y - r.top;
-      host::headless::PushEvent(e);
-    }
+    for (host::EventType type : {host::EventType::MouseDown, host::EventType::MouseUp})
+      testsupport::PushMouseEvent(type, control, x, y);
   Pump();
 }
 
