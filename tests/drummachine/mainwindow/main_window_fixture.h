@@ -33,11 +33,16 @@ class MainWindow : public ::testing::Test {
  protected:
   // The skin scheme "Recent.inf" names (its 15th line); empty: none saved.
   virtual std::string SavedScheme() const { return {}; }
+  // Puts the data folders into the program folder: links to the built kits
+  // and skins.
+  virtual void PlaceDataFolders(const fs::path& program, const fs::path& here) {
+    for (const char* data : {"kits", "skins"}) fs::create_directory_symlink(program / data, here / data);
+  }
 
   void SetUp() override {
     const fs::path program = std::getenv("DRUMS_PROGRAM_DIR");
     const fs::path here = folder.Path();
-    for (const char* data : {"kits", "skins"}) fs::create_directory_symlink(program / data, here / data);
+    PlaceDataFolders(program, here);
     std::ofstream recent(here / "Recent.inf", std::ios::binary);
     for (int line = 0; line < 14; ++line) recent << "\r\n";
     recent << SavedScheme() << "\r\n";
@@ -48,6 +53,9 @@ class MainWindow : public ::testing::Test {
     testsupport::StartApplication(
         "Brenkavar Tambrel",
         {kAllProgramParts, {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms}}});
+    // A message box is answered at once and kept for the test to read, so
+    // one a test does not expect fails it instead of waiting for ever.
+    win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDOK; });
     Application->CreateForm(window);
     window->Show();
     Pump();

@@ -50,6 +50,7 @@ TEST_F(MainWindow, ItsWidthStaysAndItsHeightLaysOutTheGridAndTheBottom) {
     EXPECT_EQ(window->ScrollBox1->GetHeight(), c.grid);
     EXPECT_EQ(window->BottomPanel->GetTop(), c.bottom);
     EXPECT_EQ(window->PageControl1->GetTop(), c.grid + 79);
+    EXPECT_GE(window->MainFill->GetHeight(), 0);
   }
 }
 
@@ -83,6 +84,43 @@ TEST_F(MainWindow, ExitWhilePlayingStopsAndKeepsTheRecentList) {
   ASSERT_EQ(lines.size(), 16u);
   for (const std::string& line : lines) EXPECT_EQ(line.back(), '\r');
   EXPECT_EQ(lines[15], "0\r");
+}
+
+// "Recent.inf" cannot be written (a folder stands in its place): the close
+// reports it once and the program still ends.
+TEST_F(MainWindow, ARecentListThatCannotBeWrittenIsReportedAndTheProgramEnds) {
+  const fs::path recent = fs::path(folder.Path()) / "Recent.inf";
+  fs::remove(recent);
+  fs::create_directory(recent);
+  win::user::TakeMessageBoxRecords();
+  window->Close();
+  Pump();
+  EXPECT_EQ(win::user::TakeMessageBoxRecords().size(), 1u);
+  EXPECT_TRUE(Application->GetTerminated()) << "the program still ends";
+}
+
+// A program folder whose skins lack the window's bitmap list file.
+class WithoutBitmapListFile : public MainWindow {
+ protected:
+  void PlaceDataFolders(const fs::path& program, const fs::path& here) override {
+    fs::create_directory_symlink(program / "kits", here / "kits");
+    fs::create_directory(here / "skins");
+    for (const auto& entry : fs::directory_iterator(program / "skins"))
+      if (entry.path().filename() != "resource2.bml")
+        fs::create_symlink(entry.path(), here / "skins" / entry.path().filename());
+  }
+};
+
+// The missing file is reported once, and the rest of the creation still
+// runs: the kit is loaded and the track panel shows track 1.
+TEST_F(WithoutBitmapListFile, IsReportedOnceAndTheKitStillLoads) {
+  const auto boxes = win::user::TakeMessageBoxRecords();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("resource2.bml"), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(window->Model.Song.KitId, 10);
+  EXPECT_EQ(Panel(1), "Soft Synth kit");
+  EXPECT_EQ(window->TrackButtons[1]->GetCaption(), "BassDrum");
+  EXPECT_TRUE(window->Model.FormReady);
 }
 
 }  // namespace
