@@ -311,9 +311,12 @@ void HandleHostEvent(const host::Event& e) {
     case host::EventType::FileDrop: DeliverDroppedFiles(screen, e.paths); break;
     case host::EventType::DisplayChanged: CheckVolumes(); break;
     case host::EventType::Quit:
-      // The desktop ends the session: every main window is asked to close.
+      // The desktop ends the session: every main window is asked to close. A
+      // window owned by a hidden one (a class-library program's forms are
+      // owned by its hidden application window) is a main window too.
       for (Window* t : TopLevels())
-        if (!t->owner && (t->style & WS_VISIBLE)) PostMessageA(t->handle, WM_CLOSE, 0, 0);
+        if ((t->style & WS_VISIBLE) && (!t->owner || !(t->owner->style & WS_VISIBLE)))
+          PostMessageA(t->handle, WM_CLOSE, 0, 0);
       break;
   }
 }
