@@ -303,7 +303,7 @@ def track_row(t, thumb, thumb_selected):
     ]
     for s in range(1, STEPS + 1):
         controls.append(Obj(f"M{tt}_{s:02d}", "TStyLImage", bounds(cell_x(s), top + CELL_TOP, CELL_W, CELL_H) + [
-            ("ImageList", "ButtonList"), ("PopupMenu", "popBeat"), ("OnClick", "M01_01Click"),
+            ("ImageList", "ButtonList16"), ("PopupMenu", "popBeat"), ("OnClick", "M01_01Click"),
             ("OnDblClick", "M01_01Click")]))
         controls.append(Obj(f"N{tt}_{s:02d}", "TStyLImage", bounds(cell_x(s) + 8, top + CELL_TOP, 7, CELL_H) + [
             ("ImageList", "ButtonList32"), ("Visible", "False"), ("PopupMenu", "popBeat"),
@@ -465,7 +465,10 @@ def build(pictures, stycont, out_dir):
     faces32 = [(pic("bbtn1_1_32.bmp"), ""), (pic("bbtn1_2_32.bmp"), ""), (pic("bbtn1_1_32.bmp"), ""),
                (pic("bbtn1_3_32.bmp"), "")]
     background = [(pic("Playbtn_2_Up.bmp"), "compressed")] + [(None, "")] * 10
-    for name, entries in (("ButtonList", faces), ("ButtonList32", faces32), ("BitmapList", background)):
+    # ButtonList takes a skin's faces; the drawn faces of 16th and 32nd tracks
+    # are kept apart in lists of their own.
+    for name, entries in (("ButtonList", faces), ("ButtonList16", faces), ("ButtonList32", faces32),
+                          ("BitmapList", background)):
         form.raw.append(bitmap_list(name, entries, stycont, out_dir, used))
     tips = Obj("Tips", "TStyTipDlg", [("CaptionFill", "True"), ("CaptionHeader", q("Tambrel Tips")),
                                        ("CaptionTitle", q("Tips for Tambrel")), ("Effect", "deExplodeExt"),

@@ -1,6 +1,7 @@
 // The tick of the step clock: advance, choose the pattern, show the position
 // and play every track whose cell is on.
 #include <cstdint>
+#include <utility>
 
 #include "drummachine/core/PlaybackEngine.h"
 #include "drummachine/core/SequenceOrder.h"
@@ -123,8 +124,8 @@ void TPlaybackEngine::StopTrackSample(int t) {
 void TPlaybackEngine::PlayTrack(int t, bool thirtySecond) {
   const int s = FModel.PlayStep;
   const int p = FModel.PlayPattern;
-  const auto& on = thirtySecond ? FSong.Step32On : FSong.StepOn;
-  if (!IsOn(on(s, t, p))) return;
+  const TConstCellLayer cells = std::as_const(FSong).Layer(thirtySecond);
+  if (!IsOn(cells.On(s, t, p))) return;
   if (thirtySecond && !FSong.TrackUses32nd[t]) return;
   if (FSong.SoloActive && !FSong.TrackSolo[t]) return;
   if (FSong.TrackMute[t]) return;
@@ -155,19 +156,15 @@ void TPlaybackEngine::PlayTrack(int t, bool thirtySecond) {
 
   // A closed hi-hat silences the open one, unless the open one sounds now.
   const int open = FModel.OpenHatTrack;
-  if (FSong.HiHatCut && t == FModel.ClosedHatTrack && open >= 1 && open <= SongTracks && !IsOn(on(s, open, p)))
+  if (FSong.HiHatCut && t == FModel.ClosedHatTrack && open >= 1 && open <= SongTracks && !IsOn(cells.On(s, open, p)))
     StopTrackSample(open);
 
   // A modified note plays with its own values, without humanising.
-  const auto& modified = thirtySecond ? FSong.Step32Modified : FSong.StepModified;
-  if (IsOn(modified(s, t, p))) {
-    const auto& ownVolume = thirtySecond ? FSong.Step32Volume : FSong.StepVolume;
-    const auto& ownPan = thirtySecond ? FSong.Step32Pan : FSong.StepPan;
-    const auto& ownPitch = thirtySecond ? FSong.Step32Pitch : FSong.StepPitch;
-    itemVolume = Clamp(ownVolume(s, t, p), MinVolume, MaxVolume);
+  if (IsOn(cells.Modified(s, t, p))) {
+    itemVolume = Clamp(cells.Volume(s, t, p), MinVolume, MaxVolume);
     list->SetItemVolume(item, itemVolume);
-    list->SetItemPan(item, Clamp(ownPan(s, t, p), MinPan, MaxPan));
-    list->SetItemFrequency(item, Clamp(ownPitch(s, t, p), MinFrequency, MaxFrequency));
+    list->SetItemPan(item, Clamp(cells.Pan(s, t, p), MinPan, MaxPan));
+    list->SetItemFrequency(item, Clamp(cells.Pitch(s, t, p), MinFrequency, MaxFrequency));
   }
 
   list->SetItemVolume(item, Clamp(std::int64_t{itemVolume} + FModel.MainVolume, MinVolume, MaxVolume));

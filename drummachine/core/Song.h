@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <type_traits>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,21 @@ class TStepGrid {
   std::array<T, Size> FCells{};
 };
 
+// One layer of cells, the 16th or the 32nd: its on and modified flags and
+// the cells' own values, as references into the song.
+template <bool Const>
+struct TCellLayerOf {
+  template <class T>
+  using Grid = std::conditional_t<Const, const TStepGrid<T>, TStepGrid<T>>;
+  Grid<std::uint8_t>& On;
+  Grid<std::uint8_t>& Modified;
+  Grid<std::int32_t>& Volume;
+  Grid<std::int32_t>& Pan;
+  Grid<std::int32_t>& Pitch;
+};
+using TCellLayer = TCellLayerOf<false>;
+using TConstCellLayer = TCellLayerOf<true>;
+
 // A cell flag counts as set only when it is 1, as flags read from a file do.
 inline bool IsOn(std::uint8_t flag) {
   return flag == 1;
@@ -90,6 +106,15 @@ struct TSong {
   TStepGrid<std::int32_t> Step32Volume;
   TStepGrid<std::int32_t> Step32Pan;
   TStepGrid<std::int32_t> Step32Pitch;
+  // The 32nd layer or the 16th layer.
+  TCellLayer Layer(bool thirtySecond) {
+    return thirtySecond ? TCellLayer{Step32On, Step32Modified, Step32Volume, Step32Pan, Step32Pitch}
+                        : TCellLayer{StepOn, StepModified, StepVolume, StepPan, StepPitch};
+  }
+  TConstCellLayer Layer(bool thirtySecond) const {
+    return thirtySecond ? TConstCellLayer{Step32On, Step32Modified, Step32Volume, Step32Pan, Step32Pitch}
+                        : TConstCellLayer{StepOn, StepModified, StepVolume, StepPan, StepPitch};
+  }
 
   // The track mixer.
   TTrackArray<std::int32_t> TrackVolume = TTrackArray<std::int32_t>::Filled(-1000);  // -5000 .. 0, never above 0

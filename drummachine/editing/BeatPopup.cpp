@@ -42,11 +42,11 @@ TBeatPreset BeatPresetFor(const TMainModel& model, const TGridCell& cell) {
   preset.TrackLabel = "Track " + IntToStr(t);
   preset.BeatLabel = "Beat " + IntToStr(s) + (cell.ThirtySecond ? " 32nd" : "");
   preset.TrackName = model.TrackName[t];
-  const bool modified = IsOn(cell.ThirtySecond ? song.Step32Modified(s, t, p) : song.StepModified(s, t, p));
-  if (modified) {
-    preset.Volume = cell.ThirtySecond ? song.Step32Volume(s, t, p) : song.StepVolume(s, t, p);
-    preset.Pan = cell.ThirtySecond ? song.Step32Pan(s, t, p) : song.StepPan(s, t, p);
-    preset.Pitch = cell.ThirtySecond ? song.Step32Pitch(s, t, p) : song.StepPitch(s, t, p);
+  const TConstCellLayer cells = song.Layer(cell.ThirtySecond);
+  if (IsOn(cells.Modified(s, t, p))) {
+    preset.Volume = cells.Volume(s, t, p);
+    preset.Pan = cells.Pan(s, t, p);
+    preset.Pitch = cells.Pitch(s, t, p);
   } else {
     preset.Volume = song.TrackVolume[t];
     preset.Pan = song.TrackPan[t];

@@ -7,18 +7,23 @@
 
 #include "drummachine/core/Song.h"
 
-struct TClipboardCell {
+// One layer of a copied cell.
+struct TClipboardLayer {
   std::uint8_t On = 0;
-  std::uint8_t On32 = 0;
   std::uint8_t Modified = 0;
-  std::uint8_t Modified32 = 0;
   std::int32_t Volume = 0;
   std::int32_t Pitch = 0;
   std::int32_t Pan = 0;
-  std::int32_t Volume32 = 0;
-  std::int32_t Pitch32 = 0;
-  std::int32_t Pan32 = 0;
 
+  bool operator==(const TClipboardLayer&) const = default;
+};
+
+struct TClipboardCell {
+  TClipboardLayer Sixteenth;
+  TClipboardLayer ThirtySecond;
+
+  TClipboardLayer& Layer(bool thirtySecond) { return thirtySecond ? ThirtySecond : Sixteenth; }
+  const TClipboardLayer& Layer(bool thirtySecond) const { return thirtySecond ? ThirtySecond : Sixteenth; }
   bool operator==(const TClipboardCell&) const = default;
 };
 

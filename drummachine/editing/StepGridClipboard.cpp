@@ -1,5 +1,7 @@
 #include "drummachine/editing/StepGridEditor.h"
 
+#include <utility>
+
 namespace {
 
 std::uint8_t Flag(std::uint8_t value) {
@@ -12,27 +14,22 @@ std::uint8_t Flag(std::uint8_t value) {
 // 32nd cells never come back with a paste.
 void TStepGridEditor::CopyTrack(int track, TTrackClipboard& clip) {
   const int p = FModel.EditedPattern;
-  const bool uses32 = FSong.TrackUses32nd[track];
-  for (int s = 1; s <= SongSteps; ++s) {
-    TClipboardCell& c = clip[s];
-    c.On = Flag(FSong.StepOn(s, track, p));
-    c.Modified = Flag(FSong.StepModified(s, track, p));
-    if (c.Modified) {
-      c.Volume = FSong.StepVolume(s, track, p);
-      c.Pitch = FSong.StepPitch(s, track, p);
-      c.Pan = FSong.StepPan(s, track, p);
-    }
-    if (!uses32) {
-      c.On32 = c.Modified32 = 0;
-      c.Volume32 = c.Pitch32 = c.Pan32 = 0;
-      continue;
-    }
-    c.On32 = Flag(FSong.Step32On(s, track, p));
-    c.Modified32 = Flag(FSong.Step32Modified(s, track, p));
-    if (c.Modified32) {
-      c.Volume32 = FSong.Step32Volume(s, track, p);
-      c.Pitch32 = FSong.Step32Pitch(s, track, p);
-      c.Pan32 = FSong.Step32Pan(s, track, p);
+  for (bool thirtySecond : {false, true}) {
+    const TConstCellLayer cells = std::as_const(FSong).Layer(thirtySecond);
+    const bool copied = !thirtySecond || FSong.TrackUses32nd[track];
+    for (int s = 1; s <= SongSteps; ++s) {
+      TClipboardLayer& c = clip[s].Layer(thirtySecond);
+      if (!copied) {
+        c = TClipboardLayer{};
+        continue;
+      }
+      c.On = Flag(cells.On(s, track, p));
+      c.Modified = Flag(cells.Modified(s, track, p));
+      if (c.Modified) {
+        c.Volume = cells.Volume(s, track, p);
+        c.Pitch = cells.Pitch(s, track, p);
+        c.Pan = cells.Pan(s, track, p);
+      }
     }
   }
 }
@@ -41,29 +38,22 @@ void TStepGridEditor::CopyTrack(int track, TTrackClipboard& clip) {
 // track's 32nd cells are cleared.
 void TStepGridEditor::PasteTrack(int track, const TTrackClipboard& clip, bool thirtySecond) {
   const int p = FModel.EditedPattern;
-  for (int s = 1; s <= SongSteps; ++s) {
-    const TClipboardCell& c = clip[s];
-    const bool on = IsOn(c.On);
-    const bool modified = on && IsOn(c.Modified);
-    FSong.StepOn(s, track, p) = on ? 1 : 0;
-    FSong.StepModified(s, track, p) = modified ? 1 : 0;
-    if (modified) {
-      FSong.StepVolume(s, track, p) = c.Volume;
-      FSong.StepPitch(s, track, p) = c.Pitch;
-      FSong.StepPan(s, track, p) = c.Pan;
+  for (bool layer32 : {false, true}) {
+    const TCellLayer cells = FSong.Layer(layer32);
+    const bool pasted = !layer32 || thirtySecond;
+    for (int s = 1; s <= SongSteps; ++s) {
+      const TClipboardLayer& c = clip[s].Layer(layer32);
+      const bool on = pasted && IsOn(c.On);
+      const bool modified = on && IsOn(c.Modified);
+      cells.On(s, track, p) = on ? 1 : 0;
+      cells.Modified(s, track, p) = modified ? 1 : 0;
+      if (modified) {
+        cells.Volume(s, track, p) = c.Volume;
+        cells.Pitch(s, track, p) = c.Pitch;
+        cells.Pan(s, track, p) = c.Pan;
+      }
+      ShowCell(track, s, layer32, false);
     }
-    ShowCell(track, s, false, false);
-
-    const bool on32 = thirtySecond && IsOn(c.On32);
-    const bool modified32 = on32 && IsOn(c.Modified32);
-    FSong.Step32On(s, track, p) = on32 ? 1 : 0;
-    FSong.Step32Modified(s, track, p) = modified32 ? 1 : 0;
-    if (modified32) {
-      FSong.Step32Volume(s, track, p) = c.Volume32;
-      FSong.Step32Pitch(s, track, p) = c.Pitch32;
-      FSong.Step32Pan(s, track, p) = c.Pan32;
-    }
-    ShowCell(track, s, true, false);
   }
 }
 

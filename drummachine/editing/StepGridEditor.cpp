@@ -1,6 +1,7 @@
 #include "drummachine/editing/StepGridEditor.h"
 
 #include <algorithm>
+#include <utility>
 
 TStepGridEditor::TStepGridEditor(TMainModel& model, IStepGridView& view, TTrackPanel& panel, TPlaybackEngine& engine,
                                  IRandomSource& random)
@@ -8,8 +9,9 @@ TStepGridEditor::TStepGridEditor(TMainModel& model, IStepGridView& view, TTrackP
 
 void TStepGridEditor::ShowCell(int track, int step, bool thirtySecond, bool repaint) {
   const int p = FModel.EditedPattern;
-  const bool on = IsOn(thirtySecond ? FSong.Step32On(step, track, p) : FSong.StepOn(step, track, p));
-  const bool modified = IsOn(thirtySecond ? FSong.Step32Modified(step, track, p) : FSong.StepModified(step, track, p));
+  const TConstCellLayer cells = std::as_const(FSong).Layer(thirtySecond);
+  const bool on = IsOn(cells.On(step, track, p));
+  const bool modified = IsOn(cells.Modified(step, track, p));
   // A modified flag means something only on a cell that sounds.
   const int face = !on ? CellOff : modified ? CellModified : CellOn;
   FView.SetCellFace(track, step, thirtySecond, face, repaint);
@@ -25,8 +27,9 @@ void TStepGridEditor::Toggle(int track, int step, bool thirtySecond) {
   FModel.PopupStep = step;
 
   const int p = FModel.EditedPattern;
-  std::uint8_t& on = thirtySecond ? FSong.Step32On(step, track, p) : FSong.StepOn(step, track, p);
-  std::uint8_t& modified = thirtySecond ? FSong.Step32Modified(step, track, p) : FSong.StepModified(step, track, p);
+  const TCellLayer cells = FSong.Layer(thirtySecond);
+  std::uint8_t& on = cells.On(step, track, p);
+  std::uint8_t& modified = cells.Modified(step, track, p);
   if (IsOn(on)) {
     // A cell switched off forgets its own values' flag: on again it plays
     // the track's values.

@@ -1,7 +1,7 @@
 // The main window's step grid handlers: the cell, pattern and menu commands
 // go to the grid editor with the track, step or pattern of their sender.
 #include "drummachine/editing/StepGridEditor.h"
-#include "drummachine/mallowen/NameNumbers.h"
+#include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/mallowen.h"
 
 #define DRUMS_GRID_COMMAND(handler)  \
@@ -59,7 +59,7 @@ void TfrmMain::popBeatPopup(TObject* Sender) {
 
 void TfrmMain::ShowTrackFaces(int track, bool thirtySecond) {
   const bool drawnFaces = SchemeIndex() == 0;
-  TStyBitmapList* faces = drawnFaces && thirtySecond ? ButtonList32 : ButtonList;
+  TStyBitmapList* faces = !drawnFaces ? ButtonList : thirtySecond ? ButtonList32 : ButtonList16;
   for (int s = 1; s <= SongSteps; ++s) {
     TStyLImage* cell = Cell(track, s, false);
     cell->SetImageList(faces);

@@ -7,7 +7,7 @@
 #include "drummachine/kits/SongKitReload.h"
 #include "drummachine/kits/TrackSamples.h"
 #include "drummachine/kits/UserKitMenu.h"
-#include "drummachine/mallowen/NameNumbers.h"
+#include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/mallowen.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/SysUtils.h"
@@ -64,13 +64,10 @@ void TfrmMain::LoadKitFile() {
 
 // The kit items, in the order of the kit table.
 void TfrmMain::KitItemClick(TObject* Sender) {
-  static const char* const items[] = {"mnuAnalog",    "mnuBreakbeat", "mnuBrush", "mnuCasiaha",    "mnuDisco",
-                                      "mnuEnsonik",   "mnuGalaxy",    "mnuHR16",  "mnuIndustrial", "mnuLofi",
-                                      "mnuSoftSynth", "mnuYahmeha",   "mnuEmpty"};
   auto* item = dynamic_cast<TComponent*>(Sender);
   if (item == nullptr) return;
-  for (int kitId = 0; kitId < static_cast<int>(std::size(items)); ++kitId)
-    if (item->GetName() == items[kitId]) LoadKit(kitId);
+  for (std::size_t kitId = 0; kitId < KitItemNames.size(); ++kitId)
+    if (item->GetName() == KitItemNames[kitId]) LoadKit(static_cast<int>(kitId));
 }
 
 void TfrmMain::mnukit1Click(TObject* Sender) {
@@ -104,19 +101,21 @@ void TfrmMain::btnLoadWaveClick(TObject*) {
 void TfrmMain::btnPlayWaveClick(TObject*) {
   const int t = Model.CurrentTrack;
   const int played = AuditionTrack(Model, FTrackLists[t], t);
-  if (played != NothingAuditioned) dynamic_cast<TLabel*>(FindComponent("Label35"))->SetCaption(std::to_string(played));
+  ShowAuditionVolume(played);
+}
+
+void TfrmMain::ShowAuditionVolume(int played) {
+  if (played != NothingAuditioned) Component<TLabel>("Label35")->SetCaption(std::to_string(played));
 }
 
 void TfrmMain::AddWaveToCurrentTrack() {
   if (!ChooseWaveFile) return;
   const std::optional<std::string> path = ChooseWaveFile();
   if (!path || path->empty()) return;
-  Model.WaveConfirmed = true;
   {
     TQuiet quiet(*this);
     AddWave(*FKits, *path, ExcludeTrailingBackslash(ExtractFilePath(*path)));
   }
-  Model.WaveConfirmed = false;
   UpdateBox();
 }
 

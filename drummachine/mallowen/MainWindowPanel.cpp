@@ -3,7 +3,7 @@
 // rest to the track panel unit.
 #include "drummachine/editing/Audition.h"
 #include "drummachine/editing/TrackPanel.h"
-#include "drummachine/mallowen/NameNumbers.h"
+#include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/mallowen.h"
 
 namespace {
@@ -66,8 +66,7 @@ DRUMS_PANEL_HANDLER(popDrum1Popup, FPanel->popDrum1Popup())
 void TfrmMain::TrkBtn_01Click(TObject* Sender) {
   if (FQuiet) return;
   TQuiet quiet(*this);
-  const int played = FPanel->TrkBtn_01Click(NameNumber(Sender, 7));
-  if (played != NothingAuditioned) dynamic_cast<TLabel*>(FindComponent("Label35"))->SetCaption(std::to_string(played));
+  ShowAuditionVolume(FPanel->TrkBtn_01Click(NameNumber(Sender, 7)));
 }
 
 // The presets of the track menu and of the name buttons' menu ("pop" before

@@ -7,6 +7,7 @@ void TfrmMain::Publish(TPublisher<TfrmMain>& p) {
   p.Field("DsSound1", &TfrmMain::DsSound1);
   p.Field("BitmapList", &TfrmMain::BitmapList);
   p.Field("ButtonList", &TfrmMain::ButtonList);
+  p.Field("ButtonList16", &TfrmMain::ButtonList16);
   p.Field("ButtonList32", &TfrmMain::ButtonList32);
   p.Field("MainFill", &TfrmMain::MainFill);
   p.Field("TrackFill", &TfrmMain::TrackFill);

@@ -1,5 +1,6 @@
 #include "drummachine/mallowen/MainWindowView.h"
 
+#include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/mallowen.h"
 #include "platform/vcl/Dialogs.h"
 #include "sound/WaveCollection.h"
@@ -64,13 +65,6 @@ void TMainWindowView::ShowMessage(const std::string& text) {
   ::ShowMessage(text);
 }
 
-template <typename T>
-T* TMainWindowView::Named(const std::string& name) const {
-  auto* component = dynamic_cast<T*>(FForm.FindComponent(name));
-  if (component == nullptr) throw EComponentError("The main window has no " + name);
-  return component;
-}
-
 // ---------------------------------------------------------------- step grid
 
 void TMainWindowView::SetCellFace(int track, int step, bool thirtySecond, int face, bool repaint) {
@@ -97,16 +91,16 @@ void TMainWindowView::SetStep32RowVisible(int track, bool visible) {
 }
 
 void TMainWindowView::CheckTrackResolution(bool thirtySecond) {
-  Named<TMenuItem>("mnu32ndNotes")->SetChecked(thirtySecond);
-  Named<TMenuItem>("mnu16thNotes")->SetChecked(!thirtySecond);
+  FForm.Component<TMenuItem>("mnu32ndNotes")->SetChecked(thirtySecond);
+  FForm.Component<TMenuItem>("mnu16thNotes")->SetChecked(!thirtySecond);
 }
 
 void TMainWindowView::CheckAllSixteenth(bool checked) {
-  Named<TMenuItem>("mnu16thNotes2")->SetChecked(checked);
+  FForm.Component<TMenuItem>("mnu16thNotes2")->SetChecked(checked);
 }
 
 void TMainWindowView::CheckAllThirtySecond(bool checked) {
-  Named<TMenuItem>("mnu32ndnotes2")->SetChecked(checked);
+  FForm.Component<TMenuItem>("mnu32ndnotes2")->SetChecked(checked);
 }
 
 // ------------------------------------------------------- track panel, strips
@@ -129,51 +123,52 @@ void TMainWindowView::SetFaderPosition(int track, int position) {
 }
 
 void TMainWindowView::ShowTrackName(const std::string& name) {
-  for (const char* label : {"lblDrum", "lblDrum2", "lblDrum4"}) Named<TLabel>(label)->SetCaption(name);
+  for (const char* label : {"lblDrum", "lblDrum2", "lblDrum4"}) FForm.Component<TLabel>(label)->SetCaption(name);
 }
 
 void TMainWindowView::ShowTrackNumber(const std::string& text) {
-  for (const char* label : {"lbltrk", "lbltrk2", "lbltrk3", "lblTrk4"}) Named<TLabel>(label)->SetCaption(text);
+  for (const char* label : {"lbltrk", "lbltrk2", "lbltrk3", "lblTrk4"})
+    FForm.Component<TLabel>(label)->SetCaption(text);
 }
 
 void TMainWindowView::ShowSampleName(const std::string& name) {
-  Named<TLabel>("lblSample")->SetCaption(name);
+  FForm.Component<TLabel>("lblSample")->SetCaption(name);
 }
 
 void TMainWindowView::SetCurrentTrackCaption(const std::string& caption) {
-  Named<TMenuItem>("mnuCurrentTrack")->SetCaption(caption);
+  FForm.Component<TMenuItem>("mnuCurrentTrack")->SetCaption(caption);
 }
 
 void TMainWindowView::SetSlider(TPanelSlider slider, int position) {
   static const char* const names[] = {"boxVolSlider", "boxPanSlider", "boxPitchSlider", "boxODSlider",
                                       "rndVolSlider", "rndPanSlider", "rndPitchSlider"};
-  Named<TStyTrackBar>(names[slider])->SetPosition(position);
+  FForm.Component<TStyTrackBar>(names[slider])->SetPosition(position);
 }
 
 void TMainWindowView::SetEditText(TPanelEdit edit, const std::string& text) {
-  Named<TEdit>(edit == peVolume ? "edtVol" : "edtPan")->SetText(text);
+  FForm.Component<TEdit>(edit == peVolume ? "edtVol" : "edtPan")->SetText(text);
 }
 
 void TMainWindowView::SetChecked(TPanelCheck check, bool checked) {
   switch (check) {
     case pcHumanize:
-      Named<TCheckBox>("cbxHumanize")->SetChecked(checked);
-      Named<TMenuItem>("mnuHumanize")->SetChecked(checked);
-      Named<TMenuItem>("popHumanize")->SetChecked(checked);
+      FForm.Component<TCheckBox>("cbxHumanize")->SetChecked(checked);
+      FForm.Component<TMenuItem>("mnuHumanize")->SetChecked(checked);
+      FForm.Component<TMenuItem>("popHumanize")->SetChecked(checked);
       break;
     case pcMute:
-      Named<TCheckBox>("cbxMute")->SetChecked(checked);
-      Named<TCheckBox>("cbxMute2")->SetChecked(checked);
-      Named<TMenuItem>("mnuMute")->SetChecked(checked);
-      Named<TMenuItem>("popMute")->SetChecked(checked);
+      FForm.Component<TCheckBox>("cbxMute")->SetChecked(checked);
+      FForm.Component<TCheckBox>("cbxMute2")->SetChecked(checked);
+      FForm.Component<TMenuItem>("mnuMute")->SetChecked(checked);
+      FForm.Component<TMenuItem>("popMute")->SetChecked(checked);
       break;
     case pcSolo:
-      Named<TCheckBox>("cbxSolo")->SetChecked(checked);
-      Named<TCheckBox>("cbxSolo2")->SetChecked(checked);
-      Named<TMenuItem>("mnuSolo")->SetChecked(checked);
-      Named<TMenuItem>("popSolo")->SetChecked(checked);
+      FForm.Component<TCheckBox>("cbxSolo")->SetChecked(checked);
+      FForm.Component<TCheckBox>("cbxSolo2")->SetChecked(checked);
+      FForm.Component<TMenuItem>("mnuSolo")->SetChecked(checked);
+      FForm.Component<TMenuItem>("popSolo")->SetChecked(checked);
       break;
-    case pcHiHatCut: Named<TMenuItem>("mnuhihat")->SetChecked(checked); break;
+    case pcHiHatCut: FForm.Component<TMenuItem>("mnuhihat")->SetChecked(checked); break;
   }
 }
 
@@ -183,7 +178,7 @@ void TMainWindowView::SetDrumList(const std::vector<std::string>& names, int ind
 
 void TMainWindowView::SetDrumPopupItems(const std::vector<std::string>& captions) {
   for (int i = 0; i < TrackWaveSlots; ++i) {
-    auto* item = Named<TMenuItem>("mnuPopupDrum" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+    auto* item = FForm.Component<TMenuItem>("mnuPopupDrum" + TwoFigures(i));
     const bool shown = i < static_cast<int>(captions.size());
     if (shown) item->SetCaption(captions[static_cast<std::size_t>(i)]);
     item->SetVisible(shown);
@@ -192,11 +187,11 @@ void TMainWindowView::SetDrumPopupItems(const std::vector<std::string>& captions
 
 void TMainWindowView::ShowRecentSongs(const TRangeArray<std::string, 1, RecentSongCount>& files) {
   for (int n = 1; n <= RecentSongCount; ++n) {
-    auto* item = Named<TMenuItem>("mnuRecent" + std::to_string(n));
+    auto* item = FForm.Component<TMenuItem>("mnuRecent" + std::to_string(n));
     item->SetCaption(std::to_string(n) + ". " + files[n]);
     item->SetVisible(!files[n].empty());
   }
-  Named<TMenuItem>("N2")->SetVisible(!files[1].empty());
+  FForm.Component<TMenuItem>("N2")->SetVisible(!files[1].empty());
 }
 
 // ------------------------------------------------------------------- waves
@@ -222,18 +217,18 @@ void TMainWindowView::SetDrumButtonCaption(int track, const std::string& caption
 }
 
 void TMainWindowView::SetSampleItems(const std::vector<std::string>& items, int itemIndex) {
-  auto* box = Named<TComboBox>("edtDrum");
+  auto* box = FForm.Component<TComboBox>("edtDrum");
   box->GetItems()->Clear();
   for (const std::string& item : items) box->GetItems()->Add(item);
   box->SetItemIndex(itemIndex);
 }
 
 void TMainWindowView::SetSampleIndex(int itemIndex) {
-  Named<TComboBox>("edtDrum")->SetItemIndex(itemIndex);
+  FForm.Component<TComboBox>("edtDrum")->SetItemIndex(itemIndex);
 }
 
 void TMainWindowView::SetSampleLabel(const std::string& text) {
-  Named<TLabel>("lblSample")->SetCaption(text);
+  FForm.Component<TLabel>("lblSample")->SetCaption(text);
 }
 
 void TMainWindowView::SetUserKitItem(int n, const std::string& caption, bool visible) {
@@ -243,23 +238,20 @@ void TMainWindowView::SetUserKitItem(int n, const std::string& caption, bool vis
 }
 
 void TMainWindowView::SetUserKitSeparatorVisible(bool visible) {
-  Named<TMenuItem>("N18")->SetVisible(visible);
+  FForm.Component<TMenuItem>("N18")->SetVisible(visible);
 }
 
 void TMainWindowView::SetKitCaptions(const std::string& statusPanel, const std::string& lblkit,
                                      const std::string& lblKit2, const std::string& lblkit3) {
   SetStatusText(1, statusPanel);
-  Named<TLabel>("lblkit")->SetCaption(lblkit);
-  Named<TLabel>("lblKit2")->SetCaption(lblKit2);
-  Named<TLabel>("lblkit3")->SetCaption(lblkit3);
+  FForm.Component<TLabel>("lblkit")->SetCaption(lblkit);
+  FForm.Component<TLabel>("lblKit2")->SetCaption(lblKit2);
+  FForm.Component<TLabel>("lblkit3")->SetCaption(lblkit3);
 }
 
 void TMainWindowView::SetBuiltinKitChecked(int kitId, bool checked) {
-  static const char* const items[] = {"mnuAnalog",    "mnuBreakbeat", "mnuBrush", "mnuCasiaha",    "mnuDisco",
-                                      "mnuEnsonik",   "mnuGalaxy",    "mnuHR16",  "mnuIndustrial", "mnuLofi",
-                                      "mnuSoftSynth", "mnuYahmeha",   "mnuEmpty"};
-  if (kitId < 0 || kitId >= static_cast<int>(std::size(items))) return;
-  Named<TMenuItem>(items[kitId])->SetChecked(checked);
+  if (kitId < 0 || kitId >= static_cast<int>(KitItemNames.size())) return;
+  FForm.Component<TMenuItem>(KitItemNames[static_cast<std::size_t>(kitId)])->SetChecked(checked);
 }
 
 void TMainWindowView::SetUserKitChecked(int n, bool checked) {

@@ -89,8 +89,5 @@ class TMainWindowView : public IPlaybackView,
   void SetUserKitChecked(int n, bool checked) override;
 
  private:
-  template <typename T>
-  T* Named(const std::string& name) const;
-
   TfrmMain& FForm;
 };

@@ -11,6 +11,7 @@
 #include "drummachine/editing/TrackPanel.h"
 #include "drummachine/kits/DsTrackWaveList.h"
 #include "drummachine/kits/KitContext.h"
+#include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/MainWindowView.h"
 #include "drummachine/skins/ApplySkin.h"
 #include "drummachine/skins/Skins.h"
@@ -22,30 +23,15 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
-std::string TwoFigures(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-template <typename T>
-T* Named(const TComponent& owner, const std::string& name) {
-  auto* component = dynamic_cast<T*>(owner.FindComponent(name));
-  if (component == nullptr) throw EComponentError("The main window has no " + name);
-  return component;
-}
-
-// A step of the window's creation that can fail on its own (a missing data
-// file, a sound device that cannot be set): it is reported, and the creation
-// goes on with the next step, so the window always comes up whole.
-void CreationStep(const std::function<void()>& step) {
+// A step that can fail on its own (a missing data file, a sound device that
+// cannot be set): it is reported, and the caller goes on with its next step,
+// so the window always comes up whole.
+void ReportAndGoOn(const std::function<void()>& step) {
   try {
     step();
   } catch (...) {
     Application->HandleException(nullptr, std::current_exception());
   }
-}
-
-void SetListPicture(TStyBitmapList* list, int index, TBitmap* picture) {
-  static_cast<TStyBitmapListItem*>(list->GetItems(index))->SetBitmap(picture);
 }
 
 }  // namespace
@@ -68,27 +54,26 @@ TStyLImage* TfrmMain::Cell(int track, int step, bool thirtySecond) const {
 void TfrmMain::MakeComponentTables() {
   for (int t = 1; t <= SongTracks; ++t) {
     const std::string tt = TwoFigures(t);
-    TrackButtons[t] = Named<TStyShapeButton>(*this, "TrkBtn_" + tt);
-    MuteButtons[t] = Named<TStyShapeButton>(*this, "trkMute_" + tt);
-    SoloButtons[t] = Named<TStyShapeButton>(*this, "trkSolo_" + tt);
-    TrackFaders[t] = Named<TBmpTrackBar>(*this, "trkVol" + std::to_string(t));
-    TrackWaveLists[t] = Named<TDsWaveList>(*this, "DsWaveList" + std::to_string(t));
-    DrumButtons[t] = Named<TStyShapeButton>(*this, "btnDrum" + std::to_string(t));
+    TrackButtons[t] = Component<TStyShapeButton>("TrkBtn_" + tt);
+    MuteButtons[t] = Component<TStyShapeButton>("trkMute_" + tt);
+    SoloButtons[t] = Component<TStyShapeButton>("trkSolo_" + tt);
+    TrackFaders[t] = Component<TBmpTrackBar>("trkVol" + std::to_string(t));
+    TrackWaveLists[t] = Component<TDsWaveList>("DsWaveList" + std::to_string(t));
+    DrumButtons[t] = Component<TStyShapeButton>("btnDrum" + std::to_string(t));
     for (int s = 1; s <= SongSteps; ++s) {
       const std::size_t index = static_cast<std::size_t>((t - 1) * SongSteps + (s - 1));
-      StepCells[index] = Named<TStyLImage>(*this, "M" + tt + "_" + TwoFigures(s));
-      Step32Cells[index] = Named<TStyLImage>(*this, "N" + tt + "_" + TwoFigures(s));
+      StepCells[index] = Component<TStyLImage>("M" + tt + "_" + TwoFigures(s));
+      Step32Cells[index] = Component<TStyLImage>("N" + tt + "_" + TwoFigures(s));
     }
   }
   for (int s = 1; s <= SongSteps; ++s)
-    StepLeds[static_cast<std::size_t>(s - 1)] = Named<TShape>(*this, "Led" + std::to_string(s));
+    StepLeds[static_cast<std::size_t>(s - 1)] = Component<TShape>("Led" + std::to_string(s));
   for (int n = 1; n <= RecentKitCount; ++n)
-    UserKitItems[static_cast<std::size_t>(n - 1)] = Named<TMenuItem>(*this, "mnukit" + std::to_string(n));
+    UserKitItems[static_cast<std::size_t>(n - 1)] = Component<TMenuItem>("mnukit" + std::to_string(n));
 }
 
 void TfrmMain::FormCreate(TObject*) {
   Model = TMainModel{};
-  Model.FormReady = false;
   FScratchWave = std::make_unique<TWave>();
   // The tables and the engine come first: every later step and every
   // handler relies on them, whatever fails after.
@@ -112,9 +97,10 @@ void TfrmMain::FormCreate(TObject*) {
     if (Tips->GetTips()->GetCount() <= i)
       Tips->GetTips()->Add(std::string(program_texts::kTips[static_cast<std::size_t>(i)]));
 
-  CreationStep([this] { BitmapList->LoadFromFile(Model.ProgramFolder + "\\skins\\resource2.bml"); });
+  ReportAndGoOn([this] { BitmapList->LoadFromFile(Model.ProgramFolder + "\\skins\\resource2.bml"); });
+  ReportAndGoOn([this] { LoadDrawnFaces(); });
   FSkins->TakeMainPictures(BitmapList, ButtonList);
-  CreationStep([this] {
+  ReportAndGoOn([this] {
     if (DsSound1->GetInitialized() && DsSound1->GetPrimary()) {
       WAVEFORMATEX format{};
       MakePCMFormat(format, 44100, 16, 2);
@@ -122,11 +108,11 @@ void TfrmMain::FormCreate(TObject*) {
     }
   });
   Model.FormReady = true;
-  CreationStep([this] {
+  ReportAndGoOn([this] {
     if (std::optional<bool> tipsAtStart = LoadRecent(Model)) Tips->SetShowAtStart(*tipsAtStart);
   });
   FEngine->SetStepInterval();
-  CreationStep([this] { LoadKitSoftSynth(); });
+  ReportAndGoOn([this] { LoadKitSoftSynth(); });
   UpdateBox();
 }
 
@@ -135,12 +121,23 @@ void TfrmMain::FormShow(TObject*) {
   ApplySavedSkin();
 }
 
+// The faces of the first scheme are the program folder's pictures; the form
+// keeps copies in case they cannot be read.
+void TfrmMain::LoadDrawnFaces() {
+  static const std::pair<int, const char*> faces[] = {{0, "bbtn1_1"}, {1, "bbtn1_2"}, {3, "bbtn1_3"}};
+  for (const auto& [list, suffix] : {std::pair{ButtonList16, ""}, std::pair{ButtonList32, "_32"}})
+    for (const auto& [index, file] : faces) {
+      FScratchBitmap->LoadFromFile(Model.ProgramFolder + "\\skins\\" + file + suffix + ".bmp");
+      list->GetBitmapItem(index)->SetBitmap(FScratchBitmap.get());
+    }
+}
+
 int TfrmMain::SchemeIndex() const {
   return FSkins ? FSkins->GetSchemes().GetItemIndex() : 0;
 }
 
 void TfrmMain::ApplySavedSkin() {
-  CreationStep([this] { FSkins->StartUp(Model.SkinSchemeName); });
+  ReportAndGoOn([this] { FSkins->StartUp(Model.SkinSchemeName); });
   ApplyCurrentSkin();
 }
 
@@ -164,16 +161,6 @@ void TfrmMain::ApplyCurrentSkin() {
     ApplySkin(*FSkins, Model, targets);
   }
   FView->LedColor = FSkins->GetLedColor();
-  // The default look draws the cells with the faces the program brings,
-  // for 16th and for 32nd notes; a skin's own faces stand in ButtonList.
-  if (SchemeIndex() == 0)
-    CreationStep([this] {
-      static const std::pair<int, const char*> faces[] = {{0, "bbtn1_1"}, {1, "bbtn1_2"}, {3, "bbtn1_3"}};
-      for (const auto& [index, file] : faces) {
-        FScratchBitmap->LoadFromFile(Model.ProgramFolder + "\\skins\\" + file + ".bmp");
-        SetListPicture(ButtonList, index, FScratchBitmap.get());
-      }
-    });
   for (int t = 1; t <= SongTracks; ++t) ShowTrackFaces(t, Model.Song.TrackUses32nd[t]);
   Invalidate();
 }
@@ -182,18 +169,11 @@ void TfrmMain::mnuBackgroundClick(TObject* Sender) {
   auto* item = dynamic_cast<TMenuItem*>(Sender);
   if (item == nullptr) return;
   const bool on = !item->GetChecked();
-  CreationStep([&] {
-    if (!on) {
-      FScratchBitmap->LoadFromFile(Model.ProgramFolder + "\\Skins\\silver.bmp");
-      for (int index : {2, 3}) SetListPicture(BitmapList, index, FScratchBitmap.get());
-    } else {
-      for (int index : {2, 3})
-        SetListPicture(BitmapList, index,
-                       static_cast<TStyBitmapListItem*>(FSkins->GetSkinsBitmapList()->GetItems(index))->GetBitmap());
-    }
+  ReportAndGoOn([&] {
+    FSkins->ShowBackgrounds(BitmapList, on);
     item->SetChecked(on);
   });
-  for (TControl* control : {static_cast<TControl*>(MainFill), static_cast<TControl*>(TrackFill)}) control->Invalidate();
+  // Another picture first, so the fills take their pictures anew.
   MainFill->SetListIndex(6);
   MainFill->SetListIndex(2);
   TrackFill->SetListIndex(6);

@@ -69,6 +69,14 @@ class TfrmMain : public TForm {
   std::array<TMenuItem*, RecentKitCount> UserKitItems{};
 
   TPlaybackEngine& Engine() { return *FEngine; }
+  // The window's component of that name and class; a form without it is
+  // not this window's.
+  template <class T>
+  T* Component(const std::string& name) const {
+    auto* component = dynamic_cast<T*>(FindComponent(name));
+    if (component == nullptr) throw EComponentError("The main window has no " + name);
+    return component;
+  }
   // The cell of track t (1..12), step s (1..16) on the 16th or the 32nd row.
   TStyLImage* Cell(int track, int step, bool thirtySecond) const;
 
@@ -117,6 +125,9 @@ class TfrmMain : public TForm {
   TDsSound* DsSound1 = nullptr;
   TStyBitmapList* BitmapList = nullptr;
   TStyBitmapList* ButtonList = nullptr;
+  // The step faces the program draws, for 16th and for 32nd tracks, shown
+  // under the first skin scheme; ButtonList holds a skin's faces.
+  TStyBitmapList* ButtonList16 = nullptr;
   TStyBitmapList* ButtonList32 = nullptr;
   TStyFill* MainFill = nullptr;
   TStyFill* TrackFill = nullptr;
@@ -224,9 +235,12 @@ class TfrmMain : public TForm {
   void btnLoadWaveClick(TObject* Sender);
   void btnPlayWaveClick(TObject* Sender);
   void AddWaveToCurrentTrack();
+  // The hidden label Label35 shows the volume an audition played.
+  void ShowAuditionVolume(int played);
 
-  // The skin: the saved scheme at start-up, and after it was applied the
-  // faces of the first scheme.
+  // The drawn step faces from the program folder's skins, once.
+  void LoadDrawnFaces();
+  // The skin: the saved scheme at start-up.
   void ApplySavedSkin();
 
   void MakeComponentTables();

@@ -1,5 +1,7 @@
 #include "drummachine/skins/ApplySkin.h"
 
+#include "drummachine/skins/PictureCopy.h"
+
 namespace {
 
 // The faces a step cell shows, as items of the step face list.
@@ -24,14 +26,6 @@ constexpr int PictureSequencerThumbSelected = 10;
 
 TBitmap* Picture(const TStyBitmapList* list, int index) {
   return list->GetBitmapItem(index)->GetBitmap();
-}
-
-// Copies pictures 0..count-1. A window list that holds fewer items (its
-// stored pictures could not be read) grows to take them all.
-void CopyPictures(const TStyBitmapList* from, TStyBitmapList* to, int count) {
-  if (to == nullptr) return;
-  while (to->GetCount() < count) to->AddItem(nullptr);
-  for (int i = 0; i < count; ++i) to->GetBitmapItem(i)->SetBitmap(Picture(from, i));
 }
 
 // The face set first to another value makes the cell repaint even when its
@@ -71,8 +65,8 @@ void SetBackground(TStyFill* fill, const TStyBitmapList* pictures, bool set, int
 void ApplySkin(const TSkins& skins, const TMainModel& model, const TSkinTargets& targets) {
   const TSkin& skin = skins.GetSkin();
   const TStyBitmapList* pictures = skins.GetSkinsBitmapList();
-  CopyPictures(skins.GetSkinsButtonList(), targets.ButtonList, SkinsButtonCount);
-  CopyPictures(pictures, targets.BitmapList, SkinsBitmapCount);
+  CopyListPictures(skins.GetSkinsButtonList(), targets.ButtonList, 0, SkinsButtonCount);
+  CopyListPictures(pictures, targets.BitmapList, 0, SkinsBitmapCount);
 
   const TSong& song = model.Song;
   const int pattern = model.EditedPattern;

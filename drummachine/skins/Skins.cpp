@@ -1,5 +1,7 @@
 #include "drummachine/skins/Skins.h"
 
+#include "drummachine/skins/PictureCopy.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -12,10 +14,9 @@ std::unique_ptr<TStyBitmapList> MakeList(int count) {
   return list;
 }
 
-void CopyPictures(TStyBitmapList* from, TStyBitmapList* to) {
-  if (!from) return;
-  const int count = std::min(from->GetCount(), to->GetCount());
-  for (int i = 0; i < count; ++i) to->GetBitmapItem(i)->SetBitmap(from->GetBitmapItem(i)->GetBitmap());
+// The pictures both lists hold.
+void CopyCommonPictures(TStyBitmapList* from, TStyBitmapList* to) {
+  if (from) CopyListPictures(from, to, 0, std::min(from->GetCount(), to->GetCount()));
 }
 
 }  // namespace
@@ -28,12 +29,27 @@ TSkins::TSkins(std::string programFolder)
 TSkins::~TSkins() = default;
 
 void TSkins::TakeMainPictures(TStyBitmapList* bitmapList, TStyBitmapList* buttonList) {
-  CopyPictures(bitmapList, FSkinsBitmapList.get());
-  CopyPictures(buttonList, FSkinsButtonList.get());
+  CopyCommonPictures(bitmapList, FSkinsBitmapList.get());
+  CopyCommonPictures(buttonList, FSkinsButtonList.get());
   // The main window shows its own backgrounds until a skin says otherwise.
   const int taken = bitmapList ? bitmapList->GetCount() : 0;
   FMainBackgroundSet = FMainBackgroundSet || taken > SkinSlotOf(skMainBMP).Index;
   FTracksBackgroundSet = FTracksBackgroundSet || taken > SkinSlotOf(skTracksBMP).Index;
+}
+
+void TSkins::ShowBackgrounds(TStyBitmapList* windowList, bool on) const {
+  const int main = SkinSlotOf(skMainBMP).Index, tracks = SkinSlotOf(skTracksBMP).Index;
+  if (on) {
+    CopyListPictures(FSkinsBitmapList.get(), windowList, main, 1);
+    CopyListPictures(FSkinsBitmapList.get(), windowList, tracks, 1);
+    return;
+  }
+  // Read before anything changes: a picture that cannot be read leaves
+  // the window's backgrounds as they were.
+  TBitmap silver;
+  silver.LoadFromFile(FProgramFolder + "\\Skins\\silver.bmp");
+  while (windowList->GetCount() <= std::max(main, tracks)) windowList->AddItem(nullptr);
+  for (int slot : {main, tracks}) windowList->GetBitmapItem(slot)->SetBitmap(&silver);
 }
 
 std::string TSkins::SchemeFileName(const std::string& name) const {

@@ -37,6 +37,11 @@ class TSkins {
   // the backgrounds it brings count as set.
   void TakeMainPictures(TStyBitmapList* bitmapList, TStyBitmapList* buttonList);
 
+  // The window's backgrounds on (the skin's pictures, as the background
+  // command switches them back) or off (the plain silver picture of the
+  // skins folder in both places): the pictures of windowList's main and
+  // tracks background items.
+  void ShowBackgrounds(TStyBitmapList* windowList, bool on) const;
   // The skin file of a scheme: programFolder + "\skins\" + name + ".skn".
   std::string SchemeFileName(const std::string& name) const;
 

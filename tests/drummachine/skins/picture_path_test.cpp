@@ -3,6 +3,7 @@
 // fills when a skin is taken.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "drummachine/skins/SkinPicturePaths.h"
@@ -89,6 +90,33 @@ TEST(SkinPictures, ASkinFillsEachComboSlotFromItsFile) {
   EXPECT_EQ(FirstPixel(buttons, 3), folder.BuiltIn("btn2_2.bmp")) << "no name counts as entry 0";
   EXPECT_EQ(FirstPixel(bitmaps, 0), ColorOf(51)) << "a name with a dot is the path";
   EXPECT_EQ(FirstPixel(bitmaps, 1), folder.BuiltIn("Playbtn_2_Down.bmp"));
+}
+
+// The background command: off puts the skins folder's silver picture in the
+// window's two background items, on the skin's pictures again; a silver
+// picture that cannot be read leaves the window's pictures as they were.
+TEST(SkinPictures, BackgroundsOffShowSilverAndOnTheSkinsAgain) {
+  ProgramFolder folder;
+  TSkins skins(folder.Dir());
+  TStyBitmapList window(nullptr);
+  for (int i = 0; i < SkinsBitmapCount; ++i) {
+    TBitmap picture;
+    picture.SetSize(2, 2);
+    picture.GetCanvas()->SetPixels(0, 0, ColorOf(70 + i));
+    window.GetBitmapItem(window.AddItem(nullptr))->SetBitmap(&picture);
+  }
+  skins.ShowBackgrounds(&window, false);
+  EXPECT_EQ(FirstPixel(&window, 2), folder.BuiltIn("silver.bmp"));
+  EXPECT_EQ(FirstPixel(&window, 3), folder.BuiltIn("silver.bmp"));
+  for (int i : {0, 1, 4, 10}) EXPECT_EQ(FirstPixel(&window, i), ColorOf(70 + i)) << "item " << i;
+
+  skins.ShowBackgrounds(&window, true);
+  EXPECT_EQ(FirstPixel(&window, 2), FirstPixel(skins.GetSkinsBitmapList(), 2));
+  EXPECT_EQ(FirstPixel(&window, 3), FirstPixel(skins.GetSkinsBitmapList(), 3));
+
+  std::filesystem::remove(folder.Skins() + "/silver.bmp");
+  EXPECT_THROW(skins.ShowBackgrounds(&window, false), Exception);
+  EXPECT_EQ(FirstPixel(&window, 2), FirstPixel(skins.GetSkinsBitmapList(), 2)) << "unchanged";
 }
 
 TEST(SkinPictures, TheMainWindowsPicturesAreTheLookBeforeAnySkin) {
