@@ -28,13 +28,11 @@
 #include <string>
 #include <vector>
 
+#include "drummachine/mallowen/ProgramForms.h"
 #include "drummachine/mallowen/mallowen.h"
 #include "drummachine/startup/ProgramEntry.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
-
-void RegisterResources_mallowen_forms();
-void UnregisterResources_mallowen_forms();
 
 namespace mainwindowbench {
 
@@ -176,11 +174,11 @@ struct PaintCounter {
 // the main form's creation and the message loop (it may hook what it
 // measures). Returns the program's exit code.
 inline int RunDrumMachine(const std::function<void()>& begun, const std::function<void()>& created) {
-  return RunProgram({kAllProgramParts, {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms}}}, [&] {
+  return RunProgram(MallowenStartup(), [&] {
     begun();
     Application->Initialize();
-    Application->SetTitle("Brenkavar Tambrel");
-    Application->CreateForm(frmMain);
+    Application->SetTitle(MallowenTitle);
+    CreateMallowenForms();
     created();
     Application->Run();
     return 0;

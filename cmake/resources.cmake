@@ -26,7 +26,9 @@ function(drums_embed_resources target module manifest)
     COMMENT "Embedding the resources of ${module}"
     VERBATIM)
   add_custom_target(${target}_resources_${module} DEPENDS "${out}")
-  set_source_files_properties("${out}" PROPERTIES GENERATED TRUE)
+  # Each embedded file has its own data names: never merged with another
+  # into one unity source.
+  set_source_files_properties("${out}" TARGET_DIRECTORY ${target} PROPERTIES GENERATED TRUE SKIP_UNITY_BUILD_INCLUSION TRUE)
   target_sources(${target} PRIVATE "${out}")
   add_dependencies(${target} ${target}_resources_${module})
 endfunction()

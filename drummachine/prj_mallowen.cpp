@@ -1,16 +1,14 @@
-// The drum machine: the application with its title, the main window, the
-// message loop until the main window closes.
-#include "drummachine/mallowen/mallowen.h"
+// The drum machine: the application with its title, the main window and its
+// dialogs, the message loop until the main window closes.
+#include "drummachine/mallowen/ProgramForms.h"
 #include "drummachine/startup/ProgramEntry.h"
-
-void RegisterResources_mallowen_forms();
-void UnregisterResources_mallowen_forms();
+#include "platform/vcl/Forms.h"
 
 int main() {
-  return RunProgram({kAllProgramParts, {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms}}}, [] {
+  return RunProgram(MallowenStartup(), [] {
     Application->Initialize();
-    Application->SetTitle("Brenkavar Tambrel");
-    Application->CreateForm(frmMain);
+    Application->SetTitle(MallowenTitle);
+    CreateMallowenForms();
     Application->Run();
     return 0;
   });

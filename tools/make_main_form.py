@@ -36,6 +36,9 @@ CELL_TOP = 10  # within a track's row
 TRACKS, STEPS, PATTERNS = 12, 16, 16
 
 SILVER = "$00C0C0C0"
+# The captions of the two web-site items of the Help menu: the sites' addresses.
+MAKER_SITE_CAPTION = "www.brenkavar.example"
+SAMPLE_SITE_CAPTION = "samples.brenkavar.example"
 GREY = "$00808080"
 
 
@@ -167,18 +170,20 @@ def main_menu():
             props.append(("Visible", "False"))
         kit_items.append(menu_item(f"mnukit{n}", user_captions[n - 1], props))
 
-    recent = [menu_item(f"mnuRecent{n}", f"{n}. ", [("Visible", "False"), ("Enabled", "False")]) for n in range(1, 6)]
+    recent = [menu_item(f"mnuRecent{n}", f"{n}. ", [("Visible", "False"), ("OnClick", "mnuRecent1Click")])
+              for n in range(1, 6)]
     file_items = [
-        menu_item("mnuNew", "&New", [("Enabled", "False")]),
-        menu_item("mnuOpen", "&Open...", [("Enabled", "False")]),
-        menu_item("mnuSave", "&Save", [("Enabled", "False")]),
-        menu_item("mnuSaveAs", "Save &As...", [("Enabled", "False")]),
+        menu_item("New1", "&New", [("OnClick", "New1Click")]),
+        menu_item("Open1", "&Open...", [("OnClick", "Open1Click")]),
+        menu_item("Save1", "&Save", [("OnClick", "Save1Click")]),
+        menu_item("SaveAs1", "Save &As...", [("OnClick", "SaveAs1Click")]),
         separator("N1"),
-        menu_item("mnuImport", "Import MIDI file...", [("Enabled", "False")]),
+        menu_item("Import1", "Import", children=[
+            menu_item("MIDIfile2", "MIDI file", [("OnClick", "mnuImportMIDIClick")])]),
         menu_item("mnuExport", "Export", children=[
-            menu_item("MIDIFile1", "MIDI File...", [("Enabled", "False")]),
+            menu_item("MIDIFile1", "MIDI File", [("OnClick", "MIDIFile1Click")]),
             menu_item("DrumKit1", "DrumKit", [("Enabled", "False")])]),
-        Obj("N2", "TMenuItem", [("Caption", q("-")), ("Visible", "False")]),
+        Obj("N12", "TMenuItem", [("Caption", q("-")), ("Visible", "False")]),
     ] + recent + [separator("N3"), menu_item("Close1", "E&xit", [("OnClick", "Close1Click")])]
 
     edit_items = [
@@ -193,7 +198,7 @@ def main_menu():
         menu_item("mnuClearPattern", "Clear Pattern", [("OnClick", "mnuClearPatternClick")]),
         separator("N5"),
         menu_item("GenerateRandomTrack1", "Generate Random Track", [("OnClick", "GenerateRandomTrack1Click")]),
-        menu_item("GenerateRandomPattern1", "Generate Random Pattern...", [("Enabled", "False")]),
+        menu_item("GenerateRandomPattern1", "Generate Random Pattern...", [("OnClick", "GenerateRandomPattern1Click")]),
     ]
 
     def track_presets(prefix):
@@ -241,10 +246,19 @@ def main_menu():
     ]
 
     help_items = [
-        menu_item("HelpTopics1", "Help Topics", [("Enabled", "False")]),
+        menu_item("HelpIntro1", "Introduction", [("OnClick", "HelpIntro1Click")]),
+        menu_item("QuickStart1", "Getting Started", [("OnClick", "QuickStart1Click")]),
         menu_item("TambrelTips1", "Tambrel Tips", [("OnClick", "TambrelTips1Click")]),
         separator("N11"),
-        menu_item("About1", "About...", [("Enabled", "False")]),
+        menu_item("ProductUpdates1", "Product Updates/Info", children=[
+            menu_item("mnuWebSite1", MAKER_SITE_CAPTION, [("OnClick", "mnuWebSite1Click")])]),
+        menu_item("GetMoreDrumSamples1", "Get More Drum Samples", children=[
+            menu_item("mnuSampleSite1", SAMPLE_SITE_CAPTION, [("OnClick", "mnuSampleSite1Click")])]),
+        menu_item("ShareDrumPatterns1", "Share Drum Patterns", [("OnClick", "ShareDrumPatterns1Click")]),
+        separator("N13"),
+        menu_item("OnLineUserSupportForum1", "On-Line User Support Forum", [("OnClick", "OnLineUserSupportForum1Click")]),
+        separator("N14"),
+        menu_item("About2", "About", [("OnClick", "About2Click")]),
     ]
 
     menu = Obj("MainMenu1", "TMainMenu")
@@ -271,7 +285,7 @@ def popup_menus(track_presets):
     track.add(menu_item("popSolo", "Solo", [("OnClick", "mnuSoloClick")]))
     track.add(menu_item("popHumanize", "Humanize", [("OnClick", "mnuHumanizeClick")]))
     track.add(menu_item("popClearTrack", "Clear Track", [("OnClick", "mnuClearTrackClick")]))
-    track.add(separator("N12"))
+    track.add(separator("N20"))
     for item in track_presets("pop"):
         track.add(item)
     menus.append(track)

@@ -12,7 +12,8 @@ struct TExportState {
   int Slot = 0;
   int Step = 0;
   int Pattern = 1;
-  bool FirstNoteWritten = false;
+  bool FirstNoteWritten = false;  // the template's first drum note was passed
+  bool AnyNoteKept = false;  // a note of the song was written
   bool NoteInThisStep = true;
   std::uint32_t EmptySteps = 0;
 };
@@ -39,9 +40,16 @@ void HandleTemplateEvent(const TMainModel& model, TExportState& x, TMidiEvent& e
   // A template longer than the song's 16 patterns adds nothing.
   bool set = x.Pattern <= SongPatterns && IsOn(model.Song.StepOn(x.Step, x.Slot, x.Pattern));
   if (set) {
-    if (!x.NoteInThisStep && x.FirstNoteWritten) e.Delta = TicksPerStep;
+    if (!x.AnyNoteKept) {
+      // The first note lies its own step's time after the start (the steps
+      // before it were all empty), not a step after that.
+      e.Delta = x.EmptySteps * TicksPerStep;
+      x.AnyNoteKept = true;
+    } else {
+      if (!x.NoteInThisStep) e.Delta = TicksPerStep;
+      if (x.EmptySteps > 0) e.Delta = x.EmptySteps * TicksPerStep + TicksPerStep;
+    }
     x.NoteInThisStep = true;
-    if (x.EmptySteps > 0) e.Delta = x.EmptySteps * TicksPerStep + TicksPerStep;
     x.EmptySteps = 0;
     e.Data1 = static_cast<std::uint8_t>(model.MidiNoteOfTrack[x.Slot]);
   } else {

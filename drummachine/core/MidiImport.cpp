@@ -94,8 +94,12 @@ bool ImportMidiFile(TMainModel& model, const std::string& name) {
     if (model.ImportNoteCount >= ImportNoteLimit) continue;
     if (notesTaken > 0) {
       if (e.Delta > 20) AdvanceCursor(model);
-      // Unsigned: a delta well below the previous one, or any larger one.
-      if (previousDelta - e.Delta > 100) AdvanceCursor(model);
+      // A gap that changed from the one before moves one step more
+      // (unsigned: a delta well below the previous one, or any larger one).
+      // The first note's delta is its distance from the start, not a gap:
+      // comparing with it would put an empty step after the first note of
+      // every steady stream that starts at once.
+      if (notesTaken > 1 && previousDelta - e.Delta > 100) AdvanceCursor(model);
     }
     previousDelta = e.Delta;
     ++notesTaken;

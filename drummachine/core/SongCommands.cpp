@@ -73,7 +73,7 @@ void NewSong(TMainModel& model, ISongKit& kit, int kitId) {
   kit.LoadKit(kitId >= 0 && kitId <= 12 ? kitId : SoftSynthKit);
 }
 
-TSongFileExtras OpenSong(TMainModel& model, ISongKit& kit, const std::string& name, bool openAssociatedKit) {
+TSongFileExtras ReadSong(TMainModel& model, const std::string& name, bool openAssociatedKit) {
   TSongFileExtras extras = LoadFile(model, name, openAssociatedKit);
   model.HasFileName = true;
   model.Playing = false;
@@ -81,6 +81,11 @@ TSongFileExtras OpenSong(TMainModel& model, ISongKit& kit, const std::string& na
   model.CurrentTrack = 1;
   model.EditedPattern = 1;
   UpdateRecentList(model.RecentFiles, model.SongFileName);
+  return extras;
+}
+
+TSongFileExtras OpenSong(TMainModel& model, ISongKit& kit, const std::string& name, bool openAssociatedKit) {
+  TSongFileExtras extras = ReadSong(model, name, openAssociatedKit);
   if (openAssociatedKit) kit.LoadKitFile();
   return extras;
 }

@@ -37,9 +37,12 @@ TSongFileExtras LoadFile(TMainModel& model, const std::string& name, bool openAs
 // cut and the track names stay. Clears NewConfirmed.
 void NewSong(TMainModel& model, ISongKit& kit, int kitId);
 
-// File > Open and the recent songs: reads the song (LoadFile), then resets
-// the edit position, puts the song first in the recent list and, when asked,
-// reloads the song's kit. Nothing changes when the file cannot be read.
+// File > Open and the recent songs up to the kit: reads the song
+// (LoadFile), then resets the edit position and puts the song first in the
+// recent list. Nothing changes when the file cannot be read.
+TSongFileExtras ReadSong(TMainModel& model, const std::string& name, bool openAssociatedKit);
+
+// ReadSong and, when asked, the song's kit reloaded.
 TSongFileExtras OpenSong(TMainModel& model, ISongKit& kit, const std::string& name, bool openAssociatedKit);
 
 // File > Save / Save As with the dialog's file name: the name and the recent

@@ -69,6 +69,15 @@ void TTrackPanel::Deselect() {
   FView.SetTrackButtonsColor(FModel.CurrentTrack, TrackButtonColor);
 }
 
+void TTrackPanel::ShowStrips() {
+  for (int t = 1; t <= SongTracks; ++t) {
+    FView.SetTrackButtonsColor(t, TrackButtonColor);
+    FView.SetFaderPosition(t, FSong.TrackVolume[t]);
+    FView.SetMuteButtonColor(t, FSong.TrackMute[t] ? MutedColor : TrackButtonColor);
+    FView.SetSoloButtonColor(t, FSong.TrackSolo[t] ? SoloedColor : TrackButtonColor);
+  }
+}
+
 void TTrackPanel::SelectTrack(int track) {
   if (!TTrackArray<int>::Contains(track)) return;
   Deselect();

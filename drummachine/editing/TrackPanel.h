@@ -99,8 +99,13 @@ class TTrackPanel {
   // the popup lists that track's waves.
   void popDrum1Popup();
 
- private:
+  // The current track's buttons out of the selected look.
   void Deselect();
+  // Every track's strip as the song has it (fader, mute and solo colours),
+  // with no track marked: after a song was read, emptied or imported.
+  void ShowStrips();
+
+ private:
   void StoreVolume(std::int64_t volume);
   void StorePan(std::int64_t pan);
   void StorePitch(std::int64_t pitch);

@@ -1,5 +1,6 @@
 // The main window's step grid handlers: the cell, pattern and menu commands
 // go to the grid editor with the track, step or pattern of their sender.
+#include "drummachine/dialogs/generate.h"
 #include "drummachine/editing/StepGridEditor.h"
 #include "drummachine/mallowen/ComponentNames.h"
 #include "drummachine/mallowen/mallowen.h"
@@ -26,6 +27,15 @@ DRUMS_GRID_COMMAND(mnuCutPatternClick)
 DRUMS_GRID_COMMAND(mnuPastePatternClick)
 
 #undef DRUMS_GRID_COMMAND
+
+void TfrmMain::GenerateRandomPattern1Click(TObject*) {
+  if (frmGenerate == nullptr) return;
+  frmGenerate->Model = &Model;
+  frmGenerate->ShowModal();
+  if (!Model.GenerateConfirmed) return;
+  TQuiet quiet(*this);
+  FGrid->FillRandomPattern(frmGenerate->CheckedTracks());
+}
 
 void TfrmMain::M01_01Click(TObject* Sender) {
   if (FQuiet) return;

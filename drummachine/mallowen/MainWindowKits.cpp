@@ -109,31 +109,12 @@ void TfrmMain::ShowAuditionVolume(int played) {
 }
 
 void TfrmMain::AddWaveToCurrentTrack() {
-  if (!ChooseWaveFile) return;
-  const std::optional<std::string> path = ChooseWaveFile();
+  if (!ChooseFile) return;
+  const std::optional<std::string> path = ChooseFile(WaveChoice(Model.ProgramFolder));
   if (!path || path->empty()) return;
   {
     TQuiet quiet(*this);
     AddWave(*FKits, *path, ExcludeTrailingBackslash(ExtractFilePath(*path)));
   }
   UpdateBox();
-}
-
-namespace {
-
-// Until the program's own wave dialog exists, the class library's open
-// dialog chooses the file.
-std::optional<std::string> ChooseWithOpenDialog(const std::string& folder) {
-  TOpenDialog dialog(nullptr);
-  dialog.SetTitle("Open Wave file");
-  dialog.SetFilter("Wave Files (*.wav)|*.wav");
-  dialog.SetInitialDir(folder);
-  if (!dialog.Execute()) return std::nullopt;
-  return dialog.GetFileName();
-}
-
-}  // namespace
-
-std::function<std::optional<std::string>()> MakeOpenDialogChoice(const std::string& folder) {
-  return [folder] { return ChooseWithOpenDialog(folder); };
 }

@@ -118,4 +118,20 @@ void TfrmMain::Publish(TPublisher<TfrmMain>& p) {
   p.Method("edtDrumChange", &TfrmMain::edtDrumChange);
   p.Method("btnLoadWaveClick", &TfrmMain::btnLoadWaveClick);
   p.Method("btnPlayWaveClick", &TfrmMain::btnPlayWaveClick);
+
+  p.Method("New1Click", &TfrmMain::New1Click);
+  p.Method("Open1Click", &TfrmMain::Open1Click);
+  p.Method("Save1Click", &TfrmMain::Save1Click);
+  p.Method("SaveAs1Click", &TfrmMain::SaveAs1Click);
+  p.Method("mnuRecent1Click", &TfrmMain::mnuRecent1Click);
+  p.Method("mnuImportMIDIClick", &TfrmMain::mnuImportMIDIClick);
+  p.Method("MIDIFile1Click", &TfrmMain::MIDIFile1Click);
+  p.Method("GenerateRandomPattern1Click", &TfrmMain::GenerateRandomPattern1Click);
+  p.Method("HelpIntro1Click", &TfrmMain::HelpIntro1Click);
+  p.Method("QuickStart1Click", &TfrmMain::QuickStart1Click);
+  p.Method("mnuWebSite1Click", &TfrmMain::mnuWebSite1Click);
+  p.Method("mnuSampleSite1Click", &TfrmMain::mnuSampleSite1Click);
+  p.Method("OnLineUserSupportForum1Click", &TfrmMain::OnLineUserSupportForum1Click);
+  p.Method("ShareDrumPatterns1Click", &TfrmMain::ShareDrumPatterns1Click);
+  p.Method("About2Click", &TfrmMain::About2Click);
 }

@@ -191,7 +191,7 @@ void TMainWindowView::ShowRecentSongs(const TRangeArray<std::string, 1, RecentSo
     item->SetCaption(std::to_string(n) + ". " + files[n]);
     item->SetVisible(!files[n].empty());
   }
-  FForm.Component<TMenuItem>("N2")->SetVisible(!files[1].empty());
+  FForm.Component<TMenuItem>("N12")->SetVisible(!files[1].empty());
 }
 
 // ------------------------------------------------------------------- waves

@@ -7,8 +7,11 @@
 #include <functional>
 
 #include "drummachine/core/RecentFiles.h"
+#include "drummachine/dialogs/bday.h"
+#include "drummachine/dialogs/beatinfo.h"
 #include "drummachine/editing/StepGridEditor.h"
 #include "drummachine/editing/TrackPanel.h"
+#include "drummachine/kits/DrumKits.h"
 #include "drummachine/kits/DsTrackWaveList.h"
 #include "drummachine/kits/KitContext.h"
 #include "drummachine/mallowen/ComponentNames.h"
@@ -88,9 +91,21 @@ void TfrmMain::FormCreate(TObject*) {
   FPanel = std::make_unique<TTrackPanel>(Model, *FView, *FView, FTrackLists);
   FGrid = std::make_unique<TStepGridEditor>(Model, *FView, *FPanel, *FEngine, FRandom);
   FKits.reset(new TKitContext{Model, TrackWaveLists, *FScratchWave, *FView});
+  FSongKit = std::make_unique<TDrumKits>(*FKits);
+  // The dialogs are made after the main window: they are bound to it when
+  // they are shown.
+  ShowBeatDialog = [this](const TBeatPreset& preset) {
+    if (frmBeat == nullptr) return;
+    frmBeat->Model = &Model;
+    frmBeat->Grid = FView.get();
+    frmBeat->TrackList = [this](int track) { return FTrackLists[track]; };
+    frmBeat->Preset(preset);
+    frmBeat->ShowModal();
+  };
   Model.ProgramFolder = FileListBox1->GetDirectory();
   FSkins = std::make_unique<TSkins>(Model.ProgramFolder);
-  ChooseWaveFile = MakeOpenDialogChoice(Model.ProgramFolder);
+  ChooseFile = ChooseWithFileDialog;
+  SongFolder = Model.ProgramFolder + "\\drum patterns";
   Application->SetHelpFile(Model.ProgramFolder + "\\help files\\Manual.hlp");
   FScratchBitmap = std::make_unique<TBitmap>();
   for (int i = 0; i < static_cast<int>(program_texts::kTips.size()); ++i)
@@ -117,6 +132,7 @@ void TfrmMain::FormCreate(TObject*) {
 }
 
 void TfrmMain::FormShow(TObject*) {
+  if (frmBday != nullptr && IsGreetingDate()) frmBday->ShowModal();
   if (Tips->GetShowAtStart()) Tips->Execute();
   ApplySavedSkin();
 }
@@ -213,6 +229,10 @@ void TfrmMain::FormClose(TObject*, TCloseAction&) {
   } catch (...) {
     // The program still ends; the user learns that the lists were not kept.
     Application->HandleException(this, std::current_exception());
+  }
+  if (frmBday != nullptr && IsGreetingDate()) {
+    frmBday->SetCaption(std::string(program_texts::kGreetingClosingCaption));
+    frmBday->ShowModal();
   }
 }
 

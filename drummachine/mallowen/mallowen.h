@@ -23,6 +23,7 @@
 #include "drummachine/core/MainModel.h"
 #include "drummachine/core/PlaybackEngine.h"
 #include "drummachine/core/RandomSource.h"
+#include "drummachine/mallowen/FileChoice.h"
 #include "platform/vcl/Buttons.h"
 #include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/ExtCtrls.h"
@@ -41,6 +42,7 @@ class TStepGridEditor;
 class TTrackPanel;
 class TSkins;
 struct TKitContext;
+class TDrumKits;
 struct TBeatPreset;
 
 constexpr int StepCellCount = SongTracks * SongSteps;
@@ -88,9 +90,19 @@ class TfrmMain : public TForm {
   // drawn for 16th or for 32nd notes; with a skin its own faces, centred in
   // the narrow cells of a 32nd-note track.
   void ShowTrackFaces(int track, bool thirtySecond);
-  // Where "Add a Sample..." and the load button get their ".wav" file: the
-  // class library's open dialog (tests put a choice of their own here).
-  std::function<std::optional<std::string>()> ChooseWaveFile;
+  // Where the file commands (open, save, export, import, a wave for a track)
+  // get their file: the class library's dialogs, given each command's
+  // caption, mask and start folder (tests put a choice of their own here).
+  TChooseFile ChooseFile;
+  // The open dialog's "Open associated Drumkit?": a song opened brings its
+  // kit (the dialog's start state).
+  bool OpenAssociatedKit = true;
+  // The folder the song dialogs start in: "drum patterns" at first, then the
+  // folder of the last song opened or saved.
+  std::string SongFolder;
+  // Opens a web page, an e-mail or a document through the shell; a failure
+  // is raised with its text.
+  int ShellOpenFile(HWND owner, const std::string& file, const std::string& parameters, const std::string& folder);
   // Where the cell popup shows the beat dialog, preset for the cell that was
   // right-clicked (unset: nothing shows).
   std::function<void(const TBeatPreset&)> ShowBeatDialog;
@@ -162,6 +174,32 @@ class TfrmMain : public TForm {
   void FormClose(TObject* Sender, TCloseAction& Action);
   void Close1Click(TObject* Sender);
 
+  // The file menu.
+  void New1Click(TObject* Sender);
+  void Open1Click(TObject* Sender);
+  void Save1Click(TObject* Sender);
+  void SaveAs1Click(TObject* Sender);
+  void mnuRecent1Click(TObject* Sender);
+  void mnuImportMIDIClick(TObject* Sender);
+  void MIDIFile1Click(TObject* Sender);
+  // The song and the file name on the window after a song was read,
+  // emptied or imported.
+  void ShowSong(bool allTracks32nd);
+  void ShowSongFileName();
+  void SaveSong(const std::optional<std::string>& chosen);
+  // Opens the song file name; false when it could not be read (reported).
+  void OpenSongFile(const std::string& name);
+  void RememberSongFolder(const std::string& path);
+
+  // The help menu.
+  void HelpIntro1Click(TObject* Sender);
+  void QuickStart1Click(TObject* Sender);
+  void mnuWebSite1Click(TObject* Sender);
+  void mnuSampleSite1Click(TObject* Sender);
+  void OnLineUserSupportForum1Click(TObject* Sender);
+  void ShareDrumPatterns1Click(TObject* Sender);
+  void About2Click(TObject* Sender);
+
   // The step clock and the transport.
   void DsTimer1Timer(TObject* Sender, int LagCount);
   void StyMMButton1Click(TObject* Sender);
@@ -187,6 +225,7 @@ class TfrmMain : public TForm {
   void mnuClearTrackClick(TObject* Sender);
   void mnuClearPatternClick(TObject* Sender);
   void GenerateRandomTrack1Click(TObject* Sender);
+  void GenerateRandomPattern1Click(TObject* Sender);
   void mnuCopyTrackClick(TObject* Sender);
   void mnuCutTrackClick(TObject* Sender);
   void mnuPasteTrackClick(TObject* Sender);
@@ -267,6 +306,7 @@ class TfrmMain : public TForm {
   std::unique_ptr<TTrackPanel> FPanel;
   std::unique_ptr<TStepGridEditor> FGrid;
   std::unique_ptr<TKitContext> FKits;
+  std::unique_ptr<TDrumKits> FSongKit;
   std::unique_ptr<TSkins> FSkins;
   std::unique_ptr<TWave> FScratchWave;
   std::unique_ptr<TBitmap> FScratchBitmap;
@@ -276,6 +316,3 @@ class TfrmMain : public TForm {
 };
 
 extern TfrmMain* frmMain;
-
-// The wave file choice of the class library's open dialog, starting in folder.
-std::function<std::optional<std::string>()> MakeOpenDialogChoice(const std::string& folder);

@@ -1,5 +1,5 @@
-// The standard controls: labels, edits, push buttons, check boxes, list
-// boxes and combo boxes.
+// The standard controls: labels, edits, memos, push buttons, check boxes,
+// list boxes and combo boxes.
 #pragma once
 
 #include "platform/vcl/stdctrls/Button.h"
@@ -7,6 +7,7 @@
 #include "platform/vcl/stdctrls/Edit.h"
 #include "platform/vcl/stdctrls/Label.h"
 #include "platform/vcl/stdctrls/ListBox.h"
+#include "platform/vcl/stdctrls/Memo.h"
 #include "platform/vcl/stdctrls/StdCtrlsTypes.h"
 
 namespace vcl {

@@ -35,9 +35,17 @@ std::uint64_t NowMicros();
 void UseManual(std::uint64_t startMicros);
 // Moves the manual clock forward and wakes every timed wait and listener.
 void Advance(std::uint64_t micros);
-// Back to the real monotonic clock.
+// Back to the real monotonic clock and the real wall clock (see UseRealWall).
 void UseReal();
 bool IsManual();
+
+// Tests: from now on the wall clock (GetSystemTime, GetLocalTime,
+// GetSystemTimeAsFileTime and the class library's Now and Date) reads this
+// instant, in microseconds since 1970-01-01 UTC, plus whatever the clock seam
+// moves on afterwards. The times of files stay the file system's own.
+void SetWallMicros(std::int64_t unixMicros);
+// The wall clock back to the system's.
+void UseRealWall();
 
 // Called after each Advance, on the advancing thread (the window manager uses
 // it to wake its message loop). Returns an id for RemoveAdvanceListener.
@@ -210,6 +218,14 @@ HWND CurrentMessageBox();
 // The default button's answer for a box type (what Enter gives).
 int DefaultAnswer(UINT type);
 
+// Volumes arriving and going. The window manager watches the mount table and
+// sends WM_DEVICECHANGE (DBT_DEVICEARRIVAL or DBT_DEVICEREMOVECOMPLETE, with
+// a DEV_BROADCAST_VOLUME) to every top-level window when a volume is mounted
+// or unmounted; these announce one as if that had happened, without touching
+// the mount table, so that tests can drive what reacts to volumes.
+void AnnounceVolumeArrival(const std::string& mountPoint);
+void AnnounceVolumeRemoval(const std::string& mountPoint);
+
 // The desktop window that shows a window's top-level window (where tests
 // inject input through the headless host), or 0.
 host::WindowId HostWindowOf(HWND hwnd);
@@ -242,5 +258,17 @@ namespace win::shell {
 using Launcher = std::function<bool(const std::vector<std::string>& argv)>;
 // Null restores the real launcher.
 void SetLauncher(Launcher launcher);
+
+// One ShellExecuteA call as its caller made it (null strings as empty ones).
+struct ExecuteCall {
+  HWND owner = nullptr;
+  std::string verb, file, parameters, folder;
+  INT show = 0;
+};
+// Tests: answers every ShellExecuteA call in the shell's place with the
+// result it returns (above 32 success, else an error code); nothing is
+// opened. Null gives the calls back to the shell.
+using ExecuteHook = std::function<INT_PTR(const ExecuteCall& call)>;
+void SetExecuteHook(ExecuteHook hook);
 
 }  // namespace win::shell

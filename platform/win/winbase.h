@@ -373,4 +373,17 @@ DWORD GetProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LP
 UINT GetProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault);
 BOOL WriteProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString);
 
+// ---- Wide strings ------------------------------------------------------------
+
+// Text here is UTF-8 whichever code page is named, and a wide character holds
+// one code point. A length of -1 reads up to the terminating zero, which is
+// then counted and written too; an output size of 0 asks for the size needed.
+// A buffer too small gives 0 and ERROR_INSUFFICIENT_BUFFER.
+#define CP_ACP 0
+#define CP_UTF8 65001
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte, WCHAR* lpWideCharStr,
+                        int cchWideChar);
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+                        int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
+
 #include "platform/win/winreg.h"

@@ -69,7 +69,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
   p.Prop("Align", &TControl::GetAlign, &TControl::SetAlign).Default(alNone);
   p.Prop("Anchors", &TControl::GetAnchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop});
   p.Prop("Constraints", &TControl::GetConstraints, &TControl::SetConstraints);
-  p.Prop("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor).Default(crDrag);
+  p.Prop("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor).Default(crDrag).Idents("TCursor");
   p.Prop("DragMode", &TControl::GetDragMode, &TControl::SetDragMode).Default(dmManual);
   p.Prop("Ctl3D", &TControl::GetCtl3D, &TControl::SetCtl3D).Stored([](TControl& c) { return !c.FParentCtl3D; });
   p.Prop("ParentCtl3D", &TControl::GetParentCtl3D, &TControl::SetParentCtl3D).Default(true);
@@ -88,7 +88,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
     return !c.FParentShowHint;
   });
   p.Prop("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint).Default(true);
-  p.Prop("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault);
+  p.Prop("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault).Idents("TCursor");
   p.Prop("Action", &TControl::GetAction, &TControl::SetAction);
   p.Prop("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
   p.Prop("OnClick", &TControl::OnClick);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/vcl/classes/strings/StringList.h"
+#include "platform/vcl/controls/CursorIdents.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/vcl/rtl/StartCount.h"
 #include "platform/win/windows.h"
@@ -148,6 +149,7 @@ TStartCount controlStarts;
 
 void InitControls() {
   controlStarts.Start([] {
+    RegisterCursorIdents();
     Screen = new TScreen(nullptr);
     Mouse = new TMouse();
   });
@@ -159,6 +161,7 @@ void DoneControls() {
     Screen = nullptr;
     delete Mouse;
     Mouse = nullptr;
+    UnRegisterCursorIdents();
   });
 }
 }  // namespace vcl

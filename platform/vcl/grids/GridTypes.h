@@ -8,6 +8,7 @@
 #include "platform/vcl/classes/typeinfo/Published.h"
 #include "platform/vcl/classes/typeinfo/Set.h"
 #include "platform/vcl/graphics/Geometry.h"
+#include "platform/vcl/stdctrls/StdCtrlsTypes.h"  // TScrollStyle
 
 // Sizing and moving rows or columns by mouse are kept as names so that forms
 // naming them read, but the grid does not offer them.
@@ -36,10 +37,6 @@ using TGridOptions = TSet<TGridOption>;
 enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
 DRUMS_ENUM_NAMES(TGridDrawStateItem, "gdSelected", "gdFocused", "gdFixed")
 using TGridDrawState = TSet<TGridDrawStateItem>;
-
-// Which of the window's scroll bars the grid may show.
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-DRUMS_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
 
 struct TGridCoord {
   int X = 0;

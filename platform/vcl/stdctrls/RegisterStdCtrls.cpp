@@ -3,7 +3,7 @@
 
 namespace vcl {
 void RegisterStdCtrlsClasses() {
-  RegisterClasses({TLabel::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
-                   TListBox::StaticClass(), TComboBox::StaticClass()});
+  RegisterClasses({TLabel::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(),
+                   TCheckBox::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass()});
 }
 }  // namespace vcl

@@ -9,6 +9,10 @@ class TWinControl;
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 DRUMS_ENUM_NAMES(TTextLayout, "tlTop", "tlCenter", "tlBottom")
 
+// Which of the window's scroll bars a memo or a grid shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+DRUMS_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 DRUMS_ENUM_NAMES(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed")
 

@@ -22,6 +22,10 @@ struct State {
   std::atomic<std::uint64_t> manualNow{0};
   std::uint64_t manualStart = 0;
   std::int64_t wallAtManualStart = 0;
+  // A wall time set by a test, and the clock seam's reading when it was set.
+  bool wallSet = false;
+  std::int64_t wallSetTo = 0;
+  std::uint64_t nowAtWallSet = 0;
   std::multiset<int> waiters;
   std::map<int, std::function<void()>> listeners;
   int nextListener = 1;
@@ -56,6 +60,11 @@ std::uint64_t NowMicros() {
 void UseManual(std::uint64_t startMicros) {
   State& s = TheState();
   std::lock_guard guard(s.lock);
+  if (s.wallSet) {
+    // A set wall time goes on from where it stands on the new clock.
+    s.wallSetTo += static_cast<std::int64_t>(NowMicros() - s.nowAtWallSet);
+    s.nowAtWallSet = startMicros;
+  }
   s.manualNow = startMicros;
   s.manualStart = startMicros;
   s.wallAtManualStart = RealWallMicros();
@@ -82,6 +91,7 @@ void UseReal() {
   State& s = TheState();
   std::lock_guard guard(s.lock);
   s.manual = false;
+  s.wallSet = false;
   const std::uint64_t one = 1;
   for (int fd : s.waiters) {
     ssize_t written = write(fd, &one, sizeof one);
@@ -133,9 +143,26 @@ AdvanceWaiter::~AdvanceWaiter() {
 
 std::int64_t WallMicros() {
   State& s = TheState();
-  if (!s.manual.load()) return RealWallMicros();
+  const std::uint64_t now = NowMicros();
   std::lock_guard guard(s.lock);
-  return s.wallAtManualStart + static_cast<std::int64_t>(s.manualNow.load() - s.manualStart);
+  if (s.wallSet) return s.wallSetTo + static_cast<std::int64_t>(now - s.nowAtWallSet);
+  if (!s.manual.load()) return RealWallMicros();
+  return s.wallAtManualStart + static_cast<std::int64_t>(now - s.manualStart);
+}
+
+void SetWallMicros(std::int64_t unixMicros) {
+  State& s = TheState();
+  const std::uint64_t now = NowMicros();
+  std::lock_guard guard(s.lock);
+  s.wallSet = true;
+  s.wallSetTo = unixMicros;
+  s.nowAtWallSet = now;
+}
+
+void UseRealWall() {
+  State& s = TheState();
+  std::lock_guard guard(s.lock);
+  s.wallSet = false;
 }
 
 }  // namespace win::clock

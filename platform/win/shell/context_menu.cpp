@@ -74,13 +74,16 @@ void CopyText(const char* text, UINT type, LPSTR out, UINT room) {
   }
 }
 
-class ShellContextMenu final : public ComObject<IContextMenu2> {
+// Only IContextMenu: the menu leaves its "Send To" popup to the caller, who
+// fills and draws it from the menu messages (a menu answering IContextMenu2
+// would be handed those messages instead).
+class ShellContextMenu final : public ComObject<IContextMenu> {
  public:
   ShellContextMenu(Items folder, std::vector<Items> children)
       : folder_(std::move(folder)), children_(std::move(children)) {}
 
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
-    return Answer(ppv, riid == IID_IUnknown || riid == IID_IContextMenu || riid == IID_IContextMenu2);
+    return Answer(ppv, riid == IID_IUnknown || riid == IID_IContextMenu);
   }
 
   HRESULT QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) override {
@@ -127,7 +130,8 @@ class ShellContextMenu final : public ComObject<IContextMenu2> {
   }
 
   HRESULT InvokeCommand(CMINVOKECOMMANDINFO* info) override {
-    if (!info || !info->lpVerb) return E_INVALIDARG;
+    if (!info) return E_INVALIDARG;
+    // MAKEINTRESOURCE(0), the first command, is a null verb pointer.
     const Command* command = IS_INTRESOURCE(info->lpVerb)
                                  ? FindCommand(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(info->lpVerb)))
                                  : FindVerb(info->lpVerb);
@@ -155,8 +159,6 @@ class ShellContextMenu final : public ComObject<IContextMenu2> {
       default: return E_INVALIDARG;
     }
   }
-
-  HRESULT HandleMenuMsg(UINT, WPARAM, LPARAM) override { return S_OK; }
 
  private:
   std::vector<std::string> ChildPaths() const {
@@ -262,7 +264,7 @@ class ShellContextMenu final : public ComObject<IContextMenu2> {
 
 }  // namespace
 
-IContextMenu2* CreateShellContextMenu(const Items& folder, const std::vector<Items>& children) {
+IContextMenu* CreateShellContextMenu(const Items& folder, const std::vector<Items>& children) {
   return new ShellContextMenu(folder, children);
 }
 

@@ -9,6 +9,6 @@
 namespace win::shell {
 
 // A menu for the children of the folder; no children: the folder itself.
-IContextMenu2* CreateShellContextMenu(const Items& folder, const std::vector<Items>& children);
+IContextMenu* CreateShellContextMenu(const Items& folder, const std::vector<Items>& children);
 
 }  // namespace win::shell

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <map>
 
+#include "platform/win/kernel/paths.h"
 #include "platform/win/shell/com_base.h"
 #include "platform/win/shell/namespace_paths.h"
 #include "platform/win/windows.h"
@@ -200,6 +201,18 @@ std::vector<std::string> PathsOfDropFiles(const void* block, std::size_t size) {
     paths.emplace_back(bytes + at, length);
     at += length + 1;
   }
+  return paths;
+}
+
+std::vector<std::string> DroppedFilePaths(IDataObject* data) {
+  std::vector<std::string> paths;
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (!data || FAILED(data->GetData(&format, &medium))) return paths;
+  for (const std::string& path : PathsOfDropFiles(GlobalLock(medium.hGlobal), GlobalSize(medium.hGlobal)))
+    paths.push_back(win::kernel::ResolvePath(path));
+  GlobalUnlock(medium.hGlobal);
+  ReleaseStgMedium(&medium);
   return paths;
 }
 

@@ -17,5 +17,7 @@ IDataObject* CreateDropFilesDataObject(const std::vector<std::string>& paths);
 
 // The paths of a CF_HDROP block (Windows form, as written).
 std::vector<std::string> PathsOfDropFiles(const void* block, std::size_t size);
+// The POSIX paths of a data object's CF_HDROP; none when it has no such block.
+std::vector<std::string> DroppedFilePaths(IDataObject* data);
 
 }  // namespace win::shell

@@ -15,18 +15,6 @@ namespace win::shell {
 
 namespace {
 
-std::vector<std::string> DroppedPaths(IDataObject* data) {
-  std::vector<std::string> paths;
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  if (!data || FAILED(data->GetData(&format, &medium))) return paths;
-  for (const std::string& path : PathsOfDropFiles(GlobalLock(medium.hGlobal), GlobalSize(medium.hGlobal)))
-    paths.push_back(win::kernel::ResolvePath(path));
-  GlobalUnlock(medium.hGlobal);
-  ReleaseStgMedium(&medium);
-  return paths;
-}
-
 class FolderDropTarget final : public ComObject<IDropTarget> {
  public:
   explicit FolderDropTarget(std::string folder) : folder_(std::move(folder)) {}
@@ -37,7 +25,7 @@ class FolderDropTarget final : public ComObject<IDropTarget> {
 
   HRESULT DragEnter(IDataObject* data, DWORD keys, POINTL, DWORD* effect) override {
     if (!effect) return E_INVALIDARG;
-    sources_ = DroppedPaths(data);
+    sources_ = DroppedFilePaths(data);
     *effect = Choose(keys, *effect);
     return S_OK;
   }
@@ -55,7 +43,7 @@ class FolderDropTarget final : public ComObject<IDropTarget> {
 
   HRESULT Drop(IDataObject* data, DWORD keys, POINTL, DWORD* effect) override {
     if (!effect) return E_INVALIDARG;
-    sources_ = DroppedPaths(data);
+    sources_ = DroppedFilePaths(data);
     *effect = Choose(keys, *effect);
     HRESULT result = S_OK;
     for (const std::string& source : sources_) {

@@ -75,7 +75,11 @@ std::string HomeFolder() {
 
 std::string DesktopFolder() {
   std::string desktop = XdgDesktopDir();
-  return desktop.empty() ? Join(HomeFolder(), "Desktop") : desktop;
+  if (desktop.empty()) desktop = Join(HomeFolder(), "Desktop");
+  // A fresh home may have none yet; the desktop is where drops and new
+  // folders land, so it is made on first use.
+  win::kernel::MakeDirs(desktop);
+  return desktop;
 }
 
 std::string ConfigFolder() {

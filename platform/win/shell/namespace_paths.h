@@ -12,7 +12,8 @@
 namespace win::shell {
 
 std::string HomeFolder();
-// The XDG desktop directory (user-dirs.dirs), else ~/Desktop.
+// The XDG desktop directory (user-dirs.dirs), else ~/Desktop; made when
+// missing.
 std::string DesktopFolder();
 std::string ConfigFolder();
 std::string DataFolder();

@@ -1,7 +1,9 @@
 // ShellExecuteA: documents and links go to the desktop's opener.
 #include <sys/stat.h>
 
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/win/kernel/paths.h"
 #include "platform/win/shell/opener.h"
@@ -23,13 +25,27 @@ bool IsUrl(std::string_view target) {
   return true;
 }
 
-HINSTANCE Result(int code) {
-  return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(code));
+HINSTANCE Result(INT_PTR code) {
+  return reinterpret_cast<HINSTANCE>(code);
+}
+
+win::shell::ExecuteHook& Hook() {
+  static win::shell::ExecuteHook hook;
+  return hook;
 }
 
 }  // namespace
 
-HINSTANCE ShellExecuteA(HWND, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR, LPCSTR lpDirectory, INT) {
+void win::shell::SetExecuteHook(ExecuteHook hook) {
+  Hook() = std::move(hook);
+}
+
+HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory,
+                        INT nShowCmd) {
+  if (Hook()) {
+    auto text = [](LPCSTR s) { return std::string(s ? s : ""); };
+    return Result(Hook()({hwnd, text(lpOperation), text(lpFile), text(lpParameters), text(lpDirectory), nShowCmd}));
+  }
   const std::string_view verb = lpOperation ? lpOperation : "";
   if (!verb.empty() && !win::kernel::EqualsIgnoringCase(verb, "open")) return Result(SE_ERR_NOASSOC);
   const std::string_view file = lpFile ? lpFile : "";

@@ -10,6 +10,7 @@
 #include "platform/win/shell/data_object.h"
 #include "platform/win/shell/folder_details.h"
 #include "platform/win/shell/folder_drop_target.h"
+#include "platform/win/shell/program_drop_target.h"
 #include "platform/win/shell/folder_items.h"
 #include "platform/win/shell/id_list_enumerator.h"
 #include "platform/win/shell/namespace_paths.h"
@@ -152,6 +153,11 @@ class ShellFolder final : public ComObject<IShellFolder2> {
       const std::optional<std::string> path = PathOf(absolute_, children[0]);
       if (!path) return E_NOINTERFACE;
       object = CreateFolderDropTarget(*path);
+    } else if (riid == IID_IDropTarget && cidl == 1) {
+      // A program takes the files dropped on it as its arguments.
+      const std::optional<std::string> path = PathOf(absolute_, children[0]);
+      if (!path || !IsProgramFile(*path)) return E_NOINTERFACE;
+      object = CreateProgramDropTarget(*path);
     } else
       return E_NOINTERFACE;
     const HRESULT result = object->QueryInterface(riid, ppv);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace win::text {
@@ -16,6 +17,10 @@ struct DecodedChar {
 
 // Decodes the character starting at text[pos]; pos must be < text.size().
 DecodedChar DecodeUtf8At(std::string_view text, std::size_t pos);
+
+// Appends the UTF-8 bytes of cp; a value that is no character (a surrogate,
+// beyond U+10FFFF) becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Length of the longest prefix of text not longer than maxBytes that ends on a
 // character boundary.

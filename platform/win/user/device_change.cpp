@@ -8,6 +8,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "platform/win/drums_ext.h"
 #include "platform/win/user/window.h"
 #include "platform/win/user/wm_state.h"
 
@@ -60,6 +61,26 @@ void VolumesChanged(const std::vector<std::string>& now) {
   for (const std::string& m : before)
     if (!std::binary_search(sorted.begin(), sorted.end(), m))
       Broadcast(DBT_DEVICEREMOVECOMPLETE, UnitMaskFor(m, before));
+}
+
+namespace {
+
+// Broadcasts the event for a mount point, numbered as if it were known.
+void AnnounceVolumeEvent(WPARAM event, const std::string& mountPoint) {
+  std::vector<std::string> all = WM().knownVolumes;
+  if (!std::binary_search(all.begin(), all.end(), mountPoint))
+    all.insert(std::upper_bound(all.begin(), all.end(), mountPoint), mountPoint);
+  Broadcast(event, UnitMaskFor(mountPoint, all));
+}
+
+}  // namespace
+
+void AnnounceVolumeArrival(const std::string& mountPoint) {
+  AnnounceVolumeEvent(DBT_DEVICEARRIVAL, mountPoint);
+}
+
+void AnnounceVolumeRemoval(const std::string& mountPoint) {
+  AnnounceVolumeEvent(DBT_DEVICEREMOVECOMPLETE, mountPoint);
 }
 
 void CheckVolumes() {

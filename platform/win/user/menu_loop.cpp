@@ -120,10 +120,22 @@ void RedrawLevel(Level& l) {
   UpdateWindow(l.window);
 }
 
+// The highlighted item carries MFS_HILITE in its state while it is
+// highlighted, as owners that search a menu from its highlight expect.
+void MarkHilite(HMENU menu, int index) {
+  Menu* m = MenuFromHandle(menu);
+  if (!m) return;
+  for (size_t i = 0; i < m->items.size(); i++) {
+    m->items[i].state &= ~static_cast<UINT>(MFS_HILITE);
+    if (static_cast<int>(i) == index) m->items[i].state |= MFS_HILITE;
+  }
+}
+
 void CloseFrom(size_t depth) {
   while (WM().menuLoop->levels.size() > depth) {
     Level l = WM().menuLoop->levels.back();
     WM().menuLoop->levels.pop_back();
+    MarkHilite(l.menu, -1);
     DestroyWindow(l.window);
     if (Notify()) SendMessageA(WM().menuLoop->owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(l.menu), 0);
   }
@@ -175,6 +187,7 @@ void Select(size_t depth, int index) {
   CloseFrom(depth + 1);
   Level& again = WM().menuLoop->levels[depth];
   again.selected = index;
+  MarkHilite(again.menu, index);
   RedrawLevel(again);
   SendMenuSelect(again.menu, index);
 }
@@ -308,7 +321,7 @@ void SendHelp() {
   SendMessageA(WM().menuLoop->owner, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void OnKey(WPARAM vk) {
+void OnMenuKey(WPARAM vk) {
   bool inBar = WM().menuLoop->bar != nullptr;
   size_t depth = WM().menuLoop->levels.size();
   switch (vk) {
@@ -471,7 +484,7 @@ UINT RunLoop() {
       OnMouse(static_cast<host::EventType>(LOWORD(m.wParam)), static_cast<host::MouseButton>(HIWORD(m.wParam)),
               {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
     } else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) {
-      OnKey(m.wParam);
+      OnMenuKey(m.wParam);
     } else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_CHAR || m.message == WM_SYSCHAR) {
       // Keys belong to the menu while it is open.
     } else {
@@ -494,6 +507,7 @@ void AbandonLoop(MenuLoop& loop) {
   SetMouseFilter(nullptr);
   while (!loop.levels.empty()) {
     HWND popup = loop.levels.back().window;
+    MarkHilite(loop.levels.back().menu, -1);
     loop.levels.pop_back();
     DestroyWindow(popup);
   }

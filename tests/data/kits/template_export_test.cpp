@@ -34,10 +34,10 @@ TEST(ShippedMidiTemplate, ExportsTheCellsOfASongAtTheirStepsWithTheTempoAndMetre
   std::vector<TMidiEvent> notes;
   for (const TMidiEvent& e : events)
     if (e.Status == 0x99) notes.push_back(e);
-  // The first note is one step late (the template's first slot was not set);
-  // then 3 steps on; then 252 steps on, in the last bar.
+  // The first note at the start (its step is the first); then 3 steps on;
+  // then 252 steps on, in the last bar.
   ASSERT_EQ(notes.size(), 3u);
-  EXPECT_EQ(notes[0], (TMidiEvent{300, 0x99, 42, "", 0, 100}));
+  EXPECT_EQ(notes[0], (TMidiEvent{0, 0x99, 42, "", 0, 100}));
   EXPECT_EQ(notes[1], (TMidiEvent{900, 0x99, 42, "", 0, 100}));
   EXPECT_EQ(notes[2], (TMidiEvent{252 * 300, 0x99, 36, "", 0, 100}));
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "drummachine/mallowen/MainWindowView.h"
+#include "drummachine/mallowen/ProgramForms.h"
 #include "drummachine/mallowen/mallowen.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
@@ -19,9 +20,6 @@
 #include "tests/support/HeadlessApplication.h"
 #include "tests/support/HostMouse.h"
 #include "tests/support/TempFolder.h"
-
-void RegisterResources_mallowen_forms();
-void UnregisterResources_mallowen_forms();
 
 namespace mainwindowtest {
 
@@ -33,6 +31,11 @@ class MainWindow : public ::testing::Test {
  protected:
   // The skin scheme "Recent.inf" names (its 15th line); empty: none saved.
   virtual std::string SavedScheme() const { return {}; }
+  // The tips-at-start line of "Recent.inf" (its 16th): "0" keeps them away.
+  virtual std::string TipsAtStartLine() const { return "0"; }
+  // Runs after the forms are made, before the main window shows (a test
+  // that answers what shows at start prepares it here).
+  virtual void BeforeShow() {}
   // Puts the data folders into the program folder: links to the built kits
   // and skins.
   virtual void PlaceDataFolders(const fs::path& program, const fs::path& here) {
@@ -46,17 +49,17 @@ class MainWindow : public ::testing::Test {
     std::ofstream recent(here / "Recent.inf", std::ios::binary);
     for (int line = 0; line < 14; ++line) recent << "\r\n";
     recent << SavedScheme() << "\r\n";
-    recent << "0\r\n";
+    recent << TipsAtStartLine() << "\r\n";
     recent.close();
     previous = fs::current_path();
     fs::current_path(here);
-    testsupport::StartApplication(
-        "Brenkavar Tambrel",
-        {kAllProgramParts, {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms}}});
+    testsupport::StartApplication(MallowenTitle, MallowenStartup());
     // A message box is answered at once and kept for the test to read, so
     // one a test does not expect fails it instead of waiting for ever.
     win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDOK; });
-    Application->CreateForm(window);
+    CreateMallowenForms();
+    window = frmMain;
+    BeforeShow();
     window->Show();
     Pump();
   }
@@ -81,8 +84,7 @@ class MainWindow : public ::testing::Test {
 
   // A left click at client point (x, y) of control, through the host.
   void ClickAt(TControl* control, int x, int y) {
-    for (host::EventType type : {host::EventType::MouseDown, host::EventType::MouseUp})
-      testsupport::PushMouseEvent(type, control, x, y);
+    testsupport::PushClick(control, x, y);
     Pump();
   }
 

@@ -56,7 +56,9 @@ class MidiExport : public ::testing::Test {
   ErrorReports reports;
 };
 
-TEST_F(MidiExport, ATrackSetOnSteps1And4WritesItsNoteAtDeltas300And900) {
+// The first note lies at its step's own time: track 3 on step 1 sounds at the
+// start, though the template's first slot (track 1) is dropped.
+TEST_F(MidiExport, ATrackSetOnSteps1And4WritesItsNotesAtTicks0And900) {
   model.Song.StepOn(1, 3, 1) = 1;
   model.Song.StepOn(4, 3, 1) = 1;
   model.MidiNoteOfTrack[3] = 45;
@@ -64,13 +66,13 @@ TEST_F(MidiExport, ATrackSetOnSteps1And4WritesItsNoteAtDeltas300And900) {
   EXPECT_EQ(division, 600);
   auto notes = Notes(events);
   ASSERT_EQ(notes.size(), 2u);
-  EXPECT_EQ(notes[0], (TMidiEvent{300, 0x99, 45, "", 0, 100}));
+  EXPECT_EQ(notes[0], (TMidiEvent{0, 0x99, 45, "", 0, 100}));
   EXPECT_EQ(notes[1], (TMidiEvent{900, 0x99, 45, "", 0, 100}));
   for (const auto& e : events) EXPECT_NE(e.Status, 0x89) << "no note-offs";
 
-  // The raw bytes: 99 2D 64 after the deltas 82 2C and 87 04.
+  // The raw bytes: 99 2D 64 after the deltas 00 and 87 04.
   std::string bytes = core_test::ReadBytes(outPath);
-  EXPECT_NE(bytes.find(Bytes({0x82, 0x2C, 0x99, 0x2D, 0x64, 0x87, 0x04, 0x99, 0x2D, 0x64})), std::string::npos);
+  EXPECT_NE(bytes.find(Bytes({0x00, 0x99, 0x2D, 0x64, 0x87, 0x04, 0x99, 0x2D, 0x64})), std::string::npos);
 }
 
 TEST_F(MidiExport, EverythingButTheDrumNotesIsCopiedByteForByte) {
@@ -103,7 +105,7 @@ TEST_F(MidiExport, NotesOfOneStepKeepTheTemplatesDelta) {
   model.MidiNoteOfTrack[5] = 54;
   auto notes = Notes(Export());
   ASSERT_EQ(notes.size(), 2u);
-  EXPECT_EQ(notes[0].Delta, 600u);  // one step without notes before it
+  EXPECT_EQ(notes[0].Delta, 300u);  // step 2 lies one step after the start
   EXPECT_EQ(notes[1].Delta, 0u);
   EXPECT_EQ(notes[1].Data1, 54);
 }

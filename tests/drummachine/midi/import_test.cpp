@@ -60,11 +60,14 @@ TEST_F(MidiImport, NotesAtTheSameTimeShareAStepUntilATrackRepeats) {
 }
 
 TEST_F(MidiImport, DeltaTimesMoveTheCursor) {
-  // A delta above 20 moves one step; one larger than the last delta, or more
-  // than 100 below it, one more: 0 to 120 two steps, 120 to 120 one, 120 to
-  // 480 two, 480 to 10 one.
+  // A delta above 20 moves one step; a gap larger than the last gap, or more
+  // than 100 below it, one more: 120 after the start one step (the first
+  // delta is no gap), 120 to 120 one, 120 to 480 two, 480 to 10 one.
   ImportMidiFile(model, WriteNotes({{0, 36}, {120, 38}, {120, 36}, {480, 46}, {10, 42}}));
-  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {3, 2}, {4, 1}, {6, 3}, {7, 4}}));
+  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {2, 2}, {3, 1}, {5, 3}, {6, 4}}));
+  // A first note late after the start: its delta is still no gap.
+  ImportMidiFile(model, WriteNotes({{960, 36}, {120, 38}, {120, 36}}));
+  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {2, 2}, {3, 1}}));
 }
 
 TEST_F(MidiImport, OnlyNoteOnsOfChannel10WithAVelocityCount) {
@@ -73,7 +76,7 @@ TEST_F(MidiImport, OnlyNoteOnsOfChannel10WithAVelocityCount) {
                                     {120, 38, 0x99, 0},  // velocity 0
                                     {120, 60},  // no track takes note 60: timing only
                                     {120, 35}}));
-  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {4, 1}}));
+  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {3, 1}}));
 }
 
 TEST_F(MidiImport, ManyNotesStopAtTheLastPatternWithTheOrderFilled) {
@@ -163,8 +166,9 @@ TEST_F(MidiImport, OnlyTheDrumNotesAreHeld) {
   EXPECT_EQ(notes[1], (TMidiEvent{0x10, 0x99, 38, "", 0, 64}));
   EXPECT_EQ(notes[2], (TMidiEvent{0, 0x99, 42, "", 0, 1}));
   EXPECT_TRUE(reports.texts.empty());
+  // 16 ticks after the first note is no step on: all three share step 1.
   ASSERT_TRUE(ImportMidiFile(model, path));
-  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {2, 2}, {2, 4}}));
+  EXPECT_EQ(CellsOn(1), (Cells{{1, 1}, {1, 2}, {1, 4}}));
 }
 
 }  // namespace

@@ -53,8 +53,10 @@ TEST_F(DrumPopup, AddASampleAddsTheChosenFileToTheTrackAndSelectsIt) {
   fs::create_directories(kick.parent_path());
   WriteWav(kick, std::vector<std::int16_t>(300, -700));
   int chosen = 0;
-  window->ChooseWaveFile = [&]() -> std::optional<std::string> {
+  TFileChoice asked;
+  window->ChooseFile = [&](const TFileChoice& choice) -> std::optional<std::string> {
     ++chosen;
+    asked = choice;
     return kick.string();
   };
 
@@ -66,6 +68,8 @@ TEST_F(DrumPopup, AddASampleAddsTheChosenFileToTheTrackAndSelectsIt) {
   Pump();
 
   ASSERT_EQ(chosen, 1);
+  EXPECT_EQ(asked, WaveChoice(window->Model.ProgramFolder));
+  EXPECT_EQ(asked.Caption, "Open Wave file");
   EXPECT_EQ(window->Model.CurrentTrack, 9);
   ASSERT_EQ(static_cast<int>(WaveNames(9).size()), before + 1);
   EXPECT_EQ(WaveNames(9).back(), "kick");

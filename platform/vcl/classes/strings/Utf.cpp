@@ -1,24 +1,15 @@
 #include "platform/vcl/classes/strings/Utf.h"
 
+#include "platform/win/windows.h"
+
 namespace vcl::streaming {
 
 void AppendUtf8(std::string& out, unsigned cp) {
-  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  // The platform turns a code point into UTF-8 (a non-character into U+FFFD).
+  const WCHAR wide = static_cast<WCHAR>(cp);
+  char bytes[4];
+  const int length = WideCharToMultiByte(CP_UTF8, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
+  out.append(bytes, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 std::string Utf16LeToUtf8(const std::string& bytes) {

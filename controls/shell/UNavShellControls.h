@@ -1,0 +1,26 @@
+// The shell browser controls' unit: drag and drop and data transfer, the
+// default keys, context menus with Send To, New Folder and the detail texts.
+#pragma once
+
+#include "controls/shell/UNavShellControls/ContextMenus.h"
+#include "controls/shell/UNavShellControls/DataObjects.h"
+#include "controls/shell/UNavShellControls/DefaultKeys.h"
+#include "controls/shell/UNavShellControls/DetailTexts.h"
+#include "controls/shell/UNavShellControls/DropEffects.h"
+#include "controls/shell/UNavShellControls/DropSource.h"
+#include "controls/shell/UNavShellControls/DropTargets.h"
+#include "controls/shell/UNavShellControls/FormatEtcList.h"
+#include "controls/shell/UNavShellControls/NewFolder.h"
+#include "controls/shell/UNavShellControls/PidlUIObjects.h"
+#include "controls/shell/UNavShellControls/ScrollHelpers.h"
+#include "controls/shell/UNavShellControls/SendToDrop.h"
+#include "controls/shell/UNavShellControls/SendToMenu.h"
+#include "controls/shell/UNavShellControls/SysErrorText.h"
+#include "controls/shell/UNavShellControls/TransferBlocks.h"
+#include "controls/shell/UNavShellControls/UnitStartup.h"
+#include "controls/shell/UNavShellControls/Locator.h"
+#include "controls/shell/UNavShellControls/ShellDetails.h"
+#include "controls/shell/UNavShellControls/ChangeHandlerThread.h"
+#include "controls/shell/UNavShellControls/TreeData.h"
+#include "controls/shell/UNavShellControls/ListData.h"
+#include "controls/shell/UNavShellControls/ComboData.h"

@@ -1,0 +1,32 @@
+#include "drummachine/mallowen/ProgramForms.h"
+
+#include "drummachine/dialogs/aboutb.h"
+#include "drummachine/dialogs/bday.h"
+#include "drummachine/dialogs/beatinfo.h"
+#include "drummachine/dialogs/filenew.h"
+#include "drummachine/dialogs/generate.h"
+#include "drummachine/mallowen/mallowen.h"
+#include "platform/vcl/Forms.h"
+
+void RegisterResources_mallowen_forms();
+void UnregisterResources_mallowen_forms();
+void RegisterResources_dialogs_forms();
+void UnregisterResources_dialogs_forms();
+void RegisterResources_tips();
+void UnregisterResources_tips();
+
+TProgramStartup MallowenStartup() {
+  return {kAllProgramParts,
+          {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms},
+           {RegisterResources_dialogs_forms, UnregisterResources_dialogs_forms},
+           {RegisterResources_tips, UnregisterResources_tips}}};
+}
+
+void CreateMallowenForms() {
+  Application->CreateForm(frmMain);
+  Application->CreateForm(frmBeat);
+  Application->CreateForm(frmNewFile);
+  Application->CreateForm(AboutBox);
+  Application->CreateForm(frmBday);
+  Application->CreateForm(frmGenerate);
+}
