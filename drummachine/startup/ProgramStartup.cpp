@@ -3,11 +3,28 @@
 #include <iterator>
 
 #include "controls/bmp/BmpCtrls.h"
+#include "controls/shell/UNavShell95.h"
+#include "controls/shell/UNavShellControls.h"
+#include "controls/shell/UNavShellUtils.h"
 #include "controls/styled/stycompo.h"
 #include "platform/vcl/Forms.h"
 #include "sound/DsSounds.h"
 
 namespace {
+
+// The shell browser controls: COM, the shell's allocator and the device
+// changes, then OLE and the shell's clipboard format for drag and drop.
+void InitShellControls() {
+  InitNavShell95();
+  InitNavShellUtils();
+  InitNavShellControls();
+}
+
+void DoneShellControls() {
+  DoneNavShellControls();
+  DoneNavShellUtils();
+  DoneNavShell95();
+}
 
 struct TPartStep {
   TProgramPart Part;
@@ -17,10 +34,9 @@ struct TPartStep {
 
 // The one order of the libraries' start-up; shutdown walks it backwards.
 constexpr TPartStep kPartOrder[] = {
-    {ppClassLibrary, InitApplication, DoneApplication},
-    {ppSoundClasses, InitSoundClasses, DoneSoundClasses},
-    {ppStyled, InitStyApplication, DoneStyApplication},
-    {ppBmpCtrls, InitBmpCtrls, DoneBmpCtrls},
+    {ppClassLibrary, InitApplication, DoneApplication},      {ppSoundClasses, InitSoundClasses, DoneSoundClasses},
+    {ppStyled, InitStyApplication, DoneStyApplication},      {ppBmpCtrls, InitBmpCtrls, DoneBmpCtrls},
+    {ppShellControls, InitShellControls, DoneShellControls},
 };
 
 // What one StartProgram started, for its StopProgram.

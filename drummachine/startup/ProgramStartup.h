@@ -13,9 +13,11 @@
 //   4. the styled library (InitStyApplication: its resources, classes,
 //      StyApplication and StyContainer; it stands on the class library and
 //      starts it itself when a program leaves it out),
-//   5. the bitmap controls (InitBmpCtrls: their built-in pictures and classes).
-// StopProgram undoes the last StartProgram in the reverse order: the bitmap
-// controls, the styled library, the sound classes, the class library (the
+//   5. the bitmap controls (InitBmpCtrls: their built-in pictures and classes),
+//   6. the shell browser controls (COM, the shell's allocator, the
+//      device-change handler, OLE for drag and drop).
+// StopProgram undoes the last StartProgram in the reverse order: the shell
+// controls, the bitmap controls, the styled library, the sound classes, the class library (the
 // application object frees its forms), the resources.
 //
 // Every part counts its starts, so starting twice is harmless: the second
@@ -33,10 +35,10 @@
 
 #include "platform/vcl/Classes.h"
 
-enum TProgramPart { ppClassLibrary, ppSoundClasses, ppStyled, ppBmpCtrls };
+enum TProgramPart { ppClassLibrary, ppSoundClasses, ppStyled, ppBmpCtrls, ppShellControls };
 using TProgramParts = TSet<TProgramPart>;
 
-inline constexpr TProgramParts kAllProgramParts{ppClassLibrary, ppSoundClasses, ppStyled, ppBmpCtrls};
+inline constexpr TProgramParts kAllProgramParts{ppClassLibrary, ppSoundClasses, ppStyled, ppBmpCtrls, ppShellControls};
 
 // One module of the program's own embedded resources: the two functions the
 // build makes from its manifest (RegisterResources_<module> and

@@ -6,23 +6,13 @@
 
 #include <cstring>
 
+#include "platform/win/guiddef.h"
+#include "platform/win/unknwn.h"
 #include "platform/win/windef.h"
 #include "platform/win/winerror.h"
 
-struct GUID {
-  DWORD Data1;
-  WORD Data2;
-  WORD Data3;
-  BYTE Data4[8];
-};
-inline bool operator==(const GUID& a, const GUID& b) {
-  return std::memcmp(&a, &b, sizeof(GUID)) == 0;
-}
-typedef GUID IID;
-typedef GUID CLSID;
-typedef const IID& REFIID;
+typedef GUID* LPIID;
 typedef const CLSID& REFCLSID;
-typedef IID* LPIID;
 typedef CLSID* LPCLSID;
 
 typedef WCHAR OLECHAR;
@@ -31,7 +21,6 @@ typedef const OLECHAR* LPCOLESTR;
 typedef WCHAR* LPWSTR;
 typedef const WCHAR* LPCWSTR;
 
-#define STDMETHODCALLTYPE
 #define STDAPI extern "C++" HRESULT
 #define STDMETHOD(name) virtual HRESULT name
 #define STDMETHOD_(type, name) virtual type name
@@ -45,18 +34,7 @@ typedef const WCHAR* LPCWSTR;
     }                              \
   }
 
-inline constexpr IID IID_IUnknown = DRUMS_OLE_GUID(0x00000000);
 inline constexpr IID IID_IMalloc = DRUMS_OLE_GUID(0x00000002);
-
-struct IUnknown {
-  virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
-  virtual ULONG AddRef() = 0;
-  virtual ULONG Release() = 0;
-
- protected:
-  ~IUnknown() = default;
-};
-typedef IUnknown* LPUNKNOWN;
 
 struct IMalloc : IUnknown {
   virtual void* Alloc(SIZE_T cb) = 0;

@@ -18,6 +18,7 @@
 #include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 #include "sound/DsSounds.h"
+#include "platform/win/ole2.h"
 
 namespace {
 
@@ -29,13 +30,14 @@ struct Running {
   bool styled = false;  // StyApplication, StyContainer, their classes
   bool handCursor = false;  // the styled library's cursor in Screen
   bool bmpCtrls = false;  // TBmpTrackBar for form reading, its thumbs
+  bool shellControls = false;  // COM started for the shell browser controls
   friend bool operator==(const Running&, const Running&) = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const Running& r) {
   return out << "{application " << r.application << ", colourNames " << r.colourNames << ", soundClasses "
              << r.soundClasses << ", styled " << r.styled << ", handCursor " << r.handCursor << ", bmpCtrls "
-             << r.bmpCtrls << "}";
+             << r.bmpCtrls << ", shellControls " << r.shellControls << "}";
 }
 
 BOOL CALLBACK CountThumbs(HMODULE, LPCSTR, LPSTR name, LONG_PTR count) {
@@ -58,14 +60,17 @@ Running Now() {
   r.styled = StyApplication != nullptr && StyContainer != nullptr && GetClass("TStySimplePanel") != nullptr;
   r.handCursor = Screen != nullptr && Screen->GetCursors(crStyHand) != Screen->GetCursors(crDefault);
   r.bmpCtrls = GetClass("TBmpTrackBar") != nullptr && Thumbs() == 4;
+  // A start of COM that is not the first answers S_FALSE.
+  r.shellControls = CoInitialize(nullptr) == S_FALSE;
+  CoUninitialize();
   return r;
 }
 
 const Running kNothing{};
-const Running kEverything{true, true, true, true, true, true};
+const Running kEverything{true, true, true, true, true, true, true};
 
 TEST(ProgramStartup, EachChoiceOfPartsStartsThoseAndItsShutdownEndsThem) {
-  const Running classLibrary{true, true, false, false, false, false};
+  const Running classLibrary{true, true, false, false, false, false, false};
   struct Case {
     const char* program;
     TProgramParts parts;
@@ -73,12 +78,13 @@ TEST(ProgramStartup, EachChoiceOfPartsStartsThoseAndItsShutdownEndsThem) {
   };
   const Case cases[] = {
       {"drum machine", kAllProgramParts, kEverything},
-      {"kit editor", kAllProgramParts - TProgramParts{ppBmpCtrls}, {true, true, true, true, true, false}},
+      {"kit editor", kAllProgramParts - TProgramParts{ppBmpCtrls}, {true, true, true, true, true, false, true}},
       {"class library alone", {ppClassLibrary}, classLibrary},
       // The styled library stands on the class library and starts it itself.
-      {"styled library alone", {ppStyled}, {true, true, false, true, true, false}},
-      {"sound classes alone", {ppSoundClasses}, {false, false, true, false, false, false}},
-      {"bitmap controls alone", {ppBmpCtrls}, {false, false, false, false, false, true}},
+      {"styled library alone", {ppStyled}, {true, true, false, true, true, false, false}},
+      {"sound classes alone", {ppSoundClasses}, {false, false, true, false, false, false, false}},
+      {"bitmap controls alone", {ppBmpCtrls}, {false, false, false, false, false, true, false}},
+      {"shell controls alone", {ppShellControls}, {false, false, false, false, false, false, true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.program);
