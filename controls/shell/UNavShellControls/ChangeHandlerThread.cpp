@@ -8,8 +8,9 @@ constexpr DWORD kFailedWaitRest = 100;
 
 }  // namespace
 
-TChangeHandlerThread::TChangeHandlerThread(HWND window, UINT message)
+TChangeHandlerThread::TChangeHandlerThread(HWND window, UINT message, TWorkerHooks hooks)
     : TThread(true),
+      FHooks(std::move(hooks)),
       FCommandEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
       FAckEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
       FEndedEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
@@ -106,6 +107,15 @@ void TChangeHandlerThread::CarryOut(BYTE command) {
   }
 }
 
+bool TChangeHandlerThread::TakeCommand() {
+  const BYTE command = FCommand;
+  if (command == cmdEnd) return false;
+  if (FHooks.BeforeCommand) FHooks.BeforeCommand();
+  CarryOut(command);
+  SetEvent(FAckEvent);
+  return true;
+}
+
 void TChangeHandlerThread::Execute() {
   HANDLE handles[kSlotCount + 1];
   int slotAt[kSlotCount + 1];
@@ -117,12 +127,10 @@ void TChangeHandlerThread::Execute() {
       slotAt[count] = i;
       handles[count++] = FSlots[static_cast<std::size_t>(i)];
     }
-    const DWORD result = WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+    const DWORD result =
+        FHooks.Wait ? FHooks.Wait(count, handles) : WaitForMultipleObjects(count, handles, FALSE, INFINITE);
     if (result == WAIT_OBJECT_0) {
-      const BYTE command = FCommand;
-      if (command == cmdEnd) break;
-      CarryOut(command);
-      SetEvent(FAckEvent);
+      if (!TakeCommand()) break;
     } else if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + count) {
       const int slot = slotAt[result - WAIT_OBJECT_0];
       if (FWindow) PostMessageA(FWindow, FMessage, static_cast<WPARAM>(slot), 0);
@@ -130,7 +138,9 @@ void TChangeHandlerThread::Execute() {
     } else if (result > WAIT_ABANDONED_0 && result < WAIT_ABANDONED_0 + count) {
       CloseSlot(slotAt[result - WAIT_ABANDONED_0]);
     } else if (result == WAIT_FAILED) {
-      if (WaitForSingleObject(FCommandEvent, kFailedWaitRest) == WAIT_OBJECT_0) SetEvent(FCommandEvent);
+      // A command that comes during the rest is answered at once: the next
+      // wait may fail again, and the command would never be carried out.
+      if (WaitForSingleObject(FCommandEvent, kFailedWaitRest) == WAIT_OBJECT_0 && !TakeCommand()) break;
     }
   }
   SetEvent(FEndedEvent);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,17 @@ class TChangeHandlerThread : public TThread {
   static constexpr DWORD kCommandWait = 2000;
   static constexpr DWORD kEndWait = 30000;
 
+  // What tests put in the worker's way: its wait for a command or a change
+  // (WaitForMultipleObjects when empty), and a call on the worker just
+  // before it carries out a command (to make an answer late).
+  struct TWorkerHooks {
+    std::function<DWORD(DWORD count, const HANDLE* handles)> Wait;
+    std::function<void()> BeforeCommand;
+  };
+
   // Starts at once; posts (message, slot, 0) to window for each change (a
   // window of 0 posts nothing).
-  TChangeHandlerThread(HWND window, UINT message);
+  TChangeHandlerThread(HWND window, UINT message, TWorkerHooks hooks = {});
   // Ends the worker and closes every watch it holds.
   ~TChangeHandlerThread() override;
 
@@ -44,9 +53,13 @@ class TChangeHandlerThread : public TThread {
 
   // Hands a command over; true when the worker answered in time.
   bool SendCommand(BYTE command);
+  // The command the event announced, carried out and answered; false for
+  // the end command.
+  bool TakeCommand();
   void CarryOut(BYTE command);
   void CloseSlot(int slot);
 
+  TWorkerHooks FHooks;
   HANDLE FCommandEvent;
   HANDLE FAckEvent;
   HANDLE FEndedEvent;

@@ -2,13 +2,18 @@
 // slot table's limit and clearing, and every handle closed at the end.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 #include "controls/shell/UNavShConsts.h"
 #include "controls/shell/UNavShellControls.h"
+#include "platform/win/drums_ext.h"
 #include "tests/shell/shared/ShellHome.h"
 #include "tests/support/HeadlessApplication.h"
 
@@ -61,6 +66,16 @@ class ChangeHandlerThreadTest : public ::testing::Test {
   bool OnlyChangeIs(WPARAM expectedSlot) {
     WPARAM slot = 99;
     return NextChange(slot) && slot == expectedSlot;
+  }
+
+  // Waits, with a generous bound, until done() holds; never a fixed sleep.
+  static bool Eventually(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::yield();
+    }
+    return true;
   }
 
   TShellHome home;
@@ -137,6 +152,85 @@ TEST_F(ChangeHandlerThreadTest, DestroyingClosesEveryWatch) {
     EXPECT_GT(OpenDescriptors(), before);
   }
   EXPECT_EQ(OpenDescriptors(), before);
+}
+
+// A wait that keeps failing (a handle gone bad) makes the worker rest on the
+// clock between tries instead of spinning; a command is still answered.
+TEST_F(ChangeHandlerThreadTest, AFailingWaitRestsAndACommandIsStillAnswered) {
+  std::mutex lock;
+  std::vector<std::uint64_t> tries;  // the clock at each try
+  TChangeHandlerThread::TWorkerHooks hooks;
+  hooks.Wait = [&](DWORD, const HANDLE*) -> DWORD {
+    std::lock_guard<std::mutex> guard(lock);
+    tries.push_back(win::clock::NowMicros());
+    return WAIT_FAILED;
+  };
+  TChangeHandlerThread thread(window, WM_FOLDERCONTENTSCHANGED, hooks);
+  // The clock moves on in small steps until the worker has tried four times.
+  ASSERT_TRUE(Eventually([&] {
+    win::clock::Advance(10 * 1000);
+    std::lock_guard<std::mutex> guard(lock);
+    return tries.size() >= 4;
+  }));
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    for (std::size_t i = 1; i < tries.size(); ++i) EXPECT_GE(tries[i] - tries[i - 1], 100'000u) << i;
+  }
+  int slot = -1;
+  EXPECT_TRUE(thread.AddWatch(home.MakeFolder("watched"), kNames, slot, false));
+  EXPECT_EQ(slot, 0);
+}
+
+// A command answered late keeps its hand-over fields: while the worker still
+// carries it out, another command is not handed over (it fails in time and
+// closes its own watch), and the late command's watch is not lost: it takes
+// slot 0 and reports, the next one slot 1.
+TEST_F(ChangeHandlerThreadTest, ALateAnswerKeepsItsFieldsUntilTheWorkerAnswers) {
+  const std::string first = home.MakeFolder("first");
+  HANDLE entered = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::atomic<bool> hold{true};
+  TChangeHandlerThread::TWorkerHooks hooks;
+  hooks.BeforeCommand = [&] {
+    if (!hold) return;
+    SetEvent(entered);
+    WaitForSingleObject(release, INFINITE);
+  };
+  const int before = OpenDescriptors();
+  {
+    TChangeHandlerThread thread(window, WM_FOLDERCONTENTSCHANGED, hooks);
+    // Runs AddWatch on a thread of its own while the clock passes its time
+    // limit; answers whether it succeeded.
+    auto addWithoutAnswer = [&](const std::string& path) {
+      std::atomic<bool> done{false};
+      bool added = true;
+      int slot = -1;
+      std::thread caller([&] {
+        added = thread.AddWatch(path, kNames, slot, false);
+        done = true;
+      });
+      EXPECT_TRUE(Eventually([&] {
+        win::clock::Advance(2001 * 1000);
+        return done.load();
+      }));
+      caller.join();
+      return added;
+    };
+    EXPECT_FALSE(addWithoutAnswer(first));
+    ASSERT_EQ(WaitForSingleObject(entered, INFINITE), WAIT_OBJECT_0);
+    EXPECT_FALSE(addWithoutAnswer(home.MakeFolder("second"))) << "the worker is still busy";
+
+    hold = false;
+    SetEvent(release);
+    int slot = -1;
+    EXPECT_TRUE(thread.AddWatch(home.MakeFolder("third"), kNames, slot, false));
+    EXPECT_EQ(slot, 1);
+    home.MakeFile("first/kick.wav");
+    EXPECT_TRUE(OnlyChangeIs(0)) << "the late watch is the first folder's";
+  }
+  CloseHandle(entered);
+  CloseHandle(release);
+  EXPECT_EQ(OpenDescriptors(), before) << "every watch closed";
 }
 
 }  // namespace
