@@ -15,3 +15,7 @@
 // The JPEG coder under TJPEGImage, on raw RGB pixels: the build's picture
 // tool writes JPEG files with it, and tests decode what the build made.
 #include "platform/vcl/jpeg/JpegCodec.h"
+
+// The owner-draw state of a DRAWITEMSTRUCT's itemState, for controls of a
+// higher layer that draw their items themselves (the shell's image combo).
+#include "platform/vcl/stdctrls/OwnerDraw.h"

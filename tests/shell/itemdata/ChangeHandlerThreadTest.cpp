@@ -228,9 +228,9 @@ TEST_F(ChangeHandlerThreadTest, ALateAnswerKeepsItsFieldsUntilTheWorkerAnswers) 
     home.MakeFile("first/kick.wav");
     EXPECT_TRUE(OnlyChangeIs(0)) << "the late watch is the first folder's";
   }
+  EXPECT_EQ(OpenDescriptors(), before) << "every watch closed";
   CloseHandle(entered);
   CloseHandle(release);
-  EXPECT_EQ(OpenDescriptors(), before) << "every watch closed";
 }
 
 }  // namespace
