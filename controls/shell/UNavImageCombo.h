@@ -117,13 +117,14 @@ class TNavCustomImageCombo : public TNavCustomCombobox {
   void DestroyWnd() override;
   void Notification(TComponent* component, TOperation operation) override;
   void DrawItem(int index, TRect rect, TOwnerDrawState state) override;
+  // Removes every entry, each reported by OnDeleteItem and freed (through
+  // DeleteItemData, so a subclass calls it while it still answers that).
+  void ClearEntries();
 
  private:
   void WMSetFont(TMessage& m);
   void WMEraseBkgnd(TMessage& m);
   void CNDrawItem(TMessage& m);
-  // Removes every entry, each reported by OnDeleteItem and freed.
-  void ClearEntries();
 
   TCustomImageList* FImages = nullptr;
   int FIndentPixels = 12;

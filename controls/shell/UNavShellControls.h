@@ -24,3 +24,5 @@
 #include "controls/shell/UNavShellControls/TreeData.h"
 #include "controls/shell/UNavShellControls/ListData.h"
 #include "controls/shell/UNavShellControls/ComboData.h"
+#include "controls/shell/UNavShellControls/ShellList.h"
+#include "controls/shell/UNavShellControls/ShellCombo.h"

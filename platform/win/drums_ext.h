@@ -225,6 +225,8 @@ int DefaultAnswer(UINT type);
 // the mount table, so that tests can drive what reacts to volumes.
 void AnnounceVolumeArrival(const std::string& mountPoint);
 void AnnounceVolumeRemoval(const std::string& mountPoint);
+// The mount points "My Computer" shows, in its order ("/" first).
+std::vector<std::string> MountedVolumePaths();
 
 // The desktop window that shows a window's top-level window (where tests
 // inject input through the headless host), or 0.

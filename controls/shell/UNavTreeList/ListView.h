@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "controls/shell/UNavShConsts.h"
 #include "controls/shell/UNavTreeList/CustomDraw.h"
 #include "controls/shell/UNavTreeList/SortHeader.h"
 #include "platform/vcl/ComCtrls.h"
@@ -13,8 +14,8 @@
 
 using TNavLvOnItemContextMenuEvent = TEvent<void(TObject* Sender, TListItem* Item, TPoint Point, TPopupMenu*& Menu)>;
 
-// Posted to itself after the window is made: the header is ready by then.
-inline constexpr UINT WM_REFRESHHEADER = 1124;
+// WM_REFRESHHEADER is posted to itself after the window is made: the header
+// is ready by then.
 
 class TNavCustomListView : public TCustomListView {
   DRUMS_CLASS(TNavCustomListView, TCustomListView)

@@ -5,6 +5,8 @@
 #include <set>
 #include <sstream>
 
+#include "platform/win/drums_ext.h"
+
 namespace win::shell {
 
 namespace {
@@ -81,3 +83,13 @@ std::vector<Volume> MountedVolumes() {
 }
 
 }  // namespace win::shell
+
+namespace win::user {
+
+std::vector<std::string> MountedVolumePaths() {
+  std::vector<std::string> paths;
+  for (const win::shell::Volume& v : win::shell::MountedVolumes()) paths.push_back(v.mountPoint);
+  return paths;
+}
+
+}  // namespace win::user
