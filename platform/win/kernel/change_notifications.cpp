@@ -29,7 +29,10 @@ constexpr uint32_t kNameEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVE
 
 uint32_t InotifyMaskFor(DWORD filter) {
   uint32_t mask = IN_ONLYDIR | IN_DONT_FOLLOW;
-  if (filter & (FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME)) mask |= kNameEvents;
+  // The watched folder itself deleted or moved away is a change of names
+  // too: whoever lists it must learn that it is gone.
+  if (filter & (FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME))
+    mask |= kNameEvents | IN_DELETE_SELF | IN_MOVE_SELF;
   if (filter & (FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SECURITY)) mask |= IN_ATTRIB;
   if (filter & (FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE)) mask |= IN_MODIFY | IN_CLOSE_WRITE;
   if (filter & FILE_NOTIFY_CHANGE_LAST_ACCESS) mask |= IN_ACCESS;
@@ -40,6 +43,9 @@ uint32_t InotifyMaskFor(DWORD filter) {
 bool Passes(DWORD filter, uint32_t mask) {
   const bool isDir = (mask & IN_ISDIR) != 0;
   if ((mask & kNameEvents) && (filter & (isDir ? FILE_NOTIFY_CHANGE_DIR_NAME : FILE_NOTIFY_CHANGE_FILE_NAME)))
+    return true;
+  if ((mask & (IN_DELETE_SELF | IN_MOVE_SELF)) &&
+      (filter & (FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME)))
     return true;
   if ((mask & (IN_CREATE | IN_MOVED_TO)) && (filter & FILE_NOTIFY_CHANGE_CREATION)) return true;
   if ((mask & IN_ATTRIB) && (filter & (FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SECURITY))) return true;

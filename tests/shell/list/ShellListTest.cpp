@@ -294,6 +294,21 @@ TEST_F(ShellListTest, AVolumeChangeRefillsOnlyAListShowingMyComputer) {
   EXPECT_EQ(fills, before);
 }
 
+// An empty listed folder removed: the watch sees the folder itself go.
+TEST_F(ShellListTest, AnEmptyListedFolderRemovedMovesTheListToItsParent) {
+  home.MakeFile("kit/a.wav");
+  home.MakeFolder("kit/empty");
+  folder = home.Home + "/kit/empty";
+  MakeList();
+  const std::string empty = list->GetFolder()->GetFolderPath();
+  ASSERT_TRUE(Captions().empty());
+  std::filesystem::remove(folder);
+  AwaitNotices();
+  AdvanceMs(2000);
+  EXPECT_EQ(list->GetFolder()->GetFolderPath() + "\\empty", empty);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"a.wav"}));
+}
+
 TEST_F(ShellListTest, TheListedFolderDeletedFromOutsideMovesTheListToItsParent) {
   home.MakeFile("kit/deep/a.wav");
   folder = home.Home + "/kit/deep";

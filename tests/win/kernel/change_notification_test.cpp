@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include "kernel_test_support.h"
 #include "platform/win/winbase.h"
 
@@ -57,6 +59,30 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"DirNameSeesFolder", FILE_NOTIFY_CHANGE_DIR_NAME, MakeFolder, true},
                       FilterCase{"DirNameIgnoresFile", FILE_NOTIFY_CHANGE_DIR_NAME, MakeFile, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The watched folder itself removed or moved away: a name watch signals,
+// so that a list showing it learns that it is gone.
+TEST(ChangeNotification, TheWatchedFolderItselfGoneSignalsANameWatch) {
+  struct Case {
+    const char* what;
+    void (*remove)(const ScratchDir&);
+  };
+  const Case cases[] = {
+      {"removed", [](const ScratchDir& d) { rmdir((d / "watched").c_str()); }},
+      {"moved away", [](const ScratchDir& d) { rename((d / "watched").c_str(), (d / "elsewhere").c_str()); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir dir;
+    mkdir((dir / "watched").c_str(), 0755);
+    Watch names(dir.Win("watched"), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    Watch writes(dir.Win("watched"), FALSE, FILE_NOTIFY_CHANGE_LAST_WRITE);
+    ASSERT_NE(names.handle, INVALID_HANDLE_VALUE);
+    c.remove(dir);
+    EXPECT_TRUE(names.Signalled(kDeliveryMs));
+    EXPECT_FALSE(writes.Signalled(0));
+  }
+}
 
 TEST(ChangeNotification, StaysSignalledUntilRearmed) {
   ScratchDir dir;
