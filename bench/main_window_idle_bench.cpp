@@ -119,15 +119,11 @@ class IdleRun {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--idle") == 0) {
-    fs::current_path(argv[2]);
-    return IdleRun(std::atoi(argv[3])).Run();
-  }
-  RunOnVirtualDisplayIfNeeded(argc, argv);
-  const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-  std::printf("The drum machine's window idle for %d s after its first paint, stopped, step clock on\n", seconds);
-  std::printf("%-9s %13s %14s %12s %13s %9s %6s %10s %13s\n", "host", "first_window", "first_controls", "idle_window",
-              "idle_controls", "messages", "ticks", "cpu_%_core", "ui_wakeups/s");
-  RunOnEachHost("--idle", seconds);
-  return 0;
+  return WindowBenchMain(
+      argc, argv, "--idle", 10, [](int seconds) { return IdleRun(seconds).Run(); },
+      [](int seconds) {
+        std::printf("The drum machine's window idle for %d s after its first paint, stopped, step clock on\n", seconds);
+        std::printf("%-9s %13s %14s %12s %13s %9s %6s %10s %13s\n", "host", "first_window", "first_controls",
+                    "idle_window", "idle_controls", "messages", "ticks", "cpu_%_core", "ui_wakeups/s");
+      });
 }

@@ -181,15 +181,11 @@ class PlayRun {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--play") == 0) {
-    fs::current_path(argv[2]);
-    return PlayRun(std::atoi(argv[3])).Run();
-  }
-  RunOnVirtualDisplayIfNeeded(argc, argv);
-  const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-  std::printf("The drum machine playing a 12-track pattern through its message loop, %d s a row\n", seconds);
-  std::printf("%-9s %10s %9s %13s %18s %6s %15s %16s %7s %7s\n", "host", "cpu_%_core", "ui_cpu_%", "ui_wakeups/s",
-              "process_wakeups/s", "steps", "window_paints/s", "control_paints/s", "rss_MiB", "hwm_MiB");
-  RunOnEachHost("--play", seconds);
-  return 0;
+  return WindowBenchMain(
+      argc, argv, "--play", 60, [](int seconds) { return PlayRun(seconds).Run(); },
+      [](int seconds) {
+        std::printf("The drum machine playing a 12-track pattern through its message loop, %d s a row\n", seconds);
+        std::printf("%-9s %10s %9s %13s %18s %6s %15s %16s %7s %7s\n", "host", "cpu_%_core", "ui_cpu_%", "ui_wakeups/s",
+                    "process_wakeups/s", "steps", "window_paints/s", "control_paints/s", "rss_MiB", "hwm_MiB");
+      });
 }

@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <cstdlib>
 #include <ctime>
@@ -285,6 +286,23 @@ inline void RunOnVirtualDisplayIfNeeded(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
   args.push_back(nullptr);
   execvp("xvfb-run", args.data());
+}
+
+// A window benchmark's entry: called as "<mode> <folder> <seconds>" it is
+// one measured run (run(seconds) in that program folder); otherwise it
+// prints its heading (header(seconds), the seconds from the first argument
+// or defaultSeconds) and runs itself once on each host.
+inline int WindowBenchMain(int argc, char** argv, const char* mode, int defaultSeconds,
+                           const std::function<int(int)>& run, const std::function<void(int)>& header) {
+  if (argc == 4 && std::strcmp(argv[1], mode) == 0) {
+    fs::current_path(argv[2]);
+    return run(std::atoi(argv[3]));
+  }
+  RunOnVirtualDisplayIfNeeded(argc, argv);
+  const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : defaultSeconds;
+  header(seconds);
+  RunOnEachHost(mode, seconds);
+  return 0;
 }
 
 }  // namespace mainwindowbench

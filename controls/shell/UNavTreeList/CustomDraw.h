@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/vcl/Controls.h"
 #include "platform/vcl/Graphics.h"
 #include "platform/win/commctrl.h"
 
@@ -65,3 +66,14 @@ class TNavLvCustomDraw : public TNavCustomDraw {
   NMLVCUSTOMDRAW* GetLvNotification() const { return reinterpret_cast<NMLVCUSTOMDRAW*>(GetNotification()); }
   void Apply() override { ApplyTo(GetLvNotification()->clrText, GetLvNotification()->clrTextBk); }
 };
+
+// A view's answer to NM_CUSTOMDRAW when no class-library draw event is set:
+// the drawer the view's createDrawer makes (none: the default drawing) is
+// kept until the next notification, which frees it first.
+template <class CreateDrawer>
+void AnswerWithDrawer(TMessage& m, std::unique_ptr<TNavCustomDraw>& kept, CreateDrawer createDrawer) {
+  kept.reset();
+  LRESULT result = 0;
+  kept.reset(createDrawer(reinterpret_cast<NMCUSTOMDRAW*>(m.LParam), result));
+  m.Result = result;
+}

@@ -64,10 +64,9 @@ void TNavCustomTreeView::CNNotify(TMessage& m) {
         InheritedMessage(m);
         return;
       }
-      FCustomDraw.reset();
-      LRESULT result = 0;
-      FCustomDraw.reset(CustomDrawNotify(reinterpret_cast<NMCUSTOMDRAW*>(m.LParam), result));
-      m.Result = result;
+      AnswerWithDrawer(m, FCustomDraw, [this](NMCUSTOMDRAW* notification, LRESULT& result) {
+        return CustomDrawNotify(notification, result);
+      });
       return;
     }
     default:
