@@ -162,7 +162,7 @@ def main_menu():
             ("mnuSoftSynth", "Soft Synth kit", "mnuSoftSynthClick"), ("mnuYahmeha", "Yahmeha kit", "mnuYahmehaClick")]
     kit_items = [menu_item(n, c, [("OnClick", h)]) for n, c, h in kits]
     kit_items += [separator("N16"), menu_item("mnuEmpty", "Empty", [("OnClick", "mnuEmptyClick")]), separator("N17"),
-                  menu_item("LoadaUserKit1", "Load a user Drumkit", [("Enabled", "False")]), separator("N18")]
+                  menu_item("LoadaUserKit1", "Load a user Drumkit", [("OnClick", "LoadaUserKit1Click")]), separator("N18")]
     user_captions = ["Your Kit Here!"] + [f"Userkit {n} <Blank>" for n in range(2, 10)]
     for n in range(1, 10):
         props = [("OnClick", "mnukit1Click")]
@@ -182,7 +182,7 @@ def main_menu():
             menu_item("MIDIfile2", "MIDI file", [("OnClick", "mnuImportMIDIClick")])]),
         menu_item("mnuExport", "Export", children=[
             menu_item("MIDIFile1", "MIDI File", [("OnClick", "MIDIFile1Click")]),
-            menu_item("DrumKit1", "DrumKit", [("Enabled", "False")])]),
+            menu_item("DrumKit1", "DrumKit", [("OnClick", "DrumKit1Click")])]),
         Obj("N12", "TMenuItem", [("Caption", q("-")), ("Visible", "False")]),
     ] + recent + [separator("N3"), menu_item("Close1", "E&xit", [("OnClick", "Close1Click")])]
 

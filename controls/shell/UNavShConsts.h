@@ -12,6 +12,8 @@ inline constexpr UINT WM_REFRESHHEADER = WM_USER + 100;
 inline constexpr UINT WM_FOLDERCONTENTSCHANGED = WM_USER + 101;
 inline constexpr UINT WM_EDITNEWFOLDER = WM_USER + 102;
 inline constexpr UINT WM_DEFERREDFILL = WM_USER + 103;
+// Asks a shell control for the shell browser it lives in.
+inline constexpr UINT CWM_GETISHELLBROWSER = WM_USER + 7;
 
 inline constexpr char SNavIdListIndexError[] = "TNavIdListArray - index %d out of range";
 inline constexpr char SNavDuplicatePidl[] = "TNavPidlList: Duplicate PIDL";

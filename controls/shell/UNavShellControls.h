@@ -26,3 +26,4 @@
 #include "controls/shell/UNavShellControls/ComboData.h"
 #include "controls/shell/UNavShellControls/ShellList.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
+#include "controls/shell/UNavShellControls/ShellTree.h"

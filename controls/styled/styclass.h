@@ -7,6 +7,7 @@
 #include "controls/styled/styclass/StyBevel.h"
 #include "controls/styled/styclass/StyLayouts.h"
 #include "controls/styled/styclass/StyObject.h"
+#include "controls/styled/styclass/StyRegIniFile.h"
 #include "controls/styled/StyTypes.h"
 #include "controls/styled/styclass/TimerPool.h"
 #include "controls/styled/styclass/WndProcComponent.h"

@@ -100,6 +100,14 @@ TBitmap* TStyApplication::GetPattern(TColor Color) {
   return FPattern.get();
 }
 
+std::string TStyApplication::GetDefaultRegPath() {
+  const std::string title = Application ? Application->GetTitle() : std::string();
+  if (!IsBlankString(title)) return "Software\\" + AddBackslash(title);
+  char program[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
+  return "Software\\" + AddBackslash(std::string(program, n));
+}
+
 namespace {
 TStartCount styStarts;
 TLibraryClasses styClasses;

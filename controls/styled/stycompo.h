@@ -40,6 +40,10 @@ class TStyApplication : public TComponent {
   TStyIniCtrl* GetIniCtrl() const { return FIniCtrl.get(); }
   TStyTimerPool* GetTimerPool() const { return FTimerPool.get(); }
   HANDLE GetInstanceMutex() const { return FInstanceMutex; }
+  // Where the settings store keeps its values in the registry by default:
+  // "Software\" and the application's title with a trailing backslash, or
+  // the program's full file name when the title is blank. Needs no object.
+  static std::string GetDefaultRegPath();
   bool GetMutexExisted() const { return FMutexExisted; }
 
  private:

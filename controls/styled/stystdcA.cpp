@@ -3,5 +3,5 @@
 #include "platform/vcl/Classes.h"
 
 void RegisterStyStdcAClasses() {
-  RegisterClasses({TStySpinButton::StaticClass(), TStySpinEdit::StaticClass()});
+  RegisterClasses({TStySpinButton::StaticClass(), TStySpinEdit::StaticClass(), TStyListBox::StaticClass()});
 }

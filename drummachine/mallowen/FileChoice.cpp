@@ -1,7 +1,9 @@
 #include "drummachine/mallowen/FileChoice.h"
 
 #include "drummachine/core/SongCommands.h"
-#include "platform/vcl/Dialogs.h"
+#include "drummachine/filedialogs/OpenD2.h"
+#include "drummachine/filedialogs/OpenWaveD.h"
+#include "drummachine/filedialogs/SaveD.h"
 
 namespace {
 
@@ -34,15 +36,40 @@ TFileChoice WaveChoice(const std::string& folder) {
   return {false, "Open Wave file", "*.wav", "Wave Files (*.wav)", folder, ""};
 }
 
-std::optional<std::string> ChooseWithFileDialog(const TFileChoice& choice) {
-  std::unique_ptr<TOpenDialog> dialog(choice.Save ? new TSaveDialog(nullptr) : new TOpenDialog(nullptr));
-  dialog->SetTitle(choice.Caption);
-  dialog->SetFilter(choice.FileType + "|" + choice.Mask);
-  dialog->SetInitialDir(choice.Folder);
-  dialog->SetFileName(choice.FileName);
-  TOpenOptions options = dialog->GetOptions();
-  options.Include(ofNoChangeDir);
-  dialog->SetOptions(options);
-  if (!dialog->Execute()) return std::nullopt;
-  return dialog->GetFileName();
+namespace {
+
+std::optional<std::string> Chosen(TCustomForm& dialog, const std::string& chosenFile) {
+  if (dialog.ShowModal() != mrOk) return std::nullopt;
+  return chosenFile;
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseWithProgramDialogs(const TFileChoice& choice, TMainModel& model,
+                                                    TWaveCollection* previewBank, bool& openAssociatedKit) {
+  const bool midi = choice.Mask == "*.mid";
+  if (choice.Mask == "*.wav" || (midi && !choice.Save)) {
+    if (frmWaveOpen == nullptr) return std::nullopt;
+    frmWaveOpen->Preset(choice.Caption, choice.Mask, choice.FileType);
+    if (midi)
+      frmWaveOpen->UseMidiMode();
+    else
+      frmWaveOpen->UseWaveMode(previewBank);
+    return Chosen(*frmWaveOpen, frmWaveOpen->ChosenFile());
+  }
+  if (choice.Save) {
+    if (frmDialogSave == nullptr) return std::nullopt;
+    frmDialogSave->Model = &model;
+    frmDialogSave->Preset(choice.Caption, choice.Mask, choice.FileType);
+    frmDialogSave->edtFileName->SetText(choice.FileName);
+    frmDialogSave->ShowMidiExport(midi);
+    frmDialogSave->SetListFolder(choice.Folder);
+    return Chosen(*frmDialogSave, frmDialogSave->ChosenFile());
+  }
+  if (frmDialogOpen == nullptr) return std::nullopt;
+  frmDialogOpen->Preset(choice.Caption, choice.Mask, choice.FileType);
+  frmDialogOpen->SetListFolder(choice.Folder);
+  std::optional<std::string> chosen = Chosen(*frmDialogOpen, frmDialogOpen->ChosenFile());
+  if (chosen) openAssociatedKit = frmDialogOpen->OpenAssociatedKit();
+  return chosen;
 }

@@ -29,6 +29,16 @@ TFileChoice MidiExportChoice(const std::string& folder);
 TFileChoice MidiImportChoice(const std::string& folder);
 TFileChoice WaveChoice(const std::string& folder);
 
-// The class library's open and save dialogs; neither changes the current
+struct TMainModel;
+class TWaveCollection;
+
+// The program's own dialogs: the open dialog for songs, the save dialog for
+// songs and MIDI exports, the wave dialog for waves and MIDI imports; each
+// preset for the choice and shown modally. A wave dialog previews into
+// previewBank (the current track's waves); an accepted open dialog leaves
+// its "Open associated Drumkit?" in openAssociatedKit. The path given is
+// complete: a bare name lies in the folder the dialog's list showed and a
+// name without an extension has the mask's. None changes the current
 // directory.
-std::optional<std::string> ChooseWithFileDialog(const TFileChoice& choice);
+std::optional<std::string> ChooseWithProgramDialogs(const TFileChoice& choice, TMainModel& model,
+                                                    TWaveCollection* previewBank, bool& openAssociatedKit);

@@ -23,6 +23,11 @@ bool AllTracks32ndChecked(const TfrmMain& form) {
 
 }  // namespace
 
+std::optional<std::string> TfrmMain::ChooseInProgramDialogs(const TFileChoice& choice) {
+  TDsWaveList* waves = TrackWaveLists[Model.CurrentTrack];
+  return ChooseWithProgramDialogs(choice, Model, waves != nullptr ? waves->GetItems() : nullptr, OpenAssociatedKit);
+}
+
 void TfrmMain::ShowSongFileName() {
   SetCaption(Model.HasFileName ? "Tambrel  -  " + Model.SongFileName : std::string("Tambrel"));
 }

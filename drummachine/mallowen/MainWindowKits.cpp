@@ -2,6 +2,8 @@
 // the waves of the current track.
 #include "drummachine/editing/Audition.h"
 #include "drummachine/editing/TrackPanel.h"
+#include "drummachine/filedialogs/Openkit.h"
+#include "drummachine/filedialogs/SaveDrumKit.h"
 #include "drummachine/kits/BuiltinKitLoader.h"
 #include "drummachine/kits/KitContext.h"
 #include "drummachine/kits/SongKitReload.h"
@@ -74,6 +76,28 @@ void TfrmMain::mnukit1Click(TObject* Sender) {
   {
     TQuiet quiet(*this);
     LoadUserKitItem(*FKits, NameNumber(Sender, 6));
+  }
+  UpdateBox();
+}
+
+// File > Export > "DrumKit".
+void TfrmMain::DrumKit1Click(TObject*) {
+  StopPlaying();
+  if (frmSaveKit == nullptr) return;
+  bool saved = false;
+  {
+    TQuiet quiet(*this);
+    saved = ShowSaveKit(*frmSaveKit, *FKits);
+  }
+  if (saved) UpdateBox();
+}
+
+// Drum Kits > "Load a user Drumkit".
+void TfrmMain::LoadaUserKit1Click(TObject*) {
+  if (frmOpenKit == nullptr) return;
+  {
+    TQuiet quiet(*this);
+    ShowLoadUserKit(*frmOpenKit, *FKits);
   }
   UpdateBox();
 }

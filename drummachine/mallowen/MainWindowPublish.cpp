@@ -114,6 +114,8 @@ void TfrmMain::Publish(TPublisher<TfrmMain>& p) {
                           "mnuSoftSynthClick", "mnuYahmehaClick", "mnuEmptyClick"})
     p.Method(kit, &TfrmMain::KitItemClick);
   p.Method("mnukit1Click", &TfrmMain::mnukit1Click);
+  p.Method("DrumKit1Click", &TfrmMain::DrumKit1Click);
+  p.Method("LoadaUserKit1Click", &TfrmMain::LoadaUserKit1Click);
   p.Method("mnuPopupDrum00Click", &TfrmMain::mnuPopupDrum00Click);
   p.Method("edtDrumChange", &TfrmMain::edtDrumChange);
   p.Method("btnLoadWaveClick", &TfrmMain::btnLoadWaveClick);

@@ -104,7 +104,7 @@ void TfrmMain::FormCreate(TObject*) {
   };
   Model.ProgramFolder = FileListBox1->GetDirectory();
   FSkins = std::make_unique<TSkins>(Model.ProgramFolder);
-  ChooseFile = ChooseWithFileDialog;
+  ChooseFile = [this](const TFileChoice& choice) { return ChooseInProgramDialogs(choice); };
   SongFolder = Model.ProgramFolder + "\\drum patterns";
   Application->SetHelpFile(Model.ProgramFolder + "\\help files\\Manual.hlp");
   FScratchBitmap = std::make_unique<TBitmap>();

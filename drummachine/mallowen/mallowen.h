@@ -91,9 +91,13 @@ class TfrmMain : public TForm {
   // the narrow cells of a 32nd-note track.
   void ShowTrackFaces(int track, bool thirtySecond);
   // Where the file commands (open, save, export, import, a wave for a track)
-  // get their file: the class library's dialogs, given each command's
-  // caption, mask and start folder (tests put a choice of their own here).
+  // get their file: the program's own file dialogs (ChooseInProgramDialogs),
+  // given each command's caption, mask and start folder (tests put a choice
+  // of their own here).
   TChooseFile ChooseFile;
+  // The program's file dialogs for a choice; the wave dialog previews on
+  // the current track, the open dialog sets OpenAssociatedKit.
+  std::optional<std::string> ChooseInProgramDialogs(const TFileChoice& choice);
   // The open dialog's "Open associated Drumkit?": a song opened brings its
   // kit (the dialog's start state).
   bool OpenAssociatedKit = true;
@@ -269,6 +273,8 @@ class TfrmMain : public TForm {
   // Kits and samples.
   void KitItemClick(TObject* Sender);
   void mnukit1Click(TObject* Sender);
+  void DrumKit1Click(TObject* Sender);
+  void LoadaUserKit1Click(TObject* Sender);
   void mnuPopupDrum00Click(TObject* Sender);
   void edtDrumChange(TObject* Sender);
   void btnLoadWaveClick(TObject* Sender);

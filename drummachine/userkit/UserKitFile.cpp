@@ -28,6 +28,17 @@ std::string UserKitBankFileName(const std::string& folder, const std::string& ki
   return folder + "\\" + kitName + "_" + number + ".dsw";
 }
 
+void WriteUserKitFile(TextFile& f, const TUserKitFile& kit) {
+  WriteLn(f, kit.KitName);
+  for (int t = 1; t <= SongTracks; ++t) WriteLn(f, kit.TrackName[t].Get());
+  WriteLn(f, kit.OpenHatTrack, ' ', kit.ClosedHatTrack);
+  for (int t = 1; t <= SongTracks; ++t) {
+    if (t > 1) Write(f, ' ');
+    Write(f, kit.TrackSample[t]);
+  }
+  WriteLn(f);
+}
+
 TUserKitFile ReadUserKitFile(const std::string& fileName) {
   TUserKitFile kit;
   TextFile f;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "drummachine/core/Song.h"
+#include "platform/vcl/SysUtils.h"
 
 constexpr const char* UserKitsFolderName = "user kits";
 
@@ -33,6 +34,9 @@ std::string UserKitsFolder(const std::string& programFolder);
 // The wave collection file of track t (1..12) of the kit: the kit name, an
 // underscore, t in two figures and ".dsw", in folder.
 std::string UserKitBankFileName(const std::string& folder, const std::string& kitName, int track);
+
+// Writes the kit's 15 lines to f, open for output.
+void WriteUserKitFile(TextFile& f, const TUserKitFile& kit);
 
 // Reads a whole kit file. A track name keeps 30 bytes of its line (the rest
 // is skipped, never held); wave indexes are taken as written. Raises

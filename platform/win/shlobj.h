@@ -250,6 +250,8 @@ typedef CMINVOKECOMMANDINFO* LPCMINVOKECOMMANDINFO;
 
 inline constexpr IID IID_IContextMenu = DRUMS_OLE_GUID(0x000214E4);
 inline constexpr IID IID_IContextMenu2 = DRUMS_OLE_GUID(0x000214F4);
+// A browser window of the shell; this platform has no such process to ask.
+inline constexpr IID IID_IShellBrowser = DRUMS_OLE_GUID(0x000214E2);
 
 struct IContextMenu : IUnknown {
   virtual HRESULT QueryContextMenu(HMENU hmenu, UINT indexMenu, UINT idCmdFirst, UINT idCmdLast, UINT uFlags) = 0;

@@ -30,6 +30,11 @@ inline constexpr auto& WinHelp = WinHelpA;
 // highlighted item) or else to the window with the keyboard focus; lParam
 // points to a HELPINFO valid for the call.
 #define WM_HELP 0x0053
+// F1 pressed outside a menu: TranslateMessage posts WM_KEYF1 to the window
+// the key went to (the focused one), and DefWindowProc turns it into
+// WM_HELP with HELPINFO_WINDOW about that window. DefWindowProc passes an
+// unanswered WM_HELP on to a child's parent and a top-level window's owner.
+#define WM_KEYF1 0x004D
 #define HELPINFO_WINDOW 0x0001
 #define HELPINFO_MENUITEM 0x0002
 

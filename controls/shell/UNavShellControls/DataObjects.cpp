@@ -6,6 +6,7 @@
 #include "platform/win/commctrl.h"  // the image lists ShellItems.h names
 #include "controls/shell/UNavShellUtils/ShellItems.h"
 #include "platform/vcl/SysUtils.h"
+#include "platform/win/windows.h"
 
 TNavDataObject::TNavDataObject() : FFormats(new TNavFormatEtcList({CF_SHELLIDLIST(), CF_HDROP})) {}
 

@@ -1,6 +1,7 @@
 #include "controls/shell/UNavShellControls/NewFolder.h"
 
 #include "controls/shell/UNavShellControls/ControlTexts.h"
+#include "controls/shell/UNavShellControls/Hourglass.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils/FormatStrPos.h"
 #include "platform/win/commctrl.h"  // the image lists ShellItems.h names
@@ -63,8 +64,6 @@ bool CreateNewFolder(const std::string& parentPath, std::string& newName) {
 }
 
 void WaitWithHourglass(unsigned milliseconds) {
-  const TCursor saved = Screen->GetCursor();
-  Screen->SetCursor(crHourGlass);
+  TNavHourglass hourglass;
   Sleep(milliseconds);
-  Screen->SetCursor(saved);
 }

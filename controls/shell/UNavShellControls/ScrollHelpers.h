@@ -4,6 +4,16 @@
 
 #include "platform/vcl/Controls.h"
 
+// The shell tree and list: the mouse wheel goes to the one under the
+// pointer.
+class INavShellBrowserControl {
+ public:
+  virtual ~INavShellBrowserControl() = default;
+};
+inline bool IsShellBrowserControl(TWinControl* control) {
+  return dynamic_cast<INavShellBrowserControl*>(control) != nullptr;
+}
+
 enum TNavScrollBar { nsbHorizontal = 0, nsbVertical = 1 };
 
 // Sends WM_HSCROLL or WM_VSCROLL with the code to the control only when the

@@ -5,6 +5,7 @@
 
 #include "controls/shell/UNavShell95.h"
 #include "controls/shell/UNavShellControls/ComboData.h"
+#include "controls/shell/UNavShellControls/ShellList.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellControls/TreeData.h"
 #include "controls/shell/UNavShellUtils/IdListArray.h"
@@ -415,4 +416,23 @@ void TNavCustomShellCombo::FillPath(IShellFolder* folder, LPCITEMIDLIST entryAbs
   ShellFree(previous);
   current->Release();
   if (last) SetItemIndex(last->GetListIndex());
+}
+
+TNavCustomShellList* TNavShellCombo::GetLinkedList() const {
+  return dynamic_cast<TNavCustomShellList*>(GetShellList());
+}
+
+void TNavShellCombo::SetLinkedList(TNavCustomShellList* list) {
+  SetShellList(list);
+}
+
+void TNavShellCombo::Publish(TPublisher<TNavShellCombo>& p) {
+  p.Prop("ShellList", &TNavShellCombo::GetLinkedList, &TNavShellCombo::SetLinkedList);
+  p.Prop("IndentPixels", &TNavShellCombo::GetIndentPixels, &TNavShellCombo::SetIndentPixels).Default(12);
+  p.Prop("Options", &TNavShellCombo::GetOptions, &TNavShellCombo::SetOptions)
+      .Default(TNavShellComboOptions{navscoAutofill, navscoNonFilesystemAncestors});
+  p.Prop("OnCloseUp", &TNavShellCombo::OnCloseUp);
+  p.Prop("OnSelEndOk", &TNavShellCombo::OnSelEndOk);
+  p.Prop("OnSelEndCancel", &TNavShellCombo::OnSelEndCancel);
+  p.Prop("OnDeleteItem", &TNavShellCombo::OnDeleteItem);
 }

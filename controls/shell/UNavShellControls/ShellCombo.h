@@ -15,9 +15,11 @@
 #include "platform/win/shlobj.h"
 
 class TNavIdListArray;
+class TNavCustomShellList;
 class TTreeNode;
 
 enum TNavShellComboOption { navscoAutofill, navscoNonFilesystemAncestors };
+DRUMS_ENUM_NAMES(TNavShellComboOption, "navscoAutofill", "navscoNonFilesystemAncestors")
 using TNavShellComboOptions = TSet<TNavShellComboOption>;
 
 class TNavCustomShellCombo : public TNavCustomImageCombo {
@@ -89,4 +91,10 @@ class TNavShellCombo : public TNavCustomShellCombo {
 
  public:
   using TNavCustomShellCombo::TNavCustomShellCombo;
+
+  // The linked list as forms name it.
+  TNavCustomShellList* GetLinkedList() const;
+  void SetLinkedList(TNavCustomShellList* list);
+
+  static void Publish(TPublisher<TNavShellCombo>& p);
 };

@@ -7,28 +7,25 @@
 
 #include "controls/shell/UNavShConsts.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
+#include "controls/shell/UNavShellControls/ShellControlConsts.h"
 #include "controls/shell/UNavShellControls/ShellDetails.h"
+#include "controls/shell/UNavShellControls/ShellTree.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils.h"
 
 namespace {
 
-constexpr SFGAOF kAddMask = SFGAO_HASSUBFOLDER | SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_FILESYSANCESTOR |
-                            SFGAO_REMOVABLE | SFGAO_GHOSTED | SFGAO_SHARE | SFGAO_LINK;
-constexpr HRESULT kNoMoreItems = static_cast<HRESULT>(0x80070103);
+constexpr SFGAOF kListAddMask = SFGAO_HASSUBFOLDER | SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_FILESYSANCESTOR |
+                                SFGAO_REMOVABLE | SFGAO_GHOSTED | SFGAO_SHARE | SFGAO_LINK;
 
-std::string Upper(std::string text) {
+std::string UpperName(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
 }
 
-[[noreturn]] void RaiseFor(HRESULT result) {
-  throw std::runtime_error(SystemErrorText(static_cast<DWORD>(result)));
-}
-
 // The widths of the last list's columns, handed to the next list made in
 // this process.
-std::vector<int>& RememberedWidths() {
+std::vector<int>& RememberedColumnWidths() {
   static std::vector<int> widths;
   return widths;
 }
@@ -39,6 +36,16 @@ void TNavCustomShellList::Messages(TMessageMap<TNavCustomShellList>& m) {
   m.On(WM_FOLDERCONTENTSCHANGED, &TNavCustomShellList::WMFolderContentsChanged);
   m.On(WM_DEFERREDFILL, &TNavCustomShellList::WMDeferredFill);
   m.On(WM_DESTROY, &TNavCustomShellList::WMDestroy);
+  m.On(CN_NOTIFY, &TNavCustomShellList::CNNotify);
+  m.On(CM_WANTSPECIALKEY, &TNavCustomShellList::CMWantSpecialKey);
+  m.On(WM_RBUTTONUP, &TNavCustomShellList::WMRButtonUp);
+  m.On(WM_INITMENUPOPUP, &TNavCustomShellList::WMMenuMessage);
+  m.On(WM_DRAWITEM, &TNavCustomShellList::WMMenuMessage);
+  m.On(WM_MEASUREITEM, &TNavCustomShellList::WMMenuMessage);
+  m.On(WM_MENUCHAR, &TNavCustomShellList::WMMenuMessage);
+  m.On(WM_MENUSELECT, &TNavCustomShellList::WMMenuMessage);
+  m.On(WM_EDITNEWFOLDER, &TNavCustomShellList::WMEditNewFolder);
+  m.On(CWM_GETISHELLBROWSER, &TNavCustomShellList::WMGetIShellBrowser);
 }
 
 TNavCustomShellList::TNavCustomShellList(TComponent* AOwner)
@@ -71,6 +78,10 @@ TNavCustomShellList::~TNavCustomShellList() {
   if (GetColumns()->GetCount() > 0 && FWidthsRemembered) SaveColumnWidths();
   FRefreshTimer.reset();
   FChangeThread.reset();
+  RevokeDropTarget();
+  if (FEnteredData) FEnteredData->Release();
+  FEnteredData = nullptr;
+  FDropHighlight = nullptr;
   GetItems()->Clear();
   SetSmallImages(nullptr);
   SetLargeImages(nullptr);
@@ -113,6 +124,12 @@ void TNavCustomShellList::SetOptions(TNavShellListOptions value) {
   FOptions = value;
   if (GetComponentState().Contains(csLoading) || !HandleAllocated()) return;
   const TNavShellListOptions changed = old ^ value;
+  if ((changed & NavSlo(navsloOleDrop)) && !GetComponentState().Contains(csDesigning)) {
+    if (HasOption(navsloOleDrop))
+      RegisterDropTarget();
+    else
+      RevokeDropTarget();
+  }
   if (changed & NavSlo(navsloDynamicRefresh)) {
     if (HasOption(navsloDynamicRefresh))
       WatchFolder();
@@ -139,7 +156,10 @@ void TNavCustomShellList::FolderChanged(TObject*) {
   if (FFolderChangeNesting <= 0) {
     ++FFolderChangeNesting;
     try {
-      if (FShellCombo) FShellCombo->GetLocator()->SetPidl(FFolder->GetPidl());
+      if (FShellTree)
+        FShellTree->SelectFolderPidl(FFolder->GetPidl());
+      else if (FShellCombo)
+        FShellCombo->GetLocator()->SetPidl(FFolder->GetPidl());
       Rebuild();
     } catch (...) {
       --FFolderChangeNesting;
@@ -157,9 +177,17 @@ void TNavCustomShellList::SetComboLink(TNavCustomShellCombo* combo) {
   if (combo) combo->FreeNotification(this);
 }
 
+void TNavCustomShellList::SetShellTree(TNavCustomShellTree* tree) {
+  if (FShellTree == tree) return;
+  if (FShellTree) FShellTree->RemoveFreeNotification(this);
+  FShellTree = tree;
+  if (tree) tree->FreeNotification(this);
+}
+
 void TNavCustomShellList::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
   if (operation == opRemove && component == FShellCombo) FShellCombo = nullptr;
+  if (operation == opRemove && component == FShellTree) FShellTree = nullptr;
 }
 
 void TNavCustomShellList::DoFillComplete() {
@@ -173,7 +201,7 @@ void TNavCustomShellList::DoFolderChanged() {
 }
 
 bool TNavCustomShellList::Busy() {
-  return MenuShown() || IsEditing();
+  return MenuShown() || IsEditing() || FDragging || FCurrentContextMenu;
 }
 
 void TNavCustomShellList::Defer(bool rebuild) {
@@ -188,6 +216,7 @@ void TNavCustomShellList::Defer(bool rebuild) {
 
 void TNavCustomShellList::CreateWnd() {
   inherited::CreateWnd();
+  if (HasOption(navsloOleDrop) && !GetComponentState().Contains(csDesigning)) RegisterDropTarget();
   if (HasOption(navsloAutoFill) && GetItems()->GetCount() == 0) PostMessageA(GetHandle(), WM_DEFERREDFILL, 0, 0);
 }
 
@@ -214,6 +243,8 @@ void TNavCustomShellList::WMDestroy(TMessage& m) {
   // Its notices went to this window; a new window watches again when it fills.
   FRefreshTimer->SetEnabled(false);
   FChangeThread.reset();
+  FSelfCaused = false;
+  RevokeDropTarget();
   InheritedMessage(m);
 }
 
@@ -244,7 +275,7 @@ void TNavCustomShellList::Rebuild() {
   items->Clear();
   IShellFolder* folder = nullptr;
   HRESULT hr = GetShellFolder(FFolder->GetPidl(), &folder);
-  if (FAILED(hr) || !folder) RaiseFor(FAILED(hr) ? hr : E_FAIL);
+  if (FAILED(hr) || !folder) RaiseSysError(static_cast<DWORD>(FAILED(hr) ? hr : E_FAIL));
   try {
     PrepareFilter();
     Fill(folder, FFolder->GetPidl());
@@ -288,9 +319,9 @@ void TNavCustomShellList::Fill(IShellFolder* folder, LPCITEMIDLIST list) {
           collected.push_back(data);
           continue;
         }
-        if (hr == S_FALSE || hr == kNoMoreItems || hr == E_FAIL || hr == S_OK) break;
+        if (hr == S_FALSE || hr == kNavNoMoreItems || hr == E_FAIL || hr == S_OK) break;
         enumerator->Release();
-        RaiseFor(hr);
+        RaiseSysError(static_cast<DWORD>(hr));
       }
       enumerator->Release();
     }
@@ -377,6 +408,7 @@ bool TNavCustomShellList::CanEdit(TListItem* item) {
 }
 
 void TNavCustomShellList::Delete(TListItem* item) {
+  if (item == FDropHighlight) FDropHighlight = nullptr;
   TNavShListData* data = ItemData(item);
   if (data) {
     if (OnDeleteItem) OnDeleteItem(this, item);
@@ -387,10 +419,14 @@ void TNavCustomShellList::Delete(TListItem* item) {
 }
 
 bool TNavCustomShellList::ShouldAddItem(LPCITEMIDLIST parent, LPCITEMIDLIST relative) {
-  SFGAOF attributes = kAddMask;
+  SFGAOF attributes = kListAddMask;
   LPCITEMIDLIST one[1] = {relative};
   if (FAILED(FShellFolder->GetAttributesOf(1, one, &attributes))) attributes = 0;
   if (!HasOption(navsloNonFilesystemAncestors) && !(attributes & (SFGAO_FILESYSTEM | SFGAO_FILESYSANCESTOR)))
+    return false;
+  // The tree beside the list shows the folders.
+  if (HasOption(navsloHideFoldersWhenLinkedToTree) && FShellTree && (attributes & SFGAO_FOLDER) &&
+      (attributes & SFGAO_FILESYSTEM))
     return false;
   return CanAddItem(FShellFolder, parent, attributes, relative);
 }
@@ -422,7 +458,7 @@ void TNavCustomShellList::PrepareFilter() {
       break;
     }
     do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) FMaskNames->push_back(Upper(found.cFileName));
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) FMaskNames->push_back(UpperName(found.cFileName));
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
@@ -432,7 +468,7 @@ void TNavCustomShellList::PrepareFilter() {
 
 bool TNavCustomShellList::FilterAccepts(const std::string& name, SFGAOF attributes) {
   if (attributes & SFGAO_FOLDER) return true;
-  return FMaskNames && std::binary_search(FMaskNames->begin(), FMaskNames->end(), Upper(name));
+  return FMaskNames && std::binary_search(FMaskNames->begin(), FMaskNames->end(), UpperName(name));
 }
 
 void TNavCustomShellList::ReleaseFilter() {
@@ -454,7 +490,7 @@ void TNavCustomShellList::SetupColumns() {
 
 void TNavCustomShellList::SetupDetailsColumns() {
   FWidthsRemembered = !FFolder->GetFolderPath().empty();
-  const bool load = FWidthsRemembered && !RememberedWidths().empty();
+  const bool load = FWidthsRemembered && !RememberedColumnWidths().empty();
   GetColumns()->Clear();
   for (UINT i = 0;; ++i) {
     SHELLDETAILS details{};
@@ -480,18 +516,18 @@ void TNavCustomShellList::SetupFixedColumns() {
     column->SetWidth(kWidths[i]);
     if (i == 1) column->SetAlignment(taRightJustify);
   }
-  if (!RememberedWidths().empty()) LoadColumnWidths();
+  if (!RememberedColumnWidths().empty()) LoadColumnWidths();
   FWidthsRemembered = true;
 }
 
 void TNavCustomShellList::SaveColumnWidths() {
-  std::vector<int>& widths = RememberedWidths();
+  std::vector<int>& widths = RememberedColumnWidths();
   widths.clear();
   for (int i = 0; i < GetColumns()->GetCount(); ++i) widths.push_back(GetColumns()->GetItem(i)->GetWidth());
 }
 
 void TNavCustomShellList::LoadColumnWidths() {
-  const std::vector<int>& widths = RememberedWidths();
+  const std::vector<int>& widths = RememberedColumnWidths();
   const int n = std::min(static_cast<int>(widths.size()), GetColumns()->GetCount());
   for (int i = 0; i < n; ++i) GetColumns()->GetItem(i)->SetWidth(widths[i]);
 }
@@ -652,6 +688,8 @@ void TNavCustomShellList::AddNewShellItem(LPCITEMIDLIST, LPITEMIDLIST relative) 
 
 void TNavCustomShellList::WatchFolder() {
   FRefreshTimer->SetEnabled(false);
+  // A new watch owes the list no notice of its own.
+  FSelfCaused = false;
   if (FChangeThread)
     FChangeThread->ClearWatches();
   else
@@ -663,6 +701,16 @@ void TNavCustomShellList::WatchFolder() {
 }
 
 void TNavCustomShellList::WMFolderContentsChanged(TMessage&) {
+  // The list's own rename or new folder is shown already.
+  if (FSelfCaused) {
+    FSelfCaused = false;
+    return;
+  }
+  // One refresh follows the drag.
+  if (FDragging) {
+    FRefreshDeferred = true;
+    return;
+  }
   FRefreshTimer->SetEnabled(false);
   FRefreshTimer->SetInterval(Focused() ? kFocusedRefreshDelay : kRefreshDelay);
   FRefreshTimer->SetEnabled(true);
@@ -688,5 +736,36 @@ void TNavCustomShellList::RefreshTimerTick(TObject*) {
 
 void TNavCustomShellList::FlushPendingRefresh(bool linked) {
   if (linked && FShellCombo) FShellCombo->FlushPendingRefresh(false);
+  if (linked && FShellTree) FShellTree->FlushPendingRefresh(false);
   if (FRefreshTimer->GetEnabled()) RefreshTimerTick(nullptr);
+}
+
+void TNavCustomShellList::Loaded() {
+  // A window made while loading posts its own fill.
+  if (HasOption(navsloAutoFill) && GetItems()->GetCount() == 0 && HandleAllocated())
+    PostMessageA(GetHandle(), WM_DEFERREDFILL, 0, 0);
+  inherited::Loaded();
+}
+
+bool TNavShellList::FolderStored() const {
+  return GetShellCombo() == nullptr;
+}
+
+void TNavShellList::Publish(TPublisher<TNavShellList>& p) {
+  p.Prop("Folder", &TNavShellList::GetFolder, &TNavShellList::SetFolder).Stored(&TNavShellList::FolderStored);
+  p.Prop("FileFilter", &TNavShellList::GetFileFilter, &TNavShellList::SetFileFilter);
+  p.Prop("Options", &TNavShellList::GetOptionSet, &TNavShellList::SetOptionSet)
+      .Default(TNavShellListOptionSet::FromBits(kNavShellListDefaultOptions));
+  p.Prop("HeaderSortDisplayMode", &TNavShellList::GetHeaderSortDisplayMode, &TNavShellList::SetHeaderSortDisplayMode)
+      .Default(navlvRightOfText);
+  p.Prop("OnAddItem", &TNavShellList::OnAddItem);
+  p.Prop("OnDblClickOpen", &TNavShellList::OnDblClickOpen);
+  p.Prop("OnDeleteItem", &TNavShellList::OnDeleteItem);
+  p.Prop("OnCustomDrawSh", &TNavShellList::OnCustomDrawSh);
+  p.Prop("OnCustomDrawShEx", &TNavShellList::OnCustomDrawShEx);
+  p.Prop("OnFillComplete", &TNavShellList::OnFillComplete);
+  p.Prop("OnFillStart", &TNavShellList::OnFillStart);
+  p.Prop("OnFolderChanged", &TNavShellList::OnFolderChanged);
+  p.Prop("OnItemContextMenu", &TNavShellList::OnItemContextMenu);
+  p.Prop("OnPopupHint", &TNavShellList::OnPopupHint);
 }

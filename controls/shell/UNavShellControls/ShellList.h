@@ -10,10 +10,16 @@
 
 #include "controls/shell/UNavShellControls/ChangeHandlerThread.h"
 #include "controls/shell/UNavShellControls/ComboLink.h"
+#include "controls/shell/UNavShellControls/DataObjects.h"
+#include "controls/shell/UNavShellControls/DropTargets.h"
 #include "controls/shell/UNavShellControls/ListData.h"
 #include "controls/shell/UNavShellControls/Locator.h"
+#include "controls/shell/UNavShellControls/ScrollHelpers.h"
+#include "controls/shell/UNavShellControls/SendToMenu.h"
 #include "controls/shell/UNavTreeList.h"
 #include "platform/vcl/ExtCtrls.h"
+
+class TNavCustomShellTree;
 
 enum TNavShellListOption {
   navsloAutoFill,
@@ -30,7 +36,13 @@ enum TNavShellListOption {
   navsloFolderContextMenu,
   navsloShowHidden
 };
+DRUMS_ENUM_NAMES(TNavShellListOption, "navsloAutoFill", "navsloNonFilesystemAncestors", "navsloDesignInteractive",
+                 "navsloDefaultKeyHandling", "navsloContextMenus", "navsloDontChangeFolder", "navsloDontGoBelowBase",
+                 "navsloDynamicRefresh", "navsloHideFoldersWhenLinkedToTree", "navsloOleDrag", "navsloOleDrop",
+                 "navsloFolderContextMenu", "navsloShowHidden")
 using TNavShellListOptions = WORD;
+// The options as a set, the way forms stream them.
+using TNavShellListOptionSet = TSet<TNavShellListOption>;
 constexpr TNavShellListOptions NavSlo(TNavShellListOption option) {
   return static_cast<WORD>(1u << option);
 }
@@ -44,8 +56,17 @@ using TNavShListDeleteItemEvent = TEvent<void(TObject* Sender, TListItem* Item)>
 // without shell data). Change the drawer's Font or Brush.
 using TNavShLvCustomDrawEvent =
     TEvent<void(TObject* Sender, TNavLvCustomDraw* Draw, TListItem* Item, TNavShListData* Data)>;
+// Fired before a file item is opened; set afHandled to keep the shell's own
+// command from running.
+using TNavShDblClickOpenEvent = TEvent<void(TObject* Sender, bool& afHandled)>;
+using TNavShPopupHintEvent = TNavPopupHintEvent;
 
-class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwner, public INavShellComboPartner {
+class TNavCustomShellList : public TNavCustomListView,
+                            public TNavShListDataOwner,
+                            public INavShellComboPartner,
+                            public INavShellSelection,
+                            public INavOleDropOwner,
+                            public INavShellBrowserControl {
   DRUMS_CLASS(TNavCustomShellList, TNavCustomListView)
   DRUMS_MESSAGE_MAP(TNavCustomShellList)
 
@@ -63,6 +84,8 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   TNavShellListOptions GetOptions() const { return FOptions; }
   void SetOptions(TNavShellListOptions value);
   bool HasOption(TNavShellListOption option) const { return (FOptions & NavSlo(option)) != 0; }
+  TNavShellListOptionSet GetOptionSet() const { return TNavShellListOptionSet::FromBits(FOptions); }
+  void SetOptionSet(TNavShellListOptionSet value) { SetOptions(static_cast<TNavShellListOptions>(value.Bits())); }
 
   TNavShListData* ItemData(TListItem* item) const;
   TNavShListData* ItemDataAt(int index) const;
@@ -95,6 +118,46 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   void ComboFolderChanged(TNavShellLocator* folder) override { FFolder->Assign(folder); }
   void ComboLoaded(TNavShellLocator* folder) override { FFolder->Assign(folder); }
   TNavCustomShellCombo* GetShellCombo() const { return FShellCombo; }
+  // The tree the list is linked to (set by the tree): its selection is the
+  // listed folder.
+  TNavCustomShellTree* GetShellTree() const { return FShellTree; }
+  void SetShellTree(TNavCustomShellTree* tree);
+
+  // The user's commands on the items.
+  void OpenSelected();
+  void OpenItem(TListItem* item);
+  // Moves the listed folder levels up (through a linked tree or combo).
+  void GoUp(int levels);
+  // Makes a "New Folder" in the listed folder; with edit, its caption edit
+  // starts once the list shows it. False when none was made.
+  bool NewFolder(bool edit);
+  void SelectAll();
+  // A shell verb ("copy", "cut", "delete") on the selection.
+  void InvokeVerb(const std::string& verb);
+  // A shell verb ("paste") on the listed folder itself.
+  void InvokeFolderVerb(const std::string& verb);
+  // The shell's context menu of the selection at a client point.
+  void ShowContextMenu(TPoint point);
+  // Drops the selection on the Send To entry index.
+  void SendTo(int index);
+  void BeginOleDrag(bool rightButton);
+  // The copy, move and link bits every dragged item allows.
+  DWORD AllowedDragEffects();
+  // An OLE drag from this list is under way.
+  bool Dragging() const { return FDragging; }
+
+  // What the selection's data object reads.
+  LPCITEMIDLIST GetPidl() override { return FFolderIdList; }
+  IShellFolder* GetSelectionFolder() override { return FShellFolder; }
+  std::vector<LPCITEMIDLIST> GetSelectedRelIdLists() override;
+
+  // The list as an OLE drop target.
+  HRESULT DragEnter(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) override;
+  HRESULT DragOver(DWORD keyState, POINTL point, DWORD& effect) override;
+  HRESULT DragLeave() override;
+  HRESULT Drop(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) override;
+  // The drop target is registered with the window.
+  bool DropTargetRegistered() const { return FDropTarget != nullptr; }
 
   TNavShAddItemEvent OnAddItem;
   TNavShListDeleteItemEvent OnDeleteItem;
@@ -104,6 +167,8 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   TNotifyEvent OnFillStart;
   TNotifyEvent OnFillComplete;
   TNotifyEvent OnFolderChanged;
+  TNavShDblClickOpenEvent OnDblClickOpen;
+  TNavShPopupHintEvent OnPopupHint;
 
   static void Messages(TMessageMap<TNavCustomShellList>& m);
 
@@ -111,12 +176,24 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   void CreateWnd() override;
   void DestroyWnd() override;
   void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
   TNavCustomDraw* CustomDrawNotify(NMCUSTOMDRAW* notification, LRESULT& result) override;
   void ColClick(TListColumn* column) override;
   // An item with shell data is renamed in place only when the shell allows.
   bool CanEdit(TListItem* item) override;
   void Delete(TListItem* item) override;
   void InsertItem(TListItem* item) override;
+  void Edit(const LVITEMA& item) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+  void DoItemContextMenu(TListItem* item, TPoint point, TPopupMenu*& menu) override;
+
+  // Fires OnDblClickOpen; true when the shell's own command may run.
+  virtual bool DoDblClickOpen();
+  virtual HRESULT GetUIObjectOfSelection(IMalloc* allocator, REFIID iid, void** object);
+  virtual HRESULT GetUIObjectOfItem(TListItem* item, REFIID iid, void** object);
 
   // A volume came or went: a list showing My Computer fills again.
   virtual void DeviceChange(TMessage& message);
@@ -128,7 +205,7 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   virtual void DoFillComplete();
   virtual void DoFillStart();
   virtual void DoFolderChanged();
-  // A popup menu or a caption edit is under way: refreshes wait for it.
+  // A popup menu, a caption edit or a drag is under way: refreshes wait for it.
   virtual bool Busy();
   // Keeps a refresh (or a full refill) for when the list is free again.
   void Defer(bool rebuild);
@@ -156,6 +233,29 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   void ReleaseDetails();
   void UpdateImageLists();
 
+  // The folder is watched, so the list's own changes come back as notices.
+  bool Watching() const { return FChangeThread && HasOption(navsloDynamicRefresh); }
+  // Commands.
+  void NavigateTo(LPCITEMIDLIST absolute);
+  void RunDefaultCommand(const std::vector<LPITEMIDLIST>& lists);
+  HWND OwnerWindow();
+  bool InNetworkFolder();
+  std::vector<LPITEMIDLIST> CopySelectedRelIdLists();
+  void CNNotify(TMessage& m);
+  void CMWantSpecialKey(TMessage& m);
+  void WMRButtonUp(TMessage& m);
+  void WMMenuMessage(TMessage& m);
+  void WMEditNewFolder(TMessage& m);
+  void WMGetIShellBrowser(TMessage& m);
+  // Drops.
+  void RegisterDropTarget();
+  void RevokeDropTarget();
+  IDropTarget* FolderDropTarget();
+  // The drop target under a client point and the item it belongs to.
+  IDropTarget* DropTargetAt(POINTL screen, DWORD keyState, TListItem*& item, bool& copyWithoutTarget);
+  void SetDropHighlight(TListItem* item);
+  void AutoScroll(POINTL screen);
+
   std::unique_ptr<TNavShellLocator> FFolder;
   TNavShellListOptions FOptions = kNavShellListDefaultOptions;
   std::string FFileFilter;
@@ -172,6 +272,7 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   std::unique_ptr<TTimer> FRefreshTimer;
   std::unique_ptr<TChangeHandlerThread> FChangeThread;
   TNavCustomShellCombo* FShellCombo = nullptr;
+  TNavCustomShellTree* FShellTree = nullptr;
   int FSort = 1;
   bool FSortSet = false;
   int FFolderChangeNesting = 0;
@@ -180,6 +281,18 @@ class TNavCustomShellList : public TNavCustomListView, public TNavShListDataOwne
   TNavShListData* FStagedData = nullptr;
   SFGAOF FStagedAttributes = 0;
   int FStagedSubItems = 3;
+  // The next change notice comes from the list's own rename or new folder.
+  bool FSelfCaused = false;
+  bool FDragStarted = false;
+  bool FDragging = false;
+  IDataObject* FDragDataObject = nullptr;
+  IContextMenu* FCurrentContextMenu = nullptr;
+  std::string FNewFolderName;
+  TNavDropTarget* FDropTarget = nullptr;
+  IDataObject* FEnteredData = nullptr;
+  DWORD FDragKeyState = 0;
+  DWORD FLastScrollTick = 0;
+  TListItem* FDropHighlight = nullptr;
 };
 
 class TNavShellList : public TNavCustomShellList {
@@ -187,4 +300,10 @@ class TNavShellList : public TNavCustomShellList {
 
  public:
   using TNavCustomShellList::TNavCustomShellList;
+
+  static void Publish(TPublisher<TNavShellList>& p);
+
+ private:
+  // The folder is the linked control's business when one is linked.
+  bool FolderStored() const;
 };

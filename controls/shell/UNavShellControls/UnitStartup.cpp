@@ -1,6 +1,8 @@
 #include "controls/shell/UNavShellControls/UnitStartup.h"
 
 #include "controls/shell/UNavShellControls/SendToMenu.h"
+#include "controls/shell/UNavShellControls/ShellCombo.h"
+#include "controls/shell/UNavShellControls/ShellList.h"
 #include "controls/shell/UNavShellControls/TransferBlocks.h"
 #include "platform/win/ole2.h"
 
@@ -17,6 +19,8 @@ void InitNavShellControls() {
   if (StartCount()++ > 0) return;
   CF_SHELLIDLIST();
   OleInitialize(nullptr);
+  // Forms name them.
+  RegisterClasses({TNavShellList::StaticClass(), TNavShellCombo::StaticClass()});
 }
 
 void DoneNavShellControls() {

@@ -1,5 +1,6 @@
 // The settings store's settings: where values go (INI file or registry) and
-// how entry lists are counted. Reading and writing belong to the kit editor.
+// how entry lists are counted, and the reading, writing and deleting of one
+// value there (IniStore.cpp).
 #pragma once
 
 #include <cstdint>
@@ -51,6 +52,26 @@ class TStyIniCtrl : public TStyComponent {
   TStyIniTarget GetEffectiveTarget() const { return FEffectiveTarget; }
   virtual std::string GetNetUserName();
 
+  // One value, in a store opened for the call and closed before it returns.
+  // A missing file, key, section or value reads as Default; deleting a
+  // missing value does nothing.
+  std::string ReadString(const std::string& Section, const std::string& Ident, const std::string& Default);
+  void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value);
+  void DeleteKey(const std::string& Section, const std::string& Ident);
+
+  // Where the values go. The INI file: a blank IniFile first becomes the
+  // program's name with ".INI"; then IniFile itself with ppFixed, else its
+  // file name in the prefix's folder.
+  std::string ResolveIniFileName();
+  // The registry key: RegPath with a trailing backslash, or the styled
+  // application's default path when RegPath is blank.
+  std::string ResolveRegPath() const;
+  // The section a call uses: a blank name repeats the last one ("Common"
+  // before any); the INI file adds "." and the user unless Common; the
+  // registry's "#ROOT" is the key itself. Remembered as the last one.
+  std::string ResolveSection(const std::string& Section);
+  const std::string& GetLastSection() const { return FLastSection; }
+
   static void Publish(TPublisher<TStyIniCtrl>& p);
 
  private:
@@ -65,4 +86,5 @@ class TStyIniCtrl : public TStyComponent {
   TStyRegRootKey FRegRoot = rpCurrentUser;
   TStyIniTarget FTarget = itAuto;
   TStyIniTarget FEffectiveTarget = itRegistry;
+  std::string FLastSection;
 };

@@ -9,7 +9,7 @@ namespace {
 
 constexpr TColor kGrey = 0x808080;
 
-void Edge(TCanvas* Canvas, TRect& r, UINT edge, UINT flags) {
+void ButtonEdge(TCanvas* Canvas, TRect& r, UINT edge, UINT flags) {
   RECT w = r;
   DrawEdge(Canvas->GetHandle(), &w, edge, flags);
   r = w;
@@ -61,8 +61,8 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
   }
   if (!down && (Flags & (bfFocused | bfDefault))) {
     TRect r = Rect;
-    Edge(Canvas, r, BDR_SUNKENOUTER, BF_SOFT | BF_TOPLEFT | ((Flags & bfDefaultMiddle) ? BF_MIDDLE : 0));
-    Edge(Canvas, r, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
+    ButtonEdge(Canvas, r, BDR_SUNKENOUTER, BF_SOFT | BF_TOPLEFT | ((Flags & bfDefaultMiddle) ? BF_MIDDLE : 0));
+    ButtonEdge(Canvas, r, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
     if (kind == 1 && (Flags & bfClearCorners)) {
       ClearCorners(Canvas, Rect);
       Flags &= ~bfClearCorners;
@@ -73,15 +73,15 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
   TRect r = Rect;
   switch (kind) {
     case 1:
-      Edge(Canvas, r, BDR_SUNKENOUTER, BF_SOFT | BF_TOPLEFT);
-      Edge(Canvas, r, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
+      ButtonEdge(Canvas, r, BDR_SUNKENOUTER, BF_SOFT | BF_TOPLEFT);
+      ButtonEdge(Canvas, r, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
       if (Flags & bfClearCorners) ClearCorners(Canvas, r);
       r = Shrunk(r, 1);
       if (down) {
-        Edge(Canvas, r, BDR_SUNKENINNER, BF_TOPLEFT);
+        ButtonEdge(Canvas, r, BDR_SUNKENINNER, BF_TOPLEFT);
       } else {
-        Edge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
-        Edge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
       }
       content = Shrunk(content, 1);
       break;
@@ -89,7 +89,7 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
       if (!down)
         DrawBorderStyle(Canvas, r, lsRaisedspb, BF_RECT);
       else if (Flags & bfSunkenWhenDown)
-        Edge(Canvas, r, EDGE_SUNKEN, BF_RECT);
+        ButtonEdge(Canvas, r, EDGE_SUNKEN, BF_RECT);
       else
         DrawBorderStyle(Canvas, r, lsLowered, BF_RECT);
       break;
@@ -104,8 +104,8 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
         pen->SetColor(clBlack);
         brush->SetStyle(bsSolid);
       } else if (Flags & bfFocused) {
-        Edge(Canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_SOFT | BF_ADJUST);
-        Edge(Canvas, r, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_SOFT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_ADJUST);
       } else {
         DrawBorderStyle(Canvas, r, lsRaisedspb, BF_RECT);
       }
@@ -116,9 +116,9 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
         r = Shrunk(r, 1);
       }
       if (down)
-        Edge(Canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
       else if (State == 2)
-        Edge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+        ButtonEdge(Canvas, r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
       else if (!explorer) {
         brush->SetStyle(bsSolid);
         brush->SetColor(Color);
@@ -140,7 +140,7 @@ bool DrawButtonFrame(TCanvas* Canvas, bool PlainFlatFill, TRect& Rect, TStyUserB
         pen->SetColor(clBlack);
       } else {
         TRect in = Shrunk(r, 1);
-        Edge(Canvas, in, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+        ButtonEdge(Canvas, in, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
       }
       break;
     case 10:

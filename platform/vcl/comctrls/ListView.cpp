@@ -296,7 +296,14 @@ void TListItems::FreeItem(TListItem* item, bool notify) {
 
 void TListItems::Clear() {
   BeginUpdate();
-  while (!FItems.empty()) FItems.back()->Delete();
+  while (!FItems.empty()) {
+    TListItem* last = FItems.back();
+    const size_t count = FItems.size();
+    last->Delete();
+    // A parent being destroyed no longer reflects the removal notice, so the
+    // item would stay: free it here rather than loop forever.
+    if (FItems.size() == count && FItems.back() == last) FreeItem(last, true);
+  }
   EndUpdate();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/menus/Menu.h"
 #include "platform/vcl/rtl/Exceptions.h"
+#include "platform/win/winuser_help.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ void TCustomForm::Messages(TMessageMap<TCustomForm>& m) {
   m.On(CM_DEACTIVATE, &TCustomForm::CMDeactivate);
   for (UINT msg : {WM_COMMAND, WM_INITMENUPOPUP, WM_DRAWITEM, WM_MEASUREITEM, WM_MENUSELECT})
     m.On(msg, &TCustomForm::WMMenuMessage);
+  m.On(WM_HELP, &TCustomForm::WMHelp);
 }
 
 // ---- Creation and destruction ------------------------------------------

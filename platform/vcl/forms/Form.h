@@ -154,6 +154,8 @@ class TCustomForm : public TScrollingWinControl {
   void CMDeactivate(TMessage& m);
   // Menu messages go to the main menu's items first.
   void WMMenuMessage(TMessage& m);
+  // F1: the topic of the focused control or of its nearest parent with one.
+  void WMHelp(TMessage& m);
 
   bool FCreatedNew = false;
   bool FCreated = false;

@@ -61,7 +61,8 @@ LRESULT CALLBACK DropFilesProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   target->AddRef();
   IDataObject* data = win::shell::CreateDropFilesDataObject(paths);
   const POINTL at{point.x, point.y};
-  const DWORD offered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+  // The other program keeps its files: what it drops here is copied.
+  const DWORD offered = DROPEFFECT_COPY;
   DWORD effect = offered;
   if (SUCCEEDED(target->DragEnter(data, 0, at, &effect)) && (effect & offered)) {
     effect = offered;
@@ -113,7 +114,13 @@ HRESULT RevokeDragDrop(HWND hwnd) {
 HRESULT DoDragDrop(LPDATAOBJECT data, LPDROPSOURCE source, DWORD okEffects, LPDWORD effect) {
   if (!data || !source || !effect) return E_INVALIDARG;
   *effect = DROPEFFECT_NONE;
-  DWORD keys = MK_LBUTTON;
+  // The drag starts with the buttons that are down; the left one when the
+  // state knows of none (a drag started by posted messages alone).
+  DWORD keys = 0;
+  if (GetKeyState(VK_LBUTTON) < 0) keys |= MK_LBUTTON;
+  if (GetKeyState(VK_RBUTTON) < 0) keys |= MK_RBUTTON;
+  if (GetKeyState(VK_MBUTTON) < 0) keys |= MK_MBUTTON;
+  if (keys == 0) keys = MK_LBUTTON;
   if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
   if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
   POINT point{};
@@ -179,10 +186,18 @@ HRESULT DoDragDrop(LPDATAOBJECT data, LPDROPSOURCE source, DWORD okEffects, LPDW
       break;
     }
     if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
-      keys = KeysOf(message.wParam);
+      const bool release =
+          message.message == WM_LBUTTONUP || message.message == WM_RBUTTONUP || message.message == WM_MBUTTONUP;
+      const POINT before = point;
       point = {static_cast<SHORT>(LOWORD(message.lParam)), static_cast<SHORT>(HIWORD(message.lParam))};
       if (message.hwnd) ClientToScreen(message.hwnd, &point);
-      track();
+      // A release ends the drag where the target last saw the buttons down:
+      // it is told of a last move with them held, never of a hover without
+      // them that would change the offered effect just before the drop.
+      const DWORD now = KeysOf(message.wParam);
+      if (!release) keys = now;
+      if (!release || before.x != point.x || before.y != point.y) track();
+      keys = now;
       continue;
     }
     if (message.message == WM_KEYDOWN || message.message == WM_KEYUP) {

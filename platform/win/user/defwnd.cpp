@@ -11,6 +11,7 @@
 #include "platform/win/user/window.h"
 #include "platform/win/user/wm_state.h"
 #include "platform/win/wingdi.h"
+#include "platform/win/winuser_help.h"
 
 using namespace win::user;
 
@@ -235,6 +236,22 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM: return -1;
+    case WM_KEYF1: {
+      HELPINFO info{};
+      info.cbSize = sizeof info;
+      info.iContextType = HELPINFO_WINDOW;
+      info.iCtrlId = GetDlgCtrlID(hwnd);
+      info.hItemHandle = hwnd;
+      info.MousePos = WM().cursorPos.load();
+      SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+      return 0;
+    }
+    case WM_HELP: {
+      // Not answered here: the parent of a child, the owner of a top-level
+      // window may know the topic.
+      Window* next = (w->style & WS_CHILD) ? w->parent : w->owner;
+      return next ? SendMessageA(next->handle, WM_HELP, wParam, lParam) : 0;
+    }
     case WM_GETICON:
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(w->cls ? (wParam == 0 && w->cls->iconSm ? w->cls->iconSm : w->cls->icon)

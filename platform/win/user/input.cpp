@@ -16,6 +16,7 @@
 #include "platform/win/user/queue.h"
 #include "platform/win/user/state.h"
 #include "platform/win/user/wm_state.h"
+#include "platform/win/winuser_help.h"
 
 namespace win::user {
 namespace {
@@ -480,6 +481,10 @@ BOOL TranslateMessage(const MSG* msg) {
   if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
   int vk = static_cast<int>(msg->wParam);
   bool sys = msg->message == WM_SYSKEYDOWN;
+  if (vk == VK_F1 && !sys) {
+    PostMessageA(msg->hwnd, WM_KEYF1, 0, 0);
+    return TRUE;
+  }
   bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
   int ch = 0;
   // Printable characters come from the host's text input; here only the

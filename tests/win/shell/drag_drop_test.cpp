@@ -63,6 +63,7 @@ class RecordingTarget final : public IDropTarget {
     dropPoint = pt;
     dropped = data;
     *effect = win::shell::DropEffectFor(keys, true, *effect);
+    dropEffect = *effect;
     FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
     if (data->GetData(&format, &medium) == S_OK) {
@@ -77,6 +78,7 @@ class RecordingTarget final : public IDropTarget {
   IDataObject* entered = nullptr;
   IDataObject* dropped = nullptr;
   POINTL dropPoint{};
+  DWORD dropEffect = DROPEFFECT_NONE;
   std::vector<std::string> paths;
 };
 
@@ -144,7 +146,9 @@ TEST_F(DragDropTest, DropsWithTheEffectTheKeysAskFor) {
     DWORD effect = 99;
     EXPECT_EQ(DoDragDrop(data, &dropSource, c.allowed, &effect), DRAGDROP_S_DROP);
     EXPECT_EQ(effect, c.effect) << c.keys;
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"enter", "over", "over", "drop"}));
+    // The release in place is no move: the target hears of no hover
+    // without the button before it is dropped on.
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"enter", "over", "drop"}));
     EXPECT_EQ(recorder.dropped, data);
     EXPECT_EQ(recorder.dropPoint.x, 425);
     EXPECT_EQ(recorder.dropPoint.y, 30);
@@ -213,6 +217,9 @@ TEST_F(DragDropTest, FilesFromOtherProgramsReachTheTargetUnderThePointer) {
   EXPECT_EQ(recorder.paths, std::vector<std::string>{Shown(root_ + "/a.wav")});
   EXPECT_EQ(recorder.dropPoint.x, 450);
   EXPECT_EQ(recorder.dropPoint.y, 60);
+  // The other program keeps its file: a drop from outside is a copy even
+  // where a drag on one volume would move.
+  EXPECT_EQ(recorder.dropEffect, static_cast<DWORD>(DROPEFFECT_COPY));
 }
 
 TEST_F(DragDropTest, FolderTargetsCopyMoveAndNeverOverwrite) {

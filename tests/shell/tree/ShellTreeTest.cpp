@@ -1,0 +1,449 @@
+// The shell tree over temporary folders, linked to a shell list: the linked
+// list following keys late and clicks at once, lazy filling, refreshes from
+// change notices, renaming, a drag from the list onto a folder node, and
+// the published tree's setters.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "controls/shell/UNavShConsts.h"
+#include "controls/shell/UNavShellControls.h"
+#include "controls/shell/UNavShellUtils.h"
+#include "platform/win/drums_ext.h"
+#include "tests/shell/shared/ShellHome.h"
+#include "tests/shell/shared/ShellPidl.h"
+#include "tests/shell/shared/ViewHost.h"
+#include "tests/support/HostMouse.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The tree with its change notices counted and a drag or popup menu under
+// way simulated.
+class TTestShellTree : public TNavShellTree {
+ public:
+  using TNavShellTree::TNavShellTree;
+  int notices = 0;
+  bool busy = false;
+  bool Busy() const override { return busy || TNavShellTree::Busy(); }
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == WM_FOLDERCONTENTSCHANGED) ++notices;
+    TNavShellTree::WndProc(message);
+  }
+};
+
+// The shell's name of a path below the temporary home.
+std::string ShellPath(const std::string& posix) {
+  TShellPidl list;
+  if (FAILED(PathToPidl(posix, &list.p))) return "";
+  return PidlToPath(list.p);
+}
+
+std::vector<std::string> ChildNames(TTreeNode* node) {
+  std::vector<std::string> names;
+  for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
+    names.push_back(child->GetText());
+  return names;
+}
+
+// The names a bound folder lists now.
+std::vector<std::string> ListedNames(IShellFolder* folder) {
+  std::vector<std::string> names;
+  IEnumIDList* items = nullptr;
+  if (!folder || FAILED(folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &items)) || !items)
+    return names;
+  LPITEMIDLIST item = nullptr;
+  ULONG fetched = 0;
+  while (items->Next(1, &item, &fetched) == S_OK && fetched == 1) {
+    names.push_back(GetDisplayName(folder, item, nkInFolder));
+    ShellFree(item);
+  }
+  items->Release();
+  return names;
+}
+
+class ShellTreeTest : public shelltest::ViewHostTest {
+ protected:
+  std::string HostTitle() const override { return "Shell tree"; }
+  void SetUp() override {
+    ViewHostTest::SetUp();
+    base = home.MakeFolder("kit");
+  }
+  void TearDown() override {
+    delete list;
+    delete tree;
+    list = nullptr;
+    tree = nullptr;
+    ViewHostTest::TearDown();
+  }
+
+  // A shown tree on the base folder, linked to a shown list unless told not.
+  void MakeTree(bool linked = true) {
+    tree = new TTestShellTree(host);
+    tree->SetParent(host);
+    tree->SetBounds(10, 10, 250, 400);
+    tree->GetBaseFolder()->SetFolderPath(base);
+    if (linked) {
+      list = new TNavShellList(host);
+      list->SetParent(host);
+      list->SetBounds(270, 10, 360, 400);
+      list->SetViewStyle(vsReport);
+      list->OnFolderChanged = [this](TObject*) { ++listMoves; };
+      tree->SetShellList(list);
+    }
+    Pump();
+  }
+  // The node at a path of captions below the top node ("" is the top).
+  TTreeNode* Node(const std::string& path) {
+    TTreeNode* node = tree->TopNode();
+    std::size_t start = 0;
+    while (node && start < path.size()) {
+      std::size_t end = path.find('/', start);
+      if (end == std::string::npos) end = path.size();
+      const std::string name = path.substr(start, end - start);
+      TTreeNode* child = node->GetFirstChild();
+      while (child && child->GetText() != name) child = child->GetNextSibling();
+      node = child;
+      start = end + 1;
+    }
+    return node;
+  }
+  std::string NodePath(TTreeNode* node) { return PidlToPath(tree->NodeData(node)->AbsIdList()); }
+  // What the window shows: a button beside the node.
+  bool ButtonShown(TTreeNode* node) {
+    TVITEMA item{};
+    item.mask = TVIF_HANDLE | TVIF_CHILDREN;
+    item.hItem = node->GetItemId();
+    SendMessageA(tree->GetHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.cChildren != 0;
+  }
+  std::vector<std::string> ListCaptions() {
+    std::vector<std::string> names;
+    for (int i = 0; i < list->GetItems()->GetCount(); ++i) names.push_back(list->GetItems()->GetItem(i)->GetCaption());
+    return names;
+  }
+  void Key(int vk) {
+    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
+      host::Event e;
+      e.type = type;
+      e.window = win::user::HostWindowOf(GetAncestor(tree->GetHandle(), GA_ROOT));
+      e.key = vk;
+      host::headless::PushEvent(e);
+    }
+    Pump();
+  }
+  void ClickNode(TTreeNode* node) {
+    const TRect r = node->DisplayRect(true);
+    testsupport::PushClick(tree, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    Pump();
+  }
+  // Pumps until a change notice after the first `seen` reached the tree: a
+  // bound for the worker, not a measurement.
+  void AwaitNotices(int seen) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (tree->notices <= seen && std::chrono::steady_clock::now() < deadline) {
+      Pump();
+      std::this_thread::yield();
+    }
+    ASSERT_GT(tree->notices, seen) << "no change notice arrived";
+  }
+  void AdvanceMs(int ms) {
+    win::clock::Advance(static_cast<std::uint64_t>(ms) * 1000);
+    Pump();
+  }
+
+  TShellHome home;
+  std::string base;
+  TTestShellTree* tree = nullptr;
+  TNavShellList* list = nullptr;
+  int listMoves = 0;
+};
+
+TEST_F(ShellTreeTest, ArrowKeysMoveTheListOnceAfterTheLastKeyAndAClickAtOnce) {
+  for (const char* name : {"a", "b", "c"}) home.MakeFile(std::string("kit/") + name + "/" + name + ".wav");
+  MakeTree();
+  ASSERT_EQ(tree->GetSelected(), tree->TopNode());
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base));
+  tree->SetFocus();
+  Pump();
+  listMoves = 0;
+  for (int i = 0; i < 3; ++i) Key(VK_DOWN);
+  ASSERT_EQ(tree->GetSelected(), Node("c"));
+  EXPECT_EQ(listMoves, 0);
+  AdvanceMs(499);
+  EXPECT_EQ(listMoves, 0);
+  AdvanceMs(1);
+  EXPECT_EQ(listMoves, 1);
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/c"));
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"c.wav"}));
+  AdvanceMs(5000);
+  EXPECT_EQ(listMoves, 1);
+
+  ClickNode(Node("a"));
+  EXPECT_EQ(tree->GetSelected(), Node("a"));
+  EXPECT_EQ(listMoves, 2);
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"a.wav"}));
+  // The click promised nothing to the next key.
+  Key(VK_DOWN);
+  EXPECT_EQ(listMoves, 2);
+  AdvanceMs(500);
+  EXPECT_EQ(listMoves, 3);
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"b.wav"}));
+}
+
+TEST_F(ShellTreeTest, OnlyFoldersWithSubfoldersShowAButtonAndExpandingFillsOneLevel) {
+  home.MakeFile("kit/files/kick.wav");
+  home.MakeFolder("kit/deep/inner/innermost");
+  home.MakeFolder("kit/empty");
+  MakeTree(false);
+  TTreeNode* top = tree->TopNode();
+  ASSERT_NE(top, nullptr);
+  EXPECT_TRUE(top->GetExpanded());
+  EXPECT_EQ(ChildNames(top), (std::vector<std::string>{"deep", "empty", "files"}));
+  const struct {
+    const char* node;
+    bool button;
+  } cases[] = {{"files", false}, {"empty", false}, {"deep", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.node);
+    TTreeNode* node = Node(c.node);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->GetHasChildren(), c.button);
+    EXPECT_EQ(ButtonShown(node), c.button);
+    EXPECT_EQ(node->GetCount(), 0);
+  }
+  Node("deep")->Expand(false);
+  EXPECT_EQ(ChildNames(Node("deep")), (std::vector<std::string>{"inner"}));
+  TTreeNode* inner = Node("deep/inner");
+  EXPECT_TRUE(ButtonShown(inner));
+  EXPECT_EQ(inner->GetCount(), 0);
+}
+
+TEST_F(ShellTreeTest, SelectingADeepFolderExpandsTheWayAndStopsAtTheLastFolderThatExists) {
+  home.MakeFolder("kit/one/two/three");
+  MakeTree();
+  list->GetFolder()->SetFolderPath(base + "/one/two/three");
+  Pump();
+  TTreeNode* three = Node("one/two/three");
+  ASSERT_NE(three, nullptr);
+  EXPECT_EQ(tree->GetSelected(), three);
+  EXPECT_TRUE(Node("one")->GetExpanded());
+  EXPECT_TRUE(Node("one/two")->GetExpanded());
+  EXPECT_EQ(tree->GetSelectedFolder()->GetFolderPath(), ShellPath(base + "/one/two/three"));
+  // Going up through the list goes through the tree.
+  list->GoUp(2);
+  Pump();
+  EXPECT_EQ(tree->GetSelected(), Node("one"));
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/one"));
+  // A folder that is not below the base cannot be reached: the tree stops
+  // at the top node and stays sound.
+  home.MakeFolder("elsewhere");
+  TShellPidl outside;
+  ASSERT_EQ(PathToPidl(home.Home + "/elsewhere", &outside.p), S_OK);
+  tree->SelectFolderPidl(outside.p);
+  EXPECT_NE(tree->GetSelected(), nullptr);
+}
+
+TEST_F(ShellTreeTest, FoldersMadeOrRemovedOutsideShowUpAndTheSelectionFallsBackToTheParent) {
+  home.MakeFolder("kit/a/sub1");
+  home.MakeFolder("kit/b");
+  home.MakeFile("kit/a/sub1/kick.wav");
+  MakeTree();
+  Node("a")->Expand(false);
+  Pump();
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub1"}));
+  // A folder that was never expanded is not watched nor filled.
+  home.MakeFolder("kit/b/unseen");
+  int seen = tree->notices;
+  home.MakeFolder("kit/a/sub0");
+  AwaitNotices(seen);
+  AdvanceMs(2000);
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub0", "sub1"}));
+  EXPECT_EQ(Node("b")->GetCount(), 0);
+
+  list->GetFolder()->SetFolderPath(base + "/a/sub1");
+  Pump();
+  ASSERT_EQ(tree->GetSelected(), Node("a/sub1"));
+  ASSERT_EQ(ListCaptions(), (std::vector<std::string>{"kick.wav"}));
+  seen = tree->notices;
+  fs::remove_all(base + "/a/sub1");
+  AwaitNotices(seen);
+  AdvanceMs(2000);
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub0"}));
+  EXPECT_EQ(tree->GetSelected(), Node("a"));
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/a"));
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"sub0"}));
+}
+
+TEST_F(ShellTreeTest, ANoticeDuringADragOrMenuRefreshesOnceItEnds) {
+  home.MakeFolder("kit/a");
+  MakeTree(false);
+  tree->busy = true;
+  const int seen = tree->notices;
+  home.MakeFolder("kit/b");
+  AwaitNotices(seen);
+  AdvanceMs(5000);
+  EXPECT_EQ(ChildNames(tree->TopNode()), (std::vector<std::string>{"a"}));
+  EXPECT_TRUE(tree->RefreshDeferred());
+  tree->busy = false;
+  AdvanceMs(400);
+  EXPECT_EQ(ChildNames(tree->TopNode()), (std::vector<std::string>{"a", "b"}));
+  EXPECT_FALSE(tree->RefreshDeferred());
+}
+
+// Renames a node through the tree view's own label edit.
+void RenameInPlace(TCustomTreeView* view, TTreeNode* node, const std::string& name) {
+  ASSERT_TRUE(node->EditText());
+  auto edit = reinterpret_cast<HWND>(SendMessageA(view->GetHandle(), TVM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  SetWindowTextA(edit, name.c_str());
+  node->EndEdit(false);
+}
+
+TEST_F(ShellTreeTest, ARenamedFolderTakesItsExpandedDescendantsAndTheLinkedListAlong) {
+  home.MakeFile("kit/a/b/c/kick.wav");
+  home.MakeFolder("kit/taken");
+  MakeTree();
+  list->GetFolder()->SetFolderPath(base + "/a/b/c");
+  Pump();
+  ASSERT_EQ(tree->GetSelected(), Node("a/b/c"));
+  TTreeNode* b = Node("a/b");
+  // The folder of b is bound before the rename.
+  ASSERT_EQ(ListedNames(tree->NodeData(b)->BoundFolder()), (std::vector<std::string>{"c"}));
+
+  RenameInPlace(tree, Node("a"), "renamed");
+  Pump();
+  EXPECT_TRUE(fs::exists(base + "/renamed/b/c/kick.wav"));
+  TTreeNode* renamed = Node("renamed");
+  ASSERT_NE(renamed, nullptr);
+  EXPECT_EQ(Node("renamed/b"), b);
+  const struct {
+    const char* node;
+    const char* path;
+  } cases[] = {{"renamed", "/renamed"}, {"renamed/b", "/renamed/b"}, {"renamed/b/c", "/renamed/b/c"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.node);
+    EXPECT_EQ(NodePath(Node(c.node)), ShellPath(base + c.path));
+  }
+  EXPECT_EQ(ListedNames(tree->NodeData(b)->BoundFolder()), (std::vector<std::string>{"c"}));
+  EXPECT_EQ(ListedNames(tree->NodeData(Node("renamed/b/c"))->BoundFolder()), (std::vector<std::string>{"kick.wav"}));
+  EXPECT_EQ(tree->GetSelectedFolder()->GetFolderPath(), ShellPath(base + "/renamed/b/c"));
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/renamed/b/c"));
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"kick.wav"}));
+
+  // A name that is taken leaves the node as it was.
+  RenameInPlace(tree, renamed, "taken");
+  Pump();
+  EXPECT_EQ(renamed->GetText(), "renamed");
+  EXPECT_EQ(NodePath(renamed), ShellPath(base + "/renamed"));
+  EXPECT_TRUE(fs::exists(base + "/renamed/b/c/kick.wav"));
+}
+
+TEST_F(ShellTreeTest, AFileDraggedFromTheListOntoAFolderNodeIsMoved) {
+  home.MakeFile("kit/beats/kick.wav", "kick");
+  home.MakeFolder("kit/kits");
+  MakeTree();
+  list->GetFolder()->SetFolderPath(base + "/beats");
+  Pump();
+  ASSERT_EQ(ListCaptions(), (std::vector<std::string>{"kick.wav"}));
+  ASSERT_TRUE(tree->DropTargetRegistered());
+  const TRect item = list->GetItems()->GetItem(0)->DisplayRect(drLabel);
+  const TRect node = Node("kits")->DisplayRect(true);
+  const int ix = item.Left + 5, iy = (item.Top + item.Bottom) / 2;
+  const int nx = (node.Left + node.Right) / 2, ny = (node.Top + node.Bottom) / 2;
+  using host::EventType;
+  testsupport::PushMouseEvent(EventType::MouseDown, list, ix, iy);
+  testsupport::PushMouseEvent(EventType::MouseMove, list, ix + 30, iy);
+  testsupport::PushMouseEvent(EventType::MouseMove, tree, nx, ny);
+  testsupport::PushMouseEvent(EventType::MouseMove, tree, nx + 1, ny);
+  testsupport::PushMouseEvent(EventType::MouseUp, tree, nx + 1, ny);
+  Pump();
+  EXPECT_TRUE(fs::exists(base + "/kits/kick.wav"));
+  EXPECT_FALSE(fs::exists(base + "/beats/kick.wav"));
+  EXPECT_EQ(tree->GetDropTarget(), nullptr);
+}
+
+TEST_F(ShellTreeTest, APublishedTreeWithoutRootLinesHasTheBaseFolderOnTopWithItsChildrenBelow) {
+  home.MakeFolder("kit/loops");
+  home.MakeFolder("kit/shots");
+  tree = new TTestShellTree(host);
+  tree->SetParent(host);
+  tree->SetBounds(10, 10, 250, 400);
+  tree->SetShowRoot(false);
+  TNavShellLocator wanted;
+  wanted.SetFolderPath(base);
+  tree->SetBaseFolder(&wanted);
+  Pump();
+  ASSERT_EQ(tree->GetItems()->GetTopCount(), 1);
+  TTreeNode* top = tree->TopNode();
+  EXPECT_EQ(top->GetText(), "kit");
+  EXPECT_TRUE(top->GetExpanded());
+  EXPECT_EQ(ChildNames(top), (std::vector<std::string>{"loops", "shots"}));
+  EXPECT_EQ(GetWindowLongA(tree->GetHandle(), GWL_STYLE) & TVS_LINESATROOT, 0);
+  EXPECT_EQ(NodePath(top), ShellPath(base));
+  // The tree watches its base folder.
+  EXPECT_EQ(tree->WatchedFolders(), (std::vector<std::string>{ShellPath(base)}));
+}
+
+TEST_F(ShellTreeTest, OptionsSwitchTheDropTargetTheDragStyleAndTheWatching) {
+  tree = new TTestShellTree(host);
+  const TNavShellTreeOptions defaults = tree->GetOptions();
+  // Before the window: stored only.
+  tree->SetOptions(defaults & ~NavSto(navstoOleDrop));
+  EXPECT_FALSE(tree->HandleAllocated());
+  EXPECT_FALSE(tree->DropTargetRegistered());
+  tree->SetParent(host);
+  tree->SetBounds(10, 10, 250, 400);
+  tree->GetBaseFolder()->SetFolderPath(base);
+  Pump();
+  ASSERT_TRUE(tree->HandleAllocated());
+  EXPECT_FALSE(tree->DropTargetRegistered());
+  const HWND window = tree->GetHandle();
+
+  tree->SetOptions(defaults);
+  EXPECT_TRUE(tree->DropTargetRegistered());
+  tree->SetOptions(defaults);
+  EXPECT_TRUE(tree->DropTargetRegistered());
+  tree->SetOptions(defaults & ~NavSto(navstoOleDrop));
+  EXPECT_FALSE(tree->DropTargetRegistered());
+  // Nothing is left registered with the window.
+  EXPECT_EQ(RevokeDragDrop(window), DRAGDROP_E_NOTREGISTERED);
+
+  const auto dragStyle = [&] { return (GetWindowLongA(window, GWL_STYLE) & TVS_DISABLEDRAGDROP) != 0; };
+  EXPECT_FALSE(dragStyle());
+  tree->SetOptions(defaults & ~NavSto(navstoOleDrag));
+  EXPECT_TRUE(dragStyle());
+  tree->SetOptions(defaults);
+  EXPECT_FALSE(dragStyle());
+
+  EXPECT_FALSE(tree->WatchedFolders().empty());
+  tree->SetOptions(defaults & ~NavSto(navstoDynamicRefresh));
+  EXPECT_TRUE(tree->WatchedFolders().empty());
+  tree->SetOptions(defaults);
+  EXPECT_FALSE(tree->WatchedFolders().empty());
+}
+
+TEST_F(ShellTreeTest, ATreeLinkedToAListPictured) {
+  home.MakeFile("kit/acoustic/kick.wav");
+  home.MakeFile("kit/acoustic/snare.wav");
+  home.MakeFile("kit/acoustic/hats/closed.wav");
+  home.MakeFolder("kit/electronic/808");
+  home.MakeFolder("kit/loops");
+  MakeTree();
+  tree->SetHideSelection(false);
+  list->SetFileFilter("*.wav");
+  list->GetFolder()->SetFolderPath(base + "/acoustic");
+  Pump();
+  Node("electronic")->Expand(false);
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"hats", "kick.wav", "snare.wav"}));
+  SaveShot("shell-tree-linked");
+}
+
+}  // namespace
