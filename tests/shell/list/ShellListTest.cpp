@@ -329,6 +329,15 @@ TEST_F(ShellListTest, ViewStylesPictured) {
   home.MakeFile("kit/notes.txt");
   home.MakeFolder("kit/loops");
   MakeList("*.wav");
+  // The "Look in" combo above the list, linked, as the file dialogs have it.
+  list->SetBounds(10, 40, 600, 350);
+  TNavShellCombo combo(host);
+  combo.SetParent(host);
+  combo.SetBounds(10, 8, 300, 24);
+  combo.SetShellList(list);
+  combo.GetLocator()->SetFolderPath(folder);
+  Pump();
+  EXPECT_EQ(list->GetFolder()->GetFolderPath(), combo.GetLocator()->GetFolderPath());
   const struct {
     TViewStyle style;
     const char* name;
@@ -338,6 +347,7 @@ TEST_F(ShellListTest, ViewStylesPictured) {
     SaveShot(std::string("shell-list-") + s.name);
   }
   EXPECT_EQ(CaptionSet(), (std::set<std::string>{"kick.wav", "loops", "snare.wav"}));
+  combo.SetShellList(nullptr);
 }
 
 }  // namespace
