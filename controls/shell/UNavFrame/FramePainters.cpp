@@ -6,7 +6,7 @@
 
 namespace {
 
-void Line(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& points) {
+void FrameLine(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& points) {
   Canvas->GetPen()->SetColor(Color);
   Canvas->GetPen()->SetStyle(psSolid);
   Canvas->GetPen()->SetWidth(1);
@@ -14,19 +14,19 @@ void Line(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& points) {
 }
 
 // Outer top-left, inner top-left, inner bottom-right, outer bottom-right.
-void FourEdges(TCanvas* Canvas, const TRect& R, TColor OuterTL, TColor InnerTL, TColor InnerBR, TColor OuterBR) {
-  Line(Canvas, OuterTL, {{R.Left, R.Bottom - 1}, {R.Left, R.Top}, {R.Right, R.Top}});
-  Line(Canvas, InnerTL, {{R.Left + 1, R.Bottom - 2}, {R.Left + 1, R.Top + 1}, {R.Right - 1, R.Top + 1}});
-  Line(Canvas, InnerBR, {{R.Left + 1, R.Bottom - 1}, {R.Right - 1, R.Bottom - 1}, {R.Right - 1, R.Top}});
-  Line(Canvas, OuterBR, {{R.Left, R.Bottom}, {R.Right, R.Bottom}, {R.Right, R.Top - 1}});
+void FrameFourEdges(TCanvas* Canvas, const TRect& R, TColor OuterTL, TColor InnerTL, TColor InnerBR, TColor OuterBR) {
+  FrameLine(Canvas, OuterTL, {{R.Left, R.Bottom - 1}, {R.Left, R.Top}, {R.Right, R.Top}});
+  FrameLine(Canvas, InnerTL, {{R.Left + 1, R.Bottom - 2}, {R.Left + 1, R.Top + 1}, {R.Right - 1, R.Top + 1}});
+  FrameLine(Canvas, InnerBR, {{R.Left + 1, R.Bottom - 1}, {R.Right - 1, R.Bottom - 1}, {R.Right - 1, R.Top}});
+  FrameLine(Canvas, OuterBR, {{R.Left, R.Bottom}, {R.Right, R.Bottom}, {R.Right, R.Top - 1}});
 }
 
-void TwoEdges(TCanvas* Canvas, const TRect& R, TColor TopLeft, TColor BottomRight) {
-  Line(Canvas, TopLeft, {{R.Left, R.Bottom - 1}, {R.Left, R.Top}, {R.Right, R.Top}});
-  Line(Canvas, BottomRight, {{R.Left, R.Bottom}, {R.Right, R.Bottom}, {R.Right, R.Top - 1}});
+void FrameTwoEdges(TCanvas* Canvas, const TRect& R, TColor TopLeft, TColor BottomRight) {
+  FrameLine(Canvas, TopLeft, {{R.Left, R.Bottom - 1}, {R.Left, R.Top}, {R.Right, R.Top}});
+  FrameLine(Canvas, BottomRight, {{R.Left, R.Bottom}, {R.Right, R.Bottom}, {R.Right, R.Top - 1}});
 }
 
-void DrawCaptionText(TCanvas* Canvas, const TRect& R, const std::string& Caption) {
+void FrameCaptionText(TCanvas* Canvas, const TRect& R, const std::string& Caption) {
   RECT r = R;
   std::string text = Caption;
   DrawTextA(Canvas->GetHandle(), text.data(), static_cast<int>(text.size()), &r, DT_END_ELLIPSIS | DT_SINGLELINE);
@@ -35,19 +35,19 @@ void DrawCaptionText(TCanvas* Canvas, const TRect& R, const std::string& Caption
 }  // namespace
 
 void DrawFrameLowered(TCanvas* Canvas, const TRect& R) {
-  FourEdges(Canvas, R, clBtnShadow, cl3DDkShadow, clBtnFace, clBtnHighlight);
+  FrameFourEdges(Canvas, R, clBtnShadow, cl3DDkShadow, clBtnFace, clBtnHighlight);
 }
 
 void DrawFrameRaised(TCanvas* Canvas, const TRect& R) {
-  FourEdges(Canvas, R, clBtnHighlight, clBtnFace, clBtnShadow, cl3DDkShadow);
+  FrameFourEdges(Canvas, R, clBtnHighlight, clBtnFace, clBtnShadow, cl3DDkShadow);
 }
 
 void DrawFrameDint(TCanvas* Canvas, const TRect& R) {
-  TwoEdges(Canvas, R, clBtnShadow, clBtnHighlight);
+  FrameTwoEdges(Canvas, R, clBtnShadow, clBtnHighlight);
 }
 
 void DrawFrameBump(TCanvas* Canvas, const TRect& R) {
-  TwoEdges(Canvas, R, clBtnHighlight, clBtnShadow);
+  FrameTwoEdges(Canvas, R, clBtnHighlight, clBtnShadow);
 }
 
 void DrawFrameSingle(TCanvas* Canvas, const TRect& R) {
@@ -74,41 +74,41 @@ void DrawFrameGroup(TCanvas* Canvas, const TRect& R, const std::string& Caption,
   brush->SetStyle(bsSolid);
   brush->SetColor(Color);
   if (Enabled) {
-    DrawCaptionText(Canvas, text, Caption);
+    FrameCaptionText(Canvas, text, Caption);
     return;
   }
   // Embossed: a highlight copy below-right, the shadow on top of it.
   const TColor fontColor = Canvas->GetFont()->GetColor();
   Canvas->GetFont()->SetColor(clBtnHighlight);
-  DrawCaptionText(Canvas, TRect(text.Left + 1, text.Top + 1, text.Right + 1, text.Bottom + 1), Caption);
+  FrameCaptionText(Canvas, TRect(text.Left + 1, text.Top + 1, text.Right + 1, text.Bottom + 1), Caption);
   brush->SetStyle(bsClear);
   Canvas->GetFont()->SetColor(clBtnShadow);
-  DrawCaptionText(Canvas, text, Caption);
+  FrameCaptionText(Canvas, text, Caption);
   Canvas->GetFont()->SetColor(fontColor);
 }
 
 void DrawFrameVertLine(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2) {
-  Line(Canvas, Color1, {{R.Left, R.Top}, {R.Left, R.Bottom + 1}});
-  Line(Canvas, Color2, {{R.Left + 1, R.Top}, {R.Left + 1, R.Bottom + 1}});
+  FrameLine(Canvas, Color1, {{R.Left, R.Top}, {R.Left, R.Bottom + 1}});
+  FrameLine(Canvas, Color2, {{R.Left + 1, R.Top}, {R.Left + 1, R.Bottom + 1}});
 }
 
 void DrawFrameVertEdge(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2) {
-  Line(Canvas, Color1, {{R.Left, R.Top}, {R.Left, R.Bottom + 1}});
-  Line(Canvas, Color1, {{R.Right - 1, R.Top}, {R.Right - 1, R.Bottom + 1}});
-  Line(Canvas, Color2, {{R.Left + 1, R.Top}, {R.Left + 1, R.Bottom + 1}});
-  Line(Canvas, Color2, {{R.Right, R.Top}, {R.Right, R.Bottom + 1}});
+  FrameLine(Canvas, Color1, {{R.Left, R.Top}, {R.Left, R.Bottom + 1}});
+  FrameLine(Canvas, Color1, {{R.Right - 1, R.Top}, {R.Right - 1, R.Bottom + 1}});
+  FrameLine(Canvas, Color2, {{R.Left + 1, R.Top}, {R.Left + 1, R.Bottom + 1}});
+  FrameLine(Canvas, Color2, {{R.Right, R.Top}, {R.Right, R.Bottom + 1}});
 }
 
 void DrawFrameHorzLine(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2) {
-  Line(Canvas, Color1, {{R.Left, R.Top}, {R.Right + 1, R.Top}});
-  Line(Canvas, Color2, {{R.Left, R.Top + 1}, {R.Right + 1, R.Top + 1}});
+  FrameLine(Canvas, Color1, {{R.Left, R.Top}, {R.Right + 1, R.Top}});
+  FrameLine(Canvas, Color2, {{R.Left, R.Top + 1}, {R.Right + 1, R.Top + 1}});
 }
 
 void DrawFrameHorzEdge(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2) {
-  Line(Canvas, Color1, {{R.Left, R.Top}, {R.Right + 1, R.Top}});
-  Line(Canvas, Color1, {{R.Left, R.Bottom - 1}, {R.Right + 1, R.Bottom - 1}});
-  Line(Canvas, Color2, {{R.Left, R.Top + 1}, {R.Right + 1, R.Top + 1}});
-  Line(Canvas, Color2, {{R.Left, R.Bottom}, {R.Right + 1, R.Bottom}});
+  FrameLine(Canvas, Color1, {{R.Left, R.Top}, {R.Right + 1, R.Top}});
+  FrameLine(Canvas, Color1, {{R.Left, R.Bottom - 1}, {R.Right + 1, R.Bottom - 1}});
+  FrameLine(Canvas, Color2, {{R.Left, R.Top + 1}, {R.Right + 1, R.Top + 1}});
+  FrameLine(Canvas, Color2, {{R.Left, R.Bottom}, {R.Right + 1, R.Bottom}});
 }
 
 void AdjustFrameRect(std::uint8_t Style, TRect& R) {

@@ -2,42 +2,29 @@
 // the frame styles with an optional caption inside it.
 #pragma once
 
-#include "controls/shell/UNavFrame/FramePainters.h"
-#include "platform/vcl/Controls.h"
+#include "controls/shell/UNavFrame/FrameLook.h"
 
-class TNavCustomFrame : public TGraphicControl {
-  DRUMS_CLASS(TNavCustomFrame, TGraphicControl)
+class TNavCustomFrame : public TNavFrameLook<TGraphicControl> {
+  DRUMS_CLASS(TNavCustomFrame, TNavFrameLook<TGraphicControl>)
   DRUMS_MESSAGE_MAP(TNavCustomFrame)
 
  public:
   explicit TNavCustomFrame(TComponent* AOwner);
 
-  TAlignment GetAlignment() const { return FAlignment; }
-  void SetAlignment(TAlignment value);
-  bool GetDefaultDrawing() const { return FDefaultDrawing; }
-  void SetDefaultDrawing(bool value);
-  int GetFrameSpace() const { return FFrameSpace; }
-  void SetFrameSpace(int value);
-  TNavFrameStyle GetFrameStyle() const { return FFrameStyle; }
+  // Stored and repainted without a change test; the frame has no window
+  // whose border would change.
   void SetFrameStyle(TNavFrameStyle value);
-
-  // Not fired by the group style, which draws its caption itself.
-  TNavFramePaintEvent OnPaint;
 
   static void Publish(TPublisher<TNavCustomFrame>& p);
   static void Messages(TMessageMap<TNavCustomFrame>& m);
 
  protected:
+  // The group style draws its caption itself and fires no OnPaint.
   void Paint() override;
 
  private:
   // Caption, colour or font: the inside of the frame is painted again.
   void CMAppearanceChanged(TMessage& m);
-
-  TAlignment FAlignment = taCenter;
-  bool FDefaultDrawing = true;
-  int FFrameSpace = 2;
-  TNavFrameStyle FFrameStyle = navfsLowered;
 };
 
 class TNavFrame : public TNavCustomFrame {

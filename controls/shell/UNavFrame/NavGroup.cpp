@@ -5,7 +5,7 @@
 namespace {
 
 // The height of "0" in font, measured on the screen.
-int ScreenTextHeight(TFont* font) {
+int GroupScreenTextHeight(TFont* font) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font->GetHandle());
   SIZE size{};
@@ -17,7 +17,7 @@ int ScreenTextHeight(TFont* font) {
 
 }  // namespace
 
-TNavCustomGroup::TNavCustomGroup(TComponent* AOwner) : TCustomControl(AOwner) {
+TNavCustomGroup::TNavCustomGroup(TComponent* AOwner) : TNavFrameLook<TCustomControl>(AOwner) {
   TControlStyle style = GetControlStyle();
   style.Include(csAcceptsControls);
   SetControlStyle(style);
@@ -25,11 +25,7 @@ TNavCustomGroup::TNavCustomGroup(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 void TNavCustomGroup::Publish(TPublisher<TNavCustomGroup>& p) {
-  p.Prop("Alignment", &TNavCustomGroup::GetAlignment, &TNavCustomGroup::SetAlignment).Default(taCenter);
-  p.Prop("DefaultDrawing", &TNavCustomGroup::GetDefaultDrawing, &TNavCustomGroup::SetDefaultDrawing).Default(true);
-  p.Prop("FrameSpace", &TNavCustomGroup::GetFrameSpace, &TNavCustomGroup::SetFrameSpace).Default(2);
-  p.Prop("FrameStyle", &TNavCustomGroup::GetFrameStyle, &TNavCustomGroup::SetFrameStyle);
-  p.Prop("OnPaint", &TNavCustomGroup::OnPaint);
+  PublishLook(p, navfsGroup);
 }
 
 void TNavCustomGroup::Messages(TMessageMap<TNavCustomGroup>& m) {
@@ -42,21 +38,6 @@ void TNavCustomGroup::Messages(TMessageMap<TNavCustomGroup>& m) {
   m.On(CM_FONTCHANGED, &TNavCustomGroup::CMFontChanged);
 }
 
-void TNavCustomGroup::SetAlignment(TAlignment value) {
-  FAlignment = value;
-  Invalidate();
-}
-
-void TNavCustomGroup::SetDefaultDrawing(bool value) {
-  FDefaultDrawing = value;
-  Invalidate();
-}
-
-void TNavCustomGroup::SetFrameSpace(int value) {
-  FFrameSpace = value;
-  Invalidate();
-}
-
 void TNavCustomGroup::SetFrameStyle(TNavFrameStyle value) {
   if (FFrameStyle == value) return;
   FFrameStyle = value;
@@ -66,7 +47,7 @@ void TNavCustomGroup::SetFrameStyle(TNavFrameStyle value) {
 
 TRect TNavCustomGroup::FrameBorder() {
   if (FFrameStyle == navfsGroup) {
-    const int top = GetText().empty() ? 2 : ScreenTextHeight(GetFont());
+    const int top = GetText().empty() ? 2 : GroupScreenTextHeight(GetFont());
     return TRect(2, top, 2, 2);
   }
   TRect inside(0, 0, 0, 0);
@@ -96,18 +77,12 @@ void TNavCustomGroup::Paint() {
     canvas->GetBrush()->SetStyle(bsSolid);
     canvas->GetBrush()->SetColor(GetColor());
   }
-  if (FDefaultDrawing && FFrameStyle != navfsGroup) {
-    TRect r = GetClientRect();
-    r.Left += FFrameSpace;
-    r.Right -= FFrameSpace;
-    static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    DrawFrameCaption(canvas, r, kAlign[FAlignment] | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, GetText());
-  }
+  if (GetDefaultDrawing() && FFrameStyle != navfsGroup) DrawInsideCaption(canvas, GetClientRect());
   if (OnPaint) OnPaint(this, canvas);
 }
 
 void TNavCustomGroup::WMEraseBkgnd(TMessage& m) {
-  if (Designing() || FDefaultDrawing)
+  if (Designing() || GetDefaultDrawing())
     InheritedMessage(m);
   else
     m.Result = 1;

@@ -3,31 +3,21 @@
 // child controls sit inside the frame.
 #pragma once
 
-#include "controls/shell/UNavFrame/FramePainters.h"
-#include "platform/vcl/Controls.h"
+#include "controls/shell/UNavFrame/FrameLook.h"
 
-class TNavCustomGroup : public TCustomControl {
-  DRUMS_CLASS(TNavCustomGroup, TCustomControl)
+class TNavCustomGroup : public TNavFrameLook<TCustomControl> {
+  DRUMS_CLASS(TNavCustomGroup, TNavFrameLook<TCustomControl>)
   DRUMS_MESSAGE_MAP(TNavCustomGroup)
 
  public:
   explicit TNavCustomGroup(TComponent* AOwner);
 
-  TAlignment GetAlignment() const { return FAlignment; }
-  void SetAlignment(TAlignment value);
-  bool GetDefaultDrawing() const { return FDefaultDrawing; }
-  void SetDefaultDrawing(bool value);
-  int GetFrameSpace() const { return FFrameSpace; }
-  void SetFrameSpace(int value);
-  TNavFrameStyle GetFrameStyle() const { return FFrameStyle; }
   // The border changes size: the window is made again.
   void SetFrameStyle(TNavFrameStyle value);
 
   // The border the style takes around the client area: left, top, right,
   // bottom in pixels.
   TRect FrameBorder();
-
-  TNavFramePaintEvent OnPaint;
 
   static void Publish(TPublisher<TNavCustomGroup>& p);
   static void Messages(TMessageMap<TNavCustomGroup>& m);
@@ -49,10 +39,6 @@ class TNavCustomGroup : public TCustomControl {
   // Makes Windows measure and paint the non-client area again.
   void UpdateFrame();
 
-  TAlignment FAlignment = taCenter;
-  bool FDefaultDrawing = true;
-  int FFrameSpace = 2;
-  TNavFrameStyle FFrameStyle = navfsGroup;
   bool FFrameChanged = false;
 };
 

@@ -8,6 +8,7 @@ TNavPane::TNavPane(TComponent* AOwner) : TNavGroup(AOwner) {
 void TNavPane::Publish(TPublisher<TNavPane>& p) {
   p.Prop("MinSize", &TNavPane::GetMinSize, &TNavPane::SetMinSize).Default(20);
   p.Prop("Index", &TNavPane::GetIndex, &TNavPane::SetIndex).Default(0);
+  p.Default("FrameStyle", navfsLowered);
 }
 
 void TNavPane::Messages(TMessageMap<TNavPane>& m) {

@@ -10,18 +10,18 @@
 namespace {
 
 // The 8 x 8 monochrome drag pattern, made once and shared by every splitter.
-HBITMAP dragPattern = nullptr;
-bool registeredPane = false;
+HBITMAP splitterPatternBitmap = nullptr;
+bool splitterRegisteredPane = false;
 
-HBITMAP DragPattern() {
-  if (!dragPattern) {
+HBITMAP SplitterDragPattern() {
+  if (!splitterPatternBitmap) {
     // One word per row: a pixel is white where the row's and the column's
     // parities differ.
     WORD rows[8];
     for (int y = 0; y < 8; ++y) rows[y] = static_cast<WORD>(y % 2 == 0 ? 0x5555 : 0xAAAA);
-    dragPattern = CreateBitmap(8, 8, 1, 1, rows);
+    splitterPatternBitmap = CreateBitmap(8, 8, 1, 1, rows);
   }
-  return dragPattern;
+  return splitterPatternBitmap;
 }
 
 }  // namespace
@@ -29,15 +29,15 @@ HBITMAP DragPattern() {
 void InitNavSplitter() {
   if (!GetClass("TNavPane")) {
     RegisterClass(TNavPane::StaticClass());
-    registeredPane = true;
+    splitterRegisteredPane = true;
   }
 }
 
 void DoneNavSplitter() {
-  if (registeredPane) UnRegisterClass(TNavPane::StaticClass());
-  registeredPane = false;
-  if (dragPattern) DeleteObject(dragPattern);
-  dragPattern = nullptr;
+  if (splitterRegisteredPane) UnRegisterClass(TNavPane::StaticClass());
+  splitterRegisteredPane = false;
+  if (splitterPatternBitmap) DeleteObject(splitterPatternBitmap);
+  splitterPatternBitmap = nullptr;
 }
 
 TNavSplitter::TNavSplitter(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -323,7 +323,7 @@ void TNavSplitter::DrawDragBar() {
   HWND wnd = GetHandle();
   HDC dc = GetDCEx(wnd, nullptr, DCX_CACHE | DCX_PARENTCLIP);
   if (!dc) return;
-  HBRUSH brush = CreatePatternBrush(DragPattern());
+  HBRUSH brush = CreatePatternBrush(SplitterDragPattern());
   const COLORREF oldText = SetTextColor(dc, RGB(255, 255, 255));
   const COLORREF oldBack = SetBkColor(dc, RGB(0, 0, 0));
   const int oldMode = SetBkMode(dc, OPAQUE);

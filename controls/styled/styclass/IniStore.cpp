@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr const char* kDefaultSection = "Common";
+constexpr const char* kIniDefaultSection = "Common";
 // The registry section that stands for the opened key itself.
-constexpr const char* kRootSection = "#ROOT";
+constexpr const char* kIniRootSection = "#ROOT";
 
-std::string ProgramFileName() {
+std::string IniProgramFileName() {
   char program[MAX_PATH] = {};
   const DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
   return std::string(program, n);
@@ -23,7 +23,7 @@ std::string ProgramFileName() {
 }  // namespace
 
 std::string TStyIniCtrl::ResolveIniFileName() {
-  if (IsBlankString(FIniFile)) FIniFile = ChangeFileExt(ProgramFileName(), ".INI");
+  if (IsBlankString(FIniFile)) FIniFile = ChangeFileExt(IniProgramFileName(), ".INI");
   if (FIniPrefix == ppFixed) return FIniFile;
   return GetPrefixDirectory(FIniPrefix, true) + ExtractFileName(FIniFile);
 }
@@ -34,11 +34,11 @@ std::string TStyIniCtrl::ResolveRegPath() const {
 }
 
 std::string TStyIniCtrl::ResolveSection(const std::string& Section) {
-  if (IsBlankString(Section)) return FLastSection.empty() ? std::string(kDefaultSection) : FLastSection;
+  if (IsBlankString(Section)) return FLastSection.empty() ? std::string(kIniDefaultSection) : FLastSection;
   std::string resolved = Section;
   if (FEffectiveTarget == itIniFile) {
     if (!FCommon) resolved += "." + (FNetUser ? GetNetUserName() : FUser);
-  } else if (Section == kRootSection) {
+  } else if (Section == kIniRootSection) {
     resolved.clear();
   }
   FLastSection = resolved;
@@ -49,7 +49,7 @@ namespace {
 
 // Runs use on the store the settings name, open for the one call.
 template <class F>
-auto WithStore(TStyIniCtrl& ctrl, F use) {
+auto WithIniStore(TStyIniCtrl& ctrl, F use) {
   if (ctrl.GetEffectiveTarget() == itIniFile) {
     TIniFile ini(ctrl.ResolveIniFileName());
     return use(ini);
@@ -62,15 +62,15 @@ auto WithStore(TStyIniCtrl& ctrl, F use) {
 
 std::string TStyIniCtrl::ReadString(const std::string& Section, const std::string& Ident, const std::string& Default) {
   const std::string section = ResolveSection(Section);
-  return WithStore(*this, [&](auto& store) { return store.ReadString(section, Ident, Default); });
+  return WithIniStore(*this, [&](auto& store) { return store.ReadString(section, Ident, Default); });
 }
 
 void TStyIniCtrl::WriteString(const std::string& Section, const std::string& Ident, const std::string& Value) {
   const std::string section = ResolveSection(Section);
-  WithStore(*this, [&](auto& store) { store.WriteString(section, Ident, Value); });
+  WithIniStore(*this, [&](auto& store) { store.WriteString(section, Ident, Value); });
 }
 
 void TStyIniCtrl::DeleteKey(const std::string& Section, const std::string& Ident) {
   const std::string section = ResolveSection(Section);
-  WithStore(*this, [&](auto& store) { store.DeleteKey(section, Ident); });
+  WithIniStore(*this, [&](auto& store) { store.DeleteKey(section, Ident); });
 }

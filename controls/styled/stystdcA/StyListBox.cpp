@@ -5,6 +5,7 @@
 #include "controls/styled/stycompo.h"
 #include "controls/styled/stystdcA/ListBoxColumns.h"
 #include "platform/vcl/Classes.h"
+#include "platform/vcl/Forms.h"
 #include "platform/win/windows.h"
 
 TStyListBox::TStyListBox(TComponent* AOwner)
@@ -43,7 +44,15 @@ TStyListBox::TStyListBox(TComponent* AOwner)
 }
 
 TStyListBox::~TStyListBox() {
-  if (!GetComponentState().Contains(csDesigning)) WriteIniData();
+  if (!GetComponentState().Contains(csDesigning)) {
+    // A store that refuses the widths must not take the program down while
+    // its window closes: the error is reported like any other.
+    try {
+      WriteIniData();
+    } catch (...) {
+      if (Application) Application->HandleException(this);
+    }
+  }
   FSections.reset();
   if (FIniLink) FIniLink->RemoveFreeNotification(this);
   FListBox->OnDrawItem = nullptr;
@@ -70,6 +79,8 @@ void TStyListBox::Publish(TPublisher<TStyListBox>& p) {
   p.Prop("ExtendedSelect", &TStyListBox::GetExtendedSelect, &TStyListBox::SetExtendedSelect).Default(true);
   p.Prop("MultiSelect", &TStyListBox::GetMultiSelect, &TStyListBox::SetMultiSelect).Default(false);
   p.Prop("Sorted", &TStyListBox::GetSorted, &TStyListBox::SetSorted).Default(false);
+  // Tabbing stops at the inner list, never at the box around it.
+  p.Prop("TabStop", &TStyListBox::GetListTabStop, &TStyListBox::SetListTabStop).Default(true);
   p.Prop("HeaderVisible", &TStyListBox::GetHeaderVisible, &TStyListBox::SetHeaderVisible).Default(true);
   p.Prop("HeaderHotTrack", &TStyListBox::GetHeaderHotTrack, &TStyListBox::SetHeaderHotTrack).Default(false);
   p.Prop("HeaderFlat", &TStyListBox::GetHeaderFlat, &TStyListBox::SetHeaderFlat).Default(false);
@@ -77,6 +88,9 @@ void TStyListBox::Publish(TPublisher<TStyListBox>& p) {
   p.Prop("HeaderHeight", &TStyListBox::GetHeaderHeight, &TStyListBox::SetHeaderHeight).Default(25);
   p.Prop("HeaderSections", &TStyListBox::GetHeaderSections, &TStyListBox::SetHeaderSections);
   p.Prop("Items", &TStyListBox::GetItems, &TStyListBox::SetItems);
+  p.Prop("Hint", &TStyListBox::GetHint, &TStyListBox::SetHint);
+  p.Prop("DragMode", &TStyListBox::GetDragMode, &TStyListBox::SetDragMode).Default(dmManual);
+  p.Prop("DragCursor", &TStyListBox::GetDragCursor, &TStyListBox::SetDragCursor).Default(crDrag).Idents("TCursor");
   p.Prop("Sections", &TStyListBox::GetSections, &TStyListBox::SetSections).Stored(false);
   p.Prop("OnDrawItem", &TStyListBox::OnDrawItem);
   p.Prop("OnHeaderSized", &TStyListBox::OnHeaderSized);
@@ -90,6 +104,7 @@ void TStyListBox::Messages(TMessageMap<TStyListBox>& m) {
   m.On(CM_ENABLEDCHANGED, &TStyListBox::CMEnabledChanged);
   m.On(CM_COLORCHANGED, &TStyListBox::CMColorChanged);
   m.On(CM_FONTCHANGED, &TStyListBox::CMFontChanged);
+  m.On(CM_CURSORCHANGED, &TStyListBox::CMCursorChanged);
 }
 
 // Properties ----------------------------------------------------------------------
@@ -188,6 +203,27 @@ std::string TStyListBox::GetColumnWidths() const {
 
 void TStyListBox::SetColumnWidths(const std::string& value) {
   ApplyColumnWidths(value, FHeader->GetSections());
+}
+
+void TStyListBox::SetHint(const std::string& value) {
+  inherited::SetHint(value);
+  FListBox->SetHint(value);
+  FHeader->SetHint(value);
+}
+
+void TStyListBox::SetDragMode(TDragMode value) {
+  inherited::SetDragMode(value);
+  FListBox->SetDragMode(value);
+}
+
+void TStyListBox::SetDragCursor(TCursor value) {
+  inherited::SetDragCursor(value);
+  FListBox->SetDragCursor(value);
+}
+
+void TStyListBox::CMCursorChanged(TMessage& m) {
+  InheritedMessage(m);
+  FListBox->SetCursor(GetCursor());
 }
 
 void TStyListBox::CMEnabledChanged(TMessage& m) {

@@ -72,7 +72,12 @@ class TStyListBox : public TStyCustomScrollBox {
   void SetIniKey(const std::string& value) { FIniKey = value; }
 
   // Forwarded to the inner list and the header (Enabled, Color, Font and
-  // Hint follow the control's own as they change).
+  // Cursor follow the control's own as they change; ShowHint reaches them
+  // as their parent's). The inner list and the header cover the control,
+  // so they show its hint.
+  void SetHint(const std::string& value);
+  void SetDragMode(TDragMode value);
+  void SetDragCursor(TCursor value);
   bool GetAllowResize() const { return FHeader->GetEnabled(); }
   void SetAllowResize(bool value) { FHeader->SetEnabled(value); }
   bool GetExtendedSelect() const { return FListBox->GetExtendedSelect(); }
@@ -147,6 +152,7 @@ class TStyListBox : public TStyCustomScrollBox {
   void CMEnabledChanged(TMessage& m);
   void CMColorChanged(TMessage& m);
   void CMFontChanged(TMessage& m);
+  void CMCursorChanged(TMessage& m);
   // The store IniUse names, or null.
   TStyIniCtrl* Store() const;
   void HeaderSectionResized(THeaderSection* Section);

@@ -291,21 +291,40 @@ TEST_F(FrameTest, FramePaintsAndFiresOnPaintExceptAsAGroup) {
   EXPECT_EQ(painted, 0);
 }
 
+TEST_F(FrameTest, FrameCaptionChangeRepaintsOnlyInsideItsBorder) {
+  auto* frame = new TNavFrame(host);
+  frame->SetParent(host);
+  frame->SetBounds(30, 30, 80, 50);
+  PaintNow();
+  const struct {
+    TNavFrameStyle style;
+    RECT inside;
+  } cases[] = {{navfsLowered, {32, 32, 108, 78}}, {navfsSingle, {31, 31, 109, 79}}, {navfsHorzLine, {30, 32, 110, 80}}};
+  for (const auto& c : cases) {
+    frame->SetFrameStyle(c.style);
+    PaintNow();
+    frame->SetCaption(std::string("Hats ") + EnumNames(c.style)[c.style]);
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(host->GetHandle(), &update, FALSE)) << c.style;
+    EXPECT_EQ(TRect(update), TRect(c.inside)) << c.style;
+  }
+}
+
 TEST_F(FrameTest, PictureOfGroupsAndFrames) {
   host->SetColor(clBtnFace);
-  const TNavFrameStyle styles[] = {navfsGroup, navfsLowered, navfsRaised,   navfsDint,
-                                   navfsBump,  navfsSingle,  navfsHorzEdge, navfsVertEdge};
-  for (int i = 0; i < 8; ++i) {
+  // Every style once, and last a disabled group with its embossed caption.
+  for (int i = 0; i <= navfsVertEdge + 1; ++i) {
+    const auto style = static_cast<TNavFrameStyle>(i <= navfsVertEdge ? i : navfsGroup);
     auto* group = new TNavGroup(host);
     group->SetParent(host);
-    group->SetBounds(10 + (i % 4) * 155, 10 + (i / 4) * 100, 145, 90);
-    group->SetFrameStyle(styles[i]);
-    group->SetCaption(i == 0 ? "Hi-hat tracks" : std::string(EnumNames(styles[i])[styles[i]]));
-    group->SetEnabled(i != 4);
+    group->SetBounds(10 + (i % 4) * 155, 10 + (i / 4) * 90, 145, 80);
+    group->SetFrameStyle(style);
+    group->SetCaption(style == navfsGroup ? "Hi-hat tracks" : std::string(EnumNames(style)[style]));
+    group->SetEnabled(i <= navfsVertEdge);
   }
   auto* frame = new TNavFrame(host);
   frame->SetParent(host);
-  frame->SetBounds(10, 220, 300, 60);
+  frame->SetBounds(10, 290, 300, 60);
   frame->SetFrameStyle(navfsGroup);
   frame->SetCaption("Frame as a group");
   SaveShot("nav_frames");

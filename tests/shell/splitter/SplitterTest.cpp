@@ -2,6 +2,7 @@
 // drag by the mouse through the headless host with the inverted bar.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "controls/shell/UNavSplitter.h"
@@ -33,11 +34,12 @@ class SplitterTest : public shelltest::ViewHostTest {
     testsupport::PushMouseEvent(type, splitter, x, y, button);
     Pump();
   }
-  // The splitter's pixels along its middle row, the panes' included.
-  std::vector<COLORREF> Row() {
+  // The splitter's pixels along a row (its middle one unless told), the
+  // panes' included.
+  std::vector<COLORREF> Row(int y = 100) {
     std::vector<COLORREF> row;
     HDC dc = GetDCEx(splitter->GetHandle(), nullptr, DCX_CACHE);
-    for (int x = 0; x < splitter->GetWidth(); ++x) row.push_back(GetPixel(dc, x, 100));
+    for (int x = 0; x < splitter->GetWidth(); ++x) row.push_back(GetPixel(dc, x, y));
     ReleaseDC(splitter->GetHandle(), dc);
     return row;
   }
@@ -161,6 +163,20 @@ TEST_F(SplitterTest, TheInvertedBarDrawnTwiceGivesBackThePixels) {
   EXPECT_TRUE(AllWithin(Changed(before, moved), 200, 203));
   Mouse(host::EventType::MouseMove, 101, 50);
   EXPECT_EQ(Row(), pressed);
+  // The bar is hatched: two neighbouring rows invert complementary columns
+  // of its 3 pixels.
+  const std::vector<COLORREF> withBar = Row(101);
+  Mouse(host::EventType::MouseMove, 201, 50);
+  std::vector<int> odd;
+  for (int x : Changed(Row(101), withBar))
+    if (x < 103) odd.push_back(x);
+  Mouse(host::EventType::MouseMove, 101, 50);
+  std::vector<int> all = Changed(before, pressed);
+  EXPECT_FALSE(all.empty());
+  EXPECT_FALSE(odd.empty());
+  all.insert(all.end(), odd.begin(), odd.end());
+  std::sort(all.begin(), all.end());
+  EXPECT_EQ(all, (std::vector<int>{100, 101, 102}));
   Mouse(host::EventType::MouseUp, 101, 50);
   EXPECT_EQ(splitter->GetPosition(), 100);
   PaintNow();

@@ -279,6 +279,24 @@ TEST_F(ListBoxTest, WithoutAStoreOnlyTheEventsFire) {
   EXPECT_EQ(stores, (std::vector<TStyIniCtrl*>{nullptr}));
 }
 
+TEST_F(ListBoxTest, AStoreThatCannotBeWrittenIsReportedWhenTheBoxGoes) {
+  TempFolder folder;
+  auto* ini = new TStyIniCtrl(form);
+  ini->SetTarget(itIniFile);
+  ini->SetIniPrefix(ppFixed);
+  ini->SetIniFile(folder / "missing/lists.ini");
+  box->SetIniUse(ioUseLink);
+  box->SetIniLink(ini);
+  box->SetColumnWidths("120,80");
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception& e) { reported.push_back(e.GetMessage()); };
+  delete box;
+  box = nullptr;
+  Application->OnException = nullptr;
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_NE(reported[0].find("Unable to write to"), std::string::npos) << reported[0];
+}
+
 TEST_F(ListBoxTest, GlobalStoreIsTheApplicationsSettings) {
   TempFolder folder;
   TStyIniCtrl* global = StyApplication->GetIniCtrl();
@@ -291,6 +309,27 @@ TEST_F(ListBoxTest, GlobalStoreIsTheApplicationsSettings) {
   EXPECT_EQ(global->ReadString("Common", "ListBoxData", ""), "55,66");
   box->SetIniUse(ioNone);
   global->SetTarget(itAuto);
+}
+
+TEST_F(ListBoxTest, ForwardedPropertiesReachTheInnerParts) {
+  // The kit editor's hint must show over the inner list that covers the box.
+  styledtest::ReadText(
+      "object DrumListBox: TStyListBox\n"
+      "  Cursor = crHandPoint\n"
+      "  DragMode = dmAutomatic\n"
+      "  Hint = 'Double Click to Play Wave'\n"
+      "  ShowHint = True\n"
+      "  TabStop = False\n"
+      "end\n",
+      box);
+  for (TControl* part : {static_cast<TControl*>(box->GetListBox()), static_cast<TControl*>(box->GetHeader())}) {
+    EXPECT_EQ(part->GetHint(), "Double Click to Play Wave");
+    EXPECT_TRUE(part->GetShowHint());
+  }
+  EXPECT_EQ(box->GetListBox()->GetCursor(), crHandPoint);
+  EXPECT_EQ(box->GetListBox()->GetDragMode(), dmAutomatic);
+  EXPECT_FALSE(box->GetListBox()->GetTabStop());
+  EXPECT_FALSE(box->GetTabStop());
 }
 
 TEST_F(ListBoxTest, LegacySectionsSetterRaises) {
