@@ -34,9 +34,9 @@ void TNavShellTree::SetOptions(TNavShellTreeOptions value) {
   const TNavShellTreeOptions changed = old ^ value;
   if (changed & NavSto(navstoOleDrop)) {
     if (HasOption(navstoOleDrop))
-      RegisterDropTarget();
+      FDropRegistration.Register<TDropTarget_shtv>(this, this);
     else
-      RevokeDropTarget();
+      FDropRegistration.Revoke(this);
   }
   SetWindowStyleBits(GetHandle(), TVS_DISABLEDRAGDROP, !(HasOption(navstoOleDrag) || GetDragMode() == dmAutomatic));
   if ((changed & NavSto(navstoDynamicRefresh)) && !GetComponentState().Contains(csDesigning)) {
@@ -47,4 +47,20 @@ void TNavShellTree::SetOptions(TNavShellTreeOptions value) {
       FWatched.clear();
     }
   }
+}
+
+void TNavShellTree::Publish(TPublisher<TNavShellTree>& p) {
+  p.Prop("BaseFolder", &TNavShellTree::GetBaseFolder, &TNavShellTree::SetBaseFolder);
+  p.Prop("ShellList", &TNavShellTree::GetShellList, &TNavShellTree::SetShellList);
+  p.Prop("Options", &TNavShellTree::GetOptionSet, &TNavShellTree::SetOptionSet)
+      .Default(TNavShellTreeOptionSet::FromBits(kNavShellTreeDefaultOptions));
+  p.Prop("OnNodeContextMenu", &TNavShellTree::OnNodeContextMenu);
+  p.Prop("OnAddItem", &TNavShellTree::OnAddItem);
+  p.Prop("OnDeleteItem", &TNavShellTree::OnDeleteItem);
+  p.Prop("OnInsertItem", &TNavShellTree::OnInsertItem);
+  p.Prop("OnPopupHint", &TNavShellTree::OnPopupHint);
+  p.Prop("OnCustomDrawSh", &TNavShellTree::OnCustomDrawSh);
+  p.Prop("OnCustomDrawShEx", &TNavShellTree::OnCustomDrawShEx);
+  p.Prop("OnFillComplete", &TNavShellTree::OnFillComplete);
+  p.Prop("OnFillStart", &TNavShellTree::OnFillStart);
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "controls/shell/UNavShConsts.h"
+#include "controls/shell/UNavShellControls/FolderDiff.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
 #include "controls/shell/UNavShellControls/ShellControlConsts.h"
 #include "controls/shell/UNavShellControls/ShellDetails.h"
@@ -78,9 +79,8 @@ TNavCustomShellList::~TNavCustomShellList() {
   if (GetColumns()->GetCount() > 0 && FWidthsRemembered) SaveColumnWidths();
   FRefreshTimer.reset();
   FChangeThread.reset();
-  RevokeDropTarget();
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = nullptr;
+  FDropRegistration.Revoke(this);
+  FEntered.Leave();
   FDropHighlight = nullptr;
   GetItems()->Clear();
   SetSmallImages(nullptr);
@@ -126,9 +126,9 @@ void TNavCustomShellList::SetOptions(TNavShellListOptions value) {
   const TNavShellListOptions changed = old ^ value;
   if ((changed & NavSlo(navsloOleDrop)) && !GetComponentState().Contains(csDesigning)) {
     if (HasOption(navsloOleDrop))
-      RegisterDropTarget();
+      FDropRegistration.Register<TDropTarget_shlv>(this, this);
     else
-      RevokeDropTarget();
+      FDropRegistration.Revoke(this);
   }
   if (changed & NavSlo(navsloDynamicRefresh)) {
     if (HasOption(navsloDynamicRefresh))
@@ -216,7 +216,8 @@ void TNavCustomShellList::Defer(bool rebuild) {
 
 void TNavCustomShellList::CreateWnd() {
   inherited::CreateWnd();
-  if (HasOption(navsloOleDrop) && !GetComponentState().Contains(csDesigning)) RegisterDropTarget();
+  if (HasOption(navsloOleDrop) && !GetComponentState().Contains(csDesigning))
+    FDropRegistration.Register<TDropTarget_shlv>(this, this);
   if (HasOption(navsloAutoFill) && GetItems()->GetCount() == 0) PostMessageA(GetHandle(), WM_DEFERREDFILL, 0, 0);
 }
 
@@ -244,7 +245,7 @@ void TNavCustomShellList::WMDestroy(TMessage& m) {
   FRefreshTimer->SetEnabled(false);
   FChangeThread.reset();
   FSelfCaused = false;
-  RevokeDropTarget();
+  FDropRegistration.Revoke(this);
   InheritedMessage(m);
 }
 
@@ -587,7 +588,8 @@ void TNavCustomShellList::RefreshContents() {
   TListItems* items = GetItems();
   items->BeginUpdate();
   try {
-    // What the list shows, by item-ID list.
+    // What the list shows, by item-ID list, against what the folder holds
+    // now.
     std::vector<std::pair<LPCITEMIDLIST, TListItem*>> shown;
     for (int i = 0; i < items->GetCount(); ++i)
       if (TNavShListData* data = ItemData(items->GetItem(i)))
@@ -597,29 +599,10 @@ void TNavCustomShellList::RefreshContents() {
       if (byFolder) return static_cast<short>(HRESULT_CODE(FShellFolder->CompareIDs(0, a, b)) & 0xFFFF) < 0;
       return ComparePidls(a, b) < 0;
     };
-    std::sort(shown.begin(), shown.end(), [&](const auto& x, const auto& y) { return less(x.first, y.first); });
-    std::vector<LPITEMIDLIST> found;
-    IEnumIDList* enumerator = nullptr;
-    if (SUCCEEDED(FShellFolder->EnumObjects(GetHandle(), EnumFlags(), &enumerator)) && enumerator) {
-      LPITEMIDLIST item = nullptr;
-      ULONG fetched = 0;
-      while (enumerator->Next(1, &item, &fetched) == S_OK && fetched == 1 && item) found.push_back(item);
-      enumerator->Release();
-    }
-    std::vector<bool> seen(shown.size(), false);
-    std::vector<LPITEMIDLIST> added;
-    for (LPITEMIDLIST list : found) {
-      auto it = std::lower_bound(shown.begin(), shown.end(), list,
-                                 [&](const auto& x, LPCITEMIDLIST l) { return less(x.first, l); });
-      if (it != shown.end() && !less(list, it->first) && !seen[it - shown.begin()]) {
-        seen[it - shown.begin()] = true;
-        ShellFree(list);
-      } else {
-        added.push_back(list);
-      }
-    }
+    TNavFolderDiff diff = DiffFolderItems(FShellFolder, GetHandle(), EnumFlags(), shown, less);
+    std::vector<LPITEMIDLIST>& added = diff.Added;
     for (std::size_t i = 0; i < shown.size(); ++i)
-      if (!seen[i]) shown[i].second->Delete();
+      if (!diff.Kept[i]) shown[i].second->Delete();
     SetAllocBy(static_cast<int>(added.size()));
     for (std::size_t i = 0; i < added.size(); ++i) {
       LPITEMIDLIST relative = added[i];

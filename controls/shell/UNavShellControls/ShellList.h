@@ -16,6 +16,7 @@
 #include "controls/shell/UNavShellControls/Locator.h"
 #include "controls/shell/UNavShellControls/ScrollHelpers.h"
 #include "controls/shell/UNavShellControls/SendToMenu.h"
+#include "controls/shell/UNavShellControls/ShellDragDrop.h"
 #include "controls/shell/UNavTreeList.h"
 #include "platform/vcl/ExtCtrls.h"
 
@@ -157,7 +158,7 @@ class TNavCustomShellList : public TNavCustomListView,
   HRESULT DragLeave() override;
   HRESULT Drop(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) override;
   // The drop target is registered with the window.
-  bool DropTargetRegistered() const { return FDropTarget != nullptr; }
+  bool DropTargetRegistered() const { return FDropRegistration.Registered(); }
 
   TNavShAddItemEvent OnAddItem;
   TNavShListDeleteItemEvent OnDeleteItem;
@@ -248,13 +249,10 @@ class TNavCustomShellList : public TNavCustomListView,
   void WMEditNewFolder(TMessage& m);
   void WMGetIShellBrowser(TMessage& m);
   // Drops.
-  void RegisterDropTarget();
-  void RevokeDropTarget();
   IDropTarget* FolderDropTarget();
   // The drop target under a client point and the item it belongs to.
   IDropTarget* DropTargetAt(POINTL screen, DWORD keyState, TListItem*& item, bool& copyWithoutTarget);
   void SetDropHighlight(TListItem* item);
-  void AutoScroll(POINTL screen);
 
   std::unique_ptr<TNavShellLocator> FFolder;
   TNavShellListOptions FOptions = kNavShellListDefaultOptions;
@@ -288,10 +286,8 @@ class TNavCustomShellList : public TNavCustomListView,
   IDataObject* FDragDataObject = nullptr;
   IContextMenu* FCurrentContextMenu = nullptr;
   std::string FNewFolderName;
-  TNavDropTarget* FDropTarget = nullptr;
-  IDataObject* FEnteredData = nullptr;
-  DWORD FDragKeyState = 0;
-  DWORD FLastScrollTick = 0;
+  TNavDropRegistration FDropRegistration;
+  TNavEnteredDrag FEntered;
   TListItem* FDropHighlight = nullptr;
 };
 

@@ -2,24 +2,20 @@
 // shell's verbs and context menu with Send To, renaming, New Folder, the
 // mouse wheel and the shell-browser query.
 #include <algorithm>
-#include <stdexcept>
 
 #include "controls/shell/UNavShConsts.h"
 #include "controls/shell/UNavShellControls/ContextMenus.h"
-#include "controls/shell/UNavShellControls/DefaultKeys.h"
 #include "controls/shell/UNavShellControls/Hourglass.h"
 #include "controls/shell/UNavShellControls/NewFolder.h"
 #include "controls/shell/UNavShellControls/PidlUIObjects.h"
-#include "controls/shell/UNavShellControls/ScrollHelpers.h"
-#include "controls/shell/UNavShellControls/SendToDrop.h"
-#include "controls/shell/UNavShellControls/ShellControlConsts.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
+#include "controls/shell/UNavShellControls/ShellItemCommands.h"
 #include "controls/shell/UNavShellControls/ShellList.h"
+#include "controls/shell/UNavShellControls/ShellMenuCommands.h"
 #include "controls/shell/UNavShellControls/ShellTree.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils/IdLists.h"
 #include "controls/shell/UNavShellUtils/ShellLink.h"
-#include "controls/shell/UNavShellUtils/WideText.h"
 #include "platform/vcl/Menus.h"
 
 namespace {
@@ -206,32 +202,24 @@ void TNavCustomShellList::KeyDown(WORD& key, TShiftState shift) {
   inherited::KeyDown(key, shift);
   if (key == 0 || !HasOption(navsloDefaultKeyHandling) || IsEditing() || GetComponentState().Contains(csDesigning))
     return;
-  InitDefaultKeys();
-  const auto& keys = ShellControlDefKeys();
-  const TShortCut pressed = ShortCut(key, shift);
-  const TShortCut withoutShift = ShortCut(key, shift - TShiftState{ssShift});
-  const auto is = [&](TNavShellControlDefKey which) {
-    return keys[which].ShortCut != 0 && keys[which].ShortCut == pressed;
-  };
-  if (is(dkSelectAll)) {
-    SelectAll();
-  } else if (is(dkRefresh)) {
-    Rebuild();
-  } else if (is(dkCopy)) {
-    InvokeVerb("copy");
-  } else if (is(dkCut)) {
-    InvokeVerb("cut");
-  } else if (is(dkPaste)) {
-    InvokeFolderVerb("paste");
-    RefreshContents();
-  } else if (is(dkRename)) {
-    if (TListItem* focused = GetItemFocused()) focused->EditCaption();
-  } else if (keys[dkDelete].ShortCut != 0 &&
-             (keys[dkDelete].ShortCut == pressed || keys[dkDelete].ShortCut == withoutShift)) {
-    InvokeVerb("delete");
-    RefreshContents();
-  } else {
-    return;
+  TNavShellControlDefKey which;
+  if (!MatchDefaultKey(key, shift, which)) return;
+  switch (which) {
+    case dkSelectAll: SelectAll(); break;
+    case dkRefresh: Rebuild(); break;
+    case dkCopy: InvokeVerb("copy"); break;
+    case dkCut: InvokeVerb("cut"); break;
+    case dkPaste:
+      InvokeFolderVerb("paste");
+      RefreshContents();
+      break;
+    case dkRename:
+      if (TListItem* focused = GetItemFocused()) focused->EditCaption();
+      break;
+    case dkDelete:
+      InvokeVerb("delete");
+      RefreshContents();
+      break;
   }
   key = 0;
 }
@@ -277,13 +265,7 @@ HRESULT TNavCustomShellList::GetUIObjectOfItem(TListItem* item, REFIID iid, void
 void TNavCustomShellList::InvokeVerb(const std::string& verb) {
   IContextMenu* menu = nullptr;
   if (FAILED(GetUIObjectOfSelection(nullptr, IID_IContextMenu, reinterpret_cast<void**>(&menu))) || !menu) return;
-  try {
-    InvokeContextMenuVerb(OwnerWindow(), menu, verb);
-  } catch (...) {
-    menu->Release();
-    throw;
-  }
-  menu->Release();
+  InvokeVerbAndRelease(OwnerWindow(), menu, verb);
   if (InNetworkFolder()) RefreshContents();
 }
 
@@ -291,14 +273,7 @@ void TNavCustomShellList::InvokeFolderVerb(const std::string& verb) {
   IContextMenu* menu = nullptr;
   const HRESULT result = GetUIObjectOfPidl(FFolderIdList, IID_IContextMenu, reinterpret_cast<void**>(&menu));
   if (FAILED(result) || !menu) RaiseSysError(static_cast<DWORD>(FAILED(result) ? result : E_FAIL));
-  HRESULT invoked = E_FAIL;
-  try {
-    invoked = InvokeContextMenuVerb(OwnerWindow(), menu, verb);
-  } catch (...) {
-    menu->Release();
-    throw;
-  }
-  menu->Release();
+  const HRESULT invoked = InvokeVerbAndRelease(OwnerWindow(), menu, verb);
   if (FAILED(invoked)) RaiseSysError(static_cast<DWORD>(invoked));
 }
 
@@ -324,57 +299,24 @@ void TNavCustomShellList::ShowContextMenu(TPoint point) {
   if (FAILED(GetContextMenuOf(owner, FShellFolder, static_cast<UINT>(items.size()), items.data(), &menu, handle, flags,
                               kNavFirstShellCommand)))
     return;
-  struct TMenuEnd {
-    TNavCustomShellList* list;
-    IContextMenu* menu;
-    HMENU handle;
-    ~TMenuEnd() {
-      DestroyMenu(handle);
-      menu->Release();
-      list->FCurrentContextMenu = nullptr;
-    }
-  } end{this, menu, handle};
-  FCurrentContextMenu = menu;
-  const TPoint screen = ClientToScreen(point);
-  const int command =
-      TrackPopupMenu(handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, GetHandle(), nullptr);
-  if (command == static_cast<int>(kNavRenameCommand)) {
-    if (TListItem* item = GetItemFocused()) item->EditCaption();
-  } else if (command >= static_cast<int>(kNavFirstShellCommand)) {
-    InvokeContextMenuVerb(owner, menu, static_cast<UINT>(command) - kNavFirstShellCommand);
-    if (InNetworkFolder()) RefreshContents();
-  } else if (command >= 1) {
-    SendTo(command - 1);
-  }
+  TNavShownMenu shown(FCurrentContextMenu, menu, handle);
+  const int command = shown.Track(this, point);
+  const bool invoked = shown.Run(
+      command, owner,
+      [this] {
+        if (TListItem* item = GetItemFocused()) item->EditCaption();
+      },
+      [this](int index) { SendTo(index); });
+  if (invoked && InNetworkFolder()) RefreshContents();
 }
 
 void TNavCustomShellList::WMMenuMessage(TMessage& m) {
   InheritedMessage(m);
-  IContextMenu* menu = FCurrentContextMenu;
-  if (!menu) return;
-  switch (m.Msg) {
-    case WM_INITMENUPOPUP: HandleInitMenuPopup(m, menu); break;
-    case WM_DRAWITEM: HandleDrawItem(m, menu, GetSmallImages() ? GetSmallImages()->GetHandle() : nullptr); break;
-    case WM_MEASUREITEM: HandleMeasureItem(m, menu); break;
-    case WM_MENUCHAR: HandleMenuChar(m, menu); break;
-    case WM_MENUSELECT: HandleMenuSelect(m, menu, this, OnPopupHint); break;
-    default: break;
-  }
+  ForwardShellMenuMessage(m, FCurrentContextMenu, GetSmallImages(), this, OnPopupHint);
 }
 
 void TNavCustomShellList::SendTo(int index) {
-  TStringList* entries = GetSendToList();
-  if (!entries || index < 0 || index >= entries->GetCount()) return;
-  auto* object = new TDataObject_shlv(*this);
-  IDataObject* data = nullptr;
-  object->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&data));
-  try {
-    SendToDrop(entries->GetStrings(index), data);
-  } catch (...) {
-    data->Release();
-    throw;
-  }
-  data->Release();
+  SendToEntry(index, [this] { return new TDataObject_shlv(*this); });
 }
 
 void TNavCustomShellList::Edit(const LVITEMA& item) {
@@ -386,22 +328,12 @@ void TNavCustomShellList::Edit(const LVITEMA& item) {
   }
   std::string text = item.pszText;
   if (OnEdited) OnEdited(this, listItem, text);
-  {
-    TNavHourglass hourglass;
-    std::wstring wide = navshell::ToWide(text);
-    if (wide.size() > kNavMaxNameLength) wide.resize(kNavMaxNameLength);
-    LPITEMIDLIST renamed = nullptr;
-    const HRESULT result = FShellFolder->SetNameOf(
-        OwnerWindow(), data->GetRelIdList(), reinterpret_cast<LPCOLESTR>(wide.c_str()), kNavSetNameFlags, &renamed);
-    if (SUCCEEDED(result) && renamed) {
-      // Only a rename that happened on disk has a notice of its own to
-      // swallow; a failed one must leave the next outside change heard.
-      FSelfCaused = Watching();
-      data->SetRelIdList(renamed);
-      listItem->SetCaption(text);
-    } else if (renamed) {
-      ShellFree(renamed);
-    }
+  if (LPITEMIDLIST renamed = RenameShellItem(FShellFolder, OwnerWindow(), data->GetRelIdList(), text)) {
+    // Only a rename that happened on disk has a notice of its own to
+    // swallow; a failed one must leave the next outside change heard.
+    FSelfCaused = Watching();
+    data->SetRelIdList(renamed);
+    listItem->SetCaption(text);
   }
   if (FRefreshDeferred) {
     FRefreshDeferred = false;
@@ -446,22 +378,7 @@ void TNavCustomShellList::WMGetIShellBrowser(TMessage& m) {
 
 bool TNavCustomShellList::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
   if (inherited::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
-  // The wheel scrolls the shell control under the pointer, not the focused one.
-  const POINT screen{mousePos.X, mousePos.Y};
-  TWinControl* under = FindControl(WindowFromPoint(screen));
-  if (under && under != this && IsShellBrowserControl(under)) {
-    WPARAM keys = 0;
-    if (shift.Contains(ssShift)) keys |= MK_SHIFT;
-    if (shift.Contains(ssCtrl)) keys |= MK_CONTROL;
-    return SendMessageA(under->GetHandle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(wheelDelta)),
-                        MAKELPARAM(mousePos.X, mousePos.Y)) != 0;
-  }
-  const bool horizontal = GetViewStyle() == vsList;
-  const TNavScrollBar bar = horizontal ? nsbHorizontal : nsbVertical;
-  const bool down = wheelDelta < 0;
-  const WORD line = horizontal ? (down ? SB_LINERIGHT : SB_LINELEFT) : (down ? SB_LINEDOWN : SB_LINEUP);
-  const WORD page = horizontal ? (down ? SB_PAGERIGHT : SB_PAGELEFT) : (down ? SB_PAGEDOWN : SB_PAGEUP);
-  const int notches = std::max(1, std::abs(wheelDelta) / WHEEL_DELTA);
-  for (int i = 0; i < notches; ++i) WheelScroll(this, bar, line, page);
-  return true;
+  // The wheel scrolls the shell control under the pointer, not the focused
+  // one; a list view in list style scrolls sideways.
+  return ShellControlWheel(this, shift, wheelDelta, mousePos, GetViewStyle() == vsList ? nsbHorizontal : nsbVertical);
 }

@@ -2,11 +2,9 @@
 // list as a drop target whose items and folder take what is dropped.
 #include <stdexcept>
 
-#include "controls/shell/UNavShellControls/DropEffects.h"
-#include "controls/shell/UNavShellControls/DropSource.h"
 #include "controls/shell/UNavShellControls/PidlUIObjects.h"
-#include "controls/shell/UNavShellControls/ScrollHelpers.h"
 #include "controls/shell/UNavShellControls/ShellControlConsts.h"
+#include "controls/shell/UNavShellControls/ShellDragDrop.h"
 #include "controls/shell/UNavShellControls/ShellList.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils/IdLists.h"
@@ -48,52 +46,22 @@ DWORD TNavCustomShellList::AllowedDragEffects() {
 void TNavCustomShellList::BeginOleDrag(bool rightButton) {
   FDragging = true;
   FDragStarted = true;
-  bool changed = false;
-  IDropSource* source = nullptr;
+  bool dropped = false;
   try {
-    auto* object = new TDataObject_shlv(*this);
-    object->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&FDragDataObject));
     const DWORD allowed = AllowedDragEffects();
-    auto* dropSource = new TDropSource_shlvtv(rightButton ? dbRight : dbLeft);
-    dropSource->QueryInterface(IID_IDropSource, reinterpret_cast<void**>(&source));
-    DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(FDragDataObject, source, allowed, &effect);
-    changed = result == DRAGDROP_S_DROP || FRefreshDeferred;
+    dropped = RunOleDrag(new TDataObject_shlv(*this), allowed, rightButton, FDragDataObject);
   } catch (...) {
     FDragging = false;
     FRefreshDeferred = false;
-    if (source) source->Release();
-    if (FDragDataObject) FDragDataObject->Release();
-    FDragDataObject = nullptr;
     throw;
   }
+  const bool changed = dropped || FRefreshDeferred;
   FDragging = false;
   FRefreshDeferred = false;
-  source->Release();
-  FDragDataObject->Release();
-  FDragDataObject = nullptr;
   if (changed) {
     RefreshContents();
     SortItems();
   }
-}
-
-void TNavCustomShellList::RegisterDropTarget() {
-  if (FDropTarget || !HandleAllocated()) return;
-  auto* target = new TDropTarget_shlv(this);
-  target->AddRef();
-  if (FAILED(RegisterDragDrop(GetHandle(), target))) {
-    target->Release();
-    return;
-  }
-  FDropTarget = target;
-}
-
-void TNavCustomShellList::RevokeDropTarget() {
-  if (!FDropTarget) return;
-  if (HandleAllocated()) RevokeDragDrop(GetHandle());
-  FDropTarget->Release();
-  FDropTarget = nullptr;
 }
 
 IDropTarget* TNavCustomShellList::FolderDropTarget() {
@@ -142,23 +110,11 @@ void TNavCustomShellList::SetDropHighlight(TListItem* item) {
 }
 
 HRESULT TNavCustomShellList::DragEnter(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) {
-  FLastScrollTick = GetTickCount();
-  if (data) data->AddRef();
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = data;
-  FDragKeyState = keyState;
+  FEntered.Enter(data, keyState);
   TListItem* item = nullptr;
   bool copyWithoutTarget = false;
   TNavReleased<IDropTarget> target(DropTargetAt(point, keyState, item, copyWithoutTarget));
-  if (!target.object) {
-    effect = DROPEFFECT_NONE;
-    SetDropHighlight(nullptr);
-    return S_OK;
-  }
-  DWORD answer = effect;
-  target.object->DragEnter(data, keyState, point, &answer);
-  target.object->DragLeave();
-  effect = answer;
+  effect = target.object ? ProbeDropEnter(target.object, data, keyState, point, effect) : DROPEFFECT_NONE;
   SetDropHighlight(effect != DROPEFFECT_NONE ? item : nullptr);
   return S_OK;
 }
@@ -167,42 +123,18 @@ HRESULT TNavCustomShellList::DragOver(DWORD keyState, POINTL point, DWORD& effec
   TListItem* item = nullptr;
   bool copyWithoutTarget = false;
   TNavReleased<IDropTarget> target(DropTargetAt(point, keyState, item, copyWithoutTarget));
-  if (target.object) {
-    DWORD scratch = effect;
-    target.object->DragEnter(FEnteredData, keyState, point, &scratch);
-    DWORD answer = effect;
-    target.object->DragOver(keyState, point, &answer);
-    target.object->DragLeave();
-    effect = answer;
-    SetDropHighlight(effect != DROPEFFECT_NONE ? item : nullptr);
-  } else {
+  if (target.object)
+    effect = ProbeDropOver(target.object, FEntered.Data(), keyState, point, effect);
+  else
     effect = copyWithoutTarget ? DROPEFFECT_COPY : DROPEFFECT_NONE;
-    SetDropHighlight(nullptr);
-  }
-  AutoScroll(point);
+  SetDropHighlight(effect != DROPEFFECT_NONE ? item : nullptr);
+  FEntered.AutoScroll(this, point);
   effect |= DROPEFFECT_SCROLL;
   return S_OK;
 }
 
-void TNavCustomShellList::AutoScroll(POINTL screen) {
-  const DWORD now = GetTickCount();
-  if (now - FLastScrollTick <= kNavScrollStep || !HandleAllocated()) return;
-  const TPoint client = ScreenToClient(TPoint(screen.x, screen.y));
-  const TRect area = GetClientRect();
-  if (client.X < kNavHorizontalScrollMargin)
-    ScrollIfPossible(this, nsbHorizontal, SB_LINELEFT);
-  else if (client.X > area.Right - kNavHorizontalScrollMargin)
-    ScrollIfPossible(this, nsbHorizontal, SB_LINERIGHT);
-  if (client.Y < kNavVerticalScrollMargin)
-    ScrollIfPossible(this, nsbVertical, SB_LINEUP);
-  else if (client.Y > area.Bottom - kNavVerticalScrollMargin)
-    ScrollIfPossible(this, nsbVertical, SB_LINEDOWN);
-  FLastScrollTick = now;
-}
-
 HRESULT TNavCustomShellList::DragLeave() {
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = nullptr;
+  FEntered.Leave();
   SetDropHighlight(nullptr);
   return S_OK;
 }
@@ -215,7 +147,7 @@ HRESULT TNavCustomShellList::Drop(IDataObject* data, DWORD keyState, DWORD& effe
   if (FDragging && !GetItemAt(client.X, client.Y)) {
     // Dropped back onto the list's own empty space: a copy beside the
     // originals with the right button, nothing with the left.
-    if (FDragKeyState & MK_RBUTTON) {
+    if (FEntered.KeyState() & MK_RBUTTON) {
       effect &= ~static_cast<DWORD>(DROPEFFECT_MOVE);
       target.object = FolderDropTarget();
     }
@@ -224,19 +156,12 @@ HRESULT TNavCustomShellList::Drop(IDataObject* data, DWORD keyState, DWORD& effe
   }
   HRESULT result = S_OK;
   if (target.object) {
-    const DWORD keys = keyState | (FDragKeyState & kNavDropButtons);
-    DWORD scratch = effect;
-    target.object->DragEnter(data, keys, point, &scratch);
-    scratch = effect;
-    target.object->DragOver(keys, point, &scratch);
-    effect &= GetAllowedDropEffects(data);
-    result = target.object->Drop(data, keys, point, &effect);
+    result = DropOnTarget(target.object, data, FEntered.DropKeys(keyState), point, effect);
     if (InNetworkFolder()) RefreshContents();
   } else {
     effect = DROPEFFECT_NONE;
   }
   SetDropHighlight(nullptr);
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = nullptr;
+  FEntered.Leave();
   return result;
 }

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "controls/shell/UNavShConsts.h"
+#include "controls/shell/UNavShellControls/ContextMenus.h"
+#include "controls/shell/UNavShellControls/FolderDiff.h"
 #include "controls/shell/UNavShellControls/Hourglass.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
 #include "controls/shell/UNavShellControls/ShellTreeParts.h"
@@ -37,6 +39,7 @@ void TNavCustomShellTree::Messages(TMessageMap<TNavCustomShellTree>& m) {
   m.On(WM_FOLDERCONTENTSCHANGED, &TNavCustomShellTree::WMFolderContentsChanged);
   m.On(WM_DEFERREDFILL, &TNavCustomShellTree::WMDeferredFill);
   m.On(WM_NCDESTROY, &TNavCustomShellTree::WMNCDestroy);
+  m.On(WM_PAINT, &TNavCustomShellTree::WMPaint);
   m.On(CM_WANTSPECIALKEY, &TNavCustomShellTree::CMWantSpecialKey);
   m.On(CM_DESIGNHITTEST, &TNavCustomShellTree::CMDesignHitTest);
   for (UINT message : {WM_INITMENUPOPUP, WM_DRAWITEM, WM_MEASUREITEM, WM_MENUCHAR, WM_MENUSELECT})
@@ -67,7 +70,8 @@ TNavCustomShellTree::~TNavCustomShellTree() {
   FChangeThread.reset();
   if (FShellList && FShellList->GetShellTree() == this) FShellList->SetShellTree(nullptr);
   if (FShellCombo) FShellCombo->SetShellTree(nullptr);
-  RevokeDropTarget();
+  FDropRegistration.Revoke(this);
+  FEntered.Leave();
   {
     // The nodes' data is this class's to free, while it still answers Delete.
     TNesting hold(FUpdateNesting);
@@ -268,10 +272,7 @@ HRESULT TNavCustomShellTree::AddChildNode(IMalloc* allocator, IShellFolder* fold
   auto data = std::make_unique<TNavShTreeData>(this);
   data->Init(NodeData(parent), allocator, relative);
   TTreeNode* node = GetItems()->AddChildObject(parent, caption, data.release());
-  const bool hasChildren = HasOption(navstoIncludeNonFolders)
-                               ? (attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0
-                               : (attributes & SFGAO_HASSUBFOLDER) && (attributes & SFGAO_FOLDER);
-  node->SetHasChildren(hasChildren);
+  node->SetHasChildren(ShowsButton(attributes));
   if (attributes & SFGAO_SHARE)
     node->SetOverlayIndex(kTreeSharedOverlay);
   else if (attributes & SFGAO_LINK)
@@ -279,6 +280,20 @@ HRESULT TNavCustomShellTree::AddChildNode(IMalloc* allocator, IShellFolder* fold
   if (attributes & SFGAO_GHOSTED) node->SetCut(true);
   DoInsertItem(node);
   return S_OK;
+}
+
+bool TNavCustomShellTree::ShowsButton(SFGAOF attributes) const {
+  if (HasOption(navstoIncludeNonFolders)) return (attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0;
+  return (attributes & SFGAO_HASSUBFOLDER) && (attributes & SFGAO_FOLDER);
+}
+
+void TNavCustomShellTree::UpdateButton(TTreeNode* node) {
+  TNavShTreeData* data = NodeData(node);
+  IShellFolder* parent = data ? data->ParentFolder() : nullptr;
+  if (!parent) return;
+  SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_FOLDER;
+  LPCITEMIDLIST one[1] = {data->GetRelIdList()};
+  if (SUCCEEDED(parent->GetAttributesOf(1, one, &attributes))) node->SetHasChildren(ShowsButton(attributes));
 }
 
 int TNavCustomShellTree::CompareNodes(TTreeNode* node1, TTreeNode* node2) {
@@ -386,7 +401,10 @@ void TNavCustomShellTree::SelectFolderPidl(LPCITEMIDLIST target) {
             const HRESULT hr = folder->CompareIDs(0, childData->GetRelIdList(), item);
             if (SUCCEEDED(hr) && TreeShortCode(hr) == 0) found = child;
           }
-          if (!found) {
+          // A step that is no longer there must not become a node.
+          SFGAOF present = SFGAO_VALIDATE;
+          LPCITEMIDLIST step[1] = {item};
+          if (!found && SUCCEEDED(folder->GetAttributesOf(1, step, &present))) {
             FLastInserted = nullptr;
             if (SUCCEEDED(AddChildNode(ShellMalloc(), folder, item, node, data->AbsIdList())) && FLastInserted &&
                 FLastInserted->GetParent() == node) {
@@ -406,7 +424,7 @@ void TNavCustomShellTree::SelectFolderPidl(LPCITEMIDLIST target) {
         }
       }
       if (reached) {
-        reached->SetSelected(true);
+        SelectNode(reached);
         reached->MakeVisible();
       }
     } catch (...) {
@@ -422,6 +440,14 @@ void TNavCustomShellTree::SelectFolderPidl(LPCITEMIDLIST target) {
   // The node may have been selected already: the next move is the user's.
   FSelectAtOnce = false;
   nodes->EndUpdate();
+}
+
+void TNavCustomShellTree::SelectNode(TTreeNode* node) {
+  if (node->GetSelected()) return;
+  node->SetSelected(true);
+  // Without a window no notice tells of the new selection: the tree tells
+  // itself, so that the selected folder and the linked list follow alike.
+  if (!HandleAllocated()) Change(node);
 }
 
 void TNavCustomShellTree::Change(TTreeNode* node) {
@@ -520,7 +546,7 @@ void TNavCustomShellTree::Rebuild() {
     if (!IsDesktopPidl(FSelectedFolder->GetPidl())) {
       SelectFolderPidl(FSelectedFolder->GetPidl());
     } else if (TTreeNode* first = GetItems()->GetFirstNode()) {
-      first->SetSelected(true);
+      SelectNode(first);
     }
     FlushPendingRefresh(false);
   } catch (...) {
@@ -556,7 +582,7 @@ void TNavCustomShellTree::RefreshContents() {
     }
     // The linked controls follow the selection at once.
     FSelectAtOnce = true;
-    if (remembered) remembered->SetSelected(true);
+    if (remembered) SelectNode(remembered);
     FSelectAtOnce = false;
   } catch (...) {
     FSelectAtOnce = false;
@@ -573,50 +599,25 @@ void TNavCustomShellTree::RefreshNode(TTreeNode* node, TTreeNode*& remembered) {
   TNavShTreeData* data = NodeData(node);
   if (!data) return;
   // Parts never listed cost nothing; an expanded empty folder is listed.
-  if (node->GetCount() == 0 && node != remembered && !node->GetExpanded()) return;
+  // A folder that was never listed keeps only its button up to date: it may
+  // have got its first subfolder, or lost its last one.
+  if (node->GetCount() == 0 && node != remembered && !node->GetExpanded()) {
+    UpdateButton(node);
+    return;
+  }
   IShellFolder* folder = data->BoundFolder();
   if (!folder) return;
   auto less = [folder](LPCITEMIDLIST a, LPCITEMIDLIST b) {
     const HRESULT hr = folder->CompareIDs(0, a, b);
     return SUCCEEDED(hr) && TreeShortCode(hr) < 0;
   };
-  auto same = [folder](LPCITEMIDLIST a, LPCITEMIDLIST b) {
-    const HRESULT hr = folder->CompareIDs(0, a, b);
-    return SUCCEEDED(hr) && TreeShortCode(hr) == 0;
-  };
-  // What the node shows, by item-ID list.
+  // What the node shows, by item-ID list, against what the folder holds now.
   std::vector<std::pair<LPCITEMIDLIST, TTreeNode*>> shown;
   for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
     if (TNavShTreeData* childData = NodeData(child)) shown.emplace_back(childData->GetRelIdList(), child);
-  std::stable_sort(shown.begin(), shown.end(), [&](const auto& x, const auto& y) { return less(x.first, y.first); });
-  // What the folder holds now; nothing when it cannot be listed.
-  std::vector<LPITEMIDLIST> found;
-  IEnumIDList* enumerator = nullptr;
-  if (SUCCEEDED(folder->EnumObjects(OwnerWindow(), EnumFlags(), &enumerator)) && enumerator) {
-    LPITEMIDLIST item = nullptr;
-    ULONG fetched = 0;
-    while (enumerator->Next(1, &item, &fetched) == S_OK && fetched == 1 && item) found.push_back(item);
-    enumerator->Release();
-  }
-  std::vector<bool> kept(shown.size(), false);
-  std::vector<LPITEMIDLIST> added;
-  for (auto it = found.rbegin(); it != found.rend(); ++it) {
-    auto at = std::lower_bound(shown.begin(), shown.end(), *it,
-                               [&](const auto& x, LPCITEMIDLIST l) { return less(x.first, l); });
-    bool matched = false;
-    for (; at != shown.end() && same(at->first, *it); ++at) {
-      if (!kept[static_cast<std::size_t>(at - shown.begin())]) {
-        kept[static_cast<std::size_t>(at - shown.begin())] = true;
-        matched = true;
-        break;
-      }
-    }
-    if (matched)
-      ShellFree(*it);
-    else
-      added.push_back(*it);
-  }
-  found.clear();
+  TNavFolderDiff diff = DiffFolderItems(folder, OwnerWindow(), EnumFlags(), shown, less);
+  const std::vector<bool>& kept = diff.Kept;
+  std::vector<LPITEMIDLIST>& added = diff.Added;
   try {
     for (std::size_t i = shown.size(); i-- > 0;) {
       if (kept[i]) continue;
@@ -655,7 +656,7 @@ void TNavCustomShellTree::CreateParams(TCreateParams& params) {
 
 void TNavCustomShellTree::CreateWnd() {
   inherited::CreateWnd();
-  if (!Designing() && HasOption(navstoOleDrop)) RegisterDropTarget();
+  if (!Designing() && HasOption(navstoOleDrop)) FDropRegistration.Register<TDropTarget_shtv>(this, this);
   if (Loading()) return;
   if (HasOption(navstoAutoFill) && !GetItems()->GetFirstNode()) PostMessageA(GetHandle(), WM_DEFERREDFILL, 0, 0);
   // Built before it had a window: its notices come to this one.
@@ -706,7 +707,7 @@ void TNavCustomShellTree::DestroyWnd() {
 void TNavCustomShellTree::WMNCDestroy(TMessage& m) {
   {
     TNesting hold(FUpdateNesting);
-    RevokeDropTarget();
+    FDropRegistration.Revoke(this);
     // Its notices went to this window; a new window watches again when it
     // fills.
     FRefreshTimer->SetEnabled(false);
@@ -714,6 +715,24 @@ void TNavCustomShellTree::WMNCDestroy(TMessage& m) {
     FWatched.clear();
   }
   InheritedMessage(m);
+}
+
+void TNavCustomShellTree::WMPaint(TMessage& m) {
+  // The icons are drawn on the tree's own colour while it paints; the
+  // system's list is shared, so its colour goes back afterwards.
+  HIMAGELIST images = FImages ? FImages->GetHandle() : nullptr;
+  if (!images) {
+    InheritedMessage(m);
+    return;
+  }
+  const COLORREF saved = ImageList_SetBkColor(images, ColorToRGB(GetColor()));
+  try {
+    InheritedMessage(m);
+  } catch (...) {
+    ImageList_SetBkColor(images, saved);
+    throw;
+  }
+  ImageList_SetBkColor(images, saved);
 }
 
 void TNavCustomShellTree::WndProc(TMessage& message) {

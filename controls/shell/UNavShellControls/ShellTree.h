@@ -15,6 +15,8 @@
 #include "controls/shell/UNavShellControls/ComboLink.h"
 #include "controls/shell/UNavShellControls/DropTargets.h"
 #include "controls/shell/UNavShellControls/Locator.h"
+#include "controls/shell/UNavShellControls/ScrollHelpers.h"
+#include "controls/shell/UNavShellControls/ShellDragDrop.h"
 #include "controls/shell/UNavShellControls/ShellList.h"
 #include "controls/shell/UNavShellControls/TreeData.h"
 #include "controls/shell/UNavTreeList.h"
@@ -32,7 +34,12 @@ enum TNavShellTreeOption {
   navstoOleDrop,
   navstoShowHidden
 };
+DRUMS_ENUM_NAMES(TNavShellTreeOption, "navstoAutoFill", "navstoVirtualFolders", "navstoDesignInteractive",
+                 "navstoDefaultKeyHandling", "navstoContextMenus", "navstoDynamicRefresh", "navstoIncludeNonFolders",
+                 "navstoOleDrag", "navstoOleDrop", "navstoShowHidden")
 using TNavShellTreeOptions = WORD;
+// The options as a set, the way forms stream them.
+using TNavShellTreeOptionSet = TSet<TNavShellTreeOption>;
 constexpr TNavShellTreeOptions NavSto(TNavShellTreeOption option) {
   return static_cast<WORD>(1u << option);
 }
@@ -45,7 +52,10 @@ using TNavShTreeInsertItemEvent = TEvent<void(TObject* Sender, TTreeNode* Node)>
 using TNavShTvCustomDrawEvent =
     TEvent<void(TObject* Sender, TNavTvCustomDraw* Draw, TTreeNode* Node, TNavShTreeData* Data)>;
 
-class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPartner, public INavOleDropOwner {
+class TNavCustomShellTree : public TNavCustomTreeView,
+                            public INavShellComboPartner,
+                            public INavOleDropOwner,
+                            public INavShellBrowserControl {
   DRUMS_CLASS(TNavCustomShellTree, TNavCustomTreeView)
   DRUMS_MESSAGE_MAP(TNavCustomShellTree)
 
@@ -70,6 +80,8 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
   // Stores the set; TNavShellTree also applies it to a living window.
   virtual void SetOptions(TNavShellTreeOptions value) { FOptions = value; }
   bool HasOption(TNavShellTreeOption option) const { return (FOptions & NavSto(option)) != 0; }
+  TNavShellTreeOptionSet GetOptionSet() const { return TNavShellTreeOptionSet::FromBits(FOptions); }
+  void SetOptionSet(TNavShellTreeOptionSet value) { SetOptions(static_cast<TNavShellTreeOptions>(value.Bits())); }
 
   // The node's shell data, nil for a node without.
   TNavShTreeData* NodeData(TTreeNode* node) const;
@@ -100,7 +112,7 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
   virtual bool Busy() const;
   // A refresh is waiting for the tree to be free again.
   bool RefreshDeferred() const { return FRefreshDeferred; }
-  bool DropTargetRegistered() const { return FDropTarget != nullptr; }
+  bool DropTargetRegistered() const { return FDropRegistration.Registered(); }
   // The folders watched now, in the order they were given to the thread.
   const std::vector<std::string>& WatchedFolders() const { return FWatched; }
 
@@ -175,6 +187,8 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
  private:
   void BaseFolderChanged(TObject* sender);
   void SelectedFolderChanged(TObject* sender);
+  // Selects node as the window would, also before the tree has one.
+  void SelectNode(TTreeNode* node);
   // The selected folder, the linked list and the linked combo take node.
   void UpdateLinked(TTreeNode* node);
   void RefreshTimerTick(TObject* sender);
@@ -183,15 +197,18 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
   void Defer(bool rebuild);
   void RefreshNode(TTreeNode* node, TTreeNode*& remembered);
   void SortChildren(TTreeNode* node);
+  // Whether a node of these attributes can be expanded.
+  bool ShowsButton(SFGAOF attributes) const;
+  // Asks the folder again whether the unlisted node can be expanded.
+  void UpdateButton(TTreeNode* node);
   void DeleteNodeData(TTreeNode* node);
   // The folders that should be watched now, nearest to the selection first.
   std::vector<std::string> WatchCandidates();
   void UpdateWatches();
-  void RegisterDropTarget();
-  void RevokeDropTarget();
   TTreeNode* NodeAtScreen(POINTL point);
+  // The shell's drop target of the node's folder, nil when it has none.
+  IDropTarget* NodeDropTarget(TTreeNode* node);
   void SetDropHighlight(TTreeNode* node);
-  void AutoScroll(POINTL point);
   HWND OwnerWindow();
   bool Loading() const;
   bool Designing() const;
@@ -199,6 +216,7 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
   void WMFolderContentsChanged(TMessage& m);
   void WMDeferredFill(TMessage& m);
   void WMNCDestroy(TMessage& m);
+  void WMPaint(TMessage& m);
   void CMWantSpecialKey(TMessage& m);
   void CMDesignHitTest(TMessage& m);
   void WMMenuMessage(TMessage& m);
@@ -223,14 +241,12 @@ class TNavCustomShellTree : public TNavCustomTreeView, public INavShellComboPart
   bool FPendingSelection = false;
   bool FPendingRefresh = false;
   TTreeNode* FDragNode = nullptr;
-  DWORD FLastScrollTick = 0;
   TTreeNode* FLastInserted = nullptr;
   bool FLoaded = false;
   bool FDestroyingWnd = false;
   IDataObject* FDragDataObject = nullptr;
-  TNavDropTarget* FDropTarget = nullptr;
-  IDataObject* FEnteredData = nullptr;
-  DWORD FDragKeyState = 0;
+  TNavDropRegistration FDropRegistration;
+  TNavEnteredDrag FEntered;
   std::unique_ptr<TCustomImageList> FImages;
   std::vector<std::string> FWatched;
 
@@ -251,6 +267,8 @@ class TNavShellTree : public TNavCustomShellTree {
   // Stores the set and, with a window, switches the drop target, the drag
   // style and the watching to match.
   void SetOptions(TNavShellTreeOptions value) override;
+
+  static void Publish(TPublisher<TNavShellTree>& p);
 };
 
 // Adds or removes style bits of a window; writes only a changed style.

@@ -1,33 +1,22 @@
 // The shell tree's commands: the default keys, the shell's verbs and context
 // menu with Send To, renaming, going up, the mouse wheel and the tree view's
 // notifications that start them.
-#include <algorithm>
-#include <cstdlib>
 #include <functional>
 
 #include "controls/shell/UNavShellControls/ContextMenus.h"
 #include "controls/shell/UNavShellControls/DataObjects.h"
-#include "controls/shell/UNavShellControls/DefaultKeys.h"
-#include "controls/shell/UNavShellControls/Hourglass.h"
-#include "controls/shell/UNavShellControls/ScrollHelpers.h"
-#include "controls/shell/UNavShellControls/SendToDrop.h"
-#include "controls/shell/UNavShellControls/SendToMenu.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
+#include "controls/shell/UNavShellControls/ShellItemCommands.h"
+#include "controls/shell/UNavShellControls/ShellMenuCommands.h"
 #include "controls/shell/UNavShellControls/ShellTree.h"
 #include "controls/shell/UNavShellControls/ShellTreeParts.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils/IdLists.h"
-#include "controls/shell/UNavShellUtils/WideText.h"
 #include "platform/vcl/Menus.h"
 
 using navshelltree::TNesting;
 
 namespace {
-
-constexpr UINT kTreeRenameCommand = kNavFirstShellCommand + 18;
-// The longest name the shell takes.
-constexpr std::size_t kTreeMaxNameLength = 260;
-constexpr SHGDNF kTreeSetNameFlags = 0x20;
 
 void TreeForEachDescendant(TTreeNode* node, const std::function<void(TTreeNode*)>& action) {
   for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
@@ -91,31 +80,26 @@ void TNavCustomShellTree::KeyDown(WORD& key, TShiftState shift) {
   FSelectAtOnce = false;
   inherited::KeyDown(key, shift);
   if (key == 0 || !HasOption(navstoDefaultKeyHandling) || IsEditing() || Designing()) return;
-  InitDefaultKeys();
-  const auto& keys = ShellControlDefKeys();
-  const TShortCut pressed = ShortCut(key, shift);
-  const TShortCut withoutShift = ShortCut(key, shift - TShiftState{ssShift});
-  const auto is = [&](TNavShellControlDefKey which) {
-    return keys[which].ShortCut != 0 && keys[which].ShortCut == pressed;
-  };
+  TNavShellControlDefKey which;
+  if (!MatchDefaultKey(key, shift, which)) return;
   TTreeNode* selected = GetSelected();
-  if (is(dkRename)) {
-    if (selected) selected->EditText();
-  } else if (is(dkRefresh)) {
-    RefreshContents();
-  } else if (is(dkCopy)) {
-    InvokeVerb(selected, "copy");
-  } else if (is(dkCut)) {
-    InvokeVerb(selected, "cut");
-  } else if (is(dkPaste)) {
-    InvokeVerb(selected, "paste");
-    RefreshContents();
-  } else if (keys[dkDelete].ShortCut != 0 &&
-             (keys[dkDelete].ShortCut == pressed || keys[dkDelete].ShortCut == withoutShift)) {
-    InvokeVerb(selected, "delete");
-    RefreshContents();
-  } else {
-    return;
+  switch (which) {
+    case dkRename:
+      if (selected) selected->EditText();
+      break;
+    case dkRefresh: RefreshContents(); break;
+    case dkCopy: InvokeVerb(selected, "copy"); break;
+    case dkCut: InvokeVerb(selected, "cut"); break;
+    case dkPaste:
+      InvokeVerb(selected, "paste");
+      RefreshContents();
+      break;
+    case dkDelete:
+      InvokeVerb(selected, "delete");
+      RefreshContents();
+      break;
+    // Selecting everything means nothing in a tree.
+    case dkSelectAll: return;
   }
   key = 0;
 }
@@ -132,14 +116,7 @@ HRESULT TNavCustomShellTree::InvokeVerb(TTreeNode* node, const std::string& verb
   const HWND owner = OwnerWindow();
   const HRESULT got = parent->GetUIObjectOf(owner, 1, one, IID_IContextMenu, nullptr, reinterpret_cast<void**>(&menu));
   if (FAILED(got) || !menu) RaiseSysError(static_cast<DWORD>(FAILED(got) ? got : E_FAIL));
-  HRESULT result = E_FAIL;
-  try {
-    result = InvokeContextMenuVerb(owner, menu, verb);
-  } catch (...) {
-    menu->Release();
-    throw;
-  }
-  menu->Release();
+  const HRESULT result = InvokeVerbAndRelease(owner, menu, verb);
   RefreshContents();
   return result;
 }
@@ -168,66 +145,25 @@ void TNavCustomShellTree::ShowContextMenu(TTreeNode* node, TPoint point) {
   if (FAILED(GetContextMenuOf(owner, parent, 1, one, &menu, handle, flags, kNavFirstShellCommand))) return;
   int command = 0;
   {
-    struct TMenuEnd {
-      TNavCustomShellTree* tree;
-      ~TMenuEnd() {
-        tree->FBusy = false;
-        tree->FContextMenu = nullptr;
-      }
-    } end{this};
-    FContextMenu = menu;
+    TNavShownMenu shown(FContextMenu, menu, handle);
     FBusy = true;
-    const TPoint screen = ClientToScreen(point);
-    command = TrackPopupMenu(handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, GetHandle(), nullptr);
-  }
-  DestroyMenu(handle);
-  try {
-    if (command == static_cast<int>(kTreeRenameCommand)) {
-      node->EditText();
-    } else if (command >= static_cast<int>(kNavFirstShellCommand)) {
-      InvokeContextMenuVerb(owner, menu, static_cast<UINT>(command) - kNavFirstShellCommand);
-      menu->Release();
-      menu = nullptr;
+    command = shown.Track(this, point);
+    FBusy = false;
+    if (shown.Run(
+            command, owner, [node] { node->EditText(); }, [this, node](int index) { SendTo(node, index); }))
       RefreshContents();
-    } else if (command >= 1) {
-      SendTo(node, command - 1);
-    }
-  } catch (...) {
-    if (menu) menu->Release();
-    throw;
   }
-  if (menu) menu->Release();
   // Notices that came while the menu was open are not lost.
   if (FRefreshDeferred) RefreshContents();
 }
 
 void TNavCustomShellTree::WMMenuMessage(TMessage& m) {
   InheritedMessage(m);
-  IContextMenu* menu = FContextMenu;
-  if (!menu) return;
-  switch (m.Msg) {
-    case WM_INITMENUPOPUP: HandleInitMenuPopup(m, menu); break;
-    case WM_DRAWITEM: HandleDrawItem(m, menu, FImages ? FImages->GetHandle() : nullptr); break;
-    case WM_MEASUREITEM: HandleMeasureItem(m, menu); break;
-    case WM_MENUCHAR: HandleMenuChar(m, menu); break;
-    case WM_MENUSELECT: HandleMenuSelect(m, menu, this, OnPopupHint); break;
-    default: break;
-  }
+  ForwardShellMenuMessage(m, FContextMenu, FImages.get(), this, OnPopupHint);
 }
 
 void TNavCustomShellTree::SendTo(TTreeNode* node, int index) {
-  TStringList* entries = GetSendToList();
-  if (!entries || index < 0 || index >= entries->GetCount()) return;
-  auto* object = new TDataObject_shtv(NodeData(node));
-  IDataObject* data = nullptr;
-  object->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&data));
-  try {
-    SendToDrop(entries->GetStrings(index), data);
-  } catch (...) {
-    data->Release();
-    throw;
-  }
-  data->Release();
+  SendToEntry(index, [this, node] { return new TDataObject_shtv(NodeData(node)); });
 }
 
 // ---- renaming
@@ -250,14 +186,8 @@ void TNavCustomShellTree::Edit(const TVITEMA& item) {
   std::string text = item.pszText;
   if (OnEdited) OnEdited(this, node, text);
   {
-    TNavHourglass hourglass;
     TNesting hold(FUpdateNesting);
-    std::wstring wide = navshell::ToWide(text);
-    if (wide.size() > kTreeMaxNameLength) wide.resize(kTreeMaxNameLength);
-    LPITEMIDLIST renamed = nullptr;
-    const HRESULT result = parent->SetNameOf(OwnerWindow(), data->GetRelIdList(),
-                                             reinterpret_cast<LPCOLESTR>(wide.c_str()), kTreeSetNameFlags, &renamed);
-    if (SUCCEEDED(result) && renamed) {
+    if (LPITEMIDLIST renamed = RenameShellItem(parent, OwnerWindow(), data->GetRelIdList(), text)) {
       // Only a rename that happened on disk has a notice of its own to
       // swallow; a failed one must leave the next outside change heard.
       FSelfCaused = FChangeThread != nullptr && HasOption(navstoDynamicRefresh);
@@ -278,8 +208,6 @@ void TNavCustomShellTree::Edit(const TVITEMA& item) {
         if (FShellList) FShellList->SetFolder(FSelectedFolder.get());
         if (FShellCombo) FShellCombo->GetLocator()->SetPidl(selectedData->AbsIdList());
       }
-    } else if (renamed) {
-      ShellFree(renamed);
     }
   }
   UpdateWatches();
@@ -293,26 +221,13 @@ void TNavCustomShellTree::GoUp(int levels) {
   if (!node || !node->GetParent()) return;
   for (int i = 0; i < levels && node->GetParent(); ++i) node = node->GetParent();
   FSelectAtOnce = true;
-  node->SetSelected(true);
+  SelectNode(node);
   FSelectAtOnce = false;
 }
 
 bool TNavCustomShellTree::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
   if (inherited::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
-  // The wheel scrolls the shell control under the pointer, not the focused one.
-  const POINT screen{mousePos.X, mousePos.Y};
-  TWinControl* under = FindControl(WindowFromPoint(screen));
-  if (under && under != this &&
-      (dynamic_cast<TNavCustomShellList*>(under) || dynamic_cast<TNavCustomShellTree*>(under))) {
-    WPARAM keys = 0;
-    if (shift.Contains(ssShift)) keys |= MK_SHIFT;
-    if (shift.Contains(ssCtrl)) keys |= MK_CONTROL;
-    return SendMessageA(under->GetHandle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(wheelDelta)),
-                        MAKELPARAM(mousePos.X, mousePos.Y)) != 0;
-  }
-  const bool down = wheelDelta < 0;
-  const int notches = std::max(1, std::abs(wheelDelta) / WHEEL_DELTA);
-  for (int i = 0; i < notches; ++i)
-    WheelScroll(this, nsbVertical, down ? SB_LINEDOWN : SB_LINEUP, down ? SB_PAGEDOWN : SB_PAGEUP);
-  return true;
+  // The wheel scrolls the shell control under the pointer, not the focused
+  // one.
+  return ShellControlWheel(this, shift, wheelDelta, mousePos, nsbVertical);
 }

@@ -1,30 +1,14 @@
 // The shell tree's OLE drag and drop: dragging a node out, and drops on a
 // folder node passed to that folder's own drop target.
-#include "controls/shell/UNavShellControls/DataObjects.h"
-#include "controls/shell/UNavShellControls/DropEffects.h"
-#include "controls/shell/UNavShellControls/DropSource.h"
-#include "controls/shell/UNavShellControls/ScrollHelpers.h"
+#include "controls/shell/UNavShellControls/ShellControlConsts.h"
+#include "controls/shell/UNavShellControls/ShellDragDrop.h"
 #include "controls/shell/UNavShellControls/ShellTree.h"
-#include "controls/shell/UNavShellControls/SysErrorText.h"
 #include "controls/shell/UNavShellUtils/IdListArray.h"
 #include "controls/shell/UNavShellUtils/ShellItems.h"
 
 namespace {
 
 constexpr DWORD kTreeAllEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-constexpr DWORD kTreeDropButtons = MK_LBUTTON | MK_RBUTTON;
-constexpr DWORD kTreeScrollStep = 100;
-constexpr int kTreeHorizontalScrollMargin = 26;
-constexpr int kTreeVerticalScrollMargin = 20;
-
-// A reference released when the scope ends.
-template <class T>
-struct TTreeReleased {
-  T* object = nullptr;
-  ~TTreeReleased() {
-    if (object) object->Release();
-  }
-};
 
 }  // namespace
 
@@ -59,49 +43,19 @@ void TNavCustomShellTree::BeginOleDrag(bool rightButton) {
   TNavShTreeData* data = NodeData(node);
   if (!data) return;
   FBusy = true;
-  bool changed = false;
-  IDropSource* source = nullptr;
+  bool dropped = false;
   try {
-    auto* object = new TDataObject_shtv(data);
-    object->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&FDragDataObject));
     const DWORD allowed = AllowedDragEffects(node);
-    auto* dropSource = new TDropSource_shlvtv(rightButton ? dbRight : dbLeft);
-    dropSource->QueryInterface(IID_IDropSource, reinterpret_cast<void**>(&source));
-    DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(FDragDataObject, source, allowed, &effect);
-    changed = result == DRAGDROP_S_DROP || FRefreshDeferred;
+    dropped = RunOleDrag(new TDataObject_shtv(data), allowed, rightButton, FDragDataObject);
   } catch (...) {
     FBusy = false;
     FRefreshDeferred = false;
-    if (source) source->Release();
-    if (FDragDataObject) FDragDataObject->Release();
-    FDragDataObject = nullptr;
     throw;
   }
+  const bool changed = dropped || FRefreshDeferred;
   FBusy = false;
   FRefreshDeferred = false;
-  source->Release();
-  FDragDataObject->Release();
-  FDragDataObject = nullptr;
   if (changed) RefreshContents();
-}
-
-void TNavCustomShellTree::RegisterDropTarget() {
-  if (FDropTarget || !HandleAllocated()) return;
-  auto* target = new TDropTarget_shtv(this);
-  target->AddRef();
-  if (FAILED(RegisterDragDrop(GetHandle(), target))) {
-    target->Release();
-    return;
-  }
-  FDropTarget = target;
-}
-
-void TNavCustomShellTree::RevokeDropTarget() {
-  if (!FDropTarget) return;
-  if (HandleAllocated()) RevokeDragDrop(GetHandle());
-  FDropTarget->Release();
-  FDropTarget = nullptr;
 }
 
 TTreeNode* TNavCustomShellTree::NodeAtScreen(POINTL point) {
@@ -116,99 +70,62 @@ void TNavCustomShellTree::SetDropHighlight(TTreeNode* node) {
   if (HandleAllocated()) Update();
 }
 
-void TNavCustomShellTree::AutoScroll(POINTL point) {
-  const DWORD now = GetTickCount();
-  if (now - FLastScrollTick <= kTreeScrollStep || !HandleAllocated()) return;
-  const TPoint client = ScreenToClient(TPoint(point.x, point.y));
-  const TRect area = GetClientRect();
-  if (client.X < kTreeHorizontalScrollMargin)
-    ScrollIfPossible(this, nsbHorizontal, SB_LINELEFT);
-  else if (client.X > area.Right - kTreeHorizontalScrollMargin)
-    ScrollIfPossible(this, nsbHorizontal, SB_LINERIGHT);
-  if (client.Y < kTreeVerticalScrollMargin)
-    ScrollIfPossible(this, nsbVertical, SB_LINEUP);
-  else if (client.Y > area.Bottom - kTreeVerticalScrollMargin)
-    ScrollIfPossible(this, nsbVertical, SB_LINEDOWN);
-  FLastScrollTick = now;
+IDropTarget* TNavCustomShellTree::NodeDropTarget(TTreeNode* node) {
+  TNavShTreeData* data = NodeData(node);
+  IDropTarget* target = nullptr;
+  if (!data || FAILED(data->GetDropTarget(OwnerWindow(), &target))) return nullptr;
+  return target;
 }
 
 HRESULT TNavCustomShellTree::DragEnter(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) {
-  FLastScrollTick = GetTickCount();
-  if (data) data->AddRef();
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = data;
-  FDragKeyState = keyState;
+  FEntered.Enter(data, keyState);
   TTreeNode* node = NodeAtScreen(point);
-  TNavShTreeData* nodeData = NodeData(node);
-  if (!nodeData || node == TopNode()) {
+  if (!NodeData(node) || node == TopNode()) {
     SetDropHighlight(FDragNode);
     effect = DROPEFFECT_NONE;
     return S_OK;
   }
-  TTreeReleased<IDropTarget> target;
-  if (FAILED(nodeData->GetDropTarget(OwnerWindow(), &target.object)) || !target.object) {
+  TNavReleased<IDropTarget> target(NodeDropTarget(node));
+  if (!target.object) {
     effect = DROPEFFECT_NONE;
     return S_OK;
   }
-  DWORD answer = effect;
-  target.object->DragEnter(data, keyState, point, &answer);
-  target.object->DragLeave();
-  effect = answer;
+  effect = ProbeDropEnter(target.object, data, keyState, point, effect);
   SetDropHighlight(node);
   return S_OK;
 }
 
 HRESULT TNavCustomShellTree::DragOver(DWORD keyState, POINTL point, DWORD& effect) {
   TTreeNode* node = NodeAtScreen(point);
-  TNavShTreeData* nodeData = NodeData(node);
-  if (nodeData) {
+  if (NodeData(node)) {
     SetDropHighlight(node);
-    TTreeReleased<IDropTarget> target;
-    if (SUCCEEDED(nodeData->GetDropTarget(OwnerWindow(), &target.object)) && target.object) {
-      DWORD scratch = effect;
-      target.object->DragEnter(FEnteredData, keyState, point, &scratch);
-      DWORD answer = effect;
-      target.object->DragOver(keyState, point, &answer);
-      target.object->DragLeave();
-      effect = answer;
-    } else {
-      effect = DROPEFFECT_NONE;
-    }
+    TNavReleased<IDropTarget> target(NodeDropTarget(node));
+    effect = target.object ? ProbeDropOver(target.object, FEntered.Data(), keyState, point, effect) : DROPEFFECT_NONE;
   } else {
     effect = DROPEFFECT_NONE;
     SetDropHighlight(FDragNode);
   }
-  AutoScroll(point);
+  FEntered.AutoScroll(this, point);
   effect |= DROPEFFECT_SCROLL;
   return S_OK;
 }
 
 HRESULT TNavCustomShellTree::DragLeave() {
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = nullptr;
+  FEntered.Leave();
   SetDropHighlight(nullptr);
   return S_OK;
 }
 
 HRESULT TNavCustomShellTree::Drop(IDataObject* data, DWORD keyState, DWORD& effect, POINTL point) {
-  TTreeNode* node = NodeAtScreen(point);
-  TNavShTreeData* nodeData = NodeData(node);
-  TTreeReleased<IDropTarget> target;
+  TNavReleased<IDropTarget> target(NodeDropTarget(NodeAtScreen(point)));
   HRESULT result = S_OK;
-  if (nodeData && SUCCEEDED(nodeData->GetDropTarget(OwnerWindow(), &target.object)) && target.object) {
-    const DWORD keys = keyState | (FDragKeyState & kTreeDropButtons);
-    DWORD scratch = effect;
-    target.object->DragEnter(data, keys, point, &scratch);
-    scratch = effect;
-    target.object->DragOver(keys, point, &scratch);
-    effect &= GetAllowedDropEffects(data);
-    result = target.object->Drop(data, keys, point, &effect);
+  if (target.object) {
+    result = DropOnTarget(target.object, data, FEntered.DropKeys(keyState), point, effect);
     RefreshContents();
   } else {
     effect = DROPEFFECT_NONE;
   }
   SetDropHighlight(nullptr);
-  if (FEnteredData) FEnteredData->Release();
-  FEnteredData = nullptr;
+  FEntered.Leave();
   return result;
 }

@@ -1,5 +1,6 @@
-// The shell tree's watching: the folders of the expanded nodes, nearest to
-// the selection first, within the change thread's slots; their notices
+// The shell tree's watching: the folders of the expanded nodes (and of the
+// collapsed ones that keep their listed children), nearest to the selection
+// first, within the change thread's slots; their notices
 // refresh the tree after a quiet delay. Volumes coming and going refresh it
 // as well.
 #include <algorithm>
@@ -42,7 +43,9 @@ std::vector<std::string> TNavCustomShellTree::WatchCandidates() {
   const std::vector<TTreeNode*> selection = TreeLineOf(GetSelected());
   TTreeNode* top = TopNode();
   for (TTreeNode* node = GetItems()->GetFirstNode(); node; node = node->GetNext()) {
-    if (node != top && !node->GetExpanded()) continue;
+    // A collapsed node keeps its children: they must not go stale while it
+    // is closed.
+    if (node != top && !node->GetExpanded() && node->GetCount() == 0) continue;
     TNavShTreeData* data = NodeData(node);
     if (!data) continue;
     const std::string path = PidlToPath(data->AbsIdList());

@@ -3,6 +3,7 @@
 #include "controls/shell/UNavShellControls/SendToMenu.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
 #include "controls/shell/UNavShellControls/ShellList.h"
+#include "controls/shell/UNavShellControls/ShellTree.h"
 #include "controls/shell/UNavShellControls/TransferBlocks.h"
 #include "platform/win/ole2.h"
 
@@ -20,7 +21,7 @@ void InitNavShellControls() {
   CF_SHELLIDLIST();
   OleInitialize(nullptr);
   // Forms name them.
-  RegisterClasses({TNavShellList::StaticClass(), TNavShellCombo::StaticClass()});
+  RegisterClasses({TNavShellList::StaticClass(), TNavShellCombo::StaticClass(), TNavShellTree::StaticClass()});
 }
 
 void DoneNavShellControls() {

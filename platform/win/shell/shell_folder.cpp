@@ -120,6 +120,13 @@ class ShellFolder final : public ComObject<IShellFolder2> {
     return result;
   }
 
+  // An item without a file-system path is always there.
+  bool StillThere(const Items& relative) const {
+    const std::optional<std::string> path = PathOf(absolute_, relative);
+    struct stat own {};
+    return !path || lstat(path->c_str(), &own) == 0;
+  }
+
   HRESULT GetAttributesOf(UINT cidl, LPCITEMIDLIST* apidl, SFGAOF* rgfInOut) override {
     if (!rgfInOut) return E_POINTER;
     if (cidl == 0) return S_OK;  // a validation request: everything is read afresh anyway
@@ -128,6 +135,8 @@ class ShellFolder final : public ComObject<IShellFolder2> {
     for (UINT i = 0; i < cidl; ++i) {
       const std::optional<Items> relative = DecodeIdList(apidl[i]);
       if (!relative) return E_INVALIDARG;
+      // Asked to validate: an item that is no longer on disk fails.
+      if ((*rgfInOut & SFGAO_VALIDATE) && !StillThere(*relative)) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
       common &= AttributesOf(absolute_, *relative);
     }
     *rgfInOut &= common;

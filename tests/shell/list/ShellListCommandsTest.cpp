@@ -12,6 +12,7 @@
 #include "platform/host/headless.h"
 #include "platform/win/drums_ext.h"
 #include "tests/shell/list/ShellListFixture.h"
+#include "tests/shell/shared/HostKeys.h"
 #include "tests/support/HostMouse.h"
 
 namespace {
@@ -28,27 +29,14 @@ class ShellListCommandsTest : public ShellListTest {
     ShellListTest::TearDown();
   }
 
-  host::WindowId HostWindow() const { return win::user::HostWindowOf(GetAncestor(list->GetHandle(), GA_ROOT)); }
-  void PushKey(int vk, std::uint32_t modifiers = 0) {
-    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-      host::Event e;
-      e.type = type;
-      e.key = vk;
-      e.modifiers = modifiers;
-      e.window = HostWindow();
-      host::headless::PushEvent(e);
-    }
-  }
+  host::WindowId HostWindow() const { return shelltest::HostWindowOf(list); }
+  void PushKey(int vk, std::uint32_t modifiers = 0) { shelltest::PushHostKey(list, vk, modifiers); }
   void Key(int vk, std::uint32_t modifiers = 0) {
     PushKey(vk, modifiers);
     Pump();
   }
   void Type(const std::string& text) {
-    host::Event e;
-    e.type = host::EventType::TextInput;
-    e.text = text;
-    e.window = HostWindow();
-    host::headless::PushEvent(e);
+    shelltest::PushHostText(list, text);
     Pump();
   }
   TListItem* Item(const std::string& caption) const {

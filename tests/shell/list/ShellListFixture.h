@@ -5,16 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "controls/shell/UNavShConsts.h"
 #include "controls/shell/UNavShellControls.h"
 #include "controls/shell/UNavShellUtils.h"
 #include "platform/win/drums_ext.h"
+#include "tests/shell/shared/NoticeWait.h"
 #include "tests/shell/shared/ShellHome.h"
 #include "tests/shell/shared/ViewHost.h"
 
@@ -71,19 +70,11 @@ class ShellListTest : public shelltest::ViewHostTest {
     std::vector<std::string> names = Captions();
     return {names.begin(), names.end()};
   }
-  // Pumps until the change thread's notice after the first `seen` arrived:
-  // a bound for the worker, not a measurement.
   void AwaitNotices(int seen = 0) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (list->notices <= seen && std::chrono::steady_clock::now() < deadline) {
-      Pump();
-      std::this_thread::yield();
-    }
-    ASSERT_GT(list->notices, seen) << "no change notice arrived";
+    shelltest::AwaitNoticeAfter(list->notices, seen, [this] { Pump(); });
   }
   void AdvanceMs(int ms) {
-    win::clock::Advance(static_cast<std::uint64_t>(ms) * 1000);
-    Pump();
+    shelltest::AdvanceClockMs(ms, [this] { Pump(); });
   }
 
   TShellHome home;

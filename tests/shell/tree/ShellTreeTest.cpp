@@ -4,54 +4,20 @@
 // the published tree's setters.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "controls/shell/UNavShConsts.h"
-#include "controls/shell/UNavShellControls.h"
-#include "controls/shell/UNavShellUtils.h"
-#include "platform/win/drums_ext.h"
-#include "tests/shell/shared/ShellHome.h"
-#include "tests/shell/shared/ShellPidl.h"
-#include "tests/shell/shared/ViewHost.h"
-#include "tests/support/HostMouse.h"
+#include "platform/win/user/metrics.h"
+#include "tests/shell/tree/ShellTreeFixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The tree with its change notices counted and a drag or popup menu under
-// way simulated.
-class TTestShellTree : public TNavShellTree {
- public:
-  using TNavShellTree::TNavShellTree;
-  int notices = 0;
-  bool busy = false;
-  bool Busy() const override { return busy || TNavShellTree::Busy(); }
-
- protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg == WM_FOLDERCONTENTSCHANGED) ++notices;
-    TNavShellTree::WndProc(message);
-  }
-};
-
-// The shell's name of a path below the temporary home.
-std::string ShellPath(const std::string& posix) {
-  TShellPidl list;
-  if (FAILED(PathToPidl(posix, &list.p))) return "";
-  return PidlToPath(list.p);
-}
-
-std::vector<std::string> ChildNames(TTreeNode* node) {
-  std::vector<std::string> names;
-  for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
-    names.push_back(child->GetText());
-  return names;
-}
+using shelltreetest::ChildNames;
+using shelltreetest::ShellPath;
+using shelltreetest::ShellTreeTest;
+using shelltreetest::TTestShellTree;
 
 // The names a bound folder lists now.
 std::vector<std::string> ListedNames(IShellFolder* folder) {
@@ -69,102 +35,14 @@ std::vector<std::string> ListedNames(IShellFolder* folder) {
   return names;
 }
 
-class ShellTreeTest : public shelltest::ViewHostTest {
- protected:
-  std::string HostTitle() const override { return "Shell tree"; }
-  void SetUp() override {
-    ViewHostTest::SetUp();
-    base = home.MakeFolder("kit");
-  }
-  void TearDown() override {
-    delete list;
-    delete tree;
-    list = nullptr;
-    tree = nullptr;
-    ViewHostTest::TearDown();
-  }
-
-  // A shown tree on the base folder, linked to a shown list unless told not.
-  void MakeTree(bool linked = true) {
-    tree = new TTestShellTree(host);
-    tree->SetParent(host);
-    tree->SetBounds(10, 10, 250, 400);
-    tree->GetBaseFolder()->SetFolderPath(base);
-    if (linked) {
-      list = new TNavShellList(host);
-      list->SetParent(host);
-      list->SetBounds(270, 10, 360, 400);
-      list->SetViewStyle(vsReport);
-      list->OnFolderChanged = [this](TObject*) { ++listMoves; };
-      tree->SetShellList(list);
-    }
-    Pump();
-  }
-  // The node at a path of captions below the top node ("" is the top).
-  TTreeNode* Node(const std::string& path) {
-    TTreeNode* node = tree->TopNode();
-    std::size_t start = 0;
-    while (node && start < path.size()) {
-      std::size_t end = path.find('/', start);
-      if (end == std::string::npos) end = path.size();
-      const std::string name = path.substr(start, end - start);
-      TTreeNode* child = node->GetFirstChild();
-      while (child && child->GetText() != name) child = child->GetNextSibling();
-      node = child;
-      start = end + 1;
-    }
-    return node;
-  }
-  std::string NodePath(TTreeNode* node) { return PidlToPath(tree->NodeData(node)->AbsIdList()); }
-  // What the window shows: a button beside the node.
-  bool ButtonShown(TTreeNode* node) {
-    TVITEMA item{};
-    item.mask = TVIF_HANDLE | TVIF_CHILDREN;
-    item.hItem = node->GetItemId();
-    SendMessageA(tree->GetHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.cChildren != 0;
-  }
-  std::vector<std::string> ListCaptions() {
-    std::vector<std::string> names;
-    for (int i = 0; i < list->GetItems()->GetCount(); ++i) names.push_back(list->GetItems()->GetItem(i)->GetCaption());
-    return names;
-  }
-  void Key(int vk) {
-    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = win::user::HostWindowOf(GetAncestor(tree->GetHandle(), GA_ROOT));
-      e.key = vk;
-      host::headless::PushEvent(e);
-    }
-    Pump();
-  }
-  void ClickNode(TTreeNode* node) {
-    const TRect r = node->DisplayRect(true);
-    testsupport::PushClick(tree, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    Pump();
-  }
-  // Pumps until a change notice after the first `seen` reached the tree: a
-  // bound for the worker, not a measurement.
-  void AwaitNotices(int seen) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (tree->notices <= seen && std::chrono::steady_clock::now() < deadline) {
-      Pump();
-      std::this_thread::yield();
-    }
-    ASSERT_GT(tree->notices, seen) << "no change notice arrived";
-  }
-  void AdvanceMs(int ms) {
-    win::clock::Advance(static_cast<std::uint64_t>(ms) * 1000);
-    Pump();
-  }
-
-  TShellHome home;
-  std::string base;
-  TTestShellTree* tree = nullptr;
-  TNavShellList* list = nullptr;
-  int listMoves = 0;
-};
+// What the window shows: a button beside the node.
+bool ButtonShown(TCustomTreeView* view, TTreeNode* node) {
+  TVITEMA item{};
+  item.mask = TVIF_HANDLE | TVIF_CHILDREN;
+  item.hItem = node->GetItemId();
+  SendMessageA(view->GetHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.cChildren != 0;
+}
 
 TEST_F(ShellTreeTest, ArrowKeysMoveTheListOnceAfterTheLastKeyAndAClickAtOnce) {
   for (const char* name : {"a", "b", "c"}) home.MakeFile(std::string("kit/") + name + "/" + name + ".wav");
@@ -216,13 +94,13 @@ TEST_F(ShellTreeTest, OnlyFoldersWithSubfoldersShowAButtonAndExpandingFillsOneLe
     TTreeNode* node = Node(c.node);
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->GetHasChildren(), c.button);
-    EXPECT_EQ(ButtonShown(node), c.button);
+    EXPECT_EQ(ButtonShown(tree, node), c.button);
     EXPECT_EQ(node->GetCount(), 0);
   }
   Node("deep")->Expand(false);
   EXPECT_EQ(ChildNames(Node("deep")), (std::vector<std::string>{"inner"}));
   TTreeNode* inner = Node("deep/inner");
-  EXPECT_TRUE(ButtonShown(inner));
+  EXPECT_TRUE(ButtonShown(tree, inner));
   EXPECT_EQ(inner->GetCount(), 0);
 }
 
@@ -242,6 +120,16 @@ TEST_F(ShellTreeTest, SelectingADeepFolderExpandsTheWayAndStopsAtTheLastFolderTh
   Pump();
   EXPECT_EQ(tree->GetSelected(), Node("one"));
   EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/one"));
+  // A step that is gone: a beep, and the deepest folder reached is selected.
+  home.MakeFolder("kit/one/two/gone");
+  TShellPidl gone;
+  ASSERT_EQ(PathToPidl(base + "/one/two/gone", &gone.p), S_OK);
+  fs::remove_all(base + "/one/two/gone");
+  win::user::TakeBeeps();
+  tree->SelectFolderPidl(gone.p);
+  EXPECT_EQ(win::user::TakeBeeps().size(), 1u);
+  EXPECT_EQ(tree->GetSelected(), Node("one/two"));
+  EXPECT_EQ(ChildNames(Node("one/two")), (std::vector<std::string>{"three"}));
   // A folder that is not below the base cannot be reached: the tree stops
   // at the top node and stays sound.
   home.MakeFolder("elsewhere");
@@ -280,6 +168,20 @@ TEST_F(ShellTreeTest, FoldersMadeOrRemovedOutsideShowUpAndTheSelectionFallsBackT
   EXPECT_EQ(tree->GetSelected(), Node("a"));
   EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/a"));
   EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"sub0"}));
+}
+
+TEST_F(ShellTreeTest, ACollapsedFolderStaysWatchedAndShowsWhatChangedWhenOpenedAgain) {
+  home.MakeFolder("kit/a/one");
+  MakeTree(false);
+  Node("a")->Expand(false);
+  Node("a")->Collapse(false);
+  Pump();
+  const int seen = tree->notices;
+  home.MakeFolder("kit/a/two");
+  AwaitNotices(seen);
+  AdvanceMs(2000);
+  Node("a")->Expand(false);
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"one", "two"}));
 }
 
 TEST_F(ShellTreeTest, ANoticeDuringADragOrMenuRefreshesOnceItEnds) {
@@ -370,6 +272,34 @@ TEST_F(ShellTreeTest, AFileDraggedFromTheListOntoAFolderNodeIsMoved) {
   EXPECT_EQ(tree->GetDropTarget(), nullptr);
 }
 
+TEST_F(ShellTreeTest, AFolderDraggedOntoAnotherFolderNodeIsMovedAndTheTreeShowsIt) {
+  home.MakeFile("kit/loops/groove.wav");
+  home.MakeFolder("kit/kits");
+  MakeTree(false);
+  ASSERT_FALSE(Node("kits")->GetHasChildren());
+  const TRect from = Node("loops")->DisplayRect(true);
+  const TRect to = Node("kits")->DisplayRect(true);
+  const int fx = (from.Left + from.Right) / 2, fy = (from.Top + from.Bottom) / 2;
+  const int tx = (to.Left + to.Right) / 2, ty = (to.Top + to.Bottom) / 2;
+  using host::EventType;
+  testsupport::PushMouseEvent(EventType::MouseDown, tree, fx, fy);
+  testsupport::PushMouseEvent(EventType::MouseMove, tree, fx + 12, fy + 6);
+  testsupport::PushMouseEvent(EventType::MouseMove, tree, tx, ty - 1);
+  testsupport::PushMouseEvent(EventType::MouseMove, tree, tx, ty);
+  testsupport::PushMouseEvent(EventType::MouseUp, tree, tx, ty);
+  Pump();
+  EXPECT_TRUE(fs::exists(base + "/kits/loops/groove.wav"));
+  EXPECT_FALSE(fs::exists(base + "/loops"));
+  // The drop refreshed the tree at once, without waiting for a notice.
+  EXPECT_EQ(ChildNames(tree->TopNode()), (std::vector<std::string>{"kits"}));
+  // The folder that got its first subfolder can be opened now.
+  EXPECT_TRUE(Node("kits")->GetHasChildren());
+  Node("kits")->Expand(false);
+  EXPECT_EQ(ChildNames(Node("kits")), (std::vector<std::string>{"loops"}));
+  EXPECT_EQ(tree->GetDropTarget(), nullptr);
+  EXPECT_FALSE(tree->Busy());
+}
+
 TEST_F(ShellTreeTest, APublishedTreeWithoutRootLinesHasTheBaseFolderOnTopWithItsChildrenBelow) {
   home.MakeFolder("kit/loops");
   home.MakeFolder("kit/shots");
@@ -442,6 +372,11 @@ TEST_F(ShellTreeTest, ATreeLinkedToAListPictured) {
   list->GetFolder()->SetFolderPath(base + "/acoustic");
   Pump();
   Node("electronic")->Expand(false);
+  // As the kit editor shows it: no lines at the root, indent 19, the tree
+  // focused.
+  tree->SetIndent(19);
+  tree->SetFocus();
+  Pump();
   EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"hats", "kick.wav", "snare.wav"}));
   SaveShot("shell-tree-linked");
 }

@@ -142,6 +142,21 @@ TEST_F(FolderTest, DanglingLinksAndUnreadableFoldersStillAnswer) {
   EXPECT_TRUE(Attributes(folder.p, "Drums") & SFGAO_FOLDER);
 }
 
+TEST_F(FolderTest, ValidatingAnItemThatIsGoneFails) {
+  MakeFile(tree_ + "/going.wav");
+  Pidl going = Child(folder.p, "going.wav");
+  LPCITEMIDLIST items[] = {going.p};
+  SFGAOF asked = SFGAO_VALIDATE | SFGAO_FILESYSTEM;
+  EXPECT_EQ(folder->GetAttributesOf(1, items, &asked), S_OK);
+  std::filesystem::remove(tree_ + "/going.wav");
+  asked = SFGAO_VALIDATE | SFGAO_FILESYSTEM;
+  EXPECT_EQ(folder->GetAttributesOf(1, items, &asked), HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
+  // Without the check the item answers from its list, as before.
+  asked = SFGAO_FILESYSTEM;
+  EXPECT_EQ(folder->GetAttributesOf(1, items, &asked), S_OK);
+  EXPECT_EQ(asked, static_cast<SFGAOF>(SFGAO_FILESYSTEM));
+}
+
 TEST_F(FolderTest, HiddenItemsAreGhosted) {
   EXPECT_TRUE(Attributes(folder.p, ".hidden.kit") & SFGAO_HIDDEN);
   EXPECT_TRUE(Attributes(folder.p, ".cache") & SFGAO_GHOSTED);
