@@ -232,6 +232,9 @@ std::vector<std::string> MountedVolumePaths();
 // inject input through the headless host), or 0.
 host::WindowId HostWindowOf(HWND hwnd);
 
+// The MessageBeep types since the last call (MessageBeep makes no sound here).
+std::vector<UINT> TakeBeeps();
+
 }  // namespace win::user
 
 // File versions: which files have a version block, and which version it

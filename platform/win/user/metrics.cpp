@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/host/host.h"
-#include "platform/win/user/metrics.h"
+#include "platform/win/drums_ext.h"
 #include "platform/win/user/wm_state.h"
 #include "platform/win/winuser.h"
 

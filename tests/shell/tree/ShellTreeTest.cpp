@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/user/metrics.h"
+#include "platform/win/drums_ext.h"
 #include "tests/shell/tree/ShellTreeFixture.h"
 
 namespace {
