@@ -267,7 +267,7 @@ def main_menu():
     menu.add(menu_item("DrumKits1", "&Drum Kits", children=kit_items))
     menu.add(menu_item("Track1", "&Track", children=track_items))
     menu.add(menu_item("Options1", "&Options", children=options_items))
-    menu.add(menu_item("Skins1", "&Skins", [("Enabled", "False")]))
+    menu.add(menu_item("Skins1", "&Skins", [("OnClick", "Skins1Click")]))
     menu.add(menu_item("Help1", "&Help", children=help_items))
     return menu, track_presets
 

@@ -1,5 +1,6 @@
 #include "drummachine/filedialogs/OpenD2.h"
 
+#include "drummachine/filedialogs/SaveD.h"
 #include "platform/vcl/SysUtils.h"
 
 TfrmDialogOpen* frmDialogOpen = nullptr;
@@ -50,6 +51,8 @@ void TfrmDialogOpen::Accept() {
   const std::optional<std::string> path = ChosenPath();
   if (!path) return;
   FChosenFile = *path;
+  // The next save starts where this song came from.
+  if (frmDialogSave != nullptr && !ListFolder().empty()) frmDialogSave->SetListFolder(ListFolder());
   SetModalResult(mrOk);
 }
 

@@ -72,11 +72,15 @@ std::string TfrmOpenKit::ModeFolder() const {
 // message box over the dialog must not move the list away from where the
 // person went.
 void TfrmOpenKit::FormShow(TObject*) {
-  FSelected = false;
-  FLastPath.clear();
   const std::string folder = ModeFolder();
   if (Mode == TKitDialogMode::LoadKit && !DirectoryExists(folder)) CreateDirectoryA(folder.c_str(), nullptr);
   NavShellList1->GetFolder()->SetFolderPath(folder);
+  // The caller emptied the name box: no item may stay selected from the
+  // last showing, or a click on it would change nothing and never fill
+  // the box.
+  NavShellList1->SetSelected(nullptr);
+  FSelected = false;
+  FLastPath.clear();
   SetActiveControl(NavShellList1);
 }
 
@@ -182,7 +186,7 @@ void ShowLoadUserKit(TfrmOpenKit& dialog, const TKitContext& kits) {
   types->Clear();
   types->Add("User Drumkit Files (*.kit)");
   dialog.cbxFileType->SetItemIndex(0);
-  dialog.btnOpen->SetCaption("&Open");
+  dialog.btnOpen->SetCaption("Open");
   dialog.ShowModal();
   UpdateDrumButtons(kits);
 }

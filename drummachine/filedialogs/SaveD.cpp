@@ -1,5 +1,7 @@
 #include "drummachine/filedialogs/SaveD.h"
 
+#include "drummachine/filedialogs/OpenD2.h"
+#include "drummachine/filedialogs/midioptions.h"
 #include "platform/vcl/SysUtils.h"
 
 TfrmDialogSave* frmDialogSave = nullptr;
@@ -65,6 +67,8 @@ void TfrmDialogSave::Accept() {
   const std::optional<std::string> path = ChosenPath();
   if (!path) return;
   FChosenFile = *path;
+  // The next open starts where this file went.
+  if (frmDialogOpen != nullptr && !ListFolder().empty()) frmDialogOpen->SetListFolder(ListFolder());
   SetModalResult(mrOk);
 }
 
@@ -72,4 +76,7 @@ void TfrmDialogSave::btnNewFolderClick(TObject*) {
   NavShellList1->NewFolder(true);
 }
 
-void TfrmDialogSave::BtnSettingsClick(TObject*) {}
+// The notes the export writes for each track.
+void TfrmDialogSave::BtnSettingsClick(TObject*) {
+  if (Model != nullptr) ShowMidiOptions(*Model);
+}

@@ -3,6 +3,7 @@
 #include "drummachine/core/RecentFiles.h"
 #include "drummachine/kits/KitDisplay.h"
 #include "drummachine/userkit/SaveUserKit.h"
+#include "drummachine/userkit/UserKitFile.h"
 #include "platform/vcl/SysUtils.h"
 
 TfrmSaveKit* frmSaveKit = nullptr;
@@ -53,7 +54,8 @@ void TfrmSaveKit::Button1Click(TObject*) {
   if (name.size() > TKitName::MaxLength)
     return Tell("The kit name \"" + name + "\" is too long: a kit name has at most " +
                 std::to_string(TKitName::MaxLength) + " characters.");
-  if (!IsUserKitName(name)) return Tell("A kit name cannot hold \"\\\" or \"/\".");
+  if (!IsUserKitName(name))
+    return Tell(std::string("A kit name cannot hold any of these characters: ") + UnfitKitNameCharacters);
 
   TUserKitFile kit;
   kit.KitName = name;

@@ -5,6 +5,16 @@
 
 TShellFileDialog::TShellFileDialog(TComponent* AOwner) : TForm(AOwner) {}
 
+// The list outlives this part of the dialog (the form frees its components
+// last): its events must no longer reach the dialog's handlers.
+TShellFileDialog::~TShellFileDialog() {
+  if (NavShellList1 == nullptr) return;
+  NavShellList1->OnSelectItem = nullptr;
+  NavShellList1->OnMouseDown = nullptr;
+  NavShellList1->OnMouseUp = nullptr;
+  NavShellList1->OnDblClickOpen = nullptr;
+}
+
 void TShellFileDialog::Publish(TPublisher<TShellFileDialog>& p) {
   p.Field("NavShellCombo1", &TShellFileDialog::NavShellCombo1);
   p.Field("NavShellList1", &TShellFileDialog::NavShellList1);

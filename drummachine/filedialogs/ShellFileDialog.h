@@ -19,6 +19,7 @@ class TShellFileDialog : public TForm {
 
  public:
   explicit TShellFileDialog(TComponent* AOwner);
+  ~TShellFileDialog() override;
 
   // The caller's preset: caption, the list's file mask and the one file
   // type; the name box is emptied.

@@ -55,6 +55,7 @@ std::optional<std::string> ChooseWithProgramDialogs(const TFileChoice& choice, T
       frmWaveOpen->UseMidiMode();
     else
       frmWaveOpen->UseWaveMode(previewBank);
+    if (!choice.Folder.empty()) frmWaveOpen->SetListFolder(choice.Folder);
     return Chosen(*frmWaveOpen, frmWaveOpen->ChosenFile());
   }
   if (choice.Save) {
@@ -63,12 +64,12 @@ std::optional<std::string> ChooseWithProgramDialogs(const TFileChoice& choice, T
     frmDialogSave->Preset(choice.Caption, choice.Mask, choice.FileType);
     frmDialogSave->edtFileName->SetText(choice.FileName);
     frmDialogSave->ShowMidiExport(midi);
-    frmDialogSave->SetListFolder(choice.Folder);
+    if (!choice.Folder.empty()) frmDialogSave->SetListFolder(choice.Folder);
     return Chosen(*frmDialogSave, frmDialogSave->ChosenFile());
   }
   if (frmDialogOpen == nullptr) return std::nullopt;
   frmDialogOpen->Preset(choice.Caption, choice.Mask, choice.FileType);
-  frmDialogOpen->SetListFolder(choice.Folder);
+  if (!choice.Folder.empty()) frmDialogOpen->SetListFolder(choice.Folder);
   std::optional<std::string> chosen = Chosen(*frmDialogOpen, frmDialogOpen->ChosenFile());
   if (chosen) openAssociatedKit = frmDialogOpen->OpenAssociatedKit();
   return chosen;

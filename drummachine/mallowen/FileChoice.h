@@ -1,9 +1,8 @@
 // What a file command asks of the dialog that chooses its file, and the
 // choices the main window's commands make: the caption, the file mask with
-// its type text, the folder to start in and a proposed name.
+// its type text, the folder to show and a proposed name.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,22 +11,19 @@ struct TFileChoice {
   std::string Caption;
   std::string Mask;  // "*.bkv"
   std::string FileType;  // "Brenkavar Tambrel files (*.bkv)"
-  std::string Folder;
+  std::string Folder;  // empty: the dialog shows the folder it showed last
   std::string FileName;  // proposed; empty for none
 
   bool operator==(const TFileChoice&) const = default;
 };
 
-// The chosen path, or none when the person cancelled.
-using TChooseFile = std::function<std::optional<std::string>(const TFileChoice&)>;
-
-// The choices of the file commands.
-TFileChoice SongOpenChoice(const std::string& folder);
-TFileChoice SongSaveChoice(const std::string& folder);
+// The choices of the file commands (folder empty: the dialog's own).
+TFileChoice SongOpenChoice(const std::string& folder = {});
+TFileChoice SongSaveChoice(const std::string& folder = {});
 TFileChoice SongSaveAsChoice(const std::string& folder, const std::string& songFileName);
-TFileChoice MidiExportChoice(const std::string& folder);
-TFileChoice MidiImportChoice(const std::string& folder);
-TFileChoice WaveChoice(const std::string& folder);
+TFileChoice MidiExportChoice(const std::string& folder = {});
+TFileChoice MidiImportChoice(const std::string& folder = {});
+TFileChoice WaveChoice(const std::string& folder = {});
 
 struct TMainModel;
 class TWaveCollection;

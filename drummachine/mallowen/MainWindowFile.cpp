@@ -23,18 +23,16 @@ bool AllTracks32ndChecked(const TfrmMain& form) {
 
 }  // namespace
 
-std::optional<std::string> TfrmMain::ChooseInProgramDialogs(const TFileChoice& choice) {
+std::optional<std::string> TfrmMain::ChooseFile(const TFileChoice& choice) {
   TDsWaveList* waves = TrackWaveLists[Model.CurrentTrack];
-  return ChooseWithProgramDialogs(choice, Model, waves != nullptr ? waves->GetItems() : nullptr, OpenAssociatedKit);
+  std::optional<std::string> chosen =
+      ChooseWithProgramDialogs(choice, Model, waves != nullptr ? waves->GetItems() : nullptr, OpenAssociatedKit);
+  if (chosen && chosen->empty()) return std::nullopt;
+  return chosen;
 }
 
 void TfrmMain::ShowSongFileName() {
   SetCaption(Model.HasFileName ? "Tambrel  -  " + Model.SongFileName : std::string("Tambrel"));
-}
-
-void TfrmMain::RememberSongFolder(const std::string& path) {
-  const std::string folder = ExcludeTrailingBackslash(ExtractFilePath(path));
-  if (!folder.empty()) SongFolder = folder;
 }
 
 // Every control that shows the song, from the model: each track's note
@@ -92,7 +90,6 @@ void TfrmMain::OpenSongFile(const std::string& name) {
     TQuiet quiet(*this);
     extras = ReadSong(Model, name, OpenAssociatedKit);
   }
-  RememberSongFolder(name);
   ShowSong(extras.AllTracks32nd);
   // The song is shown whole even when its kit cannot be loaded.
   try {
@@ -107,13 +104,15 @@ void TfrmMain::OpenSongFile(const std::string& name) {
 void TfrmMain::Open1Click(TObject*) {
   FPanel->Deselect();
   StopPlaying();
-  const std::optional<std::string> chosen = ChooseFile ? ChooseFile(SongOpenChoice(SongFolder)) : std::nullopt;
-  if (!chosen || chosen->empty()) {
+  // The dialog gives a complete path: its folder and ".bkv" when typed
+  // without them.
+  const std::optional<std::string> chosen = ChooseFile(SongOpenChoice());
+  if (!chosen) {
     UpdateBox();
     return;
   }
   try {
-    OpenSongFile(CompleteFileName(*chosen, ".bkv", SongFolder));
+    OpenSongFile(*chosen);
   } catch (...) {
     UpdateBox();
     throw;
@@ -136,15 +135,14 @@ void TfrmMain::mnuRecent1Click(TObject* Sender) {
 // A cancelled dialog changes nothing: neither the song's file name nor the
 // recent list take a name that was not saved to.
 void TfrmMain::SaveSong(const std::optional<std::string>& chosen) {
-  if (!chosen || chosen->empty()) return;
-  const std::string name = CompleteFileName(*chosen, ".bkv", SongFolder);
+  if (!chosen) return;
+  const std::string& name = *chosen;
   try {
     SaveSongAs(Model, *FSongKit, name, true, AllTracks32ndChecked(*this));
   } catch (...) {
     FView->ShowRecentSongs(Model.RecentFiles);
     throw;
   }
-  RememberSongFolder(name);
   FView->ShowRecentSongs(Model.RecentFiles);
   ShowSongFileName();
 }
@@ -159,28 +157,27 @@ void TfrmMain::Save1Click(TObject*) {
     ShowSongFileName();
     return;
   }
-  if (ChooseFile) SaveSong(ChooseFile(SongSaveChoice(SongFolder)));
+  SaveSong(ChooseFile(SongSaveChoice()));
 }
 
 void TfrmMain::SaveAs1Click(TObject*) {
   StopPlaying();
   SequencerToModel();
-  if (ChooseFile) SaveSong(ChooseFile(SongSaveAsChoice(SongFolder, Model.SongFileName)));
+  SaveSong(ChooseFile(SongSaveAsChoice({}, Model.SongFileName)));
 }
 
 void TfrmMain::mnuImportMIDIClick(TObject*) {
   StopPlaying();
   FPanel->Deselect();
-  const std::optional<std::string> chosen =
-      ChooseFile ? ChooseFile(MidiImportChoice(Model.ProgramFolder)) : std::nullopt;
-  if (!chosen || chosen->empty()) {
+  const std::optional<std::string> chosen = ChooseFile(MidiImportChoice());
+  if (!chosen) {
     UpdateBox();
     return;
   }
   bool replaced = false;
   try {
     TQuiet quiet(*this);
-    replaced = ImportMidiFile(Model, CompleteFileName(*chosen, ".mid", Model.ProgramFolder));
+    replaced = ImportMidiFile(Model, *chosen);
   } catch (...) {
     UpdateBox();
     throw;
@@ -191,8 +188,7 @@ void TfrmMain::mnuImportMIDIClick(TObject*) {
 
 // Playback goes on while the file is chosen and written.
 void TfrmMain::MIDIFile1Click(TObject*) {
-  if (!ChooseFile) return;
-  const std::optional<std::string> chosen = ChooseFile(MidiExportChoice(Model.ProgramFolder));
-  if (!chosen || chosen->empty()) return;
-  ExportMidiFile(Model, CompleteFileName(*chosen, ".mid", Model.ProgramFolder));
+  const std::optional<std::string> chosen = ChooseFile(MidiExportChoice());
+  if (!chosen) return;
+  ExportMidiFile(Model, *chosen);
 }

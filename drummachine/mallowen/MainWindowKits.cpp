@@ -133,9 +133,11 @@ void TfrmMain::ShowAuditionVolume(int played) {
 }
 
 void TfrmMain::AddWaveToCurrentTrack() {
-  if (!ChooseFile) return;
-  const std::optional<std::string> path = ChooseFile(WaveChoice(Model.ProgramFolder));
-  if (!path || path->empty()) return;
+  // A full track says so before a file is chosen for it: AddWave reports it
+  // and takes no file.
+  std::optional<std::string> path = std::string();
+  if (CanAddWave(*FKits)) path = ChooseFile(WaveChoice());
+  if (!path) return;
   {
     TQuiet quiet(*this);
     AddWave(*FKits, *path, ExcludeTrailingBackslash(ExtractFilePath(*path)));

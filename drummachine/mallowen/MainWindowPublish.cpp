@@ -108,6 +108,7 @@ void TfrmMain::Publish(TPublisher<TfrmMain>& p) {
   p.Method("popDrum1Popup", &TfrmMain::popDrum1Popup);
   p.Method("TambrelTips1Click", &TfrmMain::TambrelTips1Click);
   p.Method("mnuBackgroundClick", &TfrmMain::mnuBackgroundClick);
+  p.Method("Skins1Click", &TfrmMain::Skins1Click);
 
   for (const char* kit : {"mnuAnalogClick", "mnuBreakbeatClick", "mnuBrushClick", "mnuCasiahaClick", "mnuDiscoClick",
                           "mnuEnsonikClick", "mnuGalaxyClick", "mnuHR16Click", "mnuIndustrialClick", "mnuLofiClick",

@@ -12,6 +12,7 @@
 #include "drummachine/filedialogs/SaveDrumKit.h"
 #include "drummachine/filedialogs/midioptions.h"
 #include "drummachine/mallowen/mallowen.h"
+#include "drummachine/skinsdialog/skins.h"
 #include "platform/vcl/Forms.h"
 
 void RegisterResources_mallowen_forms();
@@ -20,6 +21,8 @@ void RegisterResources_dialogs_forms();
 void UnregisterResources_dialogs_forms();
 void RegisterResources_filedialogs_forms();
 void UnregisterResources_filedialogs_forms();
+void RegisterResources_skinsdialog_forms();
+void UnregisterResources_skinsdialog_forms();
 void RegisterResources_tips();
 void UnregisterResources_tips();
 
@@ -28,6 +31,7 @@ TProgramStartup MallowenStartup() {
           {{RegisterResources_mallowen_forms, UnregisterResources_mallowen_forms},
            {RegisterResources_dialogs_forms, UnregisterResources_dialogs_forms},
            {RegisterResources_filedialogs_forms, UnregisterResources_filedialogs_forms},
+           {RegisterResources_skinsdialog_forms, UnregisterResources_skinsdialog_forms},
            {RegisterResources_tips, UnregisterResources_tips}}};
 }
 
@@ -44,4 +48,5 @@ void CreateMallowenForms() {
   Application->CreateForm(frmMidiOptions);
   Application->CreateForm(frmBday);
   Application->CreateForm(frmGenerate);
+  Application->CreateForm(frmSkins);
 }

@@ -104,8 +104,6 @@ void TfrmMain::FormCreate(TObject*) {
   };
   Model.ProgramFolder = FileListBox1->GetDirectory();
   FSkins = std::make_unique<TSkins>(Model.ProgramFolder);
-  ChooseFile = [this](const TFileChoice& choice) { return ChooseInProgramDialogs(choice); };
-  SongFolder = Model.ProgramFolder + "\\drum patterns";
   Application->SetHelpFile(Model.ProgramFolder + "\\help files\\Manual.hlp");
   FScratchBitmap = std::make_unique<TBitmap>();
   for (int i = 0; i < static_cast<int>(program_texts::kTips.size()); ++i)
@@ -224,6 +222,8 @@ void TfrmMain::Close1Click(TObject*) {
 }
 
 void TfrmMain::FormClose(TObject*, TCloseAction&) {
+  // The scheme chosen last is the one the next start applies.
+  if (FSkins) Model.SkinSchemeName = FSkins->GetSchemes().GetText();
   try {
     SaveRecent(Model, Tips->GetShowAtStart());
   } catch (...) {

@@ -90,20 +90,9 @@ class TfrmMain : public TForm {
   // drawn for 16th or for 32nd notes; with a skin its own faces, centred in
   // the narrow cells of a 32nd-note track.
   void ShowTrackFaces(int track, bool thirtySecond);
-  // Where the file commands (open, save, export, import, a wave for a track)
-  // get their file: the program's own file dialogs (ChooseInProgramDialogs),
-  // given each command's caption, mask and start folder (tests put a choice
-  // of their own here).
-  TChooseFile ChooseFile;
-  // The program's file dialogs for a choice; the wave dialog previews on
-  // the current track, the open dialog sets OpenAssociatedKit.
-  std::optional<std::string> ChooseInProgramDialogs(const TFileChoice& choice);
-  // The open dialog's "Open associated Drumkit?": a song opened brings its
-  // kit (the dialog's start state).
+  // The open dialog's "Open associated Drumkit?" as the last Open left it:
+  // a song opened brings its kit (the dialog's start state).
   bool OpenAssociatedKit = true;
-  // The folder the song dialogs start in: "drum patterns" at first, then the
-  // folder of the last song opened or saved.
-  std::string SongFolder;
   // Opens a web page, an e-mail or a document through the shell; a failure
   // is raised with its text.
   int ShellOpenFile(HWND owner, const std::string& file, const std::string& parameters, const std::string& folder);
@@ -193,7 +182,9 @@ class TfrmMain : public TForm {
   void SaveSong(const std::optional<std::string>& chosen);
   // Opens the song file name; false when it could not be read (reported).
   void OpenSongFile(const std::string& name);
-  void RememberSongFolder(const std::string& path);
+  // The file a command chooses in the program's own file dialogs (the wave
+  // dialog previews on the current track); none when the person cancelled.
+  std::optional<std::string> ChooseFile(const TFileChoice& choice);
 
   // The help menu.
   void HelpIntro1Click(TObject* Sender);
@@ -269,6 +260,8 @@ class TfrmMain : public TForm {
   void popDrum1Popup(TObject* Sender);
   void TambrelTips1Click(TObject* Sender);
   void mnuBackgroundClick(TObject* Sender);
+  // The Skins menu item: the skins dialog, modeless.
+  void Skins1Click(TObject* Sender);
 
   // Kits and samples.
   void KitItemClick(TObject* Sender);

@@ -35,6 +35,7 @@ void TSkins::TakeMainPictures(TStyBitmapList* bitmapList, TStyBitmapList* button
   const int taken = bitmapList ? bitmapList->GetCount() : 0;
   FMainBackgroundSet = FMainBackgroundSet || taken > SkinSlotOf(skMainBMP).Index;
   FTracksBackgroundSet = FTracksBackgroundSet || taken > SkinSlotOf(skTracksBMP).Index;
+  ++FRevision;
 }
 
 void TSkins::ShowBackgrounds(TStyBitmapList* windowList, bool on) const {
@@ -57,17 +58,13 @@ std::string TSkins::SchemeFileName(const std::string& name) const {
 }
 
 void TSkins::LoadSkin(const std::string& fileName) {
-  TSkin skin = LoadSkinFile(fileName);
+  TakeSkin(LoadSkinFile(fileName));
+}
+
+void TSkins::TakeSkin(const TSkin& skin) {
   // Every picture first: a background switched off keeps its slot's
   // picture and has none here.
-  std::array<std::unique_ptr<TBitmap>, SkinComboCount> pictures;
-  for (int i = 0; i < SkinComboCount; ++i) {
-    const TSkinCombo combo = static_cast<TSkinCombo>(i);
-    const std::string path = SkinPicturePath(FProgramFolder, combo, skin.Pictures[i]);
-    if (path.empty()) continue;
-    pictures[i] = std::make_unique<TBitmap>();
-    pictures[i]->LoadFromFile(path);
-  }
+  const std::array<std::unique_ptr<TBitmap>, SkinComboCount> pictures = ReadSkinPictures(FProgramFolder, skin);
   for (int i = 0; i < SkinComboCount; ++i) {
     if (!pictures[i]) continue;
     const TSkinSlot slot = SkinSlotOf(static_cast<TSkinCombo>(i));
@@ -76,12 +73,18 @@ void TSkins::LoadSkin(const std::string& fileName) {
   }
   FMainBackgroundSet = pictures[skMainBMP] != nullptr;
   FTracksBackgroundSet = pictures[skTracksBMP] != nullptr;
-  FSkin = std::move(skin);
+  FSkin = skin;
+  ++FRevision;
+}
+
+void TSkins::SelectScheme(const std::string& name) {
+  FSchemes.Select(name);
+  ++FRevision;
 }
 
 void TSkins::LoadScheme(const std::string& name) {
   LoadSkin(SchemeFileName(name));
-  FSchemes.Select(name);
+  SelectScheme(name);
 }
 
 void TSkins::StartUp(const std::string& savedScheme) {
@@ -92,6 +95,18 @@ bool TSkins::SaveSkin(const std::string& typedName, const TSkin& skin) {
   const std::string name = SkinNameOf(typedName);
   if (name.empty()) return false;
   SaveSkinFile(FProgramFolder + "\\Skins\\" + name + ".skn", skin, FSchemes.GetItemIndex());
-  FSchemes.Select(name);
+  SelectScheme(name);
   return true;
+}
+
+std::array<std::unique_ptr<TBitmap>, SkinComboCount> ReadSkinPictures(const std::string& programFolder,
+                                                                      const TSkin& skin) {
+  std::array<std::unique_ptr<TBitmap>, SkinComboCount> pictures;
+  for (int i = 0; i < SkinComboCount; ++i) {
+    const std::string path = SkinPicturePath(programFolder, static_cast<TSkinCombo>(i), skin.Pictures[i]);
+    if (path.empty()) continue;
+    pictures[i] = std::make_unique<TBitmap>();
+    pictures[i]->LoadFromFile(path);
+  }
+  return pictures;
 }

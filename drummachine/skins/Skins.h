@@ -5,6 +5,7 @@
 // skin that fails anywhere raises once and leaves the look as it was.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,9 @@ class TSkins {
   bool GetMainBackgroundSet() const { return FMainBackgroundSet; }
   bool GetTracksBackgroundSet() const { return FTracksBackgroundSet; }
   const TSkinSchemes& GetSchemes() const { return FSchemes; }
+  // Goes up with every change of the skin, the lists or the scheme box, so
+  // a view of this state knows when it is out of date.
+  int GetRevision() const { return FRevision; }
   // The colour of the lit step light.
   TColor GetLedColor() const { return LedColor(FSkin.LedColorIndex); }
 
@@ -47,6 +51,10 @@ class TSkins {
 
   // Reads fileName and the pictures it names into the lists.
   void LoadSkin(const std::string& fileName);
+  // Takes skin and the pictures it names into the lists.
+  void TakeSkin(const TSkin& skin);
+  // Selects the entry equal to name in the scheme box, or adds it.
+  void SelectScheme(const std::string& name);
   // Loads the scheme's skin, then selects it in the scheme box (adding it
   // when it is new there).
   void LoadScheme(const std::string& name);
@@ -66,4 +74,10 @@ class TSkins {
   bool FMainBackgroundSet = false;
   bool FTracksBackgroundSet = false;
   TSkinSchemes FSchemes;
+  int FRevision = 0;
 };
+
+// The picture files a skin names, read: one per combo, none for a
+// background switched off. Raises when any of them cannot be read.
+std::array<std::unique_ptr<TBitmap>, SkinComboCount> ReadSkinPictures(const std::string& programFolder,
+                                                                      const TSkin& skin);

@@ -5,6 +5,7 @@
 // (the drum buttons, the track panel, the kit menu's check mark on mnukit1).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "drummachine/core/MainModel.h"
@@ -29,3 +30,17 @@ constexpr std::int32_t UserKitId = 14;
 // KitSampleCount is each track's wave count and no wave keeps a user
 // sample's path.
 void Loadkit(TMainModel& model, const std::string& kitFileName, const TTrackArray<TDsWaveList*>& trackWaveLists);
+
+// The twelve banks of a kit, read before anything they replace changes.
+using TKitBanks = TTrackArray<std::unique_ptr<TWaveCollection>>;
+
+// Reads the wave collection file of every track of kitName in folder
+// (UserKitBankFileName); raises as TWaveCollection::LoadFromFile does, for
+// the first file that is missing or broken.
+TKitBanks ReadKitBanks(const std::string& folder, const std::string& kitName);
+
+// Moves each bank's waves into its track's wave list, which is emptied
+// first (no copy of their sound is made, and nothing can fail half way),
+// then makes every list playable (restored). The kit editor's Open uses the
+// pair too.
+void PutKitBanks(TKitBanks& banks, const TTrackArray<TDsWaveList*>& trackWaveLists);

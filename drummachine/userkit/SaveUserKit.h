@@ -17,3 +17,10 @@
 // that name saved before as it was.
 void SaveUserKit(const TUserKitFile& kit, const std::string& programFolder,
                  const TTrackArray<TDsWaveList*>& trackWaveLists);
+
+// The kit editor's save: the same files, written the same way, into folder
+// (the folder of the kit file the user chose) from the editor's kit.
+// kit.KitName must name a user kit (IsUserKitName), or the drum machine could
+// not load it: another name raises and writes nothing.
+void SaveEditorKit(const TEditorKitFile& kit, const std::string& folder,
+                   const TTrackArray<TDsWaveList*>& trackWaveLists);

@@ -24,8 +24,12 @@ struct TUserKitFile {
   TTrackArray<std::int32_t> TrackSample;
 };
 
+// The characters a file name cannot hold; "\" and "/" among them.
+constexpr const char* UnfitKitNameCharacters = "\\/:*?\"<>|";
+
 // Whether name can name a user kit: 1 to 30 bytes, and, since it becomes
-// part of the paths of the kit's files, no "\", "/" or "..".
+// part of the paths of the kit's files, no "..", no control character and
+// none of UnfitKitNameCharacters.
 bool IsUserKitName(const std::string& name);
 
 // The folder of the user kits below the program folder.
@@ -37,6 +41,26 @@ std::string UserKitBankFileName(const std::string& folder, const std::string& ki
 
 // Writes the kit's 15 lines to f, open for output.
 void WriteUserKitFile(TextFile& f, const TUserKitFile& kit);
+
+// The kit editor's variant of the same file: the kit name is read as a
+// whole line, track names keep 60 bytes, and line 15 (the wave each track
+// starts on in the drum machine) is written as twelve zeros and never read.
+using TEditorTrackName = ShortString<60>;
+
+struct TEditorKitFile {
+  std::string KitName;
+  TTrackArray<TEditorTrackName> TrackName;
+  std::int32_t OpenHatTrack = 0;
+  std::int32_t ClosedHatTrack = 0;
+};
+
+// Writes the editor's kit as 15 lines to f, open for output.
+void WriteEditorKitFile(TextFile& f, const TEditorKitFile& kit);
+
+// Reads lines 1 to 14 of a kit file the editor opens. Raises as
+// ReadUserKitFile does, except that a kit name of any length is taken as long
+// as it is not empty and holds no "\", "/" or "..".
+TEditorKitFile ReadEditorKitFile(const std::string& fileName);
 
 // Reads a whole kit file. A track name keeps 30 bytes of its line (the rest
 // is skipped, never held); wave indexes are taken as written. Raises

@@ -5,6 +5,7 @@
 #include "platform/vcl/SysUtils.h"
 #include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/rtl/StringUtils.h"
+#include "platform/win/commctrl.h"
 #include "platform/win/windows.h"
 
 namespace {
@@ -40,19 +41,25 @@ void TListColumn::SetCaption(const std::string& value) {
   Changed(false);
 }
 
-int TListColumn::GetWidth() const {
+// The window knows a column's width only in report view: in list view its
+// column width is the width of the list's cells, whatever the column.
+bool TListColumn::WindowHoldsWidth() const {
   TCustomListView* lv = ListView();
-  if (lv && lv->HandleAllocated() && !lv->FQuiet)
-    return static_cast<int>(SendMessageA(lv->GetHandle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(GetIndex()), 0));
+  return lv && lv->HandleAllocated() && !lv->FQuiet && lv->FViewStyle == vsReport;
+}
+
+int TListColumn::GetWidth() const {
+  if (WindowHoldsWidth())
+    return static_cast<int>(
+        SendMessageA(ListView()->GetHandle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(GetIndex()), 0));
   return FWidth;
 }
 
 void TListColumn::SetWidth(int value) {
   if (value == GetWidth()) return;
   FWidth = value;
-  TCustomListView* lv = ListView();
-  if (lv && lv->HandleAllocated() && !lv->FQuiet) {
-    SendMessageA(lv->GetHandle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(GetIndex()), value);
+  if (WindowHoldsWidth()) {
+    SendMessageA(ListView()->GetHandle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(GetIndex()), value);
     return;
   }
   Changed(false);
@@ -393,6 +400,9 @@ DWORD ViewStyleBits(TViewStyle style) {
 
 void TCustomListView::CreateParams(TCreateParams& params) {
   inherited::CreateParams(params);
+  // The view may be the first common control of the program: its window
+  // class must exist before the subclass takes its procedure.
+  InitCommonControls();
   CreateSubClass(params, WC_LISTVIEWA);
   // The image lists belong to their components, never to the window.
   params.Style |= LVS_SHAREIMAGELISTS | ViewStyleBits(FViewStyle) | (FReadOnly ? 0 : LVS_EDITLABELS) |
@@ -434,10 +444,7 @@ void TCustomListView::WMDestroy(TMessage& m) {
     if (!items[i]->FInWindow) continue;
     items[i]->FState = static_cast<UINT>(SendMessageA(FHandle, LVM_GETITEMSTATE, i, 0xFFFF));
   }
-  for (int i = 0; i < FColumns->GetCount(); i++) {
-    TListColumn* column = FColumns->GetItem(i);
-    column->FWidth = static_cast<int>(SendMessageA(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
-  }
+  KeepColumnWidths();
   FQuiet++;
   InheritedMessage(m);
   FQuiet--;
@@ -534,6 +541,13 @@ void TCustomListView::UpdateColumns() {
   }
 }
 
+void TCustomListView::KeepColumnWidths() {
+  if (!FHandle || FViewStyle != vsReport) return;
+  for (int i = 0; i < FColumns->GetCount(); i++)
+    FColumns->GetItem(i)->FWidth =
+        static_cast<int>(SendMessageA(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+}
+
 void TCustomListView::UpdateColumn(int index) {
   (void)index;
   // Columns are few: the window gets them all again.
@@ -542,6 +556,8 @@ void TCustomListView::UpdateColumn(int index) {
 
 void TCustomListView::SetViewStyle(TViewStyle value) {
   if (value == FViewStyle) return;
+  // The widths the person gave the columns in report view stay theirs.
+  KeepColumnWidths();
   FViewStyle = value;
   UpdateStyle();
 }

@@ -56,7 +56,8 @@ class TListColumn : public TCollectionItem {
 
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& value);
-  // The window's width when it has one (the user may have dragged it).
+  // The window's width when it shows the column (report view: the user may
+  // have dragged it), else the width the column keeps for it.
   int GetWidth() const;
   void SetWidth(int value);
   TAlignment GetAlignment() const { return FAlignment; }
@@ -69,6 +70,7 @@ class TListColumn : public TCollectionItem {
  private:
   friend class TCustomListView;
   TCustomListView* ListView() const;
+  bool WindowHoldsWidth() const;
   std::string FCaption;
   int FWidth = 50;
   TAlignment FAlignment = taLeftJustify;
@@ -304,6 +306,8 @@ class TCustomListView : public TWinControl, protected vcl::comctrls::TViewNotifi
   void UpdateExStyle();
   void UpdateColumns();
   void UpdateColumn(int index);
+  // Takes the widths the window shows in report view into the columns.
+  void KeepColumnWidths();
   void SetImageList(TCustomImageList*& slot, TCustomImageList* value, WPARAM which);
   void ImageListChange(TObject* sender);
   TListItem* ItemOf(LPARAM param) const { return reinterpret_cast<TListItem*>(param); }

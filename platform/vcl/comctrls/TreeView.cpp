@@ -5,6 +5,7 @@
 
 #include "platform/vcl/SysUtils.h"
 #include "platform/vcl/rtl/StringUtils.h"
+#include "platform/win/commctrl.h"
 #include "platform/win/windows.h"
 
 namespace {
@@ -428,6 +429,9 @@ void TCustomTreeView::Messages(TMessageMap<TCustomTreeView>& m) {
 
 void TCustomTreeView::CreateParams(TCreateParams& params) {
   inherited::CreateParams(params);
+  // The view may be the first common control of the program: its window
+  // class must exist before the subclass takes its procedure.
+  InitCommonControls();
   CreateSubClass(params, WC_TREEVIEWA);
   params.Style |= (FShowButtons ? TVS_HASBUTTONS : 0) | (FShowLines ? TVS_HASLINES : 0) |
                   (FShowRoot ? TVS_LINESATROOT : 0) | (FReadOnly ? 0 : TVS_EDITLABELS) |

@@ -101,7 +101,8 @@ TEST_F(FileMenu, ASongMadeByClickingComesBackWholeFromItsRecentItemAfterNew) {
   const std::string file = InFolder("drum patterns/groove.bkv");
   ASSERT_TRUE(fs::exists(file));
   ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0], SongSaveChoice(window->Model.ProgramFolder + "\\drum patterns"));
+  EXPECT_EQ(asked[0], (TShownDialog{"frmDialogSave", "Save File", "*.bkv", "Brenkavar Tambrel files (*.bkv)",
+                                    Full(InFolder("drum patterns")), "", false, false}));
   EXPECT_EQ(window->GetCaption(), "Tambrel  -  " + file);
   EXPECT_EQ(window->Model.RecentFiles[1], file);
 
@@ -163,7 +164,7 @@ TEST_F(FileMenu, SaveWritesToTheSongsNameAndSaveAsProposesIt) {
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[1].Caption, "Save File As...");
   EXPECT_EQ(asked[1].FileName, "first.bkv");
-  EXPECT_EQ(asked[1].Folder, InFolder("drum patterns"));
+  EXPECT_EQ(asked[1].Folder, Full(InFolder("drum patterns")));
   EXPECT_TRUE(fs::exists(InFolder("drum patterns/second.bkv")));
   EXPECT_EQ(window->Model.RecentFiles[1], InFolder("drum patterns/second.bkv"));
   EXPECT_EQ(window->Model.RecentFiles[2], InFolder("drum patterns/first.bkv"));
@@ -182,8 +183,8 @@ TEST_F(FileMenu, OpenAsksForASongInTheSongFolderAndShowsIt) {
   Answer(InFolder("drum patterns/industrial.bkv"));
   Command("Open1");
   ASSERT_EQ(asked.size(), 2u);
-  EXPECT_EQ(asked[1], SongOpenChoice(InFolder("drum patterns")));
-  EXPECT_EQ(asked[1].Caption, "Open File");
+  EXPECT_EQ(asked[1], (TShownDialog{"frmDialogOpen", "Open File", "*.bkv", "Brenkavar Tambrel Files (*.bkv)",
+                                    Full(InFolder("drum patterns")), "", false, false}));
   EXPECT_EQ(window->Cell(7, 7, false)->GetListIndex(), CellOn);
   EXPECT_EQ(window->Model.Song.KitId, 8);
   EXPECT_EQ(Panel(1), "Industrial kit");

@@ -1,19 +1,23 @@
 // The main window for the file, help and dialog commands: menu commands go
 // through the window's message loop as a person's would (so an error reaches
-// the application's report), the file choice is answered by the test, and
-// the program folder holds the help files and the MIDI export's template.
+// the application's report), the program's file dialogs are answered by the
+// test with injected input, and the program folder holds the help files and
+// the MIDI export's template.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "drummachine/window_files/file_dialog_answers.h"
 #include "drummachine/window_kits/kits_window_fixture.h"
 #include "support/ModalScript.h"
 
 namespace windowfiles {
 
 namespace fs = std::filesystem;
+using filedialoganswers::TAnswer;
+using filedialoganswers::TShownDialog;
 using testsupport::TModalScript;
 
 class FilesWindow : public windowkits::KitsWindow {
@@ -25,31 +29,38 @@ class FilesWindow : public windowkits::KitsWindow {
     fs::create_directory(here / "drum patterns");
   }
 
-  void SetUp() override {
-    KitsWindow::SetUp();
-    window->ChooseFile = [this](const TFileChoice& choice) -> std::optional<std::string> {
-      asked.push_back(choice);
-      if (answers.empty()) return std::nullopt;
-      std::optional<std::string> answer = answers.front();
-      answers.erase(answers.begin());
-      return answer;
-    };
-  }
-
   // A menu item chosen: its command posted to the window and the queue
-  // worked off.
+  // worked off; a file dialog it shows gets the next answer (none left:
+  // the person cancels).
   void Command(const std::string& item) {
+    filedialoganswers::TFileDialogAnswers person;
+    person.Answers = std::move(answers);
+    answers.clear();
     PostMessageA(window->GetHandle(), WM_COMMAND, Named<TMenuItem>(item)->GetCommand(), 0);
     Pump();
+    answers = std::move(person.Answers);
+    asked.insert(asked.end(), person.Shown.begin(), person.Shown.end());
   }
 
-  // The file the next file choice gives (none: the person cancels).
-  void Answer(std::optional<std::string> path) { answers.push_back(std::move(path)); }
+  // The next file dialog's answer: the name typed and the accept button
+  // clicked (none: Cancel).
+  void Answer(std::optional<std::string> name) {
+    answers.push_back(name ? filedialoganswers::TypeAndAccept(*name) : filedialoganswers::Cancel());
+  }
+  void Answer(TAnswer answer) { answers.push_back(std::move(answer)); }
 
   std::string InFolder(const std::string& name) const { return (fs::path(folder.Path()) / name).string(); }
+  // A path as the system spells it in full ("C:\tmp\..."): the dialogs,
+  // which take their folders from the shell, give paths so.
+  static std::string Full(const std::string& path) {
+    char full[MAX_PATH] = {};
+    GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return full;
+  }
 
-  std::vector<std::optional<std::string>> answers;
-  std::vector<TFileChoice> asked;
+  std::deque<TAnswer> answers;
+  // What each file dialog showed when it was answered, in order.
+  std::vector<TShownDialog> asked;
 };
 
 }  // namespace windowfiles

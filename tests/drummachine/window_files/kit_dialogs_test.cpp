@@ -1,15 +1,16 @@
 // The kit dialogs and the MIDI export settings from the main window: File >
 // Export > "DrumKit" through the kit save dialog, Drum Kits > "Load a user
-// Drumkit" through the kit file dialog, the notes the MIDI export writes, and
-// F1 in each dialog. The dialogs are driven by injected input inside their
-// modal loops.
+// Drumkit" through the kit file dialog and the notes the MIDI export writes.
+// The dialogs are driven by injected input inside their modal loops.
 #include <cstdio>
 
 #include "drummachine/core/AtomicTextFile.h"
 #include "drummachine/core/MidiExport.h"
 #include "drummachine/filedialogs/Openkit.h"
+#include "drummachine/filedialogs/SaveD.h"
 #include "drummachine/filedialogs/SaveDrumKit.h"
 #include "drummachine/filedialogs/midioptions.h"
+#include "drummachine/mallowen/FileChoice.h"
 #include "files_window_fixture.h"
 
 namespace windowfiles {
@@ -17,11 +18,6 @@ namespace {
 
 class KitDialogs : public FilesWindow {
  protected:
-  void TearDown() override {
-    WinHelpA(nullptr, "x", HELP_QUIT, 0);
-    FilesWindow::TearDown();
-  }
-
   static host::WindowId HostOf(TControl* control) {
     TWinControl* holder = dynamic_cast<TWinControl*>(control);
     if (holder == nullptr) holder = control->GetParent();
@@ -104,15 +100,6 @@ class KitDialogs : public FilesWindow {
     return nullptr;
   }
 
-  // What the help window shows ("<title> - <topic>"), or "none".
-  static std::string HelpShown() {
-    HWND viewer = FindWindowA("DrumsHelpViewer", nullptr);
-    if (viewer == nullptr) return "none";
-    char text[128] = {};
-    GetWindowTextA(viewer, text, sizeof text);
-    return text;
-  }
-
   std::vector<std::string> WaveCounts() const {
     std::vector<std::string> counts;
     for (int t = 1; t <= SongTracks; ++t)
@@ -193,8 +180,9 @@ TEST_F(KitDialogs, TheDialogShowsTheSongsTracksAndTheirNewNamesGoToTheSong) {
   EXPECT_EQ(CrLfLines(KitFile("Kicks.kit")).at(1), "Kick drum ");
 }
 
-// A name the kit reader could not find again, or that would reach outside
-// "user kits", is refused with a message and the dialog stays.
+// A name the kit reader could not find again, that would reach outside
+// "user kits" or that no file name may hold, is refused with a message and
+// the dialog stays.
 TEST_F(KitDialogs, ANameThatCannotNameAKitIsRefusedAndTheDialogStays) {
   const std::string thirty(30, 'k');
   const struct {
@@ -208,6 +196,8 @@ TEST_F(KitDialogs, ANameThatCannotNameAKitIsRefusedAndTheDialogStays) {
       {"Rock/Pop", "cannot hold"},
       {"..\\..\\Pop", "Type a name"},
       {"Up\\Pop", "cannot hold"},
+      {"Funk:Live", "cannot hold"},
+      {"Best?", "cannot hold"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -342,41 +332,24 @@ TEST_F(KitDialogs, AKitFileOutsideTheUserKitsFolderIsRefused) {
   }
 }
 
-// F1 opens the dialog's topic of the manual; the MIDI settings have none
-// and show the main window's help.
-TEST_F(KitDialogs, F1InEachDialogOpensItsHelp) {
-  const struct {
-    TCustomForm* dialog;
-    std::function<void()> show;
-    std::string shown;
-  } cases[] = {
-      {frmSaveKit, [this] { Command("DrumKit1"); }, "Brenkavar Tambrel Manual - Saving a User Drum Kit"},
-      {frmOpenKit, [this] { Command("LoadaUserKit1"); }, "Brenkavar Tambrel Manual - Loading a User Drum Kit"},
-      {frmMidiOptions, [this] { ShowMidiOptions(window->Model); }, "Brenkavar Tambrel Manual - Introduction"},
+// The kit file dialog is modal but the music goes on: the step clock ticks
+// in its loop.
+TEST_F(KitDialogs, TheStepClockKeepsTickingWhileTheKitFileDialogIsOpen) {
+  ClickAt(window->Cell(1, 1, false), 7, 5);
+  win::clock::Advance(1'000'000);
+  ClickAt(window->StyMMButton1, window->StyMMButton1->GetWidth() / 2, window->StyMMButton1->GetHeight() / 2);
+  ASSERT_TRUE(window->Model.Playing);
+  std::vector<int> steps;
+  const auto tick = [&] {
+    steps.push_back(window->Model.PlayStep);
+    win::clock::Advance(static_cast<std::uint64_t>(window->DsTimer1->GetInterval()) * 1000);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.dialog->GetName());
-    std::string shown;
-    TModalScript dialog(c.dialog, {[&] { QueueKey(c.dialog, VK_F1); },
-                                   [&] {
-                                     shown = HelpShown();
-                                     c.dialog->SetModalResult(mrCancel);
-                                   }});
-    c.show();
-    ASSERT_TRUE(dialog.Shown());
-    EXPECT_EQ(shown, c.shown);
-    WinHelpA(nullptr, "x", HELP_QUIT, 0);
-    Pump();
-  }
-  // The save dialog's Help button too.
-  std::string shown;
-  TModalScript dialog(frmSaveKit, {[] { QueueClick(frmSaveKit->Button3); },
-                                   [&] {
-                                     shown = HelpShown();
-                                     frmSaveKit->SetModalResult(mrCancel);
-                                   }});
-  Command("DrumKit1");
-  EXPECT_EQ(shown, "Brenkavar Tambrel Manual - Saving a User Drum Kit");
+  TModalScript dialog(frmOpenKit, {tick, tick, tick});
+  Command("LoadaUserKit1");
+  ASSERT_EQ(steps.size(), 3u);
+  EXPECT_EQ(steps[1], steps[0] % SongSteps + 1);
+  EXPECT_EQ(steps[2], steps[1] % SongSteps + 1);
+  EXPECT_TRUE(window->Model.Playing);
 }
 
 // The note-ons with a velocity of a MIDI file as python's mido reads them:
@@ -405,20 +378,27 @@ std::string NoteTicksByMido(const std::string& file) {
 TEST_F(KitDialogs, TheMidiSettingsChooseTheNoteEachTrackExportsAs) {
   std::vector<std::string> items, labels;
   std::vector<int> shown;
-  TModalScript choose(frmMidiOptions, {[&] {
-                                         TStrings* list = frmMidiOptions->NoteBoxes[1]->GetItems();
-                                         for (int i = 0; i < list->GetCount(); ++i)
-                                           items.push_back(list->GetStrings(i));
-                                         for (int t = 1; t <= SongTracks; ++t) {
-                                           labels.push_back(frmMidiOptions->TrackLabels[t]->GetCaption());
-                                           shown.push_back(frmMidiOptions->NoteBoxes[t]->GetItemIndex());
-                                         }
-                                         frmMidiOptions->NoteBoxes[1]->SetFocus();
-                                         QueueKey(frmMidiOptions->NoteBoxes[1], VK_END);
-                                       },
-                                       [] { QueueClick(frmMidiOptions->OKBtn); }});
-  ShowMidiOptions(window->Model);
+  bool settingsShown = false;
+  // The export's save dialog opens the settings with its Settings button;
+  // the steps after the click run in the settings' own modal loop.
+  TModalScript choose(frmDialogSave,
+                      {[] { QueueClick(frmDialogSave->BtnSettings); },
+                       [&] {
+                         settingsShown = frmMidiOptions->GetFormState().Contains(fsModal);
+                         TStrings* list = frmMidiOptions->NoteBoxes[1]->GetItems();
+                         for (int i = 0; i < list->GetCount(); ++i) items.push_back(list->GetStrings(i));
+                         for (int t = 1; t <= SongTracks; ++t) {
+                           labels.push_back(frmMidiOptions->TrackLabels[t]->GetCaption());
+                           shown.push_back(frmMidiOptions->NoteBoxes[t]->GetItemIndex());
+                         }
+                         frmMidiOptions->NoteBoxes[1]->SetFocus();
+                         QueueKey(frmMidiOptions->NoteBoxes[1], VK_END);
+                       },
+                       [] { QueueClick(frmMidiOptions->OKBtn); }, [] { QueueClick(frmDialogSave->btnCancel); }});
+  bool openKit = false;
+  ChooseWithProgramDialogs(MidiExportChoice(InFolder("drum patterns")), window->Model, nullptr, openKit);
   ASSERT_TRUE(choose.Shown());
+  EXPECT_TRUE(settingsShown);
   ASSERT_EQ(items.size(), 47u);
   // The keys up to 57 are padded to 28 characters.
   EXPECT_EQ(items.front(), "35   Acoustic Bass Drum" + std::string(5, ' '));

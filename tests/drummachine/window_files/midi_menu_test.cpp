@@ -2,7 +2,9 @@
 // template as another program reads it, and an import of an export that sets
 // the cells it came from.
 #include <cstdio>
+#include <fstream>
 
+#include "drummachine/filedialogs/midioptions.h"
 #include "files_window_fixture.h"
 
 namespace windowfiles {
@@ -20,7 +22,7 @@ std::string NotesByMido(const std::string& file) {
       "    for m in track:\n"
       "        now += m.time\n"
       "        if m.type == 'note_on' and m.velocity > 0: print(m.note, now, m.time)\" '" +
-      file + "'";
+      file + "' 2>/dev/null";
   std::string out;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[256];
@@ -36,18 +38,21 @@ TEST_F(MidiMenu, AnExportHoldsTheTracksNotesAtTheirSteps) {
   Answer(InFolder("beat"));
   Command("MIDIFile1");
   ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0], MidiExportChoice(window->Model.ProgramFolder));
-  EXPECT_EQ(asked[0].Caption, "Export to MIDI file...");
+  EXPECT_EQ(asked[0], (TShownDialog{"frmDialogSave", "Export to MIDI file...", "*.mid", "Midi Files (*.mid)",
+                                    Full(InFolder("drum patterns")), "", true, false}));
   ASSERT_TRUE(fs::exists(InFolder("beat.mid")));
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(NotesByMido(InFolder("beat.mid")), "46 300 300\n46 1200 900\n");
 }
 
 TEST_F(MidiMenu, AnEmptyOrCancelledChoiceExportsNothing) {
+  // Save with an empty name keeps the dialog open; then Cancel.
   Answer(std::string());
   Command("MIDIFile1");
-  Command("MIDIFile1");
   EXPECT_EQ(asked.size(), 2u);
+  EXPECT_FALSE(frmDialogSave->GetVisible());
+  Command("MIDIFile1");
+  EXPECT_EQ(asked.size(), 3u);
   EXPECT_TRUE(fs::is_empty(InFolder("drum patterns")));
   EXPECT_FALSE(fs::exists(InFolder(".mid")));
   EXPECT_TRUE(Messages().empty());
@@ -65,8 +70,8 @@ TEST_F(MidiMenu, AnImportOfAnExportSetsTheSameCellsInANewSong) {
   Answer(InFolder("steady.mid"));
   Command("MIDIfile2");
   ASSERT_EQ(asked.size(), 2u);
-  EXPECT_EQ(asked[1], MidiImportChoice(window->Model.ProgramFolder));
-  EXPECT_EQ(asked[1].Caption, "Import MIDI file...");
+  EXPECT_EQ(asked[1], (TShownDialog{"frmWaveOpen", "Import MIDI file...", "*.mid", "Midi Files (*.mid)",
+                                    Full(folder.Path()), "", true, false}));
   EXPECT_TRUE(Messages().empty());
 
   std::vector<std::string> on;
@@ -83,6 +88,55 @@ TEST_F(MidiMenu, AnImportOfAnExportSetsTheSameCellsInANewSong) {
   EXPECT_EQ(window->sequencer->GetCells(0, 0), "1");
   EXPECT_EQ(window->sequencer->GetCells(1, 0), "");
   EXPECT_EQ(window->GetCaption(), "Tambrel");
+}
+
+// The Settings of the export dialog: track 1 written as "81   Open Triangle"
+// at the steps of its cells, and the note chosen shows when they open again.
+TEST_F(MidiMenu, TheNoteChosenInTheSettingsIsTheNoteTheExportWrites) {
+  for (int s : {1, 4, 9}) ClickAt(window->Cell(1, s, false), 7, 5);
+  int shownAgain = -1;
+  TModalScript settings(frmMidiOptions, {[] { frmMidiOptions->NoteBoxes[1]->SetItemIndex(81 - 35); },
+                                         [] { filedialoganswers::QueueClick(frmMidiOptions->OKBtn); }});
+  Answer([](TShellFileDialog&) { filedialoganswers::QueueClick(frmDialogSave->BtnSettings); });
+  Answer(TAnswer(filedialoganswers::TypeAndAccept("triangle")));
+  Command("MIDIFile1");
+  ASSERT_TRUE(settings.Shown());
+  EXPECT_EQ(window->Model.MidiNoteOfTrack[1], 81);
+  ASSERT_TRUE(fs::exists(InFolder("drum patterns/triangle.mid")));
+  EXPECT_EQ(NotesByMido(InFolder("drum patterns/triangle.mid")), "81 0 0\n81 900 900\n81 2400 1500\n");
+
+  TModalScript again(frmMidiOptions, {[&] {
+                       shownAgain = frmMidiOptions->NoteBoxes[1]->GetItemIndex();
+                       filedialoganswers::QueueClick(frmMidiOptions->CancelBtn);
+                     }});
+  Answer([](TShellFileDialog&) { filedialoganswers::QueueClick(frmDialogSave->BtnSettings); });
+  Command("MIDIFile1");
+  EXPECT_EQ(shownAgain, 81 - 35);
+  EXPECT_EQ(frmMidiOptions->NoteBoxes[1]->GetText().substr(0, 18), "81   Open Triangle");
+  EXPECT_TRUE(Messages().empty());
+}
+
+// An existing file double-clicked in the export dialog is written over only
+// after the person agrees.
+TEST_F(MidiMenu, ADoubleClickedFileIsExportedToOnlyAfterOk) {
+  ClickAt(window->Cell(2, 1, false), 7, 5);
+  const std::string old = InFolder("drum patterns/old.mid");
+  std::ofstream(old, std::ios::binary) << "old";
+  win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDCANCEL; });
+  Answer(filedialoganswers::DoubleClickItem("old.mid"));
+  Command("MIDIFile1");
+  std::vector<win::user::MessageBoxRecord> boxes = win::user::TakeMessageBoxRecords();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "This File already exists, do you want to overwrite?");
+  EXPECT_EQ(boxes[0].caption, "Overwrite File?");
+  EXPECT_EQ(asked.size(), 2u) << "Cancel in the question leaves the dialog open";
+  EXPECT_EQ(NotesByMido(old), "");
+
+  win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDOK; });
+  Answer(filedialoganswers::DoubleClickItem("old.mid"));
+  Command("MIDIFile1");
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(NotesByMido(old), "38 0 0\n");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The drum buttons' popup through the real window: it opens on the track
 // that was right-clicked and lists that track's waves, and its "Add a
-// Sample..." item adds a file the window's file choice gives.
+// Sample..." item adds a file chosen in the wave dialog.
+#include <optional>
+
+#include "drummachine/window_files/file_dialog_answers.h"
 #include "kits_window_fixture.h"
 
 namespace windowkits {
@@ -44,32 +47,34 @@ TEST_F(DrumPopup, ARightClickMakesTheClickedTrackCurrentAndListsItsWaves) {
   EXPECT_EQ(Named<TLabel>("lbltrk")->GetCaption(), "track 7");
 }
 
-// "Add a Sample..." chosen in the open popup: the file the window's choice
-// gives becomes the track's newest wave and the one it plays; the popup
+// "Add a Sample..." chosen in the open popup: the file chosen in the wave
+// dialog becomes the track's newest wave and the one it plays; the popup
 // then lists it. A full track is offered no more.
 TEST_F(DrumPopup, AddASampleAddsTheChosenFileToTheTrackAndSelectsIt) {
   popup = Named<TPopupMenu>("popDrum1");
   const fs::path kick = fs::path(folder.Path()) / "my samples" / "kick.wav";
   fs::create_directories(kick.parent_path());
   WriteWav(kick, std::vector<std::int16_t>(300, -700));
-  int chosen = 0;
-  TFileChoice asked;
-  window->ChooseFile = [&](const TFileChoice& choice) -> std::optional<std::string> {
-    ++chosen;
-    asked = choice;
-    return kick.string();
-  };
+  // The wave dialog that "Add a Sample..." opens gets the file typed in.
+  std::optional<filedialoganswers::TFileDialogAnswers> person;
 
   const int before = static_cast<int>(WaveNames(9).size());
   std::deque<std::function<void()>> pickLast;
   for (int i = 0; i <= before; ++i) pickLast.push_back([this] { QueueKey(VK_DOWN); });
-  pickLast.push_back([this] { QueueKey(VK_RETURN); });
+  pickLast.push_back([this, &person, &kick] {
+    person.emplace();
+    person->Answers.push_back(filedialoganswers::TypeAndAccept(kick.string()));
+    QueueKey(VK_RETURN);
+  });
   OpenOn(9, pickLast);
   Pump();
 
-  ASSERT_EQ(chosen, 1);
-  EXPECT_EQ(asked, WaveChoice(window->Model.ProgramFolder));
-  EXPECT_EQ(asked.Caption, "Open Wave file");
+  ASSERT_TRUE(person.has_value());
+  ASSERT_EQ(person->Shown.size(), 1u);
+  EXPECT_EQ(person->Shown[0].Dialog, "frmWaveOpen");
+  EXPECT_EQ(person->Shown[0].Caption, "Open Wave file");
+  EXPECT_EQ(person->Shown[0].Mask, "*.wav");
+  EXPECT_TRUE(person->Shown[0].PlayButton);
   EXPECT_EQ(window->Model.CurrentTrack, 9);
   ASSERT_EQ(static_cast<int>(WaveNames(9).size()), before + 1);
   EXPECT_EQ(WaveNames(9).back(), "kick");
@@ -83,13 +88,18 @@ TEST_F(DrumPopup, AddASampleAddsTheChosenFileToTheTrackAndSelectsIt) {
   EXPECT_EQ(OpenOn(9), ListedFor(9));
 
   // Filled up to the track's last place, the popup lists the waves alone.
-  while (static_cast<int>(WaveNames(9).size()) < TrackWaveSlots) Named<TButton>("btnLoadWave")->Click();
+  filedialoganswers::TFileDialogAnswers filler;
+  while (static_cast<int>(WaveNames(9).size()) < TrackWaveSlots) {
+    filler.Answers.push_back(filedialoganswers::TypeAndAccept(kick.string()));
+    Named<TButton>("btnLoadWave")->Click();
+  }
   Pump();
   std::vector<std::string> full = WaveNames(9);
   EXPECT_EQ(OpenOn(9), full);
   Named<TButton>("btnLoadWave")->Click();
   Pump();
   EXPECT_EQ(WaveNames(9), full) << "a full track takes no more";
+  EXPECT_EQ(filler.Shown.size(), static_cast<std::size_t>(TrackWaveSlots - before - 1)) << "nor asks for a file";
   EXPECT_EQ(Messages().size(), 1u);
 }
 

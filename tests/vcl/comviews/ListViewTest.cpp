@@ -365,6 +365,27 @@ TEST_F(ListViewTest, ItemsAndTheirStatesOutliveTheWindow) {
   EXPECT_EQ(deleted, 3);
 }
 
+// The columns show only in report view: in the other views a column keeps
+// its width (the one dragged in report view too) and a width set there waits
+// for the report view, while the list's cells keep theirs.
+TEST_F(ListViewTest, ColumnWidthsHoldAcrossTheViews) {
+  TListView* lv = MakeList(vsReport, {"Kick", "Snare"});
+  TListColumn* name = lv->GetColumns()->GetItem(0);
+  TListColumn* size = lv->GetColumns()->GetItem(1);
+  SendMessageA(lv->GetHandle(), LVM_SETCOLUMNWIDTH, 0, 140);  // dragged by the person
+  lv->SetViewStyle(vsList);
+  const LRESULT cells = SendMessageA(lv->GetHandle(), LVM_GETCOLUMNWIDTH, 0, 0);
+  EXPECT_EQ(name->GetWidth(), 140);
+  EXPECT_EQ(size->GetWidth(), 60);
+  size->SetWidth(90);
+  EXPECT_EQ(size->GetWidth(), 90);
+  EXPECT_EQ(SendMessageA(lv->GetHandle(), LVM_GETCOLUMNWIDTH, 0, 0), cells);
+  lv->SetViewStyle(vsReport);
+  EXPECT_EQ(SendMessageA(lv->GetHandle(), LVM_GETCOLUMNWIDTH, 0, 0), 140);
+  EXPECT_EQ(SendMessageA(lv->GetHandle(), LVM_GETCOLUMNWIDTH, 1, 0), 90);
+  delete lv;
+}
+
 TEST_F(ListViewTest, HeaderClickReportsTheColumn) {
   TListView* lv = MakeList(vsReport, {"Kick"});
   TListColumn* clicked = nullptr;
