@@ -14,6 +14,7 @@
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/drums_ext.h"
+#include "tests/support/HostKeys.h"
 #include "tests/support/HeadlessApplication.h"
 #include "tests/support/HostMouse.h"
 #include "tests/support/ModalScript.h"
@@ -61,36 +62,8 @@ class FileDialogs : public ::testing::Test {
     return full;
   }
 
-  // Input queued for the loop that runs next (a modal form's loop): each
-  // goes to the top-level window holding the control.
-  static host::WindowId HostOf(TControl* control) {
-    TWinControl* holder = dynamic_cast<TWinControl*>(control);
-    if (holder == nullptr) holder = control->GetParent();
-    return win::user::HostWindowOf(GetAncestor(holder->GetHandle(), GA_ROOT));
-  }
-  static void QueueKey(TControl* control, int vk) {
-    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = HostOf(control);
-      e.key = vk;
-      host::headless::PushEvent(e);
-    }
-  }
   static void QueueClick(TControl* control, int clicks = 1) {
     testsupport::PushClick(control, control->GetWidth() / 2, control->GetHeight() / 2, clicks);
-  }
-  // Text typed into an edit box in place of its text: the box takes the
-  // focus now, the typing comes with the loop (one box a step).
-  static void QueueTyping(TEdit* edit, const std::string& text) {
-    edit->SetFocus();
-    edit->SelectAll();
-    if (text.empty()) return QueueKey(edit, VK_DELETE);
-    host::Event e;
-    e.type = host::EventType::TextInput;
-    e.window = HostOf(edit);
-    e.text = text;
-    host::headless::PushEvent(e);
   }
 
   TempFolder folder;

@@ -3,6 +3,7 @@
 // its button says, and the folder it shows chosen once when it shows.
 #include "drummachine/filedialogs/Openkit.h"
 #include "filedialogs_fixture.h"
+#include "tests/support/HostKeys.h"
 
 namespace filedialogstest {
 namespace {
@@ -88,16 +89,16 @@ TEST_F(KitFileDialog, TheSkinModesConfirmTheChosenSkinWhateverTheButtonSays) {
 // with the filter's extension; Cancel confirms nothing.
 TEST_F(KitFileDialog, ATypedNameIsCompletedAndCancelConfirmsNothing) {
   PresetForSkins(TKitDialogMode::SaveSkin, "Save");
-  TModalScript save(frmOpenKit, {[] { QueueTyping(frmOpenKit->edtFileName, "Mine"); },
-                                 [] { QueueKey(frmOpenKit->edtFileName, VK_RETURN); }});
+  TModalScript save(frmOpenKit, {[] { testsupport::PushTyping(frmOpenKit->edtFileName, "Mine"); },
+                                 [] { testsupport::PushKey(frmOpenKit->edtFileName, VK_RETURN); }});
   frmOpenKit->ShowModal();
   EXPECT_TRUE(frmOpenKit->SkinSaveConfirmed);
   EXPECT_EQ(frmOpenKit->KitFileName, Full(folder / "skins/Mine.skn"));
 
   frmOpenKit->SkinSaveConfirmed = false;
   frmOpenKit->KitFileName.clear();
-  TModalScript cancel(
-      frmOpenKit, {[] { QueueTyping(frmOpenKit->edtFileName, "Other"); }, [] { QueueClick(frmOpenKit->btnCancel); }});
+  TModalScript cancel(frmOpenKit, {[] { testsupport::PushTyping(frmOpenKit->edtFileName, "Other"); },
+                                   [] { QueueClick(frmOpenKit->btnCancel); }});
   frmOpenKit->ShowModal();
   EXPECT_FALSE(frmOpenKit->SkinSaveConfirmed);
   EXPECT_FALSE(frmOpenKit->SkinLoadConfirmed);

@@ -18,6 +18,7 @@
 #include "drummachine/mainwindow/main_window_fixture.h"
 #include "drummachine/skinsdialog/skins.h"
 #include "platform/win/commdlg.h"
+#include "tests/support/HostKeys.h"
 #include "tests/support/ModalScript.h"
 
 namespace skinsdialogtest {
@@ -68,30 +69,6 @@ class SkinsDialog : public mainwindowtest::MainWindow {
     testsupport::PushClick(control, control->GetWidth() / 2, control->GetHeight() / 2);
   }
 
-  static host::WindowId HostOf(TControl* control) {
-    TWinControl* holder = dynamic_cast<TWinControl*>(control);
-    if (holder == nullptr) holder = control->GetParent();
-    return win::user::HostWindowOf(GetAncestor(holder->GetHandle(), GA_ROOT));
-  }
-  static void QueueKey(TControl* control, int vk) {
-    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = HostOf(control);
-      e.key = vk;
-      host::headless::PushEvent(e);
-    }
-  }
-  static void QueueTyping(TEdit* edit, const std::string& text) {
-    edit->SetFocus();
-    edit->SelectAll();
-    host::Event e;
-    e.type = host::EventType::TextInput;
-    e.window = HostOf(edit);
-    e.text = text;
-    host::headless::PushEvent(e);
-  }
-
   // Chooses entry index of a drop-down list by the arrow keys, as a person
   // would with the box focused: every step is a choice of its own (one that
   // fails leaves the box elsewhere; the caller looks).
@@ -100,7 +77,7 @@ class SkinsDialog : public mainwindowtest::MainWindow {
     Pump();
     const int steps = index - combo->GetItemIndex();
     for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) {
-      QueueKey(combo, steps < 0 ? VK_UP : VK_DOWN);
+      testsupport::PushKey(combo, steps < 0 ? VK_UP : VK_DOWN);
       Pump();
     }
   }
@@ -108,8 +85,8 @@ class SkinsDialog : public mainwindowtest::MainWindow {
   // The kit file dialog, which the dialog's Save and Load borrow: the name
   // typed, then its Open (or Save) button.
   void ChooseSkinFile(TControl* button, const std::string& typed) {
-    TModalScript script(
-        frmOpenKit, {[&] { QueueTyping(frmOpenKit->edtFileName, typed); }, [] { QueueClick(frmOpenKit->btnOpen); }});
+    TModalScript script(frmOpenKit, {[&] { testsupport::PushTyping(frmOpenKit->edtFileName, typed); },
+                                     [] { QueueClick(frmOpenKit->btnOpen); }});
     Click(button);
     ASSERT_TRUE(script.Shown());
   }

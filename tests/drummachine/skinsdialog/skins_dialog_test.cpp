@@ -8,6 +8,7 @@
 
 #include "drummachine/skins/LedColor.h"
 #include "drummachine/skinsdialog/skins_dialog_fixture.h"
+#include "tests/support/HostKeys.h"
 
 namespace skinsdialogtest {
 namespace {
@@ -388,7 +389,7 @@ TEST_F(SkinsDialog, HelpAndF1ShowTheSkinsTopic) {
     return std::string(viewer != nullptr ? text : "none");
   };
   dialog()->cbxScheme->SetFocus();
-  QueueKey(dialog()->cbxScheme, VK_F1);
+  testsupport::PushKey(dialog()->cbxScheme, VK_F1);
   Pump();
   EXPECT_NE(shown().find("Skins"), std::string::npos) << shown();
   SendMessageA(FindWindowA("DrumsHelpViewer", nullptr), WM_CLOSE, 0, 0);

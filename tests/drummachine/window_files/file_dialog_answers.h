@@ -17,6 +17,7 @@
 #include "platform/host/headless.h"
 #include "platform/win/drums_ext.h"
 #include "support/HostMouse.h"
+#include "tests/support/HostKeys.h"
 
 namespace filedialoganswers {
 
@@ -38,36 +39,8 @@ struct TShownDialog {
 // loop (the input is queued and handled in order).
 using TAnswer = std::function<void(TShellFileDialog&)>;
 
-inline host::WindowId HostOf(TControl* control) {
-  TWinControl* holder = dynamic_cast<TWinControl*>(control);
-  if (holder == nullptr) holder = control->GetParent();
-  return win::user::HostWindowOf(GetAncestor(holder->GetHandle(), GA_ROOT));
-}
-
-inline void QueueKey(TControl* control, int vk) {
-  for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-    host::Event e;
-    e.type = type;
-    e.window = HostOf(control);
-    e.key = vk;
-    host::headless::PushEvent(e);
-  }
-}
-
 inline void QueueClick(TControl* control) {
   testsupport::PushClick(control, control->GetWidth() / 2, control->GetHeight() / 2);
-}
-
-// Text typed into the name box in place of its text.
-inline void QueueTyping(TEdit* edit, const std::string& text) {
-  edit->SetFocus();
-  edit->SelectAll();
-  if (text.empty()) return QueueKey(edit, VK_DELETE);
-  host::Event e;
-  e.type = host::EventType::TextInput;
-  e.window = HostOf(edit);
-  e.text = text;
-  host::headless::PushEvent(e);
 }
 
 inline TButton* AcceptButton(TShellFileDialog& dialog) {
@@ -96,7 +69,7 @@ inline void QueueItemClick(TShellFileDialog& dialog, const std::string& name, in
 // item double-clicked.
 inline TAnswer TypeAndAccept(const std::string& name) {
   return [name](TShellFileDialog& dialog) {
-    QueueTyping(dialog.edtFileName, name);
+    testsupport::PushTyping(dialog.edtFileName, name);
     QueueClick(AcceptButton(dialog));
   };
 }

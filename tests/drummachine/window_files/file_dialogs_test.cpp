@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "files_window_fixture.h"
+#include "tests/support/HostKeys.h"
 
 namespace windowfiles {
 namespace {
@@ -87,7 +88,7 @@ TEST_F(FileDialogs, ACancelledSaveOrSaveAsChangesNothing) {
   ASSERT_EQ(window->Model.SongFileName, kept);
   ClickAt(window->Cell(1, 2, false), 7, 5);
   AnswerWith([](TShellFileDialog& dialog) {
-    answer::QueueTyping(dialog.edtFileName, "other");
+    testsupport::PushTyping(dialog.edtFileName, "other");
     answer::QueueClick(dialog.btnCancel);
   });
   Command("SaveAs1");
@@ -204,7 +205,7 @@ TEST_F(WaveDialog, PreviewsComeAndGoAndOpenAddsTheChosenWave) {
 
   // A file that is no wave, typed and played, then Cancel.
   AnswerWith([](TShellFileDialog& dialog) {
-    answer::QueueTyping(dialog.edtFileName, "broken.wav");
+    testsupport::PushTyping(dialog.edtFileName, "broken.wav");
     answer::QueueClick(frmWaveOpen->btnPlayWave);
   });
   AnswerWith([&](TShellFileDialog& dialog) {

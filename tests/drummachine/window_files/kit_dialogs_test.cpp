@@ -12,47 +12,21 @@
 #include "drummachine/filedialogs/midioptions.h"
 #include "drummachine/mallowen/FileChoice.h"
 #include "files_window_fixture.h"
+#include "tests/support/HostKeys.h"
 
 namespace windowfiles {
 namespace {
 
 class KitDialogs : public FilesWindow {
  protected:
-  static host::WindowId HostOf(TControl* control) {
-    TWinControl* holder = dynamic_cast<TWinControl*>(control);
-    if (holder == nullptr) holder = control->GetParent();
-    return win::user::HostWindowOf(GetAncestor(holder->GetHandle(), GA_ROOT));
-  }
-  // A key pressed and released in the window holding control.
-  static void QueueKey(TControl* control, int vk) {
-    for (host::EventType type : {host::EventType::KeyDown, host::EventType::KeyUp}) {
-      host::Event e;
-      e.type = type;
-      e.window = HostOf(control);
-      e.key = vk;
-      host::headless::PushEvent(e);
-    }
-  }
-  // Text typed into an edit box in place of its text (the box takes the
-  // focus now, the typing comes with the loop: one box a step).
-  static void QueueTyping(TEdit* edit, const std::string& text) {
-    edit->SetFocus();
-    edit->SelectAll();
-    if (text.empty()) return QueueKey(edit, VK_DELETE);
-    host::Event e;
-    e.type = host::EventType::TextInput;
-    e.window = HostOf(edit);
-    e.text = text;
-    host::headless::PushEvent(e);
-  }
   static void QueueClick(TControl* control) {
     testsupport::PushClick(control, control->GetWidth() / 2, control->GetHeight() / 2);
   }
   // A drop-down list's item chosen by the keyboard: the first, then down.
   static void QueueChoice(TComboBox* box, int index) {
     box->SetFocus();
-    QueueKey(box, VK_HOME);
-    for (int i = 0; i < index; ++i) QueueKey(box, VK_DOWN);
+    testsupport::PushKey(box, VK_HOME);
+    for (int i = 0; i < index; ++i) testsupport::PushKey(box, VK_DOWN);
   }
 
   std::string KitsFolder() const { return InFolder("user kits"); }
@@ -81,7 +55,7 @@ class KitDialogs : public FilesWindow {
   // File > Export > "DrumKit" with the name typed, open hat on track
   // openHat (1..12, 0 leaves it), Save clicked, then anything more.
   void SaveKit(const std::string& name, int openHat = 0, std::vector<TModalScript::TStep> more = {}) {
-    std::vector<TModalScript::TStep> steps = {[name] { QueueTyping(frmSaveKit->edtKitName, name); },
+    std::vector<TModalScript::TStep> steps = {[name] { testsupport::PushTyping(frmSaveKit->edtKitName, name); },
                                               [openHat] {
                                                 if (openHat > 0) QueueChoice(frmSaveKit->cbxOpenhat, openHat - 1);
                                               },
@@ -158,7 +132,7 @@ TEST_F(KitDialogs, TheDialogShowsTheSongsTracksAndTheirNewNamesGoToTheSong) {
                                      shownOpenHat = frmSaveKit->cbxOpenhat->GetItemIndex();
                                      shownClosedHat = frmSaveKit->cbxClosedhat->GetItemIndex();
                                      shownName1 = frmSaveKit->NameBoxes[1]->GetText();
-                                     QueueTyping(frmSaveKit->NameBoxes[1], "Kick");
+                                     testsupport::PushTyping(frmSaveKit->NameBoxes[1], "Kick");
                                    },
                                    [] { QueueClick(frmSaveKit->Button2); }});
   Command("DrumKit1");
@@ -170,8 +144,8 @@ TEST_F(KitDialogs, TheDialogShowsTheSongsTracksAndTheirNewNamesGoToTheSong) {
   EXPECT_FALSE(fs::exists(KitsFolder()));
 
   // A name box takes ten characters.
-  TModalScript rename(frmSaveKit, {[] { QueueTyping(frmSaveKit->edtKitName, "Kicks"); },
-                                   [] { QueueTyping(frmSaveKit->NameBoxes[1], "Kick drum one"); },
+  TModalScript rename(frmSaveKit, {[] { testsupport::PushTyping(frmSaveKit->edtKitName, "Kicks"); },
+                                   [] { testsupport::PushTyping(frmSaveKit->NameBoxes[1], "Kick drum one"); },
                                    [] { QueueClick(frmSaveKit->Button1); }});
   Command("DrumKit1");
   ASSERT_TRUE(rename.Shown());
@@ -294,8 +268,8 @@ TEST_F(KitDialogs, AKitWithAMissingBankLeavesThePreviousKitWhole) {
   const std::vector<std::string> counts = WaveCounts();
   const std::string drum1 = window->DrumButtons[1]->GetCaption();
   fs::remove(KitFile("Funk_07.dsw"));
-  TModalScript dialog(frmOpenKit,
-                      {[] { QueueTyping(frmOpenKit->edtFileName, "Funk"); }, [] { QueueClick(frmOpenKit->btnOpen); }});
+  TModalScript dialog(frmOpenKit, {[] { testsupport::PushTyping(frmOpenKit->edtFileName, "Funk"); },
+                                   [] { QueueClick(frmOpenKit->btnOpen); }});
   Command("LoadaUserKit1");
   ASSERT_TRUE(dialog.Shown());
   const std::vector<std::string> told = Messages();
@@ -320,9 +294,9 @@ TEST_F(KitDialogs, AKitFileOutsideTheUserKitsFolderIsRefused) {
                                    program + "\\user kits\\..\\elsewhere\\Funk"}) {
     SCOPED_TRACE(typed);
     bool stillOpen = false;
-    TModalScript dialog(frmOpenKit,
-                        {[&] { QueueTyping(frmOpenKit->edtFileName, typed); }, [] { QueueClick(frmOpenKit->btnOpen); },
-                         [&] { stillOpen = frmOpenKit->GetFormState().Contains(fsModal); }});
+    TModalScript dialog(frmOpenKit, {[&] { testsupport::PushTyping(frmOpenKit->edtFileName, typed); },
+                                     [] { QueueClick(frmOpenKit->btnOpen); },
+                                     [&] { stillOpen = frmOpenKit->GetFormState().Contains(fsModal); }});
     Command("LoadaUserKit1");
     const std::vector<std::string> told = Messages();
     ASSERT_EQ(told.size(), 1u);
@@ -392,7 +366,7 @@ TEST_F(KitDialogs, TheMidiSettingsChooseTheNoteEachTrackExportsAs) {
                            shown.push_back(frmMidiOptions->NoteBoxes[t]->GetItemIndex());
                          }
                          frmMidiOptions->NoteBoxes[1]->SetFocus();
-                         QueueKey(frmMidiOptions->NoteBoxes[1], VK_END);
+                         testsupport::PushKey(frmMidiOptions->NoteBoxes[1], VK_END);
                        },
                        [] { QueueClick(frmMidiOptions->OKBtn); }, [] { QueueClick(frmDialogSave->btnCancel); }});
   bool openKit = false;
@@ -419,7 +393,7 @@ TEST_F(KitDialogs, TheMidiSettingsChooseTheNoteEachTrackExportsAs) {
   TModalScript cancel(frmMidiOptions, {[&] {
                                          reopened = frmMidiOptions->NoteBoxes[1]->GetItemIndex();
                                          frmMidiOptions->NoteBoxes[1]->SetFocus();
-                                         QueueKey(frmMidiOptions->NoteBoxes[1], VK_HOME);
+                                         testsupport::PushKey(frmMidiOptions->NoteBoxes[1], VK_HOME);
                                        },
                                        [] { QueueClick(frmMidiOptions->CancelBtn); }});
   ShowMidiOptions(window->Model);

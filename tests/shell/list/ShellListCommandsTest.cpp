@@ -12,7 +12,7 @@
 #include "platform/host/headless.h"
 #include "platform/win/drums_ext.h"
 #include "tests/shell/list/ShellListFixture.h"
-#include "tests/shell/shared/HostKeys.h"
+#include "tests/support/HostKeys.h"
 #include "tests/support/HostMouse.h"
 
 namespace {
@@ -29,14 +29,14 @@ class ShellListCommandsTest : public ShellListTest {
     ShellListTest::TearDown();
   }
 
-  host::WindowId HostWindow() const { return shelltest::HostWindowOf(list); }
-  void PushKey(int vk, std::uint32_t modifiers = 0) { shelltest::PushHostKey(list, vk, modifiers); }
+  host::WindowId HostWindow() const { return testsupport::HostWindowOf(list); }
+  void PushKey(int vk, std::uint32_t modifiers = 0) { testsupport::PushKey(list, vk, modifiers); }
   void Key(int vk, std::uint32_t modifiers = 0) {
     PushKey(vk, modifiers);
     Pump();
   }
   void Type(const std::string& text) {
-    shelltest::PushHostText(list, text);
+    testsupport::PushText(list, text);
     Pump();
   }
   TListItem* Item(const std::string& caption) const {

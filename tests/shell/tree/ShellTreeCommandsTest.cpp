@@ -153,7 +153,7 @@ TEST_F(ShellTreeTest, TheWheelOverTheTreeScrollsItWhileTheListHasTheFocus) {
   const TPoint at = tree->ClientToScreen(TPoint(100, 80));
   wheel.screenX = at.X;
   wheel.screenY = at.Y;
-  wheel.window = shelltest::HostWindowOf(tree);
+  wheel.window = testsupport::HostWindowOf(tree);
   host::headless::PushEvent(wheel);
   Pump();
   EXPECT_NE(top(), before);

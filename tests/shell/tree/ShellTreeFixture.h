@@ -18,7 +18,7 @@
 #include "controls/shell/UNavShellUtils.h"
 #include "platform/host/headless.h"
 #include "platform/win/drums_ext.h"
-#include "tests/shell/shared/HostKeys.h"
+#include "tests/support/HostKeys.h"
 #include "tests/shell/shared/NoticeWait.h"
 #include "tests/shell/shared/ShellHome.h"
 #include "tests/shell/shared/ShellPidl.h"
@@ -112,13 +112,13 @@ class ShellTreeTest : public shelltest::ViewHostTest {
     for (int i = 0; i < list->GetItems()->GetCount(); ++i) names.push_back(list->GetItems()->GetItem(i)->GetCaption());
     return names;
   }
-  void PushKey(int vk, std::uint32_t modifiers = 0) { shelltest::PushHostKey(tree, vk, modifiers); }
+  void PushKey(int vk, std::uint32_t modifiers = 0) { testsupport::PushKey(tree, vk, modifiers); }
   void Key(int vk, std::uint32_t modifiers = 0) {
     PushKey(vk, modifiers);
     Pump();
   }
   void Type(const std::string& text) {
-    shelltest::PushHostText(tree, text);
+    testsupport::PushText(tree, text);
     Pump();
   }
   // Selects the node at once, with the tree focused.
