@@ -1,5 +1,5 @@
 # Two commands: `make run` starts the drum machine, `make test` runs every test.
-# Both install what is missing first.
+# Both install what is missing first. `make run-editor` starts the kit editor.
 
 JOBS ?= $(shell nproc)
 RUN_DIR := build/run
@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= 4
 FUZZ_TARGETS ?=
 
-.PHONY: run test test-threads deps configure-run build-run build-test bench fuzz clean
+.PHONY: run run-editor test test-threads deps configure-run build-run build-test bench fuzz clean
 
 deps:
 	@./tools/install-deps.sh
@@ -29,6 +29,9 @@ build-run: configure-run
 
 run: build-run
 	@./tools/start-program.sh $(RUN_DIR)/program
+
+run-editor: build-run
+	@./tools/start-program.sh $(RUN_DIR)/program prj_padwerk_help
 
 build-test: deps
 	@[ -f $(TEST_DIR)/build.ninja ] || cmake -S . -B $(TEST_DIR) $(GEN) -DCMAKE_BUILD_TYPE=Debug -DDRUMS_SANITIZE=ON -DDRUMS_BENCH=OFF

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Starts the drum machine from its program folder (the data folders it reads
-# lie there).
+# Starts a program from its program folder (the data folders it reads lie
+# there): the drum machine, or the program named second (prj_padwerk_help,
+# the kit editor).
 set -euo pipefail
 dir="$1"
 cd "$dir"
-for prog in prj_mallowen; do
+for prog in "${2:-prj_mallowen}"; do
   if [ -x "./$prog" ]; then
     if [ "${DRUMS_HOST:-sdl}" = sdl ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "No desktop here (DISPLAY is not set): starting $prog on a virtual display with xvfb-run." >&2

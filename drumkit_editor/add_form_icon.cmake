@@ -1,0 +1,21 @@
+# Writes the main window's form with the program's icon, which the build
+# draws, as its "Icon.Data" (the ICO file's bytes), after its "Menu" line.
+#   cmake -DFORM=<form> -DICON=<file.ico> -DOUT=<form> -P add_form_icon.cmake
+file(READ "${ICON}" hex HEX)
+string(TOUPPER "${hex}" hex)
+string(LENGTH "${hex}" length)
+set(block "")
+set(at 0)
+while(at LESS length)
+  string(SUBSTRING "${hex}" ${at} 64 row)
+  string(APPEND block "\n    ${row}")
+  math(EXPR at "${at} + 64")
+endwhile()
+file(READ "${FORM}" form)
+string(FIND "${form}" "\n  Menu = MainMenu1\n" menu)
+if(menu LESS 0)
+  message(FATAL_ERROR "${FORM} has no Menu line to put the icon after")
+endif()
+string(REPLACE "\n  Menu = MainMenu1\n" "\n  Menu = MainMenu1\n  Icon.Data = {${block}}\n" form "${form}")
+file(WRITE "${OUT}.tmp" "${form}")
+file(RENAME "${OUT}.tmp" "${OUT}")
