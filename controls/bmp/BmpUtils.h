@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/Buttons.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Graphics.h"
 #include "platform/win/windows.h"
 
 enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 DRUMS_ENUM_NAMES(TShadowPosition, "spLeftTop", "spLeftBottom", "spRightBottom", "spRightTop")
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-DRUMS_ENUM_NAMES(TButtonLayout, "blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom")
 
 void DrawWallpaper(HDC dc, TBitmap* bitmap, const TRect& rect, DWORD rop, bool tile);
 bool InvalidateArea(HWND window, const TRect& rect, bool erase);

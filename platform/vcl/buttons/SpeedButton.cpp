@@ -1,5 +1,8 @@
 #include "platform/vcl/buttons/SpeedButton.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/vcl/classes/components/WeakRef.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/windows.h"
@@ -9,6 +12,12 @@ TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
   FControlStyle = TControlStyle{csCaptureMouse, csDoubleClicks};
   FWidth = 23;
   FHeight = 22;
+  FGlyph = std::make_unique<TBitmap>();
+  FGlyph->OnChange = [this](TObject*) { GlyphChanged(); };
+}
+
+TSpeedButton::~TSpeedButton() {
+  FGlyph->OnChange = nullptr;
 }
 
 void TSpeedButton::Publish(TPublisher<TSpeedButton>& p) {
@@ -17,6 +26,13 @@ void TSpeedButton::Publish(TPublisher<TSpeedButton>& p) {
   p.Prop("GroupIndex", &TSpeedButton::GetGroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
   p.Prop("Down", &TSpeedButton::GetDown, &TSpeedButton::SetDown).Default(false);
   p.Prop("Flat", &TSpeedButton::GetFlat, &TSpeedButton::SetFlat).Default(false);
+  // Before NumGlyphs: reading a glyph sets the count its shape suggests,
+  // which the form's own count then overrides.
+  p.Prop("Glyph", &TSpeedButton::GetGlyph, &TSpeedButton::SetGlyph);
+  p.Prop("Layout", &TSpeedButton::GetLayout, &TSpeedButton::SetLayout).Default(blGlyphLeft);
+  p.Prop("Margin", &TSpeedButton::GetMargin, &TSpeedButton::SetMargin).Default(-1);
+  p.Prop("NumGlyphs", &TSpeedButton::GetNumGlyphs, &TSpeedButton::SetNumGlyphs).Default(1);
+  p.Prop("Spacing", &TSpeedButton::GetSpacing, &TSpeedButton::SetSpacing).Default(4);
 }
 
 void TSpeedButton::Messages(TMessageMap<TSpeedButton>& m) {
@@ -61,6 +77,40 @@ void TSpeedButton::SetAllowAllUp(bool value) {
 void TSpeedButton::SetFlat(bool value) {
   if (FFlat == value) return;
   FFlat = value;
+  Invalidate();
+}
+
+void TSpeedButton::SetNumGlyphs(int value) {
+  value = std::clamp(value, 1, 4);
+  if (FNumGlyphs == value) return;
+  FNumGlyphs = value;
+  Invalidate();
+}
+
+void TSpeedButton::SetLayout(TButtonLayout value) {
+  if (FLayout == value) return;
+  FLayout = value;
+  Invalidate();
+}
+
+void TSpeedButton::SetMargin(int value) {
+  value = std::max(value, -1);
+  if (FMargin == value) return;
+  FMargin = value;
+  Invalidate();
+}
+
+void TSpeedButton::SetSpacing(int value) {
+  value = std::max(value, -1);
+  if (FSpacing == value) return;
+  FSpacing = value;
+  Invalidate();
+}
+
+void TSpeedButton::GlyphChanged() {
+  // A strip of square pictures says how many it holds.
+  const int w = FGlyph->GetWidth(), h = FGlyph->GetHeight();
+  if (h > 0 && w % h == 0 && w / h <= 4) SetNumGlyphs(w / h);
   Invalidate();
 }
 
@@ -194,19 +244,133 @@ void TSpeedButton::Paint() {
     for (int y = r.top; y < r.bottom; y++)
       for (int x = r.left + ((r.left + y) & 1); x < r.right; x += 2) SetPixelV(dc, x, y, light);
   }
-  TRect area(r.left, r.top, r.right, r.bottom);
-  if (pushed) area = TRect(area.Left + 1, area.Top + 1, area.Right + 1, area.Bottom + 1);
-  DrawCaption(area);
+  // Glyph and caption are laid out over the whole button and move with a push.
+  TRect area(0, 0, FWidth, FHeight);
+  if (pushed) area = TRect(1, 1, FWidth + 1, FHeight + 1);
+  TSize glyph{0, 0};
+  if (!FGlyph->Empty()) glyph = TSize{FGlyph->GetWidth() / FNumGlyphs, FGlyph->GetHeight()};
+  TSize text{0, 0};
+  const std::string caption = GetCaption();
+  if (!caption.empty()) {
+    canvas->SetFont(GetFont());
+    text = canvas->TextExtent(caption);
+  }
+  TPoint glyphAt, textAt;
+  PlaceContents(area, glyph, text, glyphAt, textAt);
+  if (glyph.cx > 0 && glyph.cy > 0) DrawGlyph(glyphAt.X, glyphAt.Y, glyph);
+  if (!caption.empty()) DrawCaption(textAt);
 }
 
-void TSpeedButton::DrawCaption(const TRect& area) {
+void TSpeedButton::PlaceContents(const TRect& area, const TSize& glyph, const TSize& text, TPoint& glyphAt,
+                                 TPoint& textAt) {
+  const bool across = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+  const int room = across ? area.Width() : area.Height();
+  const int glyphLength = across ? glyph.cx : glyph.cy;
+  const int textLength = across ? text.cx : text.cy;
+  // The other direction: each centred on its own.
+  if (across) {
+    glyphAt.Y = area.Top + (area.Height() - glyph.cy + 1) / 2;
+    textAt.Y = area.Top + (area.Height() - text.cy + 1) / 2;
+  } else {
+    glyphAt.X = area.Left + (area.Width() - glyph.cx + 1) / 2;
+    textAt.X = area.Left + (area.Width() - text.cx + 1) / 2;
+  }
+  int margin = FMargin, spacing = FSpacing;
+  // Nothing to keep apart when either is missing.
+  if (glyphLength == 0 || textLength == 0) spacing = 0;
+  if (margin == -1) {
+    if (spacing == -1) {
+      margin = (room - glyphLength - textLength) / 3;
+      spacing = margin;
+    } else {
+      margin = (room - glyphLength - spacing - textLength + 1) / 2;
+    }
+  } else if (spacing == -1) {
+    spacing = (room - margin - glyphLength - textLength) / 2;
+  }
+  // Along the layout: the glyph at its edge, the caption after it.
+  int glyphPos = 0, textPos = 0;
+  if (FLayout == blGlyphLeft || FLayout == blGlyphTop) {
+    glyphPos = margin;
+    textPos = glyphPos + glyphLength + spacing;
+  } else {
+    glyphPos = room - margin - glyphLength;
+    textPos = glyphPos - spacing - textLength;
+  }
+  if (across) {
+    glyphAt.X = area.Left + glyphPos;
+    textAt.X = area.Left + textPos;
+  } else {
+    glyphAt.Y = area.Top + glyphPos;
+    textAt.Y = area.Top + textPos;
+  }
+}
+
+namespace {
+
+// A pixel dark enough to stand out on a button's face: what a greyed glyph
+// keeps of the picture.
+bool SpeedButtonInk(TColor colour) {
+  const COLORREF rgb = ColorToRGB(colour);
+  const int luminance = (GetRValue(rgb) * 30 + GetGValue(rgb) * 59 + GetBValue(rgb) * 11) / 100;
+  return luminance < 192;
+}
+
+// Draws picture on canvas at x, y with its pixels of colour left out.
+void SpeedButtonDrawClear(TCanvas* canvas, int x, int y, TBitmap* picture, TColor colour) {
+  picture->SetTransparentMode(tmFixed);
+  picture->SetTransparentColor(colour);
+  picture->SetTransparent(true);
+  canvas->Draw(x, y, picture);
+}
+
+}  // namespace
+
+void TSpeedButton::DrawGlyph(int x, int y, const TSize& size) {
+  const int w = size.cx, h = size.cy;
+  // up, disabled, clicked, down
+  int index = !GetEnabled() ? 1 : FPressed ? 2 : FDown ? 3 : 0;
+  const bool ownPicture = index < FNumGlyphs;
+  if (!ownPicture) index = 0;
+  TBitmap source;
+  source.Assign(FGlyph.get());
+  const TColor clear = source.GetTransparentColor() & 0x00FFFFFF;
+  TCanvas* canvas = GetCanvas();
+  if (GetEnabled() || ownPicture) {
+    TBitmap picture;
+    picture.SetSize(w, h);
+    picture.GetCanvas()->CopyRect(TRect(0, 0, w, h), source.GetCanvas(), TRect(index * w, 0, index * w + w, h));
+    SpeedButtonDrawClear(canvas, x, y, &picture, clear);
+    return;
+  }
+  // Disabled without a picture of its own: the up picture's dark pixels
+  // embossed, a highlight copy under a shadow copy.
+  TBitmap highlight, shadow;
+  for (TBitmap* b : {&highlight, &shadow}) {
+    b->SetSize(w, h);
+    b->GetCanvas()->GetBrush()->SetColor(clFuchsia);
+    b->GetCanvas()->FillRect(TRect(0, 0, w, h));
+  }
+  TCanvas* from = source.GetCanvas();
+  for (int py = 0; py < h; py++)
+    for (int px = 0; px < w; px++) {
+      const TColor c = from->GetPixels(px, py);
+      if ((c & 0x00FFFFFF) == clear || !SpeedButtonInk(c)) continue;
+      highlight.GetCanvas()->SetPixels(px, py, clBtnHighlight);
+      shadow.GetCanvas()->SetPixels(px, py, clBtnShadow);
+    }
+  SpeedButtonDrawClear(canvas, x + 1, y + 1, &highlight, clFuchsia);
+  SpeedButtonDrawClear(canvas, x, y, &shadow, clFuchsia);
+}
+
+void TSpeedButton::DrawCaption(const TPoint& at) {
   std::string text = GetCaption();
-  if (text.empty()) return;
   TCanvas* canvas = GetCanvas();
   canvas->SetFont(GetFont());
   canvas->GetBrush()->SetStyle(bsClear);
-  RECT r{area.Left, area.Top, area.Right, area.Bottom};
-  const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const TSize size = canvas->TextExtent(text);
+  RECT r{at.X, at.Y, at.X + size.cx, at.Y + size.cy};
+  const UINT flags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP;
   if (!GetEnabled()) {
     // Disabled text: embossed, a highlight copy under a shadow copy.
     OffsetRect(&r, 1, 1);

@@ -1,5 +1,9 @@
 // Speed buttons: groups pushed down by code and by the mouse on the headless
-// host, AllowAllUp, reading a form, and their up, down and pressed faces.
+// host, AllowAllUp, reading a form, their up, down and pressed faces, and
+// their glyphs beside the caption.
+#include <cstdint>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -265,6 +269,218 @@ TEST_F(SpeedButtonTest, CaptionIsCentredBlackWhenEnabledAndGreyWhenDisabled) {
   PaintNow();
   EXPECT_FALSE(inkIn(2, 58, 0));
   EXPECT_TRUE(inkIn(20, 40, ColorToRGB(clBtnShadow)));
+}
+
+// Glyphs ------------------------------------------------------------------
+
+// A 16x16 olive picture (olive: the bottom-left pixel, so see-through) with
+// a square of ink from (4, 4) to (11, 11); copies side by side make a strip.
+void PaintGlyph(TBitmap* glyph, const std::vector<TColor>& inks) {
+  glyph->SetSize(16 * static_cast<int>(inks.size()), 16);
+  TCanvas* c = glyph->GetCanvas();
+  c->GetBrush()->SetColor(clOlive);
+  c->FillRect(TRect(0, 0, glyph->GetWidth(), 16));
+  for (size_t i = 0; i < inks.size(); i++) {
+    c->GetBrush()->SetColor(inks[i]);
+    const int left = 16 * static_cast<int>(i);
+    c->FillRect(TRect(left + 4, 4, left + 12, 12));
+  }
+}
+
+// The first and one past the last column of the button's inside (its
+// edges left out) with colour in it ({-1, -1}: none).
+std::pair<int, int> Columns(const std::function<COLORREF(int, int)>& pixel, int width, int height, COLORREF colour) {
+  int first = -1, last = -1;
+  for (int x = 3; x < width - 3; x++)
+    for (int y = 3; y < height - 3; y++)
+      if (pixel(x, y) == colour) {
+        if (first < 0) first = x;
+        last = x + 1;
+        break;
+      }
+  return {first, last};
+}
+
+TEST_F(SpeedButtonTest, TheGlyphIsCentredItsClearColourShowsTheFaceAndAPushMovesIt) {
+  TSpeedButton* b = Add(form, 1, 10, "b");  // 30 x 24
+  PaintGlyph(b->GetGlyph(), {clRed});
+  const COLORREF red = RGB(255, 0, 0), face = ColorToRGB(clBtnFace);
+  // Up: the glyph at ((30 - 16 + 1) / 2, (24 - 16 + 1) / 2) = (7, 4).
+  EXPECT_EQ(PixelAt(b, 7 + 4, 4 + 4), red);
+  EXPECT_EQ(Pixel(b, 7 + 11, 4 + 11), red);
+  EXPECT_EQ(Pixel(b, 7 + 3, 4 + 4), face) << "olive is the clear colour";
+  EXPECT_EQ(Pixel(b, 7, 4 + 15), face);
+  EXPECT_EQ(Pixel(b, 7 + 12, 4 + 11), face);
+  // Down: one pixel right and down, the dithered face around it.
+  b->SetDown(true);
+  EXPECT_EQ(PixelAt(b, 7 + 12, 4 + 12), red);
+  EXPECT_NE(Pixel(b, 7 + 4, 4 + 4), red);
+  EXPECT_NE(Pixel(b, 7 + 3, 4 + 3), ColorToRGB(clOlive));
+  EXPECT_NE(Pixel(b, 7 + 3, 4 + 3), Pixel(b, 7 + 4, 4 + 3)) << "the down face's dither shows through";
+}
+
+TEST_F(SpeedButtonTest, GlyphAndCaptionArePlacedByLayoutMarginAndSpacing) {
+  TSpeedButton* b = Add(form, 0, 10, "b");
+  b->SetBounds(10, 10, 80, 24);
+  b->SetCaption("WW");
+  b->GetFont()->SetColor(clBlack);
+  PaintGlyph(b->GetGlyph(), {clRed});
+  TBitmap measure;
+  measure.GetCanvas()->SetFont(b->GetFont());
+  const int tw = measure.GetCanvas()->TextWidth("WW");
+  ASSERT_GT(tw, 4);
+  struct Case {
+    TButtonLayout layout;
+    int margin, spacing;
+    int glyphLeft;  // the glyph's left edge
+    int textLeft;  // where the caption's box starts
+  };
+  const int centred = (80 - 16 - 4 - tw + 1) / 2;
+  const Case cases[] = {
+      {blGlyphLeft, -1, 4, centred, centred + 20},  // the pair centred, 4 apart
+      {blGlyphLeft, 2, 6, 2, 24},
+      {blGlyphRight, 2, 6, 80 - 2 - 16, 80 - 2 - 16 - 6 - tw},
+  };
+  auto pixel = [&](int x, int y) { return Pixel(b, x, y); };
+  for (const Case& c : cases) {
+    b->SetLayout(c.layout);
+    b->SetMargin(c.margin);
+    b->SetSpacing(c.spacing);
+    PaintNow();
+    const std::string what = "layout " + std::to_string(c.layout) + " margin " + std::to_string(c.margin);
+    EXPECT_EQ(Columns(pixel, 80, 24, RGB(255, 0, 0)), std::make_pair(c.glyphLeft + 4, c.glyphLeft + 12)) << what;
+    const auto ink = Columns(pixel, 80, 24, 0);
+    EXPECT_GE(ink.first, c.textLeft) << what;
+    EXPECT_LE(ink.second, c.textLeft + tw) << what;
+    EXPECT_GT(ink.second, ink.first + tw / 2) << what << ": the caption is drawn whole";
+  }
+  // Above the caption: the glyph's square in the top half, the text lower.
+  b->SetLayout(blGlyphTop);
+  b->SetBounds(10, 10, 40, 44);
+  b->SetMargin(0);
+  PaintNow();
+  EXPECT_EQ(Pixel(b, (40 - 16 + 1) / 2 + 4, 4), RGB(255, 0, 0));
+  EXPECT_EQ(Pixel(b, (40 - 16 + 1) / 2 + 4, 12), ColorToRGB(clBtnFace));
+}
+
+TEST_F(SpeedButtonTest, ADisabledGlyphIsEmbossedUnlessItHasItsOwnPicture) {
+  TSpeedButton* b = Add(form, 1, 10, "b");
+  PaintGlyph(b->GetGlyph(), {clBlack});
+  const int gx = 7, gy = 4;
+  EXPECT_EQ(PixelAt(b, gx + 6, gy + 6), RGB(0, 0, 0));
+  b->SetEnabled(false);
+  // Greyed: the square in shadow with a highlight edge below and right.
+  EXPECT_EQ(PixelAt(b, gx + 6, gy + 6), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Pixel(b, gx + 12, gy + 8), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(b, gx + 8, gy + 12), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(b, gx + 3, gy + 8), ColorToRGB(clBtnFace));
+  // Two pictures: the second is the disabled one, drawn as it is.
+  PaintGlyph(b->GetGlyph(), {clBlack, clBlue});
+  EXPECT_EQ(b->GetNumGlyphs(), 2) << "a strip of two squares";
+  EXPECT_EQ(PixelAt(b, gx + 6, gy + 6), RGB(0, 0, 255));
+  b->SetEnabled(true);
+  EXPECT_EQ(PixelAt(b, gx + 6, gy + 6), RGB(0, 0, 0));
+  // Clicked or down without a picture for it: the up picture.
+  b->SetDown(true);
+  EXPECT_EQ(PixelAt(b, gx + 7, gy + 7), RGB(0, 0, 0));
+  b->SetNumGlyphs(9);
+  EXPECT_EQ(b->GetNumGlyphs(), 4);
+}
+
+// The bytes of a 24-bit BMP file of a width x height picture of colour with
+// a black top-left pixel (a BMP's rows run bottom up).
+std::string BmpFile(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  const int stride = (width * 3 + 3) & ~3;
+  const std::uint32_t pixels = static_cast<std::uint32_t>(stride * height);
+  std::string out;
+  auto put = [&](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; i++) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  out += "BM";
+  put(14 + 40 + pixels, 4);
+  put(0, 4);
+  put(14 + 40, 4);
+  for (std::uint32_t v : {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)}) put(v, 4);
+  put(1, 2);
+  put(24, 2);
+  for (std::uint32_t v : {0u, pixels, 2835u, 2835u, 0u, 0u}) put(v, 4);
+  for (int row = height - 1; row >= 0; row--) {
+    for (int x = 0; x < width; x++) {
+      const bool dot = row == 0 && x == 0;
+      out += static_cast<char>(dot ? 0 : b);
+      out += static_cast<char>(dot ? 0 : g);
+      out += static_cast<char>(dot ? 0 : r);
+    }
+    out.append(static_cast<size_t>(stride - width * 3), '\0');
+  }
+  return out;
+}
+
+// The text form of binary data as a property at the given indent.
+std::string HexBlock(const std::string& data, const std::string& indent) {
+  static const char hex[] = "0123456789ABCDEF";
+  std::string text = "{";
+  for (size_t i = 0; i < data.size(); i++) {
+    if (i % 32 == 0) text += "\n" + indent + "  ";
+    const auto byte = static_cast<std::uint8_t>(data[i]);
+    text += hex[byte >> 4];
+    text += hex[byte & 15];
+  }
+  return text + "}";
+}
+
+TEST_F(SpeedButtonTest, AFormReadsTheGlyphDataAndWritesItBackUnchanged) {
+  const std::string bmp = BmpFile(8, 4, 0, 128, 0);
+  std::string data;
+  for (int i = 0; i < 4; i++) data += static_cast<char>((bmp.size() >> (8 * i)) & 0xFF);
+  data += bmp;
+  const std::string text = R"(object frmGlyph: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 100
+  object btnUp: TSpeedButton
+    Left = 8
+    Top = 8
+    Width = 23
+    Height = 22
+    Glyph.Data = )" + HexBlock(data, "    ") +
+                           R"(
+    Layout = blGlyphTop
+    Margin = 2
+    NumGlyphs = 2
+    Spacing = -1
+  end
+  object btnPlain: TSpeedButton
+    Left = 32
+    Top = 8
+    Width = 23
+    Height = 22
+    Caption = 'P'
+  end
+end
+)";
+  TForm* f = testsupport::ReadFormText(text);
+  auto* up = dynamic_cast<TSpeedButton*>(f->FindComponent("btnUp"));
+  ASSERT_NE(up, nullptr);
+  EXPECT_EQ(up->GetGlyph()->GetWidth(), 8);
+  EXPECT_EQ(up->GetGlyph()->GetHeight(), 4);
+  EXPECT_EQ(up->GetGlyph()->GetCanvas()->GetPixels(0, 0), clBlack);
+  EXPECT_EQ(up->GetGlyph()->GetCanvas()->GetPixels(1, 3), clGreen);
+  EXPECT_EQ(up->GetNumGlyphs(), 2);
+  EXPECT_EQ(up->GetLayout(), blGlyphTop);
+  EXPECT_EQ(up->GetMargin(), 2);
+  EXPECT_EQ(up->GetSpacing(), -1);
+  // The button as it was read, byte for byte.
+  std::string written;
+  for (char c : WriteForm(f))
+    if (c != '\r') written += c;
+  auto block = [](const std::string& form) {
+    const size_t from = form.find("  object btnUp");
+    return form.substr(from, form.find("  end\n", from) - from);
+  };
+  EXPECT_EQ(block(written), block(text));
+  delete f;
 }
 
 }  // namespace
