@@ -573,17 +573,24 @@ void TNavCustomShellTree::RefreshContents() {
   TTreeNodes* nodes = GetItems();
   nodes->BeginUpdate();
   DoFillStart();
-  TTreeNode* remembered = GetSelected();
+  TTreeNode* const before = GetSelected();
+  TTreeNode* remembered = before;
   try {
     {
       TNesting hold(FUpdateNesting);
       SetSelected(nullptr);
       RefreshNode(top, remembered);
+      // The selected folder is still there: the selection has not changed,
+      // so nobody hears of a change (a file chosen in the linked list stays
+      // chosen).
+      if (remembered && remembered == before) SelectNode(remembered);
     }
-    // The linked controls follow the selection at once.
-    FSelectAtOnce = true;
-    if (remembered) SelectNode(remembered);
-    FSelectAtOnce = false;
+    // The selected folder went: the linked controls follow its parent at once.
+    if (remembered && remembered != before) {
+      FSelectAtOnce = true;
+      SelectNode(remembered);
+      FSelectAtOnce = false;
+    }
   } catch (...) {
     FSelectAtOnce = false;
     nodes->EndUpdate();

@@ -160,14 +160,26 @@ TEST_F(ShellTreeTest, FoldersMadeOrRemovedOutsideShowUpAndTheSelectionFallsBackT
   Pump();
   ASSERT_EQ(tree->GetSelected(), Node("a/sub1"));
   ASSERT_EQ(ListCaptions(), (std::vector<std::string>{"kick.wav"}));
+  // A refresh that keeps the selected folder tells nobody of a change (a
+  // file chosen in the list stays chosen).
+  int changes = 0;
+  tree->OnChange = [&](TObject*, TTreeNode*) { ++changes; };
+  seen = tree->notices;
+  home.MakeFolder("kit/a/sub2");
+  AwaitNotices(seen);
+  AdvanceMs(2000);
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub0", "sub1", "sub2"}));
+  EXPECT_EQ(tree->GetSelected(), Node("a/sub1"));
+  EXPECT_EQ(changes, 0);
   seen = tree->notices;
   fs::remove_all(base + "/a/sub1");
   AwaitNotices(seen);
   AdvanceMs(2000);
-  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub0"}));
+  EXPECT_EQ(ChildNames(Node("a")), (std::vector<std::string>{"sub0", "sub2"}));
+  EXPECT_EQ(changes, 1);
   EXPECT_EQ(tree->GetSelected(), Node("a"));
   EXPECT_EQ(list->GetFolder()->GetFolderPath(), ShellPath(base + "/a"));
-  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"sub0"}));
+  EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"sub0", "sub2"}));
 }
 
 TEST_F(ShellTreeTest, ACollapsedFolderStaysWatchedAndShowsWhatChangedWhenOpenedAgain) {
