@@ -27,7 +27,11 @@ void StopApplication() {
   win::user::TakeMessageBoxRecords();
   StopProgram();
   MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
+  // A window left invalid (a help viewer still open) gives WM_PAINT until it
+  // is validated: taking the message alone would never empty the queue.
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_PAINT && m.hwnd) ValidateRect(m.hwnd, nullptr);
+  }
   win::clock::UseReal();
 }
 

@@ -37,6 +37,8 @@ class SkinsDialog : public mainwindowtest::MainWindow {
 
   void TearDown() override {
     Application->OnIdle = nullptr;
+    // The help viewer the Help button opened goes with the test.
+    WinHelpA(nullptr, "x", HELP_QUIT, 0);
     mainwindowtest::MainWindow::TearDown();
   }
 
