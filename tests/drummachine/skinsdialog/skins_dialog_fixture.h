@@ -20,6 +20,8 @@
 #include "platform/win/commdlg.h"
 #include "tests/support/HostKeys.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/PresentedPixel.h"
+#include "tests/support/CommonDialogSteps.h"
 
 namespace skinsdialogtest {
 
@@ -95,23 +97,7 @@ class SkinsDialog : public mainwindowtest::MainWindow {
 
   // Steps run one per idle pass while a common dialog (picture, font) is
   // open; one still open after the last step is cancelled and fails.
-  void WhileCommonDialogOpen(std::deque<std::function<void(HWND)>> steps) {
-    script = std::move(steps);
-    Application->OnIdle = [this](TObject*, bool& done) {
-      done = true;
-      HWND dlg = FindWindowA("CommonDialogFrame", nullptr);
-      if (!dlg || !IsWindowVisible(dlg)) return;
-      if (script.empty()) {
-        ADD_FAILURE() << "the dialog stayed open";
-        PostMessageA(dlg, WM_CLOSE, 0, 0);
-        return;
-      }
-      auto step = script.front();
-      script.pop_front();
-      step(dlg);
-      if (IsWindow(dlg)) PostMessageA(dlg, WM_NULL, 0, 0);
-    };
-  }
+  void WhileCommonDialogOpen(std::deque<std::function<void(HWND)>> steps) { dialogSteps.Start(std::move(steps)); }
   static void DialogOk(HWND dlg) { SendMessageA(GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0); }
   static void DialogText(HWND dlg, int id, const std::string& text, int code) {
     HWND h = GetDlgItem(dlg, id);
@@ -143,19 +129,7 @@ class SkinsDialog : public mainwindowtest::MainWindow {
 
   // The colour on screen at a point of control's client area, as last
   // presented, $BBGGRR.
-  static COLORREF Screen(TControl* control, int x, int y) {
-    TWinControl* holder = dynamic_cast<TWinControl*>(control);
-    if (holder == nullptr) holder = control->GetParent();
-    HWND top = GetAncestor(holder->GetHandle(), GA_ROOT);
-    RECT r{};
-    GetWindowRect(top, &r);
-    const TPoint p = control->ClientToScreen(TPoint(x, y));
-    const host::Surface s = host::headless::PresentedImage(win::user::HostWindowOf(top));
-    const int sx = p.X - r.left, sy = p.Y - r.top;
-    if (!s.pixels || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) return CLR_INVALID;
-    const std::uint32_t rgb = s.pixels[sy * s.stride + sx] & 0xFFFFFF;
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-  }
+  static COLORREF Screen(TControl* control, int x, int y) { return testsupport::PresentedPixel(control, x, y); }
 
   // A picture file, read.
   TBitmap* Picture(const std::string& path) {
@@ -234,7 +208,7 @@ class SkinsDialog : public mainwindowtest::MainWindow {
     EXPECT_TRUE(host::Get().Screenshot(win::user::HostWindowOf(top), path)) << path;
   }
 
-  std::deque<std::function<void(HWND)>> script;
+  testsupport::TCommonDialogSteps dialogSteps;
   std::vector<std::unique_ptr<TBitmap>> pictures;
 };
 

@@ -5,6 +5,7 @@
 // the MIDI export's template.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,5 +63,25 @@ class FilesWindow : public windowkits::KitsWindow {
   // What each file dialog showed when it was answered, in order.
   std::vector<TShownDialog> asked;
 };
+
+// The note-ons with a velocity of a MIDI file, as python's mido reads them:
+// "note absolute-tick delta" a line.
+inline std::string NotesByMido(const std::string& file) {
+  const std::string command =
+      "/usr/bin/python3 -c \"import mido, sys\n"
+      "for track in mido.MidiFile(sys.argv[1]).tracks:\n"
+      "    now = 0\n"
+      "    for m in track:\n"
+      "        now += m.time\n"
+      "        if m.type == 'note_on' and m.velocity > 0: print(m.note, now, m.time)\" '" +
+      file + "' 2>/dev/null";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    pclose(pipe);
+  }
+  return out;
+}
 
 }  // namespace windowfiles

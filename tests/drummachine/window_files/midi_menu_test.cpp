@@ -12,26 +12,6 @@ namespace {
 
 using MidiMenu = FilesWindow;
 
-// The note-ons with a velocity of a MIDI file, as python's mido reads them:
-// "note absolute-tick delta" a line.
-std::string NotesByMido(const std::string& file) {
-  const std::string command =
-      "/usr/bin/python3 -c \"import mido, sys\n"
-      "for track in mido.MidiFile(sys.argv[1]).tracks:\n"
-      "    now = 0\n"
-      "    for m in track:\n"
-      "        now += m.time\n"
-      "        if m.type == 'note_on' and m.velocity > 0: print(m.note, now, m.time)\" '" +
-      file + "' 2>/dev/null";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
-  return out;
-}
-
 TEST_F(MidiMenu, AnExportHoldsTheTracksNotesAtTheirSteps) {
   ClickAt(window->Cell(3, 2, false), 7, 5);
   ClickAt(window->Cell(3, 5, false), 7, 5);

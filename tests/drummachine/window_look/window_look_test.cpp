@@ -14,6 +14,7 @@
 
 #include "drummachine/mainwindow/main_window_fixture.h"
 #include "drummachine/skins/Skins.h"
+#include "tests/support/PresentedPixel.h"
 
 namespace mainwindowtest {
 namespace {
@@ -62,17 +63,7 @@ class WindowLook : public MainWindow {
 
   // The colour on screen at a point of control's client area, as last
   // presented.
-  COLORREF Screen(TControl* control, int x, int y) {
-    HWND top = GetAncestor(window->GetHandle(), GA_ROOT);
-    RECT r{};
-    GetWindowRect(top, &r);
-    const TPoint p = control->ClientToScreen(TPoint(x, y));
-    const host::Surface s = host::headless::PresentedImage(win::user::HostWindowOf(top));
-    const int sx = p.X - r.left, sy = p.Y - r.top;
-    if (!s.pixels || sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) return CLR_INVALID;
-    const std::uint32_t rgb = s.pixels[sy * s.stride + sx] & 0xFFFFFF;
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-  }
+  COLORREF Screen(TControl* control, int x, int y) { return testsupport::PresentedPixel(control, x, y); }
 
   // A picture file of the program folder's skins, by name without ".bmp".
   TBitmap* Picture(const std::string& name) {

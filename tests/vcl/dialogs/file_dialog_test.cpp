@@ -12,6 +12,7 @@
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/win/commdlg.h"
 #include "vcl/menus/fixture.h"
+#include "tests/support/CommonDialogSteps.h"
 
 namespace fs = std::filesystem;
 
@@ -44,24 +45,7 @@ class FileDialogs : public MenusTest {
   }
   // Runs the steps one per idle pass while a file dialog is open; a dialog
   // still open after the last step is cancelled (and the test fails).
-  void WhileOpen(std::deque<std::function<void(HWND)>> steps) {
-    script = std::move(steps);
-    Application->OnIdle = [this](TObject*, bool& done) {
-      done = true;
-      HWND dlg = FindWindowA("CommonDialogFrame", nullptr);
-      if (!dlg || !IsWindowVisible(dlg)) return;
-      if (script.empty()) {
-        ADD_FAILURE() << "the dialog stayed open";
-        PostMessageA(dlg, WM_CLOSE, 0, 0);
-        return;
-      }
-      auto step = script.front();
-      script.pop_front();
-      step(dlg);
-      // The loop wakes for the next step (the clock stands still).
-      if (IsWindow(dlg)) PostMessageA(dlg, WM_NULL, 0, 0);
-    };
-  }
+  void WhileOpen(std::deque<std::function<void(HWND)>> steps) { dialogSteps.Start(std::move(steps)); }
   static std::string Text(HWND h) {
     char buf[1024] = {};
     GetWindowTextA(h, buf, sizeof buf);
@@ -82,7 +66,7 @@ class FileDialogs : public MenusTest {
   fs::path dir;
   std::string startDir;
   TForm* form = nullptr;
-  std::deque<std::function<void(HWND)>> script;
+  testsupport::TCommonDialogSteps dialogSteps;
 };
 
 TEST_F(FileDialogs, AnEmptyInitialDirStartsInTheCurrentDirectoryAndLeavesIt) {
