@@ -4,6 +4,7 @@
 #include "drumkit_editor/KitPath.h"
 #include "drumkit_editor/padwerk_help.h"
 #include "platform/vcl/Dialogs.h"
+#include "platform/vcl/SysUtils.h"
 
 void TfrmDrumEditor::AddWave(const std::string& path) {
   lblHint->SetVisible(false);
@@ -27,8 +28,7 @@ void TfrmDrumEditor::btnAddWaveClick(TObject*) {
   if (data == nullptr) return;
   const std::string path = data->GetItemPath();
   // A file without an extension is no wave file of the browser's.
-  const std::size_t slash = path.find_last_of("\\/");
-  if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos) return;
+  if (ExtractFileExt(path).empty()) return;
   AddWave(path);
 }
 
@@ -41,13 +41,18 @@ void TfrmDrumEditor::NavShellList1DblClickOpen(TObject*, bool& afHandled) {
   AddWave(data->GetItemPath());
 }
 
+int TfrmDrumEditor::SelectedWaveIndex() const {
+  const int i = DrumListBox->GetItemIndex();
+  if (DrumListBox->GetItems()->GetCount() == 0 || i < 0 || i >= CurrentWaves()->GetCount()) return -1;
+  return i;
+}
+
 // The selected line's own wave goes, also when another wave of the track
 // has the same name.
 void TfrmDrumEditor::btnRemoveWaveClick(TObject*) {
-  const int i = DrumListBox->GetItemIndex();
-  TWaveCollection* waves = CurrentWaves();
-  if (DrumListBox->GetItems()->GetCount() == 0 || i < 0 || i >= waves->GetCount()) return;
-  delete waves->GetItems(i);
+  const int i = SelectedWaveIndex();
+  if (i < 0) return;
+  delete CurrentWaves()->GetItems(i);
   UpdateDrumListBox();
 }
 
@@ -75,10 +80,8 @@ void TfrmDrumEditor::btnDownClick(TObject*) {
 }
 
 void TfrmDrumEditor::btnPlayWaveClick(TObject*) {
-  const int i = DrumListBox->GetItemIndex();
-  TWaveCollection* waves = CurrentWaves();
-  if (DrumListBox->GetItems()->GetCount() == 0 || i < 0 || i >= waves->GetCount()) return;
-  waves->GetItems(i)->Play(false);
+  const int i = SelectedWaveIndex();
+  if (i >= 0) CurrentWaves()->GetItems(i)->Play(false);
 }
 
 // Browser ---------------------------------------------------------------------

@@ -174,6 +174,12 @@ void TfrmDrumEditor::SelectTrack(int track) {
   UpdateDrumListBox();
 }
 
+void TfrmDrumEditor::ChooseTrack(int track) {
+  if (track < 1 || track > SongTracks) return;
+  cbxTrack->SetItemIndex(track - 1);
+  SelectTrack(track);
+}
+
 void TfrmDrumEditor::cbxTrackChange(TObject*) {
   SelectTrack(cbxTrack->GetItemIndex() + 1);
 }
@@ -182,11 +188,8 @@ void TfrmDrumEditor::cbxTrackChange(TObject*) {
 void TfrmDrumEditor::lblTrk1Click(TObject* Sender) {
   auto* label = dynamic_cast<TLabel*>(Sender);
   if (label == nullptr) return;
-  const int track =
-      StrToIntDef(Trim(label->GetCaption().substr(std::min<std::size_t>(6, label->GetCaption().size()), 2)), 0);
-  if (track < 1 || track > SongTracks) return;
-  cbxTrack->SetItemIndex(track - 1);
-  SelectTrack(track);
+  ChooseTrack(
+      StrToIntDef(Trim(label->GetCaption().substr(std::min<std::size_t>(6, label->GetCaption().size()), 2)), 0));
 }
 
 // "edtName12": the number from the name's 8th character.
@@ -194,10 +197,7 @@ void TfrmDrumEditor::edtName1Click(TObject* Sender) {
   auto* edit = dynamic_cast<TComponent*>(Sender);
   if (edit == nullptr) return;
   const std::string& name = edit->GetName();
-  const int track = StrToIntDef(name.substr(std::min<std::size_t>(7, name.size()), 2), 0);
-  if (track < 1 || track > SongTracks) return;
-  cbxTrack->SetItemIndex(track - 1);
-  SelectTrack(track);
+  ChooseTrack(StrToIntDef(name.substr(std::min<std::size_t>(7, name.size()), 2), 0));
 }
 
 void TfrmDrumEditor::TrackLabelUpdate() {

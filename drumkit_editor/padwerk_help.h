@@ -141,9 +141,15 @@ class TfrmDrumEditor : public TForm {
  private:
   void FindComponents();
   void SelectTrack(int track);
+  // A track clicked in the window: the track combo follows (numbers
+  // outside 1..12 are ignored).
+  void ChooseTrack(int track);
   // Adds the ".wav" file at path to the current track (refused when full).
   void AddWave(const std::string& path);
   void MoveSelectedWave(int delta);
+  // The list box's selected line when it shows a wave of the current
+  // track; -1 otherwise.
+  int SelectedWaveIndex() const;
   void SetKitCaption(const std::string& kitName);
   void ShowGreetingOnItsDay();
 };

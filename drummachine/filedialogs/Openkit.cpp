@@ -1,5 +1,6 @@
 #include "drummachine/filedialogs/Openkit.h"
 
+#include "drummachine/filedialogs/DialogFileName.h"
 #include "drummachine/kits/KitDisplay.h"
 #include "drummachine/kits/UserKitMenu.h"
 #include "drummachine/userkit/UserKitFile.h"
@@ -107,14 +108,10 @@ void TfrmOpenKit::NavShellList1MouseUp(TObject*, TMouseButton, TShiftState, int,
 }
 
 std::string TfrmOpenKit::ChosenFile() const {
-  std::string name = Trim(edtFileName->GetText());
-  if (name.empty()) return name;
-  if (ExtractFileExt(ExtractFileName(name)).empty()) name += ExtractFileExt(NavShellList1->GetFileFilter());
-  if (name.find('\\') == std::string::npos && name.find('/') == std::string::npos) {
-    const std::string folder = NavShellList1->GetFolder()->GetFolderPath();
-    name = IncludeTrailingBackslash(folder) + name;
-  }
-  return SystemFullPath(name);
+  const TDialogFileName name =
+      CompleteDialogFileName(Trim(edtFileName->GetText()), NavShellList1->GetFolder()->GetFolderPath(),
+                             MaskExtension(NavShellList1->GetFileFilter()));
+  return name.Path.empty() ? std::string() : SystemFullPath(name.Path);
 }
 
 void TfrmOpenKit::Accept() {

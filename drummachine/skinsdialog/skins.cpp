@@ -152,6 +152,10 @@ void TfrmSkins::Bind(TSkins* skins, TMainModel* model, std::function<void()> app
   BMPDialog->SetInitialDir(FModel->ProgramFolder + "\\skins");
 }
 
+std::string TfrmSkins::ProgramFolder() const {
+  return FModel != nullptr ? FModel->ProgramFolder : GetCurrentDir();
+}
+
 TComboBox* TfrmSkins::PictureCombo(TSkinCombo combo) const {
   return this->*kSkinsDlgCombos.at(static_cast<std::size_t>(combo));
 }
@@ -260,8 +264,7 @@ void TfrmSkins::TakePicture(TSkinCombo combo, TBitmap* picture) {
 }
 
 void TfrmSkins::LoadComboPicture(TSkinCombo combo) {
-  const std::string folder = FModel != nullptr ? FModel->ProgramFolder : GetCurrentDir();
-  const std::string path = SkinPicturePath(folder, combo, BuildSkin().Pictures[combo]);
+  const std::string path = SkinPicturePath(ProgramFolder(), combo, BuildSkin().Pictures[combo]);
   if (path.empty()) {
     if (combo == skMainBMP) FMainBackgroundSet = false;
     if (combo == skTracksBMP) FTracksBackgroundSet = false;
@@ -284,10 +287,9 @@ void TfrmSkins::PickPictureClick(TObject* Sender) {
     const TSkinCombo combo = static_cast<TSkinCombo>(i);
     FScratchBitmap->LoadFromFile(path);
     TakePicture(combo, FScratchBitmap.get());
-    const std::string folder = FModel != nullptr ? FModel->ProgramFolder : GetCurrentDir();
     // Selected in code: the combo's handler does not run, the picture
     // stays the one just read.
-    SelectCustomEntry(PictureCombo(combo), SkinsDlgEntryName(folder, path));
+    SelectCustomEntry(PictureCombo(combo), SkinsDlgEntryName(ProgramFolder(), path));
     return;
   }
 }

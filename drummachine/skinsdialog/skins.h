@@ -129,6 +129,9 @@ class TfrmSkins : public TForm {
   void cbxBeatTransparentClick(TObject* Sender);
   void cbxPlayTransparentClick(TObject* Sender);
 
+  // The folder the built-in pictures and the skins lie below (the current
+  // directory before the dialog is bound to a model).
+  std::string ProgramFolder() const;
   // Puts a read picture into a combo's slot and shows what it changed.
   void TakePicture(TSkinCombo combo, TBitmap* picture);
   // A combo's choice read into its slot.

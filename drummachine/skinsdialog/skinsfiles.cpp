@@ -42,8 +42,7 @@ bool TfrmSkins::MayReplace(const std::string& name) const {
 
 void TfrmSkins::ReadSkinIntoDialog(const std::string& fileName) {
   const TSkin skin = LoadSkinFile(fileName);
-  const std::string folder = FModel != nullptr ? FModel->ProgramFolder : GetCurrentDir();
-  ShowSkin(skin, ReadSkinPictures(folder, skin));
+  ShowSkin(skin, ReadSkinPictures(ProgramFolder(), skin));
 }
 
 void TfrmSkins::cbxSchemeChange(TObject*) {

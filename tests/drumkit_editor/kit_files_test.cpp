@@ -63,7 +63,7 @@ TEST_F(KitFiles, SaveAfterStartWritesTheEditsNamesAndTheBanks) {
   SaveKitAs(folder / "Rock.kit");
   EXPECT_TRUE(Messages().empty());
   for (int t = 1; t <= SongTracks; ++t) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "Rock_%02d.dsw", t);
     EXPECT_TRUE(fs::exists(folder / name)) << name;
   }
@@ -138,7 +138,7 @@ TEST_F(KitFiles, OpenReadsTheKitBesideItsFileNamedAfterLineOne) {
   fs::create_directory(folder / "copy");
   fs::copy_file(folder / "Rock.kit", folder / "copy/Other.kit");
   for (int t = 1; t <= SongTracks; ++t) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "Rock_%02d.dsw", t);
     fs::copy_file(folder / name, folder / ("copy/" + std::string(name)));
   }
@@ -173,7 +173,7 @@ TEST_F(KitFiles, OpenKeepsSixtyBytesOfATrackNameAndSaveWritesThem) {
   text += "1 2\r\n";  // line 15 missing: the editor does not read it
   folder.WriteBytes(kitName + ".kit", text);
   for (int t = 1; t <= SongTracks; ++t) {
-    char suffix[16];
+    char suffix[32];
     std::snprintf(suffix, sizeof suffix, "_%02d.dsw", t);
     fs::copy_file(folder / ("Short" + std::string(suffix)), folder / (kitName + suffix));
   }

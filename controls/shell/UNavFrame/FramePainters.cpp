@@ -28,8 +28,7 @@ void FrameTwoEdges(TCanvas* Canvas, const TRect& R, TColor TopLeft, TColor Botto
 
 void FrameCaptionText(TCanvas* Canvas, const TRect& R, const std::string& Caption) {
   RECT r = R;
-  std::string text = Caption;
-  DrawTextA(Canvas->GetHandle(), text.data(), static_cast<int>(text.size()), &r, DT_END_ELLIPSIS | DT_SINGLELINE);
+  DrawTextA(Canvas->GetHandle(), Caption.data(), static_cast<int>(Caption.size()), &r, DT_END_ELLIPSIS | DT_SINGLELINE);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "controls/shell/UNavShellControls/ShellMenuCommands.h"
 #include "controls/shell/UNavShellControls/ShellTree.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
+#include "controls/shell/UNavShellUtils/IdListArray.h"
 #include "controls/shell/UNavShellUtils/IdLists.h"
 #include "controls/shell/UNavShellUtils/ShellLink.h"
 #include "platform/vcl/Menus.h"
@@ -167,11 +168,11 @@ void TNavCustomShellList::GoUp(int levels) {
     FShellCombo->GoUp(levels);
     return;
   }
-  LPCITEMIDLIST current = FFolder->GetPidl();
-  const int count = PidlItemCount(current);
+  TNavIdListArray items(FFolder->GetPidl());
+  const int count = items.GetCount();
   if (count == 0) return;
-  TListCopies up{{CopyPidlItems(ShellMalloc(), current, std::max(0, count - levels))}};
-  FFolder->SetPidl(up.lists[0]);
+  // Going up further than the desktop stops at the desktop.
+  FFolder->SetPidl(items.Ancestor(std::min(levels, count)));
 }
 
 void TNavCustomShellList::SelectAll() {

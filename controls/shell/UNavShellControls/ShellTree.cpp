@@ -7,6 +7,7 @@
 #include "controls/shell/UNavShellControls/ContextMenus.h"
 #include "controls/shell/UNavShellControls/FolderDiff.h"
 #include "controls/shell/UNavShellControls/Hourglass.h"
+#include "controls/shell/UNavShellControls/PidlUIObjects.h"
 #include "controls/shell/UNavShellControls/ShellCombo.h"
 #include "controls/shell/UNavShellControls/ShellTreeParts.h"
 #include "controls/shell/UNavShellControls/SysErrorText.h"
@@ -198,15 +199,15 @@ void TNavCustomShellTree::FillNode(IShellFolder* folder, TTreeNode* node) {
       if (items.GetCount() <= 1) {
         caption = GetDisplayName(nullptr, absolute, nkInFolder);
       } else {
-        LPITEMIDLIST parent = CopyPidl(allocator, items.Ancestor(1));
-        LPITEMIDLIST last = CopyPidl(allocator, items.Item(items.GetCount() - 1));
         IShellFolder* parentFolder = nullptr;
-        if (SUCCEEDED(GetShellFolder(parent, &parentFolder))) {
+        LPITEMIDLIST parent = nullptr;
+        LPITEMIDLIST last = nullptr;
+        if (SUCCEEDED(SplitPidl(absolute, &parentFolder, &parent, &last))) {
           caption = GetDisplayName(parentFolder, last, nkInFolder);
           parentFolder->Release();
         }
-        allocator->Free(parent);
-        allocator->Free(last);
+        ShellFree(parent);
+        ShellFree(last);
       }
       auto data = std::make_unique<TNavShTreeData>(this);
       data->Init(nullptr, allocator, absolute);

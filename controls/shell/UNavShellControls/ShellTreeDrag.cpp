@@ -1,10 +1,10 @@
 // The shell tree's OLE drag and drop: dragging a node out, and drops on a
 // folder node passed to that folder's own drop target.
+#include "controls/shell/UNavShellControls/PidlUIObjects.h"
 #include "controls/shell/UNavShellControls/ShellControlConsts.h"
 #include "controls/shell/UNavShellControls/ShellDragDrop.h"
 #include "controls/shell/UNavShellControls/ShellTree.h"
-#include "controls/shell/UNavShellUtils/IdListArray.h"
-#include "controls/shell/UNavShellUtils/ShellItems.h"
+#include "controls/shell/UNavShellUtils/IdLists.h"
 
 namespace {
 
@@ -22,13 +22,12 @@ DWORD TNavCustomShellTree::AllowedDragEffects(TTreeNode* node) {
     return attributes & kTreeAllEffects;
   }
   // The top node: asked in the folder that holds the base folder.
-  TNavIdListArray items(data->AbsIdList());
-  if (items.GetCount() == 0) return kTreeAllEffects;
-  LPITEMIDLIST parentList = CopyPidl(nullptr, items.Ancestor(1));
-  LPITEMIDLIST last = CopyPidl(nullptr, items.Item(items.GetCount() - 1));
+  if (IsDesktopPidl(data->AbsIdList())) return kTreeAllEffects;
   IShellFolder* folder = nullptr;
+  LPITEMIDLIST parentList = nullptr;
+  LPITEMIDLIST last = nullptr;
   DWORD effects = kTreeAllEffects;
-  if (SUCCEEDED(GetShellFolder(parentList, &folder)) && folder) {
+  if (SUCCEEDED(SplitPidl(data->AbsIdList(), &folder, &parentList, &last)) && folder) {
     LPCITEMIDLIST one[1] = {last};
     if (SUCCEEDED(folder->GetAttributesOf(1, one, &attributes))) effects = attributes & kTreeAllEffects;
     folder->Release();

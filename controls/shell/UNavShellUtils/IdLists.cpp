@@ -69,33 +69,6 @@ LPITEMIDLIST ConcatPidls(IMalloc* allocator, LPCITEMIDLIST first, LPCITEMIDLIST 
   return reinterpret_cast<LPITEMIDLIST>(block);
 }
 
-int PidlItemCount(LPCITEMIDLIST list) {
-  if (!list) return 0;
-  const BYTE* p = reinterpret_cast<const BYTE*>(list);
-  int count = 0;
-  for (USHORT cb = ItemSize(p); cb != 0; cb = ItemSize(p)) {
-    ++count;
-    p += cb;
-  }
-  return count;
-}
-
-LPITEMIDLIST CopyPidlItems(IMalloc* allocator, LPCITEMIDLIST list, int count) {
-  const BYTE* p = reinterpret_cast<const BYTE*>(list);
-  std::size_t bytes = 0;
-  for (int i = 0; list && i < count; ++i) {
-    const USHORT cb = ItemSize(p + bytes);
-    if (cb == 0) break;
-    bytes += cb;
-  }
-  BYTE* block = static_cast<BYTE*>(allocator ? allocator->Alloc(bytes + 2) : ShellAlloc(bytes + 2));
-  if (!block) return nullptr;
-  if (bytes) std::memcpy(block, p, bytes);
-  block[bytes] = 0;
-  block[bytes + 1] = 0;
-  return reinterpret_cast<LPITEMIDLIST>(block);
-}
-
 int ComparePidls(LPCITEMIDLIST a, LPCITEMIDLIST b) {
   const bool aDesktop = IsDesktopPidl(a);
   const bool bDesktop = IsDesktopPidl(b);

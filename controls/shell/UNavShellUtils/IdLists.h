@@ -29,11 +29,6 @@ bool IsDesktopPidl(LPCITEMIDLIST list);
 LPITEMIDLIST CopyPidl(IMalloc* allocator, LPCITEMIDLIST list);
 // The items of first, then those of second, one terminator; either may be nil.
 LPITEMIDLIST ConcatPidls(IMalloc* allocator, LPCITEMIDLIST first, LPCITEMIDLIST second);
-// The number of items (0 for nil and the desktop).
-int PidlItemCount(LPCITEMIDLIST list);
-// A copy of the first count items (all of them when the list has fewer): an
-// absolute list's ancestor; nil when the allocation fails.
-LPITEMIDLIST CopyPidlItems(IMalloc* allocator, LPCITEMIDLIST list, int count);
 // The order of two absolute lists: negative, 0 or positive, antisymmetric.
 // Nil and the empty list are the same desktop, which comes before every other
 // item. Otherwise the desktop folder's CompareIDs on column 0, its low 16 bits

@@ -258,7 +258,7 @@ void TSpeedButton::Paint() {
   TPoint glyphAt, textAt;
   PlaceContents(area, glyph, text, glyphAt, textAt);
   if (glyph.cx > 0 && glyph.cy > 0) DrawGlyph(glyphAt.X, glyphAt.Y, glyph);
-  if (!caption.empty()) DrawCaption(textAt);
+  if (!caption.empty()) DrawCaption(caption, TRect(textAt.X, textAt.Y, textAt.X + text.cx, textAt.Y + text.cy));
 }
 
 void TSpeedButton::PlaceContents(const TRect& area, const TSize& glyph, const TSize& text, TPoint& glyphAt,
@@ -363,13 +363,11 @@ void TSpeedButton::DrawGlyph(int x, int y, const TSize& size) {
   SpeedButtonDrawClear(canvas, x, y, &shadow, clFuchsia);
 }
 
-void TSpeedButton::DrawCaption(const TPoint& at) {
-  std::string text = GetCaption();
+// Paint has set the canvas font and measured text into at.
+void TSpeedButton::DrawCaption(const std::string& text, const TRect& at) {
   TCanvas* canvas = GetCanvas();
-  canvas->SetFont(GetFont());
   canvas->GetBrush()->SetStyle(bsClear);
-  const TSize size = canvas->TextExtent(text);
-  RECT r{at.X, at.Y, at.X + size.cx, at.Y + size.cy};
+  RECT r{at.Left, at.Top, at.Right, at.Bottom};
   const UINT flags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP;
   if (!GetEnabled()) {
     // Disabled text: embossed, a highlight copy under a shadow copy.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/vcl/controls/GraphicControl.h"
 #include "platform/vcl/graphics/Bitmap.h"
@@ -79,7 +80,7 @@ class TSpeedButton : public TGraphicControl {
   // Where the glyph's and the caption's top-left corners go in area.
   void PlaceContents(const TRect& area, const TSize& glyph, const TSize& text, TPoint& glyphAt, TPoint& textAt);
   void DrawGlyph(int x, int y, const TSize& size);
-  void DrawCaption(const TPoint& at);
+  void DrawCaption(const std::string& text, const TRect& at);
 
   void CMButtonPressed(TMessage& m);
   void CMEnabledChanged(TMessage& m);

@@ -191,13 +191,16 @@ HRESULT DoDragDrop(LPDATAOBJECT data, LPDROPSOURCE source, DWORD okEffects, LPDW
       const POINT before = point;
       point = {static_cast<SHORT>(LOWORD(message.lParam)), static_cast<SHORT>(HIWORD(message.lParam))};
       if (message.hwnd) ClientToScreen(message.hwnd, &point);
+      if (!release) {
+        keys = KeysOf(message.wParam);
+        track();
+        continue;
+      }
       // A release ends the drag where the target last saw the buttons down:
-      // it is told of a last move with them held, never of a hover without
-      // them that would change the offered effect just before the drop.
-      const DWORD now = KeysOf(message.wParam);
-      if (!release) keys = now;
-      if (!release || before.x != point.x || before.y != point.y) track();
-      keys = now;
+      // it is told of a last move with them still held, never of a hover
+      // without them that would change the offered effect just before the drop.
+      if (before.x != point.x || before.y != point.y) track();
+      keys = KeysOf(message.wParam);
       continue;
     }
     if (message.message == WM_KEYDOWN || message.message == WM_KEYUP) {

@@ -9,14 +9,12 @@
 #include <filesystem>
 #include <string>
 
-#include "drummachine/core/MainModel.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/drums_ext.h"
-#include "tests/support/HeadlessApplication.h"
+#include "tests/support/DialogFormsTest.h"
 #include "tests/support/HostMouse.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/TempFolder.h"
 
 void RegisterResources_dialogs_forms();
 void UnregisterResources_dialogs_forms();
@@ -25,24 +23,9 @@ namespace dialogstest {
 
 namespace fs = std::filesystem;
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public testsupport::DialogFormsTest {
  protected:
-  void SetUp() override {
-    previous = fs::current_path();
-    fs::current_path(folder.Path());
-    model.ProgramFolder = folder.Path();
-    testsupport::StartApplication(
-        "Brenkavar Tambrel",
-        {kAllProgramParts, {{RegisterResources_dialogs_forms, UnregisterResources_dialogs_forms}}});
-    win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDOK; });
-  }
-
-  void TearDown() override {
-    testsupport::StopApplication();
-    fs::current_path(previous);
-  }
-
-  void Pump() { Application->ProcessMessages(); }
+  Dialogs() : DialogFormsTest({RegisterResources_dialogs_forms, UnregisterResources_dialogs_forms}) {}
 
   // The clock moves on and the queue is worked off (timers fire).
   void Advance(int milliseconds) {
@@ -96,10 +79,6 @@ class Dialogs : public ::testing::Test {
     e.text = text;
     host::headless::PushEvent(e);
   }
-
-  TempFolder folder;
-  fs::path previous;
-  TMainModel model;
 };
 
 }  // namespace dialogstest

@@ -10,15 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "drummachine/core/MainModel.h"
 #include "platform/host/headless.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/drums_ext.h"
+#include "tests/support/DialogFormsTest.h"
+#include "tests/support/FullPath.h"
 #include "tests/support/HostKeys.h"
-#include "tests/support/HeadlessApplication.h"
 #include "tests/support/HostMouse.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/TempFolder.h"
 
 void RegisterResources_filedialogs_forms();
 void UnregisterResources_filedialogs_forms();
@@ -26,27 +25,12 @@ void UnregisterResources_filedialogs_forms();
 namespace filedialogstest {
 
 namespace fs = std::filesystem;
+using testsupport::FullPath;
 using testsupport::TModalScript;
 
-class FileDialogs : public ::testing::Test {
+class FileDialogs : public testsupport::DialogFormsTest {
  protected:
-  void SetUp() override {
-    previous = fs::current_path();
-    fs::current_path(folder.Path());
-    model.ProgramFolder = folder.Path();
-    testsupport::StartApplication(
-        "Brenkavar Tambrel",
-        {kAllProgramParts, {{RegisterResources_filedialogs_forms, UnregisterResources_filedialogs_forms}}});
-    win::user::SetMessageBoxAnswer([](const win::user::MessageBoxRecord&) { return IDOK; });
-  }
-
-  void TearDown() override {
-    win::user::SetMessageBoxAnswer({});
-    testsupport::StopApplication();
-    fs::current_path(previous);
-  }
-
-  void Pump() { Application->ProcessMessages(); }
+  FileDialogs() : DialogFormsTest({RegisterResources_filedialogs_forms, UnregisterResources_filedialogs_forms}) {}
 
   // The texts of the message boxes shown since the last call.
   static std::vector<std::string> Messages() {
@@ -55,20 +39,9 @@ class FileDialogs : public ::testing::Test {
     return texts;
   }
 
-  // A path as the system spells it in full ("C:\...").
-  static std::string Full(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return full;
-  }
-
   static void QueueClick(TControl* control, int clicks = 1) {
     testsupport::PushClick(control, control->GetWidth() / 2, control->GetHeight() / 2, clicks);
   }
-
-  TempFolder folder;
-  fs::path previous;
-  TMainModel model;
 };
 
 }  // namespace filedialogstest

@@ -77,7 +77,7 @@ TEST_F(KitFileDialog, TheSkinModesConfirmTheChosenSkinWhateverTheButtonSays) {
     frmOpenKit->ShowModal();
     ASSERT_TRUE(dialog.Shown());
     EXPECT_EQ(listed, (std::vector<std::string>{"Blue.skn", "Red.skn"}));
-    EXPECT_EQ(frmOpenKit->KitFileName, Full(folder / "skins/Red.skn"));
+    EXPECT_EQ(frmOpenKit->KitFileName, FullPath(folder / "skins/Red.skn"));
     EXPECT_EQ(frmOpenKit->SkinLoadConfirmed, c.load);
     EXPECT_EQ(frmOpenKit->SkinSaveConfirmed, c.save);
     EXPECT_EQ(frmOpenKit->GetModalResult(), mrOk);
@@ -93,7 +93,7 @@ TEST_F(KitFileDialog, ATypedNameIsCompletedAndCancelConfirmsNothing) {
                                  [] { testsupport::PushKey(frmOpenKit->edtFileName, VK_RETURN); }});
   frmOpenKit->ShowModal();
   EXPECT_TRUE(frmOpenKit->SkinSaveConfirmed);
-  EXPECT_EQ(frmOpenKit->KitFileName, Full(folder / "skins/Mine.skn"));
+  EXPECT_EQ(frmOpenKit->KitFileName, FullPath(folder / "skins/Mine.skn"));
 
   frmOpenKit->SkinSaveConfirmed = false;
   frmOpenKit->KitFileName.clear();
@@ -118,14 +118,14 @@ TEST_F(KitFileDialog, TheFolderIsChosenWhenTheDialogShowsNotAtEveryActivation) {
                                    },
                                    [&] { afterMessage = frmOpenKit->NavShellList1->GetFolder()->GetFolderPath(); }});
   frmOpenKit->ShowModal();
-  EXPECT_EQ(atShow, Full(folder / "skins"));
-  EXPECT_EQ(afterMessage, Full(folder / "elsewhere"));
+  EXPECT_EQ(atShow, FullPath(folder / "skins"));
+  EXPECT_EQ(afterMessage, FullPath(folder / "elsewhere"));
 
   std::string kitFolder;
   frmOpenKit->Mode = TKitDialogMode::LoadKit;
   TModalScript again(frmOpenKit, {[&] { kitFolder = frmOpenKit->NavShellList1->GetFolder()->GetFolderPath(); }});
   frmOpenKit->ShowModal();
-  EXPECT_EQ(kitFolder, Full(folder / "user kits"));
+  EXPECT_EQ(kitFolder, FullPath(folder / "user kits"));
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -21,9 +20,11 @@
 #include "platform/vcl/Forms.h"
 #include "platform/win/drums_ext.h"
 #include "sound/DsSounds.h"
+#include "tests/support/FullPath.h"
 #include "tests/support/HeadlessApplication.h"
 #include "tests/support/HostMouse.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/MonoWav.h"
 #include "tests/support/TempFolder.h"
 
 void RegisterResources_filedialogs_forms();
@@ -32,30 +33,8 @@ void UnregisterResources_filedialogs_forms();
 namespace songdialogs {
 
 namespace fs = std::filesystem;
+using testsupport::FullPath;
 using testsupport::TModalScript;
-
-// A path as the system spells it in full ("C:\tmp\..."): the shell, and
-// with it every dialog, gives paths so.
-inline std::string Full(const std::string& path) {
-  char full[MAX_PATH] = {};
-  GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-  return full;
-}
-
-// A 16-bit mono PCM ".wav" of 44,100 Hz with frames samples of value.
-inline std::string WavBytes(std::int16_t value, int frames) {
-  auto le = [](std::uint32_t v, int bytes) {
-    std::string s;
-    for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s;
-  };
-  std::string data;
-  for (int i = 0; i < frames; ++i) data += le(static_cast<std::uint16_t>(value), 2);
-  const std::string fmt = le(1, 2) + le(1, 2) + le(44100, 4) + le(88200, 4) + le(2, 2) + le(16, 2);
-  const std::string body =
-      "WAVE" + std::string("fmt ") + le(16, 4) + fmt + "data" + le(static_cast<std::uint32_t>(data.size()), 4) + data;
-  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
-}
 
 class SongDialogs : public ::testing::Test {
  protected:
@@ -89,7 +68,7 @@ class SongDialogs : public ::testing::Test {
     auto* item = static_cast<TWaveCollectionItem*>(waves->GetItems()->Add());
     item->SetName(name);
     const std::string path = folder / (name + "-source.wav");
-    std::ofstream(path, std::ios::binary) << WavBytes(1000, 100);
+    std::ofstream(path, std::ios::binary) << testsupport::MonoWavBytes(1000, 100);
     TWave wave;
     wave.LoadFromFile(path);
     item->SetWave(&wave);
@@ -107,7 +86,9 @@ class SongDialogs : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  std::string MakeWave(const std::string& relative) const { return MakeFile(relative, WavBytes(2000, 200)); }
+  std::string MakeWave(const std::string& relative) const {
+    return MakeFile(relative, testsupport::MonoWavBytes(2000, 200));
+  }
   std::string ReadFile(const std::string& path) const {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

@@ -54,7 +54,7 @@ TEST_F(OpenAndSave, AClickedSongGivesItsNameAFolderLeavesTheBoxAndOpenTakesIt) {
     EXPECT_EQ(dialog->ShowModal(), mrOk);
     EXPECT_EQ(box, (std::vector<std::string>{"funk.bkv", "funk.bkv"}));
     const std::string chosen = dialog == frmDialogOpen ? frmDialogOpen->ChosenFile() : frmDialogSave->ChosenFile();
-    EXPECT_EQ(chosen, Full(songs + "/funk.bkv"));
+    EXPECT_EQ(chosen, FullPath(songs + "/funk.bkv"));
   }
 }
 
@@ -62,7 +62,7 @@ TEST_F(OpenAndSave, ATypedNameLiesInTheListsFolderWithTheSongExtension) {
   TModalScript script(frmDialogOpen, {[&] { QueueTyping(frmDialogOpen->edtFileName, "groove"); },
                                       [&] { QueueClick(frmDialogOpen->btnOpen); }});
   EXPECT_EQ(frmDialogOpen->ShowModal(), mrOk);
-  EXPECT_EQ(frmDialogOpen->ChosenFile(), Full(songs + "/groove.bkv"));
+  EXPECT_EQ(frmDialogOpen->ChosenFile(), FullPath(songs + "/groove.bkv"));
 }
 
 // Accepting in one song dialog makes the other start in the same folder.
@@ -71,20 +71,20 @@ TEST_F(OpenAndSave, EachSongDialogStartsWhereTheOtherAcceptedLast) {
                                     [&] { QueueTyping(frmDialogOpen->edtFileName, "take one"); },
                                     [&] { QueueClick(frmDialogOpen->btnOpen); }});
   ASSERT_EQ(frmDialogOpen->ShowModal(), mrOk);
-  EXPECT_EQ(frmDialogSave->ListFolder(), Full(songs + "/old.takes"));
+  EXPECT_EQ(frmDialogSave->ListFolder(), FullPath(songs + "/old.takes"));
 
   TModalScript save(frmDialogSave, {[&] { QueueClick(frmDialogSave->UpOneLevelBtn); },
                                     [&] { QueueTyping(frmDialogSave->edtFileName, "new"); },
                                     [&] { QueueClick(frmDialogSave->btnSave); }});
   ASSERT_EQ(frmDialogSave->ShowModal(), mrOk);
-  EXPECT_EQ(frmDialogSave->ChosenFile(), Full(songs + "/new.bkv"));
-  EXPECT_EQ(frmDialogOpen->ListFolder(), Full(songs));
+  EXPECT_EQ(frmDialogSave->ChosenFile(), FullPath(songs + "/new.bkv"));
+  EXPECT_EQ(frmDialogOpen->ListFolder(), FullPath(songs));
 
   // A cancelled dialog moves nothing.
   TModalScript cancelled(frmDialogOpen, {[&] { QueueItemDoubleClick(*frmDialogOpen, "old.takes"); },
                                          [&] { QueueClick(frmDialogOpen->btnCancel); }});
   EXPECT_EQ(frmDialogOpen->ShowModal(), mrCancel);
-  EXPECT_EQ(frmDialogSave->ListFolder(), Full(songs));
+  EXPECT_EQ(frmDialogSave->ListFolder(), FullPath(songs));
 }
 
 TEST_F(OpenAndSave, ADoubleClickedSongOpensAndADoubleClickedFolderIsEntered) {
@@ -92,13 +92,13 @@ TEST_F(OpenAndSave, ADoubleClickedSongOpensAndADoubleClickedFolderIsEntered) {
   TModalScript script(frmDialogOpen, {[&] { QueueItemDoubleClick(*frmDialogOpen, "old.takes"); },
                                       [&] {
                                         inFolder = Captions(*frmDialogOpen);
-                                        EXPECT_EQ(frmDialogOpen->ListFolder(), Full(songs + "/old.takes"));
+                                        EXPECT_EQ(frmDialogOpen->ListFolder(), FullPath(songs + "/old.takes"));
                                         QueueClick(frmDialogOpen->UpOneLevelBtn);
                                       },
                                       [&] { QueueItemDoubleClick(*frmDialogOpen, "waltz.bkv"); }});
   EXPECT_EQ(frmDialogOpen->ShowModal(), mrOk);
   EXPECT_TRUE(inFolder.empty());
-  EXPECT_EQ(frmDialogOpen->ChosenFile(), Full(songs + "/waltz.bkv"));
+  EXPECT_EQ(frmDialogOpen->ChosenFile(), FullPath(songs + "/waltz.bkv"));
   EXPECT_TRUE(frmDialogOpen->OpenAssociatedKit());
   EXPECT_EQ(fs::current_path(), fs::path(folder.Path())) << "browsing leaves the current directory";
 }
@@ -165,7 +165,7 @@ TEST_F(OpenAndSave, ADoubleClickedSongInTheSaveDialogIsWrittenOverOnlyWhenThePer
   EXPECT_EQ(asked[0].text, "This File already exists, do you want to overwrite?");
   EXPECT_EQ(asked[0].caption, "Overwrite File?");
   EXPECT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(frmDialogSave->ChosenFile(), Full(songs + "/waltz.bkv"));
+  EXPECT_EQ(frmDialogSave->ChosenFile(), FullPath(songs + "/waltz.bkv"));
 }
 
 TEST_F(OpenAndSave, TheSaveDialogShowsTheMidiNoteOnlyForAnExport) {

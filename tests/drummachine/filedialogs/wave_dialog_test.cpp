@@ -50,7 +50,7 @@ TEST_F(WaveDialog, PreviewingThreeFilesKeepsOneTemporaryWaveAndCancelTakesItAway
     EXPECT_EQ(during[i][0], "kick");
     EXPECT_EQ(during[i][1], "snare");
   }
-  EXPECT_EQ(during[2][2], Full(wavesFolder() + "/tom.wav"));
+  EXPECT_EQ(during[2][2], FullPath(wavesFolder() + "/tom.wav"));
   EXPECT_EQ(TrackWaveNames(), (std::vector<std::string>{"kick", "snare"}));
   EXPECT_FALSE(frmWaveOpen->HasPreviewWave());
   EXPECT_TRUE(Messages().empty());
@@ -104,9 +104,9 @@ TEST_F(WaveDialog, ATypedNamePlaysFromTheListsFolderAndAClickedFileGivesItsPath)
                                     }});
   EXPECT_EQ(frmWaveOpen->ShowModal(), mrOk);
   ASSERT_EQ(afterPlay.size(), 3u);
-  EXPECT_EQ(afterPlay[2], Full(wavesFolder() + "/clap.wav"));
-  EXPECT_EQ(box, Full(wavesFolder() + "/tom.wav"));
-  EXPECT_EQ(frmWaveOpen->ChosenFile(), Full(wavesFolder() + "/tom.wav"));
+  EXPECT_EQ(afterPlay[2], FullPath(wavesFolder() + "/clap.wav"));
+  EXPECT_EQ(box, FullPath(wavesFolder() + "/tom.wav"));
+  EXPECT_EQ(frmWaveOpen->ChosenFile(), FullPath(wavesFolder() + "/tom.wav"));
   EXPECT_EQ(TrackWaveNames(), (std::vector<std::string>{"kick", "snare"}));
 }
 
@@ -126,7 +126,7 @@ TEST_F(WaveDialog, TheMidiModeShowsItsNotePreviewsNothingAndADoubleClickTakesThe
   EXPECT_FALSE(frmWaveOpen->btnPlayWave->GetVisible());
   EXPECT_EQ(frmWaveOpen->Panel1->GetTop(), 312);
   EXPECT_EQ(frmWaveOpen->GetHeight(), 418);
-  EXPECT_EQ(frmWaveOpen->ChosenFile(), Full(wavesFolder() + "/beat.mid"));
+  EXPECT_EQ(frmWaveOpen->ChosenFile(), FullPath(wavesFolder() + "/beat.mid"));
   EXPECT_EQ(TrackWaveNames(), (std::vector<std::string>{"kick", "snare"}));
 }
 

@@ -16,6 +16,7 @@
 #include "drummachine/core_test_support.h"
 #include "drummachine/kits/KitContext.h"
 #include "sound/support/sound_fixture.h"
+#include "tests/support/MonoWav.h"
 
 namespace kits_test {
 
@@ -85,17 +86,7 @@ inline std::string ProgramDir() {
 
 // A 16-bit mono PCM ".wav" file of 44,100 Hz whose every sample is value.
 inline void WriteWavFile(const std::string& path, std::int16_t value, int frames) {
-  auto le = [](std::uint32_t v, int bytes) {
-    std::string s;
-    for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s;
-  };
-  std::string data;
-  for (int i = 0; i < frames; ++i) data += le(static_cast<std::uint16_t>(value), 2);
-  const std::string fmt = le(1, 2) + le(1, 2) + le(44100, 4) + le(88200, 4) + le(2, 2) + le(16, 2);
-  const std::string body =
-      "WAVE" + std::string("fmt ") + le(16, 4) + fmt + "data" + le(static_cast<std::uint32_t>(data.size()), 4) + data;
-  core_test::WriteBytes(path, "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body);
+  core_test::WriteBytes(path, testsupport::MonoWavBytes(value, frames));
 }
 
 class KitsTest : public soundtest::SoundTest {

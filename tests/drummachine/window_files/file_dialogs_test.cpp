@@ -16,7 +16,7 @@ namespace answer = filedialoganswers;
 
 class FileDialogs : public FilesWindow {
  protected:
-  std::string Songs() const { return Full(InFolder("drum patterns")); }
+  std::string Songs() const { return FullPath(InFolder("drum patterns")); }
   std::string ReadAll(const std::string& path) const {
     std::stringstream bytes;
     bytes << std::ifstream(path, std::ios::binary).rdbuf();
@@ -197,8 +197,8 @@ TEST_F(WaveDialog, PreviewsComeAndGoAndOpenAddsTheChosenWave) {
   });
   LoadWave();
   ASSERT_FALSE(asked.empty());
-  EXPECT_EQ(asked[0], (TShownDialog{"frmWaveOpen", "Open Wave file", "*.wav", "Wave Files (*.wav)", Full(folder.Path()),
-                                    "", false, true}));
+  EXPECT_EQ(asked[0], (TShownDialog{"frmWaveOpen", "Open Wave file", "*.wav", "Wave Files (*.wav)",
+                                    FullPath(folder.Path()), "", false, true}));
   EXPECT_EQ(during, (std::vector<std::size_t>{before + 1, before + 1, before + 1}));
   EXPECT_EQ(Waves(), before);
   EXPECT_TRUE(Messages().empty());
@@ -232,12 +232,12 @@ TEST_F(WaveDialog, PreviewsComeAndGoAndOpenAddsTheChosenWave) {
   });
   LoadWave();
   ASSERT_EQ(names.size(), before + 1);
-  EXPECT_EQ(names.back(), Full(InFolder("waves/clap.wav")));
+  EXPECT_EQ(names.back(), FullPath(InFolder("waves/clap.wav")));
   EXPECT_EQ(Messages().size(), 1u);
   ASSERT_EQ(Waves(), before + 1);
   EXPECT_EQ(WaveNames(6).back(), "tom");
   EXPECT_EQ(window->Model.Song.TrackSample[6], static_cast<int>(before));
-  EXPECT_EQ(window->Model.SamplePath[6][before], Full(InFolder("waves/tom.wav")));
+  EXPECT_EQ(window->Model.SamplePath[6][before], FullPath(InFolder("waves/tom.wav")));
   EXPECT_EQ(window->DrumButtons[6]->GetCaption(), "tom");
   auto* box = Named<TComboBox>("edtDrum");
   EXPECT_EQ(box->GetItems()->GetStrings(static_cast<int>(before)), "tom");

@@ -102,7 +102,7 @@ TEST_F(FileMenu, ASongMadeByClickingComesBackWholeFromItsRecentItemAfterNew) {
   ASSERT_TRUE(fs::exists(file));
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0], (TShownDialog{"frmDialogSave", "Save File", "*.bkv", "Brenkavar Tambrel files (*.bkv)",
-                                    Full(InFolder("drum patterns")), "", false, false}));
+                                    FullPath(InFolder("drum patterns")), "", false, false}));
   EXPECT_EQ(window->GetCaption(), "Tambrel  -  " + file);
   EXPECT_EQ(window->Model.RecentFiles[1], file);
 
@@ -164,7 +164,7 @@ TEST_F(FileMenu, SaveWritesToTheSongsNameAndSaveAsProposesIt) {
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[1].Caption, "Save File As...");
   EXPECT_EQ(asked[1].FileName, "first.bkv");
-  EXPECT_EQ(asked[1].Folder, Full(InFolder("drum patterns")));
+  EXPECT_EQ(asked[1].Folder, FullPath(InFolder("drum patterns")));
   EXPECT_TRUE(fs::exists(InFolder("drum patterns/second.bkv")));
   EXPECT_EQ(window->Model.RecentFiles[1], InFolder("drum patterns/second.bkv"));
   EXPECT_EQ(window->Model.RecentFiles[2], InFolder("drum patterns/first.bkv"));
@@ -184,7 +184,7 @@ TEST_F(FileMenu, OpenAsksForASongInTheSongFolderAndShowsIt) {
   Command("Open1");
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[1], (TShownDialog{"frmDialogOpen", "Open File", "*.bkv", "Brenkavar Tambrel Files (*.bkv)",
-                                    Full(InFolder("drum patterns")), "", false, false}));
+                                    FullPath(InFolder("drum patterns")), "", false, false}));
   EXPECT_EQ(window->Cell(7, 7, false)->GetListIndex(), CellOn);
   EXPECT_EQ(window->Model.Song.KitId, 8);
   EXPECT_EQ(Panel(1), "Industrial kit");

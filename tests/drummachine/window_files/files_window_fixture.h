@@ -12,6 +12,7 @@
 
 #include "drummachine/window_files/file_dialog_answers.h"
 #include "drummachine/window_kits/kits_window_fixture.h"
+#include "support/FullPath.h"
 #include "support/ModalScript.h"
 
 namespace windowfiles {
@@ -19,6 +20,7 @@ namespace windowfiles {
 namespace fs = std::filesystem;
 using filedialoganswers::TAnswer;
 using filedialoganswers::TShownDialog;
+using testsupport::FullPath;
 using testsupport::TModalScript;
 
 class FilesWindow : public windowkits::KitsWindow {
@@ -51,13 +53,6 @@ class FilesWindow : public windowkits::KitsWindow {
   void Answer(TAnswer answer) { answers.push_back(std::move(answer)); }
 
   std::string InFolder(const std::string& name) const { return (fs::path(folder.Path()) / name).string(); }
-  // A path as the system spells it in full ("C:\tmp\..."): the dialogs,
-  // which take their folders from the shell, give paths so.
-  static std::string Full(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return full;
-  }
 
   std::deque<TAnswer> answers;
   // What each file dialog showed when it was answered, in order.

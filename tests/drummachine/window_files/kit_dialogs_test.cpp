@@ -30,12 +30,6 @@ class KitDialogs : public FilesWindow {
   }
 
   std::string KitsFolder() const { return InFolder("user kits"); }
-  // A path as the system spells it in full ("C:\\...").
-  static std::string Full(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return full;
-  }
   std::string KitFile(const std::string& name) const { return KitsFolder() + "/" + name; }
   std::string Bytes(const std::string& path) const {
     std::ifstream in(path, std::ios::binary);
@@ -244,10 +238,10 @@ TEST_F(KitDialogs, ADoubleClickedKitLoadsThroughTheDialog) {
   Command("LoadaUserKit1");
   ASSERT_TRUE(dialog.Shown());
   EXPECT_EQ(dialog.StepsRun(), 2u);
-  EXPECT_EQ(shownFolder, Full(window->Model.ProgramFolder + "\\user kits"));
+  EXPECT_EQ(shownFolder, FullPath(window->Model.ProgramFolder + "\\user kits"));
   EXPECT_EQ(caption, "Load a User Drum Kit");
   EXPECT_EQ(typeText, "User Drumkit Files (*.kit)");
-  EXPECT_EQ(nameBox, Full(window->Model.ProgramFolder + "\\user kits\\Funk.kit"));
+  EXPECT_EQ(nameBox, FullPath(window->Model.ProgramFolder + "\\user kits\\Funk.kit"));
   EXPECT_EQ(Messages(), std::vector<std::string>{});
   EXPECT_EQ(Panel(1), "Funk");
   EXPECT_EQ(window->Model.Song.KitId, 14);

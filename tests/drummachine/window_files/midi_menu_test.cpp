@@ -19,7 +19,7 @@ TEST_F(MidiMenu, AnExportHoldsTheTracksNotesAtTheirSteps) {
   Command("MIDIFile1");
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0], (TShownDialog{"frmDialogSave", "Export to MIDI file...", "*.mid", "Midi Files (*.mid)",
-                                    Full(InFolder("drum patterns")), "", true, false}));
+                                    FullPath(InFolder("drum patterns")), "", true, false}));
   ASSERT_TRUE(fs::exists(InFolder("beat.mid")));
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(NotesByMido(InFolder("beat.mid")), "46 300 300\n46 1200 900\n");
@@ -51,7 +51,7 @@ TEST_F(MidiMenu, AnImportOfAnExportSetsTheSameCellsInANewSong) {
   Command("MIDIfile2");
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[1], (TShownDialog{"frmWaveOpen", "Import MIDI file...", "*.mid", "Midi Files (*.mid)",
-                                    Full(folder.Path()), "", true, false}));
+                                    FullPath(folder.Path()), "", true, false}));
   EXPECT_TRUE(Messages().empty());
 
   std::vector<std::string> on;

@@ -13,6 +13,7 @@
 #include "drummachine/core/BuiltinKits.h"
 #include "drummachine/mainwindow/main_window_fixture.h"
 #include "support/HostMouse.h"
+#include "support/MonoWav.h"
 #include "platform/dsound/dsound_ext.h"
 #include "platform/vcl/Menus.h"
 
@@ -22,25 +23,7 @@ namespace fs = std::filesystem;
 
 // A 16-bit mono PCM ".wav" of 44,100 Hz holding the given samples.
 inline void WriteWav(const fs::path& path, const std::vector<std::int16_t>& samples) {
-  std::string bytes;
-  auto put = [&bytes](std::uint32_t v, int size) {
-    for (int i = 0; i < size; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  const auto data = static_cast<std::uint32_t>(samples.size() * 2);
-  bytes += "RIFF";
-  put(36 + data, 4);
-  bytes += "WAVEfmt ";
-  put(16, 4);
-  put(1, 2);  // PCM
-  put(1, 2);  // mono
-  put(44100, 4);
-  put(88200, 4);
-  put(2, 2);
-  put(16, 2);
-  bytes += "data";
-  put(data, 4);
-  for (std::int16_t s : samples) put(static_cast<std::uint16_t>(s), 2);
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream(path, std::ios::binary) << testsupport::MonoWavBytes(samples);
 }
 
 class KitsWindow : public mainwindowtest::MainWindow {

@@ -5,6 +5,7 @@
 #include "controls/shell/UNavImageCombo.h"
 #include "controls/shell/UNavTreeList.h"
 #include "tests/shell/shared/ViewHost.h"
+#include "tests/support/FileListPictures.h"
 
 namespace shelltest {
 namespace {
@@ -14,26 +15,12 @@ class BasesPictureTest : public ViewHostTest {
   std::string HostTitle() const override { return "Look in"; }
 };
 
-// A picture of size x size: a coloured square with a dark frame on fuchsia.
-void AddPicture(TImageList* list, TColor fill) {
-  int s = list->GetWidth();
-  TBitmap b;
-  b.SetSize(s, s);
-  TCanvas* c = b.GetCanvas();
-  c->GetBrush()->SetColor(clFuchsia);
-  c->FillRect(TRect(0, 0, s, s));
-  c->GetBrush()->SetColor(fill);
-  c->GetPen()->SetColor(clBlack);
-  c->Rectangle(1, 2, s - 1, s - 2);
-  list->AddMasked(&b, clFuchsia);
-}
-
 TEST_F(BasesPictureTest, ComboOverListInEachViewStyle) {
   auto* small = new TImageList(host);
   auto* large = new TImageList(host, 32, 32);
   for (TColor c : {clTeal, clYellow, clSilver, clLime}) {
-    AddPicture(small, c);
-    AddPicture(large, c);
+    AddTestPicture(small, c, TestPictureShape::Square);
+    AddTestPicture(large, c, TestPictureShape::Square);
   }
   auto* combo = new TNavCustomImageCombo(host);
   combo->SetParent(host);
@@ -52,28 +39,11 @@ TEST_F(BasesPictureTest, ComboOverListInEachViewStyle) {
   list->SetSmallImages(small);
   list->SetLargeImages(large);
   list->SetHideSelection(false);
-  const char* names[] = {"Name", "Size", "Type"};
-  int widths[] = {200, 80, 140};
-  for (int i = 0; i < 3; i++) {
-    TListColumn* col = list->GetColumns()->Add();
-    col->SetCaption(names[i]);
-    col->SetWidth(widths[i]);
-    if (i == 1) col->SetAlignment(taRightJustify);
-  }
-  struct Row {
-    const char* name;
-    const char* size;
-    const char* type;
-    int image;
-  };
-  for (const Row& r : {Row{"Samples", "", "Folder", 1}, Row{"Kick.wav", "24 KB", "Wave sound", 3},
-                       Row{"Snare.wav", "18 KB", "Wave sound", 3}, Row{"Groove.drm", "3 KB", "Drum pattern", 2}}) {
-    TListItem* item = list->GetItems()->Add();
-    item->SetCaption(r.name);
-    item->SetImageIndex(r.image);
-    item->GetSubItems()->Add(r.size);
-    item->GetSubItems()->Add(r.type);
-  }
+  AddFileListColumns(list, 200, 80, 140);
+  AddFileListRows(list, {{"Samples", "", "Folder", 1},
+                         {"Kick.wav", "24 KB", "Wave sound", 3},
+                         {"Snare.wav", "18 KB", "Wave sound", 3},
+                         {"Groove.drm", "3 KB", "Drum pattern", 2}});
   list->SetSelected(list->GetItems()->GetItem(1));
   list->SetSortColumn(0);
   list->SetSortDirection(1);

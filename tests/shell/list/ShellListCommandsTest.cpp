@@ -252,8 +252,13 @@ TEST_F(ShellListCommandsTest, BackspaceGoesUpUnlessTheFolderMayNotChange) {
   Key(VK_RETURN);
   EXPECT_EQ(list->GetFolder()->GetFolderPath(), Shown(folder + "/loops"));
 
-  // At the desktop there is nowhere to go.
+  // More levels than the folder has stop at the desktop.
   list->SetOptions(list->GetOptions() & ~NavSlo(navsloDontChangeFolder));
+  list->GoUp(1000);
+  EXPECT_TRUE(IsDesktopPidl(list->GetFolder()->GetPidl()));
+
+  // At the desktop there is nowhere to go.
+  list->GetFolder()->SetFolderPath(folder);
   list->GetFolder()->Clear();
   Pump();
   list->GoUp(1);

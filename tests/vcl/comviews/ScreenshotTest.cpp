@@ -7,6 +7,7 @@
 #include "ViewsFixture.h"
 #include "platform/host/headless.h"
 #include "platform/host/host.h"
+#include "support/FileListPictures.h"
 #include "support/TempFolder.h"
 
 namespace viewtest {
@@ -14,28 +15,13 @@ namespace {
 
 class ViewsScreenshot : public ViewsTest {};
 
-// A picture of size x size: a coloured disc-like square with a dark frame,
-// on a fuchsia key colour.
-void AddPicture(TImageList* list, TColor fill) {
-  int s = list->GetWidth();
-  TBitmap b;
-  b.SetSize(s, s);
-  TCanvas* c = b.GetCanvas();
-  c->GetBrush()->SetColor(clFuchsia);
-  c->FillRect(Rect(0, 0, s, s));
-  c->GetBrush()->SetColor(fill);
-  c->GetPen()->SetColor(clBlack);
-  c->Ellipse(1, 1, s - 1, s - 1);
-  list->AddMasked(&b, clFuchsia);
-}
-
 TEST_F(ViewsScreenshot, TreeAndListViewsWithImages) {
   host->SetText("Tree and list views");
   auto* small = new TImageList(host);
   auto* large = new TImageList(host, 32, 32);
   for (TColor c : {clYellow, clAqua, clLime, clRed}) {
-    AddPicture(small, c);
-    AddPicture(large, c);
+    AddTestPicture(small, c, TestPictureShape::Disc);
+    AddTestPicture(large, c, TestPictureShape::Disc);
   }
 
   auto* tree = new TTreeView(host);
@@ -61,28 +47,11 @@ TEST_F(ViewsScreenshot, TreeAndListViewsWithImages) {
   report->SetSmallImages(small);
   report->SetRowSelect(true);
   report->SetHideSelection(false);
-  const char* names[] = {"Name", "Size", "Type"};
-  int widths[] = {170, 80, 130};
-  for (int i = 0; i < 3; i++) {
-    TListColumn* col = report->GetColumns()->Add();
-    col->SetCaption(names[i]);
-    col->SetWidth(widths[i]);
-    if (i == 1) col->SetAlignment(taRightJustify);
-  }
-  struct Row {
-    const char* name;
-    const char* size;
-    const char* type;
-    int image;
-  };
-  for (const Row& r : {Row{"Kick drum.wav", "24 KB", "Wave sound", 2}, Row{"Snare.wav", "18 KB", "Wave sound", 2},
-                       Row{"Samples", "", "File folder", 0}, Row{"Open hat.wav", "31 KB", "Wave sound", 3}}) {
-    TListItem* item = report->GetItems()->Add();
-    item->SetCaption(r.name);
-    item->SetImageIndex(r.image);
-    item->GetSubItems()->Add(r.size);
-    item->GetSubItems()->Add(r.type);
-  }
+  AddFileListColumns(report, 170, 80, 130);
+  AddFileListRows(report, {{"Kick drum.wav", "24 KB", "Wave sound", 2},
+                           {"Snare.wav", "18 KB", "Wave sound", 2},
+                           {"Samples", "", "File folder", 0},
+                           {"Open hat.wav", "31 KB", "Wave sound", 3}});
   report->SetSelected(report->GetItems()->GetItem(1));
 
   auto* icons = new TListView(host);
