@@ -1,4 +1,5 @@
 #include "drummachine/filedialogs/DialogFileName.h"
+#include "platform/win/windows.h"
 
 namespace {
 
@@ -39,4 +40,10 @@ std::string DialogNameProblemText(TDialogNameProblem problem) {
     case TDialogNameProblem::NoFolder: return "Please open a folder for the file first: My Computer holds no files.";
   }
   return {};
+}
+
+std::string SystemFullPath(const std::string& path) {
+  char full[MAX_PATH] = {};
+  const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return n > 0 && n < sizeof full ? std::string(full, n) : path;
 }

@@ -30,5 +30,10 @@ bool FileNamePartHasExtension(const std::string& path);
 TDialogFileName CompleteDialogFileName(const std::string& text, const std::string& folder,
                                        const std::string& extension);
 
+// The full path in the system's own spelling, so that two spellings of one
+// folder ("/x/y\\z", "C:\\x\\y\\z", with "..") compare equal; the path
+// itself when it cannot be expanded.
+std::string SystemFullPath(const std::string& path);
+
 // The message shown for a problem (empty for None).
 std::string DialogNameProblemText(TDialogNameProblem problem);

@@ -13,14 +13,6 @@ namespace {
 
 constexpr const char* SkinsFolderName = "skins";
 
-// The full path in the system's own form, so that two spellings of one
-// folder ("/x/y\\z", "C:\\x\\y\\z", with "..") compare equal.
-std::string SystemFullPath(const std::string& path) {
-  char full[MAX_PATH] = {};
-  const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-  return n > 0 && n < sizeof full ? std::string(full, n) : path;
-}
-
 }  // namespace
 
 TfrmOpenKit::~TfrmOpenKit() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "drummachine/filedialogs/DialogFileName.h"
 #include "drummachine/skins/PictureCopy.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/windows.h"
@@ -51,23 +52,16 @@ bool IsPlayFace(TSkinCombo combo) {
   return combo == skPlayUp || combo == skPlayDown;
 }
 
-// The full path in the system's own spelling, for comparing folders.
-std::string SkinsDlgFullPath(const std::string& path) {
-  char full[MAX_PATH] = {};
-  const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-  return n > 0 && n < sizeof full ? std::string(full, n) : path;
-}
-
 // The entry a chosen picture file gets in its combo: a bitmap of the skins
 // folder by its bare name, as the built-in skins name theirs; any other
 // file by its full path (a name containing "." is a path to the skin file),
 // so that a skin saved with it finds it again.
 std::string SkinsDlgEntryName(const std::string& programFolder, const std::string& path) {
-  const std::string full = SkinsDlgFullPath(path);
+  const std::string full = SystemFullPath(path);
   const std::string name = ExtractFileName(full);
   const std::string stem = name.substr(0, name.find('.'));
   const bool inSkins =
-      SameText(ExtractFilePath(full), IncludeTrailingBackslash(SkinsDlgFullPath(programFolder + "\\skins")));
+      SameText(ExtractFilePath(full), IncludeTrailingBackslash(SystemFullPath(programFolder + "\\skins")));
   if (inSkins && !stem.empty() && SameText(name, stem + ".bmp")) return stem;
   return full;
 }

@@ -3,6 +3,8 @@
 // part alone, and the names no file can come from.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "drummachine/filedialogs/DialogFileName.h"
 
 namespace {
@@ -47,6 +49,14 @@ TEST(DialogFileName, TheMaskGivesTheExtension) {
   EXPECT_EQ(MaskExtension("*.*"), "");
   EXPECT_EQ(MaskExtension("*"), "");
   EXPECT_EQ(MaskExtension(""), "");
+}
+
+// Folders are compared in one spelling, whichever way they were written.
+TEST(DialogFileName, TwoSpellingsOfOneFolderGiveOneFullPath) {
+  const std::string full = SystemFullPath("C:\\tmp\\kits");
+  EXPECT_EQ(SystemFullPath("/tmp/kits"), full);
+  EXPECT_EQ(SystemFullPath("/tmp/other/../kits"), full);
+  EXPECT_EQ(SystemFullPath("/tmp\\kits"), full);
 }
 
 }  // namespace
